@@ -1,0 +1,26 @@
+#include "appearance/PlikEtykiet.h"
+
+#include "transfer/PlikTekstowy.h"
+
+namespace orbaklaw {
+
+std::string TekstPlikuEtykiet(const TekstyEtykiet& teksty) {
+    return ZlaczLinie(std::vector<std::string>(teksty.begin(), teksty.end()));
+}
+
+void ZapiszPlikEtykiet(const std::filesystem::path& plik, const TekstyEtykiet& teksty) {
+    ZapiszAtomowo(plik, TekstPlikuEtykiet(teksty));
+}
+
+TekstyEtykiet ParsujEtykiety(const std::vector<std::string>& linie) {
+    TekstyEtykiet teksty;
+    for (size_t i = 0; i < teksty.size() && i < linie.size(); ++i)
+        teksty[i] = linie[i];
+    return teksty;
+}
+
+TekstyEtykiet CzytajPlikEtykiet(const std::filesystem::path& plik) {
+    return ParsujEtykiety(CzytajLinie(plik));
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,21 @@
+#pragma once
+// Result codes of the register libraries and their Polish messages
+// (Windows-1250; the lines of a multi-line message are separated by CR).
+
+#include <cstdint>
+
+namespace orbaklaw {
+
+constexpr uint8_t KodBrakMiejscaNaPlatnosci = 229;
+constexpr uint8_t KodKlawiszNiedefiniowalny = 228;
+
+// The message of a code; an empty text for codes without one (0 among them).
+const char* KomunikatBledu(uint8_t kod);
+bool MaKomunikat(uint8_t kod);
+
+// The result code of a register status byte: the top bit is ignored, 0..25
+// stay, 26..30 -> 101..105, 31..39 -> 107..115, 40..50 -> 200..210,
+// 63 -> 211, anything else -> 255.
+uint8_t KodZeStatusu(uint8_t status);
+
+} // namespace orbaklaw

@@ -1,0 +1,91 @@
+#include "comm/Konfiguracja.h"
+
+#include "transfer/LiczbaCalkowita.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <vector>
+
+namespace orbaklaw {
+
+namespace {
+
+constexpr uint8_t KodNiekompletna = 13;
+constexpr uint8_t KodBledneDane = 15;
+constexpr uint8_t KodBlednyFormat = 16;
+
+std::vector<std::string_view> Podziel(std::string_view tekst, char separator) {
+    std::vector<std::string_view> czesci;
+    size_t poczatek = 0;
+    for (size_t sep; (sep = tekst.find(separator, poczatek)) != std::string_view::npos;
+         poczatek = sep + 1)
+        czesci.push_back(tekst.substr(poczatek, sep - poczatek));
+    czesci.push_back(tekst.substr(poczatek));
+    return czesci;
+}
+
+// A number after a fixed prefix ("com", "mux", "$"); none when malformed.
+std::optional<int> LiczbaPo(std::string_view pole, std::string_view przedrostek) {
+    if (pole.substr(0, przedrostek.size()) != przedrostek)
+        return std::nullopt;
+    pole.remove_prefix(przedrostek.size());
+    if (pole.empty() || pole.front() == '+' || pole.front() == '-')
+        return std::nullopt;
+    return CzytajLiczbe(pole);
+}
+
+bool W(int x, int od, int do_) { return x >= od && x <= do_; }
+
+} // namespace
+
+std::string LiniaKonfiguracji(std::string_view numerKasy, const UstawieniaKomunikacji& u) {
+    const int kanal = u.multiplekser == 0 ? 1 : u.kanal;
+    return "$" + std::string(numerKasy) + "\tcom" + std::to_string(u.port) + ":" +
+           std::to_string(u.szybkosc) + ":mux" + std::to_string(u.multiplekser) + ":" +
+           std::to_string(kanal) + "\t" + std::to_string(u.timeout);
+}
+
+WynikKonfiguracji ParsujLinieKonfiguracji(std::string_view linia) {
+    const auto pola = Podziel(linia, '\t');
+    if (pola.size() < 3)
+        return {KodNiekompletna, {}};
+    if (pola.size() > 3)
+        return {KodBlednyFormat, {}};
+    const auto lacze = Podziel(pola[1], ':');
+    if (lacze.size() < 4)
+        return {KodNiekompletna, {}};
+    if (lacze.size() > 4)
+        return {KodBlednyFormat, {}};
+
+    auto numer = LiczbaPo(pola[0], "$");
+    auto port = LiczbaPo(lacze[0], "com");
+    auto szybkosc = LiczbaPo(lacze[1], "");
+    auto mux = LiczbaPo(lacze[2], "mux");
+    auto kanal = LiczbaPo(lacze[3], "");
+    auto timeout = LiczbaPo(pola[2], "");
+    if (!numer || !port || !szybkosc || !mux || !kanal || !timeout)
+        return {KodBlednyFormat, {}};
+
+    WpisKonfiguracji wpis{*numer, {*port, *szybkosc, *mux, *kanal, *timeout}};
+    if (!W(*numer, 1, 99) || !W(*port, 1, 9) || (*szybkosc != 9600 && *szybkosc != 19200) ||
+        !W(*mux, 0, 1) || !W(*kanal, 1, 4) || !W(*timeout, 1, 1000))
+        return {KodBledneDane, wpis};
+    return {0, wpis};
+}
+
+std::string NumerKasyZLinii(std::string_view linia) {
+    std::string numer(linia.substr(linia.empty() ? 0 : 1, 2));
+    if (numer.size() == 2 && static_cast<unsigned char>(numer[1]) < '0')
+        numer.resize(1);
+    return numer;
+}
+
+std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik) {
+    try {
+        const auto linie = CzytajLinie(plik);
+        return NumerKasyZLinii(linie.empty() ? std::string_view{} : std::string_view(linie[0]));
+    } catch (const BladWejsciaWyjscia&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,48 @@
+#pragma once
+// KONFIG.TXT: one line telling the register library how to reach a register,
+//   "$" number TAB "com" port ":" speed ":mux" multiplexer ":" channel TAB timeout
+// e.g. "$01\tcom1:9600:mux0:1\t5". The library reads every line; the program
+// reads back only the register number of the first.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbaklaw {
+
+constexpr const char* NazwaPlikuKonfiguracji = "KONFIG.TXT";
+
+struct UstawieniaKomunikacji {
+    int port = 1;          // COM 1..9
+    int szybkosc = 9600;   // 9600 or 19200 bit/s
+    int multiplekser = 0;  // 0 none, 1 "MUX 1"
+    int kanal = 1;         // multiplexer channel 1..4
+    int timeout = 5;       // 1..1000, seconds
+    bool operator==(const UstawieniaKomunikacji&) const = default;
+};
+
+// The configuration line; without a multiplexer the channel is always 1.
+std::string LiniaKonfiguracji(std::string_view numerKasy, const UstawieniaKomunikacji& u);
+
+struct WpisKonfiguracji {
+    int numerKasy = 0;
+    UstawieniaKomunikacji ustawienia;
+};
+
+// Reading one configuration line, as the register library does. The result
+// is a library code: 0, 13 incomplete, 15 wrong data, 16 malformed.
+struct WynikKonfiguracji {
+    uint8_t kod = 0;
+    WpisKonfiguracji wpis;
+};
+WynikKonfiguracji ParsujLinieKonfiguracji(std::string_view linia);
+
+// The register number of the first line: its 2nd and 3rd characters, the
+// 3rd dropped when below "0" (the tab after a one-digit number). None when
+// the file can't be read.
+std::string NumerKasyZLinii(std::string_view pierwszaLinia);
+std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik);
+
+} // namespace orbaklaw

@@ -1,0 +1,41 @@
+#pragma once
+// The key-definition text file: three header lines ("#" + register number,
+// "#", "#") and one line per key, "$" code TAB kind [TAB fields...].
+
+#include "keys/TabliceKlawiszy.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbaklaw {
+
+constexpr size_t NajdluzszaLiniaDefinicji = 255;
+
+struct WynikOdczytuDefinicji {
+    bool poprawny = true;
+    std::string zlaLinia; // the offending line when not poprawny
+};
+
+// The whole file as bytes, keys in the fixed file order with codes from the
+// code tables. At most two characters of the register number are taken.
+std::string TekstPlikuDefinicji(const TabliceKlawiszy& tablice, std::string_view numerKasy);
+
+// Writes the file atomically; throws BladWejsciaWyjscia on failure.
+void ZapiszPlikDefinicji(const TabliceKlawiszy& tablice, const std::filesystem::path& plik,
+                         std::string_view numerKasy);
+
+// Parses key lines into the tables (the caller clears them first if it wants
+// to). Stops at the first bad line: the lines before it stay stored.
+WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
+                                      const std::vector<std::string>& linie);
+
+// Reads and parses a file; throws BladWejsciaWyjscia when it can't be read.
+WynikOdczytuDefinicji CzytajPlikDefinicji(TabliceKlawiszy& tablice,
+                                          const std::filesystem::path& plik);
+
+// "Błędny format pliku wejsciowego" followed directly by the line (Windows-1250).
+std::string KomunikatBlednegoFormatu(const std::string& linia);
+
+} // namespace orbaklaw
