@@ -5,30 +5,51 @@ namespace orbaklaw {
 namespace {
 
 constexpr std::array<PoleEtykiety, LiczbaPolEtykiet> Pola{{
-    {"Edit1", 0, false, LimitEtykietyF},   {"Edit2", 1, false, LimitEtykietyF},
-    {"Edit3", 2, false, LimitEtykietyF},   {"Edit4", 3, false, LimitEtykietyF},
-    {"Edit5", 4, false, LimitEtykietyF},   {"Edit6", 5, false, LimitEtykietyF},
-    {"Edit7", 6, false, LimitEtykietyF},   {"Edit8", 7, false, LimitEtykietyF},
-    {"Edit9", 8, false, LimitEtykietyF},   {"Edit1a", 0, true, LimitEtykietyF},
-    {"Edit2a", 1, true, LimitEtykietyF},   {"Edit3a", 2, true, LimitEtykietyF},
-    {"Edit4a", 3, true, LimitEtykietyF},   {"Edit5a", 4, true, LimitEtykietyF},
-    {"Edit6a", 5, true, LimitEtykietyF},   {"Edit7a", 6, true, LimitEtykietyF},
-    {"Edit8a", 7, true, LimitEtykietyF},   {"Edit9a", 8, true, LimitEtykietyF},
-    {"e0", 9, false, LimitEtykietyCyfry},  {"e1", 10, false, LimitEtykietyCyfry},
-    {"e2", 11, false, LimitEtykietyCyfry}, {"e3", 12, false, LimitEtykietyCyfry},
-    {"e4", 13, false, LimitEtykietyCyfry}, {"e5", 14, false, LimitEtykietyCyfry},
-    {"e6", 15, false, LimitEtykietyCyfry}, {"e7", 16, false, LimitEtykietyCyfry},
-    {"e8", 17, false, LimitEtykietyCyfry}, {"e9", 18, false, LimitEtykietyCyfry},
-    {"e0a", 9, true, LimitEtykietyCyfry},  {"e1a", 10, true, LimitEtykietyCyfry},
-    {"e2a", 11, true, LimitEtykietyCyfry}, {"e3a", 12, true, LimitEtykietyCyfry},
-    {"e4a", 13, true, LimitEtykietyCyfry}, {"e5a", 14, true, LimitEtykietyCyfry},
-    {"e6a", 15, true, LimitEtykietyCyfry}, {"e7a", 16, true, LimitEtykietyCyfry},
-    {"e8a", 17, true, LimitEtykietyCyfry}, {"e9a", 18, true, LimitEtykietyCyfry},
+    {"Edit1", 0, false, LimitEtykietyF, {84, 12, 46, 16}},
+    {"Edit2", 1, false, LimitEtykietyF, {153, 12, 49, 16}},
+    {"Edit3", 2, false, LimitEtykietyF, {223, 12, 48, 16}},
+    {"Edit4", 3, false, LimitEtykietyF, {295, 12, 50, 16}},
+    {"Edit5", 4, false, LimitEtykietyF, {11, 78, 48, 19}},
+    {"Edit6", 5, false, LimitEtykietyF, {84, 79, 46, 16}},
+    {"Edit7", 6, false, LimitEtykietyF, {152, 79, 49, 16}},
+    {"Edit8", 7, false, LimitEtykietyF, {223, 78, 48, 16}},
+    {"Edit9", 8, false, LimitEtykietyF, {295, 78, 50, 16}},
+    {"Edit1a", 0, true, LimitEtykietyF, {84, 28, 46, 16}},
+    {"Edit2a", 1, true, LimitEtykietyF, {153, 28, 49, 16}},
+    {"Edit3a", 2, true, LimitEtykietyF, {223, 28, 48, 16}},
+    {"Edit4a", 3, true, LimitEtykietyF, {295, 28, 50, 16}},
+    {"Edit5a", 4, true, LimitEtykietyF, {11, 94, 48, 16}},
+    {"Edit6a", 5, true, LimitEtykietyF, {84, 94, 46, 16}},
+    {"Edit7a", 6, true, LimitEtykietyF, {152, 94, 49, 16}},
+    {"Edit8a", 7, true, LimitEtykietyF, {223, 94, 48, 16}},
+    {"Edit9a", 8, true, LimitEtykietyF, {295, 94, 50, 16}},
+    {"e0", 9, false, LimitEtykietyCyfry, {105, 346, 26, 16}},
+    {"e1", 10, false, LimitEtykietyCyfry, {105, 280, 26, 16}},
+    {"e2", 11, false, LimitEtykietyCyfry, {176, 280, 26, 16}},
+    {"e3", 12, false, LimitEtykietyCyfry, {245, 280, 28, 16}},
+    {"e4", 13, false, LimitEtykietyCyfry, {105, 213, 26, 16}},
+    {"e5", 14, false, LimitEtykietyCyfry, {176, 213, 26, 16}},
+    {"e6", 15, false, LimitEtykietyCyfry, {245, 213, 30, 17}},
+    {"e7", 16, false, LimitEtykietyCyfry, {105, 145, 26, 16}},
+    {"e8", 17, false, LimitEtykietyCyfry, {176, 145, 26, 16}},
+    {"e9", 18, false, LimitEtykietyCyfry, {245, 145, 26, 16}},
+    {"e0a", 9, true, LimitEtykietyCyfry, {105, 362, 26, 16}},
+    {"e1a", 10, true, LimitEtykietyCyfry, {105, 296, 28, 17}},
+    {"e2a", 11, true, LimitEtykietyCyfry, {176, 296, 28, 18}},
+    {"e3a", 12, true, LimitEtykietyCyfry, {245, 296, 30, 17}},
+    {"e4a", 13, true, LimitEtykietyCyfry, {104, 229, 28, 16}},
+    {"e5a", 14, true, LimitEtykietyCyfry, {176, 229, 28, 17}},
+    {"e6a", 15, true, LimitEtykietyCyfry, {245, 229, 30, 17}},
+    {"e7a", 16, true, LimitEtykietyCyfry, {105, 161, 28, 16}},
+    {"e8a", 17, true, LimitEtykietyCyfry, {176, 161, 28, 16}},
+    {"e9a", 18, true, LimitEtykietyCyfry, {245, 161, 30, 16}},
 }};
 
 } // namespace
 
-const std::array<PoleEtykiety, LiczbaPolEtykiet>& PolaEtykiet() { return Pola; }
+const std::array<PoleEtykiety, LiczbaPolEtykiet>& PolaEtykiet() {
+    return Pola;
+}
 
 int IndeksPolaEtykiety(int nrKlawisza, bool drugaLinia) {
     if (nrKlawisza < 0 || nrKlawisza > 18)

@@ -28,7 +28,8 @@ constexpr std::pair<uint8_t, const char*> Komunikaty[] = {
     // 6: Nie można otworzyć pliku wejściowego.
     {6, "Nie mo\277na otworzy\346 pliku wej\234ciowego."},
     // 7: Nie można otworzyć pliku konfiguracji.
-    {7, "Nie mo\277na otworzy\346 pliku konfiguracji." "\r" POLACZENIE},
+    {7, "Nie mo\277na otworzy\346 pliku konfiguracji."
+        "\r" POLACZENIE},
     // 8: Nie można otworzyć pliku wyjściowego.
     {8, "Nie mo\277na otworzy\346 pliku wyj\234ciowego."},
     // 9: Nie można otworzyć pliku raportu.
@@ -40,37 +41,59 @@ constexpr std::pair<uint8_t, const char*> Komunikaty[] = {
     // 12: Niepoprawne dane w pliku wejściowym.
     {12, "Niepoprawne dane w pliku wej\234ciowym."},
     // 13: Niekompletne dane w pliku konfiguracji.
-    {13, "Niekompletne dane w pliku konfiguracji." "\r" POLACZENIE},
+    {13, "Niekompletne dane w pliku konfiguracji."
+         "\r" POLACZENIE},
     // 14: Brak skojarzenia w pliku konfiguracji.
-    {14, "Brak skojarzenia w pliku konfiguracji." "\r" POLACZENIE},
+    {14, "Brak skojarzenia w pliku konfiguracji."
+         "\r" POLACZENIE},
     // 15: Niepoprawne dane w pliku konfiguracji.
-    {15, "Niepoprawne dane w pliku konfiguracji." "\r" POLACZENIE},
+    {15, "Niepoprawne dane w pliku konfiguracji."
+         "\r" POLACZENIE},
     // 16: Niepoprawny format pliku konfiguracji.
-    {16, "Niepoprawny format pliku konfiguracji." "\r" POLACZENIE},
+    {16, "Niepoprawny format pliku konfiguracji."
+         "\r" POLACZENIE},
     // 17: Niemożliwy zapis do pliku wyjściowego.
     {17, "Niemo\277liwy zapis do pliku wyj\234ciowego."},
     // 18: Niemożliwy zapis do pliku raportu.
     {18, "Niemo\277liwy zapis do pliku raportu."},
     // 19: Numer kasy poza zakresem.
     {19, "Numer kasy poza zakresem."},
-    // 20: Wystąpił timeout nadawania. | Możliwe przyczyny błędu:  | - kasa nie jest podłączona do komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |   niż wybrany w programie orbaklaw.
-    {20, "Wyst\271pi\263 timeout nadawania." "\r"
-         "Mo\277liwe przyczyny b\263\352du: " "\r"
-         "- kasa nie jest pod\263\271czona do komputera," "\r"
-         "- kasa nie jest w\263\271czona," "\r"
-         "- kasa jest pod\263\271czona do innego portu szeregowego" "\r"
+    // 20: Wystąpił timeout nadawania. | Możliwe przyczyny błędu:  | - kasa nie jest podłączona do
+    // komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
+    // niż wybrany w programie orbaklaw.
+    {20, "Wyst\271pi\263 timeout nadawania."
+         "\r"
+         "Mo\277liwe przyczyny b\263\352du: "
+         "\r"
+         "- kasa nie jest pod\263\271czona do komputera,"
+         "\r"
+         "- kasa nie jest w\263\271czona,"
+         "\r"
+         "- kasa jest pod\263\271czona do innego portu szeregowego"
+         "\r"
          "  ni\277 wybrany w programie orbaklaw."},
-    // 21: Wystąpił timeout odbierania.  | Możliwe przyczyny błędu:  | - kasa nie jest podłączona do komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |   niż wybrany w programie orbaklaw, | - w kasie jest wybrana inna szybkość transmisji |   niż w programie orbaklaw.
-    {21, "Wyst\271pi\263 timeout odbierania. " "\r"
-         "Mo\277liwe przyczyny b\263\352du: " "\r"
-         "- kasa nie jest pod\263\271czona do komputera," "\r"
-         "- kasa nie jest w\263\271czona," "\r"
-         "- kasa jest pod\263\271czona do innego portu szeregowego" "\r"
-         "  ni\277 wybrany w programie orbaklaw," "\r"
-         "- w kasie jest wybrana inna szybko\234\346 transmisji" "\r"
+    // 21: Wystąpił timeout odbierania.  | Możliwe przyczyny błędu:  | - kasa nie jest podłączona do
+    // komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
+    // niż wybrany w programie orbaklaw, | - w kasie jest wybrana inna szybkość transmisji |   niż w
+    // programie orbaklaw.
+    {21, "Wyst\271pi\263 timeout odbierania. "
+         "\r"
+         "Mo\277liwe przyczyny b\263\352du: "
+         "\r"
+         "- kasa nie jest pod\263\271czona do komputera,"
+         "\r"
+         "- kasa nie jest w\263\271czona,"
+         "\r"
+         "- kasa jest pod\263\271czona do innego portu szeregowego"
+         "\r"
+         "  ni\277 wybrany w programie orbaklaw,"
+         "\r"
+         "- w kasie jest wybrana inna szybko\234\346 transmisji"
+         "\r"
          "  ni\277 w programie orbaklaw."},
     // 22: Pod podanym skojarzeniem kasa o innym numerze.
-    {22, "Pod podanym skojarzeniem kasa o innym numerze." "\r" POLACZENIE},
+    {22, "Pod podanym skojarzeniem kasa o innym numerze."
+         "\r" POLACZENIE},
     // 23: Niepoprawna odpowiedź z kasy.
     {23, "Niepoprawna odpowied\237 z kasy."},
     // 24: Odpowiedź z kasy : NAK.
@@ -145,7 +168,9 @@ const char* KomunikatBledu(uint8_t kod) {
     return it == std::end(Komunikaty) ? "" : it->second;
 }
 
-bool MaKomunikat(uint8_t kod) { return *KomunikatBledu(kod) != '\0'; }
+bool MaKomunikat(uint8_t kod) {
+    return *KomunikatBledu(kod) != '\0';
+}
 
 uint8_t KodZeStatusu(uint8_t status) {
     const uint8_t s = status & 0x7F;

@@ -33,7 +33,9 @@ std::optional<int> LiczbaPo(std::string_view pole, std::string_view przedrostek)
     return CzytajLiczbe(pole);
 }
 
-bool W(int x, int od, int do_) { return x >= od && x <= do_; }
+bool W(int x, int od, int do_) {
+    return x >= od && x <= do_;
+}
 
 } // namespace
 

@@ -15,11 +15,11 @@ namespace orbaklaw {
 constexpr const char* NazwaPlikuKonfiguracji = "KONFIG.TXT";
 
 struct UstawieniaKomunikacji {
-    int port = 1;          // COM 1..9
-    int szybkosc = 9600;   // 9600 or 19200 bit/s
-    int multiplekser = 0;  // 0 none, 1 "MUX 1"
-    int kanal = 1;         // multiplexer channel 1..4
-    int timeout = 5;       // 1..1000, seconds
+    int port = 1;         // COM 1..9
+    int szybkosc = 9600;  // 9600 or 19200 bit/s
+    int multiplekser = 0; // 0 none, 1 "MUX 1"
+    int kanal = 1;        // multiplexer channel 1..4
+    int timeout = 5;      // 1..1000, seconds
     bool operator==(const UstawieniaKomunikacji&) const = default;
 };
 

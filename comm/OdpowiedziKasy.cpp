@@ -8,7 +8,9 @@ namespace orbaklaw {
 namespace {
 constexpr size_t LiczbaLiniiNaglowka = 3;
 
-bool BialyZnak(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool BialyZnak(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 } // namespace
 
 int NumerTowaruZPola(std::string pole) {

@@ -7,11 +7,13 @@ constexpr std::array<uint8_t, 19> KodyBezp{237, 238, 239, 240, 241, 242, 243, 24
                                            3,   5,   7,   8,   9,   10,  11,  12,  13};
 constexpr std::array<uint8_t, 19> KodyLewyAlt{66, 67, 68, 69, 70, 71, 72, 73, 74, 0,
                                               85, 87, 32, 82, 83, 84, 76, 77, 78};
-constexpr std::array<uint8_t, 19> KodyPrawyAlt{38, 143, 37, 168, 40, 41,  45, 43, 63, 0,
+constexpr std::array<uint8_t, 19> KodyPrawyAlt{38, 143, 37, 168, 40,  41, 45,  43, 63, 0,
                                                86, 44,  88, 42,  151, 47, 157, 58, 227};
 constexpr std::array<uint8_t, 9> KodyObaAlt{246, 247, 248, 249, 250, 251, 252, 253, 254};
 
-constexpr bool KlawiszFunkcyjny(int nr) { return nr >= 0 && nr <= 8; }
+constexpr bool KlawiszFunkcyjny(int nr) {
+    return nr >= 0 && nr <= 8;
+}
 
 std::array<KlawiszDefiniowalny, LiczbaKlawiszy> ZbudujKolejnosc() {
     std::array<KlawiszDefiniowalny, LiczbaKlawiszy> klawisze{};

@@ -46,7 +46,9 @@ struct KlawiszDefiniowalny {
 };
 
 // Number of records in each table (the small table holds only F1..F9).
-constexpr int RozmiarTabeli(Tabela t) { return t == Tabela::KlawiszeObaAlt ? 9 : 19; }
+constexpr int RozmiarTabeli(Tabela t) {
+    return t == Tabela::KlawiszeObaAlt ? 9 : 19;
+}
 
 // The table record that holds (variant, position), or none for combinations
 // the register does not have.

@@ -44,9 +44,9 @@ const std::array<const char*, LiczbaFunkcji>& NazwyFunkcji() {
         "02   W\243\245CZENIE    KASJERA", // 02   WŁĄCZENIE    KASJERA
         "03   WY\243\245CZENIE KASJERA",   // 03   WYŁĄCZENIE KASJERA
         "04   KONIEC ZMIANY KASJERA",
-        "05   WP\243ATA DO KASY",         // 05   WPŁATA DO KASY
-        "06   WYP\243ATA Z KASY",         // 06   WYPŁATA Z KASY
-        "07   ZESTAW RAPORT\323W",        // 07   ZESTAW RAPORTÓW
+        "05   WP\243ATA DO KASY",  // 05   WPŁATA DO KASY
+        "06   WYP\243ATA Z KASY",  // 06   WYPŁATA Z KASY
+        "07   ZESTAW RAPORT\323W", // 07   ZESTAW RAPORTÓW
         "08   DOBOWY FISKALNY",
         "09   SZCZEG\323\243OWY SPRZEDA\257Y", // 09   SZCZEGÓŁOWY SPRZEDAŻY
         "10   ZWROT\323W OPAKOWA\321",         // 10   ZWROTÓW OPAKOWAŃ
@@ -65,23 +65,29 @@ const std::array<const char*, LiczbaFunkcji>& NazwyFunkcji() {
 
 const std::array<const char*, LiczbaPozycjiPlatnosci>& PoczatkoweNazwyPlatnosci() {
     static constexpr std::array<const char*, LiczbaPozycjiPlatnosci> nazwy{
-        "GOT\323WKA",             // GOTÓWKA
+        "GOT\323WKA",           // GOTÓWKA
         "P\243ATNO\214\306  1", // PŁATNOŚĆ  1
-        "P\243ATNO\214\306  2",
-        "P\243ATNO\214\306  3",
-        "EURO",
+        "P\243ATNO\214\306  2", "P\243ATNO\214\306  3", "EURO",
     };
     return nazwy;
 }
 
-const char* TekstPojedynczo() { return "Sprzeda\277 jednej sztuki"; }  // Sprzedaż jednej sztuki
-const char* TekstZaplata() { return "Obowi\271zek wpisania ceny"; }    // Obowiązek wpisania ceny
-const char* TekstParagon() { return "Zako\361czenie paragonu"; }       // Zakończenie paragonu
+const char* TekstPojedynczo() {
+    return "Sprzeda\277 jednej sztuki";
+} // Sprzedaż jednej sztuki
+const char* TekstZaplata() {
+    return "Obowi\271zek wpisania ceny";
+} // Obowiązek wpisania ceny
+const char* TekstParagon() {
+    return "Zako\361czenie paragonu";
+} // Zakończenie paragonu
 
 uint8_t NumerPlatnosci(int pozycja) {
     return pozycja == PozycjaEuro ? NumerEuro : static_cast<uint8_t>(pozycja);
 }
 
-int PozycjaPlatnosci(uint8_t numer) { return numer == NumerEuro ? PozycjaEuro : numer; }
+int PozycjaPlatnosci(uint8_t numer) {
+    return numer == NumerEuro ? PozycjaEuro : numer;
+}
 
 } // namespace orbaklaw

@@ -10,8 +10,8 @@ namespace orbaklaw {
 
 constexpr int LiczbaFunkcji = 19;
 constexpr int LiczbaPozycjiPlatnosci = 5;
-constexpr uint8_t NumerEuro = 8;          // payment form EURO as the register numbers it
-constexpr int PozycjaEuro = 4;            // and its item in the payment chooser
+constexpr uint8_t NumerEuro = 8;              // payment form EURO as the register numbers it
+constexpr int PozycjaEuro = 4;                // and its item in the payment chooser
 constexpr uint8_t FunkcjaWylaczenieKasy = 18; // needs register program version 2
 
 // "F1".."F9", "0".."9" for positions 0..18.

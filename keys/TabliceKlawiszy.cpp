@@ -3,8 +3,7 @@
 namespace orbaklaw {
 
 namespace {
-template <typename Tablice>
-auto& RekordW(Tablice& t, MiejsceKlawisza m) {
+template <typename Tablice> auto& RekordW(Tablice& t, MiejsceKlawisza m) {
     switch (m.tabela) {
     case Tabela::KlawiszeLewyAlt:
         return t.KlawiszeLewyAlt.at(m.indeks);
@@ -19,7 +18,9 @@ auto& RekordW(Tablice& t, MiejsceKlawisza m) {
 }
 } // namespace
 
-DefinicjaKlawisza& TabliceKlawiszy::Rekord(MiejsceKlawisza m) { return RekordW(*this, m); }
+DefinicjaKlawisza& TabliceKlawiszy::Rekord(MiejsceKlawisza m) {
+    return RekordW(*this, m);
+}
 
 const DefinicjaKlawisza& TabliceKlawiszy::Rekord(MiejsceKlawisza m) const {
     return RekordW(*this, m);
@@ -69,7 +70,9 @@ int TabliceKlawiszy::LiczbaPlatnosciLiczonych() const {
     return liczba;
 }
 
-bool TabliceKlawiszy::LiczPlatnosci() const { return LiczbaPlatnosciLiczonych() >= 8; }
+bool TabliceKlawiszy::LiczPlatnosci() const {
+    return LiczbaPlatnosciLiczonych() >= 8;
+}
 
 void TabliceKlawiszy::WyczyscLiczone() {
     for (const auto& k : KolejnoscKlawiszy())

@@ -7,7 +7,9 @@
 namespace orbaklaw {
 
 namespace {
-bool NumerWBazie(int n) { return n >= 1 && n <= NajwiekszyNumerTowaru; }
+bool NumerWBazie(int n) {
+    return n >= 1 && n <= NajwiekszyNumerTowaru;
+}
 } // namespace
 
 Towary::Towary() : towary_(NajwiekszyNumerTowaru + 1) {}
@@ -26,7 +28,9 @@ const std::string& Towary::Nazwa852(int n) const {
     return NumerWBazie(n) ? towary_[static_cast<size_t>(n)].Nazwa : brak;
 }
 
-std::string Towary::Nazwa(int n) const { return Konw852Tekst(Nazwa852(n)); }
+std::string Towary::Nazwa(int n) const {
+    return Konw852Tekst(Nazwa852(n));
+}
 
 std::string Towary::TekstPozycji(int n) const {
     char numer[16];

@@ -51,7 +51,8 @@ bool CzytajLinieKlawisza(const std::string& linia, DefinicjaKlawisza& rob) {
     if (linia.size() > NajdluzszaLiniaDefinicji)
         return false;
     const std::string pole1 = WezArgument(1, linia);
-    auto kod = CzytajLiczbe(pole1.size() < 2 ? std::string_view{} : std::string_view(pole1).substr(1));
+    auto kod =
+        CzytajLiczbe(pole1.size() < 2 ? std::string_view{} : std::string_view(pole1).substr(1));
     auto rodzaj = CzytajLiczbe(WezArgument(2, linia));
     if (!kod || !rodzaj)
         return false;

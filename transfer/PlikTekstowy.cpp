@@ -111,6 +111,8 @@ fs::path ZnajdzPlik(const fs::path& folder, const std::string& nazwa) {
     return folder / nazwa;
 }
 
-fs::path ZnajdzPlik(const std::string& nazwa) { return ZnajdzPlik(fs::path(), nazwa); }
+fs::path ZnajdzPlik(const std::string& nazwa) {
+    return ZnajdzPlik(fs::path(), nazwa);
+}
 
 } // namespace orbaklaw

@@ -27,9 +27,8 @@ bool WezPole(std::string_view tekst, int n, char separator, std::string& pole) {
     if (poczatek > tekst.size())
         return false;
     size_t koniec = tekst.find(separator, poczatek);
-    pole = std::string(tekst.substr(poczatek, koniec == std::string_view::npos
-                                                  ? std::string_view::npos
-                                                  : koniec - poczatek));
+    pole = std::string(tekst.substr(
+        poczatek, koniec == std::string_view::npos ? std::string_view::npos : koniec - poczatek));
     return !pole.empty();
 }
 
