@@ -38,12 +38,16 @@ int32_t PlikiPomocnicze::Otworz(const std::string& nazwa, int32_t tryb) {
     return uchwyt;
 }
 
-bool PlikiPomocnicze::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
+bool PlikiPomocnicze::ZapiszLinie(int32_t uchwyt, const std::string* linia) {
     std::lock_guard lock(mutex_);
     auto it = otwarte_.find(uchwyt);
     if (it == otwarte_.end())
         return false;
-    const std::string tekst = linia + "\r\n";
+    if (!linia) {
+        it->second.blad = true;
+        return false;
+    }
+    const std::string tekst = *linia + "\r\n";
     if (std::fwrite(tekst.data(), 1, tekst.size(), it->second.plik) != tekst.size() ||
         std::fflush(it->second.plik) != 0)
         it->second.blad = true;

@@ -19,7 +19,9 @@ public:
 
     // A handle above 0, or 0 when the file can't be opened or the mode isn't 1.
     int32_t Otworz(const std::string& nazwa, int32_t tryb);
-    bool ZapiszLinie(int32_t uchwyt, const std::string& linia);
+    // A null line (one that could not be taken from its buffer) fails and
+    // spoils the file like a failed write.
+    bool ZapiszLinie(int32_t uchwyt, const std::string* linia);
     // True when the file is in place; a file with a failed line is dropped.
     bool Zamknij(int32_t uchwyt);
 

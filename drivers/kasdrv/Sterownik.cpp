@@ -43,6 +43,13 @@ bool MoznaUtworzyc(const std::string& wyjscie) {
     return true;
 }
 
+// The link part of a configuration line, for the report: "com1:9600:mux0:1".
+std::string Lacze(const UstawieniaKomunikacji& u) {
+    const std::string linia = LiniaKonfiguracji("", u);
+    const size_t poczatek = linia.find('\t') + 1;
+    return linia.substr(poczatek, linia.find('\t', poczatek) - poczatek);
+}
+
 std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int szybkosc) {
     return protocol::SerialLink::Open(urzadzenie, szybkosc);
 }
@@ -112,8 +119,7 @@ Sterownik::Wynik Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozka
             odpowiedz =
                 protocol::Exchange(*lacze, {static_cast<uint8_t>(numer), rozkaz, dane}, opcje);
     }
-    const bool zapisany =
-        raport.Dopisz(funkcja, numer, LiniaKonfiguracji("", u).substr(2), odpowiedz.code);
+    const bool zapisany = raport.Dopisz(funkcja, numer, Lacze(u), odpowiedz.code);
     if (odpowiedz.code == 0 && !zapisany)
         return {KodZapisRaportu, {}};
     return {odpowiedz.code, std::move(odpowiedz.data)};

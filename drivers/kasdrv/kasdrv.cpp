@@ -54,7 +54,7 @@ uint8_t _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb) {
 
 uint8_t _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia) {
     auto l = NazwaZBufora(linia);
-    return l && Pliki().ZapiszLinie(uchwyt, *l);
+    return Pliki().ZapiszLinie(uchwyt, l ? &*l : nullptr);
 }
 
 uint8_t _ZamknieciePliku(int32_t* uchwyt) {
