@@ -1,0 +1,56 @@
+// Draws the keyboard picture and the blank insert compiled into the program.
+// Usage: orbaklaw_rysuj_obrazy OUTPUT-FOLDER [--podglad]
+// With --podglad it also writes PNG copies for a quick look.
+
+#include "RysunekKlawiatury.h"
+#include "RysunekWkladki.h"
+
+#include "appearance/ObrazKlawiatury.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+
+namespace {
+
+QImage RysujObrazKlawiatury() {
+    using namespace orbaklaw;
+    QImage obraz(RozmiarObrazuKlawiatury, QImage::Format_RGB888);
+    QPainter malarz(&obraz);
+    malarz.scale(double(RozmiarObrazuKlawiatury.width()) / RozmiarPolaKlawiatury.width(),
+                 double(RozmiarObrazuKlawiatury.height()) / RozmiarPolaKlawiatury.height());
+    rysunek::RysujKlawiature(malarz, rysunek::Styl::Obudowa);
+    return obraz;
+}
+
+bool Zapisz(const QImage& obraz, const QString& plik, const char* format, int jakosc = -1) {
+    if (obraz.save(plik, format, jakosc))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(plik));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication aplikacja(argc, argv);
+    const QStringList argumenty = aplikacja.arguments();
+    if (argumenty.size() < 2) {
+        std::fprintf(stderr, "usage: orbaklaw_rysuj_obrazy OUTPUT-FOLDER [--podglad]\n");
+        return 2;
+    }
+    const QDir katalog(argumenty[1]);
+    const bool podglad = argumenty.contains(QStringLiteral("--podglad"));
+    const QImage klawiatura = RysujObrazKlawiatury();
+    const QImage wkladka = orbaklaw::rysunek::RysujWkladke();
+    bool dobrze = Zapisz(klawiatura, katalog.filePath(QStringLiteral("klawiatura.jpg")), "JPG", 92);
+    dobrze = Zapisz(wkladka, katalog.filePath(QStringLiteral("wkladka.bmp")), "BMP") && dobrze;
+    if (podglad) {
+        dobrze =
+            Zapisz(klawiatura, katalog.filePath(QStringLiteral("klawiatura.png")), "PNG") && dobrze;
+        dobrze = Zapisz(wkladka, katalog.filePath(QStringLiteral("wkladka.png")), "PNG") && dobrze;
+    }
+    return dobrze ? 0 : 1;
+}
