@@ -79,6 +79,17 @@ TEST(DekodujJpeg, DamagedDataGivesANullImage) {
     EXPECT_TRUE(DekodujJpeg(nullptr, 100).isNull());
 }
 
+TEST(DekodujJpeg, DecodesBaselineProgressiveAndGreyPictures) {
+    for (const char* nazwa : {"maly.jpg", "progresywny.jpg", "szary.jpg"}) {
+        QFile plik(QStringLiteral(ORBAKLAW_TEST_DATA "/fuzz/jpeg_decoder/") + QLatin1String(nazwa));
+        ASSERT_TRUE(plik.open(QIODevice::ReadOnly)) << nazwa;
+        const QImage obraz = Dekoduj(plik.readAll());
+        EXPECT_EQ(obraz.size(), QSize(24, 16)) << nazwa;
+        EXPECT_EQ(obraz.format(), QImage::Format_RGB888) << nazwa;
+        EXPECT_GT(qRed(obraz.pixel(23, 0)), 200) << nazwa; // white corner
+    }
+}
+
 QByteArray JpegOSzerokosci(int szerokosc) {
     QImage obraz(szerokosc, 8, QImage::Format_RGB888);
     obraz.fill(Qt::gray);
