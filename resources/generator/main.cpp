@@ -1,7 +1,9 @@
 // Draws the keyboard picture and the blank insert compiled into the program.
 // Usage: orbaklaw_rysuj_obrazy OUTPUT-FOLDER [--podglad]
-// With --podglad it also writes PNG copies for a quick look.
+// With --podglad it also writes PNG copies for a quick look, the picture as
+// the window shows it under its label fields, and an insert with sample texts.
 
+#include "Podglad.h"
 #include "RysunekKlawiatury.h"
 #include "RysunekWkladki.h"
 
@@ -51,6 +53,12 @@ int main(int argc, char** argv) {
         dobrze =
             Zapisz(klawiatura, katalog.filePath(QStringLiteral("klawiatura.png")), "PNG") && dobrze;
         dobrze = Zapisz(wkladka, katalog.filePath(QStringLiteral("wkladka.png")), "PNG") && dobrze;
+        dobrze = Zapisz(orbaklaw::rysunek::PodgladOkna(klawiatura),
+                        katalog.filePath(QStringLiteral("podglad_okno.png")), "PNG") &&
+                 dobrze;
+        dobrze = Zapisz(orbaklaw::rysunek::PodgladWkladki(wkladka),
+                        katalog.filePath(QStringLiteral("podglad_wkladka.png")), "PNG") &&
+                 dobrze;
     }
     return dobrze ? 0 : 1;
 }
