@@ -1,5 +1,6 @@
 #include "Podglad.h"
 
+#include "app/KursorAnimowany.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PolaEtykiet.h"
@@ -49,6 +50,23 @@ QImage PodgladWkladki(const QImage& wkladka) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSize(8);
     return KomponujWkladke(wkladka, teksty, RozmiarPolaKlawiatury, f, Qt::black, 96);
+}
+
+QImage PodgladKursora(const QByteArray& ani) {
+    const auto kursor = DekodujKursorAni(ani);
+    if (!kursor)
+        return {};
+    const int n = static_cast<int>(kursor->klatki.size());
+    QImage pasek(n * 136, 136, QImage::Format_RGB888);
+    pasek.fill(QColor(120, 160, 200));
+    QPainter malarz(&pasek);
+    for (int i = 0; i < n; ++i) {
+        const KlatkaKursora& k = kursor->klatki[static_cast<size_t>(i)];
+        malarz.drawImage(QRect(i * 136 + 4, 4, 128, 128), k.obraz);
+        malarz.fillRect(
+            QRect(i * 136 + 4 + k.punktAktywny.x() * 4, 4 + k.punktAktywny.y() * 4, 4, 4), Qt::red);
+    }
+    return pasek;
 }
 
 } // namespace orbaklaw::rysunek

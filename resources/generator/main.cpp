@@ -1,15 +1,19 @@
-// Draws the keyboard picture and the blank insert compiled into the program.
+// Draws the keyboard picture and the blank insert compiled into the program,
+// and the animated busy cursor "hourglas.ani" that goes beside it.
 // Usage: orbaklaw_rysuj_obrazy OUTPUT-FOLDER [--podglad]
 // With --podglad it also writes PNG copies for a quick look, the picture as
 // the window shows it under its label fields, and an insert with sample texts.
 
 #include "Podglad.h"
 #include "RysunekKlawiatury.h"
+#include "RysunekKlepsydry.h"
 #include "RysunekWkladki.h"
+#include "ZapisAni.h"
 
 #include "appearance/ObrazKlawiatury.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -34,6 +38,15 @@ bool Zapisz(const QImage& obraz, const QString& plik, const char* format, int ja
     return false;
 }
 
+bool ZapiszAni(const std::string& ani, const QString& plik) {
+    QFile f(plik);
+    if (f.open(QIODevice::WriteOnly) &&
+        f.write(ani.data(), static_cast<qint64>(ani.size())) == static_cast<qint64>(ani.size()))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(plik));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -49,6 +62,9 @@ int main(int argc, char** argv) {
     const QImage wkladka = orbaklaw::rysunek::RysujWkladke();
     bool dobrze = Zapisz(klawiatura, katalog.filePath(QStringLiteral("klawiatura.jpg")), "JPG", 92);
     dobrze = Zapisz(wkladka, katalog.filePath(QStringLiteral("wkladka.bmp")), "BMP") && dobrze;
+    const std::string ani =
+        orbaklaw::rysunek::PlikAniZKlatek(orbaklaw::rysunek::KlatkiKlepsydry(), QPoint(15, 15), 8);
+    dobrze = ZapiszAni(ani, katalog.filePath(QStringLiteral("hourglas.ani"))) && dobrze;
     if (podglad) {
         dobrze =
             Zapisz(klawiatura, katalog.filePath(QStringLiteral("klawiatura.png")), "PNG") && dobrze;
@@ -58,6 +74,10 @@ int main(int argc, char** argv) {
                  dobrze;
         dobrze = Zapisz(orbaklaw::rysunek::PodgladWkladki(wkladka),
                         katalog.filePath(QStringLiteral("podglad_wkladka.png")), "PNG") &&
+                 dobrze;
+        const QByteArray bajty(ani.data(), static_cast<qsizetype>(ani.size()));
+        dobrze = Zapisz(orbaklaw::rysunek::PodgladKursora(bajty),
+                        katalog.filePath(QStringLiteral("podglad_klepsydra.png")), "PNG") &&
                  dobrze;
     }
     return dobrze ? 0 : 1;

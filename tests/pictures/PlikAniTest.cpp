@@ -74,6 +74,15 @@ TEST(PlikAni, ReadsTheCommittedSample) {
     EXPECT_EQ(kursor->klatki[0].punktAktywny, QPoint(15, 15));
 }
 
+TEST(PlikAni, ReadsTheCursorShippedWithTheProgram) {
+    QFile plik(QStringLiteral(ORBAKLAW_RESOURCES "/hourglas.ani"));
+    ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
+    const auto kursor = DekodujKursorAni(plik.readAll());
+    ASSERT_TRUE(kursor.has_value());
+    EXPECT_EQ(kursor->klatki.size(), 8u);
+    EXPECT_EQ(kursor->kroki.size(), 8u);
+}
+
 TEST(PlikAni, EveryTruncationIsRefused) {
     const std::string dobry = BudowaAni().Plik();
     for (size_t dlugosc = 0; dlugosc < dobry.size(); ++dlugosc)
