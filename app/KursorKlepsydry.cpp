@@ -1,0 +1,96 @@
+#include "app/KursorKlepsydry.h"
+
+#include "app/KursorAnimowany.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+
+namespace orbaklaw {
+
+namespace {
+
+constexpr qint64 NajdluzszyKrokMs = 10000;
+
+QString ZnajdzBezWzgleduNaWielkosc(const QDir& katalog, const QString& nazwa) {
+    if (katalog.exists(nazwa))
+        return katalog.filePath(nazwa);
+    for (const QString& wpis : katalog.entryList(QDir::Files)) {
+        if (wpis.compare(nazwa, Qt::CaseInsensitive) == 0)
+            return katalog.filePath(wpis);
+    }
+    return {};
+}
+
+} // namespace
+
+KursorKlepsydry::KursorKlepsydry(QObject* rodzic) : QObject(rodzic) {
+    zegar_.setSingleShot(true);
+    connect(&zegar_, &QTimer::timeout, this, &KursorKlepsydry::NastepnyKrok);
+}
+
+KursorKlepsydry::~KursorKlepsydry() {
+    if (poziom_ > 0)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+bool KursorKlepsydry::Wczytaj(const QString& plik) {
+    kursory_.clear();
+    kroki_.clear();
+    krok_ = 0;
+    QFile f(plik);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > static_cast<qint64>(NajwiekszyPlikAni))
+        return false;
+    const auto kursor = DekodujKursorAni(f.readAll());
+    if (!kursor)
+        return false;
+    for (const KlatkaKursora& k : kursor->klatki)
+        kursory_.emplace_back(QPixmap::fromImage(k.obraz), k.punktAktywny.x(), k.punktAktywny.y());
+    kroki_ = kursor->kroki;
+    return true;
+}
+
+bool KursorKlepsydry::WczytajZBiezacegoKatalogu() {
+    const QString plik =
+        ZnajdzBezWzgleduNaWielkosc(QDir::current(), QString::fromLatin1(NazwaPliku));
+    return !plik.isEmpty() && Wczytaj(plik);
+}
+
+QCursor KursorKlepsydry::BiezacyKursor() const {
+    if (kursory_.empty())
+        return QCursor(Qt::WaitCursor);
+    return kursory_[kroki_[krok_].klatka];
+}
+
+void KursorKlepsydry::Pokaz() {
+    if (poziom_++ > 0)
+        return;
+    krok_ = 0;
+    QGuiApplication::setOverrideCursor(BiezacyKursor());
+    UstawZegar();
+}
+
+void KursorKlepsydry::Przywroc() {
+    if (poziom_ == 0 || --poziom_ > 0)
+        return;
+    zegar_.stop();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void KursorKlepsydry::UstawZegar() {
+    if (kroki_.size() < 2)
+        return;
+    const qint64 ms = static_cast<qint64>(kroki_[krok_].jiffies) * 1000 / 60;
+    zegar_.start(static_cast<int>(qBound<qint64>(1, ms, NajdluzszyKrokMs)));
+}
+
+void KursorKlepsydry::NastepnyKrok() {
+    if (poziom_ == 0 || kroki_.empty())
+        return;
+    krok_ = (krok_ + 1) % kroki_.size();
+    QGuiApplication::changeOverrideCursor(BiezacyKursor());
+    UstawZegar();
+}
+
+} // namespace orbaklaw
