@@ -19,8 +19,10 @@ constexpr const char* Uzycie =
     "  orbaklaw-cli normalize WE WY [--register NN]\n"
     "                                            zapisuje WE tak, jak zapisuje go program\n"
     "  orbaklaw-cli show PLIK                    wypisuje 64 klawisze pliku\n"
+    "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
+    "                                            składa obraz wkładki z pliku etykiet\n"
     "  orbaklaw-cli --help                       ten opis\n"
-    "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny "
+    "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny "
     "lub błędne użycie.\n";
 
 int BladUzycia(std::ostream& err, const std::string& powod) {
@@ -109,11 +111,10 @@ int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     return KodSukces;
 }
 
-using Polecenie = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
-
 } // namespace
 
-int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err) {
+int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+            const PoleceniaDodatkowe& dodatkowe) {
     if (argumenty.empty())
         return BladUzycia(err, "brak polecenia");
     const std::string& nazwa = argumenty[0];
@@ -121,8 +122,8 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::o
         out << Uzycie;
         return KodSukces;
     }
-    const std::vector<std::pair<const char*, Polecenie>> polecenia{
-        {"check", Check}, {"normalize", Normalize}, {"show", Show}};
+    PoleceniaDodatkowe polecenia{{"check", Check}, {"normalize", Normalize}, {"show", Show}};
+    polecenia.insert(polecenia.end(), dodatkowe.begin(), dodatkowe.end());
     const std::vector<std::string> reszta(argumenty.begin() + 1, argumenty.end());
     for (const auto& [n, polecenie] : polecenia)
         if (nazwa == n)

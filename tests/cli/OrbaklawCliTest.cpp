@@ -1,13 +1,12 @@
 // orbaklaw-cli run as a user runs it: exit codes, messages and files.
+#include "tests/cli/UruchomCli.h"
 #include "tests/support/KatalogTymczasowy.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/wait.h>
 
 namespace orbaklaw {
 namespace {
@@ -16,32 +15,13 @@ namespace fs = std::filesystem;
 
 const fs::path Dane = fs::path(ORBAKLAW_DANE) / "definicje";
 
-struct Wynik {
-    int kod;
-    std::string out;
-    std::string err;
-};
-
 std::string CzytajPlik(const fs::path& p) {
     std::ifstream we(p, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(we)), {});
 }
 
-std::string Cytuj(const std::string& s) {
-    std::string c = "'";
-    for (char z : s)
-        c += z == '\'' ? std::string("'\\''") : std::string(1, z);
-    return c + "'";
-}
-
-Wynik Uruchom(const std::vector<std::string>& argumenty) {
-    test::KatalogTymczasowy tmp;
-    std::string polecenie = Cytuj(ORBAKLAW_CLI);
-    for (const auto& a : argumenty)
-        polecenie += " " + Cytuj(a);
-    polecenie += " >" + Cytuj((tmp / "out").string()) + " 2>" + Cytuj((tmp / "err").string());
-    const int status = std::system(polecenie.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, tmp.Czytaj("out"), tmp.Czytaj("err")};
+test::WynikCli Uruchom(const std::vector<std::string>& argumenty) {
+    return test::UruchomCli(argumenty);
 }
 
 const std::string KomunikatFormatu = "Błędny format pliku wejsciowego";
