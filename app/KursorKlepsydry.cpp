@@ -23,6 +23,13 @@ QString ZnajdzBezWzgleduNaWielkosc(const QDir& katalog, const QString& nazwa) {
     return {};
 }
 
+std::optional<KursorAnimowany> CzytajPlik(const QString& plik) {
+    QFile f(plik);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > static_cast<qint64>(NajwiekszyPlikAni))
+        return std::nullopt;
+    return DekodujKursorAni(f.readAll());
+}
+
 } // namespace
 
 KursorKlepsydry::KursorKlepsydry(QObject* rodzic) : QObject(rodzic) {
@@ -36,19 +43,21 @@ KursorKlepsydry::~KursorKlepsydry() {
 }
 
 bool KursorKlepsydry::Wczytaj(const QString& plik) {
+    zegar_.stop();
     klatki_.clear();
     kursory_.clear();
     kroki_.clear();
     krok_ = 0;
-    QFile f(plik);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > static_cast<qint64>(NajwiekszyPlikAni))
-        return false;
-    auto kursor = DekodujKursorAni(f.readAll());
-    if (!kursor)
-        return false;
-    klatki_ = std::move(kursor->klatki);
-    kroki_ = std::move(kursor->kroki);
-    return true;
+    auto kursor = CzytajPlik(plik);
+    if (kursor) {
+        klatki_ = std::move(kursor->klatki);
+        kroki_ = std::move(kursor->kroki);
+    }
+    if (Widoczny() && qGuiApp != nullptr) {
+        QGuiApplication::changeOverrideCursor(BiezacyKursor());
+        UstawZegar();
+    }
+    return kursor.has_value();
 }
 
 bool KursorKlepsydry::WczytajZBiezacegoKatalogu() {
