@@ -23,6 +23,13 @@ QString ZnajdzBezWzgleduNaWielkosc(const QDir& katalog, const QString& nazwa) {
     return {};
 }
 
+std::optional<KursorAnimowany> CzytajPlik(const QString& plik) {
+    QFile f(plik);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > static_cast<qint64>(NajwiekszyPlikAni))
+        return std::nullopt;
+    return DekodujKursorAni(f.readAll());
+}
+
 } // namespace
 
 KursorKlepsydry::KursorKlepsydry(QObject* rodzic) : QObject(rodzic) {
@@ -31,24 +38,26 @@ KursorKlepsydry::KursorKlepsydry(QObject* rodzic) : QObject(rodzic) {
 }
 
 KursorKlepsydry::~KursorKlepsydry() {
-    if (poziom_ > 0)
+    if (poziom_ > 0 && qGuiApp != nullptr)
         QGuiApplication::restoreOverrideCursor();
 }
 
 bool KursorKlepsydry::Wczytaj(const QString& plik) {
+    zegar_.stop();
+    klatki_.clear();
     kursory_.clear();
     kroki_.clear();
     krok_ = 0;
-    QFile f(plik);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > static_cast<qint64>(NajwiekszyPlikAni))
-        return false;
-    const auto kursor = DekodujKursorAni(f.readAll());
-    if (!kursor)
-        return false;
-    for (const KlatkaKursora& k : kursor->klatki)
-        kursory_.emplace_back(QPixmap::fromImage(k.obraz), k.punktAktywny.x(), k.punktAktywny.y());
-    kroki_ = kursor->kroki;
-    return true;
+    auto kursor = CzytajPlik(plik);
+    if (kursor) {
+        klatki_ = std::move(kursor->klatki);
+        kroki_ = std::move(kursor->kroki);
+    }
+    if (Widoczny() && qGuiApp != nullptr) {
+        QGuiApplication::changeOverrideCursor(BiezacyKursor());
+        UstawZegar();
+    }
+    return kursor.has_value();
 }
 
 bool KursorKlepsydry::WczytajZBiezacegoKatalogu() {
@@ -57,14 +66,19 @@ bool KursorKlepsydry::WczytajZBiezacegoKatalogu() {
     return !plik.isEmpty() && Wczytaj(plik);
 }
 
-QCursor KursorKlepsydry::BiezacyKursor() const {
-    if (kursory_.empty())
+QCursor KursorKlepsydry::BiezacyKursor() {
+    if (klatki_.empty())
         return QCursor(Qt::WaitCursor);
+    if (kursory_.empty()) {
+        for (const KlatkaKursora& k : klatki_)
+            kursory_.emplace_back(QPixmap::fromImage(k.obraz), k.punktAktywny.x(),
+                                  k.punktAktywny.y());
+    }
     return kursory_[kroki_[krok_].klatka];
 }
 
 void KursorKlepsydry::Pokaz() {
-    if (poziom_++ > 0)
+    if (poziom_++ > 0 || qGuiApp == nullptr)
         return;
     krok_ = 0;
     QGuiApplication::setOverrideCursor(BiezacyKursor());
@@ -72,7 +86,7 @@ void KursorKlepsydry::Pokaz() {
 }
 
 void KursorKlepsydry::Przywroc() {
-    if (poziom_ == 0 || --poziom_ > 0)
+    if (poziom_ == 0 || --poziom_ > 0 || qGuiApp == nullptr)
         return;
     zegar_.stop();
     QGuiApplication::restoreOverrideCursor();

@@ -3,7 +3,7 @@
 // "hourglas.ani" of the working folder when that file can be read, else the
 // standard busy cursor; a missing or broken file is never an error.
 
-#include "app/PlikAni.h"
+#include "app/KursorAnimowany.h"
 
 #include <QCursor>
 #include <QObject>
@@ -24,10 +24,12 @@ public:
     ~KursorKlepsydry() override;
 
     // Loads an animated cursor; false (and the standard cursor) if it can't.
+    // Works before the application object exists, as the program loads the
+    // file first thing at start.
     bool Wczytaj(const QString& plik);
     // Loads "hourglas.ani" from the current directory, whatever its case.
     bool WczytajZBiezacegoKatalogu();
-    bool Animowany() const { return !kursory_.empty(); }
+    bool Animowany() const { return !klatki_.empty(); }
 
     // Shows the busy cursor over the whole application. Calls nest: the
     // cursor goes away at the Przywroc matching the first Pokaz.
@@ -40,9 +42,10 @@ public:
 private:
     void NastepnyKrok();
     void UstawZegar();
-    QCursor BiezacyKursor() const;
+    QCursor BiezacyKursor();
 
-    std::vector<QCursor> kursory_;
+    std::vector<KlatkaKursora> klatki_;
+    std::vector<QCursor> kursory_; // made from klatki_ once the application exists
     std::vector<AnimacjaAni::Krok> kroki_;
     QTimer zegar_;
     int poziom_ = 0;

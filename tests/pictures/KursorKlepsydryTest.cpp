@@ -122,5 +122,15 @@ TEST_F(KursorKlepsydryTest, ABrokenFileAfterAGoodOneFallsBack) {
     kursor.Przywroc();
 }
 
+TEST_F(KursorKlepsydryTest, LoadingWhileShownSwapsTheCursorOnShow) {
+    KursorKlepsydry kursor;
+    PokazanaKlepsydra widoczna(kursor);
+    ASSERT_EQ(Ksztalt(), Qt::WaitCursor);
+    ASSERT_TRUE(kursor.Wczytaj(Zapisz(QStringLiteral("a.ani"), BudowaAni().Plik())));
+    EXPECT_EQ(Ksztalt(), Qt::BitmapCursor);
+    EXPECT_FALSE(kursor.Wczytaj(Zapisz(QStringLiteral("b.ani"), "x")));
+    EXPECT_EQ(Ksztalt(), Qt::WaitCursor);
+}
+
 } // namespace
 } // namespace orbaklaw

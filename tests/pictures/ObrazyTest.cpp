@@ -129,5 +129,20 @@ TEST(SzablonWkladki, CompositionPlacesFallOnTheWindows) {
     }
 }
 
+// The composed insert is saved and printed at 300 pixels per inch, so it
+// keeps the template's resolution along with its size.
+TEST(SzablonWkladki, ComposedInsertKeepsSizeAndResolution) {
+    const QImage szablon = WczytajSzablonWkladki();
+    TekstyEtykiet teksty;
+    teksty[0] = "PIECZYWO";
+    const QImage wkladka = KomponujWkladke(szablon, teksty, RozmiarPolaKlawiatury,
+                                           QFont(QStringLiteral("DejaVu Sans"), 9), Qt::black, 96);
+    EXPECT_EQ(wkladka.size(), RozmiarSzablonuWkladki);
+    EXPECT_EQ(wkladka.dotsPerMeterX(), szablon.dotsPerMeterX());
+    EXPECT_EQ(wkladka.dotsPerMeterY(), szablon.dotsPerMeterY());
+    EXPECT_EQ(wkladka.pixel(628, 83), szablon.pixel(628, 83)) << "box on its window";
+    EXPECT_NE(wkladka.copy(491, 36, 138, 48), szablon.copy(491, 36, 138, 48));
+}
+
 } // namespace
 } // namespace orbaklaw
