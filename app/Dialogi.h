@@ -23,10 +23,10 @@ struct OknoKomunikatu {
 };
 
 struct DialogPliku {
-    QString filtr;                 // "Opis|*.roz|Opis|*.*", as the form design gives it
-    QString domyslneRozszerzenie;  // added to a typed name without one; may be empty
-    QString folder;                // where the dialog opens
-    bool wieluPlikow = false;      // several files may be marked; one is reported
+    QString filtr;                // "Opis|*.roz|Opis|*.*", as the form design gives it
+    QString domyslneRozszerzenie; // added to a typed name without one; may be empty
+    QString folder;               // where the dialog opens
+    bool wieluPlikow = false;     // several files may be marked; one is reported
 };
 
 class Dialogi {
@@ -41,8 +41,8 @@ public:
     virtual std::optional<QFont> Czcionka(const QFont& poczatkowa) = 0;
 
     // The kinds of box the program uses.
-    void Komunikat(const QString& tekst); // plain: no icon, OK, the program's name as caption
-    void Blad(const QString& tekst);      // error icon, caption "Error", OK
+    void Komunikat(const QString& tekst);   // plain: no icon, OK, the program's name as caption
+    void Blad(const QString& tekst);        // error icon, caption "Error", OK
     void Ostrzezenie(const QString& tekst); // warning icon, caption "Warning", OK
     bool Pytanie(const QString& tekst, const QString& tytul); // question icon, Yes/No; true on Yes
 };

@@ -54,9 +54,8 @@ void GrupaRadiowa::Rozmiesc() {
     for (int i = 0; i < Liczba(); ++i) {
         const int kolumna = i / wiersze;
         const int wiersz = i % wiersze;
-        przyciski_[static_cast<size_t>(i)]->setGeometry(6 + kolumna * szerokosc,
-                                                        gora + wiersz * wysokosc, szerokosc - 2,
-                                                        wysokosc);
+        przyciski_[static_cast<size_t>(i)]->setGeometry(
+            6 + kolumna * szerokosc, gora + wiersz * wysokosc, szerokosc - 2, wysokosc);
     }
 }
 

@@ -16,8 +16,7 @@ class GrupaRadiowa : public QGroupBox {
     Q_OBJECT
 
 public:
-    GrupaRadiowa(const QString& tytul, const QStringList& pozycje, int kolumny,
-                 QWidget* rodzic);
+    GrupaRadiowa(const QString& tytul, const QStringList& pozycje, int kolumny, QWidget* rodzic);
 
     int ItemIndex() const { return indeks_; }
     // Runs the change action (klikniecie) when the item changes.

@@ -15,8 +15,8 @@ QGroupBox* Grupa(QWidget* okno, const QString& tytul, int x, int y, int szer, in
     return g;
 }
 
-QPushButton* Przycisk(QWidget* okno, const char* nazwa, const QString& tekst, int punkty,
-                      int x, int y, int szer, int wys) {
+QPushButton* Przycisk(QWidget* okno, const char* nazwa, const QString& tekst, int punkty, int x,
+                      int y, int szer, int wys) {
     auto* p = new QPushButton(tekst, okno);
     p->setObjectName(QString::fromLatin1(nazwa));
     p->setGeometry(x, y, szer, wys);

@@ -10,8 +10,8 @@ class StylPodpowiedzi : public QProxyStyle {
     Q_OBJECT
 
 public:
-    static constexpr int PauzaPodpowiedzi = 10;       // ms before a hint shows
-    static constexpr int CzasPodpowiedzi = 1000;      // ms a hint stays
+    static constexpr int PauzaPodpowiedzi = 10;  // ms before a hint shows
+    static constexpr int CzasPodpowiedzi = 1000; // ms a hint stays
 
     using QProxyStyle::QProxyStyle;
 

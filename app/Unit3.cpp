@@ -3,6 +3,7 @@
 #include "app/Czcionki.h"
 #include "app/GrupaRadiowa.h"
 #include "app/PrzyciskiOkna.h"
+#include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
 #include "app/Tekst1250.h"
 #include "appearance/EtykietyKlawiszy.h"
@@ -19,15 +20,14 @@
 #include "keys/WyborKlawisza.h"
 #include "keys/ZatwierdzenieDefinicji.h"
 #include "transfer/SterownikTransferu.h"
-#include "app/Stan.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 
@@ -42,7 +42,9 @@ QImage ObrazZastepczy() {
 }
 
 DialogPliku PlikiDefinicji() {
-    return {QStringLiteral("Pliki tekstowe|*.txt|Wszystkie pliki|*.*"), QStringLiteral("txt"), {},
+    return {QStringLiteral("Pliki tekstowe|*.txt|Wszystkie pliki|*.*"),
+            QStringLiteral("txt"),
+            {},
             false};
 }
 } // namespace
@@ -58,7 +60,9 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     zklawisze = PlikiDefinicji();
     Save = {QStringLiteral("Bitmaps (*.bmp)|*.bmp"), {}, {}, false};
     oBitmapa = {QStringLiteral("Definicje tekstów na klawiszach (*.bm0)|*.bm0"),
-                QStringLiteral("bm0"), {}, false};
+                QStringLiteral("bm0"),
+                {},
+                false};
     UtworzObszary();
     UtworzPodsystemy();
     PodlaczWybor();
@@ -117,7 +121,8 @@ void TForm3::PodlaczWybor() {
     for (int i = 0; i < LiczbaPolEtykiet; ++i) {
         PoleNaKlawiszu* pole = etykiety_->Pole(i);
         const int nr = pole->NrKlawisza();
-        akcje_.Podlacz(pole, &PoleNaKlawiszu::wejscie, this, [this, nr] { wybor_->PoleWejscie(nr); });
+        akcje_.Podlacz(pole, &PoleNaKlawiszu::wejscie, this,
+                       [this, nr] { wybor_->PoleWejscie(nr); });
     }
     akcje_.Podlacz(panel_->Button5, &QPushButton::clicked, this,
                    [this] { zatwierdzenie_->Button5Click(); });
@@ -138,9 +143,8 @@ void TForm3::PodlaczPrzyciski() {
     akcje_.Podlacz(p.Button4, &QPushButton::clicked, this,
                    [this] { komunikacja_->Button4Click(); });
     akcje_.Podlacz(p.Button2, &QPushButton::clicked, this, [this] { etykiety_->Button2Click(); });
-    akcje_.Podlacz(p.Button1, &QPushButton::clicked, this, [this] {
-        etykiety_->Button1Click(dialogi_, [this] { wybor_->WybierzF1(); });
-    });
+    akcje_.Podlacz(p.Button1, &QPushButton::clicked, this,
+                   [this] { etykiety_->Button1Click(dialogi_, [this] { wybor_->WybierzF1(); }); });
     akcje_.Podlacz(p.bbDrukuj, &QPushButton::clicked, this, [this] { wyglad_->bbDrukujClick(); });
     akcje_.Podlacz(p.BitBtnOdczyt, &QPushButton::clicked, this,
                    [this] { wyglad_->BitBtnOdczytClick(); });
@@ -153,9 +157,9 @@ void TForm3::UstawKolejnoscTab() {
     const auto& p = *panel_;
     for (int i = 0; i < p.rgDefinicja->Liczba(); ++i)
         kolejnosc.push_back(p.rgDefinicja->Przycisk(i));
-    for (QWidget* w : std::initializer_list<QWidget*>{p.cbPojedynczo, p.cbZaplata, p.cbParagon,
-                                                      p.cbFunkcja, p.cbPlatnosc, p.Button5,
-                                                      p.Edit10, p.cbTowary})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{p.cbPojedynczo, p.cbZaplata, p.cbParagon, p.cbFunkcja,
+                                         p.cbPlatnosc, p.Button5, p.Edit10, p.cbTowary})
         kolejnosc.push_back(w);
     for (int i = 0; i < rgAlty_->Liczba(); ++i)
         kolejnosc.push_back(rgAlty_->Przycisk(i));

@@ -7,7 +7,8 @@ namespace orbaklaw {
 
 EtykietyKlawiszy::EtykietyKlawiszy(QWidget* okno) {
     for (int i = 0; i < LiczbaPolEtykiet; ++i)
-        pola_[static_cast<size_t>(i)] = new PoleNaKlawiszu(PolaEtykiet()[static_cast<size_t>(i)], okno);
+        pola_[static_cast<size_t>(i)] =
+            new PoleNaKlawiszu(PolaEtykiet()[static_cast<size_t>(i)], okno);
 }
 
 PoleNaKlawiszu* EtykietyKlawiszy::Pierwsza(int nrKlawisza) const {
@@ -28,7 +29,8 @@ PoleNaKlawiszu* EtykietyKlawiszy::PoNazwie(const QString& nazwa) const {
 }
 
 std::vector<QWidget*> EtykietyKlawiszy::KolejnoscTab() const {
-    static constexpr int klawisze[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 16, 17, 18, 13, 14, 15, 10, 11, 12, 9};
+    static constexpr int klawisze[] = {0,  1,  2,  3,  4,  5,  6,  7,  8, 16,
+                                       17, 18, 13, 14, 15, 10, 11, 12, 9};
     std::vector<QWidget*> kolejnosc;
     for (int nr : klawisze) {
         kolejnosc.push_back(Pierwsza(nr));

@@ -7,7 +7,7 @@
 namespace orbaklaw {
 
 PoleNaKlawiszu::PoleNaKlawiszu(const PoleEtykiety& opis, QWidget* rodzic)
-    : QLineEdit(rodzic), walidator_(new WalidatorEtykiety(*this, opis.limit, this)),
+    : QLineEdit(rodzic), walidator_(new WalidatorEtykiety(*this, opis.limit)),
       nrKlawisza_(opis.nrKlawisza) {
     setObjectName(QString::fromLatin1(opis.nazwa));
     setGeometry(opis.miejsce.left, opis.miejsce.top, opis.miejsce.width, opis.miejsce.height);

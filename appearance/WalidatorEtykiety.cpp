@@ -6,15 +6,21 @@
 
 namespace orbaklaw {
 
-WalidatorEtykiety::WalidatorEtykiety(const QLineEdit& pole, int limit, QObject* rodzic)
-    : QValidator(rodzic), pole_(pole), limit_(limit) {}
+WalidatorEtykiety::WalidatorEtykiety(QLineEdit& pole, int limit)
+    : QValidator(&pole), pole_(pole), limit_(limit) {
+    connect(&pole, &QLineEdit::textChanged, this,
+            [this](const QString& tekst) { dlugoscPrzed_ = tekst.size(); });
+}
 
 QValidator::State WalidatorEtykiety::validate(QString& tekst, int&) const {
+    // A text the program sets (setText leaves nothing to undo) is taken whole:
+    // one loaded from a label file may be longer than the limit.
+    if (!pole_.isUndoAvailable())
+        return Acceptable;
     if (!Miesci1250(tekst))
         return Invalid;
-    // A text loaded from a label file may be longer than the limit: it stays,
-    // and may shrink, but typing cannot make it longer.
-    if (tekst.size() > limit_ && tekst.size() > pole_.text().size())
+    // Typing stops at the limit; a longer text may shrink but not grow.
+    if (tekst.size() > limit_ && tekst.size() > dlugoscPrzed_)
         return Invalid;
     return Acceptable;
 }

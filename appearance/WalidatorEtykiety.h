@@ -13,7 +13,7 @@ class WalidatorEtykiety : public QValidator {
     Q_OBJECT
 
 public:
-    WalidatorEtykiety(const QLineEdit& pole, int limit, QObject* rodzic);
+    WalidatorEtykiety(QLineEdit& pole, int limit);
 
     void UstawLimit(int limit) { limit_ = limit; }
     int Limit() const { return limit_; }
@@ -23,6 +23,7 @@ public:
 private:
     const QLineEdit& pole_;
     int limit_;
+    qsizetype dlugoscPrzed_ = 0; // the text's length before the change being checked
 };
 
 } // namespace orbaklaw

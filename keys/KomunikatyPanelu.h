@@ -4,7 +4,7 @@
 
 namespace orbaklaw {
 
-const char* KomunikatKwoty();          // the amount is not a number
+const char* KomunikatKwoty();           // the amount is not a number
 const char* KomunikatLimituPlatnosci(); // a ninth counted payment
 const char* KomunikatWersjiKasy();      // EURO or function 18 on a version 1 register
 const char* KomunikatBrakTowaru();      // the goods chooser has no item chosen

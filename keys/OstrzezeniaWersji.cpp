@@ -19,8 +19,8 @@ bool KasaBezEuro() {
 }
 } // namespace
 
-OstrzezeniaWersji::OstrzezeniaWersji(QComboBox& cbPlatnosc, QComboBox& cbFunkcja,
-                                     Dialogi& dialogi, const Akcje& akcje)
+OstrzezeniaWersji::OstrzezeniaWersji(QComboBox& cbPlatnosc, QComboBox& cbFunkcja, Dialogi& dialogi,
+                                     const Akcje& akcje)
     : cbPlatnosc_(cbPlatnosc), cbFunkcja_(cbFunkcja), dialogi_(dialogi) {
     // The panel sets the choosers with their signals blocked, so only the
     // user's changes get here.

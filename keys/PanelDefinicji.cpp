@@ -52,9 +52,9 @@ PanelDefinicji::PanelDefinicji(QWidget* okno) {
     ramka_ = new QFrame(okno);
     ramka_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ramka_->setGeometry(361, 7, 249, 186);
-    rgDefinicja = Nazwany(new GrupaRadiowa(QStringLiteral("Definicja klawisza"),
-                                           Pozycje(NazwyRodzajow()), 2, okno),
-                          "rgDefinicja", 371, 8, 231, 57);
+    rgDefinicja = Nazwany(
+        new GrupaRadiowa(QStringLiteral("Definicja klawisza"), Pozycje(NazwyRodzajow()), 2, okno),
+        "rgDefinicja", 371, 8, 231, 57);
     UtworzWybory(okno);
     UtworzEtykiety(okno);
     rgDefinicja->UstawItemIndex(0);
@@ -63,12 +63,10 @@ PanelDefinicji::PanelDefinicji(QWidget* okno) {
 
 void PanelDefinicji::UtworzWybory(QWidget* okno) {
     cbTowary = Nazwany(new QComboBox(okno), "cbTowary", 401, 72, 201, 21);
-    cbPojedynczo = Nazwany(new QCheckBox(Z1250(TekstPojedynczo()), okno), "cbPojedynczo", 433,
-                           95, 129, 18);
-    cbZaplata =
-        Nazwany(new QCheckBox(Z1250(TekstZaplata()), okno), "cbZaplata", 433, 119, 153, 18);
-    cbParagon =
-        Nazwany(new QCheckBox(Z1250(TekstParagon()), okno), "cbParagon", 433, 143, 137, 17);
+    cbPojedynczo =
+        Nazwany(new QCheckBox(Z1250(TekstPojedynczo()), okno), "cbPojedynczo", 433, 95, 129, 18);
+    cbZaplata = Nazwany(new QCheckBox(Z1250(TekstZaplata()), okno), "cbZaplata", 433, 119, 153, 18);
+    cbParagon = Nazwany(new QCheckBox(Z1250(TekstParagon()), okno), "cbParagon", 433, 143, 137, 17);
     cbFunkcja = Nazwany(new QComboBox(okno), "cbFunkcja", 420, 72, 180, 21);
     cbFunkcja->addItems(Pozycje(NazwyFunkcji()));
     cbPlatnosc = Nazwany(new QComboBox(okno), "cbPlatnosc", 430, 72, 140, 21);

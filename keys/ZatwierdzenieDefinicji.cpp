@@ -28,8 +28,7 @@ void ZatwierdzenieDefinicji::Button5Click() {
     const int nr = wybor_.WybranaPozycja();
     auto& tablice = Stan().tablice;
     // A ninth counted payment is refused whole: the key keeps what it had.
-    if (panel_.rgDefinicja->ItemIndex() == Platnosc &&
-        PlatnoscPonadLimit(tablice, wariant, nr)) {
+    if (panel_.rgDefinicja->ItemIndex() == Platnosc && PlatnoscPonadLimit(tablice, wariant, nr)) {
         dialogi_.Ostrzezenie(Z1250(KomunikatLimituPlatnosci()));
         wybor_.PokazKlawisz(nr);
         return;

@@ -16,8 +16,8 @@ class WyborKlawisza;
 
 class ZatwierdzenieDefinicji {
 public:
-    ZatwierdzenieDefinicji(PanelDefinicji& panel, const GrupaRadiowa& rgAlty,
-                           WyborKlawisza& wybor, OpisKlawiszy& opis, Dialogi& dialogi);
+    ZatwierdzenieDefinicji(PanelDefinicji& panel, const GrupaRadiowa& rgAlty, WyborKlawisza& wybor,
+                           OpisKlawiszy& opis, Dialogi& dialogi);
 
     void Button5Click();
 

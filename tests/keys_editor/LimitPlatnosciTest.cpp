@@ -21,7 +21,7 @@ TEST(PlatnoscPonadLimit, OnlyANinthCountedPaymentIsRefused) {
     EXPECT_FALSE(PlatnoscPonadLimit(t, Bezp, 3));    // already one of the eight
     EXPECT_FALSE(PlatnoscPonadLimit(t, LewyAlt, 0)); // ALT function keys are not counted
     EXPECT_FALSE(PlatnoscPonadLimit(t, ObaAlt, 4));
-    EXPECT_FALSE(PlatnoscPonadLimit(t, Bezp, 12));   // no such key
+    EXPECT_FALSE(PlatnoscPonadLimit(t, Bezp, 12)); // no such key
 }
 
 TEST(PlatnoscPonadLimit, SevenPaymentsLeaveRoom) {

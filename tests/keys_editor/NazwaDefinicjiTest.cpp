@@ -1,5 +1,5 @@
-#include "keys/ListyWyboru.h"
 #include "keys/NazwaDefinicji.h"
+#include "keys/ListyWyboru.h"
 
 #include <gtest/gtest.h>
 
