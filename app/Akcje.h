@@ -1,0 +1,32 @@
+#pragma once
+// Every user action runs through here: whatever it throws goes to
+// ObslugaWyjatku instead of unwinding into Qt's event loop.
+
+#include <QObject>
+
+#include <functional>
+
+namespace orbaklaw {
+
+class ObslugaWyjatku;
+
+class Akcje {
+public:
+    explicit Akcje(const ObslugaWyjatku& obsluga) : obsluga_(obsluga) {}
+
+    void Wykonaj(const std::function<void()>& akcja) const noexcept;
+
+    // Connects a signal to an action run through Wykonaj; the signal's
+    // arguments are dropped. `kontekst` ends the connection when destroyed.
+    template <typename Nadawca, typename Sygnal>
+    void Podlacz(Nadawca* nadawca, Sygnal sygnal, QObject* kontekst,
+                 std::function<void()> akcja) const {
+        QObject::connect(nadawca, sygnal, kontekst,
+                         [this, akcja = std::move(akcja)] { Wykonaj(akcja); });
+    }
+
+private:
+    const ObslugaWyjatku& obsluga_;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,61 @@
+#pragma once
+// Every message box, question and standard dialog of the program goes through
+// this interface: the program shows the real ones, tests answer from a script.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+
+namespace orbaklaw {
+
+enum class Ikona { Brak, Informacja, Ostrzezenie, Blad, Pytanie };
+enum class Przyciski { Ok, TakNie };
+enum class Odpowiedz { Ok, Tak, Nie };
+
+struct OknoKomunikatu {
+    QString tekst; // line breaks as the texts carry them: CR, LF or CR LF
+    QString tytul;
+    Ikona ikona = Ikona::Brak;
+    Przyciski przyciski = Przyciski::Ok;
+};
+
+struct DialogPliku {
+    QString filtr;                // "Opis|*.roz|Opis|*.*", as the form design gives it
+    QString domyslneRozszerzenie; // added to a typed name without one; may be empty
+    QString folder;               // where the dialog opens
+    bool wieluPlikow = false;     // several files may be marked; one is reported
+    QString nazwa;                // the file name proposed when the dialog opens
+};
+
+// A font with the colour its texts are drawn in.
+struct WyborCzcionki {
+    QFont czcionka;
+    QColor kolor;
+};
+
+class Dialogi {
+public:
+    virtual ~Dialogi() = default;
+
+    virtual Odpowiedz Pokaz(const OknoKomunikatu& okno) = 0;
+    virtual std::optional<QString> OtworzPlik(const DialogPliku& d) = 0;
+    virtual std::optional<QString> ZapiszPlik(const DialogPliku& d) = 0;
+    virtual std::optional<QString> ZapiszObraz(const DialogPliku& d) = 0;
+    virtual bool Drukuj(QPrinter& drukarka) = 0; // false when cancelled
+    virtual std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) = 0;
+
+    // The kinds of box the program uses.
+    void Komunikat(const QString& tekst);   // plain: no icon, OK, the program's name as caption
+    void Blad(const QString& tekst);        // error icon, caption "Error", OK
+    void Ostrzezenie(const QString& tekst); // warning icon, caption "Warning", OK
+    bool Pytanie(const QString& tekst, const QString& tytul); // question icon, Yes/No; true on Yes
+};
+
+// Caption of the plain message box: the program's name.
+inline constexpr char TytulProgramu[] = "orbaklaw";
+
+} // namespace orbaklaw

@@ -1,0 +1,44 @@
+#pragma once
+// A framed group of radio buttons laid out in columns, column by column, with
+// one change action that runs both when the user picks an item and when the
+// program sets a different one.
+
+#include <QGroupBox>
+
+#include <vector>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace orbaklaw {
+
+class GrupaRadiowa : public QGroupBox {
+    Q_OBJECT
+
+public:
+    GrupaRadiowa(const QString& tytul, const QStringList& pozycje, int kolumny, QWidget* rodzic);
+
+    int ItemIndex() const { return indeks_; }
+    // Runs the change action (klikniecie) when the item changes.
+    void UstawItemIndex(int indeks);
+
+    QRadioButton* Przycisk(int indeks) const;
+    int Liczba() const { return static_cast<int>(przyciski_.size()); }
+
+signals:
+    void klikniecie();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void Wybrano(int indeks);
+    void Rozmiesc();
+
+    QButtonGroup* grupa_;
+    std::vector<QRadioButton*> przyciski_;
+    int kolumny_;
+    int indeks_ = -1;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,214 @@
+#include "app/Unit3.h"
+
+#include "app/Czcionki.h"
+#include "app/GrupaRadiowa.h"
+#include "app/PrzyciskiOkna.h"
+#include "app/Stan.h"
+#include "app/StylPodpowiedzi.h"
+#include "app/Tekst1250.h"
+#include "appearance/EtykietyKlawiszy.h"
+#include "appearance/PoleNaKlawiszu.h"
+#include "appearance/SterownikWygladu.h"
+#include "appearance/WidokKlawiatury.h"
+#include "comm/SterownikKomunikacji.h"
+#include "keys/FiltrKwoty.h"
+#include "keys/FiltrWyboru.h"
+#include "keys/ListyWyboru.h"
+#include "keys/OpisKlawiszy.h"
+#include "keys/OstrzezeniaWersji.h"
+#include "keys/PanelDefinicji.h"
+#include "keys/WyborKlawisza.h"
+#include "keys/ZatwierdzenieDefinicji.h"
+#include "transfer/SterownikTransferu.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+
+namespace orbaklaw {
+
+namespace {
+// Stands in for the keyboard picture until the drawn one is in the program.
+QImage ObrazZastepczy() {
+    QImage obraz(1074, 1216, QImage::Format_RGB32);
+    obraz.fill(QColor(0xA0, 0xA0, 0xA0));
+    return obraz;
+}
+
+DialogPliku PlikiDefinicji() {
+    return {QStringLiteral("Pliki tekstowe|*.txt|Wszystkie pliki|*.*"),
+            QStringLiteral("txt"),
+            {},
+            false,
+            {}};
+}
+} // namespace
+
+TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
+    : QWidget(rodzic), dialogi_(dialogi), obsluga_(dialogi, *this), akcje_(obsluga_) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Definiowanie klawiszy w kasie VARKO ORBA (ver.1.50)"));
+    setFont(CzcionkaOkna(9));
+    setFixedSize(SzerokoscKlienta, WysokoscKlienta);
+    OKlawisze = PlikiDefinicji();
+    OKlawisze.wieluPlikow = true;
+    zklawisze = PlikiDefinicji();
+    Save = {QStringLiteral("Bitmaps (*.bmp)|*.bmp"), {}, {}, false, {}};
+    oBitmapa = {QStringLiteral("Definicje tekstów na klawiszach (*.bm0)|*.bm0"),
+                QStringLiteral("bm0"),
+                {},
+                false,
+                {}};
+    UtworzObszary();
+    UtworzPodsystemy();
+    PodlaczWybor();
+    PodlaczPrzyciski();
+    UstawKolejnoscTab();
+    UstawPrzyciskDomyslny();
+    StylPodpowiedzi::UstawCzasPodpowiedzi(*this);
+    FormCreate();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::UtworzObszary() {
+    iWkladka_ = new WidokKlawiatury(this);
+    iWkladka_->setGeometry(0, 0, 358, 406);
+    iWkladka_->UstawObraz(ObrazZastepczy());
+    etykiety_ = std::make_unique<EtykietyKlawiszy>(this);
+    QStringList warianty;
+    for (const char* nazwa : NazwyWariantow())
+        warianty << Z1250(nazwa);
+    rgAlty_ = new GrupaRadiowa(QString(), warianty, 4, this);
+    rgAlty_->setObjectName(QStringLiteral("rgAlty"));
+    rgAlty_->setFont(CzcionkaArial(8));
+    rgAlty_->setGeometry(0, 408, 361, 33);
+    rgAlty_->UstawItemIndex(Bezp);
+    panel_ = std::make_unique<PanelDefinicji>(this);
+    panel_->WypelnijTowary(Stan().towary);
+    przyciski_ = std::make_unique<PrzyciskiOkna>(this);
+}
+
+void TForm3::UtworzPodsystemy() {
+    wybor_ = std::make_unique<WyborKlawisza>(*etykiety_, *rgAlty_, *panel_, *iWkladka_);
+    opis_ = std::make_unique<OpisKlawiszy>(*etykiety_, *rgAlty_, *panel_);
+    zatwierdzenie_ =
+        std::make_unique<ZatwierdzenieDefinicji>(*panel_, *rgAlty_, *wybor_, *opis_, dialogi_);
+    new OstrzezeniaWersji(*panel_->cbPlatnosc, *panel_->cbFunkcja, dialogi_, akcje_);
+    auto* filtrKwoty = new FiltrKwoty(*panel_->Edit10, akcje_);
+    filtrKwoty->setParent(this);
+    auto* filtrWyboru = new FiltrWyboru(this);
+    for (QComboBox* wybor : {panel_->cbTowary, panel_->cbFunkcja, panel_->cbPlatnosc})
+        filtrWyboru->Obsluguj(wybor);
+    transfer_ = new SterownikTransferu(*this, dialogi_);
+    komunikacja_ = new SterownikKomunikacji(*this, dialogi_);
+    wyglad_ = new SterownikWygladu(*this, dialogi_);
+    for (QObject* o : std::initializer_list<QObject*>{transfer_, komunikacja_, wyglad_})
+        o->setParent(this);
+}
+
+void TForm3::PodlaczWybor() {
+    akcje_.Podlacz(rgAlty_, &GrupaRadiowa::klikniecie, this, [this] { wybor_->rgAltyClick(); });
+    akcje_.Podlacz(panel_->rgDefinicja, &GrupaRadiowa::klikniecie, this,
+                   [this] { panel_->rgDefinicjaClick(); });
+    QObject::connect(iWkladka_, &WidokKlawiatury::nacisniecie, this, [this](QPoint punkt) {
+        akcje_.Wykonaj([this, punkt] { wybor_->iWkladkaMouseDown(punkt); });
+    });
+    for (int i = 0; i < LiczbaPolEtykiet; ++i) {
+        PoleNaKlawiszu* pole = etykiety_->Pole(i);
+        const int nr = pole->NrKlawisza();
+        akcje_.Podlacz(pole, &PoleNaKlawiszu::wejscie, this,
+                       [this, nr] { wybor_->PoleWejscie(nr); });
+    }
+    akcje_.Podlacz(panel_->Button5, &QPushButton::clicked, this,
+                   [this] { zatwierdzenie_->Button5Click(); });
+}
+
+void TForm3::PodlaczPrzyciski() {
+    auto& p = *przyciski_;
+    akcje_.Podlacz(p.bOdczyt, &QPushButton::clicked, this,
+                   [this, b = p.bOdczyt] { transfer_->bOdczytClick(b); });
+    akcje_.Podlacz(p.bOdczytPlik, &QPushButton::clicked, this,
+                   [this, b = p.bOdczytPlik] { transfer_->bOdczytClick(b); });
+    akcje_.Podlacz(p.bZapis, &QPushButton::clicked, this,
+                   [this, b = p.bZapis] { transfer_->bZapisClick(b); });
+    akcje_.Podlacz(p.bZapisPlik, &QPushButton::clicked, this,
+                   [this, b = p.bZapisPlik] { transfer_->bZapisClick(b); });
+    akcje_.Podlacz(p.bKasowanie, &QPushButton::clicked, this,
+                   [this] { transfer_->bKasowanieClick(); });
+    akcje_.Podlacz(p.Button4, &QPushButton::clicked, this,
+                   [this] { komunikacja_->Button4Click(); });
+    akcje_.Podlacz(p.Button2, &QPushButton::clicked, this, [this] { etykiety_->Button2Click(); });
+    akcje_.Podlacz(p.Button1, &QPushButton::clicked, this,
+                   [this] { etykiety_->Button1Click(dialogi_, [this] { wybor_->WybierzF1(); }); });
+    akcje_.Podlacz(p.bbDrukuj, &QPushButton::clicked, this, [this] { wyglad_->bbDrukujClick(); });
+    akcje_.Podlacz(p.BitBtnOdczyt, &QPushButton::clicked, this,
+                   [this] { wyglad_->BitBtnOdczytClick(); });
+    akcje_.Podlacz(p.BitBtn1, &QPushButton::clicked, this, [this] { wyglad_->BitBtn1Click(); });
+    akcje_.Podlacz(p.bCzcionka, &QPushButton::clicked, this, [this] { wyglad_->bCzcionkaClick(); });
+}
+
+void TForm3::UstawKolejnoscTab() {
+    std::vector<QWidget*> kolejnosc = etykiety_->KolejnoscTab();
+    const auto& p = *panel_;
+    for (int i = 0; i < p.rgDefinicja->Liczba(); ++i)
+        kolejnosc.push_back(p.rgDefinicja->Przycisk(i));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{p.cbPojedynczo, p.cbZaplata, p.cbParagon, p.cbFunkcja,
+                                         p.cbPlatnosc, p.Button5, p.Edit10, p.cbTowary})
+        kolejnosc.push_back(w);
+    for (int i = 0; i < rgAlty_->Liczba(); ++i)
+        kolejnosc.push_back(rgAlty_->Przycisk(i));
+    const auto& b = *przyciski_;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             b.bOdczyt, b.bZapis, b.Button4, b.bKasowanie, b.bOdczytPlik, b.bZapisPlik, b.Button2,
+             b.bbDrukuj, b.BitBtnOdczyt, b.BitBtn1, b.bCzcionka, b.Button1})
+        kolejnosc.push_back(w);
+    for (size_t i = 1; i < kolejnosc.size(); ++i)
+        setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
+}
+
+// "Zatwierdź" is the window's default button: Enter acts on it from any
+// control but a push button, which Enter presses itself.
+void TForm3::UstawPrzyciskDomyslny() {
+    for (auto klawisz : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* skrot = new QShortcut(QKeySequence(klawisz), this);
+        skrot->setContext(Qt::WindowShortcut);
+        connect(skrot, &QShortcut::activated, this, [this] { PrzyciskDomyslny(); });
+    }
+}
+
+void TForm3::PrzyciskDomyslny() {
+    if (auto* przycisk = qobject_cast<QPushButton*>(focusWidget())) {
+        przycisk->click();
+        return;
+    }
+    if (!panel_->Button5->isHidden() && panel_->Button5->isEnabled())
+        panel_->Button5->click();
+}
+
+void TForm3::FormCreate() {
+    zklawisze.folder = QDir::currentPath();
+    OKlawisze.folder = QDir::currentPath();
+    UstawPozycjeBezZmiany(panel_->cbPlatnosc, 0);
+    UstawPozycjeBezZmiany(panel_->cbFunkcja, 0);
+    Save.folder = QDir::currentPath();
+    akcje_.Wykonaj([this] { wybor_->WybierzF1(); });
+}
+
+void TForm3::Wysrodkuj() {
+    const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (ekran == nullptr)
+        return;
+    QRect ramka = frameGeometry();
+    ramka.moveCenter(ekran->availableGeometry().center());
+    move(ramka.topLeft());
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,89 @@
+#pragma once
+// The main window: the keyboard picture with its label fields, the ALT
+// variant group, the definition panel and the two button groups. It lays
+// them out and hands every action to the class of its subsystem.
+
+#include "app/Akcje.h"
+#include "app/Dialogi.h"
+#include "app/ObslugaWyjatku.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+namespace orbaklaw {
+
+class EtykietyKlawiszy;
+class GrupaRadiowa;
+class OpisKlawiszy;
+class PanelDefinicji;
+class PrzyciskiOkna;
+class SterownikKomunikacji;
+class SterownikTransferu;
+class SterownikWygladu;
+class WidokKlawiatury;
+class WyborKlawisza;
+class ZatwierdzenieDefinicji;
+
+class TForm3 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int SzerokoscKlienta = 610;
+    static constexpr int WysokoscKlienta = 441;
+
+    explicit TForm3(Dialogi& dialogi, QWidget* rodzic = nullptr);
+    ~TForm3() override;
+
+    // Places the window at the centre of the desktop.
+    void Wysrodkuj();
+
+    Dialogi& DialogiOkna() { return dialogi_; }
+    const Akcje& AkcjeOkna() const { return akcje_; }
+    WidokKlawiatury& iWkladka() { return *iWkladka_; }
+    EtykietyKlawiszy& Etykiety() { return *etykiety_; }
+    GrupaRadiowa& rgAlty() { return *rgAlty_; }
+    PanelDefinicji& Panel() { return *panel_; }
+    PrzyciskiOkna& Przyciski() { return *przyciski_; }
+    WyborKlawisza& Wybor() { return *wybor_; }
+    OpisKlawiszy& Opis() { return *opis_; }
+    SterownikTransferu& Transfer() { return *transfer_; }
+    SterownikKomunikacji& Komunikacja() { return *komunikacja_; }
+    SterownikWygladu& Wyglad() { return *wyglad_; }
+
+    // Components without a place on screen.
+    DialogPliku OKlawisze;
+    DialogPliku zklawisze;
+    DialogPliku Save;
+    DialogPliku oBitmapa;
+    QImage Image1; // the insert template
+    QImage Image2; // the working picture of the insert
+
+private:
+    void UtworzObszary();
+    void UtworzPodsystemy();
+    void PodlaczWybor();
+    void PodlaczPrzyciski();
+    void UstawKolejnoscTab();
+    void UstawPrzyciskDomyslny();
+    void PrzyciskDomyslny();
+    void FormCreate();
+
+    Dialogi& dialogi_;
+    ObslugaWyjatku obsluga_;
+    Akcje akcje_;
+    WidokKlawiatury* iWkladka_ = nullptr;
+    std::unique_ptr<EtykietyKlawiszy> etykiety_;
+    GrupaRadiowa* rgAlty_ = nullptr;
+    std::unique_ptr<PanelDefinicji> panel_;
+    std::unique_ptr<PrzyciskiOkna> przyciski_;
+    std::unique_ptr<WyborKlawisza> wybor_;
+    std::unique_ptr<OpisKlawiszy> opis_;
+    std::unique_ptr<ZatwierdzenieDefinicji> zatwierdzenie_;
+    SterownikTransferu* transfer_ = nullptr;
+    SterownikKomunikacji* komunikacja_ = nullptr;
+    SterownikWygladu* wyglad_ = nullptr;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,35 @@
+// orbaklaw: defines the programmable keys of an ORBA cash register and
+// designs the insert that labels them.
+
+#include "app/Czcionki.h"
+#include "app/DialogiQt.h"
+#include "app/Stan.h"
+#include "app/StylPodpowiedzi.h"
+#include "app/Unit3.h"
+#include "comm/SterownikKomunikacji.h"
+
+#include <QApplication>
+
+using namespace orbaklaw;
+
+int main(int argc, char* argv[]) {
+    // The busy cursor ("hourglas.ani") is loaded here, before anything else.
+    QApplication aplikacja(argc, argv);
+    aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
+    aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
+    UstawZastepstwaCzcionek();
+
+    DialogiQt dialogi;
+    // Every user action in the window runs through its action wrapper, which
+    // hands what it throws to ObslugaWyjatku.
+    TForm3 okno(dialogi);
+    dialogi.UstawRodzica(&okno);
+    okno.Wysrodkuj();
+    okno.show();
+    okno.Komunikacja().UtworzOknoKomunik();
+    if (Stan().ZapytanieStartowe) {
+        Stan().ZapytanieStartowe = false;
+        okno.AkcjeOkna().Wykonaj([&okno] { okno.Komunikacja().OdczytStartowy(); });
+    }
+    return aplikacja.exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The label-file and printing buttons of "Wygląd klawiatury": reading and
+// saving label files, printing the insert and choosing its font.
+
+#include "app/Dialogi.h"
+#include "appearance/PlikEtykiet.h"
+
+#include <QImage>
+#include <QObject>
+
+namespace orbaklaw {
+
+class TForm3;
+
+class SterownikWygladu : public QObject {
+    Q_OBJECT
+
+public:
+    SterownikWygladu(TForm3& okno, Dialogi& dialogi);
+
+    void bbDrukujClick();
+    void BitBtnOdczytClick();
+    void BitBtn1Click();
+    void bCzcionkaClick();
+
+    // The font dialog starts from the last chosen font.
+    const WyborCzcionki& FontDialog1() const { return fontDialog1_; }
+
+private:
+    TekstyEtykiet TekstyPol() const;
+    void UstawTeksty(const TekstyEtykiet& teksty, bool pokaz);
+    QImage Komponuj(TekstyEtykiet& teksty);
+    std::optional<QString> NazwaZapisu();
+
+    TForm3& okno_;
+    Dialogi& dialogi_;
+    WyborCzcionki fontDialog1_;
+};
+
+} // namespace orbaklaw

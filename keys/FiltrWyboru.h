@@ -1,0 +1,21 @@
+#pragma once
+// The goods, function and payment choosers take no typing: a choice is made
+// from the list or with the arrow keys.
+
+#include <QObject>
+
+namespace orbaklaw {
+
+class FiltrWyboru : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FiltrWyboru(QObject* rodzic) : QObject(rodzic) {}
+
+    // Installs the filter on `wybor`.
+    void Obsluguj(QObject* wybor);
+
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,37 @@
+#pragma once
+// "Zatwierdź": builds the definition from the panel and stores it in the
+// chosen key's slot.
+
+#include "keys/DefinicjaKlawisza.h"
+
+#include <optional>
+
+namespace orbaklaw {
+
+class Dialogi;
+class GrupaRadiowa;
+class OpisKlawiszy;
+class PanelDefinicji;
+class WyborKlawisza;
+
+class ZatwierdzenieDefinicji {
+public:
+    ZatwierdzenieDefinicji(PanelDefinicji& panel, const GrupaRadiowa& rgAlty, WyborKlawisza& wybor,
+                           OpisKlawiszy& opis, Dialogi& dialogi);
+
+    void Button5Click();
+
+private:
+    // None when a chooser the kind needs has no item chosen (the user has
+    // been told which).
+    std::optional<DefinicjaKlawisza> ZbudujDefinicje();
+    int64_t Kwota();
+
+    PanelDefinicji& panel_;
+    const GrupaRadiowa& rgAlty_;
+    WyborKlawisza& wybor_;
+    OpisKlawiszy& opis_;
+    Dialogi& dialogi_;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,66 @@
+// The action wrapper and ObslugaWyjatku: a failing action is reported, and
+// the user decides whether the program ends.
+
+#include "OknoTestowe.h"
+
+#include "transfer/PlikTekstowy.h"
+
+#include <stdexcept>
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+using AkcjeOkna = OknoTestowe;
+
+namespace {
+const QString Tekst(const QString& komunikat) {
+    return u"Wystąpił wyjątek: \r"_s + komunikat +
+           u"\rAplikacja może pracować niestabilnie.\rCzy zakończyć program?"_s;
+}
+} // namespace
+
+TEST_F(AkcjeOkna, AnExceptionIsShownAndNoKeepsTheProgramAsItWas) {
+    Slot(3, 4).Rodzaj = 2;
+    Kliknij("Button2");
+    Kontrolka<QLineEdit>("Edit1")->setText(u"TEKST"_s);
+    okno->AkcjeOkna().Wykonaj(
+        [] { throw BladWejsciaWyjscia("klawisz.txt: No such file or directory"); });
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    const auto& k = dialogi.komunikaty[0];
+    EXPECT_EQ(k.tekst, Tekst(u"klawisz.txt: No such file or directory"_s));
+    EXPECT_EQ(k.tytul, u"Błąd wykonania programu");
+    EXPECT_EQ(k.ikona, Ikona::Brak);
+    EXPECT_EQ(k.przyciski, Przyciski::TakNie);
+    EXPECT_TRUE(okno->isVisible());
+    EXPECT_EQ(Slot(3, 4).Rodzaj, 2);
+    EXPECT_EQ(Kontrolka<QLineEdit>("Edit1")->text(), u"TEKST");
+}
+
+TEST_F(AkcjeOkna, YesClosesTheMainWindow) {
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+    okno->AkcjeOkna().Wykonaj([] { throw std::runtime_error("awaria"); });
+    EXPECT_FALSE(okno->isVisible());
+}
+
+TEST_F(AkcjeOkna, MessagesInTheProgramsCodePageAndUnknownExceptions) {
+    okno->AkcjeOkna().Wykonaj([] { throw std::runtime_error("B\263\271d"); }); // Błąd
+    okno->AkcjeOkna().Wykonaj([] { throw 42; });
+    ASSERT_EQ(dialogi.komunikaty.size(), 2u);
+    EXPECT_EQ(dialogi.komunikaty[0].tekst, Tekst(u"Błąd"_s));
+    EXPECT_EQ(dialogi.komunikaty[1].tekst, Tekst(u"Nieznany błąd"_s));
+}
+
+TEST_F(AkcjeOkna, AnActionThatSucceedsShowsNothing) {
+    bool wykonana = false;
+    okno->AkcjeOkna().Wykonaj([&] { wykonana = true; });
+    EXPECT_TRUE(wykonana);
+    EXPECT_TRUE(dialogi.komunikaty.empty());
+}
+
+TEST_F(AkcjeOkna, ButtonsOfLaterWorkAreConnectedAndQuiet) {
+    for (const char* przycisk : {"bOdczyt", "bZapis", "Button4", "bKasowanie", "bOdczytPlik",
+                                 "bZapisPlik", "bbDrukuj", "BitBtnOdczyt", "BitBtn1", "bCzcionka"})
+        Kliknij(przycisk);
+    EXPECT_TRUE(dialogi.komunikaty.empty());
+    EXPECT_TRUE(okno->isVisible());
+}

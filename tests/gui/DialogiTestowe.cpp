@@ -1,0 +1,62 @@
+#include "DialogiTestowe.h"
+
+namespace orbaklaw {
+
+Odpowiedz DialogiTestowe::Pokaz(const OknoKomunikatu& okno) {
+    komunikaty.push_back(okno);
+    if (!odpowiedzi.empty()) {
+        const Odpowiedz o = odpowiedzi.front();
+        odpowiedzi.pop_front();
+        return o;
+    }
+    return okno.przyciski == Przyciski::Ok ? Odpowiedz::Ok : Odpowiedz::Nie;
+}
+
+std::optional<QString> DialogiTestowe::NastepnyPlik(const DialogPliku& d) {
+    dialogiPlikow.push_back(d);
+    if (pliki.empty())
+        return std::nullopt;
+    auto plik = pliki.front();
+    pliki.pop_front();
+    return plik;
+}
+
+std::optional<QString> DialogiTestowe::OtworzPlik(const DialogPliku& d) {
+    return NastepnyPlik(d);
+}
+
+std::optional<QString> DialogiTestowe::ZapiszPlik(const DialogPliku& d) {
+    return NastepnyPlik(d);
+}
+
+std::optional<QString> DialogiTestowe::ZapiszObraz(const DialogPliku& d) {
+    return NastepnyPlik(d);
+}
+
+bool DialogiTestowe::Drukuj(QPrinter& drukarka) {
+    if (wydruki.empty())
+        return false;
+    const bool wynik = wydruki.front();
+    wydruki.pop_front();
+    if (wynik && ustawDrukarke)
+        ustawDrukarke(drukarka);
+    return wynik;
+}
+
+std::optional<WyborCzcionki> DialogiTestowe::Czcionka(const WyborCzcionki& poczatkowa) {
+    poczatkoweCzcionki.push_back(poczatkowa);
+    if (czcionki.empty())
+        return std::nullopt;
+    auto wynik = czcionki.front();
+    czcionki.pop_front();
+    return wynik;
+}
+
+QStringList DialogiTestowe::Teksty() const {
+    QStringList teksty;
+    for (const auto& k : komunikaty)
+        teksty << k.tekst;
+    return teksty;
+}
+
+} // namespace orbaklaw

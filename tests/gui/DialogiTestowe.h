@@ -1,0 +1,40 @@
+#pragma once
+// Dialogs that answer from a script and remember what they were asked.
+
+#include "app/Dialogi.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace orbaklaw {
+
+class DialogiTestowe : public Dialogi {
+public:
+    Odpowiedz Pokaz(const OknoKomunikatu& okno) override;
+    std::optional<QString> OtworzPlik(const DialogPliku& d) override;
+    std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
+    std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
+    bool Drukuj(QPrinter& drukarka) override;
+    std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
+
+    // Queued answers; an empty queue answers OK, No, cancel.
+    std::deque<Odpowiedz> odpowiedzi;
+    std::deque<std::optional<QString>> pliki;
+    std::deque<bool> wydruki;
+    std::deque<std::optional<WyborCzcionki>> czcionki;
+    std::function<void(QPrinter&)> ustawDrukarke; // e.g. PDF output, before an accepted print
+    std::vector<WyborCzcionki> poczatkoweCzcionki;
+
+    std::vector<OknoKomunikatu> komunikaty;
+    std::vector<DialogPliku> dialogiPlikow;
+
+    QStringList Teksty() const;
+
+private:
+    std::optional<QString> NastepnyPlik(const DialogPliku& d);
+};
+
+} // namespace orbaklaw

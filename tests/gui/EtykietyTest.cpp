@@ -1,0 +1,108 @@
+// The label fields: colours and limits, typing only what the insert's code
+// page holds, "Edycja" and "Układ domyślny".
+
+#include "OknoTestowe.h"
+
+#include "appearance/PoleNaKlawiszu.h"
+
+#include <QTest>
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+class Etykiety : public OknoTestowe {
+protected:
+    PoleNaKlawiszu* Etykieta(const char* nazwa) { return Kontrolka<PoleNaKlawiszu>(nazwa); }
+    QList<PoleNaKlawiszu*> Wszystkie() { return okno->findChildren<PoleNaKlawiszu*>(); }
+};
+
+TEST_F(Etykiety, ColoursLimitsAndFont) {
+    for (auto* pole : Wszystkie()) {
+        const bool cyfra = pole->objectName().startsWith(u'e');
+        EXPECT_EQ(pole->Kolor(), cyfra ? QColor(184, 203, 209) : QColor(200, 199, 197))
+            << pole->objectName().toStdString();
+        EXPECT_EQ(pole->Limit(), cyfra ? 4 : 8);
+        EXPECT_FALSE(pole->hasFrame());
+        EXPECT_EQ(pole->font().family(), u"MS Sans Serif");
+        EXPECT_EQ(pole->font().pointSize(), 9);
+    }
+}
+
+TEST_F(Etykiety, TypingStopsAtTheLimit) {
+    Kliknij("Button2");
+    QTest::keyClicks(Etykieta("Edit4"), u"ABCDEFGHIJ"_s);
+    EXPECT_EQ(Etykieta("Edit4")->text(), u"ABCDEFGH");
+    QTest::keyClicks(Etykieta("e4"), u"123456"_s);
+    EXPECT_EQ(Etykieta("e4")->text(), u"1234");
+}
+
+TEST_F(Etykiety, OnlyCharactersOfTheInsertsCodePageCanBeTyped) {
+    Kliknij("Button2");
+    PoleNaKlawiszu* pole = Etykieta("Edit6");
+    // Polish letters, the euro sign and other Central European letters pass;
+    // Cyrillic, Greek, CJK and emoji are refused, not replaced.
+    Wpisz(pole, u"Ża€ЖΩ字ő"_s);
+    Wpisz(pole, QString::fromUtf8("\xF0\x9F\x98\x80")); // an emoji
+    EXPECT_EQ(pole->text(), u"Ża€ő");
+    pole->clear();
+    pole->insert(u"łódź😀"_s); // a pasted text with a character beyond the page
+    EXPECT_EQ(pole->text(), QString());
+}
+
+TEST_F(Etykiety, ALongerTextFromTheProgramStaysWholeButCannotGrow) {
+    PoleNaKlawiszu* pole = Etykieta("e3");
+    pole->show();
+    pole->setText(u"DLUGI TEKST"_s);
+    EXPECT_EQ(pole->text(), u"DLUGI TEKST");
+    pole->setFocus();
+    pole->end(false);
+    QTest::keyClicks(pole, u"X"_s);
+    EXPECT_EQ(pole->text(), u"DLUGI TEKST");
+    QTest::keyClick(pole, Qt::Key_Backspace);
+    EXPECT_EQ(pole->text(), u"DLUGI TEKS");
+}
+
+TEST_F(Etykiety, EdycjaShowsEveryFieldOnceAndForAll) {
+    Etykieta("Edit7")->setText(u"abc"_s);
+    for (int raz = 0; raz < 2; ++raz) {
+        Kliknij("Button2");
+        for (auto* pole : Wszystkie())
+            EXPECT_TRUE(pole->isVisible()) << pole->objectName().toStdString();
+        EXPECT_EQ(Etykieta("Edit7")->text(), u"abc");
+    }
+}
+
+TEST_F(Etykiety, UkladDomyslnyAnsweredNoKeepsTextsAndChoosesF1) {
+    Kliknij("Button2");
+    Etykieta("e9a")->setText(u"xy"_s);
+    Nacisnij(300, 20);
+    ASSERT_EQ(NazwaKlawisza(), u"F4");
+    dialogi.odpowiedzi.push_back(Odpowiedz::Nie);
+    Kliknij("Button1");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    const auto& pytanie = dialogi.komunikaty[0];
+    EXPECT_EQ(pytanie.tekst, u"Czy przywrócić domyślny uklad klawiszy?");
+    EXPECT_EQ(pytanie.tytul, u"Uwaga");
+    EXPECT_EQ(pytanie.ikona, Ikona::Pytanie);
+    EXPECT_EQ(pytanie.przyciski, Przyciski::TakNie);
+    EXPECT_EQ(Etykieta("e9a")->text(), u"xy");
+    EXPECT_TRUE(Etykieta("e9a")->isVisible());
+    EXPECT_EQ(NazwaKlawisza(), u"F1");
+}
+
+TEST_F(Etykiety, UkladDomyslnyAnsweredYesEmptiesAndHidesEveryField) {
+    Kliknij("Button2");
+    for (auto* pole : Wszystkie())
+        pole->setText(u"T"_s);
+    Slot(3, 0).Rodzaj = 2;
+    Slot(3, 0).Numer = 3;
+    Nacisnij(300, 20);
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+    Kliknij("Button1");
+    for (auto* pole : Wszystkie()) {
+        EXPECT_TRUE(pole->text().isEmpty()) << pole->objectName().toStdString();
+        EXPECT_FALSE(pole->isVisible());
+    }
+    EXPECT_EQ(NazwaKlawisza(), u"F1");
+    EXPECT_EQ(Rodzaj(), 2) << "the definitions are not touched";
+}

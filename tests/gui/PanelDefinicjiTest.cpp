@@ -1,0 +1,178 @@
+// The definition panel: what each kind shows, what a stored record loads,
+// the amount field and the choosers' rules.
+
+#include "OknoTestowe.h"
+
+#include "app/GrupaRadiowa.h"
+
+#include <QTest>
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+namespace {
+const char* const Sterowane[] = {"cbTowary",  "Label1",    "cbPojedynczo", "cbParagon",
+                                 "cbZaplata", "Label4",    "Label3",       "Label2",
+                                 "Edit10",    "cbFunkcja", "cbPlatnosc",   "Label5"};
+
+// Which of Sterowane each kind shows.
+const bool Widoczne[4][12] = {
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0},
+    {0, 0, 0, 0, 0, 1, 1, 0, 1, 0, 1, 1},
+};
+const char* const Fokus[4] = {nullptr, "cbTowary", "cbFunkcja", "cbPlatnosc"};
+} // namespace
+
+using PanelTest = OknoTestowe;
+
+TEST_F(PanelTest, EachKindShowsItsControlsAndFocusesItsChooser) {
+    for (int rodzaj : {1, 2, 3, 0, 3, 1, 2}) {
+        Pole("Edit10")->setText(u"12,00"_s);
+        KliknijPozycje("rgDefinicja", rodzaj);
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(Kontrolka(Sterowane[i])->isVisible(), Widoczne[rodzaj][i])
+                << rodzaj << " " << Sterowane[i];
+        if (Fokus[rodzaj]) {
+            EXPECT_EQ(QApplication::focusWidget(), Kontrolka(Fokus[rodzaj])) << rodzaj;
+        }
+        EXPECT_EQ(Pole("Edit10")->text(), rodzaj == 3 ? u"0"_s : u"12,00"_s);
+    }
+}
+
+TEST_F(PanelTest, TheKindStepKeepsChoicesAndChecks) {
+    KliknijPozycje("rgDefinicja", 1);
+    Wybor("cbTowary")->setCurrentIndex(9);
+    Kontrolka<QCheckBox>("cbZaplata")->setChecked(true);
+    KliknijPozycje("rgDefinicja", 2);
+    KliknijPozycje("rgDefinicja", 1);
+    EXPECT_EQ(Wybor("cbTowary")->currentIndex(), 9);
+    EXPECT_TRUE(Kontrolka<QCheckBox>("cbZaplata")->isChecked());
+}
+
+TEST_F(PanelTest, AStoredGoodsRecordIsLoaded) {
+    auto& d = Slot(3, 4);
+    d.Rodzaj = 1;
+    d.NrTowaru = 12;
+    d.Pojedynczo = 1;
+    d.Paragon = 1;
+    Nacisnij(20, 80);
+    EXPECT_EQ(NazwaKlawisza(), u"F5");
+    EXPECT_EQ(Rodzaj(), 1);
+    EXPECT_EQ(Wybor("cbTowary")->currentIndex(), 11);
+    EXPECT_EQ(Wybor("cbTowary")->currentText(), u"012 ");
+    EXPECT_TRUE(Kontrolka<QCheckBox>("cbPojedynczo")->isChecked());
+    EXPECT_FALSE(Kontrolka<QCheckBox>("cbZaplata")->isChecked());
+    EXPECT_TRUE(Kontrolka<QCheckBox>("cbParagon")->isChecked());
+    EXPECT_FALSE(Kontrolka("Label5")->isVisible());
+}
+
+TEST_F(PanelTest, AmountsShowWithACommaBeforeTheGrosze) {
+    const std::pair<int64_t, const char*> kwoty[] = {
+        {0, "0,00"}, {5, "0,05"}, {50, "0,50"}, {12345, "123,45"}, {100, "1,00"}};
+    for (const auto& [grosze, tekst] : kwoty) {
+        Slot(3, 2) = {};
+        Slot(3, 2).Rodzaj = 3;
+        Slot(3, 2).Numer = 1;
+        Slot(3, 2).Kwota = grosze;
+        Nacisnij(230, 20);
+        EXPECT_EQ(Pole("Edit10")->text(), QString::fromLatin1(tekst));
+        EXPECT_EQ(Wybor("cbPlatnosc")->currentIndex(), 1);
+    }
+}
+
+TEST_F(PanelTest, ANumberBeyondAChoosersListLeavesItWithoutAChoice) {
+    Slot(3, 0).Rodzaj = 2;
+    Slot(3, 0).Numer = 25;
+    Nacisnij(84, 12);
+    EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), -1);
+    Slot(3, 1).Rodzaj = 1;
+    Slot(3, 1).NrTowaru = 600;
+    Nacisnij(160, 12);
+    EXPECT_EQ(Wybor("cbTowary")->currentIndex(), -1);
+}
+
+TEST_F(PanelTest, AnotherKeyResetsThePanelTheSameKeyOnlyReloads) {
+    KliknijPozycje("rgDefinicja", 1);
+    Kontrolka<QCheckBox>("cbPojedynczo")->setChecked(true);
+    Nacisnij(84, 12); // the same key: reloaded from its undefined record
+    EXPECT_EQ(Rodzaj(), 0);
+    EXPECT_TRUE(Kontrolka<QCheckBox>("cbPojedynczo")->isChecked()) << "no reset";
+    Nacisnij(160, 12);
+    EXPECT_FALSE(Kontrolka<QCheckBox>("cbPojedynczo")->isChecked());
+    EXPECT_EQ(Stan().OstatniKlawisz, 1);
+}
+
+TEST_F(PanelTest, OnlyDigitsStopsAndCommasCanBeTyped) {
+    KliknijPozycje("rgDefinicja", 3);
+    QLineEdit* kwota = Pole("Edit10");
+    kwota->setFocus();
+    kwota->clear();
+    QTest::keyClicks(kwota, u"1a2-b.,5 e"_s);
+    EXPECT_EQ(kwota->text(), u"12.,5");
+    QTest::keyClick(kwota, Qt::Key_Backspace);
+    EXPECT_EQ(kwota->text(), u"12.,5") << "Backspace is dropped too";
+    QTest::keyClick(kwota, Qt::Key_Left);
+    QTest::keyClick(kwota, Qt::Key_Delete);
+    EXPECT_EQ(kwota->text(), u"12.,");
+    QTest::keyClicks(kwota, u"1234567890"_s);
+    EXPECT_EQ(kwota->text().size(), 9);
+}
+
+TEST_F(PanelTest, LeavingTheAmountFieldTidiesIt) {
+    const std::pair<const char*, const char*> przypadki[] = {
+        {"0,5", "0,50"}, {",5", ",50"},    {"12", "12,00"}, {"12.5", "12,50"},
+        {"7.", "!!!"},   {"1,234", "!!!"}, {"", ",00"},
+    };
+    KliknijPozycje("rgDefinicja", 3);
+    for (const auto& [wejscie, wynik] : przypadki) {
+        Pole("Edit10")->setFocus(Qt::MouseFocusReason);
+        Pole("Edit10")->setText(QString::fromLatin1(wejscie));
+        Wybor("cbPlatnosc")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(Pole("Edit10")->text(), QString::fromLatin1(wynik)) << wejscie;
+    }
+}
+
+TEST_F(PanelTest, ChoosersTakeNoTyping) {
+    KliknijPozycje("rgDefinicja", 2);
+    QTest::keyClicks(Wybor("cbFunkcja"), u"15xyz"_s);
+    EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), 0);
+    QTest::keyClick(Wybor("cbFunkcja"), Qt::Key_Down);
+    EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), 1);
+}
+
+TEST_F(PanelTest, VersionOneRegistersWarnAboutEuroAndFunction18) {
+    const QString ostrzezenie = u"   Nie można zapisać tej płatności do kasy.  \r"
+                                u"Opcja możliwa od wersji 2 programu pracy kasy"_s;
+    for (int wersja : {0, 1, 2, 3}) {
+        Stan().WersjaKasy = static_cast<uint8_t>(wersja);
+        dialogi.komunikaty.clear();
+        KliknijPozycje("rgDefinicja", 3);
+        Wybor("cbPlatnosc")->setCurrentIndex(3);
+        QTest::keyClick(Wybor("cbPlatnosc"), Qt::Key_Down); // EURO
+        KliknijPozycje("rgDefinicja", 2);
+        Wybor("cbFunkcja")->setCurrentIndex(16);
+        QTest::keyClick(Wybor("cbFunkcja"), Qt::Key_Down); // 18 WYŁĄCZENIE KASY
+        QTest::keyClick(Wybor("cbFunkcja"), Qt::Key_Down); // 19: no warning
+        const QStringList oczekiwane =
+            wersja == 1 ? QStringList{ostrzezenie, ostrzezenie} : QStringList{};
+        EXPECT_EQ(dialogi.Teksty(), oczekiwane) << wersja;
+        if (wersja == 1) {
+            EXPECT_EQ(dialogi.komunikaty[0].tytul, u"orbaklaw");
+            EXPECT_EQ(dialogi.komunikaty[0].ikona, Ikona::Brak);
+        }
+        Nacisnij(84, 12);
+    }
+}
+
+TEST_F(PanelTest, ChoicesSetByTheProgramDoNotWarn) {
+    Stan().WersjaKasy = 1;
+    Slot(3, 0).Rodzaj = 3;
+    Slot(3, 0).Numer = 8;
+    Slot(3, 1).Rodzaj = 2;
+    Slot(3, 1).Numer = 18;
+    Nacisnij(84, 12);
+    Nacisnij(160, 12);
+    EXPECT_TRUE(dialogi.komunikaty.empty());
+}

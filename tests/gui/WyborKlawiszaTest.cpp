@@ -1,0 +1,153 @@
+// Choosing a key: presses on the picture, the label fields' focus actions
+// and the ALT variant.
+
+#include "OknoTestowe.h"
+
+#include "app/GrupaRadiowa.h"
+#include "appearance/PolaEtykiet.h"
+#include "keys/ListyWyboru.h"
+
+#include <QTest>
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Obszar {
+    int nr, x1, x2, y1, y2;
+};
+
+// The key areas of the laid-out picture, bounds inclusive.
+const Obszar Obszary[] = {
+    {0, 84, 130, 12, 44},     {1, 153, 202, 12, 44},   {2, 223, 271, 12, 44},
+    {3, 295, 345, 12, 44},    {4, 11, 59, 78, 116},    {5, 84, 130, 79, 111},
+    {6, 152, 201, 79, 111},   {7, 223, 271, 78, 110},  {8, 295, 345, 78, 110},
+    {9, 79, 131, 346, 378},   {10, 79, 131, 280, 312}, {11, 150, 202, 280, 312},
+    {12, 217, 273, 280, 312}, {13, 79, 131, 213, 245}, {14, 150, 202, 213, 245},
+    {15, 215, 275, 213, 247}, {16, 79, 131, 145, 177}, {17, 150, 202, 145, 177},
+    {18, 219, 271, 145, 177},
+};
+
+const char* const NazwyF[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9"};
+} // namespace
+
+using WyborKlawiszaTest = OknoTestowe;
+
+TEST_F(WyborKlawiszaTest, EveryCornerOfEveryAreaChoosesItsKey) {
+    UstawWariant(0); // every key exists in LEWY+PRAWY ALT
+    for (const auto& o : Obszary) {
+        for (int x : {o.x1, o.x2}) {
+            for (int y : {o.y1, o.y2}) {
+                Nacisnij(x, y);
+                EXPECT_EQ(Kontrolka<QLabel>("lKlawisz")->text().toInt(), o.nr) << x << "," << y;
+                EXPECT_EQ(NazwaKlawisza(),
+                          QString::fromLatin1(orbaklaw::NazwaKlawisza(0, o.nr).c_str()));
+            }
+        }
+    }
+}
+
+TEST_F(WyborKlawiszaTest, PressesJustOutsideChooseNothing) {
+    UstawWariant(0);
+    for (QPoint p : {QPoint(84, 45), QPoint(83, 12), QPoint(131, 12), QPoint(78, 150),
+                     QPoint(132, 150), QPoint(0, 0), QPoint(200, 395)}) {
+        Nacisnij(84, 12); // F1 first, so the kept selection is known
+        Nacisnij(p.x(), p.y());
+        EXPECT_EQ(NazwaKlawisza(), QString()) << p.x() << "," << p.y();
+        EXPECT_FALSE(Grupa("rgDefinicja")->isVisible());
+        EXPECT_FALSE(Kontrolka("Button5")->isVisible());
+        EXPECT_EQ(Kontrolka<QLabel>("lKlawisz")->text(), u"0") << "selection is kept";
+        EXPECT_EQ(Stan().OstatniKlawisz, 0);
+    }
+    Nacisnij(79, 150);
+    EXPECT_EQ(NazwaKlawisza(), u"LEWY+PR.ALT+7");
+}
+
+TEST_F(WyborKlawiszaTest, KeyNamesOfEveryVariant) {
+    const char* przedrostki[] = {"LEWY+PR.ALT+", "LEWY  ALT+", "PRAWY ALT+", ""};
+    for (int wariant = 0; wariant < 4; ++wariant) {
+        UstawWariant(wariant);
+        for (const auto& o : Obszary) {
+            Nacisnij(o.x1, o.y1);
+            const bool istnieje = o.nr <= 8 || (o.nr == 9 ? wariant == 0 : wariant != 3);
+            const QString klawisz =
+                o.nr <= 8 ? QString::fromLatin1(NazwyF[o.nr]) : QString::number(o.nr - 9);
+            const QString oczekiwana =
+                istnieje ? QString::fromLatin1(przedrostki[wariant]) + klawisz : QString();
+            EXPECT_EQ(NazwaKlawisza(), oczekiwana) << wariant << "/" << o.nr;
+            EXPECT_EQ(Grupa("rgDefinicja")->isVisible(), istnieje) << wariant << "/" << o.nr;
+            EXPECT_EQ(Kontrolka("Button5")->isVisible(), istnieje) << wariant << "/" << o.nr;
+        }
+    }
+}
+
+TEST_F(WyborKlawiszaTest, DigitZeroOutsideBothAltsLeavesNothingToStore) {
+    for (int wariant : {1, 2, 3}) {
+        UstawWariant(wariant);
+        KliknijPozycje("rgDefinicja", 2);
+        Nacisnij(105, 346);
+        EXPECT_EQ(NazwaKlawisza(), QString());
+        EXPECT_EQ(Rodzaj(), 0);
+        EXPECT_FALSE(Grupa("rgDefinicja")->isVisible());
+        EXPECT_FALSE(Kontrolka("Button5")->isVisible());
+        EXPECT_FALSE(Wybor("cbFunkcja")->isVisible());
+    }
+}
+
+TEST_F(WyborKlawiszaTest, EnteringEitherLabelFieldChoosesItsKey) {
+    Kliknij("Button2");
+    UstawWariant(0);
+    for (const auto& pole : PolaEtykiet()) {
+        Kontrolka("bOdczyt")->setFocus();
+        Pole(pole.nazwa)->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(Kontrolka<QLabel>("lKlawisz")->text().toInt(), pole.nrKlawisza) << pole.nazwa;
+    }
+    UstawWariant(2);
+    Pole("e5a")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(NazwaKlawisza(), u"PRAWY ALT+5");
+}
+
+TEST_F(WyborKlawiszaTest, EnteringADigitFieldInBezpAfterF2GivesAnEmptyName) {
+    Kliknij("Button2");
+    Nacisnij(160, 20);
+    ASSERT_EQ(NazwaKlawisza(), u"F2");
+    Pole("e4")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(NazwaKlawisza(), QString());
+    EXPECT_FALSE(Kontrolka("Button5")->isVisible());
+}
+
+TEST_F(WyborKlawiszaTest, EnteringADefinedKeysFieldMovesTheFocusToItsChooser) {
+    Slot(3, 1).Rodzaj = 2;
+    Slot(3, 1).Numer = 5;
+    Kliknij("Button2");
+    Pole("Edit2")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), Wybor("cbFunkcja"));
+    EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), 4);
+    // The other field of the key shown: nothing is reset, the focus stays.
+    Pole("Edit2a")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), Pole("Edit2a"));
+    // An undefined key: the focus stays in its field.
+    Pole("Edit3")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), Pole("Edit3"));
+}
+
+TEST_F(WyborKlawiszaTest, ChangingTheVariantKeepsF1AndLoadsItsRecord) {
+    Slot(1, 0).Rodzaj = 3;
+    Slot(1, 0).Numer = 8;
+    Slot(1, 0).Kwota = 12345;
+    KliknijPozycje("rgDefinicja", 1); // not stored: replaced by the record when shown
+    UstawWariant(1);
+    EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F1");
+    EXPECT_EQ(Rodzaj(), 3);
+    EXPECT_EQ(Wybor("cbPlatnosc")->currentText(), u"EURO");
+    EXPECT_EQ(Pole("Edit10")->text(), u"123,45");
+    EXPECT_TRUE(Kontrolka("Label5")->isVisible());
+}
+
+TEST_F(WyborKlawiszaTest, TheAreasFollowTheFieldsWhereTheyStandNow) {
+    Pole("Edit1")->move(200, 300);
+    Nacisnij(84, 12);
+    EXPECT_EQ(NazwaKlawisza(), QString());
+    Nacisnij(205, 310);
+    EXPECT_EQ(NazwaKlawisza(), u"F1");
+}

@@ -1,0 +1,18 @@
+// GUI tests run the real main window without a display unless told otherwise.
+
+#include "app/Czcionki.h"
+#include "app/StylPodpowiedzi.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication aplikacja(argc, argv);
+    aplikacja.setStyle(new orbaklaw::StylPodpowiedzi(QStringLiteral("Fusion")));
+    orbaklaw::UstawZastepstwaCzcionek();
+    return RUN_ALL_TESTS();
+}
