@@ -2,6 +2,7 @@
 
 #include "app/Czcionki.h"
 #include "app/GrupaRadiowa.h"
+#include "app/KursorKlepsydry.h"
 #include "app/PrzyciskiOkna.h"
 #include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
@@ -109,6 +110,7 @@ void TForm3::UtworzPodsystemy() {
     transfer_ = new SterownikTransferu(*this, dialogi_);
     komunikacja_ = new SterownikKomunikacji(*this, dialogi_);
     wyglad_ = new SterownikWygladu(*this, dialogi_);
+    klepsydra_ = new KursorKlepsydry(this);
     for (QObject* o : std::initializer_list<QObject*>{transfer_, komunikacja_, wyglad_})
         o->setParent(this);
 }

@@ -3,6 +3,7 @@
 
 #include "app/Czcionki.h"
 #include "app/DialogiQt.h"
+#include "app/KursorKlepsydry.h"
 #include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
 #include "app/Unit3.h"
@@ -13,7 +14,6 @@
 using namespace orbaklaw;
 
 int main(int argc, char* argv[]) {
-    // The busy cursor ("hourglas.ani") is loaded here, before anything else.
     QApplication aplikacja(argc, argv);
     aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
     aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
     // Every user action in the window runs through its action wrapper, which
     // hands what it throws to ObslugaWyjatku.
     TForm3 okno(dialogi);
+    okno.Klepsydra().WczytajZBiezacegoKatalogu(); // a missing file keeps the standard one
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();
