@@ -97,9 +97,9 @@ bool BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
     return f(uchwyt, b.data()) != 0;
 }
 
-void BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
+bool BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
     auto f = Wymagana(Funkcje().ZamknieciePliku, "_ZamknieciePliku");
-    f(&uchwyt);
+    return f(&uchwyt) != 0;
 }
 
 } // namespace orbaklaw

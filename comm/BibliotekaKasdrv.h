@@ -49,7 +49,8 @@ public:
     // File helpers (mode 1: write, replacing). KodBledu is not touched.
     std::optional<int32_t> OtworzPlik(const std::string& nazwa);
     bool ZapiszLinie(int32_t uchwyt, const std::string& linia);
-    void ZamknijPlik(int32_t& uchwyt);
+    // True when the file is in place (every line written and the file completed).
+    bool ZamknijPlik(int32_t& uchwyt);
 
 private:
     const FunkcjeKasdrv& Funkcje();

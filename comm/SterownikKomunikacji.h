@@ -2,12 +2,15 @@
 // The register link: the communication parameters dialog behind
 // "Połączenie" and the one-time start-up query.
 
+#include "comm/BibliotekiKasy.h"
+
 #include <QObject>
 
 namespace orbaklaw {
 
 class Dialogi;
 class TForm3;
+class TOknoKomunik;
 
 class SterownikKomunikacji : public QObject {
     Q_OBJECT
@@ -24,9 +27,16 @@ public:
     // Asks whether to read goods, payments and definitions from the register.
     void OdczytStartowy();
 
+    // The dialog (created on first need when not yet created).
+    TOknoKomunik& OknoKomunik();
+    // The libraries the dialog and the query call; tests may replace them.
+    BibliotekiKasy& Biblioteki() { return biblioteki_; }
+
 private:
-    [[maybe_unused]] TForm3& okno_; // for the work still to come
-    [[maybe_unused]] Dialogi& dialogi_;
+    TForm3& okno_;
+    Dialogi& dialogi_;
+    BibliotekiKasy biblioteki_;
+    TOknoKomunik* oknoKomunik_ = nullptr;
 };
 
 } // namespace orbaklaw

@@ -1,0 +1,14 @@
+#pragma once
+// Register models as the identification reply names them by its first byte.
+
+#include <cstdint>
+
+namespace orbaklaw {
+
+constexpr int KodOrba = 6;
+
+// The model code 0..6 of an identification reply's first byte; 0 for a
+// device that is none of the known registers.
+int KodModelu(uint8_t pierwszyBajt);
+
+} // namespace orbaklaw

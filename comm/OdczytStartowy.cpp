@@ -1,0 +1,148 @@
+#include "comm/OdczytStartowy.h"
+
+#include "app/Dialogi.h"
+#include "app/PokazanaKlepsydra.h"
+#include "app/PrzyciskiOkna.h"
+#include "app/Stan.h"
+#include "app/Tekst1250.h"
+#include "app/Unit3.h"
+#include "comm/BibliotekiKasy.h"
+#include "comm/Konfiguracja.h"
+#include "comm/OdpowiedziKasy.h"
+#include "comm/PokazBlad.h"
+#include "keys/PanelDefinicji.h"
+#include "transfer/LiczbaCalkowita.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/PlikWejsciowy.h"
+#include "transfer/SterownikTransferu.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <filesystem>
+#include <optional>
+
+namespace orbaklaw {
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* NazwaPlikuZadania = "123.@#$";
+
+bool Istnieje(const fs::path& plik) {
+    std::error_code ec;
+    return fs::exists(plik, ec);
+}
+
+void Usun(const fs::path& plik) {
+    std::error_code ec; // a file that can't be deleted is left as it is
+    fs::remove(plik, ec);
+}
+
+// The request file goes once the exchanges are over, whatever their end.
+class PlikZadania {
+public:
+    PlikZadania() = default;
+    ~PlikZadania() { Usun(NazwaPlikuZadania); }
+    PlikZadania(const PlikZadania&) = delete;
+    PlikZadania& operator=(const PlikZadania&) = delete;
+};
+
+// NumerKasy as the request file takes it; anything but a number is an
+// error for the program's handler.
+unsigned NumerKasyJakoLiczba() {
+    const auto numer = CzytajLiczbe(Stan().NumerKasy);
+    if (!numer || *numer < 0) // "Numer kasy "..." nie jest liczbą."
+        throw BladWejsciaWyjscia("Numer kasy \"" + Stan().NumerKasy + "\" nie jest liczb\xB9.");
+    return static_cast<unsigned>(*numer);
+}
+} // namespace
+
+void OdczytStartowy::Wykonaj() {
+    Stan().towary.Wyczysc();
+    okno_.Panel().WypelnijTowary(Stan().towary);
+    const bool zKasy = Zapytaj();
+    if (zKasy && !PobierzZKasy())
+        return;
+    WczytajTowary(zKasy);
+    WczytajPlatnosci();
+    okno_.Panel().WypelnijTowary(Stan().towary);
+}
+
+bool OdczytStartowy::Zapytaj() {
+    return okno_.DialogiOkna().Pytanie(
+        QStringLiteral(
+            "Czy odczytać bazę towarową, płatności i  definicje klawiszy z podłączonej kasy?"),
+        QStringLiteral("Odpowiedz..."));
+}
+
+bool OdczytStartowy::PobierzZKasy() {
+    if (!UstalNumerKasy())
+        return false;
+    std::optional<PokazanaKlepsydra> klepsydra(std::in_place, okno_.Klepsydra());
+    okno_.repaint();
+    if (!UtworzPlikWejsciowy(NazwaPlikuZadania, NumerKasyJakoLiczba())) {
+        klepsydra.reset();
+        okno_.DialogiOkna().Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
+        return false;
+    }
+    const PlikZadania zadanie;
+    for (auto [wymiana, plik] : {std::pair{&OdczytStartowy::TowarMax, NazwaPlikuTowarow},
+                                 std::pair{&OdczytStartowy::OPlat, NazwaPlikuPlatnosci}}) {
+        const uint8_t kod = (this->*wymiana)();
+        if (kod != 0) {
+            // A failed exchange leaves no reply file to be read, old or new.
+            Usun(ZnajdzPlik(plik));
+            klepsydra.reset();
+            PokazBlad(okno_.DialogiOkna(), kod);
+            return false;
+        }
+    }
+    return true;
+}
+
+// NumerKasy from the configuration file; without one the communication
+// dialog comes first, and a save there sets NumerKasy.
+bool OdczytStartowy::UstalNumerKasy() {
+    const fs::path konfiguracja = ZnajdzPlik(NazwaPlikuKonfiguracji);
+    if (Istnieje(konfiguracja)) {
+        const auto numer = CzytajNumerKasy(konfiguracja);
+        if (!numer) // "Nie można odczytać pliku KONFIG.TXT"
+            throw BladWejsciaWyjscia("Nie mo\xBFna odczyta\xE6 pliku KONFIG.TXT");
+        Stan().NumerKasy = *numer;
+        return true;
+    }
+    pokazOknoKomunik_();
+    return Istnieje(ZnajdzPlik(NazwaPlikuKonfiguracji));
+}
+
+uint8_t OdczytStartowy::TowarMax() {
+    return biblioteki_.Kasdrv().TowarMax(NazwaPlikuZadania, NazwaPlikuTowarow);
+}
+
+uint8_t OdczytStartowy::OPlat() {
+    return biblioteki_.Kasdrv().OPlat(NazwaPlikuZadania, NazwaPlikuPlatnosci);
+}
+
+void OdczytStartowy::WczytajTowary(bool odczytajDefinicje) {
+    const fs::path plik = ZnajdzPlik(NazwaPlikuTowarow);
+    if (!Istnieje(plik))
+        return;
+    CzytajTowary(CzytajLinie(plik), Stan().towary);
+    if (odczytajDefinicje)
+        okno_.Transfer().bOdczytClick(okno_.Przyciski().bOdczyt);
+}
+
+// The payment names stand as the register wrote them; items 0 "GOTÓWKA"
+// and 4 "EURO" stay.
+void OdczytStartowy::WczytajPlatnosci() {
+    const fs::path plik = ZnajdzPlik(NazwaPlikuPlatnosci);
+    if (!Istnieje(plik))
+        return;
+    const auto nazwy = CzytajPlatnosci(CzytajLinie(plik));
+    for (size_t k = 0; k < nazwy.size(); ++k)
+        if (nazwy[k])
+            okno_.Panel().cbPlatnosc->setItemText(static_cast<int>(k) + 1, Z1250(*nazwy[k]));
+}
+
+} // namespace orbaklaw

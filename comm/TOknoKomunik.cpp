@@ -1,0 +1,167 @@
+#include "comm/TOknoKomunik.h"
+
+#include "app/Akcje.h"
+#include "app/Czcionki.h"
+#include "app/Dialogi.h"
+#include "app/GrupaRadiowa.h"
+#include "app/PokazanaKlepsydra.h"
+#include "app/Stan.h"
+#include "comm/BibliotekiKasy.h"
+#include "comm/ModeleKas.h"
+#include "comm/TestLacza.h"
+#include "comm/ZapisKonfiguracji.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace orbaklaw {
+
+namespace {
+QSpinBox* Licznik(QWidget* okno, const char* nazwa, int od, int do_, int wartosc, int znaki) {
+    auto* s = new QSpinBox(okno);
+    s->setObjectName(QString::fromLatin1(nazwa));
+    s->setRange(od, do_);
+    s->setValue(wartosc);
+    if (auto* pole = s->findChild<QLineEdit*>())
+        pole->setMaxLength(znaki);
+    return s;
+}
+
+QLabel* Etykieta(QWidget* okno, const char* nazwa, const QString& tekst, QWidget* pole) {
+    auto* l = new QLabel(tekst, okno);
+    l->setObjectName(QString::fromLatin1(nazwa));
+    l->setBuddy(pole);
+    return l;
+}
+
+QPushButton* Przycisk(QWidget* okno, const char* nazwa, const QString& tekst) {
+    auto* p = new QPushButton(tekst, okno);
+    p->setObjectName(QString::fromLatin1(nazwa));
+    return p;
+}
+} // namespace
+
+TOknoKomunik::TOknoKomunik(QWidget* rodzic, Dialogi& dialogi, const Akcje& akcje,
+                           KursorKlepsydry& klepsydra, BibliotekiKasy& biblioteki)
+    : QDialog(rodzic), dialogi_(dialogi), klepsydra_(klepsydra), biblioteki_(biblioteki) {
+    setObjectName(QStringLiteral("OknoKomunik"));
+    setWindowTitle(QStringLiteral("Parametry komunikacji"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(CzcionkaOkna(9));
+    setFixedSize(SzerokoscKlienta, WysokoscKlienta);
+    setModal(true);
+    UtworzPola();
+    UtworzGrupy();
+    UtworzPrzyciski();
+    Podlacz(akcje);
+    UstawKolejnoscTab();
+    KlawPolacz->setFocus(); // the focus when the dialog first opens
+}
+
+void TOknoKomunik::UtworzPola() {
+    seCOM = Licznik(this, "seCOM", 1, 9, 1, 1);
+    seCOM->setGeometry(72, 28, 49, 24);
+    Label1 = Etykieta(this, "Label1", QStringLiteral("COM"), seCOM);
+    Label1->setGeometry(24, 32, 40, 16);
+    WartoscTimeout = Licznik(this, "WartoscTimeout", 1, 1000, 5, 4);
+    WartoscTimeout->setGeometry(72, 76, 65, 24);
+    Label2 = Etykieta(this, "Label2", QStringLiteral("Timeout"), WartoscTimeout);
+    Label2->setGeometry(16, 80, 52, 16);
+}
+
+void TOknoKomunik::UtworzGrupy() {
+    GrupaMux =
+        new GrupaRadiowa(QStringLiteral("Typ multipleksera"),
+                         {QStringLiteral("bez multipleksera"), QStringLiteral("MUX 1")}, 1, this);
+    GrupaMux->setObjectName(QStringLiteral("GrupaMux"));
+    GrupaMux->setGeometry(160, 12, 145, 73);
+    GrupaMux->UstawItemIndex(0);
+    GrupaSzybkosc = new GrupaRadiowa(QStringLiteral("Szybkość transmisji"),
+                                     {QStringLiteral("9600"), QStringLiteral("19200")}, 1, this);
+    GrupaSzybkosc->setObjectName(QStringLiteral("GrupaSzybkosc"));
+    GrupaSzybkosc->setGeometry(160, 96, 145, 73);
+    GrupaSzybkosc->UstawItemIndex(0);
+    GrupaKanal = new GrupaRadiowa(QStringLiteral(" Kanał "),
+                                  {QStringLiteral("nr 1"), QStringLiteral("nr 2"),
+                                   QStringLiteral("nr 3"), QStringLiteral("nr 4")},
+                                  1, this);
+    GrupaKanal->setObjectName(QStringLiteral("GrupaKanal"));
+    GrupaKanal->setGeometry(320, 12, 105, 157);
+    GrupaKanal->UstawItemIndex(0);
+    GrupaKanal->setEnabled(false);
+}
+
+void TOknoKomunik::UtworzPrzyciski() {
+    KlawPolacz = Przycisk(this, "KlawPolacz", QStringLiteral("Połącz"));
+    KlawPolacz->setGeometry(456, 20, 121, 33);
+    KlawZapis = Przycisk(this, "KlawZapis", QStringLiteral("Zapisz"));
+    KlawZapis->setGeometry(456, 76, 121, 33);
+    KlawEsc = Przycisk(this, "KlawEsc", QStringLiteral("Anuluj"));
+    KlawEsc->setGeometry(456, 132, 121, 33);
+}
+
+void TOknoKomunik::Podlacz(const Akcje& akcje) {
+    akcje.Podlacz(KlawEsc, &QPushButton::clicked, this, [this] { KlawEscClick(); });
+    akcje.Podlacz(KlawZapis, &QPushButton::clicked, this, [this] { KlawZapisClick(); });
+    akcje.Podlacz(KlawPolacz, &QPushButton::clicked, this, [this] { KlawPolaczClick(); });
+    akcje.Podlacz(GrupaMux, &GrupaRadiowa::klikniecie, this, [this] { GrupaMuxClick(); });
+}
+
+void TOknoKomunik::UstawKolejnoscTab() {
+    std::vector<QWidget*> kolejnosc{WartoscTimeout};
+    for (GrupaRadiowa* g : {GrupaMux, GrupaSzybkosc, GrupaKanal})
+        for (int i = 0; i < g->Liczba(); ++i)
+            kolejnosc.push_back(g->Przycisk(i));
+    for (QWidget* w : std::initializer_list<QWidget*>{KlawEsc, KlawZapis, KlawPolacz, seCOM})
+        kolejnosc.push_back(w);
+    for (size_t i = 1; i < kolejnosc.size(); ++i)
+        setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
+}
+
+void TOknoKomunik::KlawEscClick() {
+    reject();
+}
+
+// The channel matters only with a multiplexer; its choice is kept either way.
+void TOknoKomunik::GrupaMuxClick() {
+    GrupaKanal->setEnabled(GrupaMux->ItemIndex() == 1);
+}
+
+void TOknoKomunik::KlawPolaczClick() {
+    std::string wynik;
+    {
+        PokazanaKlepsydra klepsydra(klepsydra_);
+        wynik = TestLacza(biblioteki_.KomPort(), dialogi_).Wykonaj(Ustawienia());
+    }
+    if (wynik.empty()) {
+        KlawZapis->setEnabled(false); // the messages have been shown
+        return;
+    }
+    if (Stan().TypKasy != KodOrba) {
+        dialogi_.Blad(QStringLiteral("Podłączone urządzenie nie jest kasą VARKO ORBA"));
+        return;
+    }
+    KlawZapis->setEnabled(true);
+    dialogi_.Komunikat(QStringLiteral("Połączenie poprawne - kasa :VARKO ORBA"));
+    KlawZapisClick();
+}
+
+void TOknoKomunik::KlawZapisClick() {
+    if (ZapisKonfiguracji(biblioteki_.Kasdrv(), dialogi_).Zapisz(Ustawienia()))
+        accept();
+}
+
+UstawieniaKomunikacji TOknoKomunik::Ustawienia() const {
+    UstawieniaKomunikacji u;
+    u.port = seCOM->value();
+    u.multiplekser = GrupaMux->ItemIndex();
+    u.kanal = GrupaKanal->ItemIndex() + 1;
+    u.szybkosc = GrupaSzybkosc->ItemIndex() == 1 ? 19200 : 9600;
+    u.timeout = WartoscTimeout->value();
+    return u;
+}
+
+} // namespace orbaklaw

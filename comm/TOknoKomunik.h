@@ -1,0 +1,64 @@
+#pragma once
+// "Parametry komunikacji": how the register is reached (port, speed,
+// multiplexer and channel, timeout), the link test and the save to
+// KONFIG.TXT. Created once at start; its controls keep their values for the
+// rest of the run.
+
+#include "comm/Konfiguracja.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+namespace orbaklaw {
+
+class Akcje;
+class BibliotekiKasy;
+class Dialogi;
+class GrupaRadiowa;
+class KursorKlepsydry;
+
+class TOknoKomunik : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int SzerokoscKlienta = 606;
+    static constexpr int WysokoscKlienta = 202;
+
+    TOknoKomunik(QWidget* rodzic, Dialogi& dialogi, const Akcje& akcje, KursorKlepsydry& klepsydra,
+                 BibliotekiKasy& biblioteki);
+
+    void KlawEscClick();
+    void GrupaMuxClick();
+    void KlawPolaczClick();
+    void KlawZapisClick();
+
+    // The settings the controls show.
+    UstawieniaKomunikacji Ustawienia() const;
+
+    QLabel* Label1;
+    QSpinBox* seCOM;
+    QLabel* Label2;
+    QSpinBox* WartoscTimeout;
+    GrupaRadiowa* GrupaMux;
+    GrupaRadiowa* GrupaKanal;
+    GrupaRadiowa* GrupaSzybkosc;
+    QPushButton* KlawEsc;
+    QPushButton* KlawZapis;
+    QPushButton* KlawPolacz;
+
+private:
+    void UtworzPola();
+    void UtworzGrupy();
+    void UtworzPrzyciski();
+    void Podlacz(const Akcje& akcje);
+    void UstawKolejnoscTab();
+
+    Dialogi& dialogi_;
+    KursorKlepsydry& klepsydra_;
+    BibliotekiKasy& biblioteki_;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,64 @@
+#include "comm/ZapisKonfiguracji.h"
+
+#include "app/Dialogi.h"
+#include "app/Stan.h"
+#include "comm/BibliotekaKasdrv.h"
+#include "comm/KomunikatyBledow.h"
+#include "comm/PokazBlad.h"
+#include "transfer/PlikTekstowy.h"
+
+namespace orbaklaw {
+
+namespace {
+constexpr const char* NazwaPlikuIn = "in";
+
+// A fixed name as it exists in the working folder, whatever its case, so
+// that a save never leaves two configuration files side by side.
+std::string NazwaWFolderze(const char* nazwa) {
+    return ZnajdzPlik(nazwa).filename().string();
+}
+
+std::string NumerDoZapisu() {
+    const int nr = Stan().NrKasyZTestu;
+    return nr != 0 ? std::to_string(nr).substr(0, 2) : "01";
+}
+} // namespace
+
+bool ZapisKonfiguracji::Zapisz(const UstawieniaKomunikacji& u) {
+    Stan().NumerKasy = NumerDoZapisu();
+    const std::string numer = Stan().NumerKasy;
+    if (!ZapiszPlik(NazwaWFolderze(NazwaPlikuIn), {"#" + numer, "#", "#"}))
+        return false;
+    return ZapiszPlik(NazwaWFolderze(NazwaPlikuKonfiguracji), {LiniaKonfiguracji(numer, u)});
+}
+
+bool ZapisKonfiguracji::ZapiszPlik(const std::string& nazwa,
+                                   const std::vector<std::string>& linie) {
+    auto uchwyt = kasdrv_.OtworzPlik(nazwa);
+    if (!uchwyt) {
+        NieZapisano();
+        return false;
+    }
+    bool zapisane = true;
+    for (const auto& linia : linie) {
+        if (!kasdrv_.ZapiszLinie(*uchwyt, linia)) {
+            zapisane = false;
+            break;
+        }
+    }
+    const bool naMiejscu = kasdrv_.ZamknijPlik(*uchwyt);
+    if (zapisane && naMiejscu)
+        return true;
+    // The file helpers leave KodBledu alone; a code it still holds is shown
+    // before the message.
+    if (!zapisane && Stan().KodBledu != KodZeStatusu(0))
+        PokazBlad(dialogi_, Stan().KodBledu);
+    NieZapisano();
+    return false;
+}
+
+void ZapisKonfiguracji::NieZapisano() {
+    dialogi_.Komunikat(QStringLiteral("Nie zapisano parametrów komunikacji."));
+}
+
+} // namespace orbaklaw

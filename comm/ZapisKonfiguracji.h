@@ -1,0 +1,35 @@
+#pragma once
+// Saving the communication parameters: the side file "in" and KONFIG.TXT,
+// both written through the register library's file helpers.
+
+#include "comm/Konfiguracja.h"
+
+#include <string>
+#include <vector>
+
+namespace orbaklaw {
+
+class BibliotekaKasdrv;
+class Dialogi;
+
+class ZapisKonfiguracji {
+public:
+    ZapisKonfiguracji(BibliotekaKasdrv& kasdrv, Dialogi& dialogi)
+        : kasdrv_(kasdrv), dialogi_(dialogi) {}
+
+    // Sets NumerKasy from the last link test ("01" without one) and writes
+    // both files. True when both are in place; otherwise the user has been
+    // told "Nie zapisano parametrów komunikacji." and nothing more is written.
+    bool Zapisz(const UstawieniaKomunikacji& u);
+
+private:
+    // Writes one file whole; false when it can't be opened, written or put
+    // in place (a failed write names its code first when KodBledu holds one).
+    bool ZapiszPlik(const std::string& nazwa, const std::vector<std::string>& linie);
+    void NieZapisano();
+
+    BibliotekaKasdrv& kasdrv_;
+    Dialogi& dialogi_;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,144 @@
+// "Parametry komunikacji": the layout, the channel switch, cancelling, and
+// the values kept between showings.
+
+#include "KasaTestowa.h"
+
+#include "app/GrupaRadiowa.h"
+#include "comm/TOknoKomunik.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+namespace {
+QStringList Pozycje(const GrupaRadiowa* g) {
+    QStringList p;
+    for (int i = 0; i < g->Liczba(); ++i)
+        p << g->Przycisk(i)->text();
+    return p;
+}
+} // namespace
+
+using OknoKomunik = KasaTestowa;
+
+TEST_F(OknoKomunik, ControlsAsDesigned) {
+    TOknoKomunik& o = Okno();
+    EXPECT_FALSE(o.isVisible()) << "created hidden";
+    EXPECT_EQ(o.windowTitle(), u"Parametry komunikacji");
+    EXPECT_EQ(o.size(), QSize(606, 202));
+    EXPECT_EQ(o.minimumSize(), o.maximumSize()) << "fixed size";
+    EXPECT_EQ(o.parentWidget(), okno.get()) << "centred on its owner";
+
+    struct Licznik {
+        QSpinBox* s;
+        int od, do_, wartosc, znaki;
+        const char* etykieta;
+    };
+    for (const auto& l : {Licznik{o.seCOM, 1, 9, 1, 1, "COM"},
+                          Licznik{o.WartoscTimeout, 1, 1000, 5, 4, "Timeout"}}) {
+        SCOPED_TRACE(l.etykieta);
+        EXPECT_EQ(l.s->minimum(), l.od);
+        EXPECT_EQ(l.s->maximum(), l.do_);
+        EXPECT_EQ(l.s->value(), l.wartosc);
+        EXPECT_EQ(l.s->findChild<QLineEdit*>()->maxLength(), l.znaki);
+    }
+    EXPECT_EQ(o.Label1->text(), u"COM");
+    EXPECT_EQ(o.Label2->text(), u"Timeout");
+
+    struct Grupa {
+        GrupaRadiowa* g;
+        QString tytul;
+        QStringList pozycje;
+        bool wlaczona;
+    };
+    for (const auto& g :
+         {Grupa{o.GrupaMux, u"Typ multipleksera"_s, {u"bez multipleksera"_s, u"MUX 1"_s}, true},
+          Grupa{o.GrupaKanal, u" Kanał "_s, {u"nr 1"_s, u"nr 2"_s, u"nr 3"_s, u"nr 4"_s}, false},
+          Grupa{o.GrupaSzybkosc, u"Szybkość transmisji"_s, {u"9600"_s, u"19200"_s}, true}}) {
+        SCOPED_TRACE(g.g->objectName().toStdString());
+        EXPECT_EQ(g.g->title(), g.tytul);
+        EXPECT_EQ(Pozycje(g.g), g.pozycje);
+        EXPECT_EQ(g.g->ItemIndex(), 0);
+        EXPECT_EQ(g.g->isEnabled(), g.wlaczona);
+    }
+    EXPECT_EQ(o.KlawEsc->text(), u"Anuluj");
+    EXPECT_EQ(o.KlawZapis->text(), u"Zapisz");
+    EXPECT_EQ(o.KlawPolacz->text(), u"Połącz");
+    EXPECT_TRUE(o.KlawZapis->isEnabled());
+    for (const char* nazwa : {"seCOM", "WartoscTimeout", "GrupaMux", "GrupaKanal", "GrupaSzybkosc",
+                              "KlawEsc", "KlawZapis", "KlawPolacz"})
+        EXPECT_NE(o.findChild<QWidget*>(QString::fromLatin1(nazwa)), nullptr) << nazwa;
+}
+
+TEST_F(OknoKomunik, TabOrderAndFirstFocus) {
+    QWidget* fokus = nullptr;
+    QStringList kolejnosc;
+    OtworzOkno([&](TOknoKomunik& o) {
+        fokus = o.focusWidget();
+        QWidget* w = o.WartoscTimeout;
+        for (int i = 0; i < 20 && kolejnosc.size() < 14; ++i) {
+            const QString nazwa = w->objectName();
+            if (auto* r = qobject_cast<QRadioButton*>(w))
+                kolejnosc << r->parentWidget()->objectName() + u':' + r->text();
+            else if (!nazwa.isEmpty() && (kolejnosc.isEmpty() || kolejnosc.back() != nazwa))
+                kolejnosc << nazwa;
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || w->objectName() == u"qt_spinbox_lineedit")
+                w = w->nextInFocusChain();
+        }
+    });
+    EXPECT_EQ(fokus, Okno().KlawPolacz);
+    const QStringList oczekiwana{u"WartoscTimeout"_s,
+                                 u"GrupaMux:bez multipleksera"_s,
+                                 u"GrupaMux:MUX 1"_s,
+                                 u"GrupaSzybkosc:9600"_s,
+                                 u"GrupaSzybkosc:19200"_s,
+                                 u"GrupaKanal:nr 1"_s,
+                                 u"GrupaKanal:nr 2"_s,
+                                 u"GrupaKanal:nr 3"_s,
+                                 u"GrupaKanal:nr 4"_s,
+                                 u"KlawEsc"_s,
+                                 u"KlawZapis"_s,
+                                 u"KlawPolacz"_s,
+                                 u"seCOM"_s,
+                                 u"WartoscTimeout"_s};
+    EXPECT_EQ(kolejnosc, oczekiwana);
+}
+
+TEST_F(OknoKomunik, MultiplexerSwitchesTheChannelGroupAndKeepsItsChoice) {
+    OtworzOkno([&](TOknoKomunik& o) {
+        KliknijPozycje("GrupaMux", 1);
+        EXPECT_TRUE(o.GrupaKanal->isEnabled());
+        KliknijPozycje("GrupaKanal", 2);
+        KliknijPozycje("GrupaMux", 0);
+        EXPECT_FALSE(o.GrupaKanal->isEnabled());
+        EXPECT_EQ(o.GrupaKanal->ItemIndex(), 2);
+        EXPECT_EQ(o.Ustawienia().kanal, 3);
+        Kliknij(o.KlawEsc);
+    });
+}
+
+TEST_F(OknoKomunik, CancelLeavesTheFilesAndKeepsTheControlsForTheNextShowing) {
+    Zapisz("KONFIG.TXT", "$07\tcom2:19200:mux0:1\t9\r\n");
+    bool zamkniete = false;
+    OtworzOkno([&](TOknoKomunik& o) {
+        o.seCOM->setValue(4);
+        KliknijPozycje("GrupaSzybkosc", 1);
+        Kliknij(o.KlawEsc);
+        zamkniete = !o.isVisible();
+    });
+    EXPECT_TRUE(zamkniete);
+    EXPECT_EQ(dialogi.pokazaneOkna, 1);
+    EXPECT_EQ(Plik("KONFIG.TXT"), "$07\tcom2:19200:mux0:1\t9\r\n");
+    EXPECT_FALSE(Istnieje("in"));
+    EXPECT_TRUE(dialogi.komunikaty.empty());
+    OtworzOkno([&](TOknoKomunik& o) {
+        EXPECT_EQ(o.seCOM->value(), 4);
+        EXPECT_EQ(o.GrupaSzybkosc->ItemIndex(), 1);
+    });
+    EXPECT_EQ(dialogi.pokazaneOkna, 2);
+}
