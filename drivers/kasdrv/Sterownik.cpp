@@ -1,5 +1,6 @@
 #include "drivers/kasdrv/Sterownik.h"
 
+#include "comm/KomunikatyBledow.h"
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
 #include "drivers/kasdrv/NazwyPlikow.h"
 #include "drivers/kasdrv/PlikWejsciowy.h"
@@ -52,6 +53,17 @@ std::string Lacze(const UstawieniaKomunikacji& u) {
 
 std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int szybkosc) {
     return protocol::SerialLink::Open(urzadzenie, szybkosc);
+}
+
+// The register's verdict on a set of keys: 0, 228 or 229; anything else is
+// not a reply to a write or a deletion.
+uint8_t Werdykt(const std::vector<uint8_t>& dane) {
+    if (dane.size() != 1)
+        return protocol::KodZlaOdpowiedz;
+    const uint8_t w = dane[0];
+    return w == 0 || w == KodKlawiszNiedefiniowalny || w == KodBrakMiejscaNaPlatnosci
+               ? w
+               : protocol::KodZlaOdpowiedz;
 }
 
 } // namespace
@@ -171,9 +183,7 @@ uint8_t Sterownik::ZDefKlaw(const char* plik) {
         return definicje.kod;
     auto wynik = Wymien("__ZDefKlaw", definicje.numer, protocol::cmd::WriteKeys,
                         protocol::EncodeKeys(definicje.klawisze), nullptr);
-    if (wynik.kod == 0 && !wynik.dane.empty())
-        return wynik.dane[0]; // the register's verdict on the keys: 0, 228 or 229
-    return wynik.kod;
+    return wynik.kod == 0 ? Werdykt(wynik.dane) : wynik.kod;
 }
 
 uint8_t Sterownik::KDefKlaw(const char* plik) {
@@ -186,9 +196,7 @@ uint8_t Sterownik::KDefKlaw(const char* plik) {
         return kasowanie.kod;
     auto wynik = Wymien("__KDefKlaw", kasowanie.numer, protocol::cmd::DeleteKeys,
                         protocol::EncodeCodes(kasowanie.kody), nullptr);
-    if (wynik.kod == 0 && !wynik.dane.empty())
-        return wynik.dane[0];
-    return wynik.kod;
+    return wynik.kod == 0 ? Werdykt(wynik.dane) : wynik.kod;
 }
 
 } // namespace orbaklaw::kasdrv

@@ -49,8 +49,9 @@ Reply Checked(const Frame& reply, const Frame& request, const ExchangeOptions& o
         return {KodZlaOdpowiedz, reply.address, {}};
     if (options.checkAddress && reply.address != request.address)
         return {KodInnaKasa, reply.address, {}};
-    if (reply.payload[0] != 0)
-        return {KodZeStatusu(reply.payload[0]), reply.address, {}};
+    // The status's top bit carries nothing: 0x80 is success like 0.
+    if (const uint8_t kod = KodZeStatusu(reply.payload[0]); kod != 0)
+        return {kod, reply.address, {}};
     return {0, reply.address, {reply.payload.begin() + 1, reply.payload.end()}};
 }
 

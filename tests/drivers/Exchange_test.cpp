@@ -88,7 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         Scenariusz{"AnotherCommand", {Odp(5, cmd::Number, {0})}, 23, 1},
         Scenariusz{"NoStatusByte", {Odp(5, cmd::ReadKeys, {})}, 23, 1},
         Scenariusz{"StatusForAnOldVersion", {Odp(5, cmd::ReadKeys, {25})}, 25, 1},
-        Scenariusz{"StatusMappedToRefusal", {Odp(5, cmd::ReadKeys, {0x80 | 30})}, 105, 1}),
+        Scenariusz{"StatusMappedToRefusal", {Odp(5, cmd::ReadKeys, {0x80 | 30})}, 105, 1},
+        Scenariusz{"TopBitAloneIsSuccess", {Odp(5, cmd::ReadKeys, {0x80})}, 0, 1},
+        Scenariusz{"StatusWithNoMessage", {Odp(5, cmd::ReadKeys, {0x40})}, 255, 1}),
     [](const auto& p) { return std::string(p.param.nazwa); });
 
 TEST(Wymiana, ReplyDataFollowsTheStatusByte) {
