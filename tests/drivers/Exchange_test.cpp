@@ -120,16 +120,18 @@ TEST(Wymiana, AddressIsNotCheckedWhenAnyoneMayAnswer) {
 
 // The link test takes the number reply's two bytes as the register number.
 TEST(Komport, NumberReplyWithoutTwoDigitsGives23) {
-    for (const auto& [tresc, kod] : std::vector<std::pair<std::vector<uint8_t>, uint8_t>>{
-             {{0, '0', '7', 0}, 0}, {{0, ' ', '7', 0}, 23}, {{0, '0', 'x', 0}, 23}}) {
-        komport::Komport port([&](const std::string&, int) {
+    const std::vector<std::pair<std::vector<uint8_t>, uint8_t>> przypadki{
+        {{0, '0', '7', 0}, 0}, {{0, ' ', '7', 0}, 23}, {{0, '0', 'x', 0}, 23}};
+    for (const auto& przypadek : przypadki) {
+        const auto tresc = przypadek.first;
+        komport::Komport port([tresc](const std::string&, int) {
             auto lacze = std::make_unique<SkryptowaneLacze>();
             lacze->odpowiedzi = {Odp(1, cmd::Number, tresc)};
             return lacze;
         });
         ASSERT_EQ(port.Inicjuj(1, 9600, 1, 1), 0);
         uint8_t odpowiedz[256];
-        EXPECT_EQ(port.Sekwencja(cmd::Number, 3, 0, odpowiedz, nullptr), kod);
+        EXPECT_EQ(port.Sekwencja(cmd::Number, 3, 0, odpowiedz, nullptr), przypadek.second);
     }
 }
 
