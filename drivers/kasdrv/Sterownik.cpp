@@ -124,12 +124,13 @@ Sterownik::Wynik Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozka
             odpowiedz = protocol::Exchange(*lacze,
                                            {protocol::AnyAddress,
                                             protocol::cmd::SelectChannel,
-                                            {static_cast<uint8_t>(u.kanal)}},
+                                            {static_cast<uint8_t>(u.kanal)},
+                                            ++sekwencja_},
                                            mux);
         }
         if (odpowiedz.code == 0)
-            odpowiedz =
-                protocol::Exchange(*lacze, {static_cast<uint8_t>(numer), rozkaz, dane}, opcje);
+            odpowiedz = protocol::Exchange(
+                *lacze, {static_cast<uint8_t>(numer), rozkaz, dane, ++sekwencja_}, opcje);
     }
     const bool zapisany = raport.Dopisz(funkcja, numer, Lacze(u), odpowiedz.code);
     if (odpowiedz.code == 0 && !zapisany)

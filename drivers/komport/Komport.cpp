@@ -64,8 +64,9 @@ bool Komport::UstawKanal(uint8_t kanal) {
     if (!lacze_ || !W(kanal, 1, 4))
         return false;
     protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};
-    return protocol::Exchange(*lacze_,
-                              {protocol::AnyAddress, protocol::cmd::SelectChannel, {kanal}}, opcje)
+    return protocol::Exchange(
+               *lacze_, {protocol::AnyAddress, protocol::cmd::SelectChannel, {kanal}, ++sekwencja_},
+               opcje)
                .code == 0;
 }
 
@@ -74,7 +75,7 @@ uint8_t Komport::Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_
     std::lock_guard lock(mutex_);
     if (!lacze_ || !odpowiedz || (wysylane > 0 && !bufor))
         return protocol::KodTimeoutNadawania;
-    protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}};
+    protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}, ++sekwencja_};
     if (wysylane > 0)
         zadanie.payload.assign(bufor, bufor + wysylane);
     protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};

@@ -64,23 +64,26 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
     if (!link.Write(Encode(request), writeTimeout))
         return {KodTimeoutNadawania, 0, {}};
     ByteSource source(link, options.timeoutMs);
-    uint8_t byte = 0;
-    if (!source.Next(byte))
-        return {KodTimeoutOdbierania, 0, {}};
-    if (byte != ACK) {
-        retry = true;
-        return {byte == NAK ? KodNak : KodZlaOdpowiedz, 0, {}};
-    }
-    FrameDecoder decoder;
+    // A late answer to an earlier request (another sequence number) is read
+    // past; the wait for the right one goes on.
     while (true) {
+        uint8_t byte = 0;
         if (!source.Next(byte))
             return {KodTimeoutOdbierania, 0, {}};
-        auto state = decoder.Feed(byte);
-        if (state == FrameDecoder::State::Corrupt) {
+        if (byte != ACK) {
             retry = true;
-            return {KodZlaOdpowiedz, 0, {}};
+            return {byte == NAK ? KodNak : KodZlaOdpowiedz, 0, {}};
         }
-        if (state == FrameDecoder::State::Complete)
+        FrameDecoder decoder;
+        while (decoder.Current() != FrameDecoder::State::Complete) {
+            if (!source.Next(byte))
+                return {KodTimeoutOdbierania, 0, {}};
+            if (decoder.Feed(byte) == FrameDecoder::State::Corrupt) {
+                retry = true;
+                return {KodZlaOdpowiedz, 0, {}};
+            }
+        }
+        if (decoder.Result().sequence == request.sequence)
             return Checked(decoder.Result(), request, options);
     }
 }

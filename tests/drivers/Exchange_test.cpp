@@ -38,8 +38,9 @@ private:
     std::vector<uint8_t> wejscie_;
 };
 
-std::vector<uint8_t> Odp(uint8_t adres, uint8_t rozkaz, std::vector<uint8_t> tresc) {
-    auto r = Encode({adres, rozkaz, std::move(tresc)});
+std::vector<uint8_t> Odp(uint8_t adres, uint8_t rozkaz, std::vector<uint8_t> tresc,
+                         uint8_t sekwencja = 0) {
+    auto r = Encode({adres, rozkaz, std::move(tresc), sekwencja});
     r.insert(r.begin(), ACK);
     return r;
 }
@@ -68,6 +69,11 @@ TEST_P(Wymiana, GivesItsCodeAfterBoundedAttempts) {
     EXPECT_EQ(lacze.wyslane.size(), GetParam().prob);
 }
 
+std::vector<uint8_t> Zlacz(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 std::vector<uint8_t> Uszkodzona() {
     auto r = Odp(5, cmd::ReadKeys, {0});
     r.back() ^= 1;
@@ -90,6 +96,11 @@ INSTANTIATE_TEST_SUITE_P(
         Scenariusz{"NoStatusByte", {Odp(5, cmd::ReadKeys, {})}, 23, 1},
         Scenariusz{"StatusForAnOldVersion", {Odp(5, cmd::ReadKeys, {25})}, 25, 1},
         Scenariusz{"StatusMappedToRefusal", {Odp(5, cmd::ReadKeys, {0x80 | 30})}, 105, 1},
+        Scenariusz{"LateReplyToAnEarlierRequestIsPassedOver",
+                   {Zlacz(Odp(5, cmd::ReadKeys, {0, 1}, 9), Odp(5, cmd::ReadKeys, {0}))},
+                   0,
+                   1},
+        Scenariusz{"OnlyALateReply", {Odp(5, cmd::ReadKeys, {0}, 9)}, 21, 1},
         Scenariusz{"TopBitAloneIsSuccess", {Odp(5, cmd::ReadKeys, {0x80})}, 0, 1},
         Scenariusz{"StatusWithNoMessage", {Odp(5, cmd::ReadKeys, {0x40})}, 255, 1}),
     [](const auto& p) { return std::string(p.param.nazwa); });
@@ -126,7 +137,7 @@ TEST(Komport, NumberReplyWithoutTwoDigitsGives23) {
         const auto tresc = przypadek.first;
         komport::Komport port([tresc](const std::string&, int) {
             auto lacze = std::make_unique<SkryptowaneLacze>();
-            lacze->odpowiedzi = {Odp(1, cmd::Number, tresc)};
+            lacze->odpowiedzi = {Odp(1, cmd::Number, tresc, 1)}; // its first request
             return lacze;
         });
         ASSERT_EQ(port.Inicjuj(1, 9600, 1, 1), 0);
