@@ -12,6 +12,7 @@ namespace {
 
 constexpr size_t ReadChunk = 4096;
 constexpr int QuietMs = 30;
+constexpr int MaxLateReplies = 3;
 
 // Reads bytes one at a time from the link, refilling in chunks.
 class ByteSource {
@@ -65,8 +66,9 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
         return {KodTimeoutNadawania, 0, {}};
     ByteSource source(link, options.timeoutMs);
     // A late answer to an earlier request (another sequence number) is read
-    // past; the wait for the right one goes on.
-    while (true) {
+    // past and the wait for the right one goes on, a few times at most, so a
+    // line that keeps talking can't hold the caller.
+    for (int spoznione = 0; spoznione <= MaxLateReplies; ++spoznione) {
         uint8_t byte = 0;
         if (!source.Next(byte))
             return {KodTimeoutOdbierania, 0, {}};
@@ -86,6 +88,7 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
         if (decoder.Result().sequence == request.sequence)
             return Checked(decoder.Result(), request, options);
     }
+    return {KodZlaOdpowiedz, 0, {}};
 }
 
 } // namespace

@@ -101,6 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    1},
         Scenariusz{"OnlyALateReply", {Odp(5, cmd::ReadKeys, {0}, 9)}, 21, 1},
+        Scenariusz{"EndlessLateReplies",
+                   {Zlacz(Zlacz(Odp(5, cmd::ReadKeys, {0}, 9), Odp(5, cmd::ReadKeys, {0}, 9)),
+                          Zlacz(Odp(5, cmd::ReadKeys, {0}, 9), Odp(5, cmd::ReadKeys, {0}, 9)))},
+                   23,
+                   1},
         Scenariusz{"TopBitAloneIsSuccess", {Odp(5, cmd::ReadKeys, {0x80})}, 0, 1},
         Scenariusz{"StatusWithNoMessage", {Odp(5, cmd::ReadKeys, {0x40})}, 255, 1}),
     [](const auto& p) { return std::string(p.param.nazwa); });
