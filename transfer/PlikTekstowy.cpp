@@ -55,6 +55,9 @@ std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
 }
 
 std::vector<std::string> CzytajLinie(const fs::path& plik) {
+    std::error_code ec;
+    if (fs::is_directory(plik, ec))
+        throw BladWejsciaWyjscia(Powod(plik, EISDIR));
     errno = 0;
     std::ifstream wejscie(plik, std::ios::binary);
     if (!wejscie)

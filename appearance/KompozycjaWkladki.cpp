@@ -1,0 +1,105 @@
+#include "appearance/KompozycjaWkladki.h"
+
+#include "appearance/ObrazKlawiatury.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringDecoder>
+
+#include <cmath>
+
+namespace orbaklaw {
+
+namespace {
+
+// The template is matched to the picture's width stretched by this factor.
+constexpr double RozciagniecieSzerokosci = 1.223;
+
+QColor KolorPola(uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QString ZWindows1250(const std::string& tekst) {
+    QStringDecoder dekoder("windows-1250");
+    return dekoder.decode(QByteArrayView(tekst.data(), static_cast<qsizetype>(tekst.size())));
+}
+
+double PunktyCzcionki(const QFont& czcionka, double dpiEkranu) {
+    if (czcionka.pointSizeF() > 0)
+        return czcionka.pointSizeF();
+    return czcionka.pixelSize() * 72.0 / dpiEkranu;
+}
+
+QFont CzcionkaWkladki(const QFont& czcionka, double sy, double dpiEkranu) {
+    QFont wynik(czcionka);
+    const int punkty = PunktyCzcionkiWkladki(czcionka, sy, dpiEkranu);
+    wynik.setPixelSize(std::max(1, static_cast<int>(std::lround(punkty * dpiEkranu / 72.0))));
+    return wynik;
+}
+
+// Text on an opaque background of the field colour: the text's cell is
+// filled first, then the glyphs are drawn over it.
+void RysujTekst(QPainter& malarz, QPoint punkt, const QString& tekst, const QColor& tlo) {
+    const QFontMetrics miary(malarz.font());
+    const QRect komorka(punkt, QSize(miary.horizontalAdvance(tekst), miary.height()));
+    malarz.fillRect(komorka, tlo);
+    malarz.drawText(QPointF(punkt.x(), punkt.y() + miary.ascent()), tekst);
+}
+
+} // namespace
+
+SkalaWkladki ObliczSkaleWkladki(QSize szablon, QSize rozmiarObrazu) {
+    if (rozmiarObrazu.width() <= 0 || rozmiarObrazu.height() <= 0)
+        rozmiarObrazu = RozmiarPolaKlawiatury;
+    const int szerokoscOdniesienia =
+        static_cast<int>(std::trunc(rozmiarObrazu.width() * RozciagniecieSzerokosci));
+    return {static_cast<double>(szablon.width()) / szerokoscOdniesienia,
+            static_cast<double>(szablon.height()) / rozmiarObrazu.height()};
+}
+
+QPoint PunktTekstuWkladki(const ProstokatPola& pole, SkalaWkladki skala) {
+    return {static_cast<int>(pole.left * skala.sx + PrzesuniecieWkladki),
+            static_cast<int>(pole.top * skala.sy)};
+}
+
+QRect RamkaKlawiszaF(const ProstokatPola& pole, SkalaWkladki skala) {
+    const QPoint lewyGorny = PunktTekstuWkladki(pole, skala);
+    const int x2 = static_cast<int>((pole.left + SzerokoscRamkiF) * skala.sx + PrzesuniecieWkladki);
+    const int y2 = static_cast<int>((pole.top + WysokoscRamkiF) * skala.sy);
+    return QRect(lewyGorny, QPoint(x2 - 1, y2 - 1));
+}
+
+int PunktyCzcionkiWkladki(const QFont& czcionka, double sy, double dpiEkranu) {
+    if (dpiEkranu <= 0)
+        dpiEkranu = 96.0;
+    return static_cast<int>(PunktyCzcionki(czcionka, dpiEkranu) * sy);
+}
+
+QImage KomponujWkladke(const QImage& szablon, TekstyEtykiet& teksty, QSize rozmiarObrazu,
+                       const QFont& czcionka, const QColor& kolorTekstu, double dpiEkranu) {
+    QImage wkladka = szablon.convertToFormat(QImage::Format_RGB888);
+    if (wkladka.isNull())
+        return wkladka;
+    if (dpiEkranu <= 0)
+        dpiEkranu = 96.0;
+    const SkalaWkladki skala = ObliczSkaleWkladki(wkladka.size(), rozmiarObrazu);
+
+    QPainter malarz(&wkladka);
+    malarz.setFont(CzcionkaWkladki(czcionka, skala.sy, dpiEkranu));
+    malarz.setPen(kolorTekstu);
+    const auto& pola = PolaEtykiet();
+    for (size_t i = 0; i < pola.size(); ++i) {
+        const PoleEtykiety& pole = pola[i];
+        if (teksty[i].empty())
+            continue;
+        teksty[i] = UzupelnijEtykiete(teksty[i], pole.limit);
+        const bool funkcyjny = pole.limit == LimitEtykietyF;
+        const QColor tlo = KolorPola(funkcyjny ? KolorEtykietyF : KolorEtykietyCyfry);
+        if (funkcyjny)
+            malarz.fillRect(RamkaKlawiszaF(pole.miejsce, skala), tlo);
+        RysujTekst(malarz, PunktTekstuWkladki(pole.miejsce, skala), ZWindows1250(teksty[i]), tlo);
+    }
+    return wkladka;
+}
+
+} // namespace orbaklaw

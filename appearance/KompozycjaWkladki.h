@@ -1,0 +1,48 @@
+#pragma once
+// The insert picture: the label texts drawn onto a copy of the template.
+
+#include "appearance/PlikEtykiet.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace orbaklaw {
+
+// The template's keyboard area starts this many template pixels from its left edge.
+constexpr int PrzesuniecieWkladki = 239;
+// Every function key gets a box of this many window pixels, whatever its field's width.
+constexpr int SzerokoscRamkiF = 46;
+constexpr int WysokoscRamkiF = 16;
+
+// Scale factors from window pixels to template pixels.
+struct SkalaWkladki {
+    double sx;
+    double sy;
+};
+
+// rozmiarObrazu is the keyboard picture's current size; the template is
+// matched to a reference width of Trunc(width * 1.223). An empty size is
+// taken as the laid-out 358 x 406.
+SkalaWkladki ObliczSkaleWkladki(QSize szablon, QSize rozmiarObrazu);
+
+// Where a field's text starts on the template.
+QPoint PunktTekstuWkladki(const ProstokatPola& pole, SkalaWkladki skala);
+
+// The filled box of a function key, X1 <= x < X2, Y1 <= y < Y2.
+QRect RamkaKlawiszaF(const ProstokatPola& pole, SkalaWkladki skala);
+
+// Font size on the insert: the field font's points times sy, truncated.
+int PunktyCzcionkiWkladki(const QFont& czcionka, double sy, double dpiEkranu);
+
+// Composes the insert on a copy of `szablon`. Non-empty texts are padded with
+// spaces to their field's limit in `teksty` (the caller keeps the longer
+// texts); empty texts draw nothing. Texts are Windows-1250 bytes. Points are
+// turned into pixels at `dpiEkranu`, as for the fields on screen.
+QImage KomponujWkladke(const QImage& szablon, TekstyEtykiet& teksty, QSize rozmiarObrazu,
+                       const QFont& czcionka, const QColor& kolorTekstu, double dpiEkranu);
+
+} // namespace orbaklaw

@@ -1,0 +1,14 @@
+#pragma once
+// Saving a picture as a 24-bit Windows bitmap, replacing the file atomically.
+
+#include <QImage>
+
+#include <filesystem>
+
+namespace orbaklaw {
+
+// Throws BladWejsciaWyjscia when the file can't be written; an old file of
+// that name is then left as it was.
+void ZapiszObrazBmp(const QImage& obraz, const std::filesystem::path& plik);
+
+} // namespace orbaklaw

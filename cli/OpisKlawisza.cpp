@@ -1,0 +1,62 @@
+#include "cli/OpisKlawisza.h"
+
+#include "keys/Kwota.h"
+#include "keys/ListyWyboru.h"
+
+namespace orbaklaw::cli {
+
+namespace {
+
+std::string OpisTowaru(const DefinicjaKlawisza& d) {
+    std::string opis = "towar " + std::to_string(d.NrTowaru);
+    std::string flagi;
+    for (auto [ustawiona, tekst] :
+         {std::pair{d.Pojedynczo, TekstPojedynczo()}, std::pair{d.Zaplata, TekstZaplata()},
+          std::pair{d.Paragon, TekstParagon()}}) {
+        if (ustawiona)
+            flagi += (flagi.empty() ? "" : ", ") + std::string(tekst);
+    }
+    return flagi.empty() ? opis : opis + ": " + flagi;
+}
+
+std::string OpisFunkcji(const DefinicjaKlawisza& d) {
+    if (d.Numer >= 1 && d.Numer <= LiczbaFunkcji)
+        return NazwyFunkcji()[d.Numer - 1u];
+    return "funkcja " + std::to_string(d.Numer);
+}
+
+std::string OpisPlatnosci(const DefinicjaKlawisza& d) {
+    const int pozycja = PozycjaPlatnosci(d.Numer);
+    std::string nazwa = pozycja < LiczbaPozycjiPlatnosci
+                            ? PoczatkoweNazwyPlatnosci()[static_cast<size_t>(pozycja)]
+                            : "p\263atno\234\346 " + std::to_string(d.Numer); // płatność n
+    return nazwa + " " + FormatujKwote(std::to_string(d.Kwota));
+}
+
+std::string Szczegoly(const DefinicjaKlawisza& d) {
+    switch (d.Rodzaj) {
+    case Towar:
+        return OpisTowaru(d);
+    case Funkcja:
+        return OpisFunkcji(d);
+    case Platnosc:
+        return OpisPlatnosci(d);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d) {
+    const auto pozycja = PozycjaMiejsca(miejsce);
+    if (!pozycja)
+        return {};
+    std::string opis = std::string(NazwyWariantow()[pozycja->wariant]) + "\t" +
+                       NazwaPozycji(pozycja->nr) + "\t" +
+                       (d.Rodzaj < NazwyRodzajow().size() ? NazwyRodzajow()[d.Rodzaj] : "?");
+    const std::string szczegoly = Szczegoly(d);
+    return szczegoly.empty() ? opis : opis + "\t" + szczegoly;
+}
+
+} // namespace orbaklaw::cli

@@ -1,0 +1,134 @@
+#include "cli/Polecenia.h"
+
+#include "cli/OpisKlawisza.h"
+#include "cli/Utf8.h"
+#include "keys/TabliceKlawiszy.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <array>
+#include <functional>
+
+namespace orbaklaw::cli {
+
+namespace {
+
+constexpr const char* Uzycie =
+    "Użycie:\n"
+    "  orbaklaw-cli check PLIK                   sprawdza plik definicji klawiszy\n"
+    "  orbaklaw-cli normalize WE WY [--register NN]\n"
+    "                                            zapisuje WE tak, jak zapisuje go program\n"
+    "  orbaklaw-cli show PLIK                    wypisuje 64 klawisze pliku\n"
+    "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
+    "                                            składa obraz wkładki z pliku etykiet\n"
+    "  orbaklaw-cli --help                       ten opis\n"
+    "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny "
+    "lub błędne użycie.\n";
+
+int BladUzycia(std::ostream& err, const std::string& powod) {
+    err << "orbaklaw-cli: " << powod << "\n" << Uzycie;
+    return KodBladUzycia;
+}
+
+// Reads a definition file into fresh tables, as the program reads one.
+int Wczytaj(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err) {
+    tablice = TabliceKlawiszy{};
+    try {
+        const auto wynik = CzytajPlikDefinicji(tablice, plik);
+        if (!wynik.poprawny) {
+            err << Utf8Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)) << "\n";
+            return KodBladFormatu;
+        }
+        return KodSukces;
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << e.what() << "\n";
+        return KodBladPliku;
+    }
+}
+
+std::string Podsumowanie(const TabliceKlawiszy& tablice) {
+    std::array<int, 4> liczby{};
+    for (const auto& k : KolejnoscKlawiszy())
+        ++liczby[tablice.Rekord(k.miejsce).Rodzaj & 3u];
+    return "64 klawisze: niezdefiniowane " + std::to_string(liczby[0]) + ", towary " +
+           std::to_string(liczby[1]) + ", funkcje " + std::to_string(liczby[2]) + ", płatności " +
+           std::to_string(liczby[3]);
+}
+
+int Check(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 1)
+        return BladUzycia(err, "check bierze jeden plik");
+    TabliceKlawiszy tablice;
+    if (int kod = Wczytaj(a[0], tablice, err); kod != KodSukces)
+        return kod;
+    out << Podsumowanie(tablice) << "\n";
+    return KodSukces;
+}
+
+bool PoprawnyNumerKasy(const std::string& numer) {
+    if (numer.empty() || numer.size() > 2)
+        return false;
+    for (char c : numer)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& err) {
+    std::vector<std::string> pliki;
+    std::string numer = "01";
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--register") {
+            if (i + 1 >= a.size() || !PoprawnyNumerKasy(a[i + 1]))
+                return BladUzycia(err, "--register wymaga numeru kasy z 1 lub 2 cyfr");
+            numer = a[++i];
+        } else {
+            pliki.push_back(a[i]);
+        }
+    }
+    if (pliki.size() != 2)
+        return BladUzycia(err, "normalize bierze plik wejściowy i wyjściowy");
+    TabliceKlawiszy tablice;
+    if (int kod = Wczytaj(pliki[0], tablice, err); kod != KodSukces)
+        return kod;
+    try {
+        ZapiszPlikDefinicji(tablice, pliki[1], numer);
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << e.what() << "\n";
+        return KodBladPliku;
+    }
+    return KodSukces;
+}
+
+int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 1)
+        return BladUzycia(err, "show bierze jeden plik");
+    TabliceKlawiszy tablice;
+    if (int kod = Wczytaj(a[0], tablice, err); kod != KodSukces)
+        return kod;
+    for (const auto& k : KolejnoscKlawiszy())
+        out << Utf8Z1250(OpisKlawisza(k.miejsce, tablice.Rekord(k.miejsce))) << "\n";
+    return KodSukces;
+}
+
+} // namespace
+
+int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+            const PoleceniaDodatkowe& dodatkowe) {
+    if (argumenty.empty())
+        return BladUzycia(err, "brak polecenia");
+    const std::string& nazwa = argumenty[0];
+    if (nazwa == "--help" || nazwa == "-h" || nazwa == "help") {
+        out << Uzycie;
+        return KodSukces;
+    }
+    PoleceniaDodatkowe polecenia{{"check", Check}, {"normalize", Normalize}, {"show", Show}};
+    polecenia.insert(polecenia.end(), dodatkowe.begin(), dodatkowe.end());
+    const std::vector<std::string> reszta(argumenty.begin() + 1, argumenty.end());
+    for (const auto& [n, polecenie] : polecenia)
+        if (nazwa == n)
+            return polecenie(reszta, out, err);
+    return BladUzycia(err, "nieznane polecenie: " + nazwa);
+}
+
+} // namespace orbaklaw::cli

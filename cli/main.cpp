@@ -1,0 +1,17 @@
+// orbaklaw-cli: key-definition and label files from the command line.
+#include "cli/Polecenia.h"
+
+#ifdef ORBAKLAW_Z_WKLADKA
+#include "cli/PolecenieWkladki.h"
+#endif
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argumenty(argv + 1, argv + argc);
+    orbaklaw::cli::PoleceniaDodatkowe dodatkowe;
+#ifdef ORBAKLAW_Z_WKLADKA
+    dodatkowe.emplace_back("insert", orbaklaw::cli::Wkladka);
+#endif
+    return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);
+}

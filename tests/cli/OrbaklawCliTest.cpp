@@ -1,0 +1,130 @@
+// orbaklaw-cli run as a user runs it: exit codes, messages and files.
+#include "tests/cli/UruchomCli.h"
+#include "tests/support/KatalogTymczasowy.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace orbaklaw {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Dane = fs::path(ORBAKLAW_DANE) / "definicje";
+
+std::string CzytajPlik(const fs::path& p) {
+    std::ifstream we(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(we)), {});
+}
+
+test::WynikCli Uruchom(const std::vector<std::string>& argumenty) {
+    return test::UruchomCli(argumenty);
+}
+
+const std::string KomunikatFormatu = "Błędny format pliku wejsciowego";
+
+TEST(OrbaklawCli, CheckSummarisesAValidFile) {
+    auto w = Uruchom({"check", (Dane / "przyklad.txt").string()});
+    EXPECT_EQ(w.kod, 0) << w.err;
+    EXPECT_EQ(w.out, "64 klawisze: niezdefiniowane 61, towary 1, funkcje 1, płatności 1\n");
+    for (const char* plik :
+         {"tylko-naglowek.txt", "pusty.txt", "lf.txt", "nadmiarowy-niezdefiniowany.txt"})
+        EXPECT_EQ(Uruchom({"check", (Dane / plik).string()}).kod, 0) << plik;
+}
+
+TEST(OrbaklawCli, FormatErrorsNameTheLine) {
+    const std::pair<const char*, const char*> przypadki[] = {
+        {"zly-rodzaj.txt", "$237\t4"},           {"za-dluga-linia.txt", nullptr},
+        {"flaga-2.txt", "$237\t1\t12\t1\t0\t2"}, {"brak-flagi.txt", "$237\t1\t12\t1\t0"},
+        {"funkcja-32.txt", "$238\t2\t32"},       {"platnosc-9.txt", "$1\t3\t9\t1050\t0"},
+        {"kwota-ujemna.txt", "$1\t3\t8\t-1\t0"}, {"kwota-za-duza.txt", "$1\t3\t8\t2147483648\t0"},
+        {"pusta-linia-na-koncu.txt", ""},
+    };
+    for (auto [plik, linia] : przypadki) {
+        auto w = Uruchom({"check", (Dane / plik).string()});
+        EXPECT_EQ(w.kod, 1) << plik;
+        EXPECT_EQ(w.out, "") << plik;
+        if (linia)
+            EXPECT_EQ(w.err, KomunikatFormatu + linia + "\n") << plik;
+        else
+            EXPECT_EQ(w.err.rfind(KomunikatFormatu + "$237\t0\t999", 0), 0u) << plik;
+    }
+}
+
+TEST(OrbaklawCli, UnreadableFilesAndUsageErrorsExitWithTwo) {
+    auto w = Uruchom({"check", "/nie/ma/takiego.txt"});
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_NE(w.err.find("No such file or directory"), std::string::npos) << w.err;
+    EXPECT_EQ(Uruchom({"check", Dane.string()}).kod, 2);
+    for (const auto& argumenty :
+         std::vector<std::vector<std::string>>{{},
+                                               {"check"},
+                                               {"check", "a", "b"},
+                                               {"bogus"},
+                                               {"normalize", "a"},
+                                               {"normalize", "a", "b", "--register"},
+                                               {"normalize", "a", "b", "--register", "123"},
+                                               {"show"}}) {
+        auto u = Uruchom(argumenty);
+        EXPECT_EQ(u.kod, 2);
+        EXPECT_NE(u.err.find("Użycie:"), std::string::npos);
+    }
+    auto help = Uruchom({"--help"});
+    EXPECT_EQ(help.kod, 0);
+    EXPECT_NE(help.out.find("orbaklaw-cli normalize"), std::string::npos);
+}
+
+TEST(OrbaklawCli, NormalizeReproducesTheExampleFromItsOwnOutput) {
+    test::KatalogTymczasowy tmp;
+    const std::string przyklad = CzytajPlik(Dane / "przyklad.txt");
+    ASSERT_EQ(Uruchom({"normalize", (Dane / "lf.txt").string(), (tmp / "a.txt").string()}).kod, 0);
+    EXPECT_EQ(tmp.Czytaj("a.txt"), przyklad);
+    ASSERT_EQ(Uruchom({"normalize", (tmp / "a.txt").string(), (tmp / "b.txt").string()}).kod, 0);
+    EXPECT_EQ(tmp.Czytaj("b.txt"), przyklad);
+    ASSERT_EQ(Uruchom({"normalize", (tmp / "b.txt").string(), (tmp / "c.txt").string(),
+                       "--register", "7"})
+                  .kod,
+              0);
+    EXPECT_EQ(tmp.Czytaj("c.txt").substr(0, 4), "#7\r\n");
+}
+
+TEST(OrbaklawCli, NormalizeNeverTouchesTheOutputOnFailure) {
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("out.txt", "moje dane");
+    EXPECT_EQ(
+        Uruchom({"normalize", (Dane / "flaga-2.txt").string(), (tmp / "out.txt").string()}).kod, 1);
+    EXPECT_EQ(Uruchom({"normalize", (tmp / "brak.txt").string(), (tmp / "out.txt").string()}).kod,
+              2);
+    EXPECT_EQ(tmp.Czytaj("out.txt"), "moje dane");
+    EXPECT_EQ(
+        Uruchom({"normalize", (Dane / "flaga-2.txt").string(), (tmp / "nowy.txt").string()}).kod,
+        1);
+    EXPECT_FALSE(fs::exists(tmp / "nowy.txt"));
+    EXPECT_EQ(
+        Uruchom({"normalize", (Dane / "przyklad.txt").string(), (tmp / "brak" / "x.txt").string()})
+            .kod,
+        2);
+}
+
+TEST(OrbaklawCli, ShowListsTheSixtyFourKeys) {
+    auto w = Uruchom({"show", (Dane / "przyklad.txt").string()});
+    ASSERT_EQ(w.kod, 0);
+    std::vector<std::string> linie;
+    for (size_t p = 0, n; (n = w.out.find('\n', p)) != std::string::npos; p = n + 1)
+        linie.push_back(w.out.substr(p, n - p));
+    ASSERT_EQ(linie.size(), 64u);
+    EXPECT_EQ(linie[0], "BEZP.\tF1\t1 - TOWAR\ttowar 12: Sprzedaż jednej sztuki, "
+                        "Zakończenie paragonu");
+    EXPECT_EQ(linie[1], "BEZP.\tF2\t2 - FUNKCJA\t05   WPŁATA DO KASY");
+    EXPECT_EQ(linie[2], "BEZP.\tF3\tNIEZDEF.");
+    EXPECT_EQ(linie[9], "LEWY+PRAWY ALT\t0\t3 - PŁATNOŚĆ\tEURO 10,50");
+    EXPECT_EQ(linie[19], "LEWY    ALT\tF1\tNIEZDEF.");
+    EXPECT_EQ(linie[28], "LEWY    ALT\t1\tNIEZDEF.");
+    EXPECT_EQ(linie[63], "LEWY+PRAWY ALT\tF9\tNIEZDEF.");
+}
+
+} // namespace
+} // namespace orbaklaw

@@ -1,0 +1,17 @@
+#pragma once
+// Runs orbaklaw-cli as a user would and collects what it said.
+
+#include <string>
+#include <vector>
+
+namespace orbaklaw::test {
+
+struct WynikCli {
+    int kod;
+    std::string out;
+    std::string err;
+};
+
+WynikCli UruchomCli(const std::vector<std::string>& argumenty);
+
+} // namespace orbaklaw::test

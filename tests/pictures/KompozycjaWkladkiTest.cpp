@@ -1,0 +1,211 @@
+// The insert composition: where boxes and texts land on the template, how
+// texts are padded, and how the font is scaled. A plain white template
+// makes every drawn pixel visible.
+
+#include "appearance/KompozycjaWkladki.h"
+#include "appearance/PolaEtykiet.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace orbaklaw {
+namespace {
+
+constexpr QRgb Bialy = 0xFFFFFFFF;
+constexpr QRgb KolorF = 0xFF000000 | KolorEtykietyF;
+constexpr QRgb KolorCyfry = 0xFF000000 | KolorEtykietyCyfry;
+const QSize Ekran(358, 406);
+
+QImage BialySzablon() {
+    QImage szablon(1314, 1219, QImage::Format_RGB888);
+    szablon.fill(Qt::white);
+    return szablon;
+}
+
+QFont Czcionka(double punkty) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(punkty);
+    return f;
+}
+
+size_t Indeks(const char* nazwa) {
+    const auto& pola = PolaEtykiet();
+    for (size_t i = 0; i < pola.size(); ++i) {
+        if (std::string(pola[i].nazwa) == nazwa)
+            return i;
+    }
+    ADD_FAILURE() << nazwa;
+    return 0;
+}
+
+QImage Komponuj(TekstyEtykiet& teksty, double punkty = 9, double dpi = 96, QColor kolor = Qt::black,
+                QSize ekran = Ekran) {
+    return KomponujWkladke(BialySzablon(), teksty, ekran, Czcionka(punkty), kolor, dpi);
+}
+
+QImage Komponuj(const char* pole, const std::string& tekst, double punkty = 9) {
+    TekstyEtykiet teksty;
+    teksty[Indeks(pole)] = tekst;
+    return Komponuj(teksty, punkty);
+}
+
+TEST(KompozycjaWkladki, PlacesAtTheLaidOutSize) {
+    const SkalaWkladki skala = ObliczSkaleWkladki(QSize(1314, 1219), Ekran);
+    EXPECT_NEAR(skala.sx, 1314.0 / 437, 1e-12);
+    EXPECT_NEAR(skala.sy, 1219.0 / 406, 1e-12);
+    const auto& pola = PolaEtykiet();
+    EXPECT_EQ(PunktTekstuWkladki(pola[Indeks("Edit1")].miejsce, skala), QPoint(491, 36));
+    EXPECT_EQ(PunktTekstuWkladki(pola[Indeks("e7")].miejsce, skala), QPoint(554, 435));
+    EXPECT_EQ(PunktTekstuWkladki(pola[Indeks("e0")].miejsce, skala), QPoint(554, 1038));
+}
+
+// With a tiny font the text cell stays inside the box, so every box edge shows.
+TEST(KompozycjaWkladki, FunctionKeyBoxEdges) {
+    const struct {
+        const char* pole;
+        QRect ramka;
+    } przypadki[] = {
+        {"Edit1", QRect(QPoint(491, 36), QPoint(628, 83))},
+        {"Edit9", QRect(QPoint(1126, 234), QPoint(1263, 281))},
+        {"Edit2", QRect(QPoint(699, 36), QPoint(836, 83))}, // 49 wide on screen, box still 46
+        {"Edit5a", QRect(QPoint(272, 282), QPoint(409, 329))},
+    };
+    for (const auto& p : przypadki) {
+        const QImage w = Komponuj(p.pole, "ABCDEFGHIJKL", 1);
+        const QRect r = p.ramka;
+        const int sy = r.center().y();
+        const int sx = r.center().x();
+        EXPECT_EQ(w.pixel(r.topLeft()), KolorF) << p.pole;
+        EXPECT_EQ(w.pixel(r.bottomRight()), KolorF) << p.pole;
+        EXPECT_EQ(w.pixel(r.left() - 1, sy), Bialy) << p.pole;
+        EXPECT_EQ(w.pixel(r.right() + 1, sy), Bialy) << p.pole;
+        EXPECT_EQ(w.pixel(sx, r.top() - 1), Bialy) << p.pole;
+        EXPECT_EQ(w.pixel(sx, r.bottom() + 1), Bialy) << p.pole;
+    }
+}
+
+// A text longer than the limit is drawn whole, past the box; the box keeps its size.
+TEST(KompozycjaWkladki, LongTextIsDrawnWholeAndTheBoxKeepsItsSize) {
+    TekstyEtykiet teksty;
+    teksty[Indeks("Edit1")] = "ABCDEFGHIJKL";
+    const QImage w = Komponuj(teksty);
+    EXPECT_EQ(teksty[Indeks("Edit1")], "ABCDEFGHIJKL");
+    QFont f = Czcionka(9);
+    f.setPixelSize(36);
+    const QFontMetrics m(f);
+    const int szerokosc = m.horizontalAdvance(QStringLiteral("ABCDEFGHIJKL"));
+    ASSERT_GT(491 + szerokosc, 700);
+    ASSERT_LT(36 + m.height(), 83);
+    EXPECT_EQ(w.pixel(491 + szerokosc - 1, 36), KolorF) << "text cell reaches past the box";
+    EXPECT_EQ(w.pixel(700, 82), Bialy) << "below the text cell, right of the box";
+    EXPECT_EQ(w.pixel(628, 83), KolorF);
+    EXPECT_EQ(w.pixel(629, 83), Bialy);
+}
+
+TEST(KompozycjaWkladki, DigitKeysGetTextBackgroundOnly) {
+    const QImage w = Komponuj("e7", "1", 1);
+    EXPECT_EQ(w.pixel(554, 435), KolorCyfry);
+    EXPECT_EQ(w.pixel(554 + 40, 435 + 40), Bialy) << "no box for digit keys";
+    const QImage w0 = Komponuj("e0", "  ");
+    EXPECT_EQ(w0.pixel(554, 1038), KolorCyfry) << "spaces only are not empty";
+    EXPECT_EQ(w0.pixel(553, 1038), Bialy);
+}
+
+TEST(KompozycjaWkladki, SpacesOnlyOnAFunctionKeyGetTheBox) {
+    const QImage w = Komponuj("Edit9", "   ");
+    EXPECT_EQ(w.pixel(1263, 281), KolorF);
+    EXPECT_EQ(w.pixel(1126, 234), KolorF);
+}
+
+TEST(KompozycjaWkladki, EmptyTextsDrawNothingOnAFull24BitCopy) {
+    TekstyEtykiet teksty;
+    const QImage w = KomponujWkladke(BialySzablon().convertToFormat(QImage::Format_RGB32), teksty,
+                                     Ekran, Czcionka(9), Qt::black, 96);
+    EXPECT_EQ(w, BialySzablon());
+    EXPECT_EQ(w.format(), QImage::Format_RGB888);
+}
+
+TEST(KompozycjaWkladki, PadsTextsToTheFieldLimit) {
+    const struct {
+        const char* pole;
+        std::string przed, po;
+    } przypadki[] = {
+        {"Edit1", "ABCDE", "ABCDE   "},
+        {"Edit9a", "A", "A       "},
+        {"e7", "ABC", "ABC "},
+        {"e0a", "", ""},
+        {"Edit2", "", ""},
+        {"Edit3", "12345678", "12345678"},
+        {"Edit4", "123456789AB", "123456789AB"},
+        {"e1", "ABCDEF", "ABCDEF"},
+        {"e2", " ", "    "},
+        {"Edit5", "   ", "        "},
+        {"e3", "\xA3\xD3\x44", "\xA3\xD3\x44 "}, // Windows-1250 bytes count one each
+    };
+    TekstyEtykiet teksty;
+    for (const auto& p : przypadki)
+        teksty[Indeks(p.pole)] = p.przed;
+    Komponuj(teksty);
+    for (const auto& p : przypadki)
+        EXPECT_EQ(teksty[Indeks(p.pole)], p.po) << p.pole;
+}
+
+TEST(KompozycjaWkladki, FontPointsScaleByTheVerticalFactor) {
+    const double sy = 1219.0 / 406;
+    const struct {
+        double punkty;
+        int oczekiwane;
+    } przypadki[] = {{9, 27}, {8, 24}, {10, 30}, {12, 36}, {1, 3}, {8.5, 25}};
+    for (const auto& p : przypadki)
+        EXPECT_EQ(PunktyCzcionkiWkladki(Czcionka(p.punkty), sy, 96), p.oczekiwane) << p.punkty;
+    QFont wPikselach(QStringLiteral("DejaVu Sans"));
+    wPikselach.setPixelSize(12); // 9 points at 96 dpi
+    EXPECT_EQ(PunktyCzcionkiWkladki(wPikselach, sy, 96), 27);
+}
+
+// The text cell is as high as the font: 27 points at the screen's dpi.
+TEST(KompozycjaWkladki, PointsBecomePixelsAtTheScreenDpi) {
+    for (const double dpi : {96.0, 120.0}) {
+        TekstyEtykiet teksty;
+        teksty[Indeks("e0")] = " ";
+        const QImage w = Komponuj(teksty, 9, dpi);
+        QFont f = Czcionka(9);
+        f.setPixelSize(static_cast<int>(std::lround(27 * dpi / 72)));
+        const int wysokosc = QFontMetrics(f).height();
+        EXPECT_EQ(w.pixel(554, 1038 + wysokosc - 1), KolorCyfry) << dpi;
+        EXPECT_EQ(w.pixel(554, 1038 + wysokosc), Bialy) << dpi;
+    }
+}
+
+TEST(KompozycjaWkladki, TextsAreWindows1250AndInTheTextColour) {
+    TekstyEtykiet teksty;
+    teksty[Indeks("Edit1")] = "\xA3\xA5\x8C\xAF"; // ŁĄŚŻ
+    const QImage w = Komponuj(teksty, 9, 96, Qt::red);
+
+    QImage wzor = BialySzablon();
+    {
+        QPainter p(&wzor);
+        p.fillRect(QRect(QPoint(491, 36), QPoint(628, 83)), QColor::fromRgb(KolorF));
+        QFont f = Czcionka(9);
+        f.setPixelSize(36);
+        p.setFont(f);
+        p.setPen(Qt::red);
+        const QString tekst = QString::fromUtf8("ŁĄŚŻ    ");
+        const QFontMetrics m(f);
+        p.fillRect(QRect(491, 36, m.horizontalAdvance(tekst), m.height()), QColor::fromRgb(KolorF));
+        p.drawText(QPointF(491, 36 + m.ascent()), tekst);
+    }
+    EXPECT_EQ(w, wzor);
+}
+
+TEST(KompozycjaWkladki, AnEmptyPictureSizeCountsAsTheLaidOutOne) {
+    TekstyEtykiet a;
+    a[Indeks("Edit1")] = "X";
+    TekstyEtykiet b = a;
+    EXPECT_EQ(Komponuj(a, 9, 96, Qt::black, QSize()), Komponuj(b));
+}
+
+} // namespace
+} // namespace orbaklaw

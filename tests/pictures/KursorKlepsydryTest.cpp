@@ -1,0 +1,136 @@
+// The busy cursor: animated from a good file, the standard one otherwise,
+// shown over the whole application while a register call runs.
+
+#include "BudowaAni.h"
+
+#include "app/KursorKlepsydry.h"
+#include "app/PokazanaKlepsydra.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace orbaklaw {
+namespace {
+
+using testy::BudowaAni;
+
+class KursorKlepsydryTest : public ::testing::Test {
+protected:
+    QString Zapisz(const QString& nazwa, const std::string& tresc) {
+        const QString sciezka = katalog_.filePath(nazwa);
+        QFile plik(sciezka);
+        EXPECT_TRUE(plik.open(QIODevice::WriteOnly));
+        plik.write(tresc.data(), static_cast<qint64>(tresc.size()));
+        return sciezka;
+    }
+    static Qt::CursorShape Ksztalt() {
+        const QCursor* c = QGuiApplication::overrideCursor();
+        return c == nullptr ? Qt::ArrowCursor : c->shape();
+    }
+    static bool CzekajNaZmianeKroku(const KursorKlepsydry& k, int ms) {
+        const size_t poczatek = k.BiezacyKrok();
+        QElapsedTimer czas;
+        czas.start();
+        while (czas.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (k.BiezacyKrok() != poczatek)
+                return true;
+        }
+        return false;
+    }
+    void TearDown() override {
+        while (QGuiApplication::overrideCursor() != nullptr)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    QTemporaryDir katalog_;
+};
+
+TEST_F(KursorKlepsydryTest, MissingOrBrokenFileLeavesTheStandardBusyCursor) {
+    BudowaAni zepsuty;
+    zepsuty.seq = {7, 7, 7};
+    const QString pliki[] = {katalog_.filePath(QStringLiteral("brak.ani")),
+                             Zapisz(QStringLiteral("smieci.ani"), "RIFF...."),
+                             Zapisz(QStringLiteral("pusty.ani"), ""),
+                             Zapisz(QStringLiteral("zly.ani"), zepsuty.Plik())};
+    for (const QString& plik : pliki) {
+        KursorKlepsydry kursor;
+        EXPECT_FALSE(kursor.Wczytaj(plik)) << plik.toStdString();
+        EXPECT_FALSE(kursor.Animowany());
+        kursor.Pokaz();
+        EXPECT_EQ(Ksztalt(), Qt::WaitCursor);
+        kursor.Przywroc();
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+}
+
+TEST_F(KursorKlepsydryTest, GoodFileAnimatesWhileShownAndStopsAfter) {
+    BudowaAni b;
+    b.rate = {1, 1, 1};
+    KursorKlepsydry kursor;
+    ASSERT_TRUE(kursor.Wczytaj(Zapisz(QStringLiteral("k.ani"), b.Plik())));
+    EXPECT_TRUE(kursor.Animowany());
+    kursor.Pokaz();
+    ASSERT_EQ(Ksztalt(), Qt::BitmapCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->hotSpot(), QPoint(5, 6))
+        << "first step is frame 2";
+    EXPECT_TRUE(CzekajNaZmianeKroku(kursor, 2000));
+    kursor.Przywroc();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(CzekajNaZmianeKroku(kursor, 100));
+}
+
+TEST_F(KursorKlepsydryTest, CallsNestAndTheGuardRestores) {
+    KursorKlepsydry kursor;
+    {
+        PokazanaKlepsydra zewnetrzna(kursor);
+        {
+            PokazanaKlepsydra wewnetrzna(kursor);
+            EXPECT_TRUE(kursor.Widoczny());
+        }
+        EXPECT_TRUE(kursor.Widoczny());
+        EXPECT_EQ(Ksztalt(), Qt::WaitCursor);
+    }
+    EXPECT_FALSE(kursor.Widoczny());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    kursor.Przywroc(); // one too many: nothing to undo
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(KursorKlepsydryTest, LoadsFromTheCurrentDirectoryWhateverTheCase) {
+    Zapisz(QStringLiteral("HOURGLAS.ANI"), BudowaAni().Plik());
+    const QString poprzedni = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(katalog_.path()));
+    KursorKlepsydry kursor;
+    const bool wczytany = kursor.WczytajZBiezacegoKatalogu();
+    QDir::setCurrent(poprzedni);
+    EXPECT_TRUE(wczytany);
+    EXPECT_FALSE(KursorKlepsydry().WczytajZBiezacegoKatalogu()) << "no file in the test's folder";
+}
+
+TEST_F(KursorKlepsydryTest, ABrokenFileAfterAGoodOneFallsBack) {
+    KursorKlepsydry kursor;
+    ASSERT_TRUE(kursor.Wczytaj(Zapisz(QStringLiteral("a.ani"), BudowaAni().Plik())));
+    EXPECT_FALSE(kursor.Wczytaj(Zapisz(QStringLiteral("b.ani"), "x")));
+    kursor.Pokaz();
+    EXPECT_EQ(Ksztalt(), Qt::WaitCursor);
+    kursor.Przywroc();
+}
+
+TEST_F(KursorKlepsydryTest, LoadingWhileShownSwapsTheCursorOnShow) {
+    KursorKlepsydry kursor;
+    PokazanaKlepsydra widoczna(kursor);
+    ASSERT_EQ(Ksztalt(), Qt::WaitCursor);
+    ASSERT_TRUE(kursor.Wczytaj(Zapisz(QStringLiteral("a.ani"), BudowaAni().Plik())));
+    EXPECT_EQ(Ksztalt(), Qt::BitmapCursor);
+    EXPECT_FALSE(kursor.Wczytaj(Zapisz(QStringLiteral("b.ani"), "x")));
+    EXPECT_EQ(Ksztalt(), Qt::WaitCursor);
+}
+
+} // namespace
+} // namespace orbaklaw
