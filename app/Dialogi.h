@@ -2,6 +2,7 @@
 // Every message box, question and standard dialog of the program goes through
 // this interface: the program shows the real ones, tests answer from a script.
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -27,6 +28,13 @@ struct DialogPliku {
     QString domyslneRozszerzenie; // added to a typed name without one; may be empty
     QString folder;               // where the dialog opens
     bool wieluPlikow = false;     // several files may be marked; one is reported
+    QString nazwa;                // the file name proposed when the dialog opens
+};
+
+// A font with the colour its texts are drawn in.
+struct WyborCzcionki {
+    QFont czcionka;
+    QColor kolor;
 };
 
 class Dialogi {
@@ -38,7 +46,7 @@ public:
     virtual std::optional<QString> ZapiszPlik(const DialogPliku& d) = 0;
     virtual std::optional<QString> ZapiszObraz(const DialogPliku& d) = 0;
     virtual bool Drukuj(QPrinter& drukarka) = 0; // false when cancelled
-    virtual std::optional<QFont> Czcionka(const QFont& poczatkowa) = 0;
+    virtual std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) = 0;
 
     // The kinds of box the program uses.
     void Komunikat(const QString& tekst);   // plain: no icon, OK, the program's name as caption

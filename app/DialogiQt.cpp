@@ -1,5 +1,7 @@
 #include "app/DialogiQt.h"
 
+#include "app/OknoCzcionki.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -90,6 +92,8 @@ std::optional<QString> DialogiQt::PlikDoZapisu(const DialogPliku& d, const QStri
     // Files are replaced without asking.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(d.domyslneRozszerzenie);
+    if (!d.nazwa.isEmpty())
+        dialog.selectFile(d.nazwa);
     if (Wykonaj(dialog) != QDialog::Accepted)
         return std::nullopt;
     return Wybrany(dialog);
@@ -108,12 +112,11 @@ bool DialogiQt::Drukuj(QPrinter& drukarka) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::optional<QFont> DialogiQt::Czcionka(const QFont& poczatkowa) {
-    bool ok = false;
-    const QFont wybrana = QFontDialog::getFont(&ok, poczatkowa, rodzic_);
-    if (!ok)
+std::optional<WyborCzcionki> DialogiQt::Czcionka(const WyborCzcionki& poczatkowa) {
+    OknoCzcionki okno(poczatkowa, rodzic_);
+    if (okno.exec() != QDialog::Accepted)
         return std::nullopt;
-    return wybrana;
+    return okno.Wybor();
 }
 
 } // namespace orbaklaw

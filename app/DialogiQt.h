@@ -17,7 +17,7 @@ public:
     std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
     std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
-    std::optional<QFont> Czcionka(const QFont& poczatkowa) override;
+    std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
 
     // "Opis|*.a|Opis|*.*" as Qt's "Opis (*.a);;Opis (*.*)".
     static QString FiltrQt(const QString& filtr);

@@ -54,7 +54,8 @@ DialogPliku PlikiDefinicji() {
     return {QStringLiteral("Pliki tekstowe|*.txt|Wszystkie pliki|*.*"),
             QStringLiteral("txt"),
             {},
-            false};
+            false,
+            {}};
 }
 } // namespace
 
@@ -67,11 +68,12 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     OKlawisze = PlikiDefinicji();
     OKlawisze.wieluPlikow = true;
     zklawisze = PlikiDefinicji();
-    Save = {QStringLiteral("Bitmaps (*.bmp)|*.bmp"), {}, {}, false};
+    Save = {QStringLiteral("Bitmaps (*.bmp)|*.bmp"), {}, {}, false, {}};
     oBitmapa = {QStringLiteral("Definicje tekstów na klawiszach (*.bm0)|*.bm0"),
                 QStringLiteral("bm0"),
                 {},
-                false};
+                false,
+                {}};
     UtworzObszary();
     UtworzPodsystemy();
     PodlaczWybor();

@@ -1,14 +1,146 @@
 #include "appearance/SterownikWygladu.h"
 
+#include "app/Stan.h"
+#include "app/Tekst1250.h"
+#include "app/Unit3.h"
+#include "appearance/DrukWkladki.h"
+#include "appearance/EtykietyKlawiszy.h"
+#include "appearance/KompozycjaWkladki.h"
+#include "appearance/PoleNaKlawiszu.h"
+#include "appearance/SzablonWkladki.h"
+#include "appearance/WidokKlawiatury.h"
+#include "appearance/ZapisBmp.h"
+#include "transfer/NazwyPlikow.h"
+
+#include <QFile>
+#include <QPrinter>
+
+#include <stdexcept>
+
 namespace orbaklaw {
 
-SterownikWygladu::SterownikWygladu(TForm3& okno, Dialogi& dialogi)
-    : okno_(okno), dialogi_(dialogi) {}
+namespace {
 
-// Printing, label files and the font come with their own work.
-void SterownikWygladu::bbDrukujClick() {}
-void SterownikWygladu::BitBtnOdczytClick() {}
-void SterownikWygladu::BitBtn1Click() {}
-void SterownikWygladu::bCzcionkaClick() {}
+constexpr char PlikWydrukuTymczasowy[] = "@#$.bmp";
+
+// The order in which a chosen font reaches the fields: digits first.
+std::vector<int> KolejnoscCzcionki() {
+    std::vector<int> kolejnosc;
+    for (int i = 18; i < LiczbaPolEtykiet; ++i)
+        kolejnosc.push_back(i);
+    for (int i = 0; i < 18; ++i)
+        kolejnosc.push_back(i);
+    return kolejnosc;
+}
+
+WyborCzcionki PoczatkowaCzcionkaDialogu() {
+    QFont czcionka(QStringLiteral("MS Sans Serif"));
+    czcionka.setPointSize(8);
+    return {czcionka, QColor(Qt::black)};
+}
+
+// PlikWydruku is cleared however the save ends, so that a failed print
+// never leaves the picture save without its dialog.
+class CzyszczeniePlikuWydruku {
+public:
+    CzyszczeniePlikuWydruku() { Stan().PlikWydruku = PlikWydrukuTymczasowy; }
+    ~CzyszczeniePlikuWydruku() { Stan().PlikWydruku.clear(); }
+    CzyszczeniePlikuWydruku(const CzyszczeniePlikuWydruku&) = delete;
+    CzyszczeniePlikuWydruku& operator=(const CzyszczeniePlikuWydruku&) = delete;
+};
+
+} // namespace
+
+SterownikWygladu::SterownikWygladu(TForm3& okno, Dialogi& dialogi)
+    : okno_(okno), dialogi_(dialogi), fontDialog1_(PoczatkowaCzcionkaDialogu()) {}
+
+TekstyEtykiet SterownikWygladu::TekstyPol() const {
+    TekstyEtykiet teksty;
+    for (int i = 0; i < LiczbaPolEtykiet; ++i)
+        teksty[static_cast<size_t>(i)] = Do1250(okno_.Etykiety().Pole(i)->text());
+    return teksty;
+}
+
+void SterownikWygladu::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
+    for (int i = 0; i < LiczbaPolEtykiet; ++i) {
+        PoleNaKlawiszu* pole = okno_.Etykiety().Pole(i);
+        pole->setText(Z1250(teksty[static_cast<size_t>(i)]));
+        if (pokaz)
+            pole->show();
+    }
+}
+
+QImage SterownikWygladu::Komponuj(TekstyEtykiet& teksty) {
+    if (okno_.Image1.isNull())
+        okno_.Image1 = WczytajSzablonWkladki();
+    const PoleNaKlawiszu* edit1 = okno_.Etykiety().Pole(0);
+    return KomponujWkladke(okno_.Image1, teksty, okno_.iWkladka().size(), edit1->font(),
+                           edit1->palette().color(QPalette::Text), edit1->logicalDpiY());
+}
+
+std::optional<QString> SterownikWygladu::NazwaZapisu() {
+    if (!Stan().PlikWydruku.empty())
+        return Z1250(Stan().PlikWydruku);
+    const auto wybrana = dialogi_.ZapiszObraz(okno_.Save);
+    if (!wybrana)
+        return std::nullopt;
+    if (NazwaZastrzezona(Do1250(*wybrana))) {
+        dialogi_.Komunikat(*wybrana + QStringLiteral(" : zastrzeżona nazwa pliku"));
+        return std::nullopt;
+    }
+    return wybrana;
+}
+
+void SterownikWygladu::BitBtn1Click() {
+    const auto nazwa = NazwaZapisu();
+    if (!nazwa)
+        return;
+    const std::string obraz = ZmienRozszerzenie(Do1250(*nazwa), ".bmp");
+    okno_.Save.nazwa = Z1250(obraz);
+    TekstyEtykiet teksty = TekstyPol();
+    okno_.Image2 = Komponuj(teksty);
+    UstawTeksty(teksty, false);
+    ZapiszObrazBmp(okno_.Image2, obraz);
+    okno_.Image2 = QImage(); // the working picture is only needed while saving
+    ZapiszPlikEtykiet(ZmienRozszerzenie(obraz, ".bm0"), teksty);
+}
+
+void SterownikWygladu::BitBtnOdczytClick() {
+    const auto plik = dialogi_.OtworzPlik(okno_.oBitmapa);
+    if (!plik)
+        return;
+    UstawTeksty(CzytajPlikEtykiet(Do1250(*plik)), true);
+}
+
+void SterownikWygladu::bbDrukujClick() {
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setCopyCount(1);
+    if (!dialogi_.Drukuj(drukarka))
+        return;
+    {
+        CzyszczeniePlikuWydruku czyszczenie;
+        BitBtn1Click();
+        okno_.Image2.load(QString::fromLatin1(PlikWydrukuTymczasowy));
+        QFile::remove(QString::fromLatin1(PlikWydrukuTymczasowy));
+    }
+    const WynikWydruku wynik = DrukujWkladke(drukarka, okno_.Image2);
+    if (!wynik.udany)
+        throw std::runtime_error(Do1250(wynik.blad));
+}
+
+void SterownikWygladu::bCzcionkaClick() {
+    const auto wybor = dialogi_.Czcionka(fontDialog1_);
+    if (!wybor)
+        return;
+    fontDialog1_ = *wybor;
+    for (int i : KolejnoscCzcionki()) {
+        PoleNaKlawiszu* pole = okno_.Etykiety().Pole(i);
+        pole->setFont(wybor->czcionka);
+        QPalette paleta = pole->palette();
+        paleta.setColor(QPalette::Text, wybor->kolor);
+        pole->setPalette(paleta);
+        pole->update();
+    }
+}
 
 } // namespace orbaklaw

@@ -2,11 +2,14 @@
 // The label-file and printing buttons of "Wygląd klawiatury": reading and
 // saving label files, printing the insert and choosing its font.
 
+#include "app/Dialogi.h"
+#include "appearance/PlikEtykiet.h"
+
+#include <QImage>
 #include <QObject>
 
 namespace orbaklaw {
 
-class Dialogi;
 class TForm3;
 
 class SterownikWygladu : public QObject {
@@ -20,9 +23,18 @@ public:
     void BitBtn1Click();
     void bCzcionkaClick();
 
+    // The font dialog starts from the last chosen font.
+    const WyborCzcionki& FontDialog1() const { return fontDialog1_; }
+
 private:
-    [[maybe_unused]] TForm3& okno_; // for the work still to come
-    [[maybe_unused]] Dialogi& dialogi_;
+    TekstyEtykiet TekstyPol() const;
+    void UstawTeksty(const TekstyEtykiet& teksty, bool pokaz);
+    QImage Komponuj(TekstyEtykiet& teksty);
+    std::optional<QString> NazwaZapisu();
+
+    TForm3& okno_;
+    Dialogi& dialogi_;
+    WyborCzcionki fontDialog1_;
 };
 
 } // namespace orbaklaw

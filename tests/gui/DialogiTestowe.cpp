@@ -33,15 +33,18 @@ std::optional<QString> DialogiTestowe::ZapiszObraz(const DialogPliku& d) {
     return NastepnyPlik(d);
 }
 
-bool DialogiTestowe::Drukuj(QPrinter&) {
+bool DialogiTestowe::Drukuj(QPrinter& drukarka) {
     if (wydruki.empty())
         return false;
     const bool wynik = wydruki.front();
     wydruki.pop_front();
+    if (wynik && ustawDrukarke)
+        ustawDrukarke(drukarka);
     return wynik;
 }
 
-std::optional<QFont> DialogiTestowe::Czcionka(const QFont&) {
+std::optional<WyborCzcionki> DialogiTestowe::Czcionka(const WyborCzcionki& poczatkowa) {
+    poczatkoweCzcionki.push_back(poczatkowa);
     if (czcionki.empty())
         return std::nullopt;
     auto wynik = czcionki.front();

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace orbaklaw {
@@ -17,13 +18,15 @@ public:
     std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
     std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
-    std::optional<QFont> Czcionka(const QFont& poczatkowa) override;
+    std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
 
     // Queued answers; an empty queue answers OK, No, cancel.
     std::deque<Odpowiedz> odpowiedzi;
     std::deque<std::optional<QString>> pliki;
     std::deque<bool> wydruki;
-    std::deque<std::optional<QFont>> czcionki;
+    std::deque<std::optional<WyborCzcionki>> czcionki;
+    std::function<void(QPrinter&)> ustawDrukarke; // e.g. PDF output, before an accepted print
+    std::vector<WyborCzcionki> poczatkoweCzcionki;
 
     std::vector<OknoKomunikatu> komunikaty;
     std::vector<DialogPliku> dialogiPlikow;

@@ -1,0 +1,110 @@
+// How close register transfers come to the serial line's limit.
+//
+// Starts the pacing emulator, then times, at 9600 and 19200 bit/s, a write
+// and a read of the 64 key definitions and a read of the goods base through
+// the real library. For each it prints the measured time, the line's limit
+// for the data that must cross (data bytes x 10 bits / speed) and their
+// ratio; the target is a ratio of at most 1.10.
+//
+//   bench_lacze [--quick]     --quick: key read at 9600 only
+#include "comm/BuforTekstu.h"
+#include "drivers/kasdrv/kasdrv.h"
+#include "drivers/protocol/Payload.h"
+#include "emulator/ProcesEmulatora.h"
+#include "emulator/StanKasy.h"
+#include "keys/TabliceKlawiszy.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/PlikWejsciowy.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace orbaklaw;
+
+size_t BajtyKlawiszy() {
+    return static_cast<size_t>(LiczbaKlawiszy) * protocol::KeyRecordSize;
+}
+
+size_t BajtyTowarow() {
+    emulator::StanKasy demo;
+    std::vector<std::string> nazwy;
+    for (int n = 1; n <= NajwiekszyNumerTowaru; ++n)
+        nazwy.push_back(demo.Towary_().Nazwa852(n));
+    return protocol::EncodeNames(nazwy).size();
+}
+
+struct Pomiar {
+    const char* nazwa;
+    size_t bajty;
+    std::function<uint8_t()> wywolanie;
+};
+
+bool Zmierz(const Pomiar& p, int szybkosc) {
+    const auto start = std::chrono::steady_clock::now();
+    const uint8_t kod = p.wywolanie();
+    const double zmierzony =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double limit = static_cast<double>(p.bajty) * 10.0 / szybkosc;
+    std::printf("%-22s %6d bit/s %7zu B  measured %7.3f s  limit %7.3f s  ratio = %.3f%s\n",
+                p.nazwa, szybkosc, p.bajty, zmierzony, limit, zmierzony / limit,
+                kod ? "  (FAILED)" : "");
+    return kod == 0;
+}
+
+uint8_t Wywolaj2(uint8_t (*f)(const char*, const char*), const char* we, const char* wy) {
+    return f(KonwNaBufor(we)->data(), KonwNaBufor(wy)->data());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool szybko = argc > 1 && std::string(argv[1]) == "--quick";
+    const fs::path folder =
+        fs::temp_directory_path() / ("orbaklaw-bench-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    const std::string link = (folder / "ttyORBA").string();
+    setenv("ORBAKLAW_COM1", link.c_str(), 1);
+
+    bool dobrze = true;
+    try {
+        emulator::ProcesEmulatora emu(ORBA_EMU, link, {"--state", (folder / "stan").string()});
+        UtworzPlikWejsciowy("123.@#$", 1);
+        TabliceKlawiszy t;
+        t.KlawiszeBezp[0] = {0, Towar, 0, 12, 1, 0, 1, 0};
+        ZapiszPlikDefinicji(t, "klawisz.txt", "01");
+        const std::vector<Pomiar> pomiary{
+            {"key definitions read", BajtyKlawiszy(),
+             [] { return Wywolaj2(__ODefKlaw, "123.@#$", "odczyt.txt"); }},
+            {"key definitions write", BajtyKlawiszy(),
+             [] { return __ZDefKlaw(KonwNaBufor("klawisz.txt")->data()); }},
+            {"goods base read", BajtyTowarow(),
+             [] { return Wywolaj2(__TowarMax, "123.@#$", "towary.txt"); }},
+        };
+        for (int szybkosc : {9600, 19200}) {
+            ZapiszAtomowo("KONFIG.TXT", "$01\tcom1:" + std::to_string(szybkosc) + ":mux0:1\t5\r\n");
+            for (const auto& p : pomiary) {
+                dobrze = Zmierz(p, szybkosc) && dobrze;
+                if (szybko)
+                    break;
+            }
+            if (szybko)
+                break;
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_lacze: %s\n", e.what());
+        dobrze = false;
+    }
+    fs::current_path(folder.parent_path());
+    fs::remove_all(folder);
+    return dobrze ? 0 : 1;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A shared library loaded at run time from the program's folder, and the
+// error that a missing library or function becomes.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace orbaklaw {
+
+// A register library or one of its functions can't be used; the message is
+// Polish (Windows-1250) and names the file and the function.
+class BladBiblioteki : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The folder of the running program.
+std::filesystem::path FolderProgramu();
+
+class BibliotekaDynamiczna {
+public:
+    // Loads the library; throws BladBiblioteki when it can't be loaded.
+    explicit BibliotekaDynamiczna(const std::filesystem::path& plik);
+    ~BibliotekaDynamiczna();
+    BibliotekaDynamiczna(const BibliotekaDynamiczna&) = delete;
+    BibliotekaDynamiczna& operator=(const BibliotekaDynamiczna&) = delete;
+
+    // The address of an exported function; throws BladBiblioteki when missing.
+    void* Symbol(const char* nazwa) const;
+
+    template <typename Funkcja> Funkcja Funkcja_(const char* nazwa) const {
+        return reinterpret_cast<Funkcja>(Symbol(nazwa));
+    }
+
+private:
+    std::filesystem::path plik_;
+    void* uchwyt_ = nullptr;
+};
+
+} // namespace orbaklaw

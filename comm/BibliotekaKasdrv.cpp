@@ -1,0 +1,105 @@
+#include "comm/BibliotekaKasdrv.h"
+
+#include "comm/BuforTekstu.h"
+
+namespace orbaklaw {
+
+namespace {
+
+BuforTekstu Bufor(const std::string& tekst) {
+    auto bufor = KonwNaBufor(tekst);
+    if (!bufor) // "Za długa nazwa pliku (ponad 255 znaków): "
+        throw BladBiblioteki(
+            "Za d\263uga nazwa pliku (ponad 255 znak\363w): " + tekst.substr(0, 64) + "...");
+    return *bufor;
+}
+
+} // namespace
+
+BibliotekaKasdrv::BibliotekaKasdrv(uint8_t& kodBledu) : kodBledu_(kodBledu) {}
+
+BibliotekaKasdrv::BibliotekaKasdrv(const FunkcjeKasdrv& funkcje, uint8_t& kodBledu)
+    : kodBledu_(kodBledu), funkcje_(funkcje) {}
+
+const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
+    if (funkcje_)
+        return *funkcje_;
+    auto biblioteka =
+        std::make_shared<BibliotekaDynamiczna>(FolderProgramu() / NazwaBibliotekiKasdrv);
+    // Every function is looked up now so that a missing one is named at once.
+    FunkcjeKasdrv f;
+    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__ODefKlaw");
+    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>("__ZDefKlaw");
+    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>("__KDefKlaw");
+    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__TowarMax");
+    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__OPlat");
+    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>("_OtwartoPlik");
+    f.ZapisanoDoPlikuLinie =
+        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>("_ZapisanoDoPlikuLinie");
+    f.ZamknieciePliku = biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>("_ZamknieciePliku");
+    biblioteka_ = std::move(biblioteka);
+    funkcje_ = f;
+    return *funkcje_;
+}
+
+template <typename F> F BibliotekaKasdrv::Wymagana(F f, const char* nazwa) {
+    if (!f)
+        throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
+                             NazwaBibliotekiKasdrv);
+    return f;
+}
+
+uint8_t BibliotekaKasdrv::ODefKlaw(const std::string& wejscie, const std::string& wyjscie) {
+    auto f = Wymagana(Funkcje().ODefKlaw, "__ODefKlaw");
+    const auto we = Bufor(wejscie);
+    const auto wy = Bufor(wyjscie);
+    return kodBledu_ = f(we.data(), wy.data());
+}
+
+uint8_t BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
+    auto f = Wymagana(Funkcje().ZDefKlaw, "__ZDefKlaw");
+    const auto b = Bufor(plik);
+    return kodBledu_ = f(b.data());
+}
+
+uint8_t BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
+    auto f = Wymagana(Funkcje().KDefKlaw, "__KDefKlaw");
+    const auto b = Bufor(plik);
+    return kodBledu_ = f(b.data());
+}
+
+uint8_t BibliotekaKasdrv::TowarMax(const std::string& wejscie, const std::string& wyjscie) {
+    auto f = Wymagana(Funkcje().TowarMax, "__TowarMax");
+    const auto we = Bufor(wejscie);
+    const auto wy = Bufor(wyjscie);
+    return kodBledu_ = f(we.data(), wy.data());
+}
+
+uint8_t BibliotekaKasdrv::OPlat(const std::string& wejscie, const std::string& wyjscie) {
+    auto f = Wymagana(Funkcje().OPlat, "__OPlat");
+    const auto we = Bufor(wejscie);
+    const auto wy = Bufor(wyjscie);
+    return kodBledu_ = f(we.data(), wy.data());
+}
+
+std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
+    auto f = Wymagana(Funkcje().OtwartoPlik, "_OtwartoPlik");
+    const auto b = Bufor(nazwa);
+    int32_t uchwyt = 0;
+    if (f(&uchwyt, b.data(), 1) == 0)
+        return std::nullopt;
+    return uchwyt;
+}
+
+bool BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
+    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, "_ZapisanoDoPlikuLinie");
+    const auto b = Bufor(linia);
+    return f(uchwyt, b.data()) != 0;
+}
+
+void BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
+    auto f = Wymagana(Funkcje().ZamknieciePliku, "_ZamknieciePliku");
+    f(&uchwyt);
+}
+
+} // namespace orbaklaw

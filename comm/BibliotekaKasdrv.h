@@ -1,0 +1,63 @@
+#pragma once
+// The register-protocol library as the program calls it: one call per
+// exchange, file names turned into fixed string buffers, the one-byte
+// result stored in KodBledu and returned.
+//
+// The functions are found when first needed: in libkasdrv.so in the
+// program's folder, or in a table a test hands in. A library or function
+// that is missing, or a name longer than 255 bytes, throws BladBiblioteki
+// (KodBledu then stays as it was); nothing is called with a bad buffer.
+
+#include "comm/BibliotekaDynamiczna.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace orbaklaw {
+
+struct FunkcjeKasdrv {
+    using Wymiana2 = uint8_t (*)(const char*, const char*);
+    using Wymiana1 = uint8_t (*)(const char*);
+    Wymiana2 ODefKlaw = nullptr;
+    Wymiana1 ZDefKlaw = nullptr;
+    Wymiana1 KDefKlaw = nullptr;
+    Wymiana2 TowarMax = nullptr;
+    Wymiana2 OPlat = nullptr;
+    uint8_t (*OtwartoPlik)(int32_t*, const char*, int32_t) = nullptr;
+    uint8_t (*ZapisanoDoPlikuLinie)(int32_t, const char*) = nullptr;
+    uint8_t (*ZamknieciePliku)(int32_t*) = nullptr;
+};
+
+constexpr const char* NazwaBibliotekiKasdrv = "libkasdrv.so";
+
+class BibliotekaKasdrv {
+public:
+    // Loads libkasdrv.so from the program's folder when first used.
+    explicit BibliotekaKasdrv(uint8_t& kodBledu);
+    // Uses the given table (tests); a null entry is a missing function.
+    BibliotekaKasdrv(const FunkcjeKasdrv& funkcje, uint8_t& kodBledu);
+
+    uint8_t ODefKlaw(const std::string& wejscie, const std::string& wyjscie);
+    uint8_t ZDefKlaw(const std::string& plik);
+    uint8_t KDefKlaw(const std::string& plik);
+    uint8_t TowarMax(const std::string& wejscie, const std::string& wyjscie);
+    uint8_t OPlat(const std::string& wejscie, const std::string& wyjscie);
+
+    // File helpers (mode 1: write, replacing). KodBledu is not touched.
+    std::optional<int32_t> OtworzPlik(const std::string& nazwa);
+    bool ZapiszLinie(int32_t uchwyt, const std::string& linia);
+    void ZamknijPlik(int32_t& uchwyt);
+
+private:
+    const FunkcjeKasdrv& Funkcje();
+    template <typename F> F Wymagana(F f, const char* nazwa);
+
+    uint8_t& kodBledu_;
+    std::optional<FunkcjeKasdrv> funkcje_;
+    std::shared_ptr<BibliotekaDynamiczna> biblioteka_;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,50 @@
+#include "comm/WinSer.h"
+
+namespace orbaklaw {
+
+namespace {
+
+template <typename F> F Wymagana(F f, const char* nazwa) {
+    if (!f)
+        throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
+                             NazwaBibliotekiKomPort);
+    return f;
+}
+
+} // namespace
+
+WinSer::WinSer(const FunkcjeKomPort& funkcje) : funkcje_(funkcje) {}
+
+const FunkcjeKomPort& WinSer::Funkcje() {
+    if (funkcje_)
+        return *funkcje_;
+    auto biblioteka =
+        std::make_shared<BibliotekaDynamiczna>(FolderProgramu() / NazwaBibliotekiKomPort);
+    FunkcjeKomPort f;
+    f.InitializePort = biblioteka->Funkcja_<decltype(f.InitializePort)>("InitializePort");
+    f.UnInitializePort = biblioteka->Funkcja_<decltype(f.UnInitializePort)>("UnInitializePort");
+    f.UstawKanal = biblioteka->Funkcja_<decltype(f.UstawKanal)>("UstawKanal");
+    f.RSSequence = biblioteka->Funkcja_<decltype(f.RSSequence)>("RSSequence");
+    biblioteka_ = std::move(biblioteka);
+    funkcje_ = f;
+    return *funkcje_;
+}
+
+uint8_t WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout) {
+    return Wymagana(Funkcje().InitializePort, "InitializePort")(port, szybkosc, timeout, timeout);
+}
+
+void WinSer::UnInitializePort() {
+    Wymagana(Funkcje().UnInitializePort, "UnInitializePort")();
+}
+
+bool WinSer::UstawKanal(uint8_t kanal) {
+    return Wymagana(Funkcje().UstawKanal, "UstawKanal")(kanal) != 0;
+}
+
+uint8_t WinSer::RSSequence(uint8_t rozkaz, uint8_t ile) {
+    return Wymagana(Funkcje().RSSequence, "RSSequence")(rozkaz, ile, 0, odpowiedz_.data(),
+                                                        bufor_.data());
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,55 @@
+#pragma once
+// WinSer: the serial-port library (libkomport.so in the program's folder)
+// as the link test calls it. The two 256-byte areas of RSSequence are held
+// here for the whole run. A missing library or function throws
+// BladBiblioteki when first needed.
+
+#include "comm/BibliotekaDynamiczna.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace orbaklaw {
+
+struct FunkcjeKomPort {
+    uint8_t (*InitializePort)(uint8_t port, uint16_t szybkosc, uint16_t timeout1,
+                              uint16_t timeout2) = nullptr;
+    uint8_t (*UnInitializePort)() = nullptr;
+    uint8_t (*UstawKanal)(uint8_t kanal) = nullptr;
+    uint8_t (*RSSequence)(uint8_t rozkaz, uint8_t ile, uint8_t zero, uint8_t* odpowiedz,
+                          uint8_t* bufor) = nullptr;
+};
+
+constexpr const char* NazwaBibliotekiKomPort = "libkomport.so";
+constexpr uint8_t RozkazIdentyfikacji = 0xFE;
+constexpr uint8_t RozkazNumeru = 0xC0;
+
+class WinSer {
+public:
+    // Loads libkomport.so from the program's folder when first used.
+    WinSer() = default;
+    // Uses the given table (tests); a null entry is a missing function.
+    explicit WinSer(const FunkcjeKomPort& funkcje);
+
+    // 0: the port is open. The timeout (1..1000 s) goes as both timeouts.
+    uint8_t InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout);
+    void UnInitializePort();
+    // True when the channel is selected.
+    bool UstawKanal(uint8_t kanal);
+    // Identification (0xFE, 4 bytes) or number query (0xC0, 3 bytes); 0
+    // leaves the reply in Odpowiedz().
+    uint8_t RSSequence(uint8_t rozkaz, uint8_t ile);
+    const std::array<uint8_t, 256>& Odpowiedz() const { return odpowiedz_; }
+
+private:
+    const FunkcjeKomPort& Funkcje();
+
+    std::optional<FunkcjeKomPort> funkcje_;
+    std::shared_ptr<BibliotekaDynamiczna> biblioteka_;
+    std::array<uint8_t, 256> odpowiedz_{};
+    std::array<uint8_t, 256> bufor_{};
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,67 @@
+#include "drivers/kasdrv/PlikiOdpowiedzi.h"
+
+#include "drivers/protocol/Payload.h"
+#include "keys/TabliceKlawiszy.h"
+#include "keys/Towary.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orbaklaw::kasdrv {
+
+namespace {
+
+std::string Numer2(int numer) {
+    char tekst[8];
+    std::snprintf(tekst, sizeof tekst, "%02d", numer % 100);
+    return tekst;
+}
+
+// A name that can stand in a tab-separated line.
+bool CzystaNazwa(const std::string& nazwa) {
+    return std::none_of(nazwa.begin(), nazwa.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+bool ListaNazw(const std::vector<uint8_t>& dane, size_t najwiecej, int numer, bool pomijajPuste,
+               std::string& tekst) {
+    auto nazwy = protocol::DecodeNames(dane);
+    if (!nazwy || nazwy->size() > najwiecej ||
+        !std::all_of(nazwy->begin(), nazwy->end(), CzystaNazwa))
+        return false;
+    std::vector<std::string> linie{"#" + Numer2(numer), "#", "#"};
+    for (size_t i = 0; i < nazwy->size(); ++i)
+        if (!pomijajPuste || !(*nazwy)[i].empty())
+            linie.push_back("$" + std::to_string(i + 1) + "\t" + (*nazwy)[i]);
+    tekst = ZlaczLinie(linie);
+    return true;
+}
+
+} // namespace
+
+bool TekstDefinicji(const std::vector<uint8_t>& dane, int numer, std::string& tekst) {
+    auto klawisze = protocol::DecodeKeys(dane);
+    if (!klawisze)
+        return false;
+    TabliceKlawiszy tablice;
+    for (const auto& k : *klawisze) {
+        DefinicjaKlawisza* slot = tablice.SlotKodu(k.KodKlawisza);
+        if (!slot || k.Rodzaj > Platnosc)
+            return false;
+        *slot = k;
+    }
+    tekst = TekstPlikuDefinicji(tablice, Numer2(numer));
+    return true;
+}
+
+bool TekstTowarow(const std::vector<uint8_t>& dane, int numer, std::string& tekst) {
+    return ListaNazw(dane, NajwiekszyNumerTowaru, numer, true, tekst);
+}
+
+bool TekstPlatnosci(const std::vector<uint8_t>& dane, int numer, std::string& tekst) {
+    return ListaNazw(dane, 3, numer, false, tekst);
+}
+
+} // namespace orbaklaw::kasdrv

@@ -1,0 +1,40 @@
+#pragma once
+// The open files of the library's file helpers. Each file is written to a
+// temporary file beside its target and renamed over it when closed whole.
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace orbaklaw::kasdrv {
+
+class PlikiPomocnicze {
+public:
+    PlikiPomocnicze() = default;
+    ~PlikiPomocnicze();
+    PlikiPomocnicze(const PlikiPomocnicze&) = delete;
+    PlikiPomocnicze& operator=(const PlikiPomocnicze&) = delete;
+
+    // A handle above 0, or 0 when the file can't be opened or the mode isn't 1.
+    int32_t Otworz(const std::string& nazwa, int32_t tryb);
+    // A null line (one that could not be taken from its buffer) fails and
+    // spoils the file like a failed write.
+    bool ZapiszLinie(int32_t uchwyt, const std::string* linia);
+    // True when the file is in place; a file with a failed line is dropped.
+    bool Zamknij(int32_t uchwyt);
+
+private:
+    struct Otwarty {
+        std::FILE* plik = nullptr;
+        std::string cel;
+        std::string tymczasowy;
+        bool blad = false;
+    };
+    std::mutex mutex_;
+    std::map<int32_t, Otwarty> otwarte_;
+    int32_t nastepny_ = 1;
+};
+
+} // namespace orbaklaw::kasdrv

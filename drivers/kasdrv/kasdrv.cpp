@@ -1,0 +1,68 @@
+// The exported functions of libkasdrv: thin C shims over Sterownik and the
+// file helpers. The two objects live as long as the library is loaded.
+#include "drivers/kasdrv/kasdrv.h"
+
+#include "drivers/kasdrv/NazwyPlikow.h"
+#include "drivers/kasdrv/PlikiPomocnicze.h"
+#include "drivers/kasdrv/Sterownik.h"
+
+using orbaklaw::kasdrv::NazwaZBufora;
+
+namespace {
+
+orbaklaw::kasdrv::Sterownik& Sterownik() {
+    static orbaklaw::kasdrv::Sterownik sterownik;
+    return sterownik;
+}
+
+orbaklaw::kasdrv::PlikiPomocnicze& Pliki() {
+    static orbaklaw::kasdrv::PlikiPomocnicze pliki;
+    return pliki;
+}
+
+} // namespace
+
+extern "C" {
+
+uint8_t __ODefKlaw(const char* wejscie, const char* wyjscie) {
+    return Sterownik().ODefKlaw(wejscie, wyjscie);
+}
+
+uint8_t __ZDefKlaw(const char* plik) {
+    return Sterownik().ZDefKlaw(plik);
+}
+
+uint8_t __KDefKlaw(const char* plik) {
+    return Sterownik().KDefKlaw(plik);
+}
+
+uint8_t __TowarMax(const char* wejscie, const char* wyjscie) {
+    return Sterownik().TowarMax(wejscie, wyjscie);
+}
+
+uint8_t __OPlat(const char* wejscie, const char* wyjscie) {
+    return Sterownik().OPlat(wejscie, wyjscie);
+}
+
+uint8_t _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb) {
+    if (!uchwyt)
+        return 0;
+    auto n = NazwaZBufora(nazwa);
+    *uchwyt = n ? Pliki().Otworz(*n, tryb) : 0;
+    return *uchwyt != 0;
+}
+
+uint8_t _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia) {
+    auto l = NazwaZBufora(linia);
+    return Pliki().ZapiszLinie(uchwyt, l ? &*l : nullptr);
+}
+
+uint8_t _ZamknieciePliku(int32_t* uchwyt) {
+    if (!uchwyt)
+        return 0;
+    const bool zamkniety = Pliki().Zamknij(*uchwyt);
+    *uchwyt = 0;
+    return zamkniety;
+}
+
+} // extern "C"

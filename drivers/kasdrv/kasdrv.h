@@ -1,0 +1,104 @@
+#pragma once
+/*
+ * kasdrv - the register-protocol library of orbaklaw.
+ *
+ * Every exchange function carries out one whole exchange with an ORBA
+ * register and trades data through text files in the current directory.
+ * File names are passed as fixed string buffers: the address of a 256-byte
+ * block holding a zero-terminated name of at most 255 bytes. A block without
+ * a terminator is refused (code 6 for an input name, 8 for an output name).
+ *
+ * Every exchange function returns one byte: 0 for success, otherwise a code
+ * of the program's message table:
+ *    1, 2   the input file is KONFIG.TXT / RAPORT.TXT
+ *    3, 4   no output file name / the output file is KONFIG.TXT or RAPORT.TXT
+ *    5      the same name for input and output
+ *    6      the input file can't be opened
+ *    7      KONFIG.TXT can't be opened (it is looked for whatever its case)
+ *    8      the output file can't be created
+ *    9      RAPORT.TXT can't be opened
+ *   10..12  the input file is incomplete / malformed / holds wrong data
+ *   13, 15, 16  a line of KONFIG.TXT is incomplete / holds wrong data / is malformed
+ *   14      KONFIG.TXT has no line for the requested register number
+ *   17, 18  the output file / RAPORT.TXT can't be written
+ *   19      a register number outside 1..99 in the input file
+ *   20      the request could not be sent within the timeout, or the port can't be opened
+ *   21      no reply (or not the whole reply) within the timeout
+ *   22      a register with another number answered
+ *   23      a malformed or corrupt reply
+ *   24      the register answered NAK
+ *   25      the register's program version lacks the command or the option
+ *   101..115, 200..211, 255  refusals reported by the register (its status byte)
+ *   228     a key the register can't define (its code is not one of its keys)
+ *   229     more than eight payments among the 37 counted keys
+ *
+ * Configuration: KONFIG.TXT, one line per register that can be reached,
+ *    "$" number TAB "com" port ":" speed ":mux" multiplexer ":" channel TAB timeout
+ * The line whose number equals the number in the input file is used. The
+ * timeout is in seconds (1..1000): the longest silence allowed on the line,
+ * before the register's acknowledgement and between the bytes of its reply.
+ * COM n is /dev/ttyS<n-1>, or the device named by the environment variable
+ * ORBAKLAW_COM<n>.
+ *
+ * Output files are written completely or not at all: a failed exchange never
+ * replaces an older file. Each exchange appends one line to RAPORT.TXT.
+ *
+ * Threading: every call blocks until its exchange ends. Calls are serialised
+ * inside the library; they may come from any thread.
+ */
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__)
+#define KASDRV_API __attribute__((visibility("default")))
+#else
+#define KASDRV_API
+#endif
+
+/* Reads the register's 64 key definitions into `wyjscie` (key-definition
+ * file: "#NN", "#", "#", then one line per key). `wejscie` is the request
+ * file: "#" + register number, "#", "#". */
+KASDRV_API uint8_t __ODefKlaw(const char* wejscie, const char* wyjscie);
+
+/* Stores the definitions of the key-definition file `plik` in the register
+ * (the register number is in its first line). The register takes all of
+ * them or none; keys the file does not name become undefined. */
+KASDRV_API uint8_t __ZDefKlaw(const char* plik);
+
+/* Deletes the definitions of the keys listed in `plik`: "#" + register
+ * number, "#", "#", then one line "$" + key code per key. Only the 37 keys
+ * the register counts payments on (plain F1..F9 and every digit key) can be
+ * deleted; any other code gives 228 and nothing is deleted. */
+KASDRV_API uint8_t __KDefKlaw(const char* plik);
+
+/* Reads the goods base (511 names, code page 852) into `wyjscie`: three
+ * header lines, then "$" number TAB name for every goods item with a name. */
+KASDRV_API uint8_t __TowarMax(const char* wejscie, const char* wyjscie);
+
+/* Reads the names of payment forms 1..3 into `wyjscie`: three header lines,
+ * then "$1" TAB name, "$2" TAB name, "$3" TAB name. */
+KASDRV_API uint8_t __OPlat(const char* wejscie, const char* wyjscie);
+
+/* File helpers. A file opened here is written to a temporary file beside it
+ * and put in place by _ZamknieciePliku only when every line was written, so
+ * a failed save leaves the old file as it was.
+ *
+ * _OtwartoPlik: `uchwyt` receives the handle; `nazwa` a fixed string buffer;
+ * `tryb` must be 1 (write, replacing the content). Non-zero: opened. */
+KASDRV_API uint8_t _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb);
+
+/* Writes `linia` (a fixed string buffer) and CR LF. Non-zero: written. */
+KASDRV_API uint8_t _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia);
+
+/* Closes the file and sets the handle to 0. Non-zero: the file is in place;
+ * 0 when a line failed or the file could not be completed (the old file then
+ * stays). */
+KASDRV_API uint8_t _ZamknieciePliku(int32_t* uchwyt);
+
+#ifdef __cplusplus
+}
+#endif

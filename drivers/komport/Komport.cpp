@@ -1,0 +1,80 @@
+#include "drivers/komport/Komport.h"
+
+#include "drivers/protocol/Exchange.h"
+#include "drivers/protocol/SerialLink.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace orbaklaw::komport {
+
+namespace {
+
+constexpr uint8_t KodZlyArgument = 1;
+constexpr uint8_t KodBrakPortu = 2;
+constexpr size_t RozmiarObszaru = 256;
+constexpr int MsNaSekunde = 1000;
+
+std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int szybkosc) {
+    return protocol::SerialLink::Open(urzadzenie, szybkosc);
+}
+
+bool W(int x, int od, int do_) {
+    return x >= od && x <= do_;
+}
+
+} // namespace
+
+Komport::Komport(OtwieranieLacza otworz)
+    : otworz_(otworz ? std::move(otworz) : OtwieranieLacza(OtworzPort)) {}
+
+uint8_t Komport::Inicjuj(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbioru,
+                         uint16_t timeoutNadawania) {
+    std::lock_guard lock(mutex_);
+    lacze_.reset();
+    if (!W(port, 1, 9) || (szybkosc != 9600 && szybkosc != 19200) || !W(timeoutOdbioru, 1, 1000) ||
+        !W(timeoutNadawania, 1, 1000))
+        return KodZlyArgument;
+    lacze_ = otworz_(protocol::PortDevice(port), szybkosc);
+    if (!lacze_)
+        return KodBrakPortu;
+    timeoutOdbioruMs_ = timeoutOdbioru * MsNaSekunde;
+    timeoutNadawaniaMs_ = timeoutNadawania * MsNaSekunde;
+    return 0;
+}
+
+void Komport::Zamknij() {
+    std::lock_guard lock(mutex_);
+    lacze_.reset();
+}
+
+bool Komport::UstawKanal(uint8_t kanal) {
+    std::lock_guard lock(mutex_);
+    if (!lacze_ || !W(kanal, 1, 4))
+        return false;
+    protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};
+    return protocol::Exchange(*lacze_,
+                              {protocol::AnyAddress, protocol::cmd::SelectChannel, {kanal}}, opcje)
+               .code == 0;
+}
+
+uint8_t Komport::Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_t* odpowiedz,
+                           const uint8_t* bufor) {
+    std::lock_guard lock(mutex_);
+    if (!lacze_ || !odpowiedz || (wysylane > 0 && !bufor))
+        return protocol::KodTimeoutNadawania;
+    protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}};
+    if (wysylane > 0)
+        zadanie.payload.assign(bufor, bufor + wysylane);
+    protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};
+    auto wynik = protocol::Exchange(*lacze_, zadanie, opcje);
+    if (wynik.code != 0)
+        return wynik.code;
+    if (wynik.data.size() != ile)
+        return protocol::KodZlaOdpowiedz;
+    std::memset(odpowiedz, 0, RozmiarObszaru);
+    std::copy(wynik.data.begin(), wynik.data.end(), odpowiedz);
+    return 0;
+}
+
+} // namespace orbaklaw::komport

@@ -1,0 +1,59 @@
+#pragma once
+/*
+ * komport - the serial-port library of orbaklaw, used by the link test.
+ *
+ * One port is open at a time. Every call blocks until it ends; calls are
+ * serialised inside the library and may come from any thread.
+ *
+ * COM n is /dev/ttyS<n-1>, or the device named by the environment variable
+ * ORBAKLAW_COM<n>.
+ */
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__)
+#define KOMPORT_API __attribute__((visibility("default")))
+#else
+#define KOMPORT_API
+#endif
+
+/* Opens COM `port` (1..9) at `szybkosc` bit/s (9600 or 19200), 8 data bits,
+ * no parity, 1 stop bit. `timeoutOdbioru` is the longest silence allowed
+ * while waiting for a reply, `timeoutNadawania` the longest wait for a
+ * request to be sent; both in seconds, 1..1000. A port already open is
+ * closed first.
+ * Result: 0 open; 1 an argument out of range; 2 the device can't be opened. */
+KOMPORT_API uint8_t InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbioru,
+                                   uint16_t timeoutNadawania);
+
+/* Closes the port; harmless when none is open. Result always 0. */
+KOMPORT_API uint8_t UnInitializePort(void);
+
+/* Switches the multiplexer on the open port to channel `kanal` (1..4).
+ * Result: non-zero when the multiplexer confirmed the channel; 0 when no
+ * port is open, the channel is out of range or the multiplexer did not
+ * confirm (no multiplexer on the line among others). */
+KOMPORT_API uint8_t UstawKanal(uint8_t kanal);
+
+/* Sends command byte `rozkaz` to whatever answers on the line, with the
+ * first `wysylane` bytes of `bufor` as its data, and receives the reply.
+ * `ile` is the number of data bytes the reply must carry: 4 for the
+ * identification 0xFE (model byte, program version, two reserved bytes),
+ * 3 for the number query 0xC0 (the register number as two ASCII digits,
+ * then 0). `odpowiedz` and `bufor` are 256-byte areas; the reply data is
+ * copied to the start of `odpowiedz` and the rest of it is zeroed.
+ * Result: 0 the reply is in `odpowiedz`; otherwise a code of the program's
+ * table: 20 no port open or the request could not be sent in time,
+ * 21 no reply within the timeout, 23 a malformed or corrupt reply or one of
+ * another length than `ile`, 24 NAK, 25 a command the register lacks, or a
+ * refusal of the register mapped from its status byte. */
+KOMPORT_API uint8_t RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_t* odpowiedz,
+                               uint8_t* bufor);
+
+#ifdef __cplusplus
+}
+#endif

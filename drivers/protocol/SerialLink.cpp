@@ -1,0 +1,151 @@
+#include "drivers/protocol/SerialLink.h"
+
+#include <libserialport.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace orbaklaw::protocol {
+
+namespace {
+
+class LibSerialPortLink : public SerialLink {
+public:
+    explicit LibSerialPortLink(sp_port* port) : port_(port) {}
+    ~LibSerialPortLink() override {
+        sp_close(port_);
+        sp_free_port(port_);
+    }
+    LibSerialPortLink(const LibSerialPortLink&) = delete;
+    LibSerialPortLink& operator=(const LibSerialPortLink&) = delete;
+
+    bool Write(const std::vector<uint8_t>& bytes, int timeoutMs) override {
+        auto sent =
+            sp_blocking_write(port_, bytes.data(), bytes.size(), static_cast<unsigned>(timeoutMs));
+        return sent == static_cast<sp_return>(bytes.size());
+    }
+    std::vector<uint8_t> Read(size_t max, int timeoutMs) override {
+        std::vector<uint8_t> bytes(max);
+        // The first byte waits for the timeout; whatever else is there comes with it.
+        auto got =
+            sp_blocking_read_next(port_, bytes.data(), max, static_cast<unsigned>(timeoutMs));
+        bytes.resize(got > 0 ? static_cast<size_t>(got) : 0);
+        return bytes;
+    }
+    void DiscardInput() override { sp_flush(port_, SP_BUF_INPUT); }
+
+private:
+    sp_port* port_;
+};
+
+class TermiosLink : public SerialLink {
+public:
+    explicit TermiosLink(int fd) : fd_(fd) {}
+    ~TermiosLink() override { close(fd_); }
+    TermiosLink(const TermiosLink&) = delete;
+    TermiosLink& operator=(const TermiosLink&) = delete;
+
+    bool Write(const std::vector<uint8_t>& bytes, int timeoutMs) override {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            pollfd p{fd_, POLLOUT, 0};
+            if (poll(&p, 1, timeoutMs) <= 0 || !(p.revents & POLLOUT))
+                return false;
+            auto n = write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno != EAGAIN && errno != EINTR)
+                return false;
+            done += n > 0 ? static_cast<size_t>(n) : 0;
+        }
+        return true;
+    }
+    std::vector<uint8_t> Read(size_t max, int timeoutMs) override {
+        pollfd p{fd_, POLLIN, 0};
+        if (poll(&p, 1, timeoutMs) <= 0 || !(p.revents & POLLIN))
+            return {};
+        std::vector<uint8_t> bytes(max);
+        auto n = read(fd_, bytes.data(), max);
+        bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
+        return bytes;
+    }
+    void DiscardInput() override { tcflush(fd_, TCIFLUSH); }
+
+private:
+    int fd_;
+};
+
+speed_t TermiosSpeed(int speed) {
+    switch (speed) {
+    case 9600:
+        return B9600;
+    case 19200:
+        return B19200;
+    default:
+        return B0;
+    }
+}
+
+std::unique_ptr<SerialLink> OpenTermios(const std::string& device, int speed) {
+    const speed_t s = TermiosSpeed(speed);
+    if (s == B0)
+        return nullptr;
+    int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    termios t{};
+    if (tcgetattr(fd, &t) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    cfmakeraw(&t);
+    t.c_cflag |= CLOCAL | CREAD;
+    t.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CRTSCTS);
+    t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF);
+    cfsetispeed(&t, s);
+    cfsetospeed(&t, s);
+    if (tcsetattr(fd, TCSANOW, &t) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    tcflush(fd, TCIOFLUSH);
+    return std::make_unique<TermiosLink>(fd);
+}
+
+std::unique_ptr<SerialLink> OpenLibSerialPort(const std::string& device, int speed) {
+    sp_port* port = nullptr;
+    if (sp_get_port_by_name(device.c_str(), &port) != SP_OK)
+        return nullptr;
+    if (sp_open(port, SP_MODE_READ_WRITE) != SP_OK) {
+        sp_free_port(port);
+        return nullptr;
+    }
+    auto link = std::make_unique<LibSerialPortLink>(port);
+    if (sp_set_baudrate(port, speed) != SP_OK || sp_set_bits(port, 8) != SP_OK ||
+        sp_set_parity(port, SP_PARITY_NONE) != SP_OK || sp_set_stopbits(port, 1) != SP_OK ||
+        sp_set_flowcontrol(port, SP_FLOWCONTROL_NONE) != SP_OK)
+        return nullptr;
+    sp_flush(port, SP_BUF_BOTH);
+    return link;
+}
+
+} // namespace
+
+std::string PortDevice(int com) {
+    const std::string name = "ORBAKLAW_COM" + std::to_string(com);
+    if (const char* device = std::getenv(name.c_str()); device && *device)
+        return device;
+    return "/dev/ttyS" + std::to_string(com - 1);
+}
+
+std::unique_ptr<SerialLink> SerialLink::Open(const std::string& device, int speed) {
+    if (speed != 9600 && speed != 19200)
+        return nullptr;
+    if (auto link = OpenLibSerialPort(device, speed))
+        return link;
+    return OpenTermios(device, speed);
+}
+
+} // namespace orbaklaw::protocol

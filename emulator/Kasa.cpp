@@ -1,0 +1,150 @@
+#include "emulator/Kasa.h"
+
+#include "drivers/protocol/Payload.h"
+#include "keys/ListyWyboru.h"
+#include "keys/Towary.h"
+#include "transfer/PlikTekstowy.h"
+
+namespace orbaklaw::emulator {
+
+namespace {
+
+constexpr int NajwiekszaFunkcja = 19;
+constexpr int LimitPlatnosci = 8;
+
+std::vector<uint8_t> Status(uint8_t s) {
+    return {s};
+}
+
+std::vector<uint8_t> Werdykt(uint8_t w) {
+    return {0, w};
+}
+
+// What the register keeps of a definition: the fields of its kind.
+DefinicjaKlawisza Oczyszczona(const DefinicjaKlawisza& d) {
+    DefinicjaKlawisza w;
+    w.KodKlawisza = d.KodKlawisza;
+    w.Rodzaj = d.Rodzaj;
+    if (d.Rodzaj == Towar) {
+        w.NrTowaru = d.NrTowaru;
+        w.Pojedynczo = d.Pojedynczo;
+        w.Zaplata = d.Zaplata;
+        w.Paragon = d.Paragon;
+    } else if (d.Rodzaj == Funkcja || d.Rodzaj == Platnosc) {
+        w.Numer = d.Numer;
+        w.Kwota = d.Rodzaj == Platnosc ? d.Kwota : 0;
+    }
+    return w;
+}
+
+} // namespace
+
+Kasa::Kasa(TozsamoscKasy tozsamosc, StanKasy stan)
+    : tozsamosc_(tozsamosc), stan_(std::move(stan)) {}
+
+std::vector<uint8_t> Kasa::Obsluz(const protocol::Frame& zadanie) {
+    switch (zadanie.command) {
+    case protocol::cmd::Identify:
+        return {0, tozsamosc_.model, tozsamosc_.wersja, 0, 0};
+    case protocol::cmd::Number:
+        return {0, static_cast<uint8_t>('0' + tozsamosc_.numer / 10 % 10),
+                static_cast<uint8_t>('0' + tozsamosc_.numer % 10), 0};
+    case protocol::cmd::ReadKeys: {
+        std::vector<DefinicjaKlawisza> klawisze;
+        for (const auto& k : KolejnoscKlawiszy()) {
+            auto d = stan_.Klawisze().Rekord(k.miejsce);
+            d.KodKlawisza = k.kod;
+            klawisze.push_back(d);
+        }
+        auto dane = protocol::EncodeKeys(klawisze);
+        dane.insert(dane.begin(), 0);
+        return dane;
+    }
+    case protocol::cmd::WriteKeys:
+        return Zapisz(zadanie.payload);
+    case protocol::cmd::DeleteKeys:
+        return Kasuj(zadanie.payload);
+    case protocol::cmd::ReadGoods: {
+        std::vector<std::string> nazwy;
+        for (int n = 1; n <= NajwiekszyNumerTowaru; ++n)
+            nazwy.push_back(stan_.Towary_().Nazwa852(n));
+        auto dane = protocol::EncodeNames(nazwy);
+        dane.insert(dane.begin(), 0);
+        return dane;
+    }
+    case protocol::cmd::ReadPayments: {
+        auto dane = protocol::EncodeNames({stan_.Platnosci().begin(), stan_.Platnosci().end()});
+        dane.insert(dane.begin(), 0);
+        return dane;
+    }
+    default:
+        return Status(status::NiedostepnyRozkaz);
+    }
+}
+
+uint8_t Kasa::SprawdzKlawisz(const DefinicjaKlawisza& d) const {
+    const bool wersja1 = tozsamosc_.wersja < 2;
+    switch (d.Rodzaj) {
+    case Niezdefiniowany:
+        return 0;
+    case Towar:
+        return d.NrTowaru >= 1 && d.NrTowaru <= NajwiekszyNumerTowaru ? 0
+                                                                      : status::BlednyNumerTowaru;
+    case Funkcja:
+        if (d.Numer < 1 || d.Numer > NajwiekszaFunkcja)
+            return status::ParametrPozaZakresem;
+        return wersja1 && d.Numer == FunkcjaWylaczenieKasy ? status::NiedostepnyRozkaz : 0;
+    case Platnosc:
+        if (d.Numer > 3 && d.Numer != NumerEuro)
+            return status::PlatnoscPozaZakresem;
+        if (d.Kwota < 0)
+            return status::ParametrPozaZakresem;
+        return wersja1 && d.Numer == NumerEuro ? status::NiedostepnyRozkaz : 0;
+    default:
+        return status::ParametrPozaZakresem;
+    }
+}
+
+std::vector<uint8_t> Kasa::Zapisz(const std::vector<uint8_t>& dane) {
+    auto klawisze = protocol::DecodeKeys(dane);
+    if (!klawisze)
+        return Status(status::ParametrPozaZakresem);
+    for (const auto& d : *klawisze)
+        if (!MiejsceKodu(d.KodKlawisza))
+            return Werdykt(WerdyktKlawiszNiedefiniowalny);
+    TabliceKlawiszy nowe;
+    for (const auto& d : *klawisze) {
+        if (uint8_t s = SprawdzKlawisz(d))
+            return Status(s);
+        *nowe.SlotKodu(d.KodKlawisza) = Oczyszczona(d);
+    }
+    if (nowe.LiczbaPlatnosciLiczonych() > LimitPlatnosci)
+        return Werdykt(WerdyktBrakMiejscaNaPlatnosci);
+    try {
+        stan_.UstawKlawisze(nowe);
+    } catch (const BladWejsciaWyjscia&) {
+        return Status(status::ParametrPozaZakresem);
+    }
+    return Werdykt(0);
+}
+
+std::vector<uint8_t> Kasa::Kasuj(const std::vector<uint8_t>& dane) {
+    auto kody = protocol::DecodeCodes(dane);
+    if (!kody)
+        return Status(status::ParametrPozaZakresem);
+    TabliceKlawiszy nowe = stan_.Klawisze();
+    for (uint16_t kod : *kody) {
+        auto miejsce = MiejsceKodu(kod);
+        if (!miejsce || !MiejsceLiczone(*miejsce))
+            return Werdykt(WerdyktKlawiszNiedefiniowalny);
+        nowe.Rekord(*miejsce) = Oczyszczona(DefinicjaKlawisza{kod, Niezdefiniowany});
+    }
+    try {
+        stan_.UstawKlawisze(nowe);
+    } catch (const BladWejsciaWyjscia&) {
+        return Status(status::ParametrPozaZakresem);
+    }
+    return Werdykt(0);
+}
+
+} // namespace orbaklaw::emulator

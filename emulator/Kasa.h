@@ -1,0 +1,48 @@
+#pragma once
+// An emulated ORBA register: answers one request with its reply payload
+// (status byte first) and applies the register's own checks to definitions.
+
+#include "drivers/protocol/Frame.h"
+#include "emulator/StanKasy.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace orbaklaw::emulator {
+
+// Status bytes of the register's refusals (the drivers map them to codes).
+namespace status {
+constexpr uint8_t NiedostepnyRozkaz = 25;    // the program version lacks it: code 25
+constexpr uint8_t BlednyNumerTowaru = 30;    // code 105
+constexpr uint8_t PlatnoscPozaZakresem = 39; // code 115
+constexpr uint8_t ParametrPozaZakresem = 48; // code 208
+} // namespace status
+
+// Verdicts on a set of key definitions, sent after a status byte 0.
+constexpr uint8_t WerdyktKlawiszNiedefiniowalny = 228;
+constexpr uint8_t WerdyktBrakMiejscaNaPlatnosci = 229;
+
+struct TozsamoscKasy {
+    uint8_t model = 0x6B; // 'k': ORBA
+    uint8_t wersja = 2;
+    int numer = 1;
+};
+
+class Kasa {
+public:
+    Kasa(TozsamoscKasy tozsamosc, StanKasy stan);
+
+    std::vector<uint8_t> Obsluz(const protocol::Frame& zadanie);
+    int Numer() const { return tozsamosc_.numer; }
+
+private:
+    std::vector<uint8_t> Zapisz(const std::vector<uint8_t>& dane);
+    std::vector<uint8_t> Kasuj(const std::vector<uint8_t>& dane);
+    // 0 when the register takes the definition, else the refusal's status byte.
+    uint8_t SprawdzKlawisz(const DefinicjaKlawisza& d) const;
+
+    TozsamoscKasy tozsamosc_;
+    StanKasy stan_;
+};
+
+} // namespace orbaklaw::emulator

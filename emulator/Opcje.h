@@ -1,0 +1,29 @@
+#pragma once
+// The emulator's command line:
+//   orba-emu --link PATH [--state DIR] [--no-pacing] [--fault KIND]... [--mux]
+//            [--model BYTE] [--version N] [--number N] [--slow-ms N]
+
+#include <optional>
+#include <set>
+#include <string>
+
+namespace orbaklaw::emulator {
+
+enum class Usterka { Silent, Nak, Corrupt, Hangup, OtherNumber, Slow };
+
+struct Opcje {
+    std::string link;
+    std::optional<std::string> stan;
+    bool pacing = true;
+    std::set<Usterka> usterki;
+    bool mux = false;
+    int model = 0x6B;
+    int wersja = 2;
+    int numer = 1;
+    int slowMs = 800; // delay of every answer under the `slow` fault
+};
+
+// Throws std::invalid_argument with a one-line reason on a bad command line.
+Opcje CzytajOpcje(int argc, const char* const* argv);
+
+} // namespace orbaklaw::emulator

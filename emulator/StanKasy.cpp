@@ -1,0 +1,104 @@
+#include "emulator/StanKasy.h"
+
+#include "comm/OdpowiedziKasy.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <array>
+
+namespace orbaklaw::emulator {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* PlikKlawiszy = "klawisze.txt";
+constexpr const char* PlikTowarow = "towary.txt";
+constexpr const char* PlikPlatnosci = "plat.txt";
+
+// CP852 names of the demo base.
+const std::array<const char*, 14> NazwyDemo{
+    "CHLEB \275YTNI",         // CHLEB ŻYTNI
+    "MAS\235O EKSTRA",        // MASŁO EKSTRA
+    "JAB\235KA",              // JABŁKA
+    "\227LIWKI",              // ŚLIWKI
+    "M\244KA PSZENNA",        // MĄKA PSZENNA
+    "\275\340\235TY SER",     // ŻÓŁTY SER
+    "\235OSO\227 W\250DZONY", // ŁOSOŚ WĘDZONY
+    "KAWA ZIARNISTA",
+    "HERBATA CZARNA",
+    "CUKIER BIA\235Y",     // CUKIER BIAŁY
+    "WODA \215R\340DLANA", // WODA ŹRÓDLANA
+    "PIECZE\343 WIEPRZ.",  // PIECZEŃ WIEPRZ.
+    "\217WIK\235A",        // ĆWIKŁA
+    "GRUSZKI",
+};
+
+const std::array<const char*, 3> PlatnosciDemo{
+    "KARTA P\235ATNICZA", // KARTA PŁATNICZA
+    "CZEK",
+    "BON TOWAROWY",
+};
+
+std::string TekstNazw(const std::vector<std::string>& nazwy) {
+    std::vector<std::string> linie{"#", "#", "#"};
+    for (size_t i = 0; i < nazwy.size(); ++i)
+        if (!nazwy[i].empty())
+            linie.push_back("$" + std::to_string(i + 1) + "\t" + nazwy[i]);
+    return ZlaczLinie(linie);
+}
+
+} // namespace
+
+StanKasy::StanKasy(std::optional<fs::path> folder) : folder_(std::move(folder)) {
+    UstawDemo();
+    if (!folder_)
+        return;
+    fs::create_directories(*folder_);
+    if (fs::exists(*folder_ / PlikKlawiszy))
+        Wczytaj();
+    else
+        ZapiszWszystko();
+}
+
+void StanKasy::UstawDemo() {
+    for (int n = 1; n <= NajwiekszyNumerTowaru; ++n)
+        towary_.UstawNazwe(n,
+                           std::string(NazwyDemo[static_cast<size_t>(n - 1) % NazwyDemo.size()]) +
+                               " " + std::to_string(n));
+    for (size_t i = 0; i < platnosci_.size(); ++i)
+        platnosci_[i] = PlatnosciDemo[i];
+}
+
+void StanKasy::Wczytaj() {
+    TabliceKlawiszy klawisze;
+    if (!CzytajPlikDefinicji(klawisze, *folder_ / PlikKlawiszy).poprawny)
+        throw BladWejsciaWyjscia((*folder_ / PlikKlawiszy).string() + ": bad key line");
+    klawisze_ = klawisze;
+    towary_.Wyczysc();
+    CzytajTowary(CzytajLinie(*folder_ / PlikTowarow), towary_);
+    const auto platnosci = CzytajPlatnosci(CzytajLinie(*folder_ / PlikPlatnosci));
+    for (size_t i = 0; i < platnosci_.size(); ++i)
+        platnosci_[i] = platnosci[i].value_or("");
+}
+
+void StanKasy::ZapiszWszystko() const {
+    std::vector<std::string> towary;
+    for (int n = 1; n <= NajwiekszyNumerTowaru; ++n)
+        towary.push_back(towary_.Nazwa852(n));
+    ZapiszAtomowo(*folder_ / PlikTowarow, TekstNazw(towary));
+    ZapiszAtomowo(*folder_ / PlikPlatnosci, TekstNazw({platnosci_.begin(), platnosci_.end()}));
+    ZapiszKlawisze(klawisze_);
+}
+
+void StanKasy::ZapiszKlawisze(const TabliceKlawiszy& klawisze) const {
+    if (folder_)
+        ZapiszAtomowo(*folder_ / PlikKlawiszy, TekstPlikuDefinicji(klawisze, "01"));
+}
+
+void StanKasy::UstawKlawisze(const TabliceKlawiszy& klawisze) {
+    ZapiszKlawisze(klawisze);
+    klawisze_ = klawisze;
+}
+
+} // namespace orbaklaw::emulator

@@ -1,0 +1,45 @@
+#pragma once
+// The memory of one emulated register: 64 key definitions, 511 goods names
+// (CP852) and three payment names. With a folder it is kept there, in the
+// program's own formats, and written atomically after every change:
+//   klawisze.txt  key-definition file
+//   towary.txt    "$" number TAB name, after three header lines
+//   plat.txt      "$1".."$3" TAB name, after three header lines
+// A new folder gets a demo goods base.
+
+#include "keys/TabliceKlawiszy.h"
+#include "keys/Towary.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orbaklaw::emulator {
+
+class StanKasy {
+public:
+    // No folder: the memory lives only as long as the process.
+    explicit StanKasy(std::optional<std::filesystem::path> folder = std::nullopt);
+
+    const TabliceKlawiszy& Klawisze() const { return klawisze_; }
+    const Towary& Towary_() const { return towary_; }
+    const std::array<std::string, 3>& Platnosci() const { return platnosci_; }
+
+    // Replaces the definitions and saves them; throws BladWejsciaWyjscia
+    // when they can't be saved (the memory then stays as it was).
+    void UstawKlawisze(const TabliceKlawiszy& klawisze);
+
+private:
+    void Wczytaj();
+    void ZapiszWszystko() const;
+    void ZapiszKlawisze(const TabliceKlawiszy& klawisze) const;
+    void UstawDemo();
+
+    std::optional<std::filesystem::path> folder_;
+    TabliceKlawiszy klawisze_;
+    Towary towary_;
+    std::array<std::string, 3> platnosci_;
+};
+
+} // namespace orbaklaw::emulator

@@ -1,0 +1,166 @@
+// The binding to the register libraries: buffers, KodBledu, missing pieces.
+#include "comm/BibliotekaKasdrv.h"
+#include "comm/WinSer.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <array>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+namespace orbaklaw {
+namespace {
+
+// What the fake library functions saw.
+struct Zapis {
+    std::array<char, 256> pierwszy{};
+    std::array<char, 256> drugi{};
+    int wywolania = 0;
+};
+Zapis zapis;
+
+uint8_t Fake2(const char* a, const char* b) {
+    std::copy(a, a + 256, zapis.pierwszy.begin());
+    std::copy(b, b + 256, zapis.drugi.begin());
+    ++zapis.wywolania;
+    return 21;
+}
+
+uint8_t Fake1(const char* a) {
+    std::copy(a, a + 256, zapis.pierwszy.begin());
+    ++zapis.wywolania;
+    return 229;
+}
+
+FunkcjeKasdrv Falszywe() {
+    zapis = {};
+    FunkcjeKasdrv f;
+    f.ODefKlaw = Fake2;
+    f.TowarMax = Fake2;
+    f.OPlat = Fake2;
+    f.ZDefKlaw = Fake1;
+    f.KDefKlaw = Fake1;
+    return f;
+}
+
+bool TylkoZeraPo(const std::array<char, 256>& b, size_t od) {
+    return std::all_of(b.begin() + static_cast<long>(od), b.end(), [](char c) { return c == 0; });
+}
+
+TEST(BibliotekaKasdrv, PassesZeroFilledBuffersAndStoresTheResult) {
+    uint8_t kod = 0;
+    BibliotekaKasdrv k(Falszywe(), kod);
+    EXPECT_EQ(k.ODefKlaw("123.@#$", "klawisz.txt"), 21);
+    EXPECT_EQ(kod, 21);
+    EXPECT_EQ(std::string(zapis.pierwszy.data()), "123.@#$");
+    EXPECT_EQ(std::string(zapis.drugi.data()), "klawisz.txt");
+    EXPECT_TRUE(TylkoZeraPo(zapis.drugi, 11));
+    EXPECT_EQ(k.ZDefKlaw("klawisz.txt"), 229);
+    EXPECT_EQ(kod, 229);
+    EXPECT_EQ(k.KDefKlaw(""), 229);
+    EXPECT_TRUE(TylkoZeraPo(zapis.pierwszy, 0));
+}
+
+TEST(BibliotekaKasdrv, NameOver255BytesIsRefusedBeforeAnyCall) {
+    uint8_t kod = 7;
+    BibliotekaKasdrv k(Falszywe(), kod);
+    EXPECT_NO_THROW(k.ZDefKlaw(std::string(255, 'a')));
+    kod = 7;
+    const int przed = zapis.wywolania;
+    EXPECT_THROW(k.ZDefKlaw(std::string(256, 'a')), BladBiblioteki);
+    EXPECT_THROW(k.TowarMax("123.@#$", std::string(300, 'b')), BladBiblioteki);
+    EXPECT_EQ(zapis.wywolania, przed);
+    EXPECT_EQ(kod, 7) << "KodBledu keeps its value";
+}
+
+TEST(BibliotekaKasdrv, MissingFunctionIsAClearErrorNotACrash) {
+    uint8_t kod = 0;
+    BibliotekaKasdrv k(FunkcjeKasdrv{}, kod);
+    try {
+        k.OPlat("123.@#$", "plat.txt");
+        FAIL() << "no error";
+    } catch (const BladBiblioteki& e) {
+        EXPECT_NE(std::string(e.what()).find("__OPlat"), std::string::npos);
+    }
+}
+
+TEST(WinSer, MissingFunctionIsAClearError) {
+    WinSer w{FunkcjeKomPort{}};
+    EXPECT_THROW(w.UnInitializePort(), BladBiblioteki);
+}
+
+TEST(WinSer, PassesTheTimeoutTwiceAndKeepsTheReply) {
+    FunkcjeKomPort f;
+    f.InitializePort = [](uint8_t port, uint16_t s, uint16_t t1, uint16_t t2) -> uint8_t {
+        return port == 3 && s == 19200 && t1 == 20 && t2 == 20 ? 0 : 1;
+    };
+    f.RSSequence = [](uint8_t rozkaz, uint8_t ile, uint8_t zero, uint8_t* odp,
+                      uint8_t* bufor) -> uint8_t {
+        if (rozkaz != 0xFE || ile != 4 || zero != 0 || !bufor)
+            return 23;
+        odp[0] = 0x6B;
+        odp[1] = 2;
+        return 0;
+    };
+    WinSer w(f);
+    EXPECT_EQ(w.InitializePort(3, 19200, 20), 0);
+    ASSERT_EQ(w.RSSequence(RozkazIdentyfikacji, 4), 0);
+    EXPECT_EQ(w.Odpowiedz()[0], 0x6B);
+    EXPECT_EQ(w.Odpowiedz()[1], 2);
+}
+
+TEST(BibliotekaDynamiczna, MissingLibraryOrSymbolThrowsWithItsName) {
+    try {
+        BibliotekaDynamiczna b("/nie/ma/libkasdrv.so");
+        FAIL() << "loaded";
+    } catch (const BladBiblioteki& e) {
+        EXPECT_NE(std::string(e.what()).find("/nie/ma/libkasdrv.so"), std::string::npos);
+    }
+    BibliotekaDynamiczna b(FolderProgramu() / NazwaBibliotekiKasdrv);
+    EXPECT_NO_THROW(b.Symbol("__ODefKlaw"));
+    EXPECT_THROW(b.Symbol("__NieMaTakiej"), BladBiblioteki);
+}
+
+// The real libraries from the program's folder, through the binding.
+class PrawdziweBiblioteki : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("orbaklaw-wiazanie-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
+        poprzedni_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_);
+    }
+    void TearDown() override {
+        std::filesystem::current_path(poprzedni_);
+        std::filesystem::remove_all(folder_);
+    }
+    std::filesystem::path folder_, poprzedni_;
+};
+
+TEST_F(PrawdziweBiblioteki, FileHelpersWriteKonfig) {
+    uint8_t kod = 0;
+    BibliotekaKasdrv k(kod);
+    auto uchwyt = k.OtworzPlik("KONFIG.TXT");
+    ASSERT_TRUE(uchwyt);
+    EXPECT_TRUE(k.ZapiszLinie(*uchwyt, "$01\tcom1:9600:mux0:1\t5"));
+    k.ZamknijPlik(*uchwyt);
+    EXPECT_EQ(CzytajLinie("KONFIG.TXT"), std::vector<std::string>{"$01\tcom1:9600:mux0:1\t5"});
+    EXPECT_FALSE(k.OtworzPlik("nie/ma/in"));
+}
+
+TEST_F(PrawdziweBiblioteki, ExchangeCodesReachKodBledu) {
+    uint8_t kod = 0;
+    BibliotekaKasdrv k(kod);
+    EXPECT_EQ(k.ODefKlaw("KONFIG.TXT", "klawisz.txt"), 1);
+    EXPECT_EQ(kod, 1);
+    EXPECT_EQ(k.ODefKlaw("123.@#$", "klawisz.txt"), 6);
+    WinSer w;
+    EXPECT_EQ(w.InitializePort(0, 9600, 5), 1);
+    EXPECT_FALSE(w.UstawKanal(1));
+    w.UnInitializePort();
+}
+
+} // namespace
+} // namespace orbaklaw

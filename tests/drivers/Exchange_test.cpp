@@ -1,0 +1,119 @@
+// The drivers' side of one exchange, against a scripted line.
+#include "drivers/protocol/Exchange.h"
+
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace orbaklaw::protocol {
+namespace {
+
+// Answers each request with the next scripted reply (bytes); an empty
+// script entry is silence.
+class SkryptowaneLacze : public Link {
+public:
+    std::deque<std::vector<uint8_t>> odpowiedzi;
+    std::vector<std::vector<uint8_t>> wyslane;
+    bool zapisMozliwy = true;
+
+    bool Write(const std::vector<uint8_t>& bajty, int) override {
+        if (!zapisMozliwy)
+            return false;
+        wyslane.push_back(bajty);
+        if (!odpowiedzi.empty()) {
+            wejscie_ = odpowiedzi.front();
+            odpowiedzi.pop_front();
+        }
+        return true;
+    }
+    std::vector<uint8_t> Read(size_t max, int) override {
+        const size_t ile = std::min(max, wejscie_.size());
+        std::vector<uint8_t> b(wejscie_.begin(), wejscie_.begin() + static_cast<long>(ile));
+        wejscie_.erase(wejscie_.begin(), wejscie_.begin() + static_cast<long>(ile));
+        return b;
+    }
+    void DiscardInput() override { wejscie_.clear(); }
+
+private:
+    std::vector<uint8_t> wejscie_;
+};
+
+std::vector<uint8_t> Odp(uint8_t adres, uint8_t rozkaz, std::vector<uint8_t> tresc) {
+    auto r = Encode({adres, rozkaz, std::move(tresc)});
+    r.insert(r.begin(), ACK);
+    return r;
+}
+
+const Frame Zadanie{5, cmd::ReadKeys, {}};
+const ExchangeOptions Opcje{100, 0, 3, true};
+
+struct Scenariusz {
+    const char* nazwa;
+    std::deque<std::vector<uint8_t>> odpowiedzi;
+    uint8_t kod;
+    size_t prob;
+};
+
+void PrintTo(const Scenariusz& p, std::ostream* os) {
+    *os << p.nazwa;
+}
+
+class Wymiana : public ::testing::TestWithParam<Scenariusz> {};
+
+TEST_P(Wymiana, GivesItsCodeAfterBoundedAttempts) {
+    SkryptowaneLacze lacze;
+    lacze.odpowiedzi = GetParam().odpowiedzi;
+    auto wynik = Exchange(lacze, Zadanie, Opcje);
+    EXPECT_EQ(wynik.code, GetParam().kod);
+    EXPECT_EQ(lacze.wyslane.size(), GetParam().prob);
+}
+
+std::vector<uint8_t> Uszkodzona() {
+    auto r = Odp(5, cmd::ReadKeys, {0});
+    r.back() ^= 1;
+    return r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Protokol, Wymiana,
+    ::testing::Values(
+        Scenariusz{"Done", {Odp(5, cmd::ReadKeys, {0, 9})}, 0, 1},
+        Scenariusz{"Silence", {{}}, 21, 1}, Scenariusz{"AckThenSilence", {{ACK}}, 21, 1},
+        Scenariusz{"HalfAReply", {{ACK, STX, 5, cmd::ReadKeys, 0}}, 21, 1},
+        Scenariusz{"NakEveryTime", {{NAK}, {NAK}, {NAK}}, 24, 3},
+        Scenariusz{"NakThenDone", {{NAK}, Odp(5, cmd::ReadKeys, {0})}, 0, 2},
+        Scenariusz{"CorruptEveryTime", {Uszkodzona(), Uszkodzona(), Uszkodzona()}, 23, 3},
+        Scenariusz{"CorruptThenDone", {Uszkodzona(), Odp(5, cmd::ReadKeys, {0})}, 0, 2},
+        Scenariusz{"GarbageInsteadOfAck", {{0x41}, {0x41}, {0x41}}, 23, 3},
+        Scenariusz{"AnotherRegister", {Odp(6, cmd::ReadKeys, {0})}, 22, 1},
+        Scenariusz{"AnotherCommand", {Odp(5, cmd::Number, {0})}, 23, 1},
+        Scenariusz{"NoStatusByte", {Odp(5, cmd::ReadKeys, {})}, 23, 1},
+        Scenariusz{"StatusForAnOldVersion", {Odp(5, cmd::ReadKeys, {25})}, 25, 1},
+        Scenariusz{"StatusMappedToRefusal", {Odp(5, cmd::ReadKeys, {0x80 | 30})}, 105, 1}),
+    [](const auto& p) { return std::string(p.param.nazwa); });
+
+TEST(Wymiana, ReplyDataFollowsTheStatusByte) {
+    SkryptowaneLacze lacze;
+    lacze.odpowiedzi = {Odp(5, cmd::ReadKeys, {0, 1, 2, 3})};
+    auto wynik = Exchange(lacze, Zadanie, Opcje);
+    EXPECT_EQ(wynik.data, (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(lacze.wyslane.at(0), Encode(Zadanie));
+}
+
+TEST(Wymiana, BlockedLineGives20) {
+    SkryptowaneLacze lacze;
+    lacze.zapisMozliwy = false;
+    EXPECT_EQ(Exchange(lacze, Zadanie, Opcje).code, 20);
+}
+
+TEST(Wymiana, AddressIsNotCheckedWhenAnyoneMayAnswer) {
+    SkryptowaneLacze lacze;
+    lacze.odpowiedzi = {Odp(9, cmd::Identify, {0, 0x6B, 2, 0, 0})};
+    ExchangeOptions o = Opcje;
+    o.checkAddress = false;
+    auto wynik = Exchange(lacze, {AnyAddress, cmd::Identify, {}}, o);
+    EXPECT_EQ(wynik.code, 0);
+    EXPECT_EQ(wynik.address, 9);
+}
+
+} // namespace
+} // namespace orbaklaw::protocol

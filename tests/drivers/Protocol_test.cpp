@@ -1,0 +1,90 @@
+// Frames and payloads of the serial protocol.
+#include "drivers/protocol/Frame.h"
+#include "drivers/protocol/FrameDecoder.h"
+#include "drivers/protocol/Payload.h"
+
+#include <gtest/gtest.h>
+
+namespace orbaklaw::protocol {
+namespace {
+
+FrameDecoder::State Dekoduj(const std::vector<uint8_t>& bajty, FrameDecoder& d) {
+    for (uint8_t b : bajty)
+        d.Feed(b);
+    return d.Current();
+}
+
+TEST(Crc16, MatchesTheCcittCheckValue) {
+    const std::string tekst = "123456789";
+    EXPECT_EQ(Crc16(reinterpret_cast<const uint8_t*>(tekst.data()), tekst.size()), 0x29B1);
+}
+
+TEST(Frame, RoundTripsThroughTheDecoder) {
+    for (size_t dlugosc : {size_t{0}, size_t{1}, size_t{300}, MaxPayload}) {
+        Frame f{7, cmd::WriteKeys, std::vector<uint8_t>(dlugosc, 0xA5)};
+        FrameDecoder d;
+        const auto bajty = Encode(f);
+        EXPECT_EQ(bajty.size(), dlugosc + FrameOverhead);
+        ASSERT_EQ(Dekoduj(bajty, d), FrameDecoder::State::Complete) << dlugosc;
+        EXPECT_EQ(d.Result(), f);
+        EXPECT_EQ(d.Received(), bajty.size());
+    }
+}
+
+TEST(FrameDecoder, EveryDamagedByteMakesTheFrameCorrupt) {
+    const auto dobre = Encode({1, cmd::ReadKeys, {1, 2, 3, 4}});
+    // Flipping a byte of the header's length changes how many bytes the
+    // decoder waits for, so it is left out here; the other positions must
+    // all be caught.
+    for (size_t i = 0; i < dobre.size(); ++i) {
+        if (i == 3 || i == 4)
+            continue;
+        auto zle = dobre;
+        zle[i] ^= 0x01;
+        FrameDecoder d;
+        EXPECT_EQ(Dekoduj(zle, d), FrameDecoder::State::Corrupt) << "byte " << i;
+    }
+}
+
+TEST(FrameDecoder, StaysPartialUntilTheLastByteAndIgnoresTheRest) {
+    auto bajty = Encode({1, cmd::Number, {0, '0', '1', 0}});
+    FrameDecoder d;
+    for (size_t i = 0; i + 1 < bajty.size(); ++i)
+        ASSERT_EQ(d.Feed(bajty[i]), FrameDecoder::State::Partial);
+    EXPECT_EQ(d.Feed(bajty.back()), FrameDecoder::State::Complete);
+    EXPECT_EQ(d.Feed(0x55), FrameDecoder::State::Complete);
+    d.Reset();
+    EXPECT_EQ(d.Current(), FrameDecoder::State::Empty);
+}
+
+TEST(Payload, KeyRecordsRoundTrip) {
+    std::vector<DefinicjaKlawisza> klawisze{
+        {237, Towar, 0, 511, 1, 0, 1, 0},
+        {1, Platnosc, 8, 0, 0, 0, 0, 2147483647},
+        {300, Funkcja, 19, 0, 0, 0, 0, 0},
+        {254, Niezdefiniowany, 0, 0, 0, 0, 0, -1},
+    };
+    auto dane = EncodeKeys(klawisze);
+    EXPECT_EQ(dane.size(), klawisze.size() * KeyRecordSize);
+    EXPECT_EQ(DecodeKeys(dane), klawisze);
+}
+
+TEST(Payload, DecodersRefuseBadShapes) {
+    EXPECT_FALSE(DecodeKeys(std::vector<uint8_t>(KeyRecordSize + 1)));
+    auto flagi = EncodeKeys({{237, Towar, 0, 1, 1, 1, 1, 0}});
+    flagi[6] = 0x08;
+    EXPECT_FALSE(DecodeKeys(flagi));
+    EXPECT_FALSE(DecodeNames({3, 'a', 'b'}));
+    EXPECT_FALSE(DecodeCodes({1, 2, 3}));
+}
+
+TEST(Payload, NamesAndCodesRoundTrip) {
+    std::vector<std::string> nazwy{"", "CHLEB \275YTNI", std::string(255, 'x')};
+    EXPECT_EQ(DecodeNames(EncodeNames(nazwy)), nazwy);
+    EXPECT_EQ(DecodeNames(EncodeNames({std::string(300, 'y')}))->at(0).size(), 255u);
+    std::vector<uint16_t> kody{237, 1, 65535};
+    EXPECT_EQ(DecodeCodes(EncodeCodes(kody)), kody);
+}
+
+} // namespace
+} // namespace orbaklaw::protocol
