@@ -15,6 +15,7 @@
 namespace orbaklaw {
 
 class EtykietyKlawiszy;
+class KursorKlepsydry;
 class GrupaRadiowa;
 class OpisKlawiszy;
 class PanelDefinicji;
@@ -51,6 +52,8 @@ public:
     SterownikTransferu& Transfer() { return *transfer_; }
     SterownikKomunikacji& Komunikacja() { return *komunikacja_; }
     SterownikWygladu& Wyglad() { return *wyglad_; }
+    // The busy cursor shown during every register exchange.
+    KursorKlepsydry& Klepsydra() { return *klepsydra_; }
 
     // Components without a place on screen.
     DialogPliku OKlawisze;
@@ -84,6 +87,7 @@ private:
     SterownikTransferu* transfer_ = nullptr;
     SterownikKomunikacji* komunikacja_ = nullptr;
     SterownikWygladu* wyglad_ = nullptr;
+    KursorKlepsydry* klepsydra_ = nullptr;
 };
 
 } // namespace orbaklaw
