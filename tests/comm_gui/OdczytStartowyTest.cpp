@@ -257,3 +257,13 @@ TEST_F(OdczytStartowy, RegisterNumberThatIsNotANumberGoesToTheHandler) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(Istnieje("RAPORT.TXT"));
 }
+
+TEST_F(OdczytStartowy, ConfigurationThatCannotBeReadGoesToTheHandler) {
+    std::filesystem::create_directory(kasa->Folder() / "KONFIG.TXT");
+    dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Nie};
+    Odczytaj();
+    ASSERT_EQ(dialogi.komunikaty.size(), 2u);
+    EXPECT_EQ(dialogi.komunikaty[1].tytul, u"Błąd wykonania programu");
+    EXPECT_EQ(dialogi.pokazaneOkna, 0);
+    EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+}

@@ -76,7 +76,8 @@ TEST_P(ModelKasy, OrbaIsAcceptedAndSavedAnotherModelRefused) {
 
 INSTANTIATE_TEST_SUITE_P(Tabela, ModelKasy,
                          ::testing::Values(Model{"0x6B", 6}, Model{"0x84", 6}, Model{"0x85", 6},
-                                           Model{"0x68", 1}, Model{"0x66", 5}, Model{"0x69", 0},
+                                           Model{"0x68", 1}, Model{"0x67", 2}, Model{"0x65", 3},
+                                           Model{"0x64", 4}, Model{"0x66", 5}, Model{"0x69", 0},
                                            Model{"0x6A", 0}));
 
 // A register that never answers: the code 21 message within the timeout,
