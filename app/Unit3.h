@@ -16,12 +16,14 @@ namespace orbaklaw {
 
 class EtykietyKlawiszy;
 class GrupaRadiowa;
+class KursorKlepsydry;
 class OpisKlawiszy;
 class PanelDefinicji;
 class PrzyciskiOkna;
 class SterownikKomunikacji;
 class SterownikTransferu;
 class SterownikWygladu;
+class TCiaOnlyOne;
 class WidokKlawiatury;
 class WyborKlawisza;
 class ZatwierdzenieDefinicji;
@@ -51,6 +53,8 @@ public:
     SterownikTransferu& Transfer() { return *transfer_; }
     SterownikKomunikacji& Komunikacja() { return *komunikacja_; }
     SterownikWygladu& Wyglad() { return *wyglad_; }
+    // The busy cursor the register operations show.
+    KursorKlepsydry& Klepsydra() { return *klepsydra_; }
 
     // Components without a place on screen.
     DialogPliku OKlawisze;
@@ -59,6 +63,7 @@ public:
     DialogPliku oBitmapa;
     QImage Image1; // the insert template
     QImage Image2; // the working picture of the insert
+    TCiaOnlyOne* CiaOnlyOne1 = nullptr;
 
 private:
     void UtworzObszary();
@@ -84,6 +89,7 @@ private:
     SterownikTransferu* transfer_ = nullptr;
     SterownikKomunikacji* komunikacja_ = nullptr;
     SterownikWygladu* wyglad_ = nullptr;
+    KursorKlepsydry* klepsydra_ = nullptr;
 };
 
 } // namespace orbaklaw

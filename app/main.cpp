@@ -3,8 +3,10 @@
 
 #include "app/Czcionki.h"
 #include "app/DialogiQt.h"
+#include "app/KursorKlepsydry.h"
 #include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
+#include "app/TCiaOnlyOne.h"
 #include "app/Unit3.h"
 #include "comm/SterownikKomunikacji.h"
 
@@ -13,7 +15,6 @@
 using namespace orbaklaw;
 
 int main(int argc, char* argv[]) {
-    // The busy cursor ("hourglas.ani") is loaded here, before anything else.
     QApplication aplikacja(argc, argv);
     aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
     aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
@@ -23,6 +24,12 @@ int main(int argc, char* argv[]) {
     // Every user action in the window runs through its action wrapper, which
     // hands what it throws to ObslugaWyjatku.
     TForm3 okno(dialogi);
+    // A second copy brings the first one forward and ends here: it never
+    // asks the start-up question and never talks to the register.
+    okno.CiaOnlyOne1->Loaded(&okno);
+    if (okno.CiaOnlyOne1->AlreadyRunning)
+        return 0;
+    okno.Klepsydra().WczytajZBiezacegoKatalogu();
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();
