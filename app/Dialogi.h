@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QDialog;
 class QPrinter;
 
 namespace orbaklaw {
@@ -47,6 +48,9 @@ public:
     virtual std::optional<QString> ZapiszObraz(const DialogPliku& d) = 0;
     virtual bool Drukuj(QPrinter& drukarka) = 0; // false when cancelled
     virtual std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) = 0;
+    // Shows one of the program's own dialogs modally (the communication
+    // dialog); returns its result code.
+    virtual int Modalnie(QDialog& okno) = 0;
 
     // The kinds of box the program uses.
     void Komunikat(const QString& tekst);   // plain: no icon, OK, the program's name as caption

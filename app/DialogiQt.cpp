@@ -119,4 +119,8 @@ std::optional<WyborCzcionki> DialogiQt::Czcionka(const WyborCzcionki& poczatkowa
     return okno.Wybor();
 }
 
+int DialogiQt::Modalnie(QDialog& okno) {
+    return okno.exec();
+}
+
 } // namespace orbaklaw

@@ -18,6 +18,7 @@ public:
     std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
     std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
+    int Modalnie(QDialog& okno) override;
 
     // "Opis|*.a|Opis|*.*" as Qt's "Opis (*.a);;Opis (*.*)".
     static QString FiltrQt(const QString& filtr);

@@ -6,7 +6,6 @@
 #include "app/PrzyciskiOkna.h"
 #include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
-#include "app/TCiaOnlyOne.h"
 #include "app/Tekst1250.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/ObrazKlawiatury.h"
@@ -70,11 +69,6 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
                 {},
                 false,
                 {}};
-    // The single-instance guard; the program runs its check (Loaded) before
-    // anything reaches the user or the register.
-    CiaOnlyOne1 = new TCiaOnlyOne(this);
-    CiaOnlyOne1->Unique = QStringLiteral("VARKOORBA123");
-    klepsydra_ = new KursorKlepsydry(this);
     UtworzObszary();
     UtworzPodsystemy();
     PodlaczWybor();
@@ -123,6 +117,7 @@ void TForm3::UtworzPodsystemy() {
     transfer_ = new SterownikTransferu(*this, dialogi_);
     komunikacja_ = new SterownikKomunikacji(*this, dialogi_);
     wyglad_ = new SterownikWygladu(*this, dialogi_);
+    klepsydra_ = new KursorKlepsydry(this);
     for (QObject* o : std::initializer_list<QObject*>{transfer_, komunikacja_, wyglad_})
         o->setParent(this);
 }

@@ -23,7 +23,6 @@ class PrzyciskiOkna;
 class SterownikKomunikacji;
 class SterownikTransferu;
 class SterownikWygladu;
-class TCiaOnlyOne;
 class WidokKlawiatury;
 class WyborKlawisza;
 class ZatwierdzenieDefinicji;
@@ -53,7 +52,7 @@ public:
     SterownikTransferu& Transfer() { return *transfer_; }
     SterownikKomunikacji& Komunikacja() { return *komunikacja_; }
     SterownikWygladu& Wyglad() { return *wyglad_; }
-    // The busy cursor the register operations show.
+    // The busy cursor shown during every register exchange.
     KursorKlepsydry& Klepsydra() { return *klepsydra_; }
 
     // Components without a place on screen.
@@ -63,7 +62,6 @@ public:
     DialogPliku oBitmapa;
     QImage Image1; // the insert template
     QImage Image2; // the working picture of the insert
-    TCiaOnlyOne* CiaOnlyOne1 = nullptr;
 
 private:
     void UtworzObszary();

@@ -24,12 +24,14 @@ int main(int argc, char* argv[]) {
     // Every user action in the window runs through its action wrapper, which
     // hands what it throws to ObslugaWyjatku.
     TForm3 okno(dialogi);
-    // A second copy brings the first one forward and ends here: it never
-    // asks the start-up question and never talks to the register.
-    okno.CiaOnlyOne1->Loaded(&okno);
-    if (okno.CiaOnlyOne1->AlreadyRunning)
+    // A second copy brings the running one forward and ends here, before it
+    // could ask anything or talk to the register.
+    TCiaOnlyOne CiaOnlyOne1;
+    CiaOnlyOne1.Unique = QStringLiteral("VARKOORBA123");
+    CiaOnlyOne1.Loaded(&okno);
+    if (CiaOnlyOne1.AlreadyRunning)
         return 0;
-    okno.Klepsydra().WczytajZBiezacegoKatalogu();
+    okno.Klepsydra().WczytajZBiezacegoKatalogu(); // a missing file keeps the standard one
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();

@@ -8,6 +8,7 @@ SterownikKomunikacji::SterownikKomunikacji(TForm3& okno, Dialogi& dialogi)
 // The dialog, the link test and the start-up query come with their own work.
 void SterownikKomunikacji::UtworzOknoKomunik() {}
 void SterownikKomunikacji::Button4Click() {}
+void SterownikKomunikacji::PokazOknoKomunik() {}
 void SterownikKomunikacji::OdczytStartowy() {}
 
 } // namespace orbaklaw

@@ -18,6 +18,9 @@ public:
     // Creates the hidden communication dialog; it lives until the end.
     void UtworzOknoKomunik();
     void Button4Click();
+    // Shows the communication dialog modally; the caller goes on when it
+    // closes (after a save or a cancel).
+    void PokazOknoKomunik();
     // Asks whether to read goods, payments and definitions from the register.
     void OdczytStartowy();
 

@@ -1,5 +1,7 @@
 #include "DialogiTestowe.h"
 
+#include <QDialog>
+
 namespace orbaklaw {
 
 Odpowiedz DialogiTestowe::Pokaz(const OknoKomunikatu& okno) {
@@ -49,6 +51,20 @@ std::optional<WyborCzcionki> DialogiTestowe::Czcionka(const WyborCzcionki& pocza
         return std::nullopt;
     auto wynik = czcionki.front();
     czcionki.pop_front();
+    return wynik;
+}
+
+int DialogiTestowe::Modalnie(QDialog& okno) {
+    ++pokazaneOkna;
+    okno.setResult(QDialog::Rejected);
+    okno.show();
+    if (!okna.empty()) {
+        auto skrypt = std::move(okna.front());
+        okna.pop_front();
+        skrypt(okno);
+    }
+    const int wynik = okno.result();
+    okno.hide();
     return wynik;
 }
 

@@ -19,6 +19,10 @@ public:
     std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
     std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
+    // Runs the next queued script on the dialog instead of a modal loop; the
+    // script clicks what a user would (the dialog shows while it runs). With
+    // no script the dialog is closed as by Esc.
+    int Modalnie(QDialog& okno) override;
 
     // Queued answers; an empty queue answers OK, No, cancel.
     std::deque<Odpowiedz> odpowiedzi;
@@ -27,6 +31,8 @@ public:
     std::deque<std::optional<WyborCzcionki>> czcionki;
     std::function<void(QPrinter&)> ustawDrukarke; // e.g. PDF output, before an accepted print
     std::vector<WyborCzcionki> poczatkoweCzcionki;
+    std::deque<std::function<void(QDialog&)>> okna;
+    int pokazaneOkna = 0;
 
     std::vector<OknoKomunikatu> komunikaty;
     std::vector<DialogPliku> dialogiPlikow;
