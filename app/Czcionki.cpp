@@ -20,7 +20,7 @@ QString Zastepcza() {
 QFont Czcionka(const QString& rodzina, int punkty) {
     QFont czcionka(rodzina, punkty);
     if (!QFontDatabase::hasFamily(rodzina) && Zastepcza() == DejaVu)
-        czcionka.setStretch(QFont::SemiCondensed); // picks the Condensed face as it is
+        czcionka.setStretch(QFont::Condensed);
     return czcionka;
 }
 } // namespace
