@@ -25,28 +25,33 @@ std::string NumerDoZapisu() {
 } // namespace
 
 bool ZapisKonfiguracji::Zapisz(const UstawieniaKomunikacji& u) {
+    auto in = Otworz(NazwaWFolderze(NazwaPlikuIn));
+    if (!in)
+        return false;
     Stan().NumerKasy = NumerDoZapisu();
     const std::string numer = Stan().NumerKasy;
-    if (!ZapiszPlik(NazwaWFolderze(NazwaPlikuIn), {"#" + numer, "#", "#"}))
+    if (!Dokoncz(*in, {"#" + numer, "#", "#"}))
         return false;
-    return ZapiszPlik(NazwaWFolderze(NazwaPlikuKonfiguracji), {LiniaKonfiguracji(numer, u)});
+    auto konfiguracja = Otworz(NazwaWFolderze(NazwaPlikuKonfiguracji));
+    return konfiguracja && Dokoncz(*konfiguracja, {LiniaKonfiguracji(numer, u)});
 }
 
-bool ZapisKonfiguracji::ZapiszPlik(const std::string& nazwa,
-                                   const std::vector<std::string>& linie) {
+std::optional<int32_t> ZapisKonfiguracji::Otworz(const std::string& nazwa) {
     auto uchwyt = kasdrv_.OtworzPlik(nazwa);
-    if (!uchwyt) {
+    if (!uchwyt)
         NieZapisano();
-        return false;
-    }
+    return uchwyt;
+}
+
+bool ZapisKonfiguracji::Dokoncz(int32_t uchwyt, const std::vector<std::string>& linie) {
     bool zapisane = true;
     for (const auto& linia : linie) {
-        if (!kasdrv_.ZapiszLinie(*uchwyt, linia)) {
+        if (!kasdrv_.ZapiszLinie(uchwyt, linia)) {
             zapisane = false;
             break;
         }
     }
-    const bool naMiejscu = kasdrv_.ZamknijPlik(*uchwyt);
+    const bool naMiejscu = kasdrv_.ZamknijPlik(uchwyt);
     if (zapisane && naMiejscu)
         return true;
     // The file helpers leave KodBledu alone; a code it still holds is shown

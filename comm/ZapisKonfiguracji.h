@@ -4,6 +4,8 @@
 
 #include "comm/Konfiguracja.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,9 +25,12 @@ public:
     bool Zapisz(const UstawieniaKomunikacji& u);
 
 private:
-    // Writes one file whole; false when it can't be opened, written or put
-    // in place (a failed write names its code first when KodBledu holds one).
-    bool ZapiszPlik(const std::string& nazwa, const std::vector<std::string>& linie);
+    // Opens a file for writing; none (and the message) when it can't be.
+    std::optional<int32_t> Otworz(const std::string& nazwa);
+    // Writes the lines and closes the file; false when a line fails or the
+    // file can't be put in place (a failed line names its code first when
+    // KodBledu holds one).
+    bool Dokoncz(int32_t uchwyt, const std::vector<std::string>& linie);
     void NieZapisano();
 
     BibliotekaKasdrv& kasdrv_;

@@ -135,7 +135,11 @@ TEST_P(NieudanyZapis, SaysSoAndLeavesTheDialogOpen) {
     const Usterka& u = GetParam();
     PlikiZawodne(u.nieOtwieraj, u.nieZapisuj);
     Stan().KodBledu = u.kodBledu;
+    Stan().NumerKasy = "42";
+    Stan().NrKasyZTestu = 9;
     EXPECT_FALSE(ZapiszWOknie());
+    // The number changes once "in" is open, as the save then goes on to use it.
+    EXPECT_EQ(Stan().NumerKasy, u.nieOtwieraj == "in" ? "42" : "9");
     ASSERT_EQ(dialogi.komunikaty.size(), u.kodPokazany ? 2u : 1u);
     if (u.kodPokazany) {
         EXPECT_EQ(dialogi.komunikaty[0].tekst, Z1250(KomunikatBledu(u.kodBledu)));
