@@ -108,14 +108,6 @@ TEST_F(OdczytStartowy, NoFillsTheListsFromAnEarlierRunsReplies) {
     EXPECT_FALSE(Istnieje("123.@#$"));
 }
 
-TEST_F(OdczytStartowy, APaymentFileOfFourLinesChangesTheFirstNameOnly) {
-    Zapisz("plat.txt", "#01\r\n#\r\n#\r\n$1\tPRZELEW\r\n");
-    Odczytaj();
-    EXPECT_EQ(PlatnosciOkna(),
-              QStringList({PoczatkowePlatnosci()[0], u"PRZELEW"_s, PoczatkowePlatnosci()[2],
-                           PoczatkowePlatnosci()[3], PoczatkowePlatnosci()[4]}));
-}
-
 TEST_F(OdczytStartowy, YesFetchesGoodsWithPolishLettersAndPaymentNames) {
     Uruchom();
     kasa->Konfiguracja(2);

@@ -256,16 +256,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NumerZKasy{{' ', '5', 0}, 0, ""}, NumerZKasy{{0xFF, '1', 0}, 0, ""},
                       NumerZKasy{{'1', 0, 0}, 0, ""}));
 
-TEST_F(PortSkryptowy, VersionByteZeroSilencesTheWarnings) {
-    port.identyfikacja = {0x85, 0, 0, 0};
-    OtworzOkno([&](TOknoKomunik& o) { Polacz(o); });
-    EXPECT_EQ(Stan().WersjaKasy, 0);
-    dialogi.komunikaty.clear();
-    KliknijPozycje("rgDefinicja", Platnosc);
-    Wybor("cbPlatnosc")->setCurrentIndex(4);
-    EXPECT_TRUE(dialogi.komunikaty.empty());
-}
-
 TEST_F(PortSkryptowy, MissingLibraryFunctionReachesTheHandlerWithTheCursorRestored) {
     FunkcjeKomPort f; // nothing in it
     okno->Komunikacja().Biblioteki().UstawKomPort(std::make_unique<WinSer>(f));
