@@ -1,6 +1,7 @@
 #include "app/GrupaRadiowa.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QRadioButton>
 
 namespace orbaklaw {
@@ -43,20 +44,48 @@ void GrupaRadiowa::resizeEvent(QResizeEvent* e) {
     Rozmiesc();
 }
 
+void GrupaRadiowa::changeEvent(QEvent* e) {
+    QGroupBox::changeEvent(e);
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        Rozmiesc();
+}
+
 // Items fill the first column top to bottom, then the next.
 void GrupaRadiowa::Rozmiesc() {
     if (przyciski_.empty())
         return;
     const int wiersze = (Liczba() + kolumny_ - 1) / kolumny_;
-    const int gora = title().isEmpty() ? 4 : fontMetrics().height();
-    const int szerokosc = (width() - 8) / kolumny_;
+    const int gora = title().isEmpty() ? 2 : fontMetrics().height();
     const int wysokosc = (height() - gora - 2) / wiersze;
+    const std::vector<int> szerokosci = SzerokosciKolumn();
+    int x = 4;
     for (int i = 0; i < Liczba(); ++i) {
         const int kolumna = i / wiersze;
         const int wiersz = i % wiersze;
+        if (wiersz == 0 && kolumna > 0)
+            x += szerokosci[static_cast<size_t>(kolumna - 1)];
         przyciski_[static_cast<size_t>(i)]->setGeometry(
-            6 + kolumna * szerokosc, gora + wiersz * wysokosc, szerokosc - 2, wysokosc);
+            x, gora + wiersz * wysokosc, szerokosci[static_cast<size_t>(kolumna)] - 2, wysokosc);
     }
+}
+
+// Equal columns, unless one row of items with texts of different lengths
+// only fits when each column gets its own text's width plus an equal share.
+std::vector<int> GrupaRadiowa::SzerokosciKolumn() const {
+    const int dostepna = width() - 8;
+    std::vector<int> szerokosci(static_cast<size_t>(kolumny_), dostepna / kolumny_);
+    if (Liczba() != kolumny_)
+        return szerokosci;
+    int potrzebna = 0;
+    for (auto* p : przyciski_)
+        potrzebna += p->sizeHint().width() + 2;
+    if (potrzebna > dostepna)
+        return szerokosci;
+    const int zapas = (dostepna - potrzebna) / kolumny_;
+    for (int i = 0; i < kolumny_; ++i)
+        szerokosci[static_cast<size_t>(i)] =
+            przyciski_[static_cast<size_t>(i)]->sizeHint().width() + 2 + zapas;
+    return szerokosci;
 }
 
 } // namespace orbaklaw

@@ -30,10 +30,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void Wybrano(int indeks);
     void Rozmiesc();
+    std::vector<int> SzerokosciKolumn() const;
 
     QButtonGroup* grupa_;
     std::vector<QRadioButton*> przyciski_;

@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +41,14 @@ QImage ObrazZastepczy() {
     QImage obraz(1074, 1216, QImage::Format_RGB32);
     obraz.fill(QColor(0xA0, 0xA0, 0xA0));
     return obraz;
+}
+
+// Group titles sit on the frame line, a little in from its left end, as on
+// the forms this program's users know.
+void UstawWygladGrupy(QGroupBox& grupa) {
+    grupa.setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"));
 }
 
 DialogPliku PlikiDefinicji() {
@@ -73,6 +82,8 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     UstawKolejnoscTab();
     UstawPrzyciskDomyslny();
     StylPodpowiedzi::UstawCzasPodpowiedzi(*this);
+    for (auto* grupa : findChildren<QGroupBox*>())
+        UstawWygladGrupy(*grupa);
     FormCreate();
 }
 

@@ -6,6 +6,7 @@
 #include "app/KursorKlepsydry.h"
 #include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
+#include "app/TCiaOnlyOne.h"
 #include "app/Unit3.h"
 #include "comm/SterownikKomunikacji.h"
 
@@ -23,6 +24,13 @@ int main(int argc, char* argv[]) {
     // Every user action in the window runs through its action wrapper, which
     // hands what it throws to ObslugaWyjatku.
     TForm3 okno(dialogi);
+    // A second copy brings the running one forward and ends here, before it
+    // could ask anything or talk to the register.
+    TCiaOnlyOne CiaOnlyOne1;
+    CiaOnlyOne1.Unique = QStringLiteral("VARKOORBA123");
+    CiaOnlyOne1.Loaded(&okno);
+    if (CiaOnlyOne1.AlreadyRunning)
+        return 0;
     okno.Klepsydra().WczytajZBiezacegoKatalogu(); // a missing file keeps the standard one
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();

@@ -25,7 +25,7 @@ size_t WierszBmp24(int szerokosc) {
     return (static_cast<size_t>(szerokosc) * 3 + 3) & ~size_t{3};
 }
 
-std::string KodujBmp24(int szerokosc, int wysokosc, const uint8_t* rgb, size_t stride, double dpi) {
+std::string KodujBmp24(int szerokosc, int wysokosc, const uint8_t* bgr, size_t stride, double dpi) {
     const size_t wiersz = WierszBmp24(szerokosc);
     const size_t dane = wiersz * static_cast<size_t>(wysokosc);
     const uint32_t przesuniecie = RozmiarNaglowkaPliku + RozmiarNaglowkaObrazu;
@@ -33,6 +33,7 @@ std::string KodujBmp24(int szerokosc, int wysokosc, const uint8_t* rgb, size_t s
 
     std::string plik;
     plik.reserve(przesuniecie + dane);
+    const size_t piksele = static_cast<size_t>(szerokosc) * 3;
     plik += "BM";
     Dopisz32(plik, static_cast<uint32_t>(przesuniecie + dane));
     Dopisz32(plik, 0);
@@ -49,15 +50,10 @@ std::string KodujBmp24(int szerokosc, int wysokosc, const uint8_t* rgb, size_t s
     Dopisz32(plik, 0);
     Dopisz32(plik, 0);
 
-    std::string linia(wiersz, '\0');
+    const std::string dopelnienie(wiersz - piksele, '\0');
     for (int y = wysokosc - 1; y >= 0; --y) {
-        const uint8_t* zrodlo = rgb + static_cast<size_t>(y) * stride;
-        for (int x = 0; x < szerokosc; ++x) {
-            linia[static_cast<size_t>(x) * 3] = static_cast<char>(zrodlo[x * 3 + 2]);
-            linia[static_cast<size_t>(x) * 3 + 1] = static_cast<char>(zrodlo[x * 3 + 1]);
-            linia[static_cast<size_t>(x) * 3 + 2] = static_cast<char>(zrodlo[x * 3]);
-        }
-        plik += linia;
+        plik.append(reinterpret_cast<const char*>(bgr + static_cast<size_t>(y) * stride), piksele);
+        plik += dopelnienie;
     }
     return plik;
 }

@@ -12,9 +12,10 @@ namespace orbaklaw {
 // Row stride of the file for a given width.
 size_t WierszBmp24(int szerokosc);
 
-// The whole file for an image given top-down as red, green, blue bytes,
-// `stride` bytes a row. `dpi` goes into the header as pixels per metre.
-std::string KodujBmp24(int szerokosc, int wysokosc, const uint8_t* rgb, size_t stride,
+// The whole file for an image given top-down as blue, green, red bytes (the
+// file's own order), `stride` bytes a row. `dpi` goes into the header as
+// pixels per metre.
+std::string KodujBmp24(int szerokosc, int wysokosc, const uint8_t* bgr, size_t stride,
                        double dpi = 300.0);
 
 } // namespace orbaklaw

@@ -94,7 +94,7 @@ void Emulator::Odpowiedz(const protocol::Frame& zadanie, Zegar::time_point pocza
     }
     uint8_t adres = 0;
     auto tresc = Tresc(zadanie, adres);
-    auto ramka = protocol::Encode({adres, zadanie.command, std::move(tresc)});
+    auto ramka = protocol::Encode({adres, zadanie.command, std::move(tresc), zadanie.sequence});
     if (Usterka_(Usterka::Corrupt))
         ramka.back() ^= 0x5A;
     if (Usterka_(Usterka::Hangup))

@@ -1,5 +1,6 @@
 #include "keys/PanelDefinicji.h"
 
+#include "app/Czcionki.h"
 #include "app/GrupaRadiowa.h"
 #include "app/Tekst1250.h"
 #include "keys/Kwota.h"
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace orbaklaw {
 
@@ -36,6 +39,17 @@ template <size_t N> QStringList Pozycje(const std::array<const char*, N>& teksty
     for (const char* t : teksty)
         lista << Z1250(t);
     return lista;
+}
+
+// The right edge of the panel's inside.
+constexpr int PrawaKrawedzPanelu = 606;
+
+// A check box whose text the stand-in font makes longer than the form's
+// width grows to the right, up to the panel's edge, instead of cutting it.
+void PoszerzDoTekstu(QCheckBox* c) {
+    const int szerokosc =
+        std::min(std::max(c->width(), c->sizeHint().width()), PrawaKrawedzPanelu - c->x());
+    c->resize(szerokosc, c->height());
 }
 
 void Pokaz(QWidget* w, bool widoczny) {
@@ -67,6 +81,8 @@ void PanelDefinicji::UtworzWybory(QWidget* okno) {
         Nazwany(new QCheckBox(Z1250(TekstPojedynczo()), okno), "cbPojedynczo", 433, 95, 129, 18);
     cbZaplata = Nazwany(new QCheckBox(Z1250(TekstZaplata()), okno), "cbZaplata", 433, 119, 153, 18);
     cbParagon = Nazwany(new QCheckBox(Z1250(TekstParagon()), okno), "cbParagon", 433, 143, 137, 17);
+    for (QCheckBox* c : {cbPojedynczo, cbZaplata, cbParagon})
+        PoszerzDoTekstu(c);
     cbFunkcja = Nazwany(new QComboBox(okno), "cbFunkcja", 420, 72, 180, 21);
     cbFunkcja->addItems(Pozycje(NazwyFunkcji()));
     cbPlatnosc = Nazwany(new QComboBox(okno), "cbPlatnosc", 430, 72, 140, 21);
@@ -84,7 +100,7 @@ void PanelDefinicji::UtworzEtykiety(QWidget* okno) {
     Label4 = Etykieta(okno, "Label4", QStringLiteral("Kwota:"), 371, 101);
     Label5 = Etykieta(okno, "Label5", QStringLiteral("ZŁ"), 550, 101);
     Klawisz = Etykieta(okno, "Klawisz", QString(), 377, 161);
-    QFont duza(QStringLiteral("MS Sans Serif"), 13);
+    QFont duza = CzcionkaOkna(13);
     Klawisz->setFont(duza);
     QPalette czarna = Klawisz->palette();
     czarna.setColor(QPalette::WindowText, Qt::black);

@@ -1,5 +1,6 @@
 #include "drivers/kasdrv/NazwyPlikow.h"
 
+#include "transfer/NazwyPlikow.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ std::optional<std::string> NazwaZBufora(const char* bufor) {
 }
 
 bool NazwaZastrzezona(const std::string& nazwa, const char* zastrzezona) {
-    return Wielkie(fs::path(nazwa).filename().string()) == zastrzezona;
+    return Wielkie(CzescNazwy(nazwa)) == zastrzezona;
 }
 
 bool TenSamPlik(const std::string& a, const std::string& b) {

@@ -1,5 +1,6 @@
 #include "drivers/kasdrv/Sterownik.h"
 
+#include "comm/KomunikatyBledow.h"
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
 #include "drivers/kasdrv/NazwyPlikow.h"
 #include "drivers/kasdrv/PlikWejsciowy.h"
@@ -52,6 +53,17 @@ std::string Lacze(const UstawieniaKomunikacji& u) {
 
 std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int szybkosc) {
     return protocol::SerialLink::Open(urzadzenie, szybkosc);
+}
+
+// The register's verdict on a set of keys: 0, 228 or 229; anything else is
+// not a reply to a write or a deletion.
+uint8_t Werdykt(const std::vector<uint8_t>& dane) {
+    if (dane.size() != 1)
+        return protocol::KodZlaOdpowiedz;
+    const uint8_t w = dane[0];
+    return w == 0 || w == KodKlawiszNiedefiniowalny || w == KodBrakMiejscaNaPlatnosci
+               ? w
+               : protocol::KodZlaOdpowiedz;
 }
 
 } // namespace
@@ -112,12 +124,13 @@ Sterownik::Wynik Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozka
             odpowiedz = protocol::Exchange(*lacze,
                                            {protocol::AnyAddress,
                                             protocol::cmd::SelectChannel,
-                                            {static_cast<uint8_t>(u.kanal)}},
+                                            {static_cast<uint8_t>(u.kanal)},
+                                            ++sekwencja_},
                                            mux);
         }
         if (odpowiedz.code == 0)
-            odpowiedz =
-                protocol::Exchange(*lacze, {static_cast<uint8_t>(numer), rozkaz, dane}, opcje);
+            odpowiedz = protocol::Exchange(
+                *lacze, {static_cast<uint8_t>(numer), rozkaz, dane, ++sekwencja_}, opcje);
     }
     const bool zapisany = raport.Dopisz(funkcja, numer, Lacze(u), odpowiedz.code);
     if (odpowiedz.code == 0 && !zapisany)
@@ -171,9 +184,7 @@ uint8_t Sterownik::ZDefKlaw(const char* plik) {
         return definicje.kod;
     auto wynik = Wymien("__ZDefKlaw", definicje.numer, protocol::cmd::WriteKeys,
                         protocol::EncodeKeys(definicje.klawisze), nullptr);
-    if (wynik.kod == 0 && !wynik.dane.empty())
-        return wynik.dane[0]; // the register's verdict on the keys: 0, 228 or 229
-    return wynik.kod;
+    return wynik.kod == 0 ? Werdykt(wynik.dane) : wynik.kod;
 }
 
 uint8_t Sterownik::KDefKlaw(const char* plik) {
@@ -186,9 +197,7 @@ uint8_t Sterownik::KDefKlaw(const char* plik) {
         return kasowanie.kod;
     auto wynik = Wymien("__KDefKlaw", kasowanie.numer, protocol::cmd::DeleteKeys,
                         protocol::EncodeCodes(kasowanie.kody), nullptr);
-    if (wynik.kod == 0 && !wynik.dane.empty())
-        return wynik.dane[0];
-    return wynik.kod;
+    return wynik.kod == 0 ? Werdykt(wynik.dane) : wynik.kod;
 }
 
 } // namespace orbaklaw::kasdrv

@@ -49,6 +49,7 @@ private:
 
     OtwieranieLacza otworz_;
     std::mutex mutex_;
+    uint8_t sekwencja_ = 0;
 };
 
 } // namespace orbaklaw::kasdrv

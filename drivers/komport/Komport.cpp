@@ -19,6 +19,17 @@ std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int sz
     return protocol::SerialLink::Open(urzadzenie, szybkosc);
 }
 
+bool Cyfra(uint8_t b) {
+    return b >= '0' && b <= '9';
+}
+
+// A number reply must start with two decimal digits: the caller takes them as
+// the register number.
+bool SensownaOdpowiedz(uint8_t rozkaz, const std::vector<uint8_t>& dane) {
+    return rozkaz != protocol::cmd::Number ||
+           (dane.size() >= 2 && Cyfra(dane[0]) && Cyfra(dane[1]));
+}
+
 bool W(int x, int od, int do_) {
     return x >= od && x <= do_;
 }
@@ -53,8 +64,9 @@ bool Komport::UstawKanal(uint8_t kanal) {
     if (!lacze_ || !W(kanal, 1, 4))
         return false;
     protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};
-    return protocol::Exchange(*lacze_,
-                              {protocol::AnyAddress, protocol::cmd::SelectChannel, {kanal}}, opcje)
+    return protocol::Exchange(
+               *lacze_, {protocol::AnyAddress, protocol::cmd::SelectChannel, {kanal}, ++sekwencja_},
+               opcje)
                .code == 0;
 }
 
@@ -63,14 +75,14 @@ uint8_t Komport::Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_
     std::lock_guard lock(mutex_);
     if (!lacze_ || !odpowiedz || (wysylane > 0 && !bufor))
         return protocol::KodTimeoutNadawania;
-    protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}};
+    protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}, ++sekwencja_};
     if (wysylane > 0)
         zadanie.payload.assign(bufor, bufor + wysylane);
     protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};
     auto wynik = protocol::Exchange(*lacze_, zadanie, opcje);
     if (wynik.code != 0)
         return wynik.code;
-    if (wynik.data.size() != ile)
+    if (wynik.data.size() != ile || !SensownaOdpowiedz(rozkaz, wynik.data))
         return protocol::KodZlaOdpowiedz;
     std::memset(odpowiedz, 0, RozmiarObszaru);
     std::copy(wynik.data.begin(), wynik.data.end(), odpowiedz);

@@ -31,6 +31,7 @@ private:
     std::unique_ptr<protocol::Link> lacze_;
     int timeoutOdbioruMs_ = 0;
     int timeoutNadawaniaMs_ = 0;
+    uint8_t sekwencja_ = 0;
 };
 
 } // namespace orbaklaw::komport

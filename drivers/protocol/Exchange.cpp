@@ -12,6 +12,7 @@ namespace {
 
 constexpr size_t ReadChunk = 4096;
 constexpr int QuietMs = 30;
+constexpr int MaxLateReplies = 3;
 
 // Reads bytes one at a time from the link, refilling in chunks.
 class ByteSource {
@@ -49,8 +50,9 @@ Reply Checked(const Frame& reply, const Frame& request, const ExchangeOptions& o
         return {KodZlaOdpowiedz, reply.address, {}};
     if (options.checkAddress && reply.address != request.address)
         return {KodInnaKasa, reply.address, {}};
-    if (reply.payload[0] != 0)
-        return {KodZeStatusu(reply.payload[0]), reply.address, {}};
+    // The status's top bit carries nothing: 0x80 is success like 0.
+    if (const uint8_t kod = KodZeStatusu(reply.payload[0]); kod != 0)
+        return {kod, reply.address, {}};
     return {0, reply.address, {reply.payload.begin() + 1, reply.payload.end()}};
 }
 
@@ -63,25 +65,30 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
     if (!link.Write(Encode(request), writeTimeout))
         return {KodTimeoutNadawania, 0, {}};
     ByteSource source(link, options.timeoutMs);
-    uint8_t byte = 0;
-    if (!source.Next(byte))
-        return {KodTimeoutOdbierania, 0, {}};
-    if (byte != ACK) {
-        retry = true;
-        return {byte == NAK ? KodNak : KodZlaOdpowiedz, 0, {}};
-    }
-    FrameDecoder decoder;
-    while (true) {
+    // A late answer to an earlier request (another sequence number) is read
+    // past and the wait for the right one goes on, a few times at most, so a
+    // line that keeps talking can't hold the caller.
+    for (int spoznione = 0; spoznione <= MaxLateReplies; ++spoznione) {
+        uint8_t byte = 0;
         if (!source.Next(byte))
             return {KodTimeoutOdbierania, 0, {}};
-        auto state = decoder.Feed(byte);
-        if (state == FrameDecoder::State::Corrupt) {
+        if (byte != ACK) {
             retry = true;
-            return {KodZlaOdpowiedz, 0, {}};
+            return {byte == NAK ? KodNak : KodZlaOdpowiedz, 0, {}};
         }
-        if (state == FrameDecoder::State::Complete)
+        FrameDecoder decoder;
+        while (decoder.Current() != FrameDecoder::State::Complete) {
+            if (!source.Next(byte))
+                return {KodTimeoutOdbierania, 0, {}};
+            if (decoder.Feed(byte) == FrameDecoder::State::Corrupt) {
+                retry = true;
+                return {KodZlaOdpowiedz, 0, {}};
+            }
+        }
+        if (decoder.Result().sequence == request.sequence)
             return Checked(decoder.Result(), request, options);
     }
+    return {KodZlaOdpowiedz, 0, {}};
 }
 
 } // namespace

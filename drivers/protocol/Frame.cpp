@@ -20,6 +20,7 @@ std::vector<uint8_t> Encode(const Frame& frame) {
     bytes.push_back(STX);
     bytes.push_back(frame.address);
     bytes.push_back(frame.command);
+    bytes.push_back(frame.sequence);
     bytes.push_back(static_cast<uint8_t>(length >> 8));
     bytes.push_back(static_cast<uint8_t>(length & 0xFF));
     bytes.insert(bytes.end(), frame.payload.begin(), frame.payload.begin() + length);

@@ -1,7 +1,10 @@
 #pragma once
 // Frames of the serial protocol between the drivers and the register:
-//   STX, address, command, length (2 bytes, big-endian), payload, CRC-16 (2 bytes, big-endian)
+//   STX, address, command, sequence, length (2 bytes, big-endian), payload,
+//   CRC-16 (2 bytes, big-endian)
 // The CRC (CCITT, polynomial 0x1021, start 0xFFFF) covers address..payload.
+// A reply repeats the sequence number of its request, so a late reply to an
+// earlier request is never taken for the answer to the current one.
 // A receiver acknowledges a request frame with a single ACK or NAK byte.
 
 #include <cstddef>
@@ -13,7 +16,7 @@ namespace orbaklaw::protocol {
 constexpr uint8_t STX = 0x02;
 constexpr uint8_t ACK = 0x06;
 constexpr uint8_t NAK = 0x15;
-constexpr size_t FrameOverhead = 7;
+constexpr size_t FrameOverhead = 8;
 constexpr size_t MaxPayload = 0xFFFF;
 
 // Address 0 reaches whatever answers on the line (identification, number
@@ -35,6 +38,7 @@ struct Frame {
     uint8_t address = 0;
     uint8_t command = 0;
     std::vector<uint8_t> payload;
+    uint8_t sequence = 0;
     bool operator==(const Frame&) const = default;
 };
 

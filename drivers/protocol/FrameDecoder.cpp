@@ -2,6 +2,10 @@
 
 namespace orbaklaw::protocol {
 
+namespace {
+constexpr size_t HeaderSize = 5; // address, command, sequence, length
+} // namespace
+
 void FrameDecoder::Reset() {
     *this = FrameDecoder();
 }
@@ -14,12 +18,13 @@ FrameDecoder::State FrameDecoder::Feed(uint8_t byte) {
         state_ = byte == STX ? State::Partial : State::Corrupt;
         return state_;
     }
-    if (header_.size() < 4) {
+    if (header_.size() < HeaderSize) {
         header_.push_back(byte);
-        if (header_.size() == 4) {
+        if (header_.size() == HeaderSize) {
             frame_.address = header_[0];
             frame_.command = header_[1];
-            length_ = static_cast<size_t>(header_[2]) << 8 | header_[3];
+            frame_.sequence = header_[2];
+            length_ = static_cast<size_t>(header_[3]) << 8 | header_[4];
             frame_.payload.reserve(length_);
         }
         return state_;

@@ -28,10 +28,11 @@ TEST(PlikBmp, HeaderOfTheInsertPicture) {
     EXPECT_EQ(Czytaj32(plik, 38), 11811u); // 300 pixels per inch
 }
 
-TEST(PlikBmp, RowsBottomUpInBlueGreenRedWithPadding) {
-    // 1 x 2: red on top, blue below.
-    const uint8_t rgb[] = {255, 0, 0, 9, 9, 9, 0, 0, 255, 9, 9, 9};
-    const std::string plik = KodujBmp24(1, 2, rgb, 6);
+TEST(PlikBmp, RowsBottomUpWithZeroPadding) {
+    // 1 x 2 in blue, green, red order: red on top, blue below; the source's
+    // own row padding (9s) never reaches the file.
+    const uint8_t bgr[] = {0, 0, 255, 9, 9, 9, 255, 0, 0, 9, 9, 9};
+    const std::string plik = KodujBmp24(1, 2, bgr, 6);
     ASSERT_EQ(plik.size(), 54u + 8u);
     const std::string dane = plik.substr(54);
     EXPECT_EQ(dane, std::string("\xFF\0\0\0\0\0\xFF\0", 8));

@@ -1,4 +1,5 @@
 // The drivers' side of one exchange, against a scripted line.
+#include "drivers/komport/Komport.h"
 #include "drivers/protocol/Exchange.h"
 
 #include <deque>
@@ -37,8 +38,9 @@ private:
     std::vector<uint8_t> wejscie_;
 };
 
-std::vector<uint8_t> Odp(uint8_t adres, uint8_t rozkaz, std::vector<uint8_t> tresc) {
-    auto r = Encode({adres, rozkaz, std::move(tresc)});
+std::vector<uint8_t> Odp(uint8_t adres, uint8_t rozkaz, std::vector<uint8_t> tresc,
+                         uint8_t sekwencja = 0) {
+    auto r = Encode({adres, rozkaz, std::move(tresc), sekwencja});
     r.insert(r.begin(), ACK);
     return r;
 }
@@ -67,6 +69,11 @@ TEST_P(Wymiana, GivesItsCodeAfterBoundedAttempts) {
     EXPECT_EQ(lacze.wyslane.size(), GetParam().prob);
 }
 
+std::vector<uint8_t> Zlacz(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 std::vector<uint8_t> Uszkodzona() {
     auto r = Odp(5, cmd::ReadKeys, {0});
     r.back() ^= 1;
@@ -88,7 +95,19 @@ INSTANTIATE_TEST_SUITE_P(
         Scenariusz{"AnotherCommand", {Odp(5, cmd::Number, {0})}, 23, 1},
         Scenariusz{"NoStatusByte", {Odp(5, cmd::ReadKeys, {})}, 23, 1},
         Scenariusz{"StatusForAnOldVersion", {Odp(5, cmd::ReadKeys, {25})}, 25, 1},
-        Scenariusz{"StatusMappedToRefusal", {Odp(5, cmd::ReadKeys, {0x80 | 30})}, 105, 1}),
+        Scenariusz{"StatusMappedToRefusal", {Odp(5, cmd::ReadKeys, {0x80 | 30})}, 105, 1},
+        Scenariusz{"LateReplyToAnEarlierRequestIsPassedOver",
+                   {Zlacz(Odp(5, cmd::ReadKeys, {0, 1}, 9), Odp(5, cmd::ReadKeys, {0}))},
+                   0,
+                   1},
+        Scenariusz{"OnlyALateReply", {Odp(5, cmd::ReadKeys, {0}, 9)}, 21, 1},
+        Scenariusz{"EndlessLateReplies",
+                   {Zlacz(Zlacz(Odp(5, cmd::ReadKeys, {0}, 9), Odp(5, cmd::ReadKeys, {0}, 9)),
+                          Zlacz(Odp(5, cmd::ReadKeys, {0}, 9), Odp(5, cmd::ReadKeys, {0}, 9)))},
+                   23,
+                   1},
+        Scenariusz{"TopBitAloneIsSuccess", {Odp(5, cmd::ReadKeys, {0x80})}, 0, 1},
+        Scenariusz{"StatusWithNoMessage", {Odp(5, cmd::ReadKeys, {0x40})}, 255, 1}),
     [](const auto& p) { return std::string(p.param.nazwa); });
 
 TEST(Wymiana, ReplyDataFollowsTheStatusByte) {
@@ -113,6 +132,23 @@ TEST(Wymiana, AddressIsNotCheckedWhenAnyoneMayAnswer) {
     auto wynik = Exchange(lacze, {AnyAddress, cmd::Identify, {}}, o);
     EXPECT_EQ(wynik.code, 0);
     EXPECT_EQ(wynik.address, 9);
+}
+
+// The link test takes the number reply's two bytes as the register number.
+TEST(Komport, NumberReplyWithoutTwoDigitsGives23) {
+    const std::vector<std::pair<std::vector<uint8_t>, uint8_t>> przypadki{
+        {{0, '0', '7', 0}, 0}, {{0, ' ', '7', 0}, 23}, {{0, '0', 'x', 0}, 23}};
+    for (const auto& przypadek : przypadki) {
+        const auto tresc = przypadek.first;
+        komport::Komport port([tresc](const std::string&, int) {
+            auto lacze = std::make_unique<SkryptowaneLacze>();
+            lacze->odpowiedzi = {Odp(1, cmd::Number, tresc, 1)}; // its first request
+            return lacze;
+        });
+        ASSERT_EQ(port.Inicjuj(1, 9600, 1, 1), 0);
+        uint8_t odpowiedz[256];
+        EXPECT_EQ(port.Sekwencja(cmd::Number, 3, 0, odpowiedz, nullptr), przypadek.second);
+    }
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 
 using Zegar = std::chrono::steady_clock;
 constexpr auto Timeout = std::chrono::seconds(1);
-constexpr auto Zapas = std::chrono::milliseconds(600);
+constexpr auto Zapas = std::chrono::milliseconds(900); // for a loaded machine
 
 struct Usterka {
     const char* nazwa;

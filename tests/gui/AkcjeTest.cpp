@@ -64,3 +64,11 @@ TEST_F(AkcjeOkna, ButtonsOfLaterWorkAreConnectedAndQuiet) {
     EXPECT_TRUE(dialogi.komunikaty.empty());
     EXPECT_TRUE(okno->isVisible());
 }
+
+TEST_F(AkcjeOkna, AButtonWhoseActionThrowsReachesTheHandler) {
+    QPushButton przycisk;
+    okno->AkcjeOkna().Podlacz(&przycisk, &QPushButton::clicked, okno.get(),
+                              [] { throw BladWejsciaWyjscia("zapis"); });
+    przycisk.click();
+    EXPECT_EQ(dialogi.Teksty(), QStringList{Tekst(u"zapis"_s)});
+}

@@ -7,6 +7,7 @@
 #include "app/StylPodpowiedzi.h"
 #include "appearance/PoleNaKlawiszu.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -27,19 +28,17 @@ struct Miejsce {
 const Miejsce Miejsca[] = {
     {"iWkladka", 0, 0, 358, 406},       {"rgAlty", 0, 408, 361, 33},
     {"rgDefinicja", 371, 8, 231, 57},   {"cbTowary", 401, 72, 201, 21},
-    {"cbPojedynczo", 433, 95, 129, 18}, {"cbZaplata", 433, 119, 153, 18},
-    {"cbParagon", 433, 143, 137, 17},   {"cbFunkcja", 420, 72, 180, 21},
-    {"cbPlatnosc", 430, 72, 140, 21},   {"Edit10", 449, 95, 97, 21},
-    {"Button5", 532, 160, 71, 26},      {"bOdczyt", 392, 224, 97, 25},
-    {"bZapis", 496, 224, 89, 25},       {"Button4", 393, 255, 95, 26},
-    {"bKasowanie", 496, 256, 89, 25},   {"bOdczytPlik", 392, 288, 97, 25},
-    {"bZapisPlik", 496, 288, 89, 25},   {"Button2", 392, 348, 83, 25},
-    {"bbDrukuj", 493, 348, 91, 25},     {"BitBtnOdczyt", 392, 375, 81, 26},
-    {"BitBtn1", 496, 375, 89, 26},      {"bCzcionka", 392, 407, 82, 26},
-    {"Button1", 491, 407, 95, 26},      {"Edit1", 84, 12, 46, 16},
-    {"Edit5", 11, 78, 48, 19},          {"Edit9a", 295, 94, 50, 16},
-    {"e6", 245, 213, 30, 17},           {"e4a", 104, 229, 28, 16},
-    {"e0a", 105, 362, 26, 16},
+    {"cbFunkcja", 420, 72, 180, 21},    {"cbPlatnosc", 430, 72, 140, 21},
+    {"Edit10", 449, 95, 97, 21},        {"Button5", 532, 160, 71, 26},
+    {"bOdczyt", 392, 224, 97, 25},      {"bZapis", 496, 224, 89, 25},
+    {"Button4", 393, 255, 95, 26},      {"bKasowanie", 496, 256, 89, 25},
+    {"bOdczytPlik", 392, 288, 97, 25},  {"bZapisPlik", 496, 288, 89, 25},
+    {"Button2", 392, 348, 83, 25},      {"bbDrukuj", 493, 348, 91, 25},
+    {"BitBtnOdczyt", 392, 375, 81, 26}, {"BitBtn1", 496, 375, 89, 26},
+    {"bCzcionka", 392, 407, 82, 26},    {"Button1", 491, 407, 95, 26},
+    {"Edit1", 84, 12, 46, 16},          {"Edit5", 11, 78, 48, 19},
+    {"Edit9a", 295, 94, 50, 16},        {"e6", 245, 213, 30, 17},
+    {"e4a", 104, 229, 28, 16},          {"e0a", 105, 362, 26, 16},
 };
 
 struct Napis {
@@ -86,6 +85,20 @@ TEST_F(UkladOkna, EveryControlIsWhereTheFormPutsIt) {
     }
 }
 
+// A check box may grow to the right when the font needs more room.
+TEST_F(UkladOkna, CheckBoxesKeepTheirPlaceAndGrowOnlyRightward) {
+    const Miejsce pola[] = {{"cbPojedynczo", 433, 95, 129, 18},
+                            {"cbZaplata", 433, 119, 153, 18},
+                            {"cbParagon", 433, 143, 137, 17}};
+    for (const auto& m : pola) {
+        const QWidget* w = Kontrolka(m.nazwa);
+        EXPECT_EQ(WOknie(w), QPoint(m.x, m.y)) << m.nazwa;
+        EXPECT_EQ(w->height(), m.h) << m.nazwa;
+        EXPECT_GE(w->width(), m.w) << m.nazwa;
+        EXPECT_LE(m.x + w->width(), 606) << m.nazwa;
+    }
+}
+
 TEST_F(UkladOkna, LabelsStartAtTheirPlaces) {
     const Miejsce etykiety[] = {{"Label1", 414, 77, 0, 0},  {"Label2", 377, 76, 0, 0},
                                 {"Label3", 371, 76, 0, 0},  {"Label4", 371, 101, 0, 0},
@@ -115,6 +128,20 @@ TEST_F(UkladOkna, ButtonCaptionsAndFonts) {
     }
     tytuly.sort();
     EXPECT_EQ(tytuly, QStringList({u"Definicje klawiszy"_s, u"Wygląd klawiatury"_s}));
+}
+
+// With whatever font stands in for the form's, no caption is cut off.
+TEST_F(UkladOkna, EveryCaptionFitsItsControl) {
+    for (auto* przycisk : okno->findChildren<QAbstractButton*>()) {
+        if (!przycisk->isVisible())
+            przycisk->show();
+        const int potrzebna = qobject_cast<QPushButton*>(przycisk)
+                                  ? przycisk->fontMetrics().horizontalAdvance(przycisk->text()) + 4
+                                  : przycisk->sizeHint().width();
+        EXPECT_LE(potrzebna, przycisk->width()) << przycisk->text().toStdString();
+        EXPECT_LE(przycisk->fontMetrics().height(), przycisk->height())
+            << przycisk->text().toStdString();
+    }
 }
 
 TEST_F(UkladOkna, RadioGroupsAndChoosers) {
@@ -245,4 +272,10 @@ TEST_F(UkladOkna, Zrzut) {
     Kliknij("Button2");
     QTest::qWait(50);
     EXPECT_TRUE(okno->grab().save(plik));
+    KliknijPozycje("rgDefinicja", 1);
+    QTest::qWait(50);
+    EXPECT_TRUE(okno->grab().save(plik + u"-towar.png"_s));
+    KliknijPozycje("rgDefinicja", 3);
+    QTest::qWait(50);
+    EXPECT_TRUE(okno->grab().save(plik + u"-platnosc.png"_s));
 }

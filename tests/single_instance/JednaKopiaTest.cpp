@@ -1,6 +1,9 @@
 // Copies of a guarded program started one after another, as separate processes.
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +83,56 @@ TEST(JednaKopia, DifferentNamesDoNotExcludeEachOther) {
     EXPECT_EQ(b, "pierwsza");
     Zakoncz(*pierwsza);
     Zakoncz(*druga);
+}
+
+// The program itself, started twice in a folder of its own (its lock lives in
+// the runtime folder, which the test points elsewhere so that a copy the user
+// is running doesn't count).
+class JednaKopiaProgramu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        srodowisko_ = QProcessEnvironment::systemEnvironment();
+        srodowisko_.insert("XDG_RUNTIME_DIR", folder_.path());
+        srodowisko_.insert("QT_QPA_PLATFORM", "offscreen");
+    }
+
+    std::unique_ptr<QProcess> Uruchom() {
+        auto p = std::make_unique<QProcess>();
+        p->setProcessEnvironment(srodowisko_);
+        p->setWorkingDirectory(folder_.path());
+        p->start(PROGRAM, {});
+        EXPECT_TRUE(p->waitForStarted(5000));
+        return p;
+    }
+
+    // The first copy is ready once it listens for later ones.
+    bool CzekajNaGotowosc() const {
+        const QDir katalog(folder_.path());
+        for (int i = 0; i < 100; ++i) {
+            if (!katalog.entryList({"orbaklaw-*.sock"}, QDir::System | QDir::Files).isEmpty())
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+
+    QTemporaryDir folder_;
+    QProcessEnvironment srodowisko_;
+};
+
+TEST_F(JednaKopiaProgramu, SecondCopyEndsAtOnceWithoutAskingAnything) {
+    auto pierwsza = Uruchom();
+    ASSERT_TRUE(CzekajNaGotowosc());
+    auto druga = Uruchom();
+    ASSERT_TRUE(druga->waitForFinished(5000)) << "the second copy must not wait for anything";
+    EXPECT_EQ(druga->exitCode(), 0);
+    EXPECT_EQ(pierwsza->state(), QProcess::Running);
+
+    Zakoncz(*pierwsza);
+    auto trzecia = Uruchom();
+    EXPECT_FALSE(trzecia->waitForFinished(1500)) << "after the first ended a new copy runs";
+    Zakoncz(*trzecia);
 }
 
 } // namespace

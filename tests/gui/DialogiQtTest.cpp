@@ -1,0 +1,28 @@
+// The Qt side of the dialogs and the text edge, where they can be checked
+// without a user.
+
+#include "app/DialogiQt.h"
+#include "app/Tekst1250.h"
+
+#include <gtest/gtest.h>
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+TEST(DialogiQt, FormFiltersBecomeQtFilters) {
+    EXPECT_EQ(DialogiQt::FiltrQt(u"Pliki tekstowe|*.txt|Wszystkie pliki|*.*"_s),
+              u"Pliki tekstowe (*.txt);;Wszystkie pliki (*.*)"_s);
+    EXPECT_EQ(DialogiQt::FiltrQt(u"Bitmaps (*.bmp)|*.bmp"_s), u"Bitmaps (*.bmp) (*.bmp)"_s);
+    EXPECT_EQ(DialogiQt::FiltrQt(u"Obrazy|*.bmp;*.bm0"_s), u"Obrazy (*.bmp *.bm0)"_s);
+    EXPECT_EQ(DialogiQt::FiltrQt(QString()), QString());
+}
+
+TEST(Tekst1250, PolishLettersRoundTripAndForeignOnesDoNot) {
+    const std::string bajty = "\243\271\352 \214\237 \200"; // Łąę Śź €
+    EXPECT_EQ(Z1250(bajty), u"Łąę Śź €"_s);
+    EXPECT_EQ(Do1250(u"Łąę Śź €"_s), bajty);
+    EXPECT_TRUE(Miesci1250(u"Zażółć gęślą jaźń ő ű ß"_s));
+    for (const QString& obcy : {u"Ж"_s, u"Ω"_s, u"字"_s, u"ą😀"_s, u"\u0100"_s})
+        EXPECT_FALSE(Miesci1250(obcy)) << obcy.toStdString();
+    EXPECT_EQ(Z852("\235\244"), u"ŁĄ"_s);
+}
