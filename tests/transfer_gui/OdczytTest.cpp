@@ -38,7 +38,7 @@ protected:
     void StanUzytkownika() {
         Stan().tablice.KlawiszeBezp[2] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
         Stan().tablice.KlawiszeLewyAlt[14] = {0, Platnosc, 1, 0, 0, 0, 0, 250};
-        WpiszEtykiete("Edit3", u"MOJE"_s);
+        Pole("Edit3")->setText(u"MOJE"_s);
         PokazPole(LewyAlt, "Edit5");
     }
 };

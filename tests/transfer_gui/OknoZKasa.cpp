@@ -92,10 +92,6 @@ void OknoZKasa::Zablokuj(const std::string& nazwa) {
     std::ofstream(fs::path(nazwa) / "x") << "x";
 }
 
-void OknoZKasa::WpiszEtykiete(const char* pole, const QString& tekst) {
-    Pole(pole)->setText(tekst);
-}
-
 void OknoZKasa::PokazPole(int wariant, const char* pole) {
     if (Grupa("rgAlty")->ItemIndex() != wariant)
         UstawWariant(wariant);

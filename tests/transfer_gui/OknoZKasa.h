@@ -39,8 +39,6 @@ protected:
     // nor removed as a file.
     static void Zablokuj(const std::string& nazwa);
 
-    // Types into a label field as the user would.
-    void WpiszEtykiete(const char* pole, const QString& tekst);
     // Shows the key of first-line label field `pole` in variant `wariant`,
     // by a press on the picture at the field's corner.
     void PokazPole(int wariant, const char* pole);

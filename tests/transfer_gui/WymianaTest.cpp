@@ -10,6 +10,10 @@
 
 #include <QEvent>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
 
@@ -71,32 +75,35 @@ protected:
         funkcje.KDefKlaw = KDef;
     }
     void Uzyj() { okno->Transfer().UzyjFunkcji(funkcje); }
-    // Clicks and tells whether the window was painted after the click and
-    // before the call, with the busy cursor on during the call only.
-    void SprawdzWywolanie(const char* przycisk) {
-        Uzyj();
-        const int przed = podglad.malowania;
-        if (std::string(przycisk) == "bKasowanie")
-            dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
-        Kliknij(przycisk);
-        ASSERT_EQ(podglad.wywolania, 1) << dialogi.Teksty().join(u'|').toStdString();
-        EXPECT_GT(podglad.malowaniaPrzy, przed) << "repainted before the exchange";
-        EXPECT_TRUE(podglad.klepsydra) << "busy cursor during the exchange";
-        EXPECT_FALSE(okno->Klepsydra().Widoczny()) << "and not after";
-    }
 
     LicznikMalowania licznik;
     FunkcjeKasdrv funkcje;
 };
 
-TEST_F(Wymiana, ReadShowsTheBusyCursorAfterARepaint) {
-    SprawdzWywolanie("bOdczyt");
-}
-TEST_F(Wymiana, WriteShowsTheBusyCursorAfterARepaint) {
-    SprawdzWywolanie("bZapis");
-}
-TEST_F(Wymiana, DeleteShowsTheBusyCursorAfterARepaint) {
-    SprawdzWywolanie("bKasowanie");
+// The window is painted before the call (the handler is called directly so
+// that no event processing of a click paints it), and the busy cursor is on
+// during the call only.
+TEST_F(Wymiana, EveryExchangeRepaintsAndShowsTheBusyCursor) {
+    Uzyj();
+    auto& t = okno->Transfer();
+    const std::vector<std::pair<const char*, std::function<void()>>> przyciski{
+        {"bOdczyt", [&] { t.bOdczytClick(Kontrolka("bOdczyt")); }},
+        {"bZapis", [&] { t.bZapisClick(Kontrolka("bZapis")); }},
+        {"bKasowanie", [&] { t.bKasowanieClick(); }},
+    };
+    for (const auto& [nazwa, klik] : przyciski) {
+        SCOPED_TRACE(nazwa);
+        podglad.wywolania = 0;
+        if (std::string(nazwa) == "bKasowanie")
+            dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+        okno->update();
+        const int przed = podglad.malowania;
+        klik();
+        ASSERT_EQ(podglad.wywolania, 1) << dialogi.Teksty().join(u'|').toStdString();
+        EXPECT_GT(podglad.malowaniaPrzy, przed) << "repainted before the exchange";
+        EXPECT_TRUE(podglad.klepsydra) << "busy cursor during the exchange";
+        EXPECT_FALSE(okno->Klepsydra().Widoczny()) << "and not after";
+    }
 }
 
 TEST_F(Wymiana, RequestFileHoldsTheRegisterNumberAsANumber) {
