@@ -106,8 +106,8 @@ int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
         return KodBladPliku;
     std::error_code ec;
     const auto stary = ZnajdzPlik(NazwaPlikuKasowania);
-    if (fs::exists(stary, ec) &&
-        !fs::remove(stary, ec)) // "Nie udało się skasować definicji klawiszy"
+    // "Nie udało się skasować definicji klawiszy"
+    if (fs::exists(stary, ec) && !fs::remove(stary, ec))
         return w.Blad("Nie uda\263o si\352 skasowa\346 definicji klawiszy", KodBladPliku);
     try {
         ZapiszAtomowo(NazwaPlikuKasowania, TekstPlikuKasowania(*numer));
