@@ -6,21 +6,19 @@
 namespace orbaklaw {
 
 namespace {
+// DejaVu Sans, which every Debian desktop has, drawn condensed (its condensed
+// faces come with fonts-dejavu-extra): one stand-in whatever else is
+// installed, so the captions always fit the same way.
 const QString DejaVu = QStringLiteral("DejaVu Sans");
 
-// The first of the narrow faces that is installed; DejaVu Sans, which every
-// Debian desktop has, is drawn condensed (see Czcionka).
 QString Zastepcza() {
-    for (const QString& rodzina : {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")})
-        if (QFontDatabase::hasFamily(rodzina))
-            return rodzina;
     return DejaVu;
 }
 
 QFont Czcionka(const QString& rodzina, int punkty) {
     QFont czcionka(rodzina, punkty);
-    if (!QFontDatabase::hasFamily(rodzina) && Zastepcza() == DejaVu)
-        czcionka.setStretch(QFont::SemiCondensed); // picks the Condensed face as it is
+    if (!QFontDatabase::hasFamily(rodzina))
+        czcionka.setStretch(QFont::Condensed);
     return czcionka;
 }
 } // namespace

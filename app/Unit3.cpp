@@ -8,6 +8,7 @@
 #include "app/StylPodpowiedzi.h"
 #include "app/Tekst1250.h"
 #include "appearance/EtykietyKlawiszy.h"
+#include "appearance/ObrazKlawiatury.h"
 #include "appearance/PoleNaKlawiszu.h"
 #include "appearance/SterownikWygladu.h"
 #include "appearance/WidokKlawiatury.h"
@@ -36,13 +37,6 @@
 namespace orbaklaw {
 
 namespace {
-// Stands in for the keyboard picture until the drawn one is in the program.
-QImage ObrazZastepczy() {
-    QImage obraz(1074, 1216, QImage::Format_RGB32);
-    obraz.fill(QColor(0xA0, 0xA0, 0xA0));
-    return obraz;
-}
-
 // Group titles sit on the frame line, a little in from its left end, as on
 // the forms this program's users know.
 void UstawWygladGrupy(QGroupBox& grupa) {
@@ -92,7 +86,7 @@ TForm3::~TForm3() = default;
 void TForm3::UtworzObszary() {
     iWkladka_ = new WidokKlawiatury(this);
     iWkladka_->setGeometry(0, 0, 358, 406);
-    iWkladka_->UstawObraz(ObrazZastepczy());
+    iWkladka_->UstawObraz(WczytajObrazKlawiatury());
     etykiety_ = std::make_unique<EtykietyKlawiszy>(this);
     QStringList warianty;
     for (const char* nazwa : NazwyWariantow())
@@ -112,7 +106,9 @@ void TForm3::UtworzPodsystemy() {
     opis_ = std::make_unique<OpisKlawiszy>(*etykiety_, *rgAlty_, *panel_);
     zatwierdzenie_ =
         std::make_unique<ZatwierdzenieDefinicji>(*panel_, *rgAlty_, *wybor_, *opis_, dialogi_);
-    new OstrzezeniaWersji(*panel_->cbPlatnosc, *panel_->cbFunkcja, dialogi_, akcje_);
+    auto* ostrzezenia =
+        new OstrzezeniaWersji(*panel_->cbPlatnosc, *panel_->cbFunkcja, dialogi_, akcje_);
+    ostrzezenia->setParent(this);
     auto* filtrKwoty = new FiltrKwoty(*panel_->Edit10, akcje_);
     filtrKwoty->setParent(this);
     auto* filtrWyboru = new FiltrWyboru(this);

@@ -15,8 +15,8 @@
 namespace orbaklaw {
 
 class EtykietyKlawiszy;
-class KursorKlepsydry;
 class GrupaRadiowa;
+class KursorKlepsydry;
 class OpisKlawiszy;
 class PanelDefinicji;
 class PrzyciskiOkna;

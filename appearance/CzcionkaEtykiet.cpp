@@ -1,12 +1,12 @@
 #include "appearance/CzcionkaEtykiet.h"
 
+#include "app/Czcionki.h"
+
 namespace orbaklaw {
 
 QFont DomyslnaCzcionkaEtykiet() {
-    QFont czcionka(QStringLiteral("MS Sans Serif"));
-    czcionka.setPointSize(9);
-    czcionka.setStyleHint(QFont::SansSerif); // where the face is missing, a plain sans serif
-    return czcionka;
+    // The window's font, which the label fields take.
+    return CzcionkaOkna(9);
 }
 
 QColor DomyslnyKolorEtykiet() {

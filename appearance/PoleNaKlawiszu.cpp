@@ -19,6 +19,12 @@ PoleNaKlawiszu::PoleNaKlawiszu(const PoleEtykiety& opis, QWidget* rodzic)
     paleta.setColor(QPalette::Base, QColor::fromRgb(rgb));
     setPalette(paleta);
     setAutoFillBackground(true);
+    // A text wider than the field shows its beginning unless being edited:
+    // the program's setText leaves the field unmodified, typing does not.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isModified())
+            setCursorPosition(0);
+    });
     hide();
 }
 
@@ -32,6 +38,12 @@ void PoleNaKlawiszu::UstawLimit(int limit) {
 
 QColor PoleNaKlawiszu::Kolor() const {
     return palette().color(QPalette::Base);
+}
+
+void PoleNaKlawiszu::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
+        setCursorPosition(0);
 }
 
 void PoleNaKlawiszu::focusInEvent(QFocusEvent* e) {

@@ -32,6 +32,7 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     WalidatorEtykiety* walidator_;

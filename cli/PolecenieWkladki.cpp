@@ -1,5 +1,6 @@
 #include "cli/PolecenieWkladki.h"
 
+#include "app/Czcionki.h"
 #include "appearance/CzcionkaEtykiet.h"
 #include "appearance/DrukWkladki.h"
 #include "appearance/KompozycjaWkladki.h"
@@ -55,7 +56,9 @@ std::unique_ptr<QGuiApplication> Aplikacja() {
     static int argc = 1;
     static char nazwa[] = "orbaklaw-cli";
     static char* argv[] = {nazwa, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto aplikacja = std::make_unique<QGuiApplication>(argc, argv);
+    UstawZastepstwaCzcionek(); // the program's stand-in faces
+    return aplikacja;
 }
 
 bool ZapiszPdf(const QImage& wkladka, const std::string& plik, std::ostream& err) {

@@ -31,6 +31,8 @@ QLabel* Etykieta(QWidget* okno, const char* nazwa, const QString& tekst, int x, 
     l->setObjectName(QString::fromLatin1(nazwa));
     l->move(x, y);
     l->adjustSize();
+    // A caption beside a control never takes the clicks meant for it.
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
 }
 

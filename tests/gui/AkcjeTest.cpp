@@ -50,21 +50,6 @@ TEST_F(AkcjeOkna, MessagesInTheProgramsCodePageAndUnknownExceptions) {
     EXPECT_EQ(dialogi.komunikaty[1].tekst, Tekst(u"Nieznany błąd"_s));
 }
 
-TEST_F(AkcjeOkna, AnActionThatSucceedsShowsNothing) {
-    bool wykonana = false;
-    okno->AkcjeOkna().Wykonaj([&] { wykonana = true; });
-    EXPECT_TRUE(wykonana);
-    EXPECT_TRUE(dialogi.komunikaty.empty());
-}
-
-TEST_F(AkcjeOkna, ButtonsOfLaterWorkAreConnectedAndQuiet) {
-    // The transfer buttons have their own tests (tests/transfer_gui).
-    for (const char* przycisk : {"Button4", "bbDrukuj", "BitBtnOdczyt", "BitBtn1", "bCzcionka"})
-        Kliknij(przycisk);
-    EXPECT_TRUE(dialogi.komunikaty.empty());
-    EXPECT_TRUE(okno->isVisible());
-}
-
 TEST_F(AkcjeOkna, AButtonWhoseActionThrowsReachesTheHandler) {
     QPushButton przycisk;
     okno->AkcjeOkna().Podlacz(&przycisk, &QPushButton::clicked, okno.get(),

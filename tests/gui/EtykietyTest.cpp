@@ -54,6 +54,7 @@ TEST_F(Etykiety, ALongerTextFromTheProgramStaysWholeButCannotGrow) {
     pole->show();
     pole->setText(u"DLUGI TEKST"_s);
     EXPECT_EQ(pole->text(), u"DLUGI TEKST");
+    EXPECT_EQ(pole->cursorPosition(), 0) << "its beginning is what shows";
     pole->setFocus();
     pole->end(false);
     QTest::keyClicks(pole, u"X"_s);

@@ -270,6 +270,10 @@ TEST_F(UkladOkna, Zrzut) {
     if (plik.isEmpty())
         GTEST_SKIP();
     Kliknij("Button2");
+    Pole("Edit1")->setText(u"GOTÓWK"_s);
+    Pole("Edit1a")->setText(u"ŻÓŁĆĘŚĄŹ"_s);
+    Pole("e7")->setText(u"GOT"_s);
+    Pole("e7a")->setText(u"WWWW"_s);
     QTest::qWait(50);
     EXPECT_TRUE(okno->grab().save(plik));
     KliknijPozycje("rgDefinicja", 1);
