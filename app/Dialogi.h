@@ -14,7 +14,7 @@ class QPrinter;
 namespace orbaklaw {
 
 enum class Ikona { Brak, Informacja, Ostrzezenie, Blad, Pytanie };
-enum class Przyciski { Ok, TakNie };
+enum class Przyciski { Ok, TakNie, Tak }; // Tak: a single Yes button
 enum class Odpowiedz { Ok, Tak, Nie };
 
 struct OknoKomunikatu {

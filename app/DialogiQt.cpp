@@ -59,7 +59,8 @@ Odpowiedz DialogiQt::Pokaz(const OknoKomunikatu& okno) {
         return Odpowiedz::Ok;
     }
     QPushButton* tak = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    if (okno.przyciski == Przyciski::TakNie)
+        box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
     box.setDefaultButton(tak);
     box.exec();
     return box.clickedButton() == tak ? Odpowiedz::Tak : Odpowiedz::Nie;

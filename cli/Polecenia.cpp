@@ -1,6 +1,8 @@
 #include "cli/Polecenia.h"
 
 #include "cli/OpisKlawisza.h"
+#include "cli/PoleceniaKasy.h"
+#include "cli/TestKasy.h"
 #include "cli/Utf8.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
@@ -22,8 +24,14 @@ constexpr const char* Uzycie =
     "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
     "                                            składa obraz wkładki z pliku etykiet\n"
     "  orbaklaw-cli --help                       ten opis\n"
+    "Polecenia kasy (port i numer kasy z pliku KONFIG.TXT bieżącego katalogu):\n"
+    "  orbaklaw-cli read WY                      odczytuje definicje klawiszy z kasy do WY\n"
+    "  orbaklaw-cli write PLIK                   zapisuje definicje klawiszy z PLIK do kasy\n"
+    "  orbaklaw-cli delete                       kasuje definicje klawiszy w kasie\n"
+    "  orbaklaw-cli goods WY                     zapisuje nazwy towarów kasy do WY (UTF-8)\n"
+    "  orbaklaw-cli test                         identyfikuje kasę: model, wersja, numer\n"
     "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny "
-    "lub błędne użycie.\n";
+    "lub błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie).\n";
 
 int BladUzycia(std::ostream& err, const std::string& powod) {
     err << "orbaklaw-cli: " << powod << "\n" << Uzycie;
@@ -122,7 +130,9 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::o
         out << Uzycie;
         return KodSukces;
     }
-    PoleceniaDodatkowe polecenia{{"check", Check}, {"normalize", Normalize}, {"show", Show}};
+    PoleceniaDodatkowe polecenia{
+        {"check", Check}, {"normalize", Normalize}, {"show", Show},   {"read", Read},
+        {"write", Write}, {"delete", Delete},       {"goods", Goods}, {"test", Test}};
     polecenia.insert(polecenia.end(), dodatkowe.begin(), dodatkowe.end());
     const std::vector<std::string> reszta(argumenty.begin() + 1, argumenty.end());
     for (const auto& [n, polecenie] : polecenia)

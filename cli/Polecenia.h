@@ -1,6 +1,7 @@
 #pragma once
 // The commands of orbaklaw-cli. Each returns the process's exit code:
-// 0 done, 1 a format error in the input, 2 a file or usage problem.
+// 0 done, 1 a format error in the input, 2 a file or usage problem, 3 the
+// register or its library refused (register commands).
 
 #include <functional>
 #include <ostream>

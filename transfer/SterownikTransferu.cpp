@@ -1,13 +1,38 @@
 #include "transfer/SterownikTransferu.h"
 
+#include "transfer/KasowanieDefinicji.h"
+#include "transfer/OdczytDefinicji.h"
+#include "transfer/ZapisDefinicji.h"
+
 namespace orbaklaw {
+
+namespace {
+bool Nadawca(const QObject* nadawca, const char* nazwa) {
+    return nadawca != nullptr && nadawca->objectName() == QLatin1String(nazwa);
+}
+} // namespace
 
 SterownikTransferu::SterownikTransferu(TForm3& okno, Dialogi& dialogi)
     : okno_(okno), dialogi_(dialogi) {}
 
-// Reading, writing and deleting come with their own work.
-void SterownikTransferu::bOdczytClick(QObject*) {}
-void SterownikTransferu::bZapisClick(QObject*) {}
-void SterownikTransferu::bKasowanieClick() {}
+void SterownikTransferu::bOdczytClick(QObject* nadawca) {
+    OdczytDefinicji odczyt(okno_, dialogi_, funkcje_);
+    if (Nadawca(nadawca, "bOdczytPlik"))
+        odczyt.ZPliku();
+    else
+        odczyt.ZKasy();
+}
+
+void SterownikTransferu::bZapisClick(QObject* nadawca) {
+    ZapisDefinicji zapis(okno_, dialogi_, funkcje_);
+    if (Nadawca(nadawca, "bZapisPlik"))
+        zapis.DoPliku();
+    else
+        zapis.DoKasy();
+}
+
+void SterownikTransferu::bKasowanieClick() {
+    KasowanieDefinicji(okno_, dialogi_, funkcje_).Wykonaj();
+}
 
 } // namespace orbaklaw

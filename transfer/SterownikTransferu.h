@@ -2,7 +2,11 @@
 // The buttons of "Definicje klawiszy" that move definitions: reading from
 // the register or a file, writing to them, and deleting in the register.
 
+#include "comm/BibliotekaKasdrv.h"
+
 #include <QObject>
+
+#include <optional>
 
 namespace orbaklaw {
 
@@ -21,9 +25,13 @@ public:
     void bZapisClick(QObject* nadawca);
     void bKasowanieClick();
 
+    // Register functions to call instead of libkasdrv.so (tests).
+    void UzyjFunkcji(const FunkcjeKasdrv& funkcje) { funkcje_ = funkcje; }
+
 private:
-    [[maybe_unused]] TForm3& okno_; // for the work still to come
-    [[maybe_unused]] Dialogi& dialogi_;
+    TForm3& okno_;
+    Dialogi& dialogi_;
+    std::optional<FunkcjeKasdrv> funkcje_;
 };
 
 } // namespace orbaklaw

@@ -1,0 +1,129 @@
+// "Kasowanie" against the emulated register.
+
+#include "OknoZKasa.h"
+
+#include "app/GrupaRadiowa.h"
+#include "app/KursorKlepsydry.h"
+#include "transfer/PlikTekstowy.h"
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString Pytanie = u"Czy skasować wszystkie definicje klawiszy w kasie?"_s;
+
+// The request file for register `numer`: the 37 codes, right ALT digits
+// before left ALT digits.
+std::string PlikKasowania(const std::string& numer) {
+    std::vector<std::string> linie{"#" + numer, "#", "#"};
+    for (int kod :
+         {237, 238, 239, 240, 241, 242, 243, 244, 245, 1,  3,  5,  7,  8,  9,  10, 11, 12, 13,
+          86,  44,  88,  42,  151, 47,  157, 58,  227, 85, 87, 32, 82, 83, 84, 76, 77, 78})
+        linie.push_back("$" + std::to_string(kod));
+    return ZlaczLinie(linie);
+}
+
+// What a deletion leaves: the function keys of the ALT variants only.
+TabliceKlawiszy PoKasowaniu(TabliceKlawiszy t) {
+    t.WyczyscLiczone();
+    return t;
+}
+} // namespace
+
+class Kasowanie : public OknoZKasa {
+protected:
+    void SetUp() override {
+        OknoZKasa::SetUp();
+        ZapiszWKasie(Przyklad());
+        Kliknij("bOdczyt");
+        ASSERT_EQ(Znaczenie(Stan().tablice), Znaczenie(Przyklad()));
+        PokazPole(LewyAlt, "Edit5");
+    }
+    void Kasuj(Odpowiedz odpowiedz) {
+        dialogi.odpowiedzi.push_back(odpowiedz);
+        Kliknij("bKasowanie");
+    }
+};
+
+TEST_F(Kasowanie, AcceptedDeletionClearsTheCountedKeys) {
+    ASSERT_EQ(Pole("Edit2")->text(), u"WPŁATA");
+    Kasuj(Odpowiedz::Tak);
+    ASSERT_EQ(dialogi.komunikaty.size(), 2u);
+    EXPECT_EQ(dialogi.komunikaty[0].tekst, Pytanie);
+    EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Uwaga");
+    EXPECT_EQ(dialogi.komunikaty[0].ikona, Ikona::Pytanie);
+    EXPECT_EQ(dialogi.komunikaty[0].przyciski, Przyciski::TakNie);
+    EXPECT_EQ(dialogi.komunikaty[1].tekst, u"Skasowano definicje klawiszy");
+
+    EXPECT_EQ(Znaczenie(Stan().tablice), Znaczenie(PoKasowaniu(Przyklad())));
+    EXPECT_EQ(Stan().tablice.KlawiszeLewyAlt[3].Rodzaj, Funkcja) << "ALT function keys stay";
+    EXPECT_EQ(Stan().tablice.KlawiszePrawyAlt[0].Rodzaj, Platnosc);
+    EXPECT_EQ(Stan().tablice.KlawiszeObaAlt[8].Rodzaj, Towar);
+    EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(PoKasowaniu(Przyklad())));
+
+    EXPECT_FALSE(Istnieje("tmp.plk"));
+    EXPECT_EQ(Grupa("rgAlty")->ItemIndex(), LewyAlt) << "the variant is not changed";
+    EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F1");
+    EXPECT_EQ(Rodzaj(), 0) << "F1 of LEWY ALT holds nothing";
+    EXPECT_EQ(Pole("Edit2")->text(), QString()) << "labels follow the definitions";
+    EXPECT_FALSE(okno->Klepsydra().Widoczny());
+}
+
+TEST_F(Kasowanie, AnswerNoSendsNothing) {
+    const TabliceKlawiszy przed = Stan().tablice;
+    std::filesystem::remove("RAPORT.TXT");
+    Kasuj(Odpowiedz::Nie);
+    EXPECT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    EXPECT_EQ(Stan().tablice, przed);
+    EXPECT_FALSE(Istnieje("tmp.plk"));
+    EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+    EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F5");
+}
+
+TEST_F(Kasowanie, RefusedDeletionChangesNothingAndLeavesTheRequest) {
+    const TabliceKlawiszy przed = Stan().tablice;
+    kasa.Zatrzymaj();
+    Kasuj(Odpowiedz::Tak);
+    ASSERT_NE(Stan().KodBledu, 0);
+    EXPECT_EQ(dialogi.Teksty(), (QStringList{Pytanie, KomunikatKodu(Stan().KodBledu)}));
+    EXPECT_EQ(Stan().tablice, przed);
+    EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F5");
+    EXPECT_EQ(Plik("tmp.plk"), PlikKasowania("01")) << "40 lines, kept for the next try";
+}
+
+TEST_F(Kasowanie, MissingConfigurationSendsAnEmptyRegisterNumber) {
+    std::filesystem::remove("KONFIG.TXT");
+    Stan().NumerKasy = "01";
+    Kasuj(Odpowiedz::Tak);
+    // The library then refuses the request with its own code.
+    ASSERT_NE(Stan().KodBledu, 0);
+    EXPECT_EQ(dialogi.Teksty(), (QStringList{Pytanie, u"Należy ustawić parametry komunikacji"_s,
+                                             KomunikatKodu(Stan().KodBledu)}));
+    EXPECT_EQ(Plik("tmp.plk"), PlikKasowania(""));
+    EXPECT_EQ(Stan().NumerKasy, "01") << "the deletion's number is its own";
+}
+
+TEST_F(Kasowanie, RegisterNumberIsTheConfigurationsText) {
+    kasa.Konfiguracja({"$3\tcom1:9600:mux0:1\t1"});
+    kasa.Zatrzymaj();
+    Kasuj(Odpowiedz::Tak);
+    EXPECT_EQ(Plik("tmp.plk"), PlikKasowania("3"));
+}
+
+TEST_F(Kasowanie, OldRequestThatCannotBeRemovedStopsIt) {
+    const TabliceKlawiszy przed = Stan().tablice;
+    Zablokuj("TMP.PLK");
+    std::filesystem::remove("RAPORT.TXT");
+    Kasuj(Odpowiedz::Tak);
+    EXPECT_EQ(dialogi.Teksty(),
+              (QStringList{Pytanie, u"Nie udało się skasować definicji klawiszy"_s}));
+    EXPECT_EQ(Stan().tablice, przed);
+    EXPECT_FALSE(Istnieje("RAPORT.TXT")) << "nothing was sent";
+}
+
+TEST_F(Kasowanie, OldRequestIsReplaced) {
+    ZapiszAtomowo("tmp.plk", "stary");
+    Kasuj(Odpowiedz::Tak);
+    EXPECT_EQ(dialogi.komunikaty.back().tekst, u"Skasowano definicje klawiszy");
+    EXPECT_FALSE(Istnieje("tmp.plk"));
+}

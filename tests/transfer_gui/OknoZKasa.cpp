@@ -1,0 +1,102 @@
+#include "OknoZKasa.h"
+
+#include "app/GrupaRadiowa.h"
+#include "app/Tekst1250.h"
+#include "comm/BibliotekaKasdrv.h"
+#include "comm/KomunikatyBledow.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/PlikWejsciowy.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace orbaklaw {
+
+namespace fs = std::filesystem;
+
+void OknoZKasa::SetUp() {
+    kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
+    kasa.Konfiguracja(1);
+    OknoTestowe::SetUp();
+}
+
+void OknoZKasa::ZapiszWKasie(const TabliceKlawiszy& t) {
+    ZapiszPlikDefinicji(t, "wzor.txt", "01");
+    uint8_t kod = 0;
+    ASSERT_EQ(BibliotekaKasdrv(kod).ZDefKlaw("wzor.txt"), 0);
+    fs::remove("wzor.txt");
+}
+
+TabliceKlawiszy OknoZKasa::CzytajZKasy() {
+    TabliceKlawiszy t;
+    uint8_t kod = 0;
+    EXPECT_TRUE(UtworzPlikWejsciowy("kontrola.@#$", 1));
+    EXPECT_EQ(BibliotekaKasdrv(kod).ODefKlaw("kontrola.@#$", "kontrola.txt"), 0);
+    EXPECT_TRUE(CzytajPlikDefinicji(t, "kontrola.txt").poprawny);
+    fs::remove("kontrola.@#$");
+    fs::remove("kontrola.txt");
+    return t;
+}
+
+TabliceKlawiszy OknoZKasa::Przyklad() {
+    TabliceKlawiszy t;
+    t.KlawiszeBezp[0] = {0, Towar, 0, 12, 1, 0, 1, 0};
+    t.KlawiszeBezp[1] = {0, Funkcja, 5, 0, 0, 0, 0, 0};
+    t.KlawiszeBezp[9] = {0, Platnosc, 8, 0, 0, 0, 0, 1050};
+    t.KlawiszeBezp[18] = {0, Towar, 0, 511, 0, 1, 0, 0};
+    t.KlawiszeLewyAlt[3] = {0, Funkcja, 19, 0, 0, 0, 0, 0};
+    t.KlawiszeLewyAlt[12] = {0, Platnosc, 2, 0, 0, 0, 0, 0};
+    t.KlawiszePrawyAlt[0] = {0, Platnosc, 0, 0, 0, 0, 0, 99999};
+    t.KlawiszePrawyAlt[18] = {0, Funkcja, 1, 0, 0, 0, 0, 0};
+    t.KlawiszeObaAlt[8] = {0, Towar, 0, 1, 1, 1, 1, 0};
+    return t;
+}
+
+TabliceKlawiszy OknoZKasa::Znaczenie(const TabliceKlawiszy& t) {
+    TabliceKlawiszy z;
+    for (const auto& k : KolejnoscKlawiszy()) {
+        const DefinicjaKlawisza& d = t.Rekord(k.miejsce);
+        DefinicjaKlawisza& w = z.Rekord(k.miejsce);
+        w.Rodzaj = d.Rodzaj;
+        if (d.Rodzaj == Towar) {
+            w.NrTowaru = d.NrTowaru;
+            w.Pojedynczo = d.Pojedynczo;
+            w.Zaplata = d.Zaplata;
+            w.Paragon = d.Paragon;
+        } else if (d.Rodzaj == Funkcja || d.Rodzaj == Platnosc) {
+            w.Numer = d.Numer;
+            w.Kwota = d.Rodzaj == Platnosc ? d.Kwota : 0;
+        }
+    }
+    return z;
+}
+
+QString OknoZKasa::KomunikatKodu(uint8_t kod) {
+    return Z1250(KomunikatBledu(kod));
+}
+
+std::string OknoZKasa::Plik(const std::string& nazwa) {
+    std::ifstream we(nazwa, std::ios::binary);
+    std::ostringstream tresc;
+    tresc << we.rdbuf();
+    return tresc.str();
+}
+
+bool OknoZKasa::Istnieje(const std::string& nazwa) {
+    return fs::exists(nazwa);
+}
+
+void OknoZKasa::Zablokuj(const std::string& nazwa) {
+    fs::create_directory(nazwa);
+    std::ofstream(fs::path(nazwa) / "x") << "x";
+}
+
+void OknoZKasa::PokazPole(int wariant, const char* pole) {
+    if (Grupa("rgAlty")->ItemIndex() != wariant)
+        UstawWariant(wariant);
+    const QLineEdit* p = Pole(pole);
+    Nacisnij(p->x(), p->y());
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,49 @@
+#pragma once
+// The real main window in a temporary working folder with orba-emu on COM1
+// and KONFIG.TXT for register 01, plus helpers that talk to the emulated
+// register through the real library, behind the window's back.
+
+#include "OknoTestowe.h"
+#include "SrodowiskoKasy.h"
+
+#include "keys/TabliceKlawiszy.h"
+
+#include <QString>
+
+#include <string>
+
+namespace orbaklaw {
+
+class OknoZKasa : public OknoTestowe {
+public:
+    // The bytes of a file; empty when it can't be read.
+    static std::string Plik(const std::string& nazwa);
+
+protected:
+    void SetUp() override;
+
+    // Stores definitions in the register (they must be within its limits).
+    void ZapiszWKasie(const TabliceKlawiszy& t);
+    // What the register holds now.
+    TabliceKlawiszy CzytajZKasy();
+
+    // Definitions of every kind and in every table, within the register's limits.
+    static TabliceKlawiszy Przyklad();
+    // The fields that the kind of each record uses (what a definition means).
+    static TabliceKlawiszy Znaczenie(const TabliceKlawiszy& t);
+
+    // The message of a result code as PokazBlad shows it.
+    static QString KomunikatKodu(uint8_t kod);
+    static bool Istnieje(const std::string& nazwa);
+    // Makes `nazwa` a folder holding a file, so it can be neither written
+    // nor removed as a file.
+    static void Zablokuj(const std::string& nazwa);
+
+    // Shows the key of first-line label field `pole` in variant `wariant`,
+    // by a press on the picture at the field's corner.
+    void PokazPole(int wariant, const char* pole);
+
+    testy::SrodowiskoKasy kasa;
+};
+
+} // namespace orbaklaw

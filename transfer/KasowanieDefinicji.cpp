@@ -1,0 +1,57 @@
+#include "transfer/KasowanieDefinicji.h"
+
+#include "app/Stan.h"
+#include "app/Unit3.h"
+#include "comm/PokazBlad.h"
+#include "keys/OpisKlawiszy.h"
+#include "keys/WyborKlawisza.h"
+#include "transfer/PlikKasowania.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/WymianaZKasa.h"
+
+namespace orbaklaw {
+
+KasowanieDefinicji::KasowanieDefinicji(TForm3& okno, Dialogi& dialogi,
+                                       const std::optional<FunkcjeKasdrv>& funkcje)
+    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+
+void KasowanieDefinicji::Wykonaj() {
+    if (!dialogi_.Pytanie(QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
+                          QStringLiteral("Uwaga")))
+        return;
+    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    // The number is this deletion's own; NumerKasy stays as it is.
+    const std::string numer =
+        wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"))
+            .value_or("");
+    if (!UsunStaryPlik())
+        return;
+    ZapiszAtomowo(NazwaPlikuKasowania, TekstPlikuKasowania(numer));
+    const uint8_t kod = wymiana.Wywolaj(
+        [](BibliotekaKasdrv& kasdrv) { return kasdrv.KDefKlaw(NazwaPlikuKasowania); });
+    if (kod != 0) {
+        PokazBlad(dialogi_, kod);
+        return;
+    }
+    PokazWynik();
+}
+
+bool KasowanieDefinicji::UsunStaryPlik() {
+    const auto stary = ZnajdzPlik(NazwaPlikuKasowania);
+    std::error_code ec;
+    if (!std::filesystem::exists(stary, ec) || std::filesystem::remove(stary, ec))
+        return true;
+    dialogi_.Komunikat(QStringLiteral("Nie udało się skasować definicji klawiszy"));
+    return false;
+}
+
+void KasowanieDefinicji::PokazWynik() {
+    Stan().tablice.WyczyscLiczone();
+    okno_.Wybor().WybierzF1();
+    std::error_code ec;
+    std::filesystem::remove(NazwaPlikuKasowania, ec);
+    okno_.Opis().OpiszKlawisze(true);
+    dialogi_.Komunikat(QStringLiteral("Skasowano definicje klawiszy"));
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,97 @@
+#include "transfer/OdczytDefinicji.h"
+
+#include "app/GrupaRadiowa.h"
+#include "app/Stan.h"
+#include "app/Tekst1250.h"
+#include "app/Unit3.h"
+#include "comm/PokazBlad.h"
+#include "keys/OpisKlawiszy.h"
+#include "keys/WyborKlawisza.h"
+#include "transfer/NumerKasy.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikWejsciowy.h"
+#include "transfer/WymianaZKasa.h"
+
+#include <QFile>
+
+namespace orbaklaw {
+
+namespace {
+constexpr const char* PlikZapytania = "123.@#$";
+constexpr const char* PlikKlawiszy = "klawisz.txt";
+
+// The request file goes whatever the call does.
+class UsunPlikNaKoniec {
+public:
+    explicit UsunPlikNaKoniec(const char* plik) : plik_(plik) {}
+    ~UsunPlikNaKoniec() {
+        std::error_code ec;
+        std::filesystem::remove(plik_, ec);
+    }
+    UsunPlikNaKoniec(const UsunPlikNaKoniec&) = delete;
+    UsunPlikNaKoniec& operator=(const UsunPlikNaKoniec&) = delete;
+
+private:
+    const char* plik_;
+};
+} // namespace
+
+OdczytDefinicji::OdczytDefinicji(TForm3& okno, Dialogi& dialogi,
+                                 const std::optional<FunkcjeKasdrv>& funkcje)
+    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+
+void OdczytDefinicji::ZKasy() {
+    if (PobierzZKasy())
+        Wczytaj(PlikKlawiszy);
+}
+
+void OdczytDefinicji::ZPliku() {
+    const auto plik = dialogi_.OtworzPlik(okno_.OKlawisze);
+    if (!plik)
+        return;
+    Wczytaj(QFile::encodeName(*plik).toStdString());
+}
+
+bool OdczytDefinicji::PobierzZKasy() {
+    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    auto& stan = Stan();
+    if (auto numer =
+            wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji")))
+        stan.NumerKasy = *numer;
+    if (!UtworzPlikWejsciowy(PlikZapytania, NumerKasyJakoLiczba(stan.NumerKasy))) {
+        dialogi_.Komunikat(QStringLiteral("Nie udało się stworzyc pliku wejsciowego"));
+        return false;
+    }
+    uint8_t kod = 0;
+    {
+        UsunPlikNaKoniec usun(PlikZapytania);
+        kod = wymiana.Wywolaj(
+            [](BibliotekaKasdrv& kasdrv) { return kasdrv.ODefKlaw(PlikZapytania, PlikKlawiszy); });
+    }
+    // A refused read ends here: an old "klawisz.txt" is not the register's content.
+    if (kod != 0) {
+        PokazBlad(dialogi_, kod);
+        return false;
+    }
+    return true;
+}
+
+void OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
+    TabliceKlawiszy nowe = Stan().tablice;
+    nowe.WyczyscDoOdczytu();
+    const auto wynik = CzytajPlikDefinicji(nowe, plik);
+    if (!wynik.poprawny) {
+        dialogi_.Komunikat(Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)));
+        return;
+    }
+    Stan().tablice = nowe;
+    PokazWynik();
+}
+
+void OdczytDefinicji::PokazWynik() {
+    okno_.rgAlty().UstawItemIndex(Bezp);
+    okno_.Wybor().WybierzF1();
+    okno_.Opis().OpiszKlawisze(true);
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,40 @@
+#include "transfer/WymianaZKasa.h"
+
+#include "app/PokazanaKlepsydra.h"
+#include "app/Stan.h"
+#include "app/Unit3.h"
+#include "comm/Konfiguracja.h"
+#include "comm/SterownikKomunikacji.h"
+#include "transfer/PlikTekstowy.h"
+
+namespace orbaklaw {
+
+WymianaZKasa::WymianaZKasa(TForm3& okno, Dialogi& dialogi,
+                           const std::optional<FunkcjeKasdrv>& funkcje)
+    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+
+std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
+    const auto plik = ZnajdzPlik("konfig.txt");
+    std::error_code ec;
+    if (std::filesystem::exists(plik, ec)) {
+        if (auto numer = CzytajNumerKasy(plik))
+            return numer;
+        // "Nie można odczytać pliku konfig.txt"
+        throw BladWejsciaWyjscia("Nie mo\277na odczyta\346 pliku " + plik.string());
+    }
+    dialogi_.Komunikat(komunikat);
+    okno_.Komunikacja().PokazOknoKomunik();
+    return std::nullopt;
+}
+
+uint8_t WymianaZKasa::Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
+    uint8_t& kodBledu = Stan().KodBledu;
+    BibliotekaKasdrv kasdrv =
+        funkcje_ ? BibliotekaKasdrv(*funkcje_, kodBledu) : BibliotekaKasdrv(kodBledu);
+    // The user sees the window as it stands before the register blocks it.
+    okno_.repaint();
+    PokazanaKlepsydra klepsydra(okno_.Klepsydra());
+    return wywolanie(kasdrv);
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,94 @@
+#include "transfer/ZapisDefinicji.h"
+
+#include "app/Stan.h"
+#include "app/Tekst1250.h"
+#include "app/Unit3.h"
+#include "comm/KomunikatyBledow.h"
+#include "comm/PokazBlad.h"
+#include "keys/WyborKlawisza.h"
+#include "transfer/NazwyPlikow.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/WymianaZKasa.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orbaklaw {
+
+namespace {
+constexpr const char* PlikKlawiszy = "klawisz.txt";
+}
+
+ZapisDefinicji::ZapisDefinicji(TForm3& okno, Dialogi& dialogi,
+                               const std::optional<FunkcjeKasdrv>& funkcje)
+    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+
+void ZapisDefinicji::CzytajNumerKasy() {
+    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    if (auto numer =
+            wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji")))
+        Stan().NumerKasy = *numer;
+}
+
+void ZapisDefinicji::DoKasy() {
+    CzytajNumerKasy();
+    if (Zapisz(PlikKlawiszy, QString::fromLatin1(PlikKlawiszy))) {
+        if (!WyslijDoKasy())
+            return;
+    }
+    okno_.Wybor().WybierzF1();
+}
+
+void ZapisDefinicji::DoPliku() {
+    CzytajNumerKasy();
+    const auto plik = dialogi_.ZapiszPlik(okno_.zklawisze);
+    if (!plik)
+        return;
+    const QString nazwa = QFileInfo(*plik).fileName();
+    if (NazwaZastrzezona(Do1250(nazwa))) {
+        dialogi_.Blad(QStringLiteral("BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU (") + nazwa +
+                      QStringLiteral(")"));
+        return;
+    }
+    const QString pelna = QDir::toNativeSeparators(*plik);
+    if (Zapisz(QFile::encodeName(*plik).toStdString(), pelna))
+        dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do pliku ") + pelna);
+    okno_.Wybor().WybierzF1();
+}
+
+bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& nazwa) {
+    try {
+        ZapiszPlikDefinicji(Stan().tablice, plik, Stan().NumerKasy);
+        return true;
+    } catch (const BladWejsciaWyjscia& e) {
+        dialogi_.Blad(QStringLiteral("Nie zapisano definicji klawiszy do pliku ") + nazwa +
+                      QStringLiteral("\r") + Z1250(e.what()));
+        return false;
+    }
+}
+
+bool ZapisDefinicji::WyslijDoKasy() {
+    try {
+        WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+        const uint8_t kod =
+            wymiana.Wywolaj([](BibliotekaKasdrv& kasdrv) { return kasdrv.ZDefKlaw(PlikKlawiszy); });
+        if (kod == KodBrakMiejscaNaPlatnosci) {
+            dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
+                                           "klawisze i ponowić zapis."),
+                            QStringLiteral("Error"), Ikona::Blad, Przyciski::Tak});
+            return false;
+        }
+        if (kod == 0)
+            dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
+                               QString::fromLatin1(PlikKlawiszy));
+        else
+            PokazBlad(dialogi_, kod);
+    } catch (const std::exception&) {
+        dialogi_.Komunikat(QStringLiteral("Wystąpił wyjątek w zapisie definicji klawiszy"));
+    }
+    return true;
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,38 @@
+#pragma once
+// "Zapis do kasy" and "Zapis do pliku": all key definitions at once, into a
+// file the user names or, through "klawisz.txt", into the register. The
+// file is written whole or not at all; a failed write is reported and
+// nothing is sent.
+
+#include "comm/BibliotekaKasdrv.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+
+namespace orbaklaw {
+
+class Dialogi;
+class TForm3;
+
+class ZapisDefinicji {
+public:
+    ZapisDefinicji(TForm3& okno, Dialogi& dialogi, const std::optional<FunkcjeKasdrv>& funkcje);
+
+    void DoKasy();
+    void DoPliku();
+
+private:
+    void CzytajNumerKasy();
+    // False (after a message) when the file could not be written.
+    bool Zapisz(const std::filesystem::path& plik, const QString& nazwa);
+    // False when the register refused the payments (F1 is then left alone).
+    bool WyslijDoKasy();
+
+    TForm3& okno_;
+    Dialogi& dialogi_;
+    const std::optional<FunkcjeKasdrv>& funkcje_;
+};
+
+} // namespace orbaklaw
