@@ -11,6 +11,7 @@
 #include "comm/TOknoKomunik.h"
 #include "keys/ListyWyboru.h"
 #include "transfer/PlikTekstowy.h"
+#include "transfer/SterownikTransferu.h"
 #include "transfer/WezArgument.h"
 
 #include <QComboBox>
@@ -257,5 +258,46 @@ TEST_F(OdczytStartowy, ConfigurationThatCannotBeReadGoesToTheHandler) {
     ASSERT_EQ(dialogi.komunikaty.size(), 2u);
     EXPECT_EQ(dialogi.komunikaty[1].tytul, u"Błąd wykonania programu");
     EXPECT_EQ(dialogi.pokazaneOkna, 0);
+    EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+}
+
+// Yes also reads the key definitions, through "Odczyt z kasy": what the
+// register holds replaces the tables and the window starts from F1 of "BEZP.".
+TEST_F(OdczytStartowy, YesReadsTheKeyDefinitionsAfterTheLists) {
+    Uruchom();
+    kasa->Konfiguracja(2);
+    TabliceKlawiszy wzor;
+    wzor.KlawiszeBezp[0] = {0, Towar, 0, 7, 1, 0, 1, 0};
+    wzor.KlawiszeObaAlt[8] = {0, Funkcja, 18, 0, 0, 0, 0, 0};
+    wzor.KlawiszePrawyAlt[12] = {0, Platnosc, 8, 0, 0, 0, 0, 1050};
+    Stan().tablice = wzor;
+    Stan().NumerKasy = "01";
+    okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().bZapisClick(Kontrolka("bZapis")); });
+    ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join('|').toStdString();
+
+    Stan().tablice = TabliceKlawiszy{};
+    UstawWariant(0);
+    dialogi.komunikaty.clear();
+    dialogi.odpowiedzi = {Odpowiedz::Tak};
+    Odczytaj();
+    EXPECT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    for (const auto& k : KolejnoscKlawiszy())
+        EXPECT_EQ(Stan().tablice.Rekord(k.miejsce).Rodzaj, wzor.Rekord(k.miejsce).Rodzaj)
+            << int(k.kod);
+    EXPECT_EQ(Stan().tablice.KlawiszeBezp[0].NrTowaru, 7);
+    EXPECT_EQ(Stan().tablice.KlawiszePrawyAlt[12].Kwota, 1050);
+    EXPECT_EQ(NazwaKlawisza(), u"F1");
+    EXPECT_EQ(Towary()->count(), 511) << "the goods list is filled after the read";
+}
+
+// No never touches the register, not even for the key definitions.
+TEST_F(OdczytStartowy, NoReadsNoKeyDefinitions) {
+    Uruchom();
+    kasa->Konfiguracja(2);
+    Stan().tablice.KlawiszeBezp[3] = {0, Funkcja, 4, 0, 0, 0, 0, 0};
+    dialogi.odpowiedzi = {Odpowiedz::Nie};
+    Odczytaj();
+    EXPECT_EQ(Stan().tablice.KlawiszeBezp[3].Rodzaj, Funkcja);
+    EXPECT_FALSE(Istnieje("klawisz.txt"));
     EXPECT_FALSE(Istnieje("RAPORT.TXT"));
 }
