@@ -20,23 +20,6 @@ std::vector<uint8_t> Werdykt(uint8_t w) {
     return {0, w};
 }
 
-// What the register keeps of a definition: the fields of its kind.
-DefinicjaKlawisza Oczyszczona(const DefinicjaKlawisza& d) {
-    DefinicjaKlawisza w;
-    w.KodKlawisza = d.KodKlawisza;
-    w.Rodzaj = d.Rodzaj;
-    if (d.Rodzaj == Towar) {
-        w.NrTowaru = d.NrTowaru;
-        w.Pojedynczo = d.Pojedynczo;
-        w.Zaplata = d.Zaplata;
-        w.Paragon = d.Paragon;
-    } else if (d.Rodzaj == Funkcja || d.Rodzaj == Platnosc) {
-        w.Numer = d.Numer;
-        w.Kwota = d.Rodzaj == Platnosc ? d.Kwota : 0;
-    }
-    return w;
-}
-
 } // namespace
 
 Kasa::Kasa(TozsamoscKasy tozsamosc, StanKasy stan)
@@ -116,7 +99,7 @@ std::vector<uint8_t> Kasa::Zapisz(const std::vector<uint8_t>& dane) {
     for (const auto& d : *klawisze) {
         if (uint8_t s = SprawdzKlawisz(d))
             return Status(s);
-        *nowe.SlotKodu(d.KodKlawisza) = Oczyszczona(d);
+        *nowe.SlotKodu(d.KodKlawisza) = PolaRodzaju(d);
     }
     if (nowe.LiczbaPlatnosciLiczonych() > LimitPlatnosci)
         return Werdykt(WerdyktBrakMiejscaNaPlatnosci);
@@ -137,7 +120,7 @@ std::vector<uint8_t> Kasa::Kasuj(const std::vector<uint8_t>& dane) {
         auto miejsce = MiejsceKodu(kod);
         if (!miejsce || !MiejsceLiczone(*miejsce))
             return Werdykt(WerdyktKlawiszNiedefiniowalny);
-        nowe.Rekord(*miejsce) = Oczyszczona(DefinicjaKlawisza{kod, Niezdefiniowany});
+        nowe.Rekord(*miejsce) = PolaRodzaju(DefinicjaKlawisza{kod, Niezdefiniowany});
     }
     try {
         stan_.UstawKlawisze(nowe);

@@ -26,4 +26,22 @@ struct DefinicjaKlawisza {
     bool operator==(const DefinicjaKlawisza&) const = default;
 };
 
+// What a definition means: its code, its kind and the fields of that kind;
+// every field the kind does not use is 0.
+inline DefinicjaKlawisza PolaRodzaju(const DefinicjaKlawisza& d) {
+    DefinicjaKlawisza w;
+    w.KodKlawisza = d.KodKlawisza;
+    w.Rodzaj = d.Rodzaj;
+    if (d.Rodzaj == Towar) {
+        w.NrTowaru = d.NrTowaru;
+        w.Pojedynczo = d.Pojedynczo;
+        w.Zaplata = d.Zaplata;
+        w.Paragon = d.Paragon;
+    } else if (d.Rodzaj == Funkcja || d.Rodzaj == Platnosc) {
+        w.Numer = d.Numer;
+        w.Kwota = d.Rodzaj == Platnosc ? d.Kwota : 0;
+    }
+    return w;
+}
+
 } // namespace orbaklaw

@@ -56,18 +56,9 @@ TabliceKlawiszy OknoZKasa::Przyklad() {
 TabliceKlawiszy OknoZKasa::Znaczenie(const TabliceKlawiszy& t) {
     TabliceKlawiszy z;
     for (const auto& k : KolejnoscKlawiszy()) {
-        const DefinicjaKlawisza& d = t.Rekord(k.miejsce);
         DefinicjaKlawisza& w = z.Rekord(k.miejsce);
-        w.Rodzaj = d.Rodzaj;
-        if (d.Rodzaj == Towar) {
-            w.NrTowaru = d.NrTowaru;
-            w.Pojedynczo = d.Pojedynczo;
-            w.Zaplata = d.Zaplata;
-            w.Paragon = d.Paragon;
-        } else if (d.Rodzaj == Funkcja || d.Rodzaj == Platnosc) {
-            w.Numer = d.Numer;
-            w.Kwota = d.Rodzaj == Platnosc ? d.Kwota : 0;
-        }
+        w = PolaRodzaju(t.Rekord(k.miejsce));
+        w.KodKlawisza = 0;
     }
     return z;
 }
