@@ -1,5 +1,6 @@
 #include "appearance/PlikEtykiet.h"
 
+#include "transfer/CzytnikLinii.h"
 #include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw {
@@ -20,7 +21,13 @@ TekstyEtykiet ParsujEtykiety(const std::vector<std::string>& linie) {
 }
 
 TekstyEtykiet CzytajPlikEtykiet(const std::filesystem::path& plik) {
-    return ParsujEtykiety(CzytajLinie(plik));
+    // Lines after the last field are not even read.
+    CzytnikLinii czytnik(plik, GranicePlikuEtykiet.bajtow);
+    TekstyEtykiet teksty;
+    for (std::string& tekst : teksty)
+        if (!czytnik.Nastepna(tekst))
+            break;
+    return teksty;
 }
 
 } // namespace orbaklaw

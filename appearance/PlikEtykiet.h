@@ -23,7 +23,8 @@ void ZapiszPlikEtykiet(const std::filesystem::path& plik, const TekstyEtykiet& t
 // empty and lines after the 38th are ignored. CR LF and LF alone both end a line.
 TekstyEtykiet ParsujEtykiety(const std::vector<std::string>& linie);
 
-// Reads a file; throws BladWejsciaWyjscia when it can't be read.
+// Reads a file (a regular file within GranicePlikuEtykiet); throws
+// BladWejsciaWyjscia when it can't be read or is refused.
 TekstyEtykiet CzytajPlikEtykiet(const std::filesystem::path& plik);
 
 } // namespace orbaklaw

@@ -1,5 +1,6 @@
 #include "transfer/PlikDefinicji.h"
 
+#include "transfer/CzytnikLinii.h"
 #include "transfer/LiczbaCalkowita.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/WezArgument.h"
@@ -116,25 +117,60 @@ void ZapiszPlikDefinicji(const TabliceKlawiszy& tablice, const std::filesystem::
     ZapiszAtomowo(plik, TekstPlikuDefinicji(tablice, numerKasy));
 }
 
+namespace {
+
+// Takes the lines one at a time; the header lines are not looked at.
+class ParserDefinicji {
+public:
+    explicit ParserDefinicji(TabliceKlawiszy& tablice) : tablice_(tablice) {}
+
+    bool Linia(const std::string& linia) {
+        if (numer_++ < LiczbaLiniiNaglowka)
+            return true;
+        if (!CzytajLinieKlawisza(linia, rob_))
+            return false;
+        if (DefinicjaKlawisza* slot = tablice_.SlotKodu(rob_.KodKlawisza))
+            *slot = rob_;
+        return true;
+    }
+
+private:
+    TabliceKlawiszy& tablice_;
+    DefinicjaKlawisza rob_;
+    size_t numer_ = 0;
+};
+
+} // namespace
+
 WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
                                       const std::vector<std::string>& linie) {
-    DefinicjaKlawisza rob;
-    for (size_t i = LiczbaLiniiNaglowka; i < linie.size(); ++i) {
-        if (!CzytajLinieKlawisza(linie[i], rob))
-            return {false, linie[i]};
-        if (DefinicjaKlawisza* slot = tablice.SlotKodu(rob.KodKlawisza))
-            *slot = rob;
-    }
+    ParserDefinicji parser(tablice);
+    for (const std::string& linia : linie)
+        if (!parser.Linia(linia))
+            return {false, linia};
+    return {};
+}
+
+WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& czytnik) {
+    ParserDefinicji parser(tablice);
+    std::string linia;
+    while (czytnik.Nastepna(linia))
+        if (!parser.Linia(linia))
+            return {false, linia};
     return {};
 }
 
 WynikOdczytuDefinicji CzytajPlikDefinicji(TabliceKlawiszy& tablice,
                                           const std::filesystem::path& plik) {
-    return ParsujDefinicje(tablice, CzytajLinie(plik));
+    CzytnikLinii czytnik(plik, GranicePlikuDefinicji.bajtow, NajdluzszaLiniaDefinicji);
+    return ParsujDefinicje(tablice, czytnik);
 }
 
 std::string KomunikatBlednegoFormatu(const std::string& linia) {
-    return "B\263\352dny format pliku wejsciowego" + linia; // Błędny format pliku wejsciowego
+    std::string tekst = "B\263\352dny format pliku wejsciowego"; // Błędny format pliku wejsciowego
+    if (linia.size() <= NajdluzszaLiniaDefinicji)
+        return tekst + linia;
+    return tekst + linia.substr(0, NajdluzszaLiniaDefinicji) + "\205"; // …
 }
 
 } // namespace orbaklaw

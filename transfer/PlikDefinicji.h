@@ -11,6 +11,8 @@
 
 namespace orbaklaw {
 
+class CzytnikLinii;
+
 constexpr size_t NajdluzszaLiniaDefinicji = 255;
 
 struct WynikOdczytuDefinicji {
@@ -31,11 +33,17 @@ void ZapiszPlikDefinicji(const TabliceKlawiszy& tablice, const std::filesystem::
 WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
                                       const std::vector<std::string>& linie);
 
-// Reads and parses a file; throws BladWejsciaWyjscia when it can't be read.
+// The same, line by line from a reader: nothing after the first bad line is
+// read.
+WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& czytnik);
+
+// Reads and parses a file (a regular file within GranicePlikuDefinicji);
+// throws BladWejsciaWyjscia when it can't be read or is refused.
 WynikOdczytuDefinicji CzytajPlikDefinicji(TabliceKlawiszy& tablice,
                                           const std::filesystem::path& plik);
 
-// "Błędny format pliku wejsciowego" followed directly by the line (Windows-1250).
+// "Błędny format pliku wejsciowego" followed directly by the line
+// (Windows-1250); of a longer line only the first 255 bytes and "…".
 std::string KomunikatBlednegoFormatu(const std::string& linia);
 
 } // namespace orbaklaw

@@ -1,23 +1,16 @@
 #include "transfer/PlikTekstowy.h"
 
+#include "transfer/BladSystemu.h"
+#include "transfer/CzytnikLinii.h"
+#include "transfer/ZapisAtomowy.h"
+
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <system_error>
 
 namespace orbaklaw {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Powod(const fs::path& plik, int blad) {
-    return plik.string() + ": " + std::strerror(blad);
-}
 
 bool RowneBezWielkosci(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
@@ -31,13 +24,11 @@ bool RowneBezWielkosci(const std::string& a, const std::string& b) {
     return true;
 }
 
-fs::path NazwaTymczasowa(const fs::path& plik) {
-    std::random_device los;
-    auto nazwa = "." + plik.filename().string() + "." + std::to_string(los()) + ".tmp";
-    return plik.parent_path() / nazwa;
-}
-
 } // namespace
+
+BladWejsciaWyjscia::BladWejsciaWyjscia(const fs::path& sciezka, const std::string& powod)
+    : std::runtime_error(sciezka.string() + ": " + powod), sciezka_(sciezka.string()),
+      powod_(powod) {}
 
 std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
     std::vector<std::string> linie;
@@ -46,7 +37,8 @@ std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
         size_t lf = tekst.find('\n', poczatek);
         size_t koniec = lf == std::string::npos ? tekst.size() : lf;
         size_t dlugosc = koniec - poczatek;
-        if (lf != std::string::npos && dlugosc > 0 && tekst[koniec - 1] == '\r')
+        // CR LF ends a line, and so does a CR that ends the text.
+        if (dlugosc > 0 && tekst[koniec - 1] == '\r')
             --dlugosc;
         linie.push_back(tekst.substr(poczatek, dlugosc));
         poczatek = lf == std::string::npos ? tekst.size() : lf + 1;
@@ -54,18 +46,20 @@ std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
     return linie;
 }
 
+std::vector<std::string> CzytajLinie(const fs::path& plik, const GraniceOdczytu& granice) {
+    CzytnikLinii czytnik(plik, granice.bajtow);
+    std::vector<std::string> linie;
+    std::string linia;
+    while (czytnik.Nastepna(linia)) {
+        if (linie.size() == granice.linii)
+            throw BladWejsciaWyjscia(plik, OpisZaDuzegoPliku());
+        linie.push_back(std::move(linia));
+    }
+    return linie;
+}
+
 std::vector<std::string> CzytajLinie(const fs::path& plik) {
-    std::error_code ec;
-    if (fs::is_directory(plik, ec))
-        throw BladWejsciaWyjscia(Powod(plik, EISDIR));
-    errno = 0;
-    std::ifstream wejscie(plik, std::ios::binary);
-    if (!wejscie)
-        throw BladWejsciaWyjscia(Powod(plik, errno ? errno : ENOENT));
-    std::string tresc((std::istreambuf_iterator<char>(wejscie)), {});
-    if (wejscie.bad())
-        throw BladWejsciaWyjscia(Powod(plik, errno ? errno : EIO));
-    return PodzielNaLinie(tresc);
+    return CzytajLinie(plik, GranicePlikuTekstowego);
 }
 
 std::string ZlaczLinie(const std::vector<std::string>& linie) {
@@ -78,28 +72,9 @@ std::string ZlaczLinie(const std::vector<std::string>& linie) {
 }
 
 void ZapiszAtomowo(const fs::path& plik, const std::string& tresc) {
-    const fs::path tymczasowy = NazwaTymczasowa(plik);
-    std::FILE* f = std::fopen(tymczasowy.c_str(), "wb");
-    if (!f)
-        throw BladWejsciaWyjscia(Powod(plik, errno));
-    bool zapisany = std::fwrite(tresc.data(), 1, tresc.size(), f) == tresc.size();
-    int blad = zapisany ? 0 : errno;
-    if (std::fflush(f) != 0 && zapisany) {
-        zapisany = false;
-        blad = errno;
-    }
-    if (std::fclose(f) != 0 && zapisany) {
-        zapisany = false;
-        blad = errno;
-    }
-    std::error_code ec;
-    if (zapisany)
-        fs::rename(tymczasowy, plik, ec);
-    if (!zapisany || ec) {
-        std::string powod = zapisany ? plik.string() + ": " + ec.message() : Powod(plik, blad);
-        fs::remove(tymczasowy, ec);
-        throw BladWejsciaWyjscia(powod);
-    }
+    ZapisAtomowy zapis(plik);
+    zapis.Dopisz(tresc);
+    zapis.Zatwierdz();
 }
 
 fs::path ZnajdzPlik(const fs::path& folder, const std::string& nazwa) {

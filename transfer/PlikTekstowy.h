@@ -2,6 +2,8 @@
 // Reading and writing the program's single-byte text files: lines end in
 // CR LF when written; a reader also takes LF alone.
 
+#include "transfer/GraniceOdczytu.h"
+
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -9,14 +11,29 @@
 
 namespace orbaklaw {
 
-// An input-output failure, with the system's reason in the message.
+// An input-output failure, with the reason in the message (Windows-1250).
+// When it names a file, the path (bytes of the system's encoding) and the
+// reason are also kept apart, so that a window can show the path readably.
 class BladWejsciaWyjscia : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // The message is "path: reason".
+    BladWejsciaWyjscia(const std::filesystem::path& sciezka, const std::string& powod);
+
+    const std::string& Sciezka() const { return sciezka_; } // empty when none
+    const std::string& Powod() const { return powod_; }
+
+private:
+    std::string sciezka_;
+    std::string powod_;
 };
 
-// Reads a whole file as lines (CR LF or LF; a last line without an end
-// counts). Throws BladWejsciaWyjscia when the file can't be read.
+// Reads a whole file as lines (CR LF, LF, or a CR ending the last line; a
+// last line without an end counts). Only a regular file within the bounds
+// is read. Throws BladWejsciaWyjscia when the file can't be read or is
+// refused.
+std::vector<std::string> CzytajLinie(const std::filesystem::path& plik,
+                                     const GraniceOdczytu& granice);
 std::vector<std::string> CzytajLinie(const std::filesystem::path& plik);
 
 // Splits bytes into lines the same way.
@@ -25,8 +42,7 @@ std::vector<std::string> PodzielNaLinie(const std::string& tekst);
 // Joins lines, each followed by CR LF.
 std::string ZlaczLinie(const std::vector<std::string>& linie);
 
-// Replaces `plik` with `tresc` atomically: written to a temporary file in the
-// same folder and renamed over the target only when complete. Throws
+// Replaces `plik` with `tresc` as a whole (see ZapisAtomowy). Throws
 // BladWejsciaWyjscia on failure; the old file is then untouched.
 void ZapiszAtomowo(const std::filesystem::path& plik, const std::string& tresc);
 

@@ -112,7 +112,8 @@ TEST(PlikDefinicji, UnreadableFileThrowsWithTheSystemsReason) {
         CzytajPlikDefinicji(t, katalog / "brak.txt");
         FAIL();
     } catch (const BladWejsciaWyjscia& e) {
-        EXPECT_NE(std::string(e.what()).find("No such file"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Nie ma takiego pliku"), std::string::npos)
+            << e.what();
     }
     EXPECT_THROW(CzytajPlikDefinicji(t, katalog.sciezka()), BladWejsciaWyjscia);
 }

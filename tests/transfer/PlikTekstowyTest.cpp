@@ -16,7 +16,7 @@ TEST(PlikTekstowy, LinesEndInCrLfOrLfAlone) {
     EXPECT_EQ(PodzielNaLinie("a\r\n\r\n"), (Linie{"a", ""}));
     EXPECT_EQ(PodzielNaLinie("\n"), (Linie{""}));
     EXPECT_EQ(PodzielNaLinie("a\rb\r\n"), (Linie{"a\rb"}));
-    EXPECT_EQ(PodzielNaLinie("a\r"), (Linie{"a\r"}));
+    EXPECT_EQ(PodzielNaLinie("a\r"), (Linie{"a"})); // a CR ending the text ends its line
     EXPECT_EQ(ZlaczLinie({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 

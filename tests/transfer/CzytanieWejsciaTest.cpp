@@ -1,0 +1,129 @@
+// What the readers accept as input: regular files of a sane size only, any
+// of the three line ends, and the system's reasons in Polish.
+#include "appearance/PlikEtykiet.h"
+#include "tests/support/Cp1250.h"
+#include "tests/support/KatalogTymczasowy.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orbaklaw {
+namespace {
+
+namespace fs = std::filesystem;
+using Linie = std::vector<std::string>;
+
+template <typename Czytanie> std::string Komunikat(Czytanie czytanie) {
+    try {
+        czytanie();
+    } catch (const BladWejsciaWyjscia& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+TEST(CzytanieWejscia, AFinalLoneCrEndsTheLastLine) {
+    const struct {
+        const char* tresc;
+        Linie linie;
+    } przypadki[] = {
+        {"a\r", {"a"}},         {"a\r\nb\r", {"a", "b"}}, {"\r", {""}},
+        {"a\rb\r\n", {"a\rb"}}, // inside a line a CR is just a byte
+        {"a\r\r\n", {"a\r"}},   {"a\nb", {"a", "b"}},     {"a\r\n", {"a"}},
+    };
+    test::KatalogTymczasowy katalog;
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.tresc);
+        katalog.Zapisz("x.txt", p.tresc);
+        EXPECT_EQ(CzytajLinie(katalog / "x.txt"), p.linie);
+        EXPECT_EQ(PodzielNaLinie(p.tresc), p.linie);
+    }
+}
+
+TEST(CzytanieWejscia, DefinitionAndLabelFilesEndingInALoneCrAreGood) {
+    test::KatalogTymczasowy katalog;
+    katalog.Zapisz("k.txt", "#01\r\n#\r\n#\r\n$238\t2\t5\t\r\n$1\t3\t8\t1050\t0\r");
+    TabliceKlawiszy t;
+    const auto wynik = CzytajPlikDefinicji(t, katalog / "k.txt");
+    EXPECT_TRUE(wynik.poprawny) << wynik.zlaLinia;
+    EXPECT_EQ(t.KlawiszeBezp[9].Kwota, 1050);
+    katalog.Zapisz("e.bm0", "PIECZYWO\r\nMLEKO\r");
+    const TekstyEtykiet e = CzytajPlikEtykiet(katalog / "e.bm0");
+    EXPECT_EQ(e[1], "MLEKO");
+}
+
+TEST(CzytanieWejscia, TheSystemsCommonReasonsAreGivenInPolish) {
+    test::KatalogTymczasowy katalog;
+    const std::string brak = Komunikat([&] { CzytajLinie(katalog / "brak.txt"); });
+    EXPECT_EQ(brak, (katalog / "brak.txt").string() +
+                        test::Cp1250(": Nie ma takiego pliku ani katalogu"));
+    const std::string folder = Komunikat([&] { CzytajLinie(katalog.sciezka()); });
+    EXPECT_EQ(folder, katalog.sciezka().string() + ": To jest katalog");
+    const std::string zapis = Komunikat([&] { ZapiszAtomowo(katalog / "nie" / "x.txt", "a"); });
+    EXPECT_NE(zapis.find(test::Cp1250("Nie ma takiego pliku ani katalogu")), std::string::npos)
+        << zapis;
+}
+
+TEST(CzytanieWejscia, ADeviceIsNotReadAsAFile) {
+    for (const char* urzadzenie : {"/dev/null", "/dev/zero"}) {
+        SCOPED_TRACE(urzadzenie);
+        const std::string komunikat = Komunikat([&] { CzytajLinie(urzadzenie); });
+        EXPECT_EQ(komunikat, urzadzenie + test::Cp1250(": To nie jest zwykły plik"));
+        TabliceKlawiszy t;
+        EXPECT_THROW(CzytajPlikDefinicji(t, urzadzenie), BladWejsciaWyjscia);
+        EXPECT_THROW(CzytajPlikEtykiet(urzadzenie), BladWejsciaWyjscia);
+    }
+}
+
+TEST(CzytanieWejscia, AFifoIsRefusedWithoutWaitingForAWriter) {
+    test::KatalogTymczasowy katalog;
+    ASSERT_EQ(::mkfifo((katalog / "kolejka").c_str(), 0644), 0);
+    const std::string komunikat = Komunikat([&] { CzytajLinie(katalog / "kolejka"); });
+    EXPECT_EQ(komunikat,
+              (katalog / "kolejka").string() + test::Cp1250(": To nie jest zwykły plik"));
+    TabliceKlawiszy t;
+    EXPECT_THROW(CzytajPlikDefinicji(t, katalog / "kolejka"), BladWejsciaWyjscia);
+}
+
+// A sparse file: as large as a real one to the readers, no room on disk.
+void PlikRzadki(const fs::path& plik, off_t rozmiar) {
+    std::ofstream{plik};
+    ASSERT_EQ(::truncate(plik.c_str(), rozmiar), 0);
+}
+
+TEST(CzytanieWejscia, HugeFilesAreRefusedBeforeReading) {
+    test::KatalogTymczasowy katalog;
+    const fs::path plik = katalog / "ogromny.txt";
+    PlikRzadki(plik, off_t{3} << 30);
+    const std::string oczekiwany = plik.string() + test::Cp1250(": Plik jest za duży");
+    EXPECT_EQ(Komunikat([&] { CzytajLinie(plik); }), oczekiwany);
+    TabliceKlawiszy t;
+    EXPECT_EQ(Komunikat([&] { CzytajPlikDefinicji(t, plik); }), oczekiwany);
+    EXPECT_EQ(Komunikat([&] { CzytajPlikEtykiet(plik); }), oczekiwany);
+}
+
+TEST(CzytanieWejscia, BadLineIsShownCutToItsFirst255Bytes) {
+    const std::string poczatek = test::Cp1250("Błędny format pliku wejsciowego");
+    const struct {
+        std::string linia, pokazana;
+    } przypadki[] = {
+        {std::string(255, 'x'), std::string(255, 'x')},
+        {std::string(256, 'x'), std::string(255, 'x') + test::Cp1250("…")},
+        {std::string(1 << 20, 'y'), std::string(255, 'y') + test::Cp1250("…")},
+        {"$239\t7", "$239\t7"},
+        {"", ""},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.linia.size());
+        EXPECT_EQ(KomunikatBlednegoFormatu(p.linia), poczatek + p.pokazana);
+    }
+}
+
+} // namespace
+} // namespace orbaklaw

@@ -1,0 +1,131 @@
+// Replacing the user's files: the new content takes the old file's place
+// whole, and the old file's kind, rights and links are respected.
+#include "tests/support/Cp1250.h"
+#include "tests/support/KatalogTymczasowy.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace orbaklaw {
+namespace {
+
+namespace fs = std::filesystem;
+
+mode_t Prawa(const fs::path& p) {
+    struct stat st {};
+    EXPECT_EQ(::stat(p.c_str(), &st), 0) << p;
+    return st.st_mode & 07777;
+}
+
+size_t LiczbaPlikow(const fs::path& folder) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& p : fs::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+std::string Komunikat(const fs::path& plik, const std::string& tresc) {
+    try {
+        ZapiszAtomowo(plik, tresc);
+    } catch (const BladWejsciaWyjscia& e) {
+        return e.what();
+    }
+    return {};
+}
+
+TEST(ZapisAtomowy, KeepsTheRightsOfTheFileItReplaces) {
+    test::KatalogTymczasowy katalog;
+    for (mode_t prawa : {0600, 0640, 0664, 0755}) {
+        SCOPED_TRACE(prawa);
+        katalog.Zapisz("x.txt", "stary");
+        ASSERT_EQ(::chmod((katalog / "x.txt").c_str(), prawa), 0);
+        ZapiszAtomowo(katalog / "x.txt", "nowy");
+        EXPECT_EQ(katalog.Czytaj("x.txt"), "nowy");
+        EXPECT_EQ(Prawa(katalog / "x.txt"), prawa);
+    }
+    const mode_t maska = ::umask(022);
+    ZapiszAtomowo(katalog / "nowy.txt", "a");
+    ::umask(maska);
+    EXPECT_EQ(Prawa(katalog / "nowy.txt"), 0644u) << "a new file gets the usual rights";
+}
+
+TEST(ZapisAtomowy, WritesThroughASymbolicLinkToItsTarget) {
+    test::KatalogTymczasowy katalog;
+    fs::create_directory(katalog / "dane");
+    katalog.Zapisz("dane/prawdziwy.txt", "stary");
+    fs::create_symlink("dane/prawdziwy.txt", katalog / "dowiazanie.txt");
+    fs::create_symlink("dowiazanie.txt", katalog / "drugie.txt");
+    ZapiszAtomowo(katalog / "drugie.txt", "nowy");
+    EXPECT_TRUE(fs::is_symlink(katalog / "dowiazanie.txt"));
+    EXPECT_TRUE(fs::is_symlink(katalog / "drugie.txt"));
+    EXPECT_EQ(katalog.Czytaj("dane/prawdziwy.txt"), "nowy");
+    EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 3u) << "nothing left beside the links";
+    EXPECT_EQ(LiczbaPlikow(katalog / "dane"), 1u) << "nothing left beside the target";
+    // A link to a file that does not exist yet makes the file.
+    fs::create_symlink("dane/pozniej.txt", katalog / "wiszace.txt");
+    ZapiszAtomowo(katalog / "wiszace.txt", "jest");
+    EXPECT_TRUE(fs::is_symlink(katalog / "wiszace.txt"));
+    EXPECT_EQ(katalog.Czytaj("dane/pozniej.txt"), "jest");
+}
+
+TEST(ZapisAtomowy, ReadOnlyFileIsRefusedAndKept) {
+    test::KatalogTymczasowy katalog;
+    katalog.Zapisz("chroniony.txt", "stary");
+    ASSERT_EQ(::chmod((katalog / "chroniony.txt").c_str(), 0444), 0);
+    const std::string komunikat = Komunikat(katalog / "chroniony.txt", "nowy");
+    EXPECT_NE(komunikat.find(test::Cp1250("tylko do odczytu")), std::string::npos) << komunikat;
+    EXPECT_EQ(katalog.Czytaj("chroniony.txt"), "stary");
+    EXPECT_EQ(Prawa(katalog / "chroniony.txt"), 0444u);
+    EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 1u);
+}
+
+// A file with several names is rewritten in place so that every name sees the
+// new content; the new content is complete on disk before the file is touched.
+TEST(ZapisAtomowy, HardLinkedFileKeepsItsLinks) {
+    test::KatalogTymczasowy katalog;
+    katalog.Zapisz("a.txt", "stary, dluzszy tekst");
+    fs::create_hard_link(katalog / "a.txt", katalog / "b.txt");
+    ZapiszAtomowo(katalog / "a.txt", "nowy");
+    EXPECT_EQ(katalog.Czytaj("a.txt"), "nowy");
+    EXPECT_EQ(katalog.Czytaj("b.txt"), "nowy");
+    EXPECT_EQ(fs::hard_link_count(katalog / "a.txt"), 2u);
+    EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 2u);
+}
+
+TEST(ZapisAtomowy, FifoAndDeviceAreNotReplacedByAFile) {
+    test::KatalogTymczasowy katalog;
+    ASSERT_EQ(::mkfifo((katalog / "kolejka").c_str(), 0644), 0);
+    std::vector<fs::path> cele{katalog / "kolejka"};
+    if (::mknod((katalog / "urzadzenie").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        cele.push_back(katalog / "urzadzenie");
+    for (const fs::path& cel : cele) {
+        SCOPED_TRACE(cel);
+        const std::string komunikat = Komunikat(cel, "tresc");
+        EXPECT_NE(komunikat.find(test::Cp1250("To nie jest zwykły plik")), std::string::npos)
+            << komunikat;
+        EXPECT_FALSE(fs::is_regular_file(cel));
+    }
+    EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), cele.size());
+    if (cele.size() == 1)
+        GTEST_SKIP() << "no right to make a device node here; only the FIFO was tried";
+}
+
+TEST(ZapisAtomowy, LongNamesUpToTheSystemsLimit) {
+    test::KatalogTymczasowy katalog;
+    for (size_t dlugosc : {240u, 250u, 251u, 254u, 255u}) {
+        SCOPED_TRACE(dlugosc);
+        const std::string nazwa = std::string(dlugosc - 4, 'd') + ".txt";
+        ZapiszAtomowo(katalog / nazwa, "pierwszy");
+        ZapiszAtomowo(katalog / nazwa, "drugi");
+        EXPECT_EQ(katalog.Czytaj(nazwa), "drugi");
+        fs::remove(katalog / nazwa);
+        EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 0u);
+    }
+}
+
+} // namespace
+} // namespace orbaklaw
