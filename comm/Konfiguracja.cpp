@@ -83,7 +83,7 @@ std::string NumerKasyZLinii(std::string_view linia) {
 
 std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik) {
     try {
-        const auto linie = CzytajLinie(plik);
+        const auto linie = CzytajLinie(plik, GranicePlikuKonfiguracji);
         return NumerKasyZLinii(linie.empty() ? std::string_view{} : std::string_view(linie[0]));
     } catch (const BladWejsciaWyjscia&) {
         return std::nullopt;

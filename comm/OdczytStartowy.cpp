@@ -128,7 +128,7 @@ void OdczytStartowy::WczytajTowary(bool odczytajDefinicje) {
     const fs::path plik = ZnajdzPlik(NazwaPlikuTowarow);
     if (!Istnieje(plik))
         return;
-    CzytajTowary(CzytajLinie(plik), Stan().towary);
+    CzytajTowary(CzytajLinie(plik, GranicePlikuTowarow), Stan().towary);
     if (odczytajDefinicje)
         okno_.Transfer().bOdczytClick(okno_.Przyciski().bOdczyt);
 }
@@ -139,7 +139,7 @@ void OdczytStartowy::WczytajPlatnosci() {
     const fs::path plik = ZnajdzPlik(NazwaPlikuPlatnosci);
     if (!Istnieje(plik))
         return;
-    const auto nazwy = CzytajPlatnosci(CzytajLinie(plik));
+    const auto nazwy = CzytajPlatnosci(CzytajLinie(plik, GranicePlikuPlatnosci));
     for (size_t k = 0; k < nazwy.size(); ++k)
         if (nazwy[k])
             okno_.Panel().cbPlatnosc->setItemText(static_cast<int>(k) + 1, Z1250(*nazwy[k]));

@@ -76,8 +76,9 @@ void StanKasy::Wczytaj() {
         throw BladWejsciaWyjscia((*folder_ / PlikKlawiszy).string() + ": bad key line");
     klawisze_ = klawisze;
     towary_.Wyczysc();
-    CzytajTowary(CzytajLinie(*folder_ / PlikTowarow), towary_);
-    const auto platnosci = CzytajPlatnosci(CzytajLinie(*folder_ / PlikPlatnosci));
+    CzytajTowary(CzytajLinie(*folder_ / PlikTowarow, GranicePlikuTowarow), towary_);
+    const auto platnosci =
+        CzytajPlatnosci(CzytajLinie(*folder_ / PlikPlatnosci, GranicePlikuPlatnosci));
     for (size_t i = 0; i < platnosci_.size(); ++i)
         platnosci_[i] = platnosci[i].value_or("");
 }

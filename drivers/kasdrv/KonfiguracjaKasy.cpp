@@ -7,7 +7,7 @@ namespace orbaklaw::kasdrv {
 WynikKonfiguracji KonfiguracjaKasy(int numer) {
     std::vector<std::string> linie;
     try {
-        linie = CzytajLinie(ZnajdzPlik(NazwaPlikuKonfiguracji));
+        linie = CzytajLinie(ZnajdzPlik(NazwaPlikuKonfiguracji), GranicePlikuKonfiguracji);
     } catch (const BladWejsciaWyjscia&) {
         return {KodBrakKonfiguracji, {}};
     }

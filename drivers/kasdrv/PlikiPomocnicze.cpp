@@ -1,21 +1,12 @@
 #include "drivers/kasdrv/PlikiPomocnicze.h"
 
 #include "drivers/kasdrv/NazwyPlikow.h"
-
-#include <cstdio>
-#include <filesystem>
-#include <unistd.h>
+#include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw::kasdrv {
 
-namespace fs = std::filesystem;
-
-PlikiPomocnicze::~PlikiPomocnicze() {
-    for (auto& [uchwyt, o] : otwarte_) {
-        std::fclose(o.plik);
-        std::remove(o.tymczasowy.c_str());
-    }
-}
+// Files still open are dropped: their targets stay as they were.
+PlikiPomocnicze::~PlikiPomocnicze() = default;
 
 int32_t PlikiPomocnicze::Otworz(const std::string& nazwa, int32_t tryb) {
     if (tryb != 1 || nazwa.empty())
@@ -24,17 +15,13 @@ int32_t PlikiPomocnicze::Otworz(const std::string& nazwa, int32_t tryb) {
     if (nastepny_ <= 0)
         return 0;
     Otwarty o;
-    o.cel = PlikNaDysku(nazwa);
-    const fs::path cel(o.cel);
-    o.tymczasowy =
-        (cel.parent_path() / ("." + cel.filename().string() + "." + std::to_string(getpid()) + "." +
-                              std::to_string(nastepny_) + ".tmp"))
-            .string();
-    o.plik = std::fopen(o.tymczasowy.c_str(), "wb");
-    if (!o.plik)
+    try {
+        o.zapis = std::make_unique<ZapisAtomowy>(PlikNaDysku(nazwa));
+    } catch (const BladWejsciaWyjscia&) {
         return 0;
+    }
     const int32_t uchwyt = nastepny_++;
-    otwarte_[uchwyt] = o;
+    otwarte_[uchwyt] = std::move(o);
     return uchwyt;
 }
 
@@ -43,15 +30,17 @@ bool PlikiPomocnicze::ZapiszLinie(int32_t uchwyt, const std::string* linia) {
     auto it = otwarte_.find(uchwyt);
     if (it == otwarte_.end())
         return false;
-    if (!linia) {
-        it->second.blad = true;
+    Otwarty& o = it->second;
+    if (!linia)
+        o.blad = true;
+    if (o.blad)
         return false;
+    try {
+        o.zapis->Dopisz(*linia + "\r\n");
+    } catch (const BladWejsciaWyjscia&) {
+        o.blad = true;
     }
-    const std::string tekst = *linia + "\r\n";
-    if (std::fwrite(tekst.data(), 1, tekst.size(), it->second.plik) != tekst.size() ||
-        std::fflush(it->second.plik) != 0)
-        it->second.blad = true;
-    return !it->second.blad;
+    return !o.blad;
 }
 
 bool PlikiPomocnicze::Zamknij(int32_t uchwyt) {
@@ -59,14 +48,16 @@ bool PlikiPomocnicze::Zamknij(int32_t uchwyt) {
     auto it = otwarte_.find(uchwyt);
     if (it == otwarte_.end())
         return false;
-    Otwarty o = it->second;
+    Otwarty o = std::move(it->second);
     otwarte_.erase(it);
-    bool dobry = !o.blad;
-    dobry = std::fclose(o.plik) == 0 && dobry;
-    if (dobry && std::rename(o.tymczasowy.c_str(), o.cel.c_str()) == 0)
+    if (o.blad)
+        return false;
+    try {
+        o.zapis->Zatwierdz();
         return true;
-    std::remove(o.tymczasowy.c_str());
-    return false;
+    } catch (const BladWejsciaWyjscia&) {
+        return false;
+    }
 }
 
 } // namespace orbaklaw::kasdrv

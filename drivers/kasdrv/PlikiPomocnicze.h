@@ -1,10 +1,13 @@
 #pragma once
-// The open files of the library's file helpers. Each file is written to a
-// temporary file beside its target and renamed over it when closed whole.
+// The open files of the library's file helpers. Each file is saved as the
+// program saves every file (ZapisAtomowy): the target is replaced only when
+// the file is closed whole.
+
+#include "transfer/ZapisAtomowy.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -27,9 +30,7 @@ public:
 
 private:
     struct Otwarty {
-        std::FILE* plik = nullptr;
-        std::string cel;
-        std::string tymczasowy;
+        std::unique_ptr<ZapisAtomowy> zapis;
         bool blad = false;
     };
     std::mutex mutex_;

@@ -94,7 +94,8 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
     if (!we || we->empty())
         return {KodBrakWejscia, {}, {}};
     try {
-        p.linie = CzytajLinie(PlikNaDysku(*we));
+        // A request file or a definition file: the larger of the two bounds.
+        p.linie = CzytajLinie(PlikNaDysku(*we), GranicePlikuDefinicji);
     } catch (const BladWejsciaWyjscia&) {
         return {KodBrakWejscia, {}, {}};
     }

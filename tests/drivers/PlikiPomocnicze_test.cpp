@@ -51,6 +51,30 @@ TEST(PlikiPomocnicze, FailedLineKeepsTheOldFile) {
     EXPECT_EQ(Tresc("in"), "#01\r\n");
 }
 
+// The helpers replace a file as every save of the program does: its rights
+// stay, a link to it stays a link, and a read-only file is not replaced.
+TEST(PlikiPomocnicze, ReplaceTheFileAsTheProgramsSaveDoes) {
+    SrodowiskoKasy s;
+    std::filesystem::create_directory("ustawienia");
+    ZapiszAtomowo("ustawienia/KONFIG.TXT", "stary\r\n");
+    std::filesystem::permissions("ustawienia/KONFIG.TXT", std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("ustawienia/KONFIG.TXT", "KONFIG.TXT");
+    int32_t uchwyt = 0;
+    ASSERT_NE(_OtwartoPlik(&uchwyt, B("KONFIG.TXT").data(), 1), 0);
+    _ZapisanoDoPlikuLinie(uchwyt, B("nowy").data());
+    EXPECT_NE(_ZamknieciePliku(&uchwyt), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink("KONFIG.TXT"));
+    EXPECT_EQ(Tresc("ustawienia/KONFIG.TXT"), "nowy\r\n");
+    EXPECT_EQ(std::filesystem::status("KONFIG.TXT").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    ZapiszAtomowo("in", "#01\r\n");
+    std::filesystem::permissions("in", std::filesystem::perms::owner_read);
+    EXPECT_EQ(_OtwartoPlik(&uchwyt, B("in").data(), 1), 0);
+    EXPECT_EQ(Tresc("in"), "#01\r\n");
+}
+
 TEST(PlikiPomocnicze, RefusesWhatCannotBeOpened) {
     SrodowiskoKasy s;
     int32_t uchwyt = 5;
