@@ -1,7 +1,7 @@
 #include "app/Akcje.h"
 
 #include "app/ObslugaWyjatku.h"
-#include "app/Tekst1250.h"
+#include "app/TekstBledu.h"
 
 #include <exception>
 
@@ -13,8 +13,7 @@ void Akcje::Wykonaj(const std::function<void()>& akcja) const noexcept {
         akcja();
         return;
     } catch (const std::exception& e) {
-        // The program's own messages are Windows-1250; the system's are ASCII.
-        komunikat = Z1250(e.what());
+        komunikat = TekstBledu(e);
     } catch (...) {
         komunikat = QStringLiteral("Nieznany błąd");
     }

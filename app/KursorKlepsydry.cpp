@@ -1,6 +1,9 @@
 #include "app/KursorKlepsydry.h"
 
 #include "app/KursorAnimowany.h"
+#include "app/SciezkaSystemu.h"
+#include "transfer/OtwarciePliku.h"
+#include "transfer/PlikTekstowy.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,11 +26,16 @@ QString ZnajdzBezWzgleduNaWielkosc(const QDir& katalog, const QString& nazwa) {
     return {};
 }
 
+// Only a regular file of a cursor's size is read: the file is looked at
+// before the window shows, where a device or a FIFO would end or stall it.
 std::optional<KursorAnimowany> CzytajPlik(const QString& plik) {
-    QFile f(plik);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > static_cast<qint64>(NajwiekszyPlikAni))
+    std::string dane;
+    try {
+        dane = CzytajCalyPlik(SciezkaSystemu(plik), NajwiekszyPlikAni);
+    } catch (const BladWejsciaWyjscia&) {
         return std::nullopt;
-    return DekodujKursorAni(f.readAll());
+    }
+    return DekodujKursorAni(QByteArray::fromStdString(dane));
 }
 
 } // namespace

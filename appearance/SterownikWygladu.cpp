@@ -1,5 +1,6 @@
 #include "appearance/SterownikWygladu.h"
 
+#include "app/SciezkaSystemu.h"
 #include "app/Stan.h"
 #include "app/Tekst1250.h"
 #include "app/Unit3.h"
@@ -80,11 +81,11 @@ QImage SterownikWygladu::Komponuj(TekstyEtykiet& teksty) {
 
 std::optional<QString> SterownikWygladu::NazwaZapisu() {
     if (!Stan().PlikWydruku.empty())
-        return Z1250(Stan().PlikWydruku);
+        return SciezkaDoPokazania(Stan().PlikWydruku);
     const auto wybrana = dialogi_.ZapiszObraz(okno_.Save);
     if (!wybrana)
         return std::nullopt;
-    if (NazwaZastrzezona(Do1250(*wybrana))) {
+    if (NazwaZastrzezona(SciezkaSystemu(*wybrana).string())) {
         dialogi_.Komunikat(*wybrana + QStringLiteral(" : zastrzeżona nazwa pliku"));
         return std::nullopt;
     }
@@ -95,8 +96,9 @@ void SterownikWygladu::BitBtn1Click() {
     const auto nazwa = NazwaZapisu();
     if (!nazwa)
         return;
-    const std::string obraz = ZmienRozszerzenie(Do1250(*nazwa), ".bmp");
-    okno_.Save.nazwa = Z1250(obraz);
+    // The chosen path as the file system spells it; only the extension changes.
+    const std::string obraz = ZmienRozszerzenie(SciezkaSystemu(*nazwa).string(), ".bmp");
+    okno_.Save.nazwa = SciezkaDoPokazania(obraz);
     TekstyEtykiet teksty = TekstyPol();
     okno_.Image2 = Komponuj(teksty);
     UstawTeksty(teksty, false);
@@ -109,7 +111,7 @@ void SterownikWygladu::BitBtnOdczytClick() {
     const auto plik = dialogi_.OtworzPlik(okno_.oBitmapa);
     if (!plik)
         return;
-    UstawTeksty(CzytajPlikEtykiet(Do1250(*plik)), true);
+    UstawTeksty(CzytajPlikEtykiet(SciezkaSystemu(*plik)), true);
 }
 
 void SterownikWygladu::bbDrukujClick() {

@@ -1,49 +1,19 @@
 #include "transfer/CzytnikLinii.h"
 
 #include "transfer/BladSystemu.h"
+#include "transfer/OtwarciePliku.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orbaklaw {
 
-namespace {
-
-// Opens without blocking (a FIFO with no writer would wait forever) and
-// looks at what was opened before anything is read from it.
-int OtworzZwyklyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow) {
-    const int fd = ::open(plik.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        throw BladWejsciaWyjscia(plik, OpisBleduSystemu(errno));
-    struct stat st {};
-    std::string powod;
-    if (::fstat(fd, &st) != 0)
-        powod = OpisBleduSystemu(errno);
-    else if (S_ISDIR(st.st_mode))
-        powod = OpisBleduSystemu(EISDIR);
-    else if (!S_ISREG(st.st_mode))
-        powod = OpisNieZwyklegoPliku();
-    else if (static_cast<uintmax_t>(st.st_size) > najwiecejBajtow)
-        powod = OpisZaDuzegoPliku();
-    if (powod.empty() && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        powod = OpisBleduSystemu(errno);
-    if (!powod.empty()) {
-        ::close(fd);
-        throw BladWejsciaWyjscia(plik, powod);
-    }
-    return fd;
-}
-
-} // namespace
-
 CzytnikLinii::CzytnikLinii(const std::filesystem::path& plik, uintmax_t najwiecejBajtow,
                            size_t najdluzszaLinia)
-    : plik_(plik), fd_(OtworzZwyklyPlik(plik, najwiecejBajtow)), najwiecej_(najwiecejBajtow),
+    : plik_(plik), fd_(OtworzDoOdczytu(plik, najwiecejBajtow)), najwiecej_(najwiecejBajtow),
       najdluzsza_(najdluzszaLinia), bufor_(RozmiarBufora) {}
 
 CzytnikLinii::~CzytnikLinii() {

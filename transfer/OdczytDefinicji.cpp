@@ -1,6 +1,7 @@
 #include "transfer/OdczytDefinicji.h"
 
 #include "app/GrupaRadiowa.h"
+#include "app/SciezkaSystemu.h"
 #include "app/Stan.h"
 #include "app/Tekst1250.h"
 #include "app/Unit3.h"
@@ -11,8 +12,6 @@
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikWejsciowy.h"
 #include "transfer/WymianaZKasa.h"
-
-#include <QFile>
 
 namespace orbaklaw {
 
@@ -49,7 +48,7 @@ void OdczytDefinicji::ZPliku() {
     const auto plik = dialogi_.OtworzPlik(okno_.OKlawisze);
     if (!plik)
         return;
-    Wczytaj(QFile::encodeName(*plik).toStdString());
+    Wczytaj(SciezkaSystemu(*plik));
 }
 
 bool OdczytDefinicji::PobierzZKasy() {

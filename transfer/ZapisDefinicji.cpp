@@ -1,7 +1,8 @@
 #include "transfer/ZapisDefinicji.h"
 
+#include "app/SciezkaSystemu.h"
 #include "app/Stan.h"
-#include "app/Tekst1250.h"
+#include "app/TekstBledu.h"
 #include "app/Unit3.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
@@ -12,7 +13,6 @@
 #include "transfer/WymianaZKasa.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace orbaklaw {
@@ -47,13 +47,13 @@ void ZapisDefinicji::DoPliku() {
     if (!plik)
         return;
     const QString nazwa = QFileInfo(*plik).fileName();
-    if (NazwaZastrzezona(Do1250(nazwa))) {
+    if (NazwaZastrzezona(SciezkaSystemu(nazwa).string())) {
         dialogi_.Blad(QStringLiteral("BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU (") + nazwa +
                       QStringLiteral(")"));
         return;
     }
     const QString pelna = QDir::toNativeSeparators(*plik);
-    if (Zapisz(QFile::encodeName(*plik).toStdString(), pelna))
+    if (Zapisz(SciezkaSystemu(*plik), pelna))
         dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do pliku ") + pelna);
     okno_.Wybor().WybierzF1();
 }
@@ -64,7 +64,7 @@ bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& na
         return true;
     } catch (const BladWejsciaWyjscia& e) {
         dialogi_.Blad(QStringLiteral("Nie zapisano definicji klawiszy do pliku ") + nazwa +
-                      QStringLiteral("\r") + Z1250(e.what()));
+                      QStringLiteral("\r") + TekstBledu(e));
         return false;
     }
 }

@@ -36,6 +36,16 @@ TEST_F(AkcjeOkna, AnExceptionIsShownAndNoKeepsTheProgramAsItWas) {
     EXPECT_EQ(Kontrolka<QLineEdit>("Edit1")->text(), u"TEKST");
 }
 
+// A path is in the system's encoding, the reason in the program's own.
+TEST_F(AkcjeOkna, AFailingFileIsNamedAsTheUserSeesIt) {
+    okno->AkcjeOkna().Wykonaj([] {
+        throw BladWejsciaWyjscia(std::filesystem::path("/tmp/Wkładki/zażółć.txt"),
+                                 "Brak uprawnie\361");
+    });
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_EQ(dialogi.komunikaty[0].tekst, Tekst(u"/tmp/Wkładki/zażółć.txt: Brak uprawnień"_s));
+}
+
 TEST_F(AkcjeOkna, YesClosesTheMainWindow) {
     dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
     okno->AkcjeOkna().Wykonaj([] { throw std::runtime_error("awaria"); });

@@ -205,3 +205,50 @@ TEST_F(Wyglad, ChosenFontAndColourReachEveryFieldAndTheInsert) {
                 ++czerwone;
     EXPECT_GT(czerwone, 50) << "the texts on the insert are red";
 }
+
+// Every path a dialog gives reaches the file system as the system spells it:
+// a folder and a file named with Polish letters are found and written under
+// the very names the user sees.
+TEST_F(Wyglad, PolishFolderAndFileNamesForSaveLoadAndPrint) {
+    fs::create_directory(katalog / "Wkładki");
+    Kliknij("Button2");
+    Etykieta("e7")->setText(u"KAWA"_s);
+    Zapisz(Sciezka("Wkładki/wkładka"));
+    EXPECT_TRUE(dialogi.komunikaty.empty()) << dialogi.Teksty().join('|').toStdString();
+    EXPECT_TRUE(fs::exists(katalog / "Wkładki" / "wkładka.bmp"));
+    EXPECT_EQ(katalog.Czytaj("Wkładki/wkładka.bm0").substr(0, 2), "\r\n");
+    EXPECT_EQ(okno->Save.nazwa, Sciezka("Wkładki/wkładka.bmp"));
+    for (const auto& wpis : fs::directory_iterator(katalog / "Wkładki")) {
+        const std::string nazwa = wpis.path().filename().string();
+        EXPECT_TRUE(nazwa == "wkładka.bmp" || nazwa == "wkładka.bm0") << nazwa;
+    }
+
+    Etykieta("e7")->clear();
+    dialogi.pliki.push_back(Sciezka("Wkładki/wkładka.bm0"));
+    Kliknij("BitBtnOdczyt");
+    EXPECT_TRUE(dialogi.komunikaty.empty()) << dialogi.Teksty().join('|').toStdString();
+    EXPECT_EQ(Etykieta("e7")->text(), u"KAWA");
+
+    QDir::setCurrent(Sciezka("Wkładki"));
+    const QString pdf = Sciezka("Wkładki/wydruk.pdf");
+    dialogi.wydruki.push_back(true);
+    dialogi.ustawDrukarke = [pdf](QPrinter& drukarka) {
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(pdf);
+    };
+    Kliknij("bbDrukuj");
+    EXPECT_TRUE(dialogi.komunikaty.empty()) << dialogi.Teksty().join('|').toStdString();
+    EXPECT_TRUE(fs::exists(katalog / "Wkładki" / "wydruk.pdf"));
+    EXPECT_NE(katalog.Czytaj("Wkładki/@#$.bm0").find("KAWA\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(katalog / "Wkładki" / "@#$.bmp"));
+}
+
+TEST_F(Wyglad, AFailureNamesThePathAsTheUserSeesItWithThePolishReason) {
+    fs::create_directory(katalog / "Wkładki");
+    dialogi.pliki.push_back(Sciezka("Wkładki/zażółć.bm0"));
+    Kliknij("BitBtnOdczyt");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(Sciezka("Wkładki/zażółć.bm0") +
+                                                     u": Nie ma takiego pliku ani katalogu"_s))
+        << dialogi.komunikaty[0].tekst.toStdString();
+}

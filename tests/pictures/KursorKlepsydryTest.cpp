@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace orbaklaw {
 namespace {
 
@@ -111,6 +114,28 @@ TEST_F(KursorKlepsydryTest, LoadsFromTheCurrentDirectoryWhateverTheCase) {
     QDir::setCurrent(poprzedni);
     EXPECT_TRUE(wczytany);
     EXPECT_FALSE(KursorKlepsydry().WczytajZBiezacegoKatalogu()) << "no file in the test's folder";
+}
+
+// "hourglas.ani" is read before the window shows: a name that leads to a
+// device, a FIFO or a huge file must neither stall nor end the program.
+TEST_F(KursorKlepsydryTest, SpecialAndHugeFilesAreNotReadAsCursors) {
+    const QByteArray kolejka = QFile::encodeName(katalog_.filePath(QStringLiteral("kolejka.ani")));
+    ASSERT_EQ(::mkfifo(kolejka.constData(), 0644), 0);
+    const QString zero = katalog_.filePath(QStringLiteral("HOURGLAS.ANI"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString ogromny = Zapisz(QStringLiteral("ogromny.ani"), BudowaAni().Plik());
+    ASSERT_EQ(::truncate(QFile::encodeName(ogromny).constData(), off_t{3} << 30), 0);
+    for (const QString& plik : {QFile::decodeName(kolejka), zero, ogromny}) {
+        SCOPED_TRACE(plik.toStdString());
+        KursorKlepsydry kursor;
+        EXPECT_FALSE(kursor.Wczytaj(plik));
+        EXPECT_FALSE(kursor.Animowany());
+    }
+    const QString poprzedni = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(katalog_.path()));
+    const bool wczytany = KursorKlepsydry().WczytajZBiezacegoKatalogu();
+    QDir::setCurrent(poprzedni);
+    EXPECT_FALSE(wczytany) << "hourglas.ani leading to /dev/zero";
 }
 
 TEST_F(KursorKlepsydryTest, ABrokenFileAfterAGoodOneFallsBack) {

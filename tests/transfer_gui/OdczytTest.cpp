@@ -9,6 +9,7 @@
 #include "transfer/PlikTekstowy.h"
 
 #include <QCheckBox>
+#include <QDir>
 
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
@@ -208,4 +209,23 @@ TEST_F(Odczyt, FileThatCannotBeReadGoesToTheErrorHandlerAndChangesNothing) {
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
     EXPECT_TRUE(dialogi.komunikaty[0].tekst.startsWith(u"Wystąpił wyjątek"));
     EXPECT_EQ(Zrzut(), przed);
+}
+
+// A file in a folder named with Polish letters is read; one that is not
+// there is named in the error report as the user chose it.
+TEST_F(Odczyt, FromAFileInAFolderWithPolishLetters) {
+    std::filesystem::create_directory("Wkładki");
+    ZapiszPlikDefinicji(Przyklad(), "Wkładki/zażółć.txt", "07");
+    dialogi.pliki.push_back(QDir::current().absoluteFilePath(u"Wkładki/zażółć.txt"_s));
+    Kliknij("bOdczytPlik");
+    EXPECT_TRUE(dialogi.komunikaty.empty()) << dialogi.Teksty().join(u'|').toStdString();
+    EXPECT_EQ(Znaczenie(Stan().tablice), Znaczenie(Przyklad()));
+
+    const QString brak = QDir::current().absoluteFilePath(u"Wkładki/brak.txt"_s);
+    dialogi.pliki.push_back(brak);
+    Kliknij("bOdczytPlik");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(
+        dialogi.komunikaty[0].tekst.contains(brak + u": Nie ma takiego pliku ani katalogu"_s))
+        << dialogi.komunikaty[0].tekst.toStdString();
 }

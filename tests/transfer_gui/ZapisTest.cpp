@@ -225,3 +225,24 @@ TEST_F(Zapis, FileThatCannotBeWrittenIsReportedAndNothingSent) {
     EXPECT_TRUE(dialogi.komunikaty[0].tekst.startsWith(
         u"Nie zapisano definicji klawiszy do pliku "_s + QDir::toNativeSeparators(brak)));
 }
+
+// A folder and a file named with Polish letters are written under those very
+// names, and a failure shows the path as the user chose it.
+TEST_F(Zapis, ToAFileInAFolderWithPolishLetters) {
+    DefiniujWOknie();
+    std::filesystem::create_directory("Wkładki");
+    const QString pelna = QDir::current().absoluteFilePath(u"Wkładki/zażółć.txt"_s);
+    dialogi.pliki.push_back(pelna);
+    Kliknij("bZapisPlik");
+    EXPECT_EQ(dialogi.Teksty(), QStringList{u"Definicje klawiszy zapisano do pliku "_s +
+                                            QDir::toNativeSeparators(pelna)});
+    EXPECT_EQ(Plik("Wkładki/zażółć.txt"), TekstPlikuDefinicji(Stan().tablice, "01"));
+
+    dialogi.komunikaty.clear();
+    std::filesystem::permissions("Wkładki/zażółć.txt", std::filesystem::perms::owner_read);
+    dialogi.pliki.push_back(pelna);
+    Kliknij("bZapisPlik");
+    EXPECT_EQ(dialogi.Teksty(), QStringList{u"Nie zapisano definicji klawiszy do pliku "_s +
+                                            QDir::toNativeSeparators(pelna) + u"\r"_s + pelna +
+                                            u": Plik jest tylko do odczytu"_s});
+}

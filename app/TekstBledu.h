@@ -1,0 +1,14 @@
+#pragma once
+// The text of a failure for a message box. The program's own messages are
+// Windows-1250; a path in an input-output failure is in the system's
+// encoding and is shown as such, so that "zażółć.txt" reads as written.
+
+#include <QString>
+
+#include <exception>
+
+namespace orbaklaw {
+
+QString TekstBledu(const std::exception& blad);
+
+} // namespace orbaklaw

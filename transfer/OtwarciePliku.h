@@ -1,0 +1,20 @@
+#pragma once
+// Opening an input file. Only a regular file of at most the given size is
+// taken: a folder, a device, a FIFO or a socket is refused before anything
+// is read from it, and the open itself never waits (a FIFO without a
+// writer would otherwise stall the program).
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace orbaklaw {
+
+// A descriptor for reading; throws BladWejsciaWyjscia with the reason.
+int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
+
+// The whole file; throws BladWejsciaWyjscia when it can't be read or is
+// refused, also when it grows past the bound while being read.
+std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
+
+} // namespace orbaklaw
