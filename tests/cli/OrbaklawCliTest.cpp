@@ -57,7 +57,7 @@ TEST(OrbaklawCli, FormatErrorsNameTheLine) {
 TEST(OrbaklawCli, UnreadableFilesAndUsageErrorsExitWithTwo) {
     auto w = Uruchom({"check", "/nie/ma/takiego.txt"});
     EXPECT_EQ(w.kod, 2);
-    EXPECT_NE(w.err.find("No such file or directory"), std::string::npos) << w.err;
+    EXPECT_NE(w.err.find("Nie ma takiego pliku ani katalogu"), std::string::npos) << w.err;
     EXPECT_EQ(Uruchom({"check", Dane.string()}).kod, 2);
     for (const auto& argumenty :
          std::vector<std::vector<std::string>>{{},

@@ -35,7 +35,7 @@ TEST(OrbaklawCliWkladka, NothingIsWrittenWhenTheLabelsCantBeRead) {
     test::KatalogTymczasowy tmp;
     auto w = test::UruchomCli({"insert", (tmp / "brak.bm0").string(), (tmp / "x.bmp").string()});
     EXPECT_EQ(w.kod, 2);
-    EXPECT_NE(w.err.find("No such file"), std::string::npos) << w.err;
+    EXPECT_NE(w.err.find("Nie ma takiego pliku"), std::string::npos) << w.err;
     EXPECT_FALSE(fs::exists(tmp / "x.bmp"));
     EXPECT_EQ(test::UruchomCli({"insert", "tylko-jeden.bm0"}).kod, 2);
     EXPECT_EQ(test::UruchomCli({"insert", "a.bm0", "b.bmp", "--pdf"}).kod, 2);
