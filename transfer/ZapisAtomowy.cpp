@@ -112,14 +112,20 @@ ZapisAtomowy::ZapisAtomowy(const fs::path& plik) : plik_(plik), cel_(KoniecDowia
     if (fd_ < 0)
         Blad(errno);
     tymczasowy_ = tymczasowy;
-    if (celIstnieje_) {
-        // Another owner is kept where the system allows it; the rights always.
-        if ((stanCelu_.st_uid != ::geteuid() || stanCelu_.st_gid != ::getegid()) &&
-            ::fchown(fd_, stanCelu_.st_uid, stanCelu_.st_gid) != 0) {
-            // not allowed: the file becomes the user's own
-        }
-        if (::fchmod(fd_, stanCelu_.st_mode & 07777) != 0)
-            Blad(errno);
+    if (celIstnieje_)
+        PrzejmijWlasciwosciCelu();
+}
+
+// Another owner is kept where the system allows it; the rights always.
+void ZapisAtomowy::PrzejmijWlasciwosciCelu() {
+    if ((stanCelu_.st_uid != ::geteuid() || stanCelu_.st_gid != ::getegid()) &&
+        ::fchown(fd_, stanCelu_.st_uid, stanCelu_.st_gid) != 0) {
+        // not allowed: the file becomes the user's own
+    }
+    if (::fchmod(fd_, stanCelu_.st_mode & 07777) != 0) {
+        const int blad = errno;
+        Porzuc(); // the destructor of a half-made save does not run
+        Blad(blad);
     }
 }
 

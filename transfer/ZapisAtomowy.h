@@ -41,6 +41,7 @@ public:
     void Zatwierdz();
 
 private:
+    void PrzejmijWlasciwosciCelu();
     void Porzuc() noexcept;
     void Przepisz();
     [[noreturn]] void Blad(int numer);

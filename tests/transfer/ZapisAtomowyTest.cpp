@@ -53,6 +53,20 @@ TEST(ZapisAtomowy, KeepsTheRightsOfTheFileItReplaces) {
     EXPECT_EQ(Prawa(katalog / "nowy.txt"), 0644u) << "a new file gets the usual rights";
 }
 
+TEST(ZapisAtomowy, KeepsTheOwnerWhereTheSystemAllows) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the system's administrator may give a file to another user";
+    test::KatalogTymczasowy katalog;
+    katalog.Zapisz("cudzy.txt", "stary");
+    ASSERT_EQ(::chown((katalog / "cudzy.txt").c_str(), 4321, 4322), 0);
+    ZapiszAtomowo(katalog / "cudzy.txt", "nowy");
+    struct stat st {};
+    ASSERT_EQ(::stat((katalog / "cudzy.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 4322u);
+    EXPECT_EQ(katalog.Czytaj("cudzy.txt"), "nowy");
+}
+
 TEST(ZapisAtomowy, WritesThroughASymbolicLinkToItsTarget) {
     test::KatalogTymczasowy katalog;
     fs::create_directory(katalog / "dane");
