@@ -17,8 +17,9 @@ struct GraniceOdczytu {
 inline constexpr GraniceOdczytu GranicePlikuTekstowego{1u << 20, 16384};
 // Key definitions: 3 header lines and 64 key lines of at most 255 bytes.
 inline constexpr GraniceOdczytu GranicePlikuDefinicji{1u << 20, 4096};
-// Label file: 38 lines; the texts may be longer than the fields show.
-inline constexpr GraniceOdczytu GranicePlikuEtykiet{1u << 20, 38};
+// Label file: 38 lines (the reader takes no more); the texts may be longer
+// than the fields show.
+inline constexpr GraniceOdczytu GranicePlikuEtykiet{1u << 20, 4096};
 // KONFIG.TXT and its side file: one line of settings.
 inline constexpr GraniceOdczytu GranicePlikuKonfiguracji{64u << 10, 256};
 // towary.txt: three header lines and 511 goods names.

@@ -14,6 +14,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
@@ -251,4 +253,16 @@ TEST_F(Wyglad, AFailureNamesThePathAsTheUserSeesItWithThePolishReason) {
     EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(Sciezka("Wkładki/zażółć.bm0") +
                                                      u": Nie ma takiego pliku ani katalogu"_s))
         << dialogi.komunikaty[0].tekst.toStdString();
+}
+
+TEST_F(Wyglad, AFifoIsNotLoadedAsALabelFile) {
+    Kliknij("Button2");
+    Etykieta("Edit1")->setText(u"ZOSTAJE"_s);
+    ASSERT_EQ(::mkfifo((katalog / "kolejka.bm0").c_str(), 0644), 0);
+    dialogi.pliki.push_back(Sciezka("kolejka.bm0"));
+    Kliknij("BitBtnOdczyt");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(u"kolejka.bm0: To nie jest zwykły plik"_s))
+        << dialogi.komunikaty[0].tekst.toStdString();
+    EXPECT_EQ(Etykieta("Edit1")->text(), u"ZOSTAJE");
 }

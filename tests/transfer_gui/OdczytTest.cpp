@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QDir>
 
+#include <sys/stat.h>
+
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
 
@@ -228,4 +230,18 @@ TEST_F(Odczyt, FromAFileInAFolderWithPolishLetters) {
     EXPECT_TRUE(
         dialogi.komunikaty[0].tekst.contains(brak + u": Nie ma takiego pliku ani katalogu"_s))
         << dialogi.komunikaty[0].tekst.toStdString();
+}
+
+// A FIFO chosen in the open dialog is refused at once (nothing waits for a
+// writer) and changes nothing.
+TEST_F(Odczyt, AFifoIsRefusedWithoutWaiting) {
+    StanUzytkownika();
+    const Obraz przed = Zrzut();
+    ASSERT_EQ(::mkfifo("kolejka.txt", 0644), 0);
+    dialogi.pliki.push_back(QDir::current().absoluteFilePath(u"kolejka.txt"_s));
+    Kliknij("bOdczytPlik");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(u"kolejka.txt: To nie jest zwykły plik"_s))
+        << dialogi.komunikaty[0].tekst.toStdString();
+    EXPECT_EQ(Zrzut(), przed);
 }
