@@ -16,8 +16,9 @@
  *    6      the input file can't be opened
  *    7      KONFIG.TXT can't be opened (it is looked for whatever its case)
  *    8      the output file can't be created
- *    9      RAPORT.TXT can't be opened
- *   10..12  the input file is incomplete / malformed / holds wrong data
+ *    9      RAPORT.TXT can't be opened, or is not a regular file (a link, say)
+ *   10..12  the input file is incomplete / malformed / holds wrong data (12 also
+ *           when its request would be too long for one frame: nothing is sent)
  *   13, 15, 16  a line of KONFIG.TXT is incomplete / holds wrong data / is malformed
  *   14      KONFIG.TXT has no line for the requested register number
  *   17, 18  the output file / RAPORT.TXT can't be written
