@@ -246,5 +246,21 @@ TEST(Komport, NumberReplyWithoutTwoDigitsGives23) {
     }
 }
 
+// Only the multiplexer answers a channel choice, from address 0; a register
+// that answers it in the multiplexer's place confirms nothing.
+TEST(Komport, OnlyTheMultiplexerConfirmsAChannel) {
+    const std::vector<std::pair<uint8_t, bool>> przypadki{{0, true}, {1, false}, {7, false}};
+    for (const auto& [adres, potwierdzony] : przypadki) {
+        komport::Komport port([adres = adres](const std::string&, int) {
+            auto lacze = std::make_unique<SkryptowaneLacze>();
+            lacze->echo = true;
+            lacze->odpowiedzi = {Odp(adres, cmd::SelectChannel, {0})};
+            return lacze;
+        });
+        ASSERT_EQ(port.Inicjuj(1, 9600, 1, 1), 0);
+        EXPECT_EQ(port.UstawKanal(2), potwierdzony) << int(adres);
+    }
+}
+
 } // namespace
 } // namespace orbaklaw::protocol

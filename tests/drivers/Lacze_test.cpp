@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
+#include <sys/stat.h>
 #include <thread>
 
 namespace orbaklaw::testy {
@@ -149,6 +150,15 @@ TEST_F(Raport, IsNeverWrittenThroughASymbolicLink) {
     fs::create_symlink("cel.txt", "RAPORT.TXT");
     EXPECT_EQ(ODef(), 9);
     EXPECT_EQ(Bajty("cel.txt"), "nie ruszac\r\n");
+    EXPECT_FALSE(fs::exists("klawisz.txt"));
+}
+
+// A pipe under the name would hold the call until someone read it.
+TEST_F(Raport, IsNeverAPipe) {
+    ASSERT_EQ(mkfifo("RAPORT.TXT", 0644), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ODef(), 9);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_FALSE(fs::exists("klawisz.txt"));
 }
 
