@@ -13,6 +13,7 @@ namespace orbaklaw::cli {
 namespace {
 
 constexpr uint8_t KodNiepoprawnejOdpowiedzi = 23;
+constexpr uint8_t KodInnyNumerKasy = 22;
 
 int Blad(std::ostream& err, const std::string& tekst1250, int kod) {
     err << "orbaklaw-cli: " << Utf8Z1250(tekst1250) << "\n";
@@ -23,8 +24,8 @@ int BladKodu(std::ostream& err, uint8_t kod) {
     return Blad(err, "Kod " + std::to_string(kod) + ": " + KomunikatBledu(kod), KodOdmowaKasy);
 }
 
-// The settings of KONFIG.TXT's first line; none after a message.
-std::optional<UstawieniaKomunikacji> Ustawienia(std::ostream& err) {
+// The register number and settings of KONFIG.TXT's first line; none after a message.
+std::optional<WpisKonfiguracji> Ustawienia(std::ostream& err) {
     const auto plik = ZnajdzPlik("konfig.txt");
     std::error_code ec;
     if (!std::filesystem::exists(plik, ec)) {
@@ -36,7 +37,7 @@ std::optional<UstawieniaKomunikacji> Ustawienia(std::ostream& err) {
         const auto linie = CzytajLinie(plik);
         const auto wynik = ParsujLinieKonfiguracji(linie.empty() ? "" : linie[0]);
         if (wynik.kod == 0)
-            return wynik.wpis.ustawienia;
+            return wynik.wpis;
         Blad(err, "Kod " + std::to_string(wynik.kod) + ": " + KomunikatBledu(wynik.kod),
              KodBladPliku);
     } catch (const BladWejsciaWyjscia& e) {
@@ -50,7 +51,7 @@ bool Cyfra(uint8_t b) {
 }
 
 // Port open (and channel chosen): both exchanges. The port is closed by the caller.
-int Identyfikuj(WinSer& port, std::ostream& out, std::ostream& err) {
+int Identyfikuj(WinSer& port, int numerKasy, std::ostream& out, std::ostream& err) {
     if (uint8_t kod = port.RSSequence(RozkazIdentyfikacji, 4); kod != 0)
         return BladKodu(err, kod);
     const uint8_t model = port.Odpowiedz()[0];
@@ -68,10 +69,14 @@ int Identyfikuj(WinSer& port, std::ostream& out, std::ostream& err) {
     if (nazwa != "ORBA") // "Podłączone urządzenie nie jest kasą VARKO ORBA"
         return Blad(err, "Pod\263\271czone urz\271dzenie nie jest kas\271 VARKO ORBA",
                     KodOdmowaKasy);
+    // The commands would be refused by this register: say so now.
+    if ((n[0] - '0') * 10 + (n[1] - '0') != numerKasy)
+        return BladKodu(err, KodInnyNumerKasy);
     return KodSukces;
 }
 
-int Polacz(WinSer& port, const UstawieniaKomunikacji& u, std::ostream& out, std::ostream& err) {
+int Polacz(WinSer& port, const WpisKonfiguracji& wpis, std::ostream& out, std::ostream& err) {
+    const UstawieniaKomunikacji& u = wpis.ustawienia;
     port.UnInitializePort();
     if (port.InitializePort(static_cast<uint8_t>(u.port), static_cast<uint16_t>(u.szybkosc),
                             static_cast<uint16_t>(u.timeout)) != 0)
@@ -81,7 +86,7 @@ int Polacz(WinSer& port, const UstawieniaKomunikacji& u, std::ostream& out, std:
     if (u.multiplekser > 0 && !port.UstawKanal(static_cast<uint8_t>(u.kanal)))
         kod = Blad(err, "Niemo\277liwe zainicjowanie portu szeregowego", KodOdmowaKasy);
     else
-        kod = Identyfikuj(port, out, err);
+        kod = Identyfikuj(port, wpis.numerKasy, out, err);
     port.UnInitializePort();
     return kod;
 }

@@ -163,6 +163,22 @@ TEST_F(KasaCli, TestIdentifiesTheRegister) {
     EXPECT_EQ(inna.err, "orbaklaw-cli: Podłączone urządzenie nie jest kasą VARKO ORBA\n");
 }
 
+TEST_F(KasaCli, TestRefusesARegisterWithAnotherNumber) {
+    kasa.Uruchom({"--no-pacing", "--number", "3"});
+    const WynikCli w = UruchomCli({"test"});
+    EXPECT_EQ(w.kod, 3);
+    EXPECT_EQ(w.out, "Model: ORBA (0x6b)\nWersja programu kasy: 2\nNumer kasy: 03\n");
+    EXPECT_EQ(
+        w.err.rfind("orbaklaw-cli: Kod 22: Pod podanym skojarzeniem kasa o innym numerze.", 0), 0u)
+        << w.err;
+    // The number of KONFIG.TXT is compared as a number: "3" and "03" are one register.
+    for (const char* numer : {"3", "03"}) {
+        kasa.Konfiguracja({std::string("$") + numer + "\tcom1:9600:mux0:1\t1"});
+        const WynikCli dobra = UruchomCli({"test"});
+        EXPECT_EQ(dobra.kod, 0) << numer << dobra.err;
+    }
+}
+
 TEST_F(KasaCli, UsageErrors) {
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"read"}, {"write"}, {"goods"}, {"delete", "x"}, {"test", "x"}, {"read", "a", "b"}}) {
