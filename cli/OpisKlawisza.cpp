@@ -48,15 +48,32 @@ std::string Szczegoly(const DefinicjaKlawisza& d) {
 
 } // namespace
 
-std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d) {
+std::string NazwaKlawisza(MiejsceKlawisza miejsce) {
     const auto pozycja = PozycjaMiejsca(miejsce);
     if (!pozycja)
         return {};
-    std::string opis = std::string(NazwyWariantow()[pozycja->wariant]) + "\t" +
-                       NazwaPozycji(pozycja->nr) + "\t" +
-                       (d.Rodzaj < NazwyRodzajow().size() ? NazwyRodzajow()[d.Rodzaj] : "?");
+    return std::string(NazwyWariantow()[pozycja->wariant]) + "\t" + NazwaPozycji(pozycja->nr);
+}
+
+std::string NazwaRodzaju(const DefinicjaKlawisza& d) {
+    return d.Rodzaj < NazwyRodzajow().size() ? NazwyRodzajow()[d.Rodzaj] : "?";
+}
+
+std::string SzczegolyDefinicji(const DefinicjaKlawisza& d) {
+    return Szczegoly(d);
+}
+
+std::string OpisDefinicji(const DefinicjaKlawisza& d) {
     const std::string szczegoly = Szczegoly(d);
-    return szczegoly.empty() ? opis : opis + "\t" + szczegoly;
+    return szczegoly.empty() ? NazwaRodzaju(d) : NazwaRodzaju(d) + ": " + szczegoly;
+}
+
+std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d) {
+    const std::string nazwa = NazwaKlawisza(miejsce);
+    if (nazwa.empty())
+        return {};
+    const std::string szczegoly = Szczegoly(d);
+    return nazwa + "\t" + NazwaRodzaju(d) + (szczegoly.empty() ? "" : "\t" + szczegoly);
 }
 
 } // namespace orbaklaw::cli

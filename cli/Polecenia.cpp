@@ -1,15 +1,20 @@
 #include "cli/Polecenia.h"
 
+#include "cli/Komunikaty.h"
 #include "cli/OpisKlawisza.h"
+#include "cli/PlikiCli.h"
 #include "cli/PoleceniaKasy.h"
+#include "cli/Porownanie.h"
 #include "cli/TestKasy.h"
 #include "cli/Utf8.h"
+#include "cli/WczytanieDefinicji.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <array>
 #include <functional>
+#include <new>
 
 namespace orbaklaw::cli {
 
@@ -21,37 +26,32 @@ constexpr const char* Uzycie =
     "  orbaklaw-cli normalize WE WY [--register NN]\n"
     "                                            zapisuje WE tak, jak zapisuje go program\n"
     "  orbaklaw-cli show PLIK                    wypisuje 64 klawisze pliku\n"
+    "  orbaklaw-cli diff A B                     wypisuje klawisze o różnych definicjach\n"
     "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
     "                                            składa obraz wkładki z pliku etykiet\n"
     "  orbaklaw-cli --help                       ten opis\n"
     "Polecenia kasy (port i numer kasy z pliku KONFIG.TXT bieżącego katalogu):\n"
     "  orbaklaw-cli read WY                      odczytuje definicje klawiszy z kasy do WY\n"
-    "  orbaklaw-cli write PLIK                   zapisuje definicje klawiszy z PLIK do kasy\n"
+    "  orbaklaw-cli write PLIK [--verify]        zapisuje definicje klawiszy z PLIK do kasy\n"
+    "                                            (--verify: odczytuje je potem i porównuje)\n"
+    "  orbaklaw-cli verify PLIK                  porównuje definicje w kasie z PLIK\n"
     "  orbaklaw-cli delete                       kasuje definicje klawiszy w kasie\n"
     "  orbaklaw-cli goods WY                     zapisuje nazwy towarów kasy do WY (UTF-8)\n"
     "  orbaklaw-cli test                         identyfikuje kasę: model, wersja, numer\n"
+    "Przed write i delete definicje z kasy są zachowywane jako kopia (ścieżka na stderr;\n"
+    "katalog $ORBAKLAW_KOPIE, $XDG_DATA_HOME/orbaklaw/kopie lub ~/.local/share/orbaklaw/kopie);\n"
+    "bez odczytanej kopii nic nie jest wysyłane, chyba że podano --no-backup.\n"
     "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny "
-    "lub błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie).\n";
+    "lub błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie), 4 definicje się "
+    "różnią.\n";
 
 int BladUzycia(std::ostream& err, const std::string& powod) {
     err << "orbaklaw-cli: " << powod << "\n" << Uzycie;
     return KodBladUzycia;
 }
 
-// Reads a definition file into fresh tables, as the program reads one.
 int Wczytaj(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err) {
-    tablice = TabliceKlawiszy{};
-    try {
-        const auto wynik = CzytajPlikDefinicji(tablice, plik);
-        if (!wynik.poprawny) {
-            err << Utf8Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)) << "\n";
-            return KodBladFormatu;
-        }
-        return KodSukces;
-    } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << e.what() << "\n";
-        return KodBladPliku;
-    }
+    return WczytajDefinicje(plik, tablice, err, false);
 }
 
 std::string Podsumowanie(const TabliceKlawiszy& tablice) {
@@ -96,13 +96,17 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     }
     if (pliki.size() != 2)
         return BladUzycia(err, "normalize bierze plik wejściowy i wyjściowy");
+    if (auto problem = ProblemWyjscia(pliki[1], {pliki[0]})) {
+        err << "orbaklaw-cli: " << DlaTerminala(*problem) << "\n";
+        return KodBladPliku;
+    }
     TabliceKlawiszy tablice;
     if (int kod = Wczytaj(pliki[0], tablice, err); kod != KodSukces)
         return kod;
     try {
         ZapiszPlikDefinicji(tablice, pliki[1], numer);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << e.what() << "\n";
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -119,10 +123,22 @@ int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     return KodSukces;
 }
 
-} // namespace
+int Diff(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2)
+        return BladUzycia(err, "diff bierze dwa pliki definicji");
+    TabliceKlawiszy pierwsze;
+    TabliceKlawiszy drugie;
+    if (int kod = Wczytaj(a[0], pierwsze, err); kod != KodSukces)
+        return kod;
+    if (int kod = Wczytaj(a[1], drugie, err); kod != KodSukces)
+        return kod;
+    const auto roznice = Porownaj(pierwsze, drugie);
+    WypiszRoznice(roznice, out);
+    return roznice.empty() ? KodSukces : KodRoznice;
+}
 
-int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-            const PoleceniaDodatkowe& dodatkowe) {
+int Polecenie_(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+               const PoleceniaDodatkowe& dodatkowe) {
     if (argumenty.empty())
         return BladUzycia(err, "brak polecenia");
     const std::string& nazwa = argumenty[0];
@@ -130,15 +146,31 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::o
         out << Uzycie;
         return KodSukces;
     }
-    PoleceniaDodatkowe polecenia{
-        {"check", Check}, {"normalize", Normalize}, {"show", Show},   {"read", Read},
-        {"write", Write}, {"delete", Delete},       {"goods", Goods}, {"test", Test}};
+    PoleceniaDodatkowe polecenia{{"check", Check},   {"normalize", Normalize}, {"show", Show},
+                                 {"diff", Diff},     {"read", Read},           {"write", Write},
+                                 {"delete", Delete}, {"goods", Goods},         {"verify", Verify},
+                                 {"test", Test}};
     polecenia.insert(polecenia.end(), dodatkowe.begin(), dodatkowe.end());
     const std::vector<std::string> reszta(argumenty.begin() + 1, argumenty.end());
     for (const auto& [n, polecenie] : polecenia)
         if (nazwa == n)
             return polecenie(reszta, out, err);
     return BladUzycia(err, "nieznane polecenie: " + nazwa);
+}
+
+} // namespace
+
+int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+            const PoleceniaDodatkowe& dodatkowe) {
+    // Whatever a command lets through ends here as a message, never as an abort.
+    try {
+        return Polecenie_(argumenty, out, err, dodatkowe);
+    } catch (const std::bad_alloc&) {
+        err << "orbaklaw-cli: " << DlaTerminala("brak pamiêci") << "\n"; // "brak pamięci"
+    } catch (const std::exception& e) {
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+    }
+    return KodBladPliku;
 }
 
 } // namespace orbaklaw::cli

@@ -1,12 +1,11 @@
 #include "cli/TestKasy.h"
 
-#include "cli/Polecenia.h"
-#include "cli/PoleceniaKasy.h"
-#include "cli/Utf8.h"
+#include "cli/KodyWyjscia.h"
+#include "cli/Komunikaty.h"
+#include "cli/SesjaKasy.h"
 #include "comm/KomunikatyBledow.h"
-#include "comm/Konfiguracja.h"
 #include "comm/WinSer.h"
-#include "transfer/PlikTekstowy.h"
+#include "transfer/NumerKasy.h"
 
 namespace orbaklaw::cli {
 
@@ -14,36 +13,16 @@ namespace {
 
 constexpr uint8_t KodNiepoprawnejOdpowiedzi = 23;
 constexpr uint8_t KodInnyNumerKasy = 22;
+constexpr uint8_t KodPortNiedostepny = 20;
 
-int Blad(std::ostream& err, const std::string& tekst1250, int kod) {
-    err << "orbaklaw-cli: " << Utf8Z1250(tekst1250) << "\n";
+int Blad(std::ostream& err, const std::string& tekst, int kod) {
+    err << "orbaklaw-cli: " << DlaTerminala(tekst) << "\n";
     return kod;
 }
 
 int BladKodu(std::ostream& err, uint8_t kod) {
-    return Blad(err, "Kod " + std::to_string(kod) + ": " + KomunikatBledu(kod), KodOdmowaKasy);
-}
-
-// The register number and settings of KONFIG.TXT's first line; none after a message.
-std::optional<WpisKonfiguracji> Ustawienia(std::ostream& err) {
-    const auto plik = ZnajdzPlik("konfig.txt");
-    std::error_code ec;
-    if (!std::filesystem::exists(plik, ec)) {
-        Blad(err, "Nale\277y ustawi\346 parametry komunikacji (brak pliku KONFIG.TXT)",
-             KodBladPliku);
-        return std::nullopt;
-    }
-    try {
-        const auto linie = CzytajLinie(plik);
-        const auto wynik = ParsujLinieKonfiguracji(linie.empty() ? "" : linie[0]);
-        if (wynik.kod == 0)
-            return wynik.wpis;
-        Blad(err, "Kod " + std::to_string(wynik.kod) + ": " + KomunikatBledu(wynik.kod),
-             KodBladPliku);
-    } catch (const BladWejsciaWyjscia& e) {
-        Blad(err, e.what(), KodBladPliku);
-    }
-    return std::nullopt;
+    return Blad(err, "Kod " + std::to_string(kod) + ": " + KomunikatBledu(kod),
+                KodWyjsciaKasy(kod));
 }
 
 bool Cyfra(uint8_t b) {
@@ -75,18 +54,20 @@ int Identyfikuj(WinSer& port, int numerKasy, std::ostream& out, std::ostream& er
     return KodSukces;
 }
 
-int Polacz(WinSer& port, const WpisKonfiguracji& wpis, std::ostream& out, std::ostream& err) {
-    const UstawieniaKomunikacji& u = wpis.ustawienia;
+int Polacz(WinSer& port, const SesjaKasy& sesja, std::ostream& out, std::ostream& err) {
+    const UstawieniaKomunikacji& u = sesja.Ustawienia();
+    // "Niemożliwe zainicjowanie portu szeregowego"
+    const std::string niemozliwe =
+        "Niemo\277liwe zainicjowanie portu szeregowego (" + sesja.Urzadzenie() + ")";
     port.UnInitializePort();
     if (port.InitializePort(static_cast<uint8_t>(u.port), static_cast<uint16_t>(u.szybkosc),
                             static_cast<uint16_t>(u.timeout)) != 0)
-        // "Niemożliwe zainicjowanie portu szeregowego"
-        return Blad(err, "Niemo\277liwe zainicjowanie portu szeregowego", KodOdmowaKasy);
+        return Blad(err, niemozliwe, KodWyjsciaKasy(KodPortNiedostepny));
     int kod = KodSukces;
     if (u.multiplekser > 0 && !port.UstawKanal(static_cast<uint8_t>(u.kanal)))
-        kod = Blad(err, "Niemo\277liwe zainicjowanie portu szeregowego", KodOdmowaKasy);
+        kod = Blad(err, niemozliwe, KodWyjsciaKasy(KodPortNiedostepny));
     else
-        kod = Identyfikuj(port, wpis.numerKasy, out, err);
+        kod = Identyfikuj(port, static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())), out, err);
     port.UnInitializePort();
     return kod;
 }
@@ -115,16 +96,20 @@ std::string NazwaModelu(unsigned char bajt) {
 }
 
 int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (!a.empty()) {
-        err << "orbaklaw-cli: test nie bierze argumentów (orbaklaw-cli --help)\n";
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    std::string blad;
+    if (!ParsujOpcje(a, {.kasa = true}, opcje, pliki, blad) || !pliki.empty()) {
+        err << "orbaklaw-cli: " << DlaTerminala(blad.empty() ? "test nie bierze plików" : blad)
+            << " (orbaklaw-cli --help)\n";
         return KodBladUzycia;
     }
-    const auto ustawienia = Ustawienia(err);
-    if (!ustawienia)
-        return KodBladPliku;
+    SesjaKasy sesja(opcje, err);
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+        return kod;
     try {
         WinSer port;
-        return Polacz(port, *ustawienia, out, err);
+        return Polacz(port, sesja, out, err);
     } catch (const BladBiblioteki& e) {
         return Blad(err, e.what(), KodOdmowaKasy);
     }

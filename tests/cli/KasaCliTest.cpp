@@ -44,6 +44,16 @@ protected:
     void SetUp() override {
         kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
         kasa.Konfiguracja(1);
+        setenv("ORBAKLAW_KOPIE", Kopie().c_str(), 1);
+    }
+    void TearDown() override { unsetenv("ORBAKLAW_KOPIE"); }
+    fs::path Kopie() const { return kasa.Folder() / "kopie"; }
+    size_t LiczbaKopii() const {
+        std::error_code ec;
+        size_t n = 0;
+        for (fs::directory_iterator it(Kopie(), ec), end; !ec && it != end; it.increment(ec))
+            ++n;
+        return n;
     }
     // The definitions that the register holds, read by the command itself.
     TabliceKlawiszy Odczytane() {
@@ -83,7 +93,7 @@ TEST_F(KasaCli, RefusalsExitWithThreeAndTheCodesMessage) {
     for (size_t i = 0; i < 9; ++i)
         dziewiec.KlawiszeBezp[i] = {0, Platnosc, 1, 0, 0, 0, 0, 100};
     ZapiszPlikDefinicji(dziewiec, "dziewiec.txt", "01");
-    const WynikCli w = UruchomCli({"write", "dziewiec.txt"});
+    const WynikCli w = UruchomCli({"write", "dziewiec.txt", "--no-backup"});
     EXPECT_EQ(w.kod, 3);
     EXPECT_EQ(w.err, "orbaklaw-cli: Kod 229: Brak miejsca na kwoty dla płatnosci z klawisza\n");
     EXPECT_EQ(w.out, "");
@@ -176,6 +186,103 @@ TEST_F(KasaCli, TestRefusesARegisterWithAnotherNumber) {
         kasa.Konfiguracja({std::string("$") + numer + "\tcom1:9600:mux0:1\t1"});
         const WynikCli dobra = UruchomCli({"test"});
         EXPECT_EQ(dobra.kod, 0) << numer << dobra.err;
+    }
+}
+
+// The path that "Kopia definicji klawiszy z kasy: " names on stderr.
+std::string SciezkaKopii(const std::string& err) {
+    const std::string znak = "orbaklaw-cli: Kopia definicji klawiszy z kasy: ";
+    const size_t p = err.find(znak);
+    if (p == std::string::npos)
+        return {};
+    const size_t poczatek = p + znak.size();
+    return err.substr(poczatek, err.find('\n', poczatek) - poczatek);
+}
+
+TEST_F(KasaCli, WriteAndDeleteFirstKeepTheRegistersDefinitions) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    for (const auto& polecenie : std::vector<std::vector<std::string>>{
+             {"write", "moje.txt"}, {"delete"}, {"write", "moje.txt"}}) {
+        SCOPED_TRACE(polecenie[0]);
+        ASSERT_EQ(UruchomCli({"read", "przed.txt"}).kod, 0);
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 0) << w.err;
+        const std::string kopia = SciezkaKopii(w.err);
+        ASSERT_FALSE(kopia.empty()) << w.err;
+        EXPECT_EQ(fs::path(kopia).parent_path(), Kopie());
+        EXPECT_EQ(fs::path(kopia).filename().string().substr(0, 7), "kasa01-");
+        EXPECT_EQ(Tresc(kopia), Tresc("przed.txt"));
+    }
+    EXPECT_EQ(LiczbaKopii(), 3u);
+}
+
+TEST_F(KasaCli, WithoutABackupNothingIsSentUnlessAskedSo) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
+    TabliceKlawiszy inne;
+    inne.KlawiszeBezp[3] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
+    ZapiszPlikDefinicji(inne, "inne.txt", "01");
+    // A register that answers NAK can't give its definitions for the backup.
+    kasa.Uruchom({"--no-pacing", "--state", kasa.Stan(), "--fault", "nak"});
+    for (const auto& polecenie :
+         std::vector<std::vector<std::string>>{{"write", "inne.txt"}, {"delete"}}) {
+        SCOPED_TRACE(polecenie[0]);
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_NE(w.kod, 0);
+        EXPECT_NE(w.err.find("Nie odczytano definicji z kasy do kopii zapasowej: nic nie "
+                             "wysłano (--no-backup pomija kopię)"),
+                  std::string::npos)
+            << w.err;
+        EXPECT_EQ(w.out, "");
+    }
+    kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
+    EXPECT_EQ(TekstPlikuDefinicji(Odczytane(), "01"), TekstPlikuDefinicji(Przyklad(), "01"))
+        << "nothing reached the register";
+    const size_t kopie = LiczbaKopii();
+    const WynikCli bez = UruchomCli({"write", "inne.txt", "--no-backup"});
+    EXPECT_EQ(bez.kod, 0) << bez.err;
+    EXPECT_EQ(bez.err, "");
+    EXPECT_EQ(LiczbaKopii(), kopie);
+    EXPECT_EQ(TekstPlikuDefinicji(Odczytane(), "01"), TekstPlikuDefinicji(inne, "01"));
+}
+
+TEST_F(KasaCli, VerifyComparesTheRegisterWithAFile) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    const WynikCli z = UruchomCli({"write", "moje.txt", "--verify"});
+    EXPECT_EQ(z.kod, 0) << z.err;
+    EXPECT_EQ(z.out, "Definicje klawiszy zapisano do kasy i do pliku klawisz.txt\n");
+    // Another register number in the file's first line is no difference.
+    ZapiszPlikDefinicji(Przyklad(), "moje-7.txt", "7");
+    for (const char* plik : {"moje.txt", "moje-7.txt"}) {
+        const WynikCli w = UruchomCli({"verify", plik});
+        EXPECT_EQ(w.kod, 0) << plik << w.err;
+        EXPECT_EQ(w.out, "") << plik;
+    }
+    TabliceKlawiszy inne = Przyklad();
+    inne.KlawiszeBezp[1] = {0, Funkcja, 6, 0, 0, 0, 0, 0};
+    inne.KlawiszeBezp[2] = {0, Towar, 0, 3, 0, 0, 0, 0};
+    ZapiszPlikDefinicji(inne, "inne.txt", "01");
+    const WynikCli w = UruchomCli({"verify", "inne.txt"});
+    EXPECT_EQ(w.kod, 4) << w.err;
+    EXPECT_EQ(w.out, "BEZP.\tF2\t2 - FUNKCJA: 06   WYPŁATA Z KASY\t2 - FUNKCJA: 05   WPŁATA DO "
+                     "KASY\nBEZP.\tF3\t1 - TOWAR: towar 3\tNIEZDEF.\n");
+    EXPECT_EQ(UruchomCli({"verify", "nie-ma.txt"}).kod, 2);
+    EXPECT_EQ(UruchomCli({"verify", "a", "b"}).kod, 2);
+}
+
+TEST_F(KasaCli, ExchangesLeaveTheConfigurationAloneAndReportInRaport) {
+    const std::string konfiguracja = Tresc("KONFIG.TXT");
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    // read: one exchange; write: the backup and the write; delete: the same.
+    const std::pair<std::vector<std::string>, size_t> polecenia[] = {
+        {{"read", "odczyt.txt"}, 1}, {{"write", "moje.txt"}, 3}, {{"delete"}, 5}};
+    for (const auto& [polecenie, linie] : polecenia) {
+        SCOPED_TRACE(polecenie[0]);
+        EXPECT_EQ(UruchomCli(polecenie).kod, 0);
+        EXPECT_EQ(PodzielNaLinie(Tresc("RAPORT.TXT")).size(), linie);
+        EXPECT_EQ(Tresc("KONFIG.TXT"), konfiguracja);
+        for (const char* roboczy : {"123.@#$", "tmp.plk", "towary.txt"})
+            EXPECT_FALSE(fs::exists(roboczy)) << roboczy;
     }
 }
 

@@ -126,5 +126,38 @@ TEST(OrbaklawCli, ShowListsTheSixtyFourKeys) {
     EXPECT_EQ(linie[63], "LEWY+PRAWY ALT\tF9\tNIEZDEF.");
 }
 
+TEST(OrbaklawCli, DiffComparesTwoFilesKeyByKey) {
+    test::KatalogTymczasowy tmp;
+    const std::string przyklad = CzytajPlik(Dane / "przyklad.txt");
+    // The register-number line is not compared; F2 becomes function 6, F3 goods 3.
+    std::string inny = "#7" + przyklad.substr(przyklad.find("\r\n"));
+    inny.replace(inny.find("$238\t2\t5\t"), 10, "$238\t2\t6\t");
+    inny.replace(inny.find("$239\t0"), 7, "$239\t1\t3\t0\t0\t0");
+    tmp.Zapisz("inny.txt", inny);
+    tmp.Zapisz("numer.txt", "#7" + przyklad.substr(przyklad.find("\r\n")));
+    const std::string a = (Dane / "przyklad.txt").string();
+    struct Przypadek {
+        std::string b;
+        int kod;
+        std::string out;
+    };
+    const Przypadek przypadki[] = {
+        {(Dane / "lf.txt").string(), 0, ""},
+        {(tmp / "numer.txt").string(), 0, ""},
+        {(tmp / "inny.txt").string(), 4,
+         "BEZP.\tF2\t2 - FUNKCJA: 05   WPŁATA DO KASY\t2 - FUNKCJA: 06   WYPŁATA Z KASY\n"
+         "BEZP.\tF3\tNIEZDEF.\t1 - TOWAR: towar 3\n"},
+        {(Dane / "flaga-2.txt").string(), 1, ""},
+        {(tmp / "brak.txt").string(), 2, ""},
+    };
+    for (const auto& p : przypadki) {
+        const auto w = Uruchom({"diff", a, p.b});
+        EXPECT_EQ(w.kod, p.kod) << p.b << w.err;
+        EXPECT_EQ(w.out, p.out) << p.b;
+    }
+    EXPECT_EQ(Uruchom({"diff", a}).kod, 2);
+    EXPECT_EQ(Uruchom({"diff", a, a, a}).kod, 2);
+}
+
 } // namespace
 } // namespace orbaklaw
