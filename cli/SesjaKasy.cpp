@@ -207,8 +207,8 @@ int SesjaKasy::Wywolaj(const std::string& opis,
         BibliotekaKasdrv kasdrv(kodBledu_);
         const StanWymiany stan = StanZBiblioteki();
         WKatalogu w(folder_);
-        wynik = ZPostepem(
-            opis, [&] { return wywolanie(kasdrv); }, stan);
+        const auto wymiana = [&] { return wywolanie(kasdrv); };
+        wynik = ZPostepem(DlaTerminala(opis), wymiana, stan);
     } catch (const BladBiblioteki& e) {
         OddajRaport();
         return Blad(e.what(), KodOdmowaKasy);

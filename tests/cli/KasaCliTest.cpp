@@ -286,6 +286,26 @@ TEST_F(KasaCli, ExchangesLeaveTheConfigurationAloneAndReportInRaport) {
     }
 }
 
+TEST_F(KasaCli, ProgressOnlyOnATerminal) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    const std::pair<std::vector<std::string>, const char*> polecenia[] = {
+        {{"read", "odczyt.txt"}, "Odczyt definicji z kasy"},
+        {{"write", "moje.txt"}, "Zapis definicji do kasy"},
+        {{"verify", "moje.txt"}, "Odczyt definicji z kasy"},
+        {{"goods", "towary-wy.txt"}, "Odczyt towarów z kasy"},
+        {{"delete"}, "Kasowanie definicji w kasie"}};
+    for (const auto& [polecenie, opis] : polecenia) {
+        SCOPED_TRACE(polecenie[0]);
+        const WynikCli terminal = test::UruchomCliZTerminalem(polecenie);
+        EXPECT_EQ(terminal.kod, 0) << terminal.err;
+        EXPECT_NE(terminal.err.find(std::string("\r") + opis), std::string::npos) << terminal.err;
+        const WynikCli potok = UruchomCli(polecenie);
+        EXPECT_EQ(potok.kod, 0) << potok.err;
+        EXPECT_EQ(potok.err.find(opis), std::string::npos) << potok.err;
+        EXPECT_EQ(potok.err.find('\r'), std::string::npos) << potok.err;
+    }
+}
+
 TEST_F(KasaCli, UsageErrors) {
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"read"}, {"write"}, {"goods"}, {"delete", "x"}, {"test", "x"}, {"read", "a", "b"}}) {

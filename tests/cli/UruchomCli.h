@@ -14,4 +14,8 @@ struct WynikCli {
 
 WynikCli UruchomCli(const std::vector<std::string>& argumenty);
 
+// The same with a pseudo-terminal as stderr, as in an interactive shell;
+// `err` holds what the terminal received.
+WynikCli UruchomCliZTerminalem(const std::vector<std::string>& argumenty);
+
 } // namespace orbaklaw::test
