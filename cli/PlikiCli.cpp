@@ -13,11 +13,16 @@ namespace orbaklaw::cli {
 
 namespace {
 
+// The same file, or (for a file not there yet) the same path.
 bool TenSamPlik(const std::string& a, const std::string& b) {
     struct stat sa {};
     struct stat sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
+    if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    std::error_code ec;
+    const auto ka = std::filesystem::weakly_canonical(a, ec);
+    const auto kb = std::filesystem::weakly_canonical(b, ec);
+    return !ec && ka == kb;
 }
 
 } // namespace

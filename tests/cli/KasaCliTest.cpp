@@ -12,6 +12,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace orbaklaw;
 using orbaklaw::test::UruchomCli;
@@ -303,6 +304,63 @@ TEST_F(KasaCli, ProgressOnlyOnATerminal) {
         EXPECT_EQ(potok.kod, 0) << potok.err;
         EXPECT_EQ(potok.err.find(opis), std::string::npos) << potok.err;
         EXPECT_EQ(potok.err.find('\r'), std::string::npos) << potok.err;
+    }
+}
+
+TEST_F(KasaCli, OutputsAreNeverTheLibrarysOwnFiles) {
+    const std::string konfiguracja = Tresc("KONFIG.TXT");
+    // Never a real device: a broken check would replace it.
+    ASSERT_EQ(::mkfifo("potok.txt", 0600), 0);
+    for (const auto& polecenie : std::vector<std::vector<std::string>>{{"read", "konfig.txt"},
+                                                                       {"read", "KONFIG.TXT"},
+                                                                       {"read", "sub/Raport.txt"},
+                                                                       {"goods", "RAPORT.TXT"},
+                                                                       {"goods", "/dev/null"}}) {
+        SCOPED_TRACE(polecenie[0] + " " + polecenie[1]);
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_EQ(w.err.rfind("orbaklaw-cli: ", 0), 0u) << w.err;
+        EXPECT_EQ(w.out, "");
+    }
+    EXPECT_EQ(Tresc("KONFIG.TXT"), konfiguracja);
+    size_t konfiguracje = 0;
+    for (const auto& p : fs::directory_iterator("."))
+        konfiguracje +=
+            p.path().filename().string().size() == 10 &&
+            (p.path().filename() == "KONFIG.TXT" || p.path().filename() == "konfig.txt");
+    EXPECT_EQ(konfiguracje, 1u) << "no second configuration beside KONFIG.TXT";
+    EXPECT_FALSE(fs::exists("RAPORT.TXT")) << "nothing was sent";
+}
+
+TEST_F(KasaCli, PolishPathsInEveryRegisterCommand) {
+    fs::create_directory("Wkładki");
+    ZapiszPlikDefinicji(Przyklad(), "Wkładki/zażółć.txt", "01");
+    fs::copy_file("KONFIG.TXT", "Wkładki/konfiguracja-zażółć.txt");
+    for (const auto& polecenie : std::vector<std::vector<std::string>>{
+             {"write", "Wkładki/zażółć.txt"},
+             {"verify", "Wkładki/zażółć.txt"},
+             {"read", "Wkładki/odczyt-zażółć.txt"},
+             {"goods", "Wkładki/towary-zażółć.txt"},
+             {"test", "--config", "Wkładki/konfiguracja-zażółć.txt"}}) {
+        SCOPED_TRACE(polecenie[0]);
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 0) << w.err;
+    }
+    EXPECT_EQ(Tresc("Wkładki/odczyt-zażółć.txt"), Tresc("Wkładki/zażółć.txt"));
+    EXPECT_EQ(PodzielNaLinie(Tresc("Wkładki/towary-zażółć.txt")).size(), 511u);
+    // Messages show the paths as they were given.
+    const std::pair<std::vector<std::string>, std::string> bledy[] = {
+        {{"read", "Wkładki/brak/odczyt.txt"}, "Wkładki/brak/odczyt.txt"},
+        {{"goods", "Wkładki/brak/towary.txt"}, "Wkładki/brak/towary.txt"},
+        {{"write", "Wkładki/brak.txt"}, "Wkładki/brak.txt"},
+        {{"read", "x.txt", "--config", "Wkładki/brak.txt"}, "Wkładki/brak.txt"}};
+    for (const auto& [polecenie, sciezka] : bledy) {
+        SCOPED_TRACE(polecenie[0]);
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_NE(w.err.find("orbaklaw-cli: " + sciezka + ": No such file or directory\n"),
+                  std::string::npos)
+            << w.err;
     }
 }
 

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace orbaklaw {
 namespace {
@@ -157,6 +159,123 @@ TEST(OrbaklawCli, DiffComparesTwoFilesKeyByKey) {
     }
     EXPECT_EQ(Uruchom({"diff", a}).kod, 2);
     EXPECT_EQ(Uruchom({"diff", a, a, a}).kod, 2);
+}
+
+TEST(OrbaklawCli, ReservedNamesAndTheInputAreNeverOutputs) {
+    test::KatalogTymczasowy tmp;
+    const std::string we = (Dane / "przyklad.txt").string();
+    tmp.Zapisz("KONFIG.TXT", "$01\tcom1:9600:mux0:1\t5\r\n");
+    tmp.Zapisz("kopia.txt", CzytajPlik(Dane / "przyklad.txt"));
+    for (const char* nazwa : {"KONFIG.TXT", "konfig.txt", "Raport.Txt", "RAPORT.TXT"}) {
+        const auto w = Uruchom({"normalize", we, (tmp / nazwa).string()});
+        EXPECT_EQ(w.kod, 2) << nazwa;
+        EXPECT_EQ(w.err, std::string("orbaklaw-cli: BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU (") +
+                             nazwa + ")\n");
+    }
+    EXPECT_EQ(tmp.Czytaj("KONFIG.TXT"), "$01\tcom1:9600:mux0:1\t5\r\n");
+    EXPECT_FALSE(fs::exists(tmp / "konfig.txt") &&
+                 !fs::equivalent(tmp / "konfig.txt", tmp / "KONFIG.TXT"));
+    EXPECT_FALSE(fs::exists(tmp / "RAPORT.TXT"));
+    const auto sam =
+        Uruchom({"normalize", (tmp / "kopia.txt").string(), (tmp / "kopia.txt").string()});
+    EXPECT_EQ(sam.kod, 2);
+    EXPECT_NE(sam.err.find("Jednakowe nazwy plików wejściowego i wyjściowego."), std::string::npos);
+}
+
+TEST(OrbaklawCli, ABadLineIsShownCutTo255Bytes) {
+    test::KatalogTymczasowy tmp;
+    const std::string linia = "$237\t1\t" + std::string(1'000'000, '7');
+    tmp.Zapisz("dluga.txt", "#01\r\n#\r\n#\r\n" + linia + "\r\n");
+    for (const char* polecenie : {"check", "show", "normalize", "write"}) {
+        std::vector<std::string> a{polecenie, (tmp / "dluga.txt").string()};
+        if (a[0] == "normalize")
+            a.push_back((tmp / "wy.txt").string());
+        const auto w = Uruchom(a);
+        EXPECT_EQ(w.kod, 1) << polecenie;
+        EXPECT_NE(w.err.find(KomunikatFormatu + linia.substr(0, 255) + "…"), std::string::npos)
+            << polecenie << w.err.substr(0, 300);
+        EXPECT_LT(w.err.size(), 400u) << polecenie;
+    }
+}
+
+// Every command that reads a file, given `plik`.
+std::vector<std::vector<std::string>> CzytajacePolecenia(const std::string& plik,
+                                                         const test::KatalogTymczasowy& tmp) {
+    const std::string dobry = (Dane / "przyklad.txt").string();
+    return {{"check", plik},
+            {"show", plik},
+            {"normalize", plik, (tmp / "wy.txt").string()},
+            {"diff", plik, dobry},
+            {"diff", dobry, plik},
+            {"write", plik},
+            {"verify", plik}};
+}
+
+TEST(OrbaklawCli, InputsThatAreNotRegularFilesOfASaneSizeAreRefused) {
+    test::KatalogTymczasowy tmp;
+    const fs::path duzy = tmp / "duzy.txt";
+    { std::ofstream(duzy.string()) << "#01\r\n"; }
+    fs::resize_file(duzy, 3ull << 30); // sparse: no disk is used
+    const fs::path potok = tmp / "potok.txt";
+    ASSERT_EQ(::mkfifo(potok.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> przypadki[] = {
+        {"/dev/zero", "/dev/zero: to nie jest zwykły plik (urządzenie lub potok)"},
+        {potok.string(), potok.string() + ": to nie jest zwykły plik (urządzenie lub potok)"},
+        {duzy.string(),
+         duzy.string() + ": plik jest za duży (ponad 16 MB), to nie jest plik programu"},
+        {"/proc/self/mem", "/proc/self/mem: Input/output error"},
+    };
+    for (const auto& [plik, komunikat] : przypadki)
+        for (const auto& a : CzytajacePolecenia(plik, tmp)) {
+            const auto w = Uruchom(a);
+            EXPECT_EQ(w.kod, 2) << a[0] << " " << plik;
+            EXPECT_EQ(w.err, "orbaklaw-cli: " + komunikat + "\n") << a[0] << " " << plik;
+        }
+    EXPECT_FALSE(fs::exists(tmp / "wy.txt"));
+}
+
+TEST(OrbaklawCli, OutputsThatAreDevicesOrFifosAreRefused) {
+    test::KatalogTymczasowy tmp;
+    const fs::path potok = tmp / "potok.txt";
+    ASSERT_EQ(::mkfifo(potok.c_str(), 0600), 0);
+    std::vector<std::string> wyjscia{potok.string()};
+    // Never a real device such as /dev/null: a broken check would replace it. A
+    // null device of our own where the system lets us make one.
+    const fs::path urzadzenie = tmp / "urzadzenie";
+    if (::mknod(urzadzenie.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+        wyjscia.push_back(urzadzenie.string());
+    for (const std::string& wy : wyjscia) {
+        const auto w = Uruchom({"normalize", (Dane / "przyklad.txt").string(), wy});
+        EXPECT_EQ(w.kod, 2) << wy;
+        EXPECT_EQ(w.err, "orbaklaw-cli: " + wy +
+                             ": zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(potok));
+    if (wyjscia.size() > 1) {
+        EXPECT_TRUE(fs::is_character_file(urzadzenie));
+    }
+}
+
+TEST(OrbaklawCli, PolishPathsReachTheFileSystemAndTheMessagesAsGiven) {
+    test::KatalogTymczasowy tmp;
+    const fs::path folder = tmp / "Wkładki";
+    fs::create_directory(folder);
+    const std::string plik = (folder / "zażółć.txt").string();
+    ASSERT_EQ(Uruchom({"normalize", (Dane / "przyklad.txt").string(), plik}).kod, 0);
+    EXPECT_EQ(CzytajPlik(plik), CzytajPlik(Dane / "przyklad.txt"));
+    EXPECT_EQ(Uruchom({"check", plik}).kod, 0);
+    EXPECT_EQ(Uruchom({"show", plik}).kod, 0);
+    EXPECT_EQ(Uruchom({"diff", plik, (Dane / "przyklad.txt").string()}).kod, 0);
+    const std::string brak = (folder / "brak-zażółć.txt").string();
+    for (const auto& a : CzytajacePolecenia(brak, tmp)) {
+        const auto w = Uruchom(a);
+        EXPECT_EQ(w.kod, 2) << a[0];
+        EXPECT_EQ(w.err, "orbaklaw-cli: " + brak + ": No such file or directory\n") << a[0];
+    }
+    const std::string bezFolderu = (tmp / "brak-wkładek" / "zażółć.txt").string();
+    const auto w = Uruchom({"normalize", plik, bezFolderu});
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_EQ(w.err, "orbaklaw-cli: " + bezFolderu + ": No such file or directory\n");
 }
 
 } // namespace
