@@ -41,9 +41,9 @@ constexpr const char* Uzycie =
     "Przed write i delete definicje z kasy są zachowywane jako kopia (ścieżka na stderr;\n"
     "katalog $ORBAKLAW_KOPIE, $XDG_DATA_HOME/orbaklaw/kopie lub ~/.local/share/orbaklaw/kopie);\n"
     "bez odczytanej kopii nic nie jest wysyłane, chyba że podano --no-backup.\n"
-    "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny "
-    "lub błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie), 4 definicje się "
-    "różnią.\n";
+    "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny lub\n"
+    "błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie), 4 definicje się różnią,\n"
+    "5 brak odpowiedzi kasy lub błąd łącza (kody 20, 21, 23, 24), 6 kasa o innym numerze (22).\n";
 
 int BladUzycia(std::ostream& err, const std::string& powod) {
     err << "orbaklaw-cli: " << powod << "\n" << Uzycie;

@@ -107,7 +107,7 @@ TEST_F(KasaCli, RegisterThatDoesNotAnswer) {
              {"read", "odczyt.txt"}, {"delete"}, {"goods", "towary-wy.txt"}, {"test"}}) {
         SCOPED_TRACE(polecenie[0]);
         const WynikCli w = UruchomCli(polecenie);
-        EXPECT_EQ(w.kod, 3) << w.err;
+        EXPECT_EQ(w.kod, 5) << w.err;
         EXPECT_NE(w.err.find("orbaklaw-cli: "), std::string::npos) << w.err;
         EXPECT_EQ(w.out, "");
     }
@@ -177,7 +177,7 @@ TEST_F(KasaCli, TestIdentifiesTheRegister) {
 TEST_F(KasaCli, TestRefusesARegisterWithAnotherNumber) {
     kasa.Uruchom({"--no-pacing", "--number", "3"});
     const WynikCli w = UruchomCli({"test"});
-    EXPECT_EQ(w.kod, 3);
+    EXPECT_EQ(w.kod, 6);
     EXPECT_EQ(w.out, "Model: ORBA (0x6b)\nWersja programu kasy: 2\nNumer kasy: 03\n");
     EXPECT_EQ(
         w.err.rfind("orbaklaw-cli: Kod 22: Pod podanym skojarzeniem kasa o innym numerze.", 0), 0u)
@@ -361,6 +361,34 @@ TEST_F(KasaCli, PolishPathsInEveryRegisterCommand) {
         EXPECT_NE(w.err.find("orbaklaw-cli: " + sciezka + ": No such file or directory\n"),
                   std::string::npos)
             << w.err;
+    }
+}
+
+TEST_F(KasaCli, ExitCodesTellRefusalsFromLineFaultsAndAnotherRegister) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    struct Przypadek {
+        std::vector<std::string> emulator;
+        int kod;
+        const char* kodBiblioteki;
+    };
+    const Przypadek przypadki[] = {
+        {{"--fault", "nak"}, 5, "Kod 24: "},
+        {{"--fault", "corrupt"}, 5, "Kod 23: "},
+        {{"--fault", "silent"}, 5, "Kod 21: "},
+        {{"--number", "3"}, 6, "Kod 22: "},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.kodBiblioteki);
+        std::vector<std::string> opcje{"--no-pacing"};
+        opcje.insert(opcje.end(), p.emulator.begin(), p.emulator.end());
+        kasa.Uruchom(opcje);
+        for (const auto& polecenie : std::vector<std::vector<std::string>>{
+                 {"read", "odczyt.txt"}, {"write", "moje.txt", "--no-backup"}, {"delete"}}) {
+            SCOPED_TRACE(polecenie[0]);
+            const WynikCli w = UruchomCli(polecenie);
+            EXPECT_EQ(w.kod, p.kod) << w.err;
+            EXPECT_NE(w.err.find(p.kodBiblioteki), std::string::npos) << w.err;
+        }
     }
 }
 
