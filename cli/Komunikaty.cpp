@@ -1,6 +1,7 @@
 #include "cli/Komunikaty.h"
 
 #include "cli/Utf8.h"
+#include "comm/KomunikatyBledow.h"
 
 namespace orbaklaw::cli {
 
@@ -55,6 +56,24 @@ std::string LiniaWKomunikacie(const std::string& linia) {
     if (linia.size() <= NajdluzszaPokazanaLinia)
         return linia;
     return linia.substr(0, NajdluzszaPokazanaLinia) + "\xE2\x80\xA6"; // …
+}
+
+std::string KomunikatKodu(uint8_t kod) {
+    const std::string przycisk = "Naci\234nij przycisk"; // "Naciśnij przycisk"
+    // "Sprawdź KONFIG.TXT lub opcje --config, --port, --register."
+    const std::string rada = "Sprawd\237 KONFIG.TXT lub opcje --config, --port, --register.";
+    const std::string tekst = KomunikatBledu(kod);
+    std::string wynik = "Kod " + std::to_string(kod) + ": ";
+    size_t poczatek = 0;
+    for (bool pierwsza = true; poczatek <= tekst.size(); pierwsza = false) {
+        size_t cr = tekst.find('\r', poczatek);
+        if (cr == std::string::npos)
+            cr = tekst.size();
+        const std::string linia = tekst.substr(poczatek, cr - poczatek);
+        wynik += (pierwsza ? "" : "\r") + (linia.rfind(przycisk, 0) == 0 ? rada : linia);
+        poczatek = cr + 1;
+    }
+    return wynik;
 }
 
 } // namespace orbaklaw::cli

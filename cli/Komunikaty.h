@@ -16,4 +16,9 @@ std::string DlaTerminala(const std::string& tekst);
 // bytes, then "…" when there was more.
 std::string LiniaWKomunikacie(const std::string& linia);
 
+// "Kod N: " and the code's message for a terminal (Windows-1250): the
+// table's advice to press the POŁĄCZENIE button, which the command line
+// doesn't have, becomes the advice to check the configuration or options.
+std::string KomunikatKodu(uint8_t kod);
+
 } // namespace orbaklaw::cli

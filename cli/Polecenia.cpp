@@ -51,7 +51,7 @@ int BladUzycia(std::ostream& err, const std::string& powod) {
 }
 
 int Wczytaj(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err) {
-    return WczytajDefinicje(plik, tablice, err, false);
+    return WczytajDefinicje(plik, tablice, err);
 }
 
 std::string Podsumowanie(const TabliceKlawiszy& tablice) {

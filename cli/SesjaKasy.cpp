@@ -5,6 +5,7 @@
 #include "cli/PlikiCli.h"
 #include "cli/Postep.h"
 #include "cli/StanBiblioteki.h"
+#include "cli/WczytanieDefinicji.h"
 #include "comm/KomunikatyBledow.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/NumerKasy.h"
@@ -62,9 +63,8 @@ std::optional<WpisKonfiguracji> Wpis(const std::string& linia, uint8_t& kod) {
     return wynik.wpis;
 }
 
-// "Kod <n>: " and the code's message.
 std::string TekstKoduBiblioteki(uint8_t kod) {
-    return "Kod " + std::to_string(kod) + ": " + KomunikatBledu(kod);
+    return KomunikatKodu(kod);
 }
 
 } // namespace
@@ -251,7 +251,9 @@ int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
     TabliceKlawiszy t;
     const auto wynik = ParsujDefinicje(t, PodzielNaLinie(tresc));
     if (!wynik.poprawny)
-        return Blad(KomunikatBlednegoFormatu(LiniaWKomunikacie(wynik.zlaLinia)), KodBladFormatu);
+        // "odpowiedź kasy"
+        return Blad(KomunikatFormatu("odpowied\237 kasy", PodzielNaLinie(tresc), wynik.zlaLinia),
+                    KodBladFormatu);
     return KodSukces;
 }
 

@@ -10,19 +10,26 @@
 
 namespace orbaklaw::cli {
 
-std::string KomunikatFormatu(const std::vector<std::string>&, const std::string& zlaLinia) {
-    return KomunikatBlednegoFormatu(LiniaWKomunikacie(zlaLinia));
+std::string KomunikatFormatu(const std::string& plik, const std::vector<std::string>& linie,
+                             const std::string& zlaLinia) {
+    // Whether a line is bad depends on its text alone, so the bad line is
+    // the first key line with that text.
+    size_t numer = 0;
+    for (size_t i = 3; i < linie.size() && numer == 0; ++i)
+        if (linie[i] == zlaLinia)
+            numer = i + 1;
+    return plik + ": " + KomunikatBlednegoFormatu("") + ", linia " + std::to_string(numer) + ": " +
+           LiniaWKomunikacie(zlaLinia);
 }
 
-int WczytajDefinicje(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err,
-                     bool przedrostekFormatu) {
+int WczytajDefinicje(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err) {
     tablice = TabliceKlawiszy{};
     try {
         const auto linie = PodzielNaLinie(CzytajPlikWejsciowy(plik));
         const auto wynik = ParsujDefinicje(tablice, linie);
         if (!wynik.poprawny) {
-            err << (przedrostekFormatu ? "orbaklaw-cli: " : "")
-                << DlaTerminala(KomunikatFormatu(linie, wynik.zlaLinia)) << "\n";
+            err << "orbaklaw-cli: " << DlaTerminala(KomunikatFormatu(plik, linie, wynik.zlaLinia))
+                << "\n";
             return KodBladFormatu;
         }
         return KodSukces;

@@ -135,7 +135,8 @@ TEST_F(KasaCli, BadDefinitionFileIsNotSent) {
     ZapiszAtomowo("zly.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t2"}));
     const WynikCli w = UruchomCli({"write", "zly.txt"});
     EXPECT_EQ(w.kod, 1);
-    EXPECT_EQ(w.err, "orbaklaw-cli: Błędny format pliku wejsciowego$237\t1\t12\t1\t0\t2\n");
+    EXPECT_EQ(w.err, "orbaklaw-cli: zly.txt: Błędny format pliku wejsciowego, linia 4: "
+                     "$237\t1\t12\t1\t0\t2\n");
     EXPECT_EQ(UruchomCli({"write", "nie-ma.txt"}).kod, 2);
     EXPECT_FALSE(fs::exists("RAPORT.TXT"));
 }
@@ -390,6 +391,33 @@ TEST_F(KasaCli, ExitCodesTellRefusalsFromLineFaultsAndAnotherRegister) {
             EXPECT_NE(w.err.find(p.kodBiblioteki), std::string::npos) << w.err;
         }
     }
+}
+
+TEST_F(KasaCli, RegisterMessagesFitATerminal) {
+    const std::string rada = "Sprawdź KONFIG.TXT lub opcje --config, --port, --register.\n";
+    kasa.Uruchom({"--no-pacing", "--number", "3"});
+    const WynikCli inna = UruchomCli({"read", "x.txt"});
+    EXPECT_EQ(inna.err,
+              "orbaklaw-cli: Kod 22: Pod podanym skojarzeniem kasa o innym numerze.\n" + rada);
+    kasa.Uruchom({"--no-pacing", "--fault", "silent"});
+    const WynikCli cisza = UruchomCli({"read", "x.txt"});
+    EXPECT_EQ(cisza.err, "orbaklaw-cli: Kod 21: Wystąpił timeout odbierania. \n"
+                         "Możliwe przyczyny błędu: \n"
+                         "- kasa nie jest podłączona do komputera,\n"
+                         "- kasa nie jest włączona,\n"
+                         "- kasa jest podłączona do innego portu szeregowego\n"
+                         "  niż wybrany w programie orbaklaw,\n"
+                         "- w kasie jest wybrana inna szybkość transmisji\n"
+                         "  niż w programie orbaklaw.\n");
+    kasa.Konfiguracja({"$01\tcom1:9600:mux0:1"});
+    for (const auto& polecenie :
+         std::vector<std::vector<std::string>>{{"read", "x.txt"}, {"test"}}) {
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.err, "orbaklaw-cli: Kod 13: Niekompletne dane w pliku konfiguracji.\n" + rada)
+            << polecenie[0];
+    }
+    for (const auto& w : {inna, cisza})
+        EXPECT_EQ(w.err.find("POŁĄCZENIE"), std::string::npos);
 }
 
 TEST_F(KasaCli, UsageErrors) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -38,6 +39,7 @@ TEST(OrbaklawCli, CheckSummarisesAValidFile) {
 }
 
 TEST(OrbaklawCli, FormatErrorsNameTheLine) {
+    // The file, the program's message, the line's number and its text.
     const std::pair<const char*, const char*> przypadki[] = {
         {"zly-rodzaj.txt", "$237\t4"},           {"za-dluga-linia.txt", nullptr},
         {"flaga-2.txt", "$237\t1\t12\t1\t0\t2"}, {"brak-flagi.txt", "$237\t1\t12\t1\t0"},
@@ -46,13 +48,27 @@ TEST(OrbaklawCli, FormatErrorsNameTheLine) {
         {"pusta-linia-na-koncu.txt", ""},
     };
     for (auto [plik, linia] : przypadki) {
-        auto w = Uruchom({"check", (Dane / plik).string()});
+        const std::string sciezka = (Dane / plik).string();
+        const auto linie = [&] {
+            std::vector<std::string> l;
+            std::istringstream we(CzytajPlik(Dane / plik));
+            for (std::string s; std::getline(we, s);)
+                l.push_back(!s.empty() && s.back() == '\r' ? s.substr(0, s.size() - 1) : s);
+            return l;
+        }();
+        auto w = Uruchom({"check", sciezka});
         EXPECT_EQ(w.kod, 1) << plik;
         EXPECT_EQ(w.out, "") << plik;
-        if (linia)
-            EXPECT_EQ(w.err, KomunikatFormatu + linia + "\n") << plik;
-        else
-            EXPECT_EQ(w.err.rfind(KomunikatFormatu + "$237\t0\t999", 0), 0u) << plik;
+        const std::string poczatek =
+            "orbaklaw-cli: " + sciezka + ": " + KomunikatFormatu + ", linia ";
+        ASSERT_EQ(w.err.rfind(poczatek, 0), 0u) << w.err;
+        const size_t numer = std::stoul(w.err.substr(poczatek.size()));
+        ASSERT_GE(numer, 4u) << plik;
+        ASSERT_LE(numer, linie.size()) << plik;
+        const std::string tekst = linia ? linia : linie[numer - 1];
+        EXPECT_EQ(linie[numer - 1], tekst) << plik;
+        const std::string pokazany = tekst.size() > 255 ? tekst.substr(0, 255) + "…" : tekst;
+        EXPECT_EQ(w.err, poczatek + std::to_string(numer) + ": " + pokazany + "\n") << plik;
     }
 }
 
@@ -192,7 +208,8 @@ TEST(OrbaklawCli, ABadLineIsShownCutTo255Bytes) {
             a.push_back((tmp / "wy.txt").string());
         const auto w = Uruchom(a);
         EXPECT_EQ(w.kod, 1) << polecenie;
-        EXPECT_NE(w.err.find(KomunikatFormatu + linia.substr(0, 255) + "…"), std::string::npos)
+        EXPECT_NE(w.err.find(KomunikatFormatu + ", linia 4: " + linia.substr(0, 255) + "…"),
+                  std::string::npos)
             << polecenie << w.err.substr(0, 300);
         EXPECT_LT(w.err.size(), 400u) << polecenie;
     }
