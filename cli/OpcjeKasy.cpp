@@ -7,7 +7,7 @@ namespace orbaklaw::cli {
 namespace {
 
 std::optional<int> Liczba(const std::string& s, int od, int do_) {
-    if (s.empty() || s.size() > 4)
+    if (s.empty() || s.size() > 5)
         return std::nullopt;
     int n = 0;
     for (char c : s) {

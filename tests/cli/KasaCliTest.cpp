@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -418,6 +419,116 @@ TEST_F(KasaCli, RegisterMessagesFitATerminal) {
     }
     for (const auto& w : {inna, cisza})
         EXPECT_EQ(w.err.find("POŁĄCZENIE"), std::string::npos);
+}
+
+// The link of RAPORT.TXT's last line: "kasa N TAB comP:SPEED:muxM:CHANNEL".
+std::string OstatnieLacze() {
+    const auto linie = PodzielNaLinie(Tresc("RAPORT.TXT"));
+    if (linie.empty())
+        return {};
+    const std::string& l = linie.back();
+    const size_t kasa = l.find("\tkasa ");
+    return l.substr(kasa + 1, l.rfind("\tkod ") - kasa - 1);
+}
+
+TEST_F(KasaCli, OptionsOverrideTheConfiguration) {
+    // KONFIG.TXT names a port with no register behind it (COM2, /dev/ttyS1).
+    unsetenv("ORBAKLAW_COM2");
+    kasa.Konfiguracja({"$01\tcom2:9600:mux0:1\t5", "$07\tcom2:9600:mux0:1\t5"});
+    const std::string konfiguracja = Tresc("KONFIG.TXT");
+    struct Przypadek {
+        std::vector<std::string> opcje;
+        std::string lacze;
+    };
+    const Przypadek przypadki[] = {
+        {{"--port", kasa.Link()}, "kasa 1\tcom1:9600:mux0:1"},
+        {{"--port", "COM1"}, "kasa 1\tcom1:9600:mux0:1"},
+        {{"--port", "com1", "--speed", "19200"}, "kasa 1\tcom1:19200:mux0:1"},
+        {{"--port", "COM1", "--timeout", "2", "--speed", "9600"}, "kasa 1\tcom1:9600:mux0:1"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opcje[1]);
+        std::vector<std::string> polecenie{"read", "odczyt.txt"};
+        polecenie.insert(polecenie.end(), p.opcje.begin(), p.opcje.end());
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 0) << w.err;
+        EXPECT_EQ(OstatnieLacze(), p.lacze);
+        const WynikCli t = UruchomCli({"test", p.opcje[0], p.opcje[1]});
+        EXPECT_EQ(t.kod, 0) << t.err;
+    }
+    // --register: the register's own line, its number in what is sent.
+    kasa.Uruchom({"--no-pacing", "--number", "7"});
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    const WynikCli z = UruchomCli({"write", "moje.txt", "--register", "07", "--port", "COM1"});
+    EXPECT_EQ(z.kod, 0) << z.err;
+    EXPECT_EQ(Tresc("klawisz.txt"), TekstPlikuDefinicji(Przyklad(), "07"));
+    EXPECT_EQ(OstatnieLacze(), "kasa 7\tcom1:9600:mux0:1");
+    EXPECT_EQ(UruchomCli({"test", "--register", "7", "--port", "COM1"}).kod, 0);
+    EXPECT_EQ(UruchomCli({"test", "--port", "COM1"}).kod, 6) << "KONFIG.TXT's number is 01";
+    EXPECT_EQ(Tresc("KONFIG.TXT"), konfiguracja) << "never written";
+}
+
+TEST_F(KasaCli, MultiplexerChannelAndTimeoutOptions) {
+    // Behind the multiplexer, channel n holds register n.
+    kasa.Uruchom({"--no-pacing", "--mux"});
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    const WynikCli z = UruchomCli({"write", "moje.txt", "--mux", "2", "--register", "2"});
+    EXPECT_EQ(z.kod, 0) << z.err;
+    EXPECT_EQ(OstatnieLacze(), "kasa 2\tcom1:9600:mux1:2");
+    ASSERT_EQ(UruchomCli({"read", "kanal2.txt", "--mux", "2", "--register", "2"}).kod, 0);
+    ASSERT_EQ(UruchomCli({"read", "kanal3.txt", "--mux", "3", "--register", "3"}).kod, 0);
+    EXPECT_EQ(Tresc("kanal2.txt"), TekstPlikuDefinicji(Przyklad(), "02"));
+    EXPECT_NE(Tresc("kanal3.txt"), Tresc("kanal2.txt"));
+    // A silent register: KONFIG.TXT waits 30 s, --timeout 1 gives up at once.
+    kasa.Uruchom({"--no-pacing", "--fault", "silent"});
+    kasa.Konfiguracja(30);
+    const auto start = std::chrono::steady_clock::now();
+    const WynikCli w = UruchomCli({"read", "x.txt", "--timeout", "1"});
+    EXPECT_EQ(w.kod, 5);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+}
+
+TEST_F(KasaCli, ConfigurationElsewhereOrOnlyOptions) {
+    fs::create_directory("inne");
+    fs::rename("KONFIG.TXT", "inne/k.txt");
+    EXPECT_EQ(UruchomCli({"read", "a.txt", "--config", "inne/k.txt"}).kod, 0);
+    EXPECT_EQ(UruchomCli({"test", "--config", "inne/k.txt"}).kod, 0);
+    // Without a configuration the port and the number are enough.
+    const WynikCli w = UruchomCli({"read", "b.txt", "--port", kasa.Link(), "--register", "1"});
+    EXPECT_EQ(w.kod, 0) << w.err;
+    EXPECT_EQ(OstatnieLacze(), "kasa 1\tcom1:9600:mux0:1");
+    EXPECT_EQ(UruchomCli({"read", "c.txt", "--port", kasa.Link()}).kod, 2) << "no number";
+    EXPECT_FALSE(fs::exists("KONFIG.TXT"));
+    const WynikCli brak = UruchomCli({"read", "d.txt", "--config", "inne/brak.txt"});
+    EXPECT_EQ(brak.kod, 2);
+    EXPECT_EQ(brak.err, "orbaklaw-cli: inne/brak.txt: No such file or directory\n");
+}
+
+TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
+    for (const auto& polecenie :
+         std::vector<std::vector<std::string>>{{"read", "x.txt", "--port", "/nie/ma/ttyUSB0"},
+                                               {"write", "x.txt", "--port", "/nie/ma/ttyUSB0"},
+                                               {"test", "--port", "/nie/ma/ttyUSB0"}}) {
+        SCOPED_TRACE(polecenie[0]);
+        if (polecenie[0] == "write")
+            ZapiszPlikDefinicji(Przyklad(), "x.txt", "01");
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 5);
+        EXPECT_NE(w.err.find("/nie/ma/ttyUSB0"), std::string::npos) << w.err;
+    }
+    for (const auto& zle : std::vector<std::vector<std::string>>{{"--speed", "4800"},
+                                                                 {"--register", "100"},
+                                                                 {"--register", "x"},
+                                                                 {"--timeout", "0"},
+                                                                 {"--timeout", "1001"},
+                                                                 {"--mux", "5"},
+                                                                 {"--port", ""},
+                                                                 {"--port"},
+                                                                 {"--bogus"}}) {
+        std::vector<std::string> polecenie{"read", "x.txt"};
+        polecenie.insert(polecenie.end(), zle.begin(), zle.end());
+        EXPECT_EQ(UruchomCli(polecenie).kod, 2) << zle[0];
+    }
 }
 
 TEST_F(KasaCli, UsageErrors) {
