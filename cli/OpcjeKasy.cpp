@@ -43,6 +43,15 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
                  OpcjeKasy& opcje, std::vector<std::string>& pliki, std::string& blad) {
     for (size_t i = 0; i < a.size(); ++i) {
         const std::string& o = a[i];
+        const bool nazwy = o == "--goods" || o == "--payments";
+        if (nazwy && dozwolone.nazwy) {
+            if (i + 1 >= a.size()) {
+                blad = o + " wymaga pliku";
+                return false;
+            }
+            (o == "--goods" ? opcje.towary : opcje.platnosci) = a[++i];
+            continue;
+        }
         const bool zWartoscia = o == "--port" || o == "--speed" || o == "--register" ||
                                 o == "--timeout" || o == "--mux" || o == "--config";
         if (zWartoscia && !dozwolone.kasa) {

@@ -10,6 +10,7 @@
 //   --no-backup          write/delete without the backup read first
 //   --verify             write: read back and compare
 //   --json               show/test/goods/diff/verify: one JSON document on stdout
+//   --goods FILE, --payments FILE   show: names from these reply files
 
 #include <optional>
 #include <string>
@@ -27,6 +28,8 @@ struct OpcjeKasy {
     bool bezKopii = false;
     bool sprawdz = false;
     bool json = false;
+    std::optional<std::string> towary;    // show --goods FILE
+    std::optional<std::string> platnosci; // show --payments FILE
 
     // Whether anything of the connection differs from the configuration file.
     bool ZmieniaLacze() const { return port || szybkosc || timeout || mux; }
@@ -38,6 +41,7 @@ struct DozwoloneOpcje {
     bool bezKopii = false;
     bool sprawdz = false;
     bool json = false;
+    bool nazwy = false; // --goods and --payments
 };
 
 // Takes the options out of `argumenty`; the rest (the files) go to `pliki`.

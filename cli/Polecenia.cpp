@@ -1,6 +1,8 @@
 #include "cli/Polecenia.h"
 
+#include "cli/Json.h"
 #include "cli/Komunikaty.h"
+#include "cli/OpcjeKasy.h"
 #include "cli/OpisKlawisza.h"
 #include "cli/PlikiCli.h"
 #include "cli/PoleceniaKasy.h"
@@ -8,6 +10,7 @@
 #include "cli/TestKasy.h"
 #include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
+#include "comm/OdpowiedziKasy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
@@ -20,12 +23,16 @@ namespace orbaklaw::cli {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* Uzycie =
     "Użycie:\n"
     "  orbaklaw-cli check PLIK                   sprawdza plik definicji klawiszy\n"
     "  orbaklaw-cli normalize WE WY [--register NN]\n"
     "                                            zapisuje WE tak, jak zapisuje go program\n"
-    "  orbaklaw-cli show PLIK                    wypisuje 64 klawisze pliku\n"
+    "  orbaklaw-cli show PLIK [--goods T] [--payments P]\n"
+    "                                            wypisuje 64 klawisze pliku z nazwami towarów\n"
+    "                                            i płatności z T i P (lub towary.txt i plat.txt)\n"
     "  orbaklaw-cli diff A B                     wypisuje klawisze o różnych definicjach\n"
     "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
     "                                            składa obraz wkładki z pliku etykiet\n"
@@ -47,6 +54,7 @@ constexpr const char* Uzycie =
     "  --mux N                 0 bez multipleksera, 1..4 kanał multipleksera\n"
     "  --config PLIK           plik konfiguracji zamiast ./KONFIG.TXT\n"
     "  --no-backup             write i delete bez kopii definicji z kasy\n"
+    "  --json                  show, test, goods, diff, verify: jeden dokument JSON na stdout\n"
     "Przed write i delete definicje z kasy są zachowywane jako kopia (ścieżka na stderr;\n"
     "katalog $ORBAKLAW_KOPIE, $XDG_DATA_HOME/orbaklaw/kopie lub ~/.local/share/orbaklaw/kopie);\n"
     "bez odczytanej kopii nic nie jest wysyłane, chyba że podano --no-backup.\n"
@@ -121,28 +129,84 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     return KodSukces;
 }
 
+// The register's names for show: the files given, else the reply files of
+// the current folder when they are there.
+int WczytajNazwy(const OpcjeKasy& o, NazwyKasy& nazwy, std::ostream& err) {
+    const auto plik = [](const std::optional<std::string>& dany, const char* domyslny) {
+        if (dany)
+            return *dany;
+        std::error_code ec;
+        const auto p = ZnajdzPlik(domyslny);
+        return fs::exists(p, ec) ? p.string() : std::string();
+    };
+    try {
+        if (const std::string t = plik(o.towary, NazwaPlikuTowarow); !t.empty()) {
+            nazwy.towary.emplace();
+            CzytajTowary(PodzielNaLinie(CzytajPlikWejsciowy(t)), *nazwy.towary);
+        }
+        if (const std::string p = plik(o.platnosci, NazwaPlikuPlatnosci); !p.empty())
+            nazwy.platnosci = CzytajPlatnosci(PodzielNaLinie(CzytajPlikWejsciowy(p)));
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        return KodBladPliku;
+    }
+    return KodSukces;
+}
+
+void PokazJson(const std::string& plik, const TabliceKlawiszy& tablice, const NazwyKasy& nazwy,
+               std::ostream& out) {
+    out << "{\"plik\": " << JsonTekst(DlaTerminala(plik)) << ", \"klawisze\": [";
+    bool pierwszy = true;
+    for (const auto& k : KolejnoscKlawiszy()) {
+        out << (pierwszy ? "\n  " : ",\n  ") << "{" << JsonMiejsca(k.miejsce)
+            << ", \"definicja\": " << JsonDefinicji(tablice.Rekord(k.miejsce), nazwy) << "}";
+        pierwszy = false;
+    }
+    out << "\n]}\n";
+}
+
 int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (a.size() != 1)
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    std::string blad;
+    if (!ParsujOpcje(a, {.json = true, .nazwy = true}, opcje, pliki, blad))
+        return BladUzycia(err, blad);
+    if (pliki.size() != 1)
         return BladUzycia(err, "show bierze jeden plik");
     TabliceKlawiszy tablice;
-    if (int kod = Wczytaj(a[0], tablice, err); kod != KodSukces)
+    if (int kod = Wczytaj(pliki[0], tablice, err); kod != KodSukces)
         return kod;
+    NazwyKasy nazwy;
+    if (int kod = WczytajNazwy(opcje, nazwy, err); kod != KodSukces)
+        return kod;
+    if (opcje.json) {
+        PokazJson(pliki[0], tablice, nazwy, out);
+        return KodSukces;
+    }
     for (const auto& k : KolejnoscKlawiszy())
-        out << Utf8Z1250(OpisKlawisza(k.miejsce, tablice.Rekord(k.miejsce))) << "\n";
+        out << Utf8Z1250(OpisKlawisza(k.miejsce, tablice.Rekord(k.miejsce), nazwy)) << "\n";
     return KodSukces;
 }
 
 int Diff(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (a.size() != 2)
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    std::string blad;
+    if (!ParsujOpcje(a, {.json = true}, opcje, pliki, blad))
+        return BladUzycia(err, blad);
+    if (pliki.size() != 2)
         return BladUzycia(err, "diff bierze dwa pliki definicji");
     TabliceKlawiszy pierwsze;
     TabliceKlawiszy drugie;
-    if (int kod = Wczytaj(a[0], pierwsze, err); kod != KodSukces)
+    if (int kod = Wczytaj(pliki[0], pierwsze, err); kod != KodSukces)
         return kod;
-    if (int kod = Wczytaj(a[1], drugie, err); kod != KodSukces)
+    if (int kod = Wczytaj(pliki[1], drugie, err); kod != KodSukces)
         return kod;
     const auto roznice = Porownaj(pierwsze, drugie);
-    WypiszRoznice(roznice, out);
+    if (opcje.json)
+        WypiszRozniceJson(roznice, out);
+    else
+        WypiszRoznice(roznice, out);
     return roznice.empty() ? KodSukces : KodRoznice;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/PoleceniaKasy.h"
 
+#include "cli/Json.h"
 #include "cli/Komunikaty.h"
 #include "cli/PlikiCli.h"
 #include "cli/Porownanie.h"
@@ -12,6 +13,8 @@
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikKasowania.h"
 #include "transfer/PlikTekstowy.h"
+
+#include <optional>
 
 namespace orbaklaw::cli {
 
@@ -68,16 +71,33 @@ std::string ListaTowarow(const Towary& towary) {
     return lista;
 }
 
+// {"plik": OUT or null, "towary": [{"numer": n, "nazwa": "..."}]}
+void TowaryJson(const Towary& towary, const std::optional<std::string>& plik, std::ostream& out) {
+    out << "{\"plik\": " << (plik ? JsonTekst(DlaTerminala(*plik)) : "null") << ", \"towary\": [";
+    bool pierwszy = true;
+    for (int n = 1; n <= NajwiekszyNumerTowaru; ++n) {
+        if (towary.Nazwa852(n).empty())
+            continue;
+        out << (pierwszy ? "\n  " : ",\n  ") << "{\"numer\": " << n
+            << ", \"nazwa\": " << JsonTekst(Utf8Z1250(towary.Nazwa(n))) << "}";
+        pierwszy = false;
+    }
+    out << (pierwszy ? "]}\n" : "\n]}\n");
+}
+
 // The register's definitions compared with `tablice`: one line per
-// difference on stdout; 4 when any.
-int PorownajZKasa(SesjaKasy& sesja, const TabliceKlawiszy& tablice, std::ostream& out) {
+// difference on stdout (or one JSON document); 4 when any.
+int PorownajZKasa(SesjaKasy& sesja, const TabliceKlawiszy& tablice, bool json, std::ostream& out) {
     std::string tresc;
     if (int kod = sesja.OdczytajDefinicje(tresc); kod != KodSukces)
         return kod;
     TabliceKlawiszy wKasie;
     ParsujDefinicje(wKasie, PodzielNaLinie(tresc));
     const auto roznice = Porownaj(tablice, wKasie);
-    WypiszRoznice(roznice, out);
+    if (json)
+        WypiszRozniceJson(roznice, out);
+    else
+        WypiszRoznice(roznice, out);
     return roznice.empty() ? KodSukces : KodRoznice;
 }
 
@@ -123,7 +143,7 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (int kod = sesja.ZapiszDefinicje(tresc); kod != KodSukces)
         return kod;
     out << "Definicje klawiszy zapisano do kasy i do pliku " << PlikKlawiszy << "\n";
-    return opcje.sprawdz ? PorownajZKasa(sesja, t, out) : KodSukces;
+    return opcje.sprawdz ? PorownajZKasa(sesja, t, false, out) : KodSukces;
 }
 
 int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
@@ -145,10 +165,15 @@ int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
 int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
-    if (!Argumenty(a, {}, 1, "goods bierze plik wyj\234ciowy", opcje, pliki, err))
-        return KodBladUzycia;
-    if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
-        return kod;
+    std::string blad;
+    if (!ParsujOpcje(a, {.kasa = true, .json = true}, opcje, pliki, blad))
+        return BladUzyciaKasy(err, blad);
+    // With --json the list goes to stdout; the file is then optional.
+    if (pliki.size() > 1 || (pliki.empty() && !opcje.json))
+        return BladUzyciaKasy(err, "goods bierze plik wyj\234ciowy");
+    if (!pliki.empty())
+        if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
+            return kod;
     SesjaKasy sesja(opcje, err);
     if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
@@ -157,16 +182,20 @@ int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
         return kod;
     Towary towary;
     CzytajTowary(linie, towary);
-    if (int kod = Zapisz(pliki[0], ListaTowarow(towary), err); kod != KodSukces)
-        return kod;
-    out << "Odczytano nazwy towar\303\263w z kasy do pliku " << DlaTerminala(pliki[0]) << "\n";
+    if (!pliki.empty())
+        if (int kod = Zapisz(pliki[0], ListaTowarow(towary), err); kod != KodSukces)
+            return kod;
+    if (opcje.json)
+        TowaryJson(towary, pliki.empty() ? std::nullopt : std::optional(pliki[0]), out);
+    else
+        out << "Odczytano nazwy towar\303\263w z kasy do pliku " << DlaTerminala(pliki[0]) << "\n";
     return KodSukces;
 }
 
 int Verify(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
-    if (!Argumenty(a, {}, 1, "verify bierze plik definicji", opcje, pliki, err))
+    if (!Argumenty(a, {.json = true}, 1, "verify bierze plik definicji", opcje, pliki, err))
         return KodBladUzycia;
     TabliceKlawiszy t;
     if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
@@ -174,7 +203,7 @@ int Verify(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     SesjaKasy sesja(opcje, err);
     if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
-    return PorownajZKasa(sesja, t, out);
+    return PorownajZKasa(sesja, t, opcje.json, out);
 }
 
 } // namespace orbaklaw::cli

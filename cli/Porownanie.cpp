@@ -1,5 +1,6 @@
 #include "cli/Porownanie.h"
 
+#include "cli/Json.h"
 #include "cli/OpisKlawisza.h"
 #include "cli/Utf8.h"
 #include "transfer/PlikDefinicji.h"
@@ -27,6 +28,15 @@ void WypiszRoznice(const std::vector<RoznicaKlawisza>& roznice, std::ostream& ou
         out << Utf8Z1250(NazwaKlawisza(r.miejsce) + "\t" + OpisDefinicji(r.a) + "\t" +
                          OpisDefinicji(r.b))
             << "\n";
+}
+
+void WypiszRozniceJson(const std::vector<RoznicaKlawisza>& roznice, std::ostream& out) {
+    out << "{\"rowne\": " << (roznice.empty() ? "true" : "false") << ", \"roznice\": [";
+    for (size_t i = 0; i < roznice.size(); ++i)
+        out << (i ? ",\n  " : "\n  ") << "{" << JsonMiejsca(roznice[i].miejsce)
+            << ", \"a\": " << JsonDefinicji(roznice[i].a)
+            << ", \"b\": " << JsonDefinicji(roznice[i].b) << "}";
+    out << (roznice.empty() ? "]}\n" : "\n]}\n");
 }
 
 } // namespace orbaklaw::cli

@@ -1,5 +1,6 @@
 #include "cli/TestKasy.h"
 
+#include "cli/Json.h"
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
 #include "cli/SesjaKasy.h"
@@ -30,7 +31,24 @@ bool Cyfra(uint8_t b) {
 }
 
 // Port open (and channel chosen): both exchanges. The port is closed by the caller.
-int Identyfikuj(WinSer& port, int numerKasy, std::ostream& out, std::ostream& err) {
+// What the register said: as text, or as one JSON document with --json.
+void Wypisz(uint8_t model, uint8_t wersja, const std::string& numer, bool json, std::ostream& out) {
+    const std::string nazwa = NazwaModelu(model);
+    if (json) {
+        const int numerKasy = (numer[0] - '0') * 10 + (numer[1] - '0');
+        out << "{\"model\": " << (nazwa.empty() ? "null" : JsonTekst(nazwa))
+            << ", \"bajtModelu\": " << int(model) << ", \"wersja\": " << int(wersja)
+            << ", \"numerKasy\": " << numerKasy
+            << ", \"orba\": " << (nazwa == "ORBA" ? "true" : "false") << "}\n";
+        return;
+    }
+    out << "Model: " << (nazwa.empty() ? "nieznany" : nazwa) << " (0x" << std::hex << int(model)
+        << std::dec << ")\n"
+        << "Wersja programu kasy: " << int(wersja) << "\n"
+        << "Numer kasy: " << numer << "\n";
+}
+
+int Identyfikuj(WinSer& port, int numerKasy, bool json, std::ostream& out, std::ostream& err) {
     if (uint8_t kod = port.RSSequence(RozkazIdentyfikacji, 4); kod != 0)
         return BladKodu(err, kod);
     const uint8_t model = port.Odpowiedz()[0];
@@ -40,12 +58,8 @@ int Identyfikuj(WinSer& port, int numerKasy, std::ostream& out, std::ostream& er
     const auto& n = port.Odpowiedz();
     if (!Cyfra(n[0]) || !Cyfra(n[1]))
         return BladKodu(err, KodNiepoprawnejOdpowiedzi);
-    const std::string nazwa = NazwaModelu(model);
-    out << "Model: " << (nazwa.empty() ? "nieznany" : nazwa) << " (0x" << std::hex << int(model)
-        << std::dec << ")\n"
-        << "Wersja programu kasy: " << int(wersja) << "\n"
-        << "Numer kasy: " << char(n[0]) << char(n[1]) << "\n";
-    if (nazwa != "ORBA") // "Podłączone urządzenie nie jest kasą VARKO ORBA"
+    Wypisz(model, wersja, std::string{char(n[0]), char(n[1])}, json, out);
+    if (NazwaModelu(model) != "ORBA") // "Podłączone urządzenie nie jest kasą VARKO ORBA"
         return Blad(err, "Pod\263\271czone urz\271dzenie nie jest kas\271 VARKO ORBA",
                     KodOdmowaKasy);
     // The commands would be refused by this register: say so now.
@@ -54,7 +68,7 @@ int Identyfikuj(WinSer& port, int numerKasy, std::ostream& out, std::ostream& er
     return KodSukces;
 }
 
-int Polacz(WinSer& port, const SesjaKasy& sesja, std::ostream& out, std::ostream& err) {
+int Polacz(WinSer& port, const SesjaKasy& sesja, bool json, std::ostream& out, std::ostream& err) {
     const UstawieniaKomunikacji& u = sesja.Ustawienia();
     // "Niemożliwe zainicjowanie portu szeregowego"
     const std::string niemozliwe =
@@ -67,7 +81,8 @@ int Polacz(WinSer& port, const SesjaKasy& sesja, std::ostream& out, std::ostream
     if (u.multiplekser > 0 && !port.UstawKanal(static_cast<uint8_t>(u.kanal)))
         kod = Blad(err, niemozliwe, KodWyjsciaKasy(KodPortNiedostepny));
     else
-        kod = Identyfikuj(port, static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())), out, err);
+        kod = Identyfikuj(port, static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())), json, out,
+                          err);
     port.UnInitializePort();
     return kod;
 }
@@ -99,7 +114,7 @@ int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
     std::string blad;
-    if (!ParsujOpcje(a, {.kasa = true}, opcje, pliki, blad) || !pliki.empty()) {
+    if (!ParsujOpcje(a, {.kasa = true, .json = true}, opcje, pliki, blad) || !pliki.empty()) {
         err << "orbaklaw-cli: " << DlaTerminala(blad.empty() ? "test nie bierze plików" : blad)
             << " (orbaklaw-cli --help)\n";
         return KodBladUzycia;
@@ -109,7 +124,7 @@ int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
         return kod;
     try {
         WinSer port;
-        return Polacz(port, sesja, out, err);
+        return Polacz(port, sesja, opcje.json, out, err);
     } catch (const BladBiblioteki& e) {
         return Blad(err, e.what(), KodOdmowaKasy);
     }

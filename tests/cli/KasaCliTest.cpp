@@ -531,6 +531,88 @@ TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
     }
 }
 
+TEST_F(KasaCli, RegisterCommandsAsJson) {
+    if (!test::JestJq())
+        GTEST_SKIP() << "jq is not installed (scripts/setup installs it)";
+    const WynikCli t = UruchomCli({"test", "--json"});
+    EXPECT_EQ(t.kod, 0) << t.err;
+    EXPECT_TRUE(test::Jq(t.out, ".model == \"ORBA\" and .bajtModelu == 107 and .wersja == 2 and "
+                                ".numerKasy == 1 and .orba"))
+        << t.out;
+    const WynikCli g = UruchomCli({"goods", "--json"});
+    EXPECT_EQ(g.kod, 0) << g.err;
+    EXPECT_TRUE(test::Jq(g.out, ".plik == null and (.towary | length == 511) and .towary[0] == "
+                                "{\"numer\": 1, \"nazwa\": \"CHLEB ŻYTNI 1\"}"))
+        << g.out.substr(0, 200);
+    const WynikCli gp = UruchomCli({"goods", "t.txt", "--json"});
+    EXPECT_EQ(gp.kod, 0);
+    EXPECT_TRUE(test::Jq(gp.out, ".plik == \"t.txt\" and (.towary | length == 511)"));
+    EXPECT_EQ(PodzielNaLinie(Tresc("t.txt")).size(), 511u);
+
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
+    const WynikCli v = UruchomCli({"verify", "moje.txt", "--json"});
+    EXPECT_EQ(v.kod, 0);
+    EXPECT_TRUE(test::Jq(v.out, ".rowne and (.roznice | length == 0)")) << v.out;
+    ZapiszPlikDefinicji(TabliceKlawiszy{}, "puste.txt", "01");
+    const WynikCli r = UruchomCli({"verify", "puste.txt", "--json"});
+    EXPECT_EQ(r.kod, 4);
+    EXPECT_TRUE(test::Jq(r.out, "(.roznice | length == 6) and .roznice[0].a.rodzaj == 0 and "
+                                ".roznice[0].b.nrTowaru == 12"))
+        << r.out;
+    kasa.Zatrzymaj();
+    const WynikCli brak = UruchomCli({"test", "--json"});
+    EXPECT_EQ(brak.kod, 5);
+    EXPECT_EQ(brak.out, "");
+    EXPECT_NE(brak.err, "");
+}
+
+// Runs in the fixture's folder, which may hold the register's reply files.
+TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
+    ZapiszAtomowo("plan.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t1",
+                                          "$238\t3\t1\t500\t0", "$239\t3\t8\t100\t0"}));
+    fs::create_directory("odp");
+    // The goods name in code page 852 (Ż is 189), the payment names as the program shows them.
+    ZapiszAtomowo("odp/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"}));
+    ZapiszAtomowo("odp/p.txt", ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"}));
+    const auto pierwsze = [](const WynikCli& w) {
+        const auto linie = PodzielNaLinie(w.out);
+        return std::vector<std::string>(linie.begin(),
+                                        linie.begin() + std::min<size_t>(3, linie.size()));
+    };
+    const std::vector<std::string> bezNazw{
+        "BEZP.\tF1\t1 - TOWAR\ttowar 12: Sprzedaż jednej sztuki, Zakończenie paragonu",
+        "BEZP.\tF2\t3 - PŁATNOŚĆ\tPŁATNOŚĆ  1 5,00", "BEZP.\tF3\t3 - PŁATNOŚĆ\tEURO 1,00"};
+    const std::vector<std::string> zNazwami{
+        "BEZP.\tF1\t1 - TOWAR\ttowar 12 (CHLEB ŻYTNI): Sprzedaż jednej sztuki, Zakończenie "
+        "paragonu",
+        "BEZP.\tF2\t3 - PŁATNOŚĆ\tKARTA 5,00", "BEZP.\tF3\t3 - PŁATNOŚĆ\tEURO 1,00"};
+    EXPECT_EQ(pierwsze(UruchomCli({"show", "plan.txt"})), bezNazw);
+    EXPECT_EQ(pierwsze(UruchomCli(
+                  {"show", "plan.txt", "--goods", "odp/t.txt", "--payments", "odp/p.txt"})),
+              zNazwami);
+    // The reply files of the current folder, found whatever their case.
+    fs::copy_file("odp/t.txt", "towary.txt");
+    fs::copy_file("odp/p.txt", "PLAT.TXT");
+    const WynikCli w = UruchomCli({"show", "plan.txt"});
+    EXPECT_EQ(w.kod, 0) << w.err;
+    EXPECT_EQ(pierwsze(w), zNazwami);
+    if (test::JestJq()) {
+        EXPECT_TRUE(test::Jq(UruchomCli({"show", "plan.txt", "--json"}).out,
+                             ".klawisze[0].definicja.nazwa == \"CHLEB ŻYTNI\" and "
+                             ".klawisze[1].definicja.nazwa == \"KARTA\" and "
+                             "(.klawisze[2].definicja | has(\"nazwa\") | not)"));
+    }
+    for (const auto& zle :
+         std::vector<std::vector<std::string>>{{"show", "plan.txt", "--goods", "brak.txt"},
+                                               {"show", "plan.txt", "--payments", "/dev/zero"},
+                                               {"show", "plan.txt", "--goods"}}) {
+        const WynikCli b = UruchomCli(zle);
+        EXPECT_EQ(b.kod, 2) << zle.back();
+        EXPECT_EQ(b.out, "");
+    }
+}
+
 TEST_F(KasaCli, UsageErrors) {
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"read"}, {"write"}, {"goods"}, {"delete", "x"}, {"test", "x"}, {"read", "a", "b"}}) {

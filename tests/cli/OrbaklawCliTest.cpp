@@ -295,5 +295,44 @@ TEST(OrbaklawCli, PolishPathsReachTheFileSystemAndTheMessagesAsGiven) {
     EXPECT_EQ(w.err, "orbaklaw-cli: " + bezFolderu + ": No such file or directory\n");
 }
 
+TEST(OrbaklawCli, ShowAndDiffAsJson) {
+    if (!test::JestJq())
+        GTEST_SKIP() << "jq is not installed (scripts/setup installs it)";
+    const std::string przyklad = (Dane / "przyklad.txt").string();
+    const auto show = Uruchom({"show", przyklad, "--json"});
+    EXPECT_EQ(show.kod, 0) << show.err;
+    EXPECT_EQ(show.err, "");
+    for (const char* wyrazenie :
+         {".klawisze | length == 64",
+          ".klawisze[0] | .wariant == \"BEZP.\" and .klawisz == \"F1\" and .kod == 237",
+          ".klawisze[0].definicja | .rodzaj == 1 and .nrTowaru == 12 and .pojedynczo and "
+          "(.zaplata | not) and .paragon",
+          ".klawisze[1].definicja | .rodzaj == 2 and .numer == 5 and .opis == \"2 - FUNKCJA: 05   "
+          "WPŁATA DO KASY\"",
+          ".klawisze[9] | .wariant == \"LEWY+PRAWY ALT\" and .definicja.kwota == 1050",
+          ".klawisze[63].definicja == {\"rodzaj\": 0, \"opis\": \"NIEZDEF.\"}"})
+        EXPECT_TRUE(test::Jq(show.out, wyrazenie)) << wyrazenie;
+
+    test::KatalogTymczasowy tmp;
+    std::string inny = CzytajPlik(Dane / "przyklad.txt");
+    inny.replace(inny.find("$238\t2\t5\t"), 10, "$238\t2\t6\t");
+    tmp.Zapisz("inny.txt", inny);
+    const auto rowne = Uruchom({"diff", przyklad, (Dane / "lf.txt").string(), "--json"});
+    EXPECT_EQ(rowne.kod, 0);
+    EXPECT_TRUE(test::Jq(rowne.out, ".rowne and (.roznice | length == 0)")) << rowne.out;
+    const auto rozne = Uruchom({"diff", "--json", przyklad, (tmp / "inny.txt").string()});
+    EXPECT_EQ(rozne.kod, 4);
+    EXPECT_TRUE(test::Jq(rozne.out, "(.rowne | not) and (.roznice | length == 1) and "
+                                    ".roznice[0].klawisz == \"F2\" and .roznice[0].a.numer == 5 "
+                                    "and .roznice[0].b.numer == 6"))
+        << rozne.out;
+    // Failures: nothing on stdout, the message on stderr.
+    const auto brak = Uruchom({"show", (tmp / "brak.txt").string(), "--json"});
+    EXPECT_EQ(brak.kod, 2);
+    EXPECT_EQ(brak.out, "");
+    EXPECT_NE(brak.err.find("No such file"), std::string::npos);
+    EXPECT_EQ(Uruchom({"check", przyklad, "--json"}).kod, 2) << "check has no --json";
+}
+
 } // namespace
 } // namespace orbaklaw

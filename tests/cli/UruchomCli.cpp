@@ -69,4 +69,16 @@ WynikCli UruchomCliZTerminalem(const std::vector<std::string>& argumenty) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, tmp.Czytaj("out"), err};
 }
 
+bool JestJq() {
+    return std::system("jq --version >/dev/null 2>&1") == 0;
+}
+
+bool Jq(const std::string& json, const std::string& wyrazenie) {
+    KatalogTymczasowy tmp;
+    tmp.Zapisz("dokument.json", json);
+    const std::string polecenie = "jq -e " + Cytuj(wyrazenie) + " " +
+                                  Cytuj((tmp / "dokument.json").string()) + " >/dev/null 2>&1";
+    return std::system(polecenie.c_str()) == 0;
+}
+
 } // namespace orbaklaw::test

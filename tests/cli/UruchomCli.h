@@ -18,4 +18,10 @@ WynikCli UruchomCli(const std::vector<std::string>& argumenty);
 // `err` holds what the terminal received.
 WynikCli UruchomCliZTerminalem(const std::vector<std::string>& argumenty);
 
+// Whether jq is there to check JSON output with.
+bool JestJq();
+
+// Whether the jq filter `wyrazenie` holds for the JSON text `json` (jq -e).
+bool Jq(const std::string& json, const std::string& wyrazenie);
+
 } // namespace orbaklaw::test
