@@ -310,7 +310,7 @@ int SesjaKasy::ZachowajKopieKasy() {
         const fs::path kopia = ZachowajKopie(numer_, tresc);
         // "Kopia definicji klawiszy z kasy: "
         err_ << "orbaklaw-cli: " << DlaTerminala("Kopia definicji klawiszy z kasy: ")
-             << kopia.string() << "\n";
+             << DlaTerminala(kopia.string()) << "\n";
     } catch (const BladWejsciaWyjscia& e) {
         // "Nie zachowano kopii definicji z kasy: nic nie wysłano: "
         return Blad("Nie zachowano kopii definicji z kasy, nic nie wys\263ano: " +

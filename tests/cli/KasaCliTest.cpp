@@ -620,7 +620,30 @@ TEST_F(KasaCli, UsageErrors) {
         EXPECT_EQ(UruchomCli(polecenie).kod, 2);
     }
     const WynikCli pomoc = UruchomCli({"--help"});
-    for (const char* p : {"read WY", "write PLIK", "delete", "goods WY", "test", "3 odmowa kasy"})
+    for (const char* p : {"read WY",
+                          "write PLIK",
+                          "delete",
+                          "goods WY",
+                          "test",
+                          "3 odmowa kasy",
+                          "verify PLIK",
+                          "diff A B",
+                          "--verify",
+                          "--port",
+                          "ORBAKLAW_COM<n>",
+                          "/dev/ttyS<n-1>",
+                          "--speed",
+                          "--register",
+                          "--timeout",
+                          "--mux",
+                          "--config",
+                          "--no-backup",
+                          "--json",
+                          "--goods",
+                          "--payments",
+                          "4 definicje się różnią",
+                          "5 brak odpowiedzi",
+                          "6 kasa o innym numerze"})
         EXPECT_NE(pomoc.out.find(p), std::string::npos) << p;
 }
 

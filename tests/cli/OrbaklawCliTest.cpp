@@ -49,9 +49,9 @@ TEST(OrbaklawCli, FormatErrorsNameTheLine) {
     };
     for (auto [plik, linia] : przypadki) {
         const std::string sciezka = (Dane / plik).string();
-        const auto linie = [&] {
+        const auto linie = [&sciezka] {
             std::vector<std::string> l;
-            std::istringstream we(CzytajPlik(Dane / plik));
+            std::istringstream we(CzytajPlik(sciezka));
             for (std::string s; std::getline(we, s);)
                 l.push_back(!s.empty() && s.back() == '\r' ? s.substr(0, s.size() - 1) : s);
             return l;
