@@ -218,7 +218,9 @@ int SesjaKasy::Wywolaj(const std::string& opis,
     OddajRaport();
     if (wynik == 0)
         return KodSukces;
-    return Blad(TekstKoduBiblioteki(wynik), KodWyjsciaKasy(wynik));
+    const std::string powod = OpisBleduZBiblioteki();
+    return Blad(TekstKoduBiblioteki(wynik) + (powod.empty() ? "" : "\r" + powod),
+                KodWyjsciaKasy(wynik));
 }
 
 int SesjaKasy::UtworzZapytanie() {

@@ -11,9 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orbaklaw;
 using orbaklaw::test::UruchomCli;
@@ -611,6 +614,30 @@ TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
         EXPECT_EQ(b.kod, 2) << zle.back();
         EXPECT_EQ(b.out, "");
     }
+}
+
+TEST_F(KasaCli, ProgressCountsTheBytesTheLibraryReports) {
+    // At 9600 bit/s the 64 definitions take about a second on the line.
+    kasa.Uruchom({"--state", kasa.Stan()});
+    kasa.Konfiguracja(5);
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    const WynikCli w = test::UruchomCliZTerminalem({"write", "moje.txt", "--no-backup"});
+    EXPECT_EQ(w.kod, 0) << w.err;
+    EXPECT_NE(w.err.find("Zapis definicji do kasy ["), std::string::npos) << w.err;
+    EXPECT_NE(w.err.find(" B, "), std::string::npos) << w.err;
+}
+
+TEST_F(KasaCli, APortInUseIsNamedWithTheReason) {
+    // Another program holds the port.
+    const int fd = ::open(kasa.Link().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    const WynikCli w = UruchomCli({"read", "x.txt"});
+    ::close(fd);
+    EXPECT_EQ(w.kod, 5);
+    EXPECT_EQ(w.err.rfind("orbaklaw-cli: Kod 20: Wystąpił timeout nadawania.\n", 0), 0u) << w.err;
+    EXPECT_NE(w.err.find(kasa.Link()), std::string::npos) << w.err;
+    EXPECT_NE(w.err.find("zajęty"), std::string::npos) << w.err;
 }
 
 TEST_F(KasaCli, UsageErrors) {
