@@ -131,14 +131,17 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     TabliceKlawiszy t;
     if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
         return kod;
+    // The register gets the file as the program writes it, and a copy stays.
+    const std::string kopia = ZnajdzPlik(PlikKlawiszy).string();
+    if (int kod = Wyjscie(kopia, {}, err); kod != KodSukces)
+        return kod;
     SesjaKasy sesja(opcje, err);
     if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
     if (int kod = sesja.ZachowajKopieKasy(); kod != KodSukces)
         return kod;
-    // The register gets the file as the program writes it, and a copy stays.
     const std::string tresc = TekstPlikuDefinicji(t, sesja.NumerKasy());
-    if (int kod = Zapisz(ZnajdzPlik(PlikKlawiszy).string(), tresc, err); kod != KodSukces)
+    if (int kod = Zapisz(kopia, tresc, err); kod != KodSukces)
         return kod;
     if (int kod = sesja.ZapiszDefinicje(tresc); kod != KodSukces)
         return kod;

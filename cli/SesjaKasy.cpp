@@ -100,6 +100,15 @@ int SesjaKasy::Przygotuj() {
         return Blad("Nale\277y ustawi\346 parametry komunikacji (brak pliku KONFIG.TXT)",
                     KodBladPliku);
     }
+    // The library's report lines go to RAPORT.TXT here; only a regular file
+    // takes them (a FIFO would block the append, a link lead elsewhere).
+    const fs::path raport = ZnajdzPlik(PlikRaportu);
+    struct stat s {};
+    if (::lstat(raport.c_str(), &s) == 0 && !S_ISREG(s.st_mode))
+        // "raport wymiany można dopisać tylko do zwykłego pliku"
+        return Blad(raport.string() +
+                        ": raport wymiany mo\277na dopisa\346 tylko do zwyk\263ego pliku",
+                    KodBladPliku);
     std::string tresc;
     if (jest) {
         try {
@@ -177,7 +186,8 @@ void SesjaKasy::OddajRaport() const {
     std::error_code ec;
     fs::remove(folder_ / PlikRaportu, ec);
     const fs::path raport = ZnajdzPlik(PlikRaportu);
-    const int fd = ::open(raport.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(
+        raport.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     bool zapisany = fd >= 0;
     for (size_t z = 0; zapisany && z < linie.size();) {
         const ssize_t n = ::write(fd, linie.data() + z, linie.size() - z);

@@ -640,6 +640,32 @@ TEST_F(KasaCli, APortInUseIsNamedWithTheReason) {
     EXPECT_NE(w.err.find("zajęty"), std::string::npos) << w.err;
 }
 
+TEST_F(KasaCli, TheLibrarysFilesInTheCurrentFolderMustBeRegular) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    // A FIFO as RAPORT.TXT or klawisz.txt would block the append or be replaced.
+    ASSERT_EQ(::mkfifo("RAPORT.TXT", 0600), 0);
+    const WynikCli r = UruchomCli({"read", "odczyt.txt"});
+    EXPECT_EQ(r.kod, 2) << r.err;
+    EXPECT_NE(r.err.find("RAPORT.TXT"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_fifo("RAPORT.TXT"));
+    fs::remove("RAPORT.TXT");
+    ASSERT_EQ(::mkfifo("klawisz.txt", 0600), 0);
+    const WynikCli z = UruchomCli({"write", "moje.txt", "--no-backup"});
+    EXPECT_EQ(z.kod, 2) << z.err;
+    EXPECT_TRUE(fs::is_fifo("klawisz.txt"));
+    EXPECT_FALSE(fs::exists("RAPORT.TXT")) << "nothing was sent";
+    fs::remove("klawisz.txt");
+    // The configuration is an input like any other.
+    fs::rename("KONFIG.TXT", "k.txt");
+    ASSERT_EQ(::mkfifo("KONFIG.TXT", 0600), 0);
+    for (const auto& polecenie : std::vector<std::vector<std::string>>{
+             {"read", "x.txt"}, {"test"}, {"read", "x.txt", "--config", "/dev/zero"}}) {
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 2) << polecenie.back();
+        EXPECT_NE(w.err.find("to nie jest zwykły plik"), std::string::npos) << w.err;
+    }
+}
+
 TEST_F(KasaCli, UsageErrors) {
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"read"}, {"write"}, {"goods"}, {"delete", "x"}, {"test", "x"}, {"read", "a", "b"}}) {
