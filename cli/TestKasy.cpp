@@ -4,7 +4,6 @@
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
 #include "cli/SesjaKasy.h"
-#include "comm/KomunikatyBledow.h"
 #include "comm/WinSer.h"
 #include "transfer/NumerKasy.h"
 
@@ -22,8 +21,7 @@ int Blad(std::ostream& err, const std::string& tekst, int kod) {
 }
 
 int BladKodu(std::ostream& err, uint8_t kod) {
-    return Blad(err, "Kod " + std::to_string(kod) + ": " + KomunikatBledu(kod),
-                KodWyjsciaKasy(kod));
+    return Blad(err, KomunikatKodu(kod), KodWyjsciaKasy(kod));
 }
 
 bool Cyfra(uint8_t b) {

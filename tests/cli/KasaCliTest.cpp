@@ -403,6 +403,8 @@ TEST_F(KasaCli, RegisterMessagesFitATerminal) {
     const WynikCli inna = UruchomCli({"read", "x.txt"});
     EXPECT_EQ(inna.err,
               "orbaklaw-cli: Kod 22: Pod podanym skojarzeniem kasa o innym numerze.\n" + rada);
+    EXPECT_EQ(UruchomCli({"test"}).err,
+              "orbaklaw-cli: Kod 22: Pod podanym skojarzeniem kasa o innym numerze.\n" + rada);
     kasa.Uruchom({"--no-pacing", "--fault", "silent"});
     const WynikCli cisza = UruchomCli({"read", "x.txt"});
     EXPECT_EQ(cisza.err, "orbaklaw-cli: Kod 21: Wystąpił timeout odbierania. \n"
