@@ -95,7 +95,8 @@ int SesjaKasy::Przygotuj() {
     const bool jest = fs::exists(plik, ec);
     if (!jest && (opcje_.konfiguracja || !opcje_.port || !opcje_.numer)) {
         if (opcje_.konfiguracja)
-            return Blad(*ProblemWejscia(plik), KodBladPliku);
+            return Blad(ProblemWejscia(plik).value_or(plik + ": " + std::strerror(ENOENT)),
+                        KodBladPliku);
         // "Należy ustawić parametry komunikacji (brak pliku KONFIG.TXT)"
         return Blad("Nale\277y ustawi\346 parametry komunikacji (brak pliku KONFIG.TXT)",
                     KodBladPliku);
