@@ -220,6 +220,12 @@ TEST_F(KasaCli, WriteAndDeleteFirstKeepTheRegistersDefinitions) {
         EXPECT_EQ(Tresc(kopia), Tresc("przed.txt"));
     }
     EXPECT_EQ(LiczbaKopii(), 3u);
+    // A backup folder named with Polish letters.
+    setenv("ORBAKLAW_KOPIE", (kasa.Folder() / "Kopie zażółć").c_str(), 1);
+    const WynikCli w = UruchomCli({"delete"});
+    EXPECT_EQ(w.kod, 0) << w.err;
+    EXPECT_EQ(fs::path(SciezkaKopii(w.err)).parent_path(), kasa.Folder() / "Kopie zażółć");
+    EXPECT_TRUE(fs::is_regular_file(SciezkaKopii(w.err)));
 }
 
 TEST_F(KasaCli, WithoutABackupNothingIsSentUnlessAskedSo) {
@@ -576,10 +582,10 @@ TEST_F(KasaCli, RegisterCommandsAsJson) {
 TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
     ZapiszAtomowo("plan.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t1",
                                           "$238\t3\t1\t500\t0", "$239\t3\t8\t100\t0"}));
-    fs::create_directory("odp");
+    fs::create_directory("odp-zażółć");
     // The goods name in code page 852 (Ż is 189), the payment names as the program shows them.
-    ZapiszAtomowo("odp/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"}));
-    ZapiszAtomowo("odp/p.txt", ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"}));
+    ZapiszAtomowo("odp-zażółć/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"}));
+    ZapiszAtomowo("odp-zażółć/p.txt", ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"}));
     const auto pierwsze = [](const WynikCli& w) {
         const auto linie = PodzielNaLinie(w.out);
         return std::vector<std::string>(linie.begin(),
@@ -594,11 +600,11 @@ TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
         "BEZP.\tF2\t3 - PŁATNOŚĆ\tKARTA 5,00", "BEZP.\tF3\t3 - PŁATNOŚĆ\tEURO 1,00"};
     EXPECT_EQ(pierwsze(UruchomCli({"show", "plan.txt"})), bezNazw);
     EXPECT_EQ(pierwsze(UruchomCli(
-                  {"show", "plan.txt", "--goods", "odp/t.txt", "--payments", "odp/p.txt"})),
+                  {"show", "plan.txt", "--goods", "odp-zażółć/t.txt", "--payments", "odp-zażółć/p.txt"})),
               zNazwami);
     // The reply files of the current folder, found whatever their case.
-    fs::copy_file("odp/t.txt", "towary.txt");
-    fs::copy_file("odp/p.txt", "PLAT.TXT");
+    fs::copy_file("odp-zażółć/t.txt", "towary.txt");
+    fs::copy_file("odp-zażółć/p.txt", "PLAT.TXT");
     const WynikCli w = UruchomCli({"show", "plan.txt"});
     EXPECT_EQ(w.kod, 0) << w.err;
     EXPECT_EQ(pierwsze(w), zNazwami);
