@@ -3,6 +3,7 @@
 #include "app/Stan.h"
 #include "app/Tekst1250.h"
 #include "app/Unit3.h"
+#include "appearance/CzcionkaEtykiet.h"
 #include "appearance/DrukWkladki.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/KompozycjaWkladki.h"
@@ -33,10 +34,9 @@ std::vector<int> KolejnoscCzcionki() {
     return kolejnosc;
 }
 
+// The dialog starts from the fields' own font: OK without a change keeps it.
 WyborCzcionki PoczatkowaCzcionkaDialogu() {
-    QFont czcionka(QStringLiteral("MS Sans Serif"));
-    czcionka.setPointSize(8);
-    return {czcionka, QColor(Qt::black)};
+    return {DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet()};
 }
 
 // PlikWydruku is cleared however the save ends, so that a failed print

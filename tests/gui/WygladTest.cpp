@@ -176,8 +176,12 @@ TEST_F(Wyglad, FailedPrintSaveClearsThePrintFileName) {
 TEST_F(Wyglad, ChosenFontAndColourReachEveryFieldAndTheInsert) {
     Kliknij("bCzcionka"); // cancelled
     ASSERT_EQ(dialogi.poczatkoweCzcionki.size(), 1u);
+    // The dialog starts from the font in use, so that OK without a change
+    // keeps it.
+    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka, Etykieta("Edit1")->font());
     EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka.family(), u"MS Sans Serif");
-    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka.pointSize(), 8);
+    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka.pointSize(), 9);
+    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].kolor, QColor(Qt::black));
     EXPECT_EQ(Etykieta("Edit1")->font().pointSize(), 9) << "cancel changes nothing";
 
     QFont gruba(u"DejaVu Sans"_s, 12);
