@@ -65,6 +65,7 @@ void SterownikWygladu::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
     for (int i = 0; i < LiczbaPolEtykiet; ++i) {
         PoleNaKlawiszu* pole = okno_.Etykiety().Pole(i);
         pole->setText(Z1250(teksty[static_cast<size_t>(i)]));
+        pole->setCursorPosition(0); // a text wider than its field shows its start
         if (pokaz)
             pole->show();
     }

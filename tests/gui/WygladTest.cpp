@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
@@ -208,4 +209,39 @@ TEST_F(Wyglad, ChosenFontAndColourReachEveryFieldAndTheInsert) {
             if (wkladka.pixelColor(x, y) == QColor(Qt::red))
                 ++czerwone;
     EXPECT_GT(czerwone, 50) << "the texts on the insert are red";
+}
+
+// A label longer than its field shows its start after the program rewrote
+// it (padded by a save or a print, or loaded), not its end ("ECZYWO").
+TEST_F(Wyglad, FieldsShowTheStartOfTheirTextsAfterASavePrintOrLoad) {
+    const std::function<void()> dzialania[] = {
+        [this] { Zapisz(Sciezka("plan")); },
+        [this] {
+            dialogi.wydruki.push_back(true);
+            dialogi.ustawDrukarke = [this](QPrinter& drukarka) {
+                drukarka.setOutputFormat(QPrinter::PdfFormat);
+                drukarka.setOutputFileName(Sciezka("wydruk.pdf"));
+            };
+            Kliknij("bbDrukuj");
+        },
+        [this] {
+            dialogi.pliki.push_back(Sciezka("plan.bm0"));
+            Kliknij("BitBtnOdczyt");
+        },
+    };
+    for (const auto& dzialanie : dzialania) {
+        Kliknij("Button2");
+        for (const char* nazwa : {"Edit1", "Edit2a", "e7"}) {
+            PoleNaKlawiszu* pole = Etykieta(nazwa);
+            QTest::mouseClick(pole, Qt::LeftButton);
+            pole->selectAll();
+            Wpisz(pole, !pole->Cyfra() ? u"PIECZYWO"_s : u"KAWA"_s);
+        }
+        dzialanie();
+        EXPECT_TRUE(dialogi.komunikaty.empty()) << dialogi.Teksty().join('|').toStdString();
+        for (const char* nazwa : {"Edit1", "Edit2a", "e7"}) {
+            ASSERT_FALSE(Etykieta(nazwa)->text().isEmpty()) << nazwa;
+            EXPECT_EQ(Etykieta(nazwa)->cursorPosition(), 0) << nazwa;
+        }
+    }
 }
