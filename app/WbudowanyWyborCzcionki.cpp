@@ -8,6 +8,7 @@ WbudowanyWyborCzcionki::WbudowanyWyborCzcionki(const QFont& czcionka, QDialog& o
     : QFontDialog(czcionka, &okno), okno_(okno) {
     setOptions(QFontDialog::NoButtons);
     setWindowFlags(Qt::Widget);
+    setSizeGripEnabled(false); // the dialog around has its own edge
 }
 
 void WbudowanyWyborCzcionki::done(int wynik) {

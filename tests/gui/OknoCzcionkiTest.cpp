@@ -52,6 +52,8 @@ TEST(OknoCzcionki, EnterAndEscapeInTheChooserActOnTheWholeDialog) {
                 << tutaj->metaObject()->className() << " " << klawisz;
             EXPECT_TRUE(okno.findChild<QFontDialog*>()->isVisibleTo(&okno))
                 << "the chooser is never hidden on its own";
+            EXPECT_FALSE(okno.findChild<QFontDialog*>()->isSizeGripEnabled())
+                << "no size grip in the middle of the dialog";
         }
     }
 }
