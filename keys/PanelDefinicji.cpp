@@ -92,8 +92,6 @@ void PanelDefinicji::UtworzWybory(QWidget* okno) {
     Edit10 = Nazwany(new QLineEdit(QStringLiteral("0"), okno), "Edit10", 449, 95, 97, 21);
     Button5 =
         Nazwany(new QPushButton(QStringLiteral("Zatwierdź"), okno), "Button5", 532, 160, 71, 26);
-    // The window's default button (Enter acts on it), drawn as one.
-    Button5->setDefault(true);
 }
 
 void PanelDefinicji::UtworzEtykiety(QWidget* okno) {

@@ -81,3 +81,18 @@ TEST_F(KlawiaturaOkna, ZatwierdzIsDrawnAsTheDefaultButton) {
     zatwierdz->setDefault(false);
     EXPECT_NE(jaki, zatwierdz->grab().toImage()) << "drawn as the default button";
 }
+
+// As on Windows, a push button with the focus is the one Enter presses, so
+// it is the one drawn as the default; elsewhere "Zatwierdź" is.
+TEST_F(KlawiaturaOkna, TheFocusedPushButtonTakesTheDefaultLook) {
+    auto* zatwierdz = Kontrolka<QPushButton>("Button5");
+    auto* odczyt = Kontrolka<QPushButton>("bOdczyt");
+    Grupa("rgAlty")->Przycisk(3)->setFocus(Qt::MouseFocusReason);
+    Wcisnij(Qt::Key_Tab);
+    ASSERT_EQ(Fokus(), odczyt);
+    EXPECT_TRUE(odczyt->isDefault());
+    EXPECT_FALSE(zatwierdz->isDefault());
+    Wcisnij(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(odczyt->isDefault());
+    EXPECT_TRUE(zatwierdz->isDefault());
+}
