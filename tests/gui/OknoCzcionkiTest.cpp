@@ -3,6 +3,7 @@
 
 #include "app/OknoCzcionki.h"
 #include "app/Czcionki.h"
+#include "app/DialogiQt.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -11,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -90,4 +92,26 @@ TEST(OknoCzcionki, TheChooserShowsTheFaceThatIsDrawnAndAChangedSizeKeepsIt) {
     EXPECT_EQ(QFontInfo(okno.Wybor().czcionka).family(), QFontInfo(wUzyciu).family());
     EXPECT_EQ(QFontInfo(okno.Wybor().czcionka).styleName(), QFontInfo(wUzyciu).styleName())
         << "the same face, only larger";
+}
+
+// The real dialog as the program shows it (modal), confirmed with Enter.
+TEST(OknoCzcionki, TheProgramsDialogConfirmedUnchangedGivesBackTheFontInUse) {
+    DialogiQt dialogi;
+    const WyborCzcionki wUzyciu{CzcionkaOkna(9), QColor(Qt::black)};
+    bool nacisniety = false;
+    QTimer czekanie;
+    czekanie.setInterval(50);
+    QObject::connect(&czekanie, &QTimer::timeout, [&] {
+        QWidget* okno = QApplication::activeModalWidget();
+        if (okno == nullptr || nacisniety)
+            return;
+        nacisniety = true;
+        QWidget* fokus = okno->focusWidget() ? okno->focusWidget() : okno;
+        QTest::keyClick(fokus, Qt::Key_Return);
+    });
+    czekanie.start();
+    const auto wybor = dialogi.Czcionka(wUzyciu);
+    ASSERT_TRUE(wybor.has_value());
+    EXPECT_EQ(wybor->czcionka, wUzyciu.czcionka);
+    EXPECT_EQ(wybor->kolor, wUzyciu.kolor);
 }

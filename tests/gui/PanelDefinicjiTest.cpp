@@ -200,7 +200,7 @@ TEST_F(PanelTest, TabAndShiftTabLeaveTheAmountFieldWhichIsTidied) {
     EXPECT_NE(QApplication::focusWidget(), Pole("Edit10"));
     EXPECT_EQ(Pole("Edit10")->text(), u"05,00"_s);
 
-    Pole("Edit10")->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(Pole("Edit10"), Qt::LeftButton);
     Wcisnij(Qt::Key_End);
     Wcisnij(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), Kontrolka("Button5"));
@@ -222,7 +222,7 @@ TEST_F(PanelTest, AmountsOfAMillionAndMoreAreShownWholeAndStoredUnchanged) {
         Wcisnij(Qt::Key_Tab); // into the amount field and out again: tidied
         Wcisnij(Qt::Key_Tab);
         EXPECT_EQ(Pole("Edit10")->text(), QString::fromLatin1(tekst)) << "left unchanged";
-        Pole("Edit10")->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(Pole("Edit10"), Qt::LeftButton);
         Wcisnij(Qt::Key_Return); // "Zatwierdź"
         EXPECT_TRUE(dialogi.komunikaty.empty()) << tekst;
         EXPECT_EQ(Slot(3, 2).Kwota, grosze) << tekst;
@@ -234,7 +234,7 @@ TEST_F(PanelTest, TypingStopsAtNineCharactersWhateverTheFieldShows) {
     Slot(3, 2).Kwota = 123456789;
     Nacisnij(230, 20);
     QLineEdit* kwota = Pole("Edit10");
-    kwota->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(kwota, Qt::LeftButton);
     Wcisnij(Qt::Key_End);
     Napisz(u"1"_s);
     EXPECT_EQ(kwota->text(), u"1234567,89"_s) << "ten characters shown: no more typing";
@@ -250,7 +250,7 @@ TEST_F(PanelTest, TypingStopsAtNineCharactersWhateverTheFieldShows) {
     Wcisnij(Qt::Key_Tab);
     EXPECT_EQ(kwota->text(), u"123456789,00"_s) << "the tidied text is shown whole";
 
-    kwota->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(kwota, Qt::LeftButton);
     kwota->setText(u"12"_s);
     QGuiApplication::clipboard()->setText(u"3456789012\n34"_s);
     Wcisnij(Qt::Key_End);

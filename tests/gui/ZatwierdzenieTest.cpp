@@ -193,7 +193,7 @@ TEST_F(Zatwierdzenie, AmountsTheDefinitionFileCannotHoldAreRefused) {
         dialogi.komunikaty.clear();
         Nacisnij(84, 12);
         QLineEdit* kwota = Pole("Edit10");
-        kwota->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(kwota, Qt::LeftButton);
         kwota->selectAll();
         QTest::keyClicks(kwota, QString::fromLatin1(tekst));
         ASSERT_EQ(kwota->text(), QString::fromLatin1(tekst));
