@@ -6,7 +6,10 @@
 
 #include <cups/cups.h>
 
+#include <sys/prctl.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdlib>
 #include <fstream>
@@ -49,16 +52,16 @@ fs::path FolderAnonimowy() {
 }
 } // namespace
 
-SerwerDruku::SerwerDruku()
+SerwerDruku::SerwerDruku(Wyjscie wyjscie)
     : PierwszeZadanie(1000 + 1000 * (getpid() % 1000000)), gniazdo_(katalog_ / "cups.sock"),
       wyjscie_(FolderAnonimowy()) {
-    if (geteuid() != 0)
-        przeszkoda_ = "cups-pdf runs only when the scheduler runs as root";
-    else if (Program("cupsd").isEmpty() || Program("lpadmin").isEmpty())
+    if (Program("cupsd").isEmpty() || Program("lpadmin").isEmpty())
         przeszkoda_ = "cupsd or lpadmin is not installed (package cups)";
-    else if (!fs::exists(ProgramCupsPdf) || !fs::exists(PlikPpd))
+    else if (wyjscie == Wyjscie::CupsPdf && geteuid() != 0)
+        przeszkoda_ = "cups-pdf runs only when the scheduler runs as root";
+    else if (wyjscie == Wyjscie::CupsPdf && (!fs::exists(ProgramCupsPdf) || !fs::exists(PlikPpd)))
         przeszkoda_ = "cups-pdf is not installed (package printer-driver-cups-pdf)";
-    else if (Uruchom())
+    else if (Uruchom(wyjscie))
         przedtem_ = PlikiWyjscia();
 }
 
@@ -74,7 +77,7 @@ SerwerDruku::~SerwerDruku() {
             fs::remove(plik);
 }
 
-bool SerwerDruku::Uruchom() {
+bool SerwerDruku::Uruchom(Wyjscie wyjscie) {
     const fs::path& d = katalog_.sciezka();
     for (const char* folder : {"root", "spool", "tmp", "cache", "state", "log"})
         fs::create_directory(d / folder);
@@ -93,11 +96,14 @@ bool SerwerDruku::Uruchom() {
                "\nTempDir " + (d / "tmp").string() + "\nCacheDir " + (d / "cache").string() +
                "\nStateDir " + (d / "state").string() + "\nErrorLog " +
                (d / "log/error_log").string() + "\nAccessLog " + (d / "log/access_log").string() +
-               "\nPageLog " + (d / "log/page_log").string() + "\nSandboxing Relaxed\n");
+               "\nPageLog " + (d / "log/page_log").string() +
+               "\nSandboxing Relaxed\nFileDevice Yes\n");
     // Job numbers of this scheduler's own, so that its PDFs are told apart
     // from those of another test's scheduler in the shared output folder.
     Zapisz(d / "cache/job.cache", "NextJobId " + std::to_string(PierwszeZadanie) + "\n");
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The scheduler ends with the test, however the test ends.
+    cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     cupsd_.start(Program("cupsd"), {"-f", "-c", Sciezka(d / "root/cupsd.conf"), "-s",
                                     Sciezka(d / "root/cups-files.conf")});
     if (!cupsd_.waitForStarted(5000)) {
@@ -117,9 +123,12 @@ bool SerwerDruku::Uruchom() {
     qputenv("CUPS_SERVER", QFile::encodeName(Sciezka(gniazdo_)));
     cupsSetServer(gniazdo_.c_str());
     cupsSetUser(UzytkownikTestu);
-    if (!Polecenie(Program("lpadmin"),
-                   {"-p", Kolejka(), "-E", "-v", "cups-pdf:/", "-P", Sciezka(PlikPpd)})) {
-        przeszkoda_ = "lpadmin could not add the cups-pdf queue";
+    const QStringList kolejka =
+        wyjscie == Wyjscie::CupsPdf
+            ? QStringList{"-p", Kolejka(), "-E", "-v", "cups-pdf:/", "-P", Sciezka(PlikPpd)}
+            : QStringList{"-p", Kolejka(), "-E", "-v", "file:///dev/null"};
+    if (!Polecenie(Program("lpadmin"), kolejka)) {
+        przeszkoda_ = "lpadmin could not add the test's queue";
         return false;
     }
     return true;
@@ -164,14 +173,28 @@ std::set<fs::path> SerwerDruku::PlikiWyjscia() const {
     return pliki;
 }
 
+int SerwerDruku::Trwajace() const {
+    cups_job_t* zadania = nullptr;
+    const int trwajace = cupsGetJobs2(CUPS_HTTP_DEFAULT, &zadania, Kolejka().toUtf8().constData(),
+                                      0, CUPS_WHICHJOBS_ACTIVE);
+    cupsFreeJobs(trwajace, zadania);
+    return trwajace;
+}
+
+bool SerwerDruku::CzekajNaKoniec(int zadania, std::chrono::seconds czas) const {
+    const auto koniec = std::chrono::steady_clock::now() + czas;
+    while (std::chrono::steady_clock::now() < koniec) {
+        if (Trwajace() == 0 && LiczbaZadan() == zadania)
+            return true;
+        QThread::msleep(200);
+    }
+    return false;
+}
+
 std::optional<fs::path> SerwerDruku::CzekajNaPdf(std::chrono::seconds czas) const {
     const auto koniec = std::chrono::steady_clock::now() + czas;
     while (std::chrono::steady_clock::now() < koniec) {
-        cups_job_t* zadania = nullptr;
-        const int trwajace = cupsGetJobs2(CUPS_HTTP_DEFAULT, &zadania,
-                                          Kolejka().toUtf8().constData(), 0, CUPS_WHICHJOBS_ACTIVE);
-        cupsFreeJobs(trwajace, zadania);
-        if (trwajace == 0)
+        if (Trwajace() == 0)
             for (const fs::path& plik : PlikiWyjscia())
                 if (!przedtem_.count(plik))
                     return plik;
