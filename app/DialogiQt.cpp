@@ -72,7 +72,12 @@ QString DialogiQt::FiltrQt(const QString& filtr) {
     for (qsizetype i = 0; i + 1 < czesci.size(); i += 2) {
         QString wzorce = czesci[i + 1];
         wzorce.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filtry << czesci[i] + QStringLiteral(" (") + wzorce + QLatin1Char(')');
+        const QString wNawiasie = QStringLiteral("(") + wzorce + QLatin1Char(')');
+        // "Bitmaps (*.bmp)" already shows its pattern; Qt reads it from there.
+        if (czesci[i].trimmed().endsWith(wNawiasie))
+            filtry << czesci[i];
+        else
+            filtry << czesci[i] + QLatin1Char(' ') + wNawiasie;
     }
     return filtry.join(QStringLiteral(";;"));
 }

@@ -20,7 +20,8 @@ public:
     std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
     int Modalnie(QDialog& okno) override;
 
-    // "Opis|*.a|Opis|*.*" as Qt's "Opis (*.a);;Opis (*.*)".
+    // "Opis|*.a|Opis|*.*" as Qt's "Opis (*.a);;Opis (*.*)"; a description
+    // that ends in its own patterns ("Opis (*.a)|*.a") is taken as it is.
     static QString FiltrQt(const QString& filtr);
 
 private:

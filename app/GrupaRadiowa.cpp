@@ -2,7 +2,10 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace orbaklaw {
 
@@ -12,6 +15,7 @@ GrupaRadiowa::GrupaRadiowa(const QString& tytul, const QStringList& pozycje, int
     for (int i = 0; i < pozycje.size(); ++i) {
         auto* przycisk = new QRadioButton(pozycje[i], this);
         grupa_->addButton(przycisk, i);
+        przycisk->installEventFilter(this);
         przyciski_.push_back(przycisk);
     }
     connect(grupa_, &QButtonGroup::idToggled, this, [this](int id, bool zaznaczony) {
@@ -19,6 +23,7 @@ GrupaRadiowa::GrupaRadiowa(const QString& tytul, const QStringList& pozycje, int
             Wybrano(id);
     });
     Rozmiesc();
+    UstawFokusTab();
 }
 
 void GrupaRadiowa::UstawItemIndex(int indeks) {
@@ -36,7 +41,39 @@ void GrupaRadiowa::Wybrano(int indeks) {
     if (indeks == indeks_)
         return;
     indeks_ = indeks;
+    UstawFokusTab();
     emit klikniecie();
+}
+
+// Tab stops at the checked item only (the first while none is checked), so
+// one Tab enters the group and the next leaves it.
+void GrupaRadiowa::UstawFokusTab() {
+    const int zTab = indeks_ < 0 ? 0 : indeks_;
+    for (int i = 0; i < Liczba(); ++i)
+        przyciski_[static_cast<size_t>(i)]->setFocusPolicy(i == zTab ? Qt::StrongFocus
+                                                                     : Qt::ClickFocus);
+}
+
+// The arrows move to the next or previous item, round the group, and check
+// it. The focus goes to the item first, so that the change action can send
+// it on (the kind group moves it to the kind's chooser).
+bool GrupaRadiowa::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (zdarzenie->type() != QEvent::KeyPress)
+        return false;
+    const auto* k = static_cast<QKeyEvent*>(zdarzenie);
+    int krok = 0;
+    if (k->key() == Qt::Key_Down || k->key() == Qt::Key_Right)
+        krok = 1;
+    else if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Left)
+        krok = -1;
+    const auto ten = std::find(przyciski_.begin(), przyciski_.end(), obiekt);
+    if (krok == 0 || ten == przyciski_.end() || k->modifiers() != Qt::NoModifier)
+        return false;
+    const int obecny = static_cast<int>(ten - przyciski_.begin());
+    const int nowy = (obecny + krok + Liczba()) % Liczba();
+    Przycisk(nowy)->setFocus(krok > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    UstawItemIndex(nowy);
+    return true;
 }
 
 void GrupaRadiowa::resizeEvent(QResizeEvent* e) {

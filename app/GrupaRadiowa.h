@@ -1,7 +1,8 @@
 #pragma once
 // A framed group of radio buttons laid out in columns, column by column, with
 // one change action that runs both when the user picks an item and when the
-// program sets a different one.
+// program sets a different one. From the keyboard it behaves as a Windows
+// radio group: Tab lands on the checked item, the arrows check the next one.
 
 #include <QGroupBox>
 
@@ -25,6 +26,8 @@ public:
     QRadioButton* Przycisk(int indeks) const;
     int Liczba() const { return static_cast<int>(przyciski_.size()); }
 
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
 signals:
     void klikniecie();
 
@@ -34,6 +37,7 @@ protected:
 
 private:
     void Wybrano(int indeks);
+    void UstawFokusTab();
     void Rozmiesc();
     std::vector<int> SzerokosciKolumn() const;
 

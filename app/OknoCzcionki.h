@@ -1,15 +1,16 @@
 #pragma once
 // The font dialog of the label fields: face, size, style and effects from
-// Qt's font dialog, plus the text colour, which Qt's dialog does not offer.
+// Qt's font chooser, plus the text colour, which Qt's chooser does not offer.
 
 #include "app/Dialogi.h"
 
 #include <QDialog>
 
-class QFontDialog;
 class QPushButton;
 
 namespace orbaklaw {
+
+class WbudowanyWyborCzcionki;
 
 class OknoCzcionki : public QDialog {
     Q_OBJECT
@@ -17,13 +18,17 @@ class OknoCzcionki : public QDialog {
 public:
     OknoCzcionki(const WyborCzcionki& poczatkowa, QWidget* rodzic);
 
+    // The font in use with what the user changed in the chooser; exactly
+    // the font in use when nothing was changed.
     WyborCzcionki Wybor() const;
 
 private:
     void WybierzKolor();
     void PokazKolor();
 
-    QFontDialog* czcionka_;
+    QFont poczatkowa_;
+    QFont pokazana_; // the face that draws poczatkowa_, as the chooser lists it
+    WbudowanyWyborCzcionki* czcionka_;
     QPushButton* kolorPrzycisk_;
     QColor kolor_;
 };

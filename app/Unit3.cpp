@@ -7,6 +7,7 @@
 #include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
 #include "app/Tekst1250.h"
+#include "app/WyroznienieDomyslnego.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PoleNaKlawiszu.h"
@@ -186,6 +187,7 @@ void TForm3::UstawKolejnoscTab() {
 // "Zatwierdź" is the window's default button: Enter acts on it from any
 // control but a push button, which Enter presses itself.
 void TForm3::UstawPrzyciskDomyslny() {
+    new WyroznienieDomyslnego(*this, *panel_->Button5);
     for (auto klawisz : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* skrot = new QShortcut(QKeySequence(klawisz), this);
         skrot->setContext(Qt::WindowShortcut);

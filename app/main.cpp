@@ -7,10 +7,13 @@
 #include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
 #include "app/TCiaOnlyOne.h"
+#include "app/TlumaczenieQt.h"
 #include "app/Unit3.h"
 #include "comm/SterownikKomunikacji.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 using namespace orbaklaw;
 
@@ -19,6 +22,10 @@ int main(int argc, char* argv[]) {
     aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
     aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
     UstawZastepstwaCzcionek();
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    QTranslator tlumaczenieQt; // Qt's own dialogs in Polish
+    if (WczytajTlumaczenieQt(tlumaczenieQt))
+        QApplication::installTranslator(&tlumaczenieQt);
 
     DialogiQt dialogi;
     // Every user action in the window runs through its action wrapper, which

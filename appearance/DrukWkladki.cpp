@@ -1,5 +1,6 @@
 #include "appearance/DrukWkladki.h"
 
+#include "appearance/OdmowaDruku.h"
 #include "appearance/RozmiarWydruku.h"
 
 #include <QPainter>
@@ -21,6 +22,11 @@ WynikWydruku DrukujWkladke(QPrinter& drukarka, const QImage& obraz) {
     if (!rysik.end())
         return {false, QStringLiteral("Drukarka %1 nie przyj\u0119\u0142a wydruku.")
                            .arg(drukarka.printerName())};
+    // The job has ended either way; a refusal by the print service comes
+    // only now, when Qt has handed the job over.
+    if (const auto powod = OdmowaDruku(drukarka))
+        return {false, QStringLiteral("Drukarka %1 nie przyj\u0119\u0142a wydruku: %2")
+                           .arg(drukarka.printerName(), *powod)};
     return {};
 }
 

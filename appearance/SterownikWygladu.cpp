@@ -4,6 +4,7 @@
 #include "app/Stan.h"
 #include "app/Tekst1250.h"
 #include "app/Unit3.h"
+#include "appearance/CzcionkaEtykiet.h"
 #include "appearance/DrukWkladki.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/KompozycjaWkladki.h"
@@ -34,10 +35,9 @@ std::vector<int> KolejnoscCzcionki() {
     return kolejnosc;
 }
 
+// The dialog starts from the fields' own font: OK without a change keeps it.
 WyborCzcionki PoczatkowaCzcionkaDialogu() {
-    QFont czcionka(QStringLiteral("MS Sans Serif"));
-    czcionka.setPointSize(8);
-    return {czcionka, QColor(Qt::black)};
+    return {DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet()};
 }
 
 // PlikWydruku is cleared however the save ends, so that a failed print
@@ -66,6 +66,7 @@ void SterownikWygladu::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
     for (int i = 0; i < LiczbaPolEtykiet; ++i) {
         PoleNaKlawiszu* pole = okno_.Etykiety().Pole(i);
         pole->setText(Z1250(teksty[static_cast<size_t>(i)]));
+        pole->setCursorPosition(0); // a text wider than its field shows its start
         if (pokaz)
             pole->show();
     }

@@ -1,9 +1,13 @@
 #pragma once
-// The amount field: only digits, full stops and commas can be typed, and the
-// text is tidied (NormalizujKwote) when the focus leaves it.
+// The amount field: only digits, full stops and commas can be typed, at most
+// nine characters, and the text is tidied (NormalizujKwote) when the focus
+// leaves it. The limits act on what the user types or pastes only: an amount
+// the program shows is shown whole, however long.
 
+#include <QClipboard>
 #include <QObject>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace orbaklaw {
@@ -21,6 +25,14 @@ public:
     void Edit10Exit();
 
 private:
+    // Edit10KeyPress: true when the key is dropped.
+    bool Odrzucony(const QKeyEvent& k);
+    // Room left for typing: the limit less the text that stays.
+    int Miejsce() const;
+    // Pastes what fits of the clipboard's first line.
+    void Wklej(QClipboard::Mode skad);
+    void MenuPodreczne(const QPoint& gdzie);
+
     QLineEdit& Edit10_;
     const Akcje& akcje_;
 };

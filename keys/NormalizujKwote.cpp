@@ -5,15 +5,13 @@
 namespace orbaklaw {
 
 namespace {
-constexpr size_t DlugoscPolaKwoty = 9;
-
 bool Separator(char c) {
     return c == '.' || c == ',';
 }
 } // namespace
 
 std::optional<std::string> NormalizujKwote(const std::string& s) {
-    std::string t = s.size() > DlugoscPolaKwoty ? std::string() : s;
+    std::string t = s;
     if (std::count_if(t.begin(), t.end(), Separator) >= 2)
         return std::nullopt;
     for (char c : t)

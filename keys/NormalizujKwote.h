@@ -6,10 +6,10 @@
 
 namespace orbaklaw {
 
-// "12" -> "12,00", "12.5" -> "12,50", "12,50" stays, "" -> ",00"; a text
-// longer than the field's 9 characters counts as empty. None for a text with
-// two separators, another character, or a separator not followed by one or
-// two digits ("7.", "1,234").
+// "12" -> "12,00", "12.5" -> "12,50", "12,50" stays, "" -> ",00"; an amount
+// the program showed ("1234567,89", longer than the user can type) stays as
+// it is. None for a text with two separators, another character, or a
+// separator not followed by one or two digits ("7.", "1,234").
 std::optional<std::string> NormalizujKwote(const std::string& s);
 
 } // namespace orbaklaw

@@ -90,7 +90,6 @@ void PanelDefinicji::UtworzWybory(QWidget* okno) {
     cbPlatnosc = Nazwany(new QComboBox(okno), "cbPlatnosc", 430, 72, 140, 21);
     cbPlatnosc->addItems(Pozycje(PoczatkoweNazwyPlatnosci()));
     Edit10 = Nazwany(new QLineEdit(QStringLiteral("0"), okno), "Edit10", 449, 95, 97, 21);
-    Edit10->setMaxLength(9);
     Button5 =
         Nazwany(new QPushButton(QStringLiteral("Zatwierdź"), okno), "Button5", 532, 160, 71, 26);
 }

@@ -5,6 +5,7 @@
 #include "app/Stan.h"
 #include "app/Tekst1250.h"
 #include "keys/KomunikatyPanelu.h"
+#include "keys/Kwota.h"
 #include "keys/LimitPlatnosci.h"
 #include "keys/ListyWyboru.h"
 #include "keys/OdczytKwoty.h"
@@ -62,7 +63,10 @@ std::optional<DefinicjaKlawisza> ZatwierdzenieDefinicji::ZbudujDefinicje() {
             brak = KomunikatBrakPlatnosci();
         } else {
             d.Numer = NumerPlatnosci(platnosc);
-            d.Kwota = Kwota();
+            const auto kwota = Kwota();
+            if (!kwota)
+                return std::nullopt;
+            d.Kwota = *kwota;
         }
     }
     if (brak != nullptr) {
@@ -72,12 +76,16 @@ std::optional<DefinicjaKlawisza> ZatwierdzenieDefinicji::ZbudujDefinicje() {
     return d;
 }
 
-int64_t ZatwierdzenieDefinicji::Kwota() {
+std::optional<int64_t> ZatwierdzenieDefinicji::Kwota() {
     const auto grosze = KwotaWGroszach(Do1250(panel_.Edit10->text()));
-    if (grosze)
+    if (grosze && *grosze <= NajwiekszaKwota)
         return *grosze;
     dialogi_.Komunikat(Z1250(KomunikatKwoty()));
     panel_.Edit10->setFocus(Qt::OtherFocusReason);
+    // No number at all is stored as 0; an amount the definition file can't
+    // hold is refused, so that the key never holds one.
+    if (grosze)
+        return std::nullopt;
     return 0;
 }
 

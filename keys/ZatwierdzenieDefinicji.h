@@ -4,6 +4,7 @@
 
 #include "keys/DefinicjaKlawisza.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace orbaklaw {
@@ -25,7 +26,9 @@ private:
     // None when a chooser the kind needs has no item chosen (the user has
     // been told which).
     std::optional<DefinicjaKlawisza> ZbudujDefinicje();
-    int64_t Kwota();
+    // The amount in grosze: 0 when the field holds no number, none when it
+    // holds more than a definition file can (the user has been told).
+    std::optional<int64_t> Kwota();
 
     PanelDefinicji& panel_;
     const GrupaRadiowa& rgAlty_;

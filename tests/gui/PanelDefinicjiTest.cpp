@@ -5,6 +5,8 @@
 
 #include "app/GrupaRadiowa.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 using namespace orbaklaw;
@@ -175,4 +177,83 @@ TEST_F(PanelTest, ChoicesSetByTheProgramDoNotWarn) {
     Nacisnij(84, 12);
     Nacisnij(160, 12);
     EXPECT_TRUE(dialogi.komunikaty.empty());
+}
+
+namespace {
+void Wcisnij(Qt::Key klawisz, Qt::KeyboardModifiers modyfikatory = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), klawisz, modyfikatory);
+}
+void Napisz(const QString& tekst) {
+    QTest::keyClicks(QApplication::focusWidget(), tekst);
+}
+} // namespace
+
+TEST_F(PanelTest, TabAndShiftTabLeaveTheAmountFieldWhichIsTidied) {
+    KliknijPozycje("rgDefinicja", 3); // the focus goes to the payment chooser
+    ASSERT_EQ(QApplication::focusWidget(), Wybor("cbPlatnosc"));
+    Wcisnij(Qt::Key_Tab); // "Zatwierdź"
+    Wcisnij(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Pole("Edit10"));
+    Wcisnij(Qt::Key_End);
+    Napisz(u"5"_s); // "05"
+    Wcisnij(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), Pole("Edit10"));
+    EXPECT_EQ(Pole("Edit10")->text(), u"05,00"_s);
+
+    QTest::mouseClick(Pole("Edit10"), Qt::LeftButton);
+    Wcisnij(Qt::Key_End);
+    Wcisnij(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Kontrolka("Button5"));
+}
+
+TEST_F(PanelTest, AmountsOfAMillionAndMoreAreShownWholeAndStoredUnchanged) {
+    const std::pair<int64_t, const char*> kwoty[] = {{99999999, "999999,99"},
+                                                     {100000000, "1000000,00"},
+                                                     {123456789, "1234567,89"},
+                                                     {2147483647, "21474836,47"}};
+    for (const auto& [grosze, tekst] : kwoty) {
+        Slot(3, 2) = {};
+        Slot(3, 2).Rodzaj = 3;
+        Slot(3, 2).Numer = 1;
+        Slot(3, 2).Kwota = grosze;
+        Nacisnij(230, 20); // F3; the focus goes to the payment chooser
+        EXPECT_EQ(Pole("Edit10")->text(), QString::fromLatin1(tekst));
+        Wcisnij(Qt::Key_Tab);
+        Wcisnij(Qt::Key_Tab); // into the amount field and out again: tidied
+        Wcisnij(Qt::Key_Tab);
+        EXPECT_EQ(Pole("Edit10")->text(), QString::fromLatin1(tekst)) << "left unchanged";
+        QTest::mouseClick(Pole("Edit10"), Qt::LeftButton);
+        Wcisnij(Qt::Key_Return); // "Zatwierdź"
+        EXPECT_TRUE(dialogi.komunikaty.empty()) << tekst;
+        EXPECT_EQ(Slot(3, 2).Kwota, grosze) << tekst;
+    }
+}
+
+TEST_F(PanelTest, TypingStopsAtNineCharactersWhateverTheFieldShows) {
+    Slot(3, 2).Rodzaj = 3;
+    Slot(3, 2).Kwota = 123456789;
+    Nacisnij(230, 20);
+    QLineEdit* kwota = Pole("Edit10");
+    QTest::mouseClick(kwota, Qt::LeftButton);
+    Wcisnij(Qt::Key_End);
+    Napisz(u"1"_s);
+    EXPECT_EQ(kwota->text(), u"1234567,89"_s) << "ten characters shown: no more typing";
+    Wcisnij(Qt::Key_Home);
+    Wcisnij(Qt::Key_Delete);
+    Wcisnij(Qt::Key_Delete);
+    Napisz(u"77"_s);
+    EXPECT_EQ(kwota->text(), u"734567,89"_s) << "one character fits again";
+
+    kwota->selectAll();
+    Napisz(u"123456789"_s); // typed over the selection
+    EXPECT_EQ(kwota->text(), u"123456789"_s);
+    Wcisnij(Qt::Key_Tab);
+    EXPECT_EQ(kwota->text(), u"123456789,00"_s) << "the tidied text is shown whole";
+
+    QTest::mouseClick(kwota, Qt::LeftButton);
+    kwota->setText(u"12"_s);
+    QGuiApplication::clipboard()->setText(u"3456789012\n34"_s);
+    Wcisnij(Qt::Key_End);
+    Wcisnij(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(kwota->text(), u"123456789"_s) << "a paste is cut to the room left";
 }

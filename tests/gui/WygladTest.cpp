@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -178,8 +179,12 @@ TEST_F(Wyglad, FailedPrintSaveClearsThePrintFileName) {
 TEST_F(Wyglad, ChosenFontAndColourReachEveryFieldAndTheInsert) {
     Kliknij("bCzcionka"); // cancelled
     ASSERT_EQ(dialogi.poczatkoweCzcionki.size(), 1u);
+    // The dialog starts from the font in use, so that OK without a change
+    // keeps it.
+    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka, Etykieta("Edit1")->font());
     EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka.family(), u"MS Sans Serif");
-    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka.pointSize(), 8);
+    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].czcionka.pointSize(), 9);
+    EXPECT_EQ(dialogi.poczatkoweCzcionki[0].kolor, QColor(Qt::black));
     EXPECT_EQ(Etykieta("Edit1")->font().pointSize(), 9) << "cancel changes nothing";
 
     QFont gruba(u"DejaVu Sans"_s, 12);
@@ -265,4 +270,39 @@ TEST_F(Wyglad, AFifoIsNotLoadedAsALabelFile) {
     EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(u"kolejka.bm0: To nie jest zwykły plik"_s))
         << dialogi.komunikaty[0].tekst.toStdString();
     EXPECT_EQ(Etykieta("Edit1")->text(), u"ZOSTAJE");
+}
+
+// A label longer than its field shows its start after the program rewrote
+// it (padded by a save or a print, or loaded), not its end ("ECZYWO").
+TEST_F(Wyglad, FieldsShowTheStartOfTheirTextsAfterASavePrintOrLoad) {
+    const std::function<void()> dzialania[] = {
+        [this] { Zapisz(Sciezka("plan")); },
+        [this] {
+            dialogi.wydruki.push_back(true);
+            dialogi.ustawDrukarke = [this](QPrinter& drukarka) {
+                drukarka.setOutputFormat(QPrinter::PdfFormat);
+                drukarka.setOutputFileName(Sciezka("wydruk.pdf"));
+            };
+            Kliknij("bbDrukuj");
+        },
+        [this] {
+            dialogi.pliki.push_back(Sciezka("plan.bm0"));
+            Kliknij("BitBtnOdczyt");
+        },
+    };
+    for (const auto& dzialanie : dzialania) {
+        Kliknij("Button2");
+        for (const char* nazwa : {"Edit1", "Edit2a", "e7"}) {
+            PoleNaKlawiszu* pole = Etykieta(nazwa);
+            QTest::mouseClick(pole, Qt::LeftButton);
+            pole->selectAll();
+            Wpisz(pole, !pole->Cyfra() ? u"PIECZYWO"_s : u"KAWA"_s);
+        }
+        dzialanie();
+        EXPECT_TRUE(dialogi.komunikaty.empty()) << dialogi.Teksty().join('|').toStdString();
+        for (const char* nazwa : {"Edit1", "Edit2a", "e7"}) {
+            ASSERT_FALSE(Etykieta(nazwa)->text().isEmpty()) << nazwa;
+            EXPECT_EQ(Etykieta(nazwa)->cursorPosition(), 0) << nazwa;
+        }
+    }
 }

@@ -179,3 +179,32 @@ TEST_F(Zatwierdzenie, AConfirmationFillsOnlyEmptyLabels) {
     Zatwierdz();
     EXPECT_EQ(Pole("Edit3")->text(), u"MENU");
 }
+
+// The definition file holds amounts up to 2147483647 grosze: a larger one is
+// refused when it is confirmed, so "Zapis do pliku" never writes a file that
+// "Odczyt z pliku" would refuse.
+TEST_F(Zatwierdzenie, AmountsTheDefinitionFileCannotHoldAreRefused) {
+    const std::pair<const char*, int64_t> przypadki[] = {
+        {"21474836", 2147483600}, {"21474836,", 2147483600}, {"21474837", -1},
+        {"999999999", -1},        {"9999999,9", 999999990},  {"0", 0},
+    };
+    for (const auto& [tekst, grosze] : przypadki) {
+        Slot(3, 0) = DefPlatnosci(2, 7);
+        dialogi.komunikaty.clear();
+        Nacisnij(84, 12);
+        QLineEdit* kwota = Pole("Edit10");
+        QTest::mouseClick(kwota, Qt::LeftButton);
+        kwota->selectAll();
+        QTest::keyClicks(kwota, QString::fromLatin1(tekst));
+        ASSERT_EQ(kwota->text(), QString::fromLatin1(tekst));
+        QTest::keyClick(kwota, Qt::Key_Return);
+        if (grosze < 0) {
+            EXPECT_EQ(dialogi.Teksty(), QStringList{KomunikatKwoty}) << tekst;
+            EXPECT_EQ(Slot(3, 0), DefPlatnosci(2, 7)) << tekst << ": the key keeps its definition";
+            EXPECT_EQ(QApplication::focusWidget(), kwota) << tekst;
+        } else {
+            EXPECT_TRUE(dialogi.komunikaty.empty()) << tekst;
+            EXPECT_EQ(Slot(3, 0).Kwota, grosze) << tekst;
+        }
+    }
+}

@@ -12,13 +12,27 @@ struct PrzypadekNormalizacji {
 
 TEST(NormalizujKwote, RewritesOrRefusesAsTheFieldRulesSay) {
     const PrzypadekNormalizacji przypadki[] = {
-        {"12", "12,00"},       {"12.5", "12,50"},  {"12,50", "12,50"},
-        {"12.50", "12,50"},    {"0,5", "0,50"},    {",5", ",50"},
-        {"", ",00"},           {"7.", nullptr},    {"1,234", nullptr},
-        {"1,2,3", nullptr},    {"1.2,3", nullptr}, {"!!!", nullptr},
-        {"12a", nullptr},      {"-5", nullptr},    {"123456789", "123456789,00"},
-        {"1234567890", ",00"}, // longer than the field: treated as empty
-        {",", nullptr},        {".55", ",55"},
+        {"12", "12,00"},
+        {"12.5", "12,50"},
+        {"12,50", "12,50"},
+        {"12.50", "12,50"},
+        {"0,5", "0,50"},
+        {",5", ",50"},
+        {"", ",00"},
+        {"7.", nullptr},
+        {"1,234", nullptr},
+        {"1,2,3", nullptr},
+        {"1.2,3", nullptr},
+        {"!!!", nullptr},
+        {"12a", nullptr},
+        {"-5", nullptr},
+        {"123456789", "123456789,00"},
+        {"1234567890", "1234567890,00"},
+        {"1234567,89", "1234567,89"}, // shown by the program
+        {"21474836,47", "21474836,47"},
+        {"12345678,9", "12345678,90"},
+        {",", nullptr},
+        {".55", ",55"},
     };
     for (const auto& p : przypadki) {
         const auto wynik = NormalizujKwote(p.wejscie);

@@ -1,0 +1,111 @@
+// The insert printed through the real print service: a CUPS scheduler of the
+// test's own with a cups-pdf queue, the program's print code on Qt's CUPS
+// support, and the PDF that cups-pdf writes measured on the page.
+
+#include "appearance/DrukWkladki.h"
+
+#include <QImage>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+#ifdef ORBAKLAW_CUPS_TEST
+#include "PomiarStrony.h"
+#include "SerwerDruku.h"
+
+#include <chrono>
+#endif
+
+namespace orbaklaw {
+namespace {
+
+using namespace std::chrono_literals;
+
+QImage CzarnaWkladka() {
+    QImage wkladka(1314, 1219, QImage::Format_RGB888);
+    wkladka.fill(Qt::black);
+    return wkladka;
+}
+
+#ifdef ORBAKLAW_CUPS_TEST
+
+class UslugaDruku : public testing::Test {
+protected:
+    explicit UslugaDruku(test::Wyjscie wyjscie = test::Wyjscie::CupsPdf) : serwer_(wyjscie) {}
+
+    void SetUp() override {
+        if (!serwer_.Przeszkoda().empty())
+            GTEST_SKIP() << "no CUPS scheduler of the test's own: " << serwer_.Przeszkoda();
+    }
+
+    // A printer on the test's queue, as the print dialog would leave it.
+    void Wybierz(QPrinter& drukarka) {
+        drukarka.setPrinterName(serwer_.Kolejka());
+        ASSERT_TRUE(drukarka.isValid());
+        ASSERT_EQ(drukarka.printerName(), serwer_.Kolejka());
+        ASSERT_EQ(drukarka.outputFormat(), QPrinter::NativeFormat);
+    }
+
+    void ZmierzWydruk(const QPrinter& drukarka) {
+        const auto pdf = serwer_.CzekajNaPdf(90s);
+        ASSERT_TRUE(pdf.has_value()) << "cups-pdf wrote no PDF";
+        const test::Pomiar p = test::ZmierzStrone(QString::fromStdString(pdf->string()),
+                                                  QString::fromStdString(katalog_.sciezka()));
+        const double tolerancja = 2 * test::Milimetr / test::RozdzielczoscPomiaru +
+                                  test::Milimetr / drukarka.resolution();
+        EXPECT_NEAR(p.szerokoscMm, 111.25, tolerancja);
+        EXPECT_NEAR(p.wysokoscMm, 103.21, tolerancja);
+    }
+
+    test::KatalogTymczasowy katalog_;
+    test::SerwerDruku serwer_;
+};
+
+TEST_F(UslugaDruku, TheInsertComesOutOfACupsPdfQueueAtTrueSize) {
+    QPrinter drukarka(QPrinter::HighResolution);
+    ASSERT_NO_FATAL_FAILURE(Wybierz(drukarka));
+    const auto wynik = DrukujWkladke(drukarka, CzarnaWkladka());
+    ASSERT_TRUE(wynik.udany) << wynik.blad.toStdString();
+    ZmierzWydruk(drukarka);
+}
+
+// Refusing needs no PDF at the end: a queue that throws its jobs away, which
+// a scheduler runs as any user.
+class OdmowaUslugiDruku : public UslugaDruku {
+protected:
+    OdmowaUslugiDruku() : UslugaDruku(test::Wyjscie::Nigdzie) {}
+};
+
+TEST_F(OdmowaUslugiDruku, AQueueThatRefusesJobsIsReportedWithTheServicesReason) {
+    ASSERT_TRUE(serwer_.Odrzucaj(QStringLiteral("Kolejka zamknięta na czas testu")));
+    {
+        QPrinter drukarka(QPrinter::HighResolution);
+        ASSERT_NO_FATAL_FAILURE(Wybierz(drukarka));
+        const auto wynik = DrukujWkladke(drukarka, CzarnaWkladka());
+        EXPECT_FALSE(wynik.udany);
+        const QString poczatek = QStringLiteral("Drukarka ORBAKLAW_PDF nie przyjęła wydruku: ");
+        EXPECT_TRUE(wynik.blad.startsWith(poczatek)) << wynik.blad.toStdString();
+        EXPECT_TRUE(wynik.blad.mid(poczatek.size()).contains(serwer_.Kolejka()))
+            << "the service's own reason names the queue: " << wynik.blad.toStdString();
+        EXPECT_EQ(serwer_.LiczbaZadan(), 0) << "nothing is left in the queue";
+    }
+    // The refused job has ended: the next print goes out as usual.
+    ASSERT_TRUE(serwer_.Przyjmuj());
+    QPrinter drukarka(QPrinter::HighResolution);
+    ASSERT_NO_FATAL_FAILURE(Wybierz(drukarka));
+    const auto wynik = DrukujWkladke(drukarka, CzarnaWkladka());
+    ASSERT_TRUE(wynik.udany) << wynik.blad.toStdString();
+    EXPECT_TRUE(serwer_.CzekajNaKoniec(1, 60s)) << "the job went out and ended";
+}
+
+#else
+
+TEST(UslugaDruku, TheInsertComesOutOfACupsPdfQueueAtTrueSize) {
+    (void)CzarnaWkladka;
+    GTEST_SKIP() << "built without the CUPS client library (package libcups2-dev)";
+}
+
+#endif
+
+} // namespace
+} // namespace orbaklaw
