@@ -9,12 +9,21 @@
 #include "app/TCiaOnlyOne.h"
 #include "app/Unit3.h"
 #include "comm/SterownikKomunikacji.h"
+#include "generated/WersjaProgramu.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstring>
 
 using namespace orbaklaw;
 
 int main(int argc, char* argv[]) {
+    // Answered before the window system is needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("orbaklaw %s\n", WersjaProgramu);
+        return 0;
+    }
     QApplication aplikacja(argc, argv);
     aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
     aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
