@@ -8,10 +8,12 @@
 #include "app/StylPodpowiedzi.h"
 #include "app/TCiaOnlyOne.h"
 #include "app/Unit3.h"
+#include "comm/FolderyProgramu.h"
 #include "comm/SterownikKomunikacji.h"
 #include "generated/WersjaProgramu.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <cstdio>
 #include <cstring>
@@ -40,7 +42,10 @@ int main(int argc, char* argv[]) {
     CiaOnlyOne1.Loaded(&okno);
     if (CiaOnlyOne1.AlreadyRunning)
         return 0;
-    okno.Klepsydra().WczytajZBiezacegoKatalogu(); // a missing file keeps the standard one
+    // A missing file keeps the standard cursor; an installed program falls
+    // back to the one in its data folder.
+    okno.Klepsydra().WczytajZBiezacegoKataloguLub(
+        QFile::decodeName(FolderDanychProgramu().c_str()));
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();
