@@ -11,7 +11,7 @@ build=$1
 gui=$2
 help2man=$3
 prefix="$scratch/prefix with space"
-cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
+"${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
   fail "cmake --install failed: $(cat "$scratch/install.log")"
 
 expected=(

@@ -9,11 +9,12 @@ source "$(dirname "$0")/wspolne.sh"
 
 build=$1
 version=$2
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+cpack=${CPACK:-cpack}
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (Debian packages cmake, dpkg, dpkg-dev): no package was built"
 done
 
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/pkg" >"$scratch/cpack.log" 2>&1 ||
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/pkg" >"$scratch/cpack.log" 2>&1 ||
   fail "cpack failed: $(cat "$scratch/cpack.log")"
 deb=$(find "$scratch/pkg" -maxdepth 1 -name '*.deb')
 [[ -n "$deb" ]] || fail "cpack made no .deb: $(cat "$scratch/cpack.log")"
