@@ -18,11 +18,17 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 links() { find "$ORBAKLAW_WORK" -maxdepth 1 -name 'ttyORBA*' 2>/dev/null | sort; }
 
+program_of() { ps -o pid= -o comm= --ppid "$1" | awk '$2 == "orbaklaw" { print $1 }'; }
+
 "$source_dir/scripts/run" >"$scratch/first.log" 2>&1 &
 first=$!
 first_program=""
+# The program waits at the start-up question: it is ended first, then the
+# run, whose own exit ends its emulator.
 stop_first() {
+  [[ -z "$first_program" ]] && first_program=$(program_of "$first")
   [[ -n "$first_program" ]] && kill "$first_program" 2>/dev/null
+  kill "$first" 2>/dev/null
   wait "$first" 2>/dev/null
 }
 trap 'stop_first; cleanup' EXIT
@@ -35,7 +41,7 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 compgen -G "$XDG_RUNTIME_DIR/orbaklaw-*.sock" >/dev/null || fail "the first program never took the guard"
-first_program=$(ps -o pid= --ppid "$first" -o comm= | awk '$2 == "orbaklaw" { print $1 }')
+first_program=$(program_of "$first")
 [[ -n "$first_program" ]] || fail "no program under the first run"
 first_links=$(links)
 [[ $(wc -l <<<"$first_links") -eq 1 && -n "$first_links" ]] || fail "the first run has not one link: $first_links"
@@ -50,5 +56,6 @@ out=$(cli_test_from_elsewhere "$bin" "$first_links" 2>&1) || fail "the first run
 kill "$first_program"
 wait "$first"
 first_program=""
+trap cleanup EXIT
 [[ -z "$(links)" ]] || fail "the first run left its link behind: $(links)"
 echo "ok: a second run leaves the first session alone"
