@@ -69,8 +69,14 @@ bool KursorKlepsydry::Wczytaj(const QString& plik) {
 }
 
 bool KursorKlepsydry::WczytajZBiezacegoKatalogu() {
-    const QString plik =
-        ZnajdzBezWzgleduNaWielkosc(QDir::current(), QString::fromLatin1(NazwaPliku));
+    return WczytajZBiezacegoKataloguLub(QString());
+}
+
+bool KursorKlepsydry::WczytajZBiezacegoKataloguLub(const QString& zapasowyKatalog) {
+    const QString nazwa = QString::fromLatin1(NazwaPliku);
+    QString plik = ZnajdzBezWzgleduNaWielkosc(QDir::current(), nazwa);
+    if (plik.isEmpty() && !zapasowyKatalog.isEmpty())
+        plik = ZnajdzBezWzgleduNaWielkosc(QDir(zapasowyKatalog), nazwa);
     return !plik.isEmpty() && Wczytaj(plik);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The busy cursor shown while the register works. It is the animated
-// "hourglas.ani" of the working folder when that file can be read, else the
-// standard busy cursor; a missing or broken file is never an error.
+// "hourglas.ani" of the working folder (or, when that folder has none, of the
+// installed data folder) when that file can be read, else the standard busy
+// cursor; a missing or broken file is never an error.
 
 #include "app/KursorAnimowany.h"
 
@@ -29,6 +30,10 @@ public:
     bool Wczytaj(const QString& plik);
     // Loads "hourglas.ani" from the current directory, whatever its case.
     bool WczytajZBiezacegoKatalogu();
+    // The same, but when the current directory has no such file, from
+    // `zapasowyKatalog` (the installed data folder). A file in the current
+    // directory is the one used, even when it can't be read.
+    bool WczytajZBiezacegoKataloguLub(const QString& zapasowyKatalog);
     bool Animowany() const { return !klatki_.empty(); }
 
     // Shows the busy cursor over the whole application. Calls nest: the

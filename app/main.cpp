@@ -9,15 +9,26 @@
 #include "app/TCiaOnlyOne.h"
 #include "app/TlumaczenieQt.h"
 #include "app/Unit3.h"
+#include "comm/FolderyProgramu.h"
 #include "comm/SterownikKomunikacji.h"
+#include "generated/WersjaProgramu.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QTranslator>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
 
 using namespace orbaklaw;
 
 int main(int argc, char* argv[]) {
+    // Answered before the window system is needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("orbaklaw %s\n", WersjaProgramu);
+        return 0;
+    }
     QApplication aplikacja(argc, argv);
     aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
     aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
@@ -38,7 +49,10 @@ int main(int argc, char* argv[]) {
     CiaOnlyOne1.Loaded(&okno);
     if (CiaOnlyOne1.AlreadyRunning)
         return 0;
-    okno.Klepsydra().WczytajZBiezacegoKatalogu(); // a missing file keeps the standard one
+    // A missing file keeps the standard cursor; an installed program falls
+    // back to the one in its data folder.
+    okno.Klepsydra().WczytajZBiezacegoKataloguLub(
+        QFile::decodeName(FolderDanychProgramu().c_str()));
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();

@@ -1,5 +1,6 @@
 // orbaklaw-cli: key-definition and label files from the command line.
 #include "cli/Polecenia.h"
+#include "generated/WersjaProgramu.h"
 
 #ifdef ORBAKLAW_Z_WKLADKA
 #include "cli/PolecenieWkladki.h"
@@ -11,6 +12,10 @@
 int main(int argc, char** argv) {
     try {
         std::vector<std::string> argumenty(argv + 1, argv + argc);
+        if (argumenty == std::vector<std::string>{"--version"}) {
+            std::cout << "orbaklaw-cli " << orbaklaw::WersjaProgramu << "\n";
+            return 0;
+        }
         orbaklaw::cli::PoleceniaDodatkowe dodatkowe;
 #ifdef ORBAKLAW_Z_WKLADKA
         dodatkowe.emplace_back("insert", orbaklaw::cli::Wkladka);

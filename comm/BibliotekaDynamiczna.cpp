@@ -4,12 +4,6 @@
 
 namespace orbaklaw {
 
-std::filesystem::path FolderProgramu() {
-    std::error_code ec;
-    auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path(ec) : program.parent_path();
-}
-
 BibliotekaDynamiczna::BibliotekaDynamiczna(const std::filesystem::path& plik) : plik_(plik) {
     uchwyt_ = dlopen(plik.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!uchwyt_) {

@@ -1,6 +1,8 @@
 #pragma once
-// A shared library loaded at run time from the program's folder, and the
+// A shared library loaded at run time (found by SciezkaBiblioteki), and the
 // error that a missing library or function becomes.
+
+#include "comm/FolderyProgramu.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -14,9 +16,6 @@ class BladBiblioteki : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// The folder of the running program.
-std::filesystem::path FolderProgramu();
 
 class BibliotekaDynamiczna {
 public:

@@ -25,7 +25,7 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
     if (funkcje_)
         return *funkcje_;
     auto biblioteka =
-        std::make_shared<BibliotekaDynamiczna>(FolderProgramu() / NazwaBibliotekiKasdrv);
+        std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
     // Every function is looked up now so that a missing one is named at once.
     FunkcjeKasdrv f;
     f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__ODefKlaw");

@@ -19,7 +19,7 @@ const FunkcjeKomPort& WinSer::Funkcje() {
     if (funkcje_)
         return *funkcje_;
     auto biblioteka =
-        std::make_shared<BibliotekaDynamiczna>(FolderProgramu() / NazwaBibliotekiKomPort);
+        std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKomPort));
     FunkcjeKomPort f;
     f.InitializePort = biblioteka->Funkcja_<decltype(f.InitializePort)>("InitializePort");
     f.UnInitializePort = biblioteka->Funkcja_<decltype(f.UnInitializePort)>("UnInitializePort");

@@ -42,6 +42,28 @@ const std::map<std::string, Usterka>& Usterki() {
 
 } // namespace
 
+const char* OpisOpcji() {
+    return "Użycie: orba-emu --link ŚCIEŻKA [OPCJE]\n"
+           "Kasa ORBA (albo multiplekser z czterema kasami) na pseudoterminalu, którego\n"
+           "ścieżkę podaje dowiązanie ŚCIEŻKA. Gdy nasłuchuje, wypisuje \"ready ŚCIEŻKA\".\n"
+           "Kończy się na SIGTERM lub SIGINT albo wraz z procesem, który ją uruchomił.\n"
+           "\n"
+           "  --link ŚCIEŻKA     dowiązanie do pseudoterminala (wymagane)\n"
+           "  --state KATALOG    pamięć kasy (towary, płatności, klawisze) w KATALOG\n"
+           "  --no-pacing        odpowiedzi bez czekania na czas przesyłu bajtów\n"
+           "  --fault RODZAJ     usterka: silent, nak, corrupt, hangup, other-number, slow\n"
+           "  --slow-ms N        opóźnienie odpowiedzi przy usterce slow (ms)\n"
+           "  --mux              multiplekser z kasami na kanałach 1 do 4\n"
+           "  --model BAJT       bajt modelu kasy (np. 0x6B)\n"
+           "  --version N        wersja programu kasy\n"
+           "  --number N         numer kasy 1 do 99\n"
+           "  --detach           działa dalej po zakończeniu procesu, który ją uruchomił;\n"
+           "                     wypisuje \"ready ŚCIEŻKA\" i \"pid N\" i oddaje wiersz\n"
+           "                     poleceń; kończy się na kill N\n"
+           "  --help             ten opis\n"
+           "  --version          (bez wartości) wersja programu orba-emu\n";
+}
+
 Opcje CzytajOpcje(int argc, const char* const* argv) {
     Opcje o;
     for (int i = 1; i < argc; ++i) {
@@ -51,6 +73,14 @@ Opcje CzytajOpcje(int argc, const char* const* argv) {
                 throw std::invalid_argument(a + " needs a value");
             return argv[++i];
         };
+        if (a == "--help") {
+            o.pomoc = true;
+            return o;
+        }
+        if (a == "--version" && i + 1 == argc) {
+            o.pokazWersje = true;
+            return o;
+        }
         if (a == "--link")
             o.link = wartosc();
         else if (a == "--state")
@@ -59,6 +89,8 @@ Opcje CzytajOpcje(int argc, const char* const* argv) {
             o.pacing = false;
         else if (a == "--mux")
             o.mux = true;
+        else if (a == "--detach")
+            o.odlacz = true;
         else if (a == "--fault") {
             const std::string k = wartosc();
             auto it = Usterki().find(k);

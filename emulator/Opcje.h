@@ -1,7 +1,10 @@
 #pragma once
 // The emulator's command line:
 //   orba-emu --link PATH [--state DIR] [--no-pacing] [--fault KIND]... [--mux]
-//            [--model BYTE] [--version N] [--number N] [--slow-ms N]
+//            [--model BYTE] [--version N] [--number N] [--slow-ms N] [--detach]
+//   orba-emu --help | --version
+// `--version N` is the emulated register's program version; `--version`
+// with nothing after it asks for orba-emu's own version.
 
 #include <optional>
 #include <set>
@@ -20,8 +23,14 @@ struct Opcje {
     int model = 0x6B;
     int wersja = 2;
     int numer = 1;
-    int slowMs = 800; // delay of every answer under the `slow` fault
+    int slowMs = 800;    // delay of every answer under the `slow` fault
+    bool odlacz = false; // keep serving after the starting process ends
+    bool pomoc = false;
+    bool pokazWersje = false;
 };
+
+// The text of --help (UTF-8).
+const char* OpisOpcji();
 
 // Throws std::invalid_argument with a one-line reason on a bad command line.
 Opcje CzytajOpcje(int argc, const char* const* argv);

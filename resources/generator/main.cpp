@@ -1,10 +1,12 @@
 // Draws the keyboard picture and the blank insert compiled into the program,
-// and the animated busy cursor "hourglas.ani" that goes beside it.
+// the animated busy cursor "hourglas.ani" that goes beside it, and the
+// program's icon (orbaklaw.svg, orbaklaw.png) for the desktop menus.
 // Usage: orbaklaw_rysuj_obrazy OUTPUT-FOLDER [--podglad]
 // With --podglad it also writes PNG copies for a quick look, the picture as
 // the window shows it under its label fields, and an insert with sample texts.
 
 #include "Podglad.h"
+#include "RysunekIkony.h"
 #include "RysunekKlawiatury.h"
 #include "RysunekKlepsydry.h"
 #include "RysunekWkladki.h"
@@ -38,6 +40,14 @@ bool Zapisz(const QImage& obraz, const QString& plik, const char* format, int ja
     return false;
 }
 
+bool ZapiszBajty(const QByteArray& bajty, const QString& plik) {
+    QFile f(plik);
+    if (f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(plik));
+    return false;
+}
+
 bool ZapiszAni(const std::string& ani, const QString& plik) {
     QFile f(plik);
     if (f.open(QIODevice::WriteOnly) &&
@@ -65,6 +75,13 @@ int main(int argc, char** argv) {
     const std::string ani =
         orbaklaw::rysunek::PlikAniZKlatek(orbaklaw::rysunek::KlatkiKlepsydry(), QPoint(15, 15), 8);
     dobrze = ZapiszAni(ani, katalog.filePath(QStringLiteral("hourglas.ani"))) && dobrze;
+    dobrze = ZapiszBajty(orbaklaw::rysunek::IkonaSvg(),
+                         katalog.filePath(QStringLiteral("orbaklaw.svg"))) &&
+             dobrze;
+    // The size of the folder the PNG is installed in (icons/hicolor/256x256).
+    dobrze = Zapisz(orbaklaw::rysunek::IkonaPng(256),
+                    katalog.filePath(QStringLiteral("orbaklaw.png")), "PNG") &&
+             dobrze;
     if (podglad) {
         dobrze =
             Zapisz(klawiatura, katalog.filePath(QStringLiteral("klawiatura.png")), "PNG") && dobrze;
