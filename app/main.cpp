@@ -14,9 +14,9 @@
 #include "generated/WersjaProgramu.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QTranslator>
-#include <QFile>
 
 #include <cstdio>
 #include <cstring>
