@@ -11,12 +11,14 @@
 #include "comm/OdpowiedziKasy.h"
 #include "comm/PokazBlad.h"
 #include "keys/PanelDefinicji.h"
+#include "keys/WyborKlawisza.h"
 #include "transfer/LiczbaCalkowita.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/PlikWejsciowy.h"
 #include "transfer/SterownikTransferu.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include <filesystem>
@@ -67,6 +69,16 @@ void OdczytStartowy::Wykonaj() {
     WczytajTowary(zKasy);
     WczytajPlatnosci();
     okno_.Panel().WypelnijTowary(Stan().towary);
+    PokazWybranyKlawisz();
+}
+
+// Filling the goods list again selects its first item; the key on show
+// (F1 after a read) shows its own goods item again, so that a confirmation
+// stores what it holds.
+void OdczytStartowy::PokazWybranyKlawisz() {
+    const int nr = okno_.Wybor().WybranaPozycja();
+    if (nr >= 0 && !okno_.Panel().Klawisz->text().isEmpty())
+        okno_.Wybor().PokazKlawisz(nr);
 }
 
 bool OdczytStartowy::Zapytaj() {

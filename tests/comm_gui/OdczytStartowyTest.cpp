@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <filesystem>
 
@@ -300,4 +301,30 @@ TEST_F(OdczytStartowy, NoReadsNoKeyDefinitions) {
     EXPECT_EQ(Stan().tablice.KlawiszeBezp[3].Rodzaj, Funkcja);
     EXPECT_FALSE(Istnieje("klawisz.txt"));
     EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+}
+
+// The goods list is filled again after the key definitions were read: the
+// panel then shows the goods item F1 holds, and Enter keeps it.
+TEST_F(OdczytStartowy, AfterTheQueryThePanelShowsTheGoodsItemOfF1) {
+    Uruchom();
+    kasa->Konfiguracja(2);
+    Stan().tablice.KlawiszeBezp[0] = {0, Towar, 0, 2, 0, 0, 0, 0};
+    Stan().NumerKasy = "01";
+    okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().bZapisClick(Kontrolka("bZapis")); });
+    ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join('|').toStdString();
+
+    Stan().tablice = TabliceKlawiszy{};
+    dialogi.komunikaty.clear();
+    dialogi.odpowiedzi = {Odpowiedz::Tak};
+    Odczytaj();
+    ASSERT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    EXPECT_EQ(NazwaKlawisza(), u"F1");
+    EXPECT_EQ(Towary()->currentIndex(), 1);
+    EXPECT_TRUE(Towary()->currentText().startsWith(u"002 "_s))
+        << Towary()->currentText().toStdString();
+
+    Towary()->setFocus();
+    QTest::keyClick(Towary(), Qt::Key_Return);
+    EXPECT_EQ(Stan().tablice.KlawiszeBezp[0].Rodzaj, Towar);
+    EXPECT_EQ(Stan().tablice.KlawiszeBezp[0].NrTowaru, 2);
 }
