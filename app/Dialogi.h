@@ -22,6 +22,8 @@ struct OknoKomunikatu {
     QString tytul;
     Ikona ikona = Ikona::Brak;
     Przyciski przyciski = Przyciski::Ok;
+    // The button Enter presses in a Yes/No question.
+    Odpowiedz domyslna = Odpowiedz::Tak;
 };
 
 struct DialogPliku {
@@ -56,7 +58,8 @@ public:
     void Komunikat(const QString& tekst);   // plain: no icon, OK, the program's name as caption
     void Blad(const QString& tekst);        // error icon, caption "Error", OK
     void Ostrzezenie(const QString& tekst); // warning icon, caption "Warning", OK
-    bool Pytanie(const QString& tekst, const QString& tytul); // question icon, Yes/No; true on Yes
+    // Question icon, Yes/No; true on Yes. `domyslna` is what Enter answers.
+    bool Pytanie(const QString& tekst, const QString& tytul, Odpowiedz domyslna = Odpowiedz::Tak);
 };
 
 // Caption of the plain message box: the program's name.

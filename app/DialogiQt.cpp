@@ -59,9 +59,10 @@ Odpowiedz DialogiQt::Pokaz(const OknoKomunikatu& okno) {
         return Odpowiedz::Ok;
     }
     QPushButton* tak = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* nie = nullptr;
     if (okno.przyciski == Przyciski::TakNie)
-        box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
-    box.setDefaultButton(tak);
+        nie = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box.setDefaultButton(nie != nullptr && okno.domyslna == Odpowiedz::Nie ? nie : tak);
     box.exec();
     return box.clickedButton() == tak ? Odpowiedz::Tak : Odpowiedz::Nie;
 }

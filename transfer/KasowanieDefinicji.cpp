@@ -17,7 +17,7 @@ KasowanieDefinicji::KasowanieDefinicji(TForm3& okno, Dialogi& dialogi,
 
 void KasowanieDefinicji::Wykonaj() {
     if (!dialogi_.Pytanie(QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
-                          QStringLiteral("Uwaga")))
+                          QStringLiteral("Uwaga"), Odpowiedz::Nie))
         return;
     WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
     // The number is this deletion's own; NumerKasy stays as it is.

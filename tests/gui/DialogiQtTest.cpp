@@ -4,7 +4,14 @@
 #include "app/DialogiQt.h"
 #include "app/Tekst1250.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <utility>
 
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
@@ -25,4 +32,34 @@ TEST(Tekst1250, PolishLettersRoundTripAndForeignOnesDoNot) {
     for (const QString& obcy : {u"Ж"_s, u"Ω"_s, u"字"_s, u"ą😀"_s, u"\u0100"_s})
         EXPECT_FALSE(Miesci1250(obcy)) << obcy.toStdString();
     EXPECT_EQ(Z852("\235\244"), u"ŁĄ"_s);
+}
+
+namespace {
+// Presses `klawisz` in the message box once it is up; a box still open
+// after two seconds is closed so that a failing case can't hang.
+void NacisnijWOknie(int klawisz) {
+    QTimer::singleShot(0, [klawisz] {
+        if (QWidget* okno = QApplication::activeModalWidget())
+            QTest::keyClick(okno, static_cast<Qt::Key>(klawisz));
+    });
+    QTimer::singleShot(2000, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->done(-1);
+    });
+}
+} // namespace
+
+// Enter in a real question box answers with its default button, which the
+// question chooses: "Nie" where Enter must not start anything.
+TEST(DialogiQt, EnterAnswersAQuestionWithItsDefaultButton) {
+    DialogiQt dialogi;
+    for (auto [domyslna, klawisz] :
+         {std::pair{Odpowiedz::Tak, Qt::Key_Return}, std::pair{Odpowiedz::Nie, Qt::Key_Return},
+          std::pair{Odpowiedz::Nie, Qt::Key_Enter}}) {
+        SCOPED_TRACE(static_cast<int>(domyslna));
+        OknoKomunikatu pytanie{u"Czy skasować?"_s, u"Uwaga"_s, Ikona::Pytanie, Przyciski::TakNie};
+        pytanie.domyslna = domyslna;
+        NacisnijWOknie(klawisz);
+        EXPECT_EQ(dialogi.Pokaz(pytanie), domyslna);
+    }
 }

@@ -53,6 +53,7 @@ TEST_F(Kasowanie, AcceptedDeletionClearsTheCountedKeys) {
     EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Uwaga");
     EXPECT_EQ(dialogi.komunikaty[0].ikona, Ikona::Pytanie);
     EXPECT_EQ(dialogi.komunikaty[0].przyciski, Przyciski::TakNie);
+    EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie) << "Enter must not delete";
     EXPECT_EQ(dialogi.komunikaty[1].tekst, u"Skasowano definicje klawiszy");
 
     EXPECT_EQ(Znaczenie(Stan().tablice), Znaczenie(PoKasowaniu(Przyklad())));
