@@ -6,12 +6,15 @@
 #include <QFont>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QDialog;
 class QPrinter;
 
 namespace orbaklaw {
+
+class PostepWymiany;
 
 enum class Ikona { Brak, Informacja, Ostrzezenie, Blad, Pytanie };
 enum class Przyciski { Ok, TakNie, Tak }; // Tak: a single Yes button
@@ -53,6 +56,9 @@ public:
     // Shows one of the program's own dialogs modally (the communication
     // dialog); returns its result code.
     virtual int Modalnie(QDialog& okno) = 0;
+    // The progress box of one register exchange, shown modally until the
+    // object is destroyed; `tekst` says what the exchange does.
+    virtual std::unique_ptr<PostepWymiany> Postep(const QString& tekst) = 0;
 
     // The kinds of box the program uses.
     void Komunikat(const QString& tekst);   // plain: no icon, OK, the program's name as caption

@@ -1,7 +1,9 @@
 #include "app/DialogiQt.h"
 
 #include "app/OknoCzcionki.h"
+#include "app/PostepWymianyQt.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -123,6 +125,12 @@ std::optional<WyborCzcionki> DialogiQt::Czcionka(const WyborCzcionki& poczatkowa
 
 int DialogiQt::Modalnie(QDialog& okno) {
     return okno.exec();
+}
+
+std::unique_ptr<PostepWymiany> DialogiQt::Postep(const QString& tekst) {
+    // Over the communication dialog when the link test runs from it.
+    QWidget* nad = QApplication::activeModalWidget();
+    return std::make_unique<PostepWymianyQt>(nad != nullptr ? nad : rodzic_, tekst);
 }
 
 } // namespace orbaklaw

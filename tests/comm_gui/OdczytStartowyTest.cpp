@@ -328,3 +328,21 @@ TEST_F(OdczytStartowy, AfterTheQueryThePanelShowsTheGoodsItemOfF1) {
     EXPECT_EQ(Stan().tablice.KlawiszeBezp[0].Rodzaj, Towar);
     EXPECT_EQ(Stan().tablice.KlawiszeBezp[0].NrTowaru, 2);
 }
+
+// Each exchange of the query runs behind its progress box, in the order
+// goods, payments, key definitions.
+TEST_F(OdczytStartowy, EachExchangeRunsBehindTheProgressBox) {
+    Uruchom();
+    kasa->Konfiguracja(1);
+    dialogi.odpowiedzi = {Odpowiedz::Tak};
+    Odczytaj();
+    ASSERT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    QStringList teksty;
+    for (const auto& p : dialogi.postepy) {
+        teksty << p.tekst;
+        EXPECT_TRUE(p.zamkniety);
+    }
+    EXPECT_EQ(teksty,
+              QStringList({u"Odczyt bazy towarowej z kasy..."_s, u"Odczyt płatności z kasy..."_s,
+                           u"Odczyt definicji klawiszy z kasy..."_s}));
+}

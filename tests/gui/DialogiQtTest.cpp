@@ -2,10 +2,14 @@
 // without a user.
 
 #include "app/DialogiQt.h"
+#include "app/PostepWymiany.h"
+#include "app/PostepWymianyQt.h"
 #include "app/Tekst1250.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -62,4 +66,32 @@ TEST(DialogiQt, EnterAnswersAQuestionWithItsDefaultButton) {
         NacisnijWOknie(klawisz);
         EXPECT_EQ(dialogi.Pokaz(pytanie), domyslna);
     }
+}
+
+// The real progress box: modal, Polish, without a cancel button; a busy
+// bar until a count is known, then the share done.
+TEST(DialogiQt, TheProgressBoxOfAnExchange) {
+    QWidget okno;
+    okno.show();
+    DialogiQt dialogi(&okno);
+    auto postep = dialogi.Postep(u"Zapis definicji klawiszy do kasy..."_s);
+    auto* box = okno.findChild<QProgressDialog*>(u"PostepWymiany"_s);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->labelText(), u"Zapis definicji klawiszy do kasy..."_s);
+    EXPECT_EQ(box->windowTitle(), u"orbaklaw"_s);
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(box->findChild<QPushButton*>(), nullptr) << "no cancel button";
+    EXPECT_EQ(box->maximum(), 0) << "a busy bar";
+    EXPECT_FALSE(box->isVisible()) << "a quick call does not flash the box";
+    QTest::qWait(PostepWymianyQt::OpoznieniePokazania + 200);
+    EXPECT_TRUE(box->isVisible());
+    postep->Ustaw(250, 1000);
+    EXPECT_EQ(box->maximum(), 100);
+    EXPECT_EQ(box->value(), 25);
+    postep->Ustaw(1000, 1000);
+    EXPECT_EQ(box->value(), 100);
+    postep->Ustaw(0, 0);
+    EXPECT_EQ(box->maximum(), 0);
+    postep.reset();
+    EXPECT_EQ(okno.findChild<QProgressDialog*>(), nullptr) << "gone with the object";
 }

@@ -8,8 +8,15 @@
 #include "transfer/PlikDefinicji.h"
 #include "transfer/SterownikTransferu.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -23,11 +30,23 @@ namespace {
 // they find it here.
 struct Podglad {
     TForm3* okno = nullptr;
-    int malowania = 0;      // paints of the window so far
-    int malowaniaPrzy = -1; // ... when the call began
+    std::atomic<int> malowania = 0; // paints of the window so far (GUI thread)
+    int malowaniaPrzy = -1;         // ... when the call began
     bool klepsydra = false;
     std::string plik; // the file the call was given, as it was then
-    int wywolania = 0;
+    std::atomic<int> wywolania = 0;
+    // Run inside the call, wherever the call runs.
+    std::function<void()> wTrakcie;
+
+    void Wyczysc(TForm3* o) {
+        okno = o;
+        malowania = 0;
+        malowaniaPrzy = -1;
+        klepsydra = false;
+        plik.clear();
+        wywolania = 0;
+        wTrakcie = nullptr;
+    }
 };
 Podglad podglad;
 
@@ -36,6 +55,8 @@ void Zobacz(const char* plik) {
     podglad.malowaniaPrzy = podglad.malowania;
     podglad.klepsydra = podglad.okno->Klepsydra().Widoczny();
     podglad.plik = OknoZKasa::Plik(plik);
+    if (podglad.wTrakcie)
+        podglad.wTrakcie();
 }
 
 uint8_t ODef(const char* wejscie, const char* wyjscie) {
@@ -67,8 +88,7 @@ class Wymiana : public OknoZKasa {
 protected:
     void SetUp() override {
         OknoZKasa::SetUp();
-        podglad = Podglad{};
-        podglad.okno = okno.get();
+        podglad.Wyczysc(okno.get());
         okno->installEventFilter(&licznik);
         funkcje.ODefKlaw = ODef;
         funkcje.ZDefKlaw = ZDef;
@@ -149,5 +169,124 @@ TEST_F(Wymiana, MissingFunctionDuringReadOrDelete) {
         EXPECT_EQ(Stan().tablice, przed);
         EXPECT_FALSE(okno->Klepsydra().Widoczny());
         EXPECT_FALSE(Istnieje("123.@#$"));
+    }
+}
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A click on `przycisk` as the window system would deliver it, posted.
+void WyslijKlikniecie(QWidget* przycisk) {
+    const QPointF srodek = QRectF(przycisk->rect()).center();
+    const QPointF ekran = przycisk->mapToGlobal(srodek);
+    for (auto typ : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            przycisk,
+            new QMouseEvent(typ, srodek, ekran, Qt::LeftButton,
+                            typ == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::NoModifier));
+}
+
+// The library's progress as the stand-in exchange reports it.
+std::atomic<uint32_t> zrobione = 0;
+std::atomic<uint32_t> oczekiwane = 0;
+std::atomic<bool> wToku = false;
+
+uint8_t PostepZastepczy(uint32_t* z, uint32_t* o) {
+    *z = zrobione;
+    *o = oczekiwane;
+    return wToku ? 1 : 0;
+}
+
+} // namespace
+
+// "Zapis do kasy" and "Odczyt z kasy" clicked while an exchange runs are
+// dropped, not carried out once it is over; so is a typed Enter.
+TEST_F(Wymiana, InputGivenDuringAnExchangeIsNeverActedOn) {
+    Uzyj();
+    QWidget* zapis = Kontrolka("bZapis");
+    QWidget* odczyt = Kontrolka("bOdczyt");
+    for (const char* przycisk : {"bOdczyt", "bZapis", "bKasowanie"}) {
+        SCOPED_TRACE(przycisk);
+        podglad.wywolania = 0;
+        podglad.wTrakcie = [&] {
+            WyslijKlikniecie(zapis);
+            WyslijKlikniecie(odczyt);
+            QCoreApplication::postEvent(
+                okno.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+            std::this_thread::sleep_for(300ms); // time for the window to act on them
+        };
+        if (std::string(przycisk) == "bKasowanie")
+            dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+        Kliknij(przycisk);
+        podglad.wTrakcie = nullptr;
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(podglad.wywolania, 1);
+    }
+}
+
+// While the register works the window still paints what it is asked to.
+TEST_F(Wymiana, TheWindowIsPaintedDuringAnExchange) {
+    Uzyj();
+    bool pomalowane = false;
+    podglad.wTrakcie = [&] {
+        const int przed = podglad.malowania;
+        QMetaObject::invokeMethod(
+            podglad.okno, [] { podglad.okno->update(); }, Qt::QueuedConnection);
+        for (int i = 0; i < 100 && podglad.malowania == przed; ++i)
+            std::this_thread::sleep_for(20ms);
+        pomalowane = podglad.malowania > przed;
+    };
+    Kliknij("bZapis");
+    EXPECT_TRUE(pomalowane);
+    EXPECT_EQ(podglad.wywolania, 1);
+}
+
+// The progress box shows what the library reports and ends at the end;
+// without the library's count it stays a busy bar.
+TEST_F(Wymiana, TheProgressReachesItsEnd) {
+    struct Przypadek {
+        const char* przycisk;
+        bool licznik;
+        QString tekst;
+    };
+    const std::vector<Przypadek> przypadki{
+        {"bZapis", true, u"Zapis definicji klawiszy do kasy..."_s},
+        {"bOdczyt", true, u"Odczyt definicji klawiszy z kasy..."_s},
+        {"bKasowanie", true, u"Kasowanie definicji klawiszy w kasie..."_s},
+        {"bZapis", false, u"Zapis definicji klawiszy do kasy..."_s},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(std::string(p.przycisk) + (p.licznik ? " with" : " without") + " a count");
+        funkcje.PostepWymiany = p.licznik ? PostepZastepczy : nullptr;
+        Uzyj();
+        dialogi.postepy.clear();
+        podglad.wTrakcie = [] {
+            oczekiwane = 1000;
+            for (uint32_t z : {0u, 500u, 1000u}) {
+                zrobione = z;
+                wToku = true;
+                std::this_thread::sleep_for(150ms);
+            }
+            wToku = false;
+        };
+        if (std::string(p.przycisk) == "bKasowanie")
+            dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+        Kliknij(p.przycisk);
+        ASSERT_EQ(dialogi.postepy.size(), 1u);
+        const auto& postep = dialogi.postepy[0];
+        EXPECT_EQ(postep.tekst, p.tekst);
+        EXPECT_TRUE(postep.zamkniety);
+        if (!p.licznik) {
+            EXPECT_TRUE(postep.stany.empty());
+            continue;
+        }
+        ASSERT_FALSE(postep.stany.empty());
+        EXPECT_NE(std::find(postep.stany.begin(), postep.stany.end(),
+                            std::pair<uint64_t, uint64_t>{500, 1000}),
+                  postep.stany.end());
+        EXPECT_EQ(postep.stany.back(), (std::pair<uint64_t, uint64_t>{1000, 1000}));
     }
 }
