@@ -33,11 +33,11 @@ struct FunkcjeKasdrv {
     uint8_t (*ZamknieciePliku)(int32_t*) = nullptr;
     // Optional (our library has it, the maker's has not): the bytes done and
     // expected of the exchange in progress; non-zero while one runs.
-    uint8_t (*PostepWymiany)(uint32_t* zrobione, uint32_t* oczekiwane) = nullptr;
+    int (*PostepWymiany)(uint32_t* zrobione, uint32_t* oczekiwane) = nullptr;
 };
 
 // The exported name of the optional progress function.
-constexpr const char* NazwaFunkcjiPostepu = "__PostepWymiany";
+constexpr const char* NazwaFunkcjiPostepu = "kasdrv_postep";
 
 constexpr const char* NazwaBibliotekiKasdrv = "libkasdrv.so";
 

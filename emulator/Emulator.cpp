@@ -65,9 +65,15 @@ void Emulator::Sluz(const std::function<bool()>& dalej) {
     }
 }
 
-std::vector<uint8_t> Emulator::Tresc(const protocol::Frame& zadanie, uint8_t& adres) {
+Kasa* Emulator::Adresat(const protocol::Frame& zadanie) {
     if (opcje_.mux && zadanie.address == protocol::AnyAddress &&
-        zadanie.command == protocol::cmd::SelectChannel) {
+        zadanie.command == protocol::cmd::SelectChannel)
+        return nullptr;
+    return &kasy_[opcje_.mux ? static_cast<size_t>(kanal_ - 1) : 0];
+}
+
+std::vector<uint8_t> Emulator::Tresc(const protocol::Frame& zadanie, Kasa* kasa, uint8_t& adres) {
+    if (!kasa) {
         adres = protocol::AnyAddress;
         if (zadanie.payload.size() != 1 || zadanie.payload[0] < 1 ||
             zadanie.payload[0] > LiczbaKanalow)
@@ -75,15 +81,19 @@ std::vector<uint8_t> Emulator::Tresc(const protocol::Frame& zadanie, uint8_t& ad
         kanal_ = zadanie.payload[0];
         return {0};
     }
-    Kasa& kasa = kasy_[opcje_.mux ? static_cast<size_t>(kanal_ - 1) : 0];
-    adres = static_cast<uint8_t>(kasa.Numer());
+    adres = static_cast<uint8_t>(kasa->Numer());
     if (Usterka_(Usterka::OtherNumber))
-        adres = static_cast<uint8_t>(kasa.Numer() % 99 + 1);
-    return kasa.Obsluz(zadanie);
+        adres = static_cast<uint8_t>(kasa->Numer() % 99 + 1);
+    auto tresc = kasa->Obsluz(zadanie);
+    // A reply the length field can't carry is refused rather than cut.
+    return protocol::Fits(tresc) ? tresc : std::vector<uint8_t>{status::ParametrPozaZakresem};
 }
 
 void Emulator::Odpowiedz(const protocol::Frame& zadanie, Zegar::time_point poczatek, size_t bajty) {
     std::this_thread::sleep_until(poczatek + CzasBajtow(bajty));
+    Kasa* kasa = Adresat(zadanie);
+    if (kasa && !kasa->Adresowana(zadanie))
+        return; // for another register: this one neither acts nor answers
     if (Usterka_(Usterka::Silent))
         return;
     if (Usterka_(Usterka::Slow))
@@ -93,7 +103,7 @@ void Emulator::Odpowiedz(const protocol::Frame& zadanie, Zegar::time_point pocza
         return;
     }
     uint8_t adres = 0;
-    auto tresc = Tresc(zadanie, adres);
+    auto tresc = Tresc(zadanie, kasa, adres);
     auto ramka = protocol::Encode({adres, zadanie.command, std::move(tresc), zadanie.sequence});
     if (Usterka_(Usterka::Corrupt))
         ramka.back() ^= 0x5A;

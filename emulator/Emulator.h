@@ -29,7 +29,9 @@ private:
     using Zegar = std::chrono::steady_clock;
 
     void Odpowiedz(const protocol::Frame& zadanie, Zegar::time_point poczatek, size_t bajty);
-    std::vector<uint8_t> Tresc(const protocol::Frame& zadanie, uint8_t& adres);
+    // The register the frame reaches, none when it is for the multiplexer itself.
+    Kasa* Adresat(const protocol::Frame& zadanie);
+    std::vector<uint8_t> Tresc(const protocol::Frame& zadanie, Kasa* kasa, uint8_t& adres);
     void Wyslij(const std::vector<uint8_t>& bajty);
     bool Usterka_(Usterka u) const { return opcje_.usterki.count(u) > 0; }
     Zegar::duration CzasBajtow(size_t bajty) const;

@@ -25,6 +25,14 @@ std::vector<uint8_t> Werdykt(uint8_t w) {
 Kasa::Kasa(TozsamoscKasy tozsamosc, StanKasy stan)
     : tozsamosc_(tozsamosc), stan_(std::move(stan)) {}
 
+bool Kasa::Adresowana(const protocol::Frame& zadanie) const {
+    if (zadanie.address == protocol::AnyAddress)
+        return zadanie.command == protocol::cmd::Identify ||
+               zadanie.command == protocol::cmd::Number ||
+               zadanie.command == protocol::cmd::SelectChannel;
+    return zadanie.address == tozsamosc_.numer;
+}
+
 std::vector<uint8_t> Kasa::Obsluz(const protocol::Frame& zadanie) {
     switch (zadanie.command) {
     case protocol::cmd::Identify:

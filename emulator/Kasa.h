@@ -32,6 +32,12 @@ class Kasa {
 public:
     Kasa(TozsamoscKasy tozsamosc, StanKasy stan);
 
+    // Whether the frame is for this register: its own number, or address 0
+    // for the identification, the number query and the multiplexer channel
+    // (which a register without a multiplexer refuses as unknown). A
+    // register acts on nothing else and leaves the line silent.
+    bool Adresowana(const protocol::Frame& zadanie) const;
+    // The reply payload, status byte first.
     std::vector<uint8_t> Obsluz(const protocol::Frame& zadanie);
     int Numer() const { return tozsamosc_.numer; }
 

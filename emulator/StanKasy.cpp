@@ -34,8 +34,11 @@ const std::array<const char*, 14> NazwyDemo{
     "GRUSZKI",
 };
 
+// The register's payment names reach the program's payment chooser as they
+// stand, without the code-page conversion goods names get: they are kept in
+// the program's Windows-1250.
 const std::array<const char*, 3> PlatnosciDemo{
-    "KARTA P\235ATNICZA", // KARTA PŁATNICZA
+    "KARTA P\243ATNICZA", // KARTA PŁATNICZA
     "CZEK",
     "BON TOWAROWY",
 };

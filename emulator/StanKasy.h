@@ -1,7 +1,7 @@
 #pragma once
 // The memory of one emulated register: 64 key definitions, 511 goods names
-// (CP852) and three payment names. With a folder it is kept there, in the
-// program's own formats, and written atomically after every change:
+// (CP852) and three payment names (Windows-1250, as the program shows them). With a folder it is
+// kept there, in the program's own formats, and written atomically after every change:
 //   klawisze.txt  key-definition file
 //   towary.txt    "$" number TAB name, after three header lines
 //   plat.txt      "$1".."$3" TAB name, after three header lines

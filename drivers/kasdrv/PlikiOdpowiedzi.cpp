@@ -1,12 +1,14 @@
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 
 #include "drivers/protocol/Payload.h"
+#include "keys/ListyWyboru.h"
 #include "keys/TabliceKlawiszy.h"
 #include "keys/Towary.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace orbaklaw::kasdrv {
@@ -39,6 +41,27 @@ bool ListaNazw(const std::vector<uint8_t>& dane, size_t najwiecej, int numer, bo
     return true;
 }
 
+constexpr int NajwiekszaFunkcja = 19;
+constexpr int NajwiekszaPlatnoscZwykla = 3;
+constexpr int64_t NajwiekszaKwota = INT32_MAX;
+
+// What a register can hold in one key; anything else is not a sound reply.
+bool MozliwyKlawisz(const DefinicjaKlawisza& k) {
+    switch (k.Rodzaj) {
+    case Niezdefiniowany:
+        return true;
+    case Towar:
+        return k.NrTowaru >= 1 && k.NrTowaru <= NajwiekszyNumerTowaru;
+    case Funkcja:
+        return k.Numer >= 1 && k.Numer <= NajwiekszaFunkcja;
+    case Platnosc:
+        return (k.Numer <= NajwiekszaPlatnoscZwykla || k.Numer == NumerEuro) && k.Kwota >= 0 &&
+               k.Kwota <= NajwiekszaKwota;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 bool TekstDefinicji(const std::vector<uint8_t>& dane, int numer, std::string& tekst) {
@@ -48,11 +71,16 @@ bool TekstDefinicji(const std::vector<uint8_t>& dane, int numer, std::string& te
     TabliceKlawiszy tablice;
     for (const auto& k : *klawisze) {
         DefinicjaKlawisza* slot = tablice.SlotKodu(k.KodKlawisza);
-        if (!slot || k.Rodzaj > Platnosc)
+        if (!slot || !MozliwyKlawisz(k))
             return false;
         *slot = k;
     }
-    tekst = TekstPlikuDefinicji(tablice, Numer2(numer));
+    std::string wynik = TekstPlikuDefinicji(tablice, Numer2(numer));
+    // The file must be one the program reads back: its own reader has the last word.
+    TabliceKlawiszy sprawdzenie;
+    if (!ParsujDefinicje(sprawdzenie, PodzielNaLinie(wynik)).poprawny)
+        return false;
+    tekst = std::move(wynik);
     return true;
 }
 

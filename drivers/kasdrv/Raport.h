@@ -1,6 +1,12 @@
 #pragma once
 // RAPORT.TXT: one line per exchange, appended:
 //   date TAB time TAB function TAB "kasa " number TAB link TAB "kod " code
+// followed, when the library knows more than the code says, by TAB and a
+// Polish sentence (Windows-1250), such as which port is in use.
+//
+// The report is only ever a regular file: a symbolic link, a device or a
+// pipe under its name is refused (code 9), so nothing is appended to
+// whatever such a name points at.
 
 #include <cstdint>
 #include <cstdio>
@@ -22,7 +28,8 @@ public:
     // Opens the report (found whatever its case) for appending.
     bool Otworz();
     // Appends the line of one exchange; false when it can't be written.
-    bool Dopisz(const std::string& funkcja, int numer, const std::string& lacze, uint8_t kod);
+    bool Dopisz(const std::string& funkcja, int numer, const std::string& lacze, uint8_t kod,
+                const std::string& opis = {});
 
 private:
     std::FILE* plik_ = nullptr;

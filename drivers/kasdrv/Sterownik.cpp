@@ -6,7 +6,6 @@
 #include "drivers/kasdrv/PlikWejsciowy.h"
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 #include "drivers/kasdrv/Raport.h"
-#include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
 #include "transfer/PlikTekstowy.h"
@@ -51,13 +50,14 @@ std::string Lacze(const UstawieniaKomunikacji& u) {
     return linia.substr(poczatek, linia.find('\t', poczatek) - poczatek);
 }
 
-std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int szybkosc) {
-    return protocol::SerialLink::Open(urzadzenie, szybkosc);
+std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int szybkosc,
+                                           std::string& powod) {
+    return protocol::SerialLink::Open(urzadzenie, szybkosc, &powod);
 }
 
 // The register's verdict on a set of keys: 0, 228 or 229; anything else is
 // not a reply to a write or a deletion.
-uint8_t Werdykt(const std::vector<uint8_t>& dane) {
+uint8_t WerdyktKasy(const std::vector<uint8_t>& dane) {
     if (dane.size() != 1)
         return protocol::KodZlaOdpowiedz;
     const uint8_t w = dane[0];
@@ -66,10 +66,66 @@ uint8_t Werdykt(const std::vector<uint8_t>& dane) {
                : protocol::KodZlaOdpowiedz;
 }
 
+// A refusal by the register itself, as opposed to a fault of the line.
+bool Odmowa(uint8_t kod) {
+    return kod != 0 && kod != protocol::KodTimeoutNadawania &&
+           kod != protocol::KodTimeoutOdbierania && kod != protocol::KodZlaOdpowiedz &&
+           kod != protocol::KodNak;
+}
+
+bool Cyfra(uint8_t b) {
+    return b >= '0' && b <= '9';
+}
+
+// Nothing goes out to the register before the register on the line has
+// said that it is the one asked for. A register acts only on frames for its
+// own number and leaves the others unanswered, so without this a wrong
+// number would look like a register that is not there (21) instead of
+// another one being there (22).
+protocol::Reply TaKasa(protocol::Link& lacze, int numer, protocol::NumeryWymian& numery,
+                       const protocol::ExchangeOptions& opcje) {
+    auto kto = protocol::Exchange(
+        lacze, {protocol::AnyAddress, protocol::cmd::Number, {}, numery.Nastepny()}, opcje);
+    if (kto.code != 0)
+        return kto;
+    if (kto.data.size() < 2 || !Cyfra(kto.data[0]) || !Cyfra(kto.data[1]))
+        return {protocol::KodZlaOdpowiedz, kto.address, {}};
+    const int jego = (kto.data[0] - '0') * 10 + (kto.data[1] - '0');
+    if (jego != numer || kto.address != numer)
+        return {protocol::KodInnaKasa, kto.address, {}};
+    return kto;
+}
+
+// Marks a call as running for the progress function while it lasts.
+class TrwajacePolaczenie {
+public:
+    explicit TrwajacePolaczenie(protocol::Postep& postep) : postep_(postep) { postep_.Zacznij(); }
+    ~TrwajacePolaczenie() { postep_.Zakoncz(); }
+    TrwajacePolaczenie(const TrwajacePolaczenie&) = delete;
+    TrwajacePolaczenie& operator=(const TrwajacePolaczenie&) = delete;
+
+private:
+    protocol::Postep& postep_;
+};
+
 } // namespace
 
 Sterownik::Sterownik(OtwieranieLacza otworz)
     : otworz_(otworz ? std::move(otworz) : OtwieranieLacza(OtworzPort)) {}
+
+bool Sterownik::Postep(uint32_t& zrobione, uint32_t& oczekiwane) const {
+    return postep_.Odczytaj(zrobione, oczekiwane);
+}
+
+std::string Sterownik::OpisBledu() const {
+    std::lock_guard lock(opisMutex_);
+    return opis_;
+}
+
+void Sterownik::UstawOpis(const std::string& opis) {
+    std::lock_guard lock(opisMutex_);
+    opis_ = opis;
+}
 
 Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, bool maWyjscie) {
     auto we = NazwaZBufora(wejscie);
@@ -101,65 +157,93 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
     return p;
 }
 
-Sterownik::Wynik Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
-                                   const std::vector<uint8_t>& dane, const std::string* wyjscie) {
+protocol::Reply Sterownik::Rozmowa(protocol::Link& lacze, const UstawieniaKomunikacji& u, int numer,
+                                   uint8_t rozkaz, const std::vector<uint8_t>& dane) {
+    protocol::ExchangeOptions kazdy = opcje_;
+    kazdy.checkAddress = false;
+    if (u.multiplekser != 0) {
+        // Only the multiplexer answers the channel choice, as address 0. A
+        // register answering it (with its own number, or refusing a command
+        // it lacks) means there is no multiplexer on the line: that is the
+        // advice of 22, check the communication parameters.
+        auto kanal = protocol::Exchange(lacze,
+                                        {protocol::AnyAddress,
+                                         protocol::cmd::SelectChannel,
+                                         {static_cast<uint8_t>(u.kanal)},
+                                         numery_.Nastepny()},
+                                        kazdy);
+        if (Odmowa(kanal.code) || (kanal.code == 0 && kanal.address != protocol::AnyAddress))
+            return {protocol::KodInnaKasa, kanal.address, {}};
+        if (kanal.code != 0)
+            return kanal;
+    }
+    if (auto kto = TaKasa(lacze, numer, numery_, kazdy); kto.code != 0)
+        return kto;
+    return protocol::Exchange(
+        lacze, {static_cast<uint8_t>(numer), rozkaz, dane, numery_.Nastepny()}, opcje_);
+}
+
+uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
+                          const std::vector<uint8_t>& dane, const std::string* wyjscie,
+                          const Koniec& koniec) {
     const auto konfiguracja = KonfiguracjaKasy(numer);
     if (konfiguracja.kod != 0)
-        return {konfiguracja.kod, {}};
+        return konfiguracja.kod;
     if (wyjscie && !MoznaUtworzyc(*wyjscie))
-        return {KodBrakWyjsciaOtwarcie, {}};
+        return KodBrakWyjsciaOtwarcie;
     Raport raport;
     if (!raport.Otworz())
-        return {KodBrakRaportu, {}};
+        return KodBrakRaportu;
 
     const auto& u = konfiguracja.wpis.ustawienia;
-    protocol::ExchangeOptions opcje;
-    opcje.timeoutMs = u.timeout * MsNaSekunde;
-    protocol::Reply odpowiedz{protocol::KodTimeoutNadawania, 0, {}};
-    if (auto lacze = otworz_(protocol::PortDevice(u.port), u.szybkosc)) {
-        odpowiedz.code = 0;
-        if (u.multiplekser != 0) {
-            protocol::ExchangeOptions mux = opcje;
-            mux.checkAddress = false;
-            odpowiedz = protocol::Exchange(*lacze,
-                                           {protocol::AnyAddress,
-                                            protocol::cmd::SelectChannel,
-                                            {static_cast<uint8_t>(u.kanal)},
-                                            ++sekwencja_},
-                                           mux);
-        }
-        if (odpowiedz.code == 0)
-            odpowiedz = protocol::Exchange(
-                *lacze, {static_cast<uint8_t>(numer), rozkaz, dane, ++sekwencja_}, opcje);
+    opcje_ = protocol::ExchangeOptions{};
+    opcje_.timeoutMs = u.timeout * MsNaSekunde;
+    opcje_.speed = u.szybkosc;
+    opcje_.postep = &postep_;
+    std::string powod;
+    uint8_t kod = protocol::KodTimeoutNadawania;
+    const std::string urzadzenie = protocol::PortDevice(u.port);
+    if (auto lacze = otworz_(urzadzenie, u.szybkosc, powod)) {
+        const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
+        kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;
     }
-    const bool zapisany = raport.Dopisz(funkcja, numer, Lacze(u), odpowiedz.code);
-    if (odpowiedz.code == 0 && !zapisany)
-        return {KodZapisRaportu, {}};
-    return {odpowiedz.code, std::move(odpowiedz.data)};
+    UstawOpis(powod);
+    const bool zapisany = raport.Dopisz(funkcja, numer, Lacze(u), kod, powod);
+    return kod == 0 && !zapisany ? KodZapisRaportu : kod;
 }
 
 uint8_t Sterownik::Odczyt(
     const char* funkcja, const char* wejscie, const char* wyjscie, uint8_t rozkaz,
     const std::function<bool(const std::vector<uint8_t>&, int, std::string&)>& tekst) {
     std::lock_guard lock(mutex_);
+    TrwajacePolaczenie trwa(postep_);
+    UstawOpis({});
     auto pliki = Przygotuj(wejscie, wyjscie, true);
     if (pliki.kod != 0)
         return pliki.kod;
     const auto naglowek = CzytajNaglowek(pliki.linie);
     if (naglowek.kod != 0)
         return naglowek.kod;
-    auto wynik = Wymien(funkcja, naglowek.numer, rozkaz, {}, &pliki.wyjscie);
-    if (wynik.kod != 0)
-        return wynik.kod;
-    std::string tresc;
-    if (!tekst(wynik.dane, naglowek.numer, tresc))
-        return protocol::KodZlaOdpowiedz;
-    try {
-        ZapiszAtomowo(PlikNaDysku(pliki.wyjscie), tresc);
-    } catch (const BladWejsciaWyjscia&) {
-        return KodZapisWyjscia;
-    }
-    return 0;
+    return Wymien(funkcja, naglowek.numer, rozkaz, {}, &pliki.wyjscie,
+                  [&](const std::vector<uint8_t>& dane) -> uint8_t {
+                      std::string tresc;
+                      if (!tekst(dane, naglowek.numer, tresc))
+                          return protocol::KodZlaOdpowiedz;
+                      try {
+                          ZapiszAtomowo(PlikNaDysku(pliki.wyjscie), tresc);
+                      } catch (const BladWejsciaWyjscia&) {
+                          return KodZapisWyjscia;
+                      }
+                      return 0;
+                  });
+}
+
+uint8_t Sterownik::Werdykt(const char* funkcja, int numer, uint8_t rozkaz,
+                           const std::vector<uint8_t>& dane) {
+    // A request too long for one frame would reach the register cut short.
+    if (!protocol::Fits(dane))
+        return KodBledneDanePliku;
+    return Wymien(funkcja, numer, rozkaz, dane, nullptr, WerdyktKasy);
 }
 
 uint8_t Sterownik::ODefKlaw(const char* wejscie, const char* wyjscie) {
@@ -176,28 +260,30 @@ uint8_t Sterownik::OPlat(const char* wejscie, const char* wyjscie) {
 
 uint8_t Sterownik::ZDefKlaw(const char* plik) {
     std::lock_guard lock(mutex_);
+    TrwajacePolaczenie trwa(postep_);
+    UstawOpis({});
     auto pliki = Przygotuj(plik, nullptr, false);
     if (pliki.kod != 0)
         return pliki.kod;
     const auto definicje = CzytajDefinicje(pliki.linie);
     if (definicje.kod != 0)
         return definicje.kod;
-    auto wynik = Wymien("__ZDefKlaw", definicje.numer, protocol::cmd::WriteKeys,
-                        protocol::EncodeKeys(definicje.klawisze), nullptr);
-    return wynik.kod == 0 ? Werdykt(wynik.dane) : wynik.kod;
+    return Werdykt("__ZDefKlaw", definicje.numer, protocol::cmd::WriteKeys,
+                   protocol::EncodeKeys(definicje.klawisze));
 }
 
 uint8_t Sterownik::KDefKlaw(const char* plik) {
     std::lock_guard lock(mutex_);
+    TrwajacePolaczenie trwa(postep_);
+    UstawOpis({});
     auto pliki = Przygotuj(plik, nullptr, false);
     if (pliki.kod != 0)
         return pliki.kod;
     const auto kasowanie = CzytajKasowanie(pliki.linie);
     if (kasowanie.kod != 0)
         return kasowanie.kod;
-    auto wynik = Wymien("__KDefKlaw", kasowanie.numer, protocol::cmd::DeleteKeys,
-                        protocol::EncodeCodes(kasowanie.kody), nullptr);
-    return wynik.kod == 0 ? Werdykt(wynik.dane) : wynik.kod;
+    return Werdykt("__KDefKlaw", kasowanie.numer, protocol::cmd::DeleteKeys,
+                   protocol::EncodeCodes(kasowanie.kody));
 }
 
 } // namespace orbaklaw::kasdrv

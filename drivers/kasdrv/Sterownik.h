@@ -1,8 +1,13 @@
 #pragma once
 // The exchanges of the register-protocol library: checks of the files and
-// the configuration, one protocol exchange, the reply file and the report.
+// the configuration, the protocol exchanges of one call, the reply file and
+// the report.
 
+#include "comm/Konfiguracja.h"
+#include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Link.h"
+#include "drivers/protocol/NumeryWymian.h"
+#include "drivers/protocol/Postep.h"
 
 #include <functional>
 #include <memory>
@@ -12,9 +17,10 @@
 
 namespace orbaklaw::kasdrv {
 
-// How the driver reaches a port; tests may hand in their own.
-using OtwieranieLacza =
-    std::function<std::unique_ptr<protocol::Link>(const std::string& urzadzenie, int szybkosc)>;
+// How the driver reaches a port; tests may hand in their own. When the port
+// can't be had, `powod` gets a sentence that says why.
+using OtwieranieLacza = std::function<std::unique_ptr<protocol::Link>(
+    const std::string& urzadzenie, int szybkosc, std::string& powod)>;
 
 class Sterownik {
 public:
@@ -26,30 +32,47 @@ public:
     uint8_t TowarMax(const char* wejscie, const char* wyjscie);
     uint8_t OPlat(const char* wejscie, const char* wyjscie);
 
+    // Bytes done and expected of the call in progress; false when none runs.
+    // Safe from any thread while a call runs.
+    bool Postep(uint32_t& zrobione, uint32_t& oczekiwane) const;
+    // What the last call knew beyond its code (Windows-1250); empty when nothing.
+    std::string OpisBledu() const;
+
 private:
     struct Pliki {
         uint8_t kod = 0;
         std::string wyjscie;
         std::vector<std::string> linie; // of the input file
     };
-    struct Wynik {
-        uint8_t kod = 0;
-        std::vector<uint8_t> dane;
-    };
+    // Turns the data of a successful reply into the call's result.
+    using Koniec = std::function<uint8_t(const std::vector<uint8_t>&)>;
 
     // Name checks (1..6) and the input file's lines.
     static Pliki Przygotuj(const char* wejscie, const char* wyjscie, bool maWyjscie);
-    // Configuration, output probe, report, link, multiplexer, exchange.
-    Wynik Wymien(const char* funkcja, int numer, uint8_t rozkaz, const std::vector<uint8_t>& dane,
-                 const std::string* wyjscie);
+    // Configuration, output probe, report, port, exchanges, result, report line.
+    uint8_t Wymien(const char* funkcja, int numer, uint8_t rozkaz, const std::vector<uint8_t>& dane,
+                   const std::string* wyjscie, const Koniec& koniec);
+    // The exchanges on an open line: the multiplexer channel, the number
+    // query (the register on the line must be the one asked for), the
+    // request itself.
+    protocol::Reply Rozmowa(protocol::Link& lacze, const UstawieniaKomunikacji& u, int numer,
+                            uint8_t rozkaz, const std::vector<uint8_t>& dane);
     // Shared course of the three reads.
     uint8_t
     Odczyt(const char* funkcja, const char* wejscie, const char* wyjscie, uint8_t rozkaz,
            const std::function<bool(const std::vector<uint8_t>&, int, std::string&)>& tekst);
+    // Shared course of a write and a deletion: the register's verdict is the result.
+    uint8_t Werdykt(const char* funkcja, int numer, uint8_t rozkaz,
+                    const std::vector<uint8_t>& dane);
+    void UstawOpis(const std::string& opis);
 
     OtwieranieLacza otworz_;
     std::mutex mutex_;
-    uint8_t sekwencja_ = 0;
+    protocol::NumeryWymian numery_;
+    protocol::ExchangeOptions opcje_;
+    protocol::Postep postep_;
+    mutable std::mutex opisMutex_;
+    std::string opis_;
 };
 
 } // namespace orbaklaw::kasdrv

@@ -6,6 +6,9 @@
 #include "drivers/kasdrv/PlikiPomocnicze.h"
 #include "drivers/kasdrv/Sterownik.h"
 
+#include <algorithm>
+#include <cstring>
+
 using orbaklaw::kasdrv::NazwaZBufora;
 
 namespace {
@@ -63,6 +66,27 @@ uint8_t _ZamknieciePliku(int32_t* uchwyt) {
     const bool zamkniety = Pliki().Zamknij(*uchwyt);
     *uchwyt = 0;
     return zamkniety;
+}
+
+int kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane) {
+    uint32_t z = 0;
+    uint32_t o = 0;
+    const bool trwa = Sterownik().Postep(z, o);
+    if (zrobione)
+        *zrobione = z;
+    if (oczekiwane)
+        *oczekiwane = o;
+    return trwa ? 1 : 0;
+}
+
+uint32_t kasdrv_opis_bledu(char* opis, uint32_t rozmiar) {
+    const std::string tekst = Sterownik().OpisBledu();
+    if (opis && rozmiar > 0) {
+        const size_t ile = std::min<size_t>(tekst.size(), rozmiar - 1);
+        std::memcpy(opis, tekst.data(), ile);
+        opis[ile] = 0;
+    }
+    return static_cast<uint32_t>(tekst.size());
 }
 
 } // extern "C"

@@ -16,15 +16,19 @@
  *    6      the input file can't be opened
  *    7      KONFIG.TXT can't be opened (it is looked for whatever its case)
  *    8      the output file can't be created
- *    9      RAPORT.TXT can't be opened
- *   10..12  the input file is incomplete / malformed / holds wrong data
+ *    9      RAPORT.TXT can't be opened, or is not a regular file (a link, say)
+ *   10..12  the input file is incomplete / malformed / holds wrong data (12 also
+ *           when its request would be too long for one frame: nothing is sent)
  *   13, 15, 16  a line of KONFIG.TXT is incomplete / holds wrong data / is malformed
  *   14      KONFIG.TXT has no line for the requested register number
  *   17, 18  the output file / RAPORT.TXT can't be written
  *   19      a register number outside 1..99 in the input file
- *   20      the request could not be sent within the timeout, or the port can't be opened
- *   21      no reply (or not the whole reply) within the timeout
- *   22      a register with another number answered
+ *   20      the request could not be sent within the timeout, or the port can't be
+ *           opened or is in use by another program (kasdrv_opis_bledu says which)
+ *   21      no reply (or not the whole reply) within the timeout, or a reply still
+ *           unfinished when the longest reply of the call could have crossed the line
+ *   22      a register with another number is on the line, or the multiplexer
+ *           configured in KONFIG.TXT is not there (a register answered its channel)
  *   23      a malformed or corrupt reply
  *   24      the register answered NAK
  *   25      the register's program version lacks the command or the option
@@ -40,11 +44,23 @@
  * COM n is /dev/ttyS<n-1>, or the device named by the environment variable
  * ORBAKLAW_COM<n>.
  *
+ * Every exchange call first asks the register on the line for its number
+ * (after choosing the multiplexer channel, when there is one); when it is
+ * not the number in the input file, the result is 22 and nothing else is
+ * sent. A register acts only on requests for its own number.
+ *
+ * The port is held for the call alone: while a call runs, no other program
+ * (nor libkomport) can open it, and a call that finds it held gives 20.
+ *
  * Output files are written completely or not at all: a failed exchange never
- * replaces an older file. Each exchange appends one line to RAPORT.TXT.
+ * replaces an older file, and a reply the program's reader would refuse is
+ * refused (23) rather than written. Each exchange appends one line to
+ * RAPORT.TXT with the result the call returns; RAPORT.TXT must be a regular
+ * file (a symbolic link under its name gives 9).
  *
  * Threading: every call blocks until its exchange ends. Calls are serialised
- * inside the library; they may come from any thread.
+ * inside the library; they may come from any thread. kasdrv_postep may be
+ * called from any thread at any time, also while a call runs.
  */
 
 #include <stdint.h>
@@ -98,6 +114,28 @@ KASDRV_API uint8_t _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia);
  * 0 when a line failed or the file could not be completed (the old file then
  * stays). */
 KASDRV_API uint8_t _ZamknieciePliku(int32_t* uchwyt);
+
+/* Extensions of this library (the register maker's library has none). A
+ * program that may also run with that library looks them up at run time
+ * (dlsym / GetProcAddress) and does without them when they are missing. */
+
+/* Progress of the call in progress, in bytes on the line: `zrobione` gets
+ * the bytes sent and received so far, `oczekiwane` the bytes the call is
+ * expected to move in all (an estimate until the reply's length is known:
+ * it may grow or shrink while the call runs, never below `zrobione`). Either
+ * pointer may be NULL. Returns 1 while a call runs, else 0 with both counts 0.
+ * Threading: made to be called from another thread while one of the exchange
+ * functions runs; it never waits for the call and never blocks. */
+KASDRV_API int kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane);
+
+/* What the last exchange call knew about its failure beyond its code, as a
+ * Polish sentence in Windows-1250, e.g. for 20 "Port /dev/ttyS0 jest zajęty
+ * przez inny program." Copies at most `rozmiar` - 1 bytes and a terminating
+ * zero into `opis` (nothing when `opis` is NULL or `rozmiar` is 0) and
+ * returns the sentence's full length; 0 when there is none. The same
+ * sentence ends the call's RAPORT.TXT line. Threading: any thread; it
+ * describes the last call that ended. */
+KASDRV_API uint32_t kasdrv_opis_bledu(char* opis, uint32_t rozmiar);
 
 #ifdef __cplusplus
 }

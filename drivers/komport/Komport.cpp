@@ -49,8 +49,11 @@ uint8_t Komport::Inicjuj(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbior
     lacze_ = otworz_(protocol::PortDevice(port), szybkosc);
     if (!lacze_)
         return KodBrakPortu;
-    timeoutOdbioruMs_ = timeoutOdbioru * MsNaSekunde;
-    timeoutNadawaniaMs_ = timeoutNadawania * MsNaSekunde;
+    opcje_ = protocol::ExchangeOptions{};
+    opcje_.timeoutMs = timeoutOdbioru * MsNaSekunde;
+    opcje_.writeTimeoutMs = timeoutNadawania * MsNaSekunde;
+    opcje_.checkAddress = false; // the link test asks whoever answers
+    opcje_.speed = szybkosc;
     return 0;
 }
 
@@ -63,11 +66,11 @@ bool Komport::UstawKanal(uint8_t kanal) {
     std::lock_guard lock(mutex_);
     if (!lacze_ || !W(kanal, 1, 4))
         return false;
-    protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};
-    return protocol::Exchange(
-               *lacze_, {protocol::AnyAddress, protocol::cmd::SelectChannel, {kanal}, ++sekwencja_},
-               opcje)
-               .code == 0;
+    const auto odpowiedz = protocol::Exchange(
+        *lacze_, {protocol::AnyAddress, protocol::cmd::SelectChannel, {kanal}, numery_.Nastepny()},
+        opcje_);
+    // A register that answers in the multiplexer's place is no confirmation.
+    return odpowiedz.code == 0 && odpowiedz.address == protocol::AnyAddress;
 }
 
 uint8_t Komport::Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_t* odpowiedz,
@@ -75,10 +78,11 @@ uint8_t Komport::Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_
     std::lock_guard lock(mutex_);
     if (!lacze_ || !odpowiedz || (wysylane > 0 && !bufor))
         return protocol::KodTimeoutNadawania;
-    protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}, ++sekwencja_};
+    protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}, numery_.Nastepny()};
     if (wysylane > 0)
         zadanie.payload.assign(bufor, bufor + wysylane);
-    protocol::ExchangeOptions opcje{timeoutOdbioruMs_, timeoutNadawaniaMs_, 3, false};
+    protocol::ExchangeOptions opcje = opcje_;
+    opcje.longestReply = 1u + ile; // the status, then the `ile` bytes asked for
     auto wynik = protocol::Exchange(*lacze_, zadanie, opcje);
     if (wynik.code != 0)
         return wynik.code;

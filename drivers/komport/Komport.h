@@ -1,7 +1,9 @@
 #pragma once
 // The open port of the serial-port library and its exchanges.
 
+#include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Link.h"
+#include "drivers/protocol/NumeryWymian.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,9 +31,8 @@ private:
     OtwieranieLacza otworz_;
     std::mutex mutex_;
     std::unique_ptr<protocol::Link> lacze_;
-    int timeoutOdbioruMs_ = 0;
-    int timeoutNadawaniaMs_ = 0;
-    uint8_t sekwencja_ = 0;
+    protocol::ExchangeOptions opcje_;
+    protocol::NumeryWymian numery_;
 };
 
 } // namespace orbaklaw::komport

@@ -2,7 +2,9 @@
 
 #include "comm/KomunikatyBledow.h"
 #include "drivers/protocol/FrameDecoder.h"
+#include "drivers/protocol/Payload.h"
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 
@@ -10,37 +12,66 @@ namespace orbaklaw::protocol {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr size_t ReadChunk = 4096;
 constexpr int QuietMs = 30;
 constexpr int MaxLateReplies = 3;
+constexpr int BitsPerByte = 10;
+// Before a request the line must have been silent this long: a late reply
+// still on its way is read away instead of meeting the new request.
+constexpr int DrainGapMs = 3;
 
-// Reads bytes one at a time from the link, refilling in chunks.
+constexpr size_t KeyCount = 64;
+constexpr size_t GoodsCount = 511;
+constexpr size_t PaymentCount = 3;
+
+int RemainingMs(Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+// Reads bytes one at a time from the link, refilling in chunks. Each wait is
+// bounded by the timeout and by the attempt's deadline.
 class ByteSource {
 public:
-    ByteSource(Link& link, int timeoutMs) : link_(link), timeoutMs_(timeoutMs) {}
+    ByteSource(Link& link, int timeoutMs, Clock::time_point deadline, Postep* postep)
+        : link_(link), timeoutMs_(timeoutMs), deadline_(deadline), postep_(postep) {}
 
     bool Next(uint8_t& byte) {
         if (pending_.empty()) {
-            auto chunk = link_.Read(ReadChunk, timeoutMs_);
+            const int wait = std::min(timeoutMs_, RemainingMs(deadline_));
+            if (wait <= 0)
+                return false;
+            auto chunk = link_.Read(ReadChunk, wait);
             if (chunk.empty())
                 return false;
             pending_.assign(chunk.begin(), chunk.end());
         }
         byte = pending_.front();
         pending_.pop_front();
+        ++taken_;
+        if (postep_)
+            postep_->Zrobiono(1);
         return true;
     }
+    size_t Taken() const { return taken_; }
 
 private:
     Link& link_;
     int timeoutMs_;
+    Clock::time_point deadline_;
+    Postep* postep_;
     std::deque<uint8_t> pending_;
+    size_t taken_ = 0;
 };
 
-// Lets a broken reply run out before the request is repeated.
-void WaitForQuiet(Link& link, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end && !link.Read(ReadChunk, QuietMs).empty()) {
+// Reads until the line has been silent for `gapMs` (at most `limitMs` in
+// all), then drops whatever is left.
+void Drain(Link& link, int gapMs, int limitMs) {
+    const auto end = Clock::now() + std::chrono::milliseconds(limitMs);
+    while (Clock::now() < end && !link.Read(ReadChunk, gapMs).empty()) {
     }
     link.DiscardInput();
 }
@@ -56,19 +87,19 @@ Reply Checked(const Frame& reply, const Frame& request, const ExchangeOptions& o
     return {0, reply.address, {reply.payload.begin() + 1, reply.payload.end()}};
 }
 
-// One attempt; `retry` tells whether repeating the request may help.
-Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, bool& retry) {
-    retry = false;
-    link.DiscardInput();
-    const int writeTimeout =
-        options.writeTimeoutMs > 0 ? options.writeTimeoutMs : options.timeoutMs;
-    if (!link.Write(Encode(request), writeTimeout))
-        return {KodTimeoutNadawania, 0, {}};
-    ByteSource source(link, options.timeoutMs);
-    // A late answer to an earlier request (another sequence number) is read
+size_t Longest(const Frame& request, const ExchangeOptions& options) {
+    return std::min(options.longestReply > 0 ? options.longestReply : LongestReply(request.command),
+                    MaxPayload);
+}
+
+// Receives the ACK and the reply to `request`, reading past late replies to
+// earlier requests.
+Reply Receive(ByteSource& source, const Frame& request, const ExchangeOptions& options,
+              size_t estimate, bool& retry) {
+    // A late answer to an earlier request (another exchange number) is read
     // past and the wait for the right one goes on, a few times at most, so a
     // line that keeps talking can't hold the caller.
-    for (int spoznione = 0; spoznione <= MaxLateReplies; ++spoznione) {
+    for (int late = 0; late <= MaxLateReplies; ++late) {
         uint8_t byte = 0;
         if (!source.Next(byte))
             return {KodTimeoutOdbierania, 0, {}};
@@ -77,12 +108,20 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
             return {byte == NAK ? KodNak : KodZlaOdpowiedz, 0, {}};
         }
         FrameDecoder decoder;
+        bool sized = false;
         while (decoder.Current() != FrameDecoder::State::Complete) {
             if (!source.Next(byte))
                 return {KodTimeoutOdbierania, 0, {}};
             if (decoder.Feed(byte) == FrameDecoder::State::Corrupt) {
                 retry = true;
                 return {KodZlaOdpowiedz, 0, {}};
+            }
+            if (!sized && decoder.FrameSize() > 0) {
+                sized = true;
+                // Now the reply's real size is known: the estimate gives way to it.
+                if (options.postep && decoder.Result().sequence == request.sequence)
+                    options.postep->Oczekuj(static_cast<int64_t>(decoder.FrameSize()) -
+                                            static_cast<int64_t>(estimate));
             }
         }
         if (decoder.Result().sequence == request.sequence)
@@ -91,7 +130,59 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
     return {KodZlaOdpowiedz, 0, {}};
 }
 
+// One attempt; `retry` tells whether repeating the request may help.
+Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, bool& retry) {
+    retry = false;
+    Drain(link, DrainGapMs, options.timeoutMs);
+    const auto bytes = Encode(request);
+    if (bytes.empty())
+        return {KodTimeoutNadawania, 0, {}}; // too long for a frame: nothing can go
+    const size_t estimate = FrameOverhead + Longest(request, options);
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(
+                           LineMs(bytes.size() + 1 + estimate, options.speed) + options.timeoutMs);
+    if (options.postep)
+        options.postep->Oczekuj(static_cast<int64_t>(bytes.size() + 1 + estimate));
+    const int writeTimeout =
+        options.writeTimeoutMs > 0 ? options.writeTimeoutMs : options.timeoutMs;
+    if (!link.Write(bytes, std::min(writeTimeout, RemainingMs(deadline))))
+        return {KodTimeoutNadawania, 0, {}};
+    if (options.postep)
+        options.postep->Zrobiono(static_cast<int64_t>(bytes.size()));
+    ByteSource source(link, options.timeoutMs, deadline, options.postep);
+    return Receive(source, request, options, estimate, retry);
+}
+
 } // namespace
+
+size_t LongestReply(uint8_t command) {
+    switch (command) {
+    case cmd::Identify:
+        return 5;
+    case cmd::Number:
+        return 4;
+    case cmd::ReadKeys:
+        return 1 + KeyCount * KeyRecordSize;
+    case cmd::WriteKeys:
+    case cmd::DeleteKeys:
+        return 2;
+    case cmd::ReadGoods:
+        return 1 + GoodsCount * (1 + MaxNameLength);
+    case cmd::ReadPayments:
+        return 1 + PaymentCount * (1 + MaxNameLength);
+    case cmd::SelectChannel:
+        return 1;
+    default:
+        return MaxPayload;
+    }
+}
+
+int LineMs(size_t bytes, int speed) {
+    if (speed <= 0)
+        return 0;
+    const auto bits = static_cast<int64_t>(bytes) * BitsPerByte;
+    return static_cast<int>((bits * 1000 + speed - 1) / speed);
+}
 
 Reply Exchange(Link& link, const Frame& request, const ExchangeOptions& options) {
     Reply reply;
@@ -100,7 +191,7 @@ Reply Exchange(Link& link, const Frame& request, const ExchangeOptions& options)
         reply = Attempt(link, request, options, retry);
         if (!retry)
             break;
-        WaitForQuiet(link, options.timeoutMs);
+        Drain(link, QuietMs, options.timeoutMs);
     }
     return reply;
 }

@@ -14,16 +14,19 @@ uint16_t Crc16(const uint8_t* data, size_t size) {
 }
 
 std::vector<uint8_t> Encode(const Frame& frame) {
-    const size_t length = frame.payload.size() > MaxPayload ? MaxPayload : frame.payload.size();
+    if (!Fits(frame.payload))
+        return {};
+    const size_t length = frame.payload.size();
     std::vector<uint8_t> bytes;
     bytes.reserve(length + FrameOverhead);
     bytes.push_back(STX);
     bytes.push_back(frame.address);
     bytes.push_back(frame.command);
-    bytes.push_back(frame.sequence);
+    bytes.push_back(static_cast<uint8_t>(frame.sequence >> 8));
+    bytes.push_back(static_cast<uint8_t>(frame.sequence & 0xFF));
     bytes.push_back(static_cast<uint8_t>(length >> 8));
     bytes.push_back(static_cast<uint8_t>(length & 0xFF));
-    bytes.insert(bytes.end(), frame.payload.begin(), frame.payload.begin() + length);
+    bytes.insert(bytes.end(), frame.payload.begin(), frame.payload.end());
     const uint16_t crc = Crc16(bytes.data() + 1, bytes.size() - 1);
     bytes.push_back(static_cast<uint8_t>(crc >> 8));
     bytes.push_back(static_cast<uint8_t>(crc & 0xFF));

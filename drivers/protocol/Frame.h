@@ -1,10 +1,12 @@
 #pragma once
 // Frames of the serial protocol between the drivers and the register:
-//   STX, address, command, sequence, length (2 bytes, big-endian), payload,
-//   CRC-16 (2 bytes, big-endian)
+//   STX, address, command, exchange number (2 bytes, big-endian),
+//   length (2 bytes, big-endian), payload, CRC-16 (2 bytes, big-endian)
 // The CRC (CCITT, polynomial 0x1021, start 0xFFFF) covers address..payload.
-// A reply repeats the sequence number of its request, so a late reply to an
-// earlier request is never taken for the answer to the current one.
+// A reply repeats the exchange number of its request. Each driver starts its
+// numbers at a random value, so a late reply to an earlier request, even one
+// made by another process before this one started, is never taken for the
+// answer to the current one.
 // A receiver acknowledges a request frame with a single ACK or NAK byte.
 
 #include <cstddef>
@@ -16,7 +18,7 @@ namespace orbaklaw::protocol {
 constexpr uint8_t STX = 0x02;
 constexpr uint8_t ACK = 0x06;
 constexpr uint8_t NAK = 0x15;
-constexpr size_t FrameOverhead = 8;
+constexpr size_t FrameOverhead = 9;
 constexpr size_t MaxPayload = 0xFFFF;
 
 // Address 0 reaches whatever answers on the line (identification, number
@@ -38,13 +40,17 @@ struct Frame {
     uint8_t address = 0;
     uint8_t command = 0;
     std::vector<uint8_t> payload;
-    uint8_t sequence = 0;
+    uint16_t sequence = 0; // the exchange number
     bool operator==(const Frame&) const = default;
 };
 
 uint16_t Crc16(const uint8_t* data, size_t size);
 
-// The bytes of a frame; a payload over MaxPayload is cut (callers never build one).
+// The bytes of a frame. A payload over MaxPayload can't be framed: callers
+// check with Fits first; Encode of such a frame gives no bytes.
 std::vector<uint8_t> Encode(const Frame& frame);
+inline bool Fits(const std::vector<uint8_t>& payload) {
+    return payload.size() <= MaxPayload;
+}
 
 } // namespace orbaklaw::protocol

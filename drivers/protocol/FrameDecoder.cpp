@@ -3,8 +3,12 @@
 namespace orbaklaw::protocol {
 
 namespace {
-constexpr size_t HeaderSize = 5; // address, command, sequence, length
+constexpr size_t HeaderSize = 6; // address, command, exchange number, length
 } // namespace
+
+size_t FrameDecoder::FrameSize() const {
+    return header_.size() == HeaderSize ? length_ + FrameOverhead : 0;
+}
 
 void FrameDecoder::Reset() {
     *this = FrameDecoder();
@@ -23,8 +27,8 @@ FrameDecoder::State FrameDecoder::Feed(uint8_t byte) {
         if (header_.size() == HeaderSize) {
             frame_.address = header_[0];
             frame_.command = header_[1];
-            frame_.sequence = header_[2];
-            length_ = static_cast<size_t>(header_[3]) << 8 | header_[4];
+            frame_.sequence = static_cast<uint16_t>(header_[2] << 8 | header_[3]);
+            length_ = static_cast<size_t>(header_[4]) << 8 | header_[5];
             frame_.payload.reserve(length_);
         }
         return state_;

@@ -17,6 +17,8 @@ public:
 
     // The frame once Complete.
     const Frame& Result() const { return frame_; }
+    // The whole frame's size once its header has arrived; 0 before.
+    size_t FrameSize() const;
     // Bytes taken since the frame began.
     size_t Received() const { return received_; }
 

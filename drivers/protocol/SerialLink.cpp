@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -13,10 +15,41 @@ namespace orbaklaw::protocol {
 
 namespace {
 
+// Takes the port for this client alone; false when another holds it.
+bool TakeExclusive(int fd) {
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return false;
+    ioctl(fd, TIOCEXCL); // not every device knows it; the lock still holds
+    return true;
+}
+
+// Exclusive mode outlives this descriptor on a tty that stays open
+// elsewhere (a pseudo-terminal's other end), so it is given back by hand.
+void ReleaseExclusive(int fd) {
+    ioctl(fd, TIOCNXCL);
+}
+
+// Port <device> jest zajęty przez inny program.
+std::string InUse(const std::string& device) {
+    return "Port " + device + " jest zaj\352ty przez inny program.";
+}
+
+// Nie można otworzyć portu <device>.
+std::string CannotOpen(const std::string& device) {
+    return "Nie mo\277na otworzy\346 portu " + device + ".";
+}
+
+void Say(std::string* reason, const std::string& text) {
+    if (reason)
+        *reason = text;
+}
+
 class LibSerialPortLink : public SerialLink {
 public:
-    explicit LibSerialPortLink(sp_port* port) : port_(port) {}
+    LibSerialPortLink(sp_port* port, int fd) : port_(port), fd_(fd) {}
     ~LibSerialPortLink() override {
+        if (fd_ >= 0)
+            ReleaseExclusive(fd_);
         sp_close(port_);
         sp_free_port(port_);
     }
@@ -40,12 +73,16 @@ public:
 
 private:
     sp_port* port_;
+    int fd_;
 };
 
 class TermiosLink : public SerialLink {
 public:
     explicit TermiosLink(int fd) : fd_(fd) {}
-    ~TermiosLink() override { close(fd_); }
+    ~TermiosLink() override {
+        ReleaseExclusive(fd_);
+        close(fd_);
+    }
     TermiosLink(const TermiosLink&) = delete;
     TermiosLink& operator=(const TermiosLink&) = delete;
 
@@ -88,16 +125,25 @@ speed_t TermiosSpeed(int speed) {
     }
 }
 
-std::unique_ptr<SerialLink> OpenTermios(const std::string& device, int speed) {
+std::unique_ptr<SerialLink> OpenTermios(const std::string& device, int speed, std::string* reason) {
     const speed_t s = TermiosSpeed(speed);
     if (s == B0)
         return nullptr;
     int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        Say(reason, errno == EBUSY ? InUse(device) : CannotOpen(device));
         return nullptr;
+    }
+    if (!TakeExclusive(fd)) {
+        close(fd);
+        Say(reason, InUse(device));
+        return nullptr;
+    }
     termios t{};
     if (tcgetattr(fd, &t) != 0) {
+        ReleaseExclusive(fd);
         close(fd);
+        Say(reason, CannotOpen(device));
         return nullptr;
     }
     cfmakeraw(&t);
@@ -107,22 +153,36 @@ std::unique_ptr<SerialLink> OpenTermios(const std::string& device, int speed) {
     cfsetispeed(&t, s);
     cfsetospeed(&t, s);
     if (tcsetattr(fd, TCSANOW, &t) != 0) {
+        ReleaseExclusive(fd);
         close(fd);
+        Say(reason, CannotOpen(device));
         return nullptr;
     }
     tcflush(fd, TCIOFLUSH);
     return std::make_unique<TermiosLink>(fd);
 }
 
-std::unique_ptr<SerialLink> OpenLibSerialPort(const std::string& device, int speed) {
+// None also when libserialport does not take the device; `inUse` tells
+// whether it was refused because another client holds it.
+std::unique_ptr<SerialLink> OpenLibSerialPort(const std::string& device, int speed, bool& inUse) {
+    inUse = false;
     sp_port* port = nullptr;
     if (sp_get_port_by_name(device.c_str(), &port) != SP_OK)
         return nullptr;
     if (sp_open(port, SP_MODE_READ_WRITE) != SP_OK) {
+        inUse = errno == EBUSY;
         sp_free_port(port);
         return nullptr;
     }
-    auto link = std::make_unique<LibSerialPortLink>(port);
+    int fd = -1;
+    const bool handle = sp_get_port_handle(port, &fd) == SP_OK;
+    if (!handle || !TakeExclusive(fd)) {
+        inUse = handle;
+        sp_close(port);
+        sp_free_port(port);
+        return nullptr;
+    }
+    auto link = std::make_unique<LibSerialPortLink>(port, fd);
     if (sp_set_baudrate(port, speed) != SP_OK || sp_set_bits(port, 8) != SP_OK ||
         sp_set_parity(port, SP_PARITY_NONE) != SP_OK || sp_set_stopbits(port, 1) != SP_OK ||
         sp_set_flowcontrol(port, SP_FLOWCONTROL_NONE) != SP_OK)
@@ -140,12 +200,20 @@ std::string PortDevice(int com) {
     return "/dev/ttyS" + std::to_string(com - 1);
 }
 
-std::unique_ptr<SerialLink> SerialLink::Open(const std::string& device, int speed) {
-    if (speed != 9600 && speed != 19200)
+std::unique_ptr<SerialLink> SerialLink::Open(const std::string& device, int speed,
+                                             std::string* reason) {
+    if (speed != 9600 && speed != 19200) {
+        Say(reason, CannotOpen(device));
         return nullptr;
-    if (auto link = OpenLibSerialPort(device, speed))
+    }
+    bool inUse = false;
+    if (auto link = OpenLibSerialPort(device, speed, inUse))
         return link;
-    return OpenTermios(device, speed);
+    if (inUse) {
+        Say(reason, InUse(device));
+        return nullptr;
+    }
+    return OpenTermios(device, speed, reason);
 }
 
 } // namespace orbaklaw::protocol

@@ -3,6 +3,11 @@
 // a device that libserialport refuses (a pseudo-terminal, such as the
 // emulator's link) is driven through termios directly. 8 data bits, no
 // parity, 1 stop bit, no flow control.
+//
+// A port is used by one client at a time: it is locked (flock) and put in
+// exclusive mode (TIOCEXCL) while open, so a second program, or the other
+// library of this one, can't open it meanwhile and take replies meant for
+// the first.
 
 #include "drivers/protocol/Link.h"
 
@@ -16,9 +21,11 @@ std::string PortDevice(int com);
 
 class SerialLink : public Link {
 public:
-    // Opens and configures the device; none when it can't be opened or the
-    // speed can't be set.
-    static std::unique_ptr<SerialLink> Open(const std::string& device, int speed);
+    // Opens and configures the device; none when it can't be opened, is in
+    // use, or the speed can't be set. `reason` then gets a Polish sentence
+    // (Windows-1250) that names the device and says what is wrong.
+    static std::unique_ptr<SerialLink> Open(const std::string& device, int speed,
+                                            std::string* reason = nullptr);
 };
 
 } // namespace orbaklaw::protocol

@@ -1,9 +1,12 @@
 // The drivers' side of one exchange, against a scripted line.
 #include "drivers/komport/Komport.h"
 #include "drivers/protocol/Exchange.h"
+#include "drivers/protocol/Payload.h"
 
+#include <chrono>
 #include <deque>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace orbaklaw::protocol {
 namespace {
@@ -16,6 +19,8 @@ public:
     std::vector<std::vector<uint8_t>> wyslane;
     bool zapisMozliwy = true;
 
+    bool echo = false; // replies carry the exchange number of the request
+
     bool Write(const std::vector<uint8_t>& bajty, int) override {
         if (!zapisMozliwy)
             return false;
@@ -23,6 +28,13 @@ public:
         if (!odpowiedzi.empty()) {
             wejscie_ = odpowiedzi.front();
             odpowiedzi.pop_front();
+            if (echo && wejscie_.size() > 7 && bajty.size() > 4) {
+                wejscie_[4] = bajty[3];
+                wejscie_[5] = bajty[4];
+                const uint16_t crc = Crc16(wejscie_.data() + 2, wejscie_.size() - 4);
+                wejscie_[wejscie_.size() - 2] = static_cast<uint8_t>(crc >> 8);
+                wejscie_[wejscie_.size() - 1] = static_cast<uint8_t>(crc & 0xFF);
+            }
         }
         return true;
     }
@@ -134,6 +146,88 @@ TEST(Wymiana, AddressIsNotCheckedWhenAnyoneMayAnswer) {
     EXPECT_EQ(wynik.address, 9);
 }
 
+// A peer that sends one byte now and then, each just inside the timeout:
+// the ACK, then a frame that claims the longest payload and never ends.
+class KapiaceLacze : public Link {
+public:
+    int odstepMs = 40;
+    size_t najwiecej = 100; // then it falls silent
+    bool Write(const std::vector<uint8_t>&, int) override { return true; }
+    std::vector<uint8_t> Read(size_t, int timeoutMs) override {
+        if (wyslane_ >= najwiecej)
+            return {};
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(odstepMs, timeoutMs)));
+        if (timeoutMs < odstepMs)
+            return {};
+        static const uint8_t poczatek[] = {ACK, STX, 5, cmd::Number, 0, 0, 0xFF, 0xFF};
+        const uint8_t b = wyslane_ < sizeof poczatek ? poczatek[wyslane_] : 0x55;
+        ++wyslane_;
+        return {b};
+    }
+    void DiscardInput() override {}
+
+private:
+    size_t wyslane_ = 0;
+};
+
+TEST(Wymiana, AReplyThatTricklesInEndsAtTheDeadline) {
+    KapiaceLacze lacze;
+    ExchangeOptions o{100, 0, 3, false};
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Exchange(lacze, {AnyAddress, cmd::Number, {}}, o).code, KodTimeoutOdbierania);
+    // The request, the ACK and the longest number reply take 24 ms at 9600 bit/s.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(600));
+}
+
+TEST(Wymiana, LongestRepliesFollowTheCommands) {
+    EXPECT_EQ(LongestReply(cmd::Identify), 5u);
+    EXPECT_EQ(LongestReply(cmd::Number), 4u);
+    EXPECT_EQ(LongestReply(cmd::ReadKeys), 1u + 64u * KeyRecordSize);
+    EXPECT_EQ(LongestReply(cmd::WriteKeys), 2u);
+    EXPECT_EQ(LongestReply(0x77), MaxPayload);
+    EXPECT_EQ(LineMs(960, 9600), 1000);
+    EXPECT_EQ(LineMs(1, 19200), 1);
+}
+
+// Progress is counted on the line: the request once sent, then every reply
+// byte; the expected count follows the reply's real length once its header
+// has arrived.
+class LaczeZPostepem : public SkryptowaneLacze {
+public:
+    Postep* postep = nullptr;
+    std::vector<std::pair<uint32_t, uint32_t>> widziane;
+    std::vector<uint8_t> Read(size_t, int t) override {
+        uint32_t z = 0, o = 0;
+        if (!wyslane.empty() && postep->Odczytaj(z, o))
+            widziane.emplace_back(z, o);
+        return SkryptowaneLacze::Read(1, t);
+    }
+};
+
+TEST(Wymiana, CountsItsProgressOnTheLine) {
+    LaczeZPostepem lacze;
+    Postep postep;
+    lacze.postep = &postep;
+    const auto odpowiedz = Odp(5, cmd::ReadKeys, {0, 1, 2, 3});
+    lacze.odpowiedzi = {odpowiedz};
+    ExchangeOptions o = Opcje;
+    o.postep = &postep;
+    postep.Zacznij();
+    ASSERT_EQ(Exchange(lacze, Zadanie, o).code, 0);
+    const uint32_t zadanie = static_cast<uint32_t>(Encode(Zadanie).size());
+    ASSERT_FALSE(lacze.widziane.empty());
+    EXPECT_EQ(lacze.widziane.front().first, zadanie);
+    EXPECT_GT(lacze.widziane.front().second, zadanie);
+    for (size_t i = 1; i < lacze.widziane.size(); ++i)
+        EXPECT_GE(lacze.widziane[i].first, lacze.widziane[i - 1].first);
+    uint32_t z = 0, oczekiwane = 0;
+    ASSERT_TRUE(postep.Odczytaj(z, oczekiwane));
+    EXPECT_EQ(z, zadanie + odpowiedz.size());
+    EXPECT_EQ(oczekiwane, z);
+    postep.Zakoncz();
+    EXPECT_FALSE(postep.Odczytaj(z, oczekiwane));
+}
+
 // The link test takes the number reply's two bytes as the register number.
 TEST(Komport, NumberReplyWithoutTwoDigitsGives23) {
     const std::vector<std::pair<std::vector<uint8_t>, uint8_t>> przypadki{
@@ -142,12 +236,29 @@ TEST(Komport, NumberReplyWithoutTwoDigitsGives23) {
         const auto tresc = przypadek.first;
         komport::Komport port([tresc](const std::string&, int) {
             auto lacze = std::make_unique<SkryptowaneLacze>();
-            lacze->odpowiedzi = {Odp(1, cmd::Number, tresc, 1)}; // its first request
+            lacze->echo = true;
+            lacze->odpowiedzi = {Odp(1, cmd::Number, tresc)};
             return lacze;
         });
         ASSERT_EQ(port.Inicjuj(1, 9600, 1, 1), 0);
         uint8_t odpowiedz[256];
         EXPECT_EQ(port.Sekwencja(cmd::Number, 3, 0, odpowiedz, nullptr), przypadek.second);
+    }
+}
+
+// Only the multiplexer answers a channel choice, from address 0; a register
+// that answers it in the multiplexer's place confirms nothing.
+TEST(Komport, OnlyTheMultiplexerConfirmsAChannel) {
+    const std::vector<std::pair<uint8_t, bool>> przypadki{{0, true}, {1, false}, {7, false}};
+    for (const auto& [adres, potwierdzony] : przypadki) {
+        komport::Komport port([adres = adres](const std::string&, int) {
+            auto lacze = std::make_unique<SkryptowaneLacze>();
+            lacze->echo = true;
+            lacze->odpowiedzi = {Odp(adres, cmd::SelectChannel, {0})};
+            return lacze;
+        });
+        ASSERT_EQ(port.Inicjuj(1, 9600, 1, 1), 0);
+        EXPECT_EQ(port.UstawKanal(2), potwierdzony) << int(adres);
     }
 }
 

@@ -64,7 +64,7 @@ TEST_F(KasdrvTest, GoodsAndPaymentsArriveAsTheProgramReadsThem) {
 
     ASSERT_EQ(Plat(), 0);
     auto platnosci = CzytajPlatnosci(CzytajLinie("plat.txt"));
-    EXPECT_EQ(platnosci[0], "KARTA P\235ATNICZA");
+    EXPECT_EQ(platnosci[0], "KARTA P\243ATNICZA"); // KARTA PŁATNICZA, Windows-1250 as shown
     EXPECT_EQ(platnosci[2], "BON TOWAROWY");
 }
 

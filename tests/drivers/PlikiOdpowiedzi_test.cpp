@@ -44,5 +44,25 @@ TEST(TekstDefinicji, PlacesRecordsByCodeAndRefusesForeignOnes) {
     EXPECT_FALSE(TekstDefinicji(protocol::EncodeKeys({{237, 4, 0, 0, 0, 0, 0, 0}}), 1, tekst));
 }
 
+// The reply file must be one the program's own reader takes: a record the
+// reader would refuse makes the whole reply unusable.
+TEST(TekstDefinicji, RefusesRecordsTheProgramWouldRefuse) {
+    const std::vector<DefinicjaKlawisza> zle{
+        {238, Funkcja, 200, 0, 0, 0, 0, 0}, {238, Funkcja, 0, 0, 0, 0, 0, 0},
+        {238, Platnosc, 1, 0, 0, 0, 0, -5}, {238, Platnosc, 9, 0, 0, 0, 0, 0},
+        {238, Towar, 0, 512, 0, 0, 0, 0},   {238, Towar, 0, 0, 0, 0, 0, 0},
+    };
+    for (const auto& k : zle) {
+        std::string tekst = "bez zmian";
+        EXPECT_FALSE(TekstDefinicji(protocol::EncodeKeys({k}), 1, tekst))
+            << int(k.Rodzaj) << " " << int(k.Numer) << " " << k.NrTowaru << " " << k.Kwota;
+    }
+    std::string tekst;
+    EXPECT_TRUE(TekstDefinicji(protocol::EncodeKeys({{238, Funkcja, 19, 0, 0, 0, 0, 0},
+                                                     {237, Platnosc, 8, 0, 0, 0, 0, 12345},
+                                                     {1, Towar, 0, 511, 1, 1, 1, 0}}),
+                               1, tekst));
+}
+
 } // namespace
 } // namespace orbaklaw::kasdrv

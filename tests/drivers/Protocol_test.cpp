@@ -1,7 +1,10 @@
 // Frames and payloads of the serial protocol.
 #include "drivers/protocol/Frame.h"
 #include "drivers/protocol/FrameDecoder.h"
+#include "drivers/protocol/NumeryWymian.h"
 #include "drivers/protocol/Payload.h"
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +24,7 @@ TEST(Crc16, MatchesTheCcittCheckValue) {
 
 TEST(Frame, RoundTripsThroughTheDecoder) {
     for (size_t dlugosc : {size_t{0}, size_t{1}, size_t{300}, MaxPayload}) {
-        Frame f{7, cmd::WriteKeys, std::vector<uint8_t>(dlugosc, 0xA5), 200};
+        Frame f{7, cmd::WriteKeys, std::vector<uint8_t>(dlugosc, 0xA5), 0xBEEF};
         FrameDecoder d;
         const auto bajty = Encode(f);
         EXPECT_EQ(bajty.size(), dlugosc + FrameOverhead);
@@ -37,13 +40,38 @@ TEST(FrameDecoder, EveryDamagedByteMakesTheFrameCorrupt) {
     // decoder waits for, so it is left out here; the other positions must
     // all be caught.
     for (size_t i = 0; i < dobre.size(); ++i) {
-        if (i == 4 || i == 5)
+        if (i == 5 || i == 6)
             continue;
         auto zle = dobre;
         zle[i] ^= 0x01;
         FrameDecoder d;
         EXPECT_EQ(Dekoduj(zle, d), FrameDecoder::State::Corrupt) << "byte " << i;
     }
+}
+
+// The exchange number takes two bytes, so two runs of the drivers, each
+// starting at a random number, practically never meet on one.
+TEST(Frame, CarriesASixteenBitExchangeNumber) {
+    const auto bajty = Encode({1, cmd::Number, {}, 0x1234});
+    ASSERT_EQ(bajty.size(), FrameOverhead);
+    EXPECT_EQ(bajty[3], 0x12);
+    EXPECT_EQ(bajty[4], 0x34);
+}
+
+TEST(Frame, APayloadTooLongForTheLengthFieldIsNeverCut) {
+    EXPECT_TRUE(Fits(std::vector<uint8_t>(MaxPayload)));
+    EXPECT_FALSE(Fits(std::vector<uint8_t>(MaxPayload + 1)));
+    EXPECT_TRUE(Encode({1, cmd::WriteKeys, std::vector<uint8_t>(MaxPayload + 1)}).empty());
+}
+
+TEST(FrameDecoder, KnowsTheFramesSizeOnceTheHeaderIsIn) {
+    const auto bajty = Encode({1, cmd::ReadKeys, std::vector<uint8_t>(300, 1), 9});
+    FrameDecoder d;
+    size_t i = 0;
+    for (; d.FrameSize() == 0 && i < bajty.size(); ++i)
+        d.Feed(bajty[i]);
+    EXPECT_EQ(i, 7u);
+    EXPECT_EQ(d.FrameSize(), bajty.size());
 }
 
 TEST(FrameDecoder, StaysPartialUntilTheLastByteAndIgnoresTheRest) {
@@ -55,6 +83,17 @@ TEST(FrameDecoder, StaysPartialUntilTheLastByteAndIgnoresTheRest) {
     EXPECT_EQ(d.Feed(0x55), FrameDecoder::State::Complete);
     d.Reset();
     EXPECT_EQ(d.Current(), FrameDecoder::State::Empty);
+}
+
+TEST(NumeryWymian, EveryRunStartsSomewhereElseAndCountsOn) {
+    std::set<uint16_t> pierwsze;
+    for (int i = 0; i < 16; ++i) {
+        NumeryWymian numery;
+        const uint16_t a = numery.Nastepny();
+        EXPECT_EQ(numery.Nastepny(), static_cast<uint16_t>(a + 1));
+        pierwsze.insert(a);
+    }
+    EXPECT_GT(pierwsze.size(), 8u);
 }
 
 TEST(Payload, KeyRecordsRoundTrip) {

@@ -107,6 +107,39 @@ TEST_F(Folder, UnsavableWriteIsRefusedAndForgotten) {
               Niezdefiniowany);
 }
 
+// A register acts only on frames for its own number; address 0 reaches it
+// only to ask who and which number it is, or to choose a multiplexer channel
+// (which a register without one refuses).
+TEST(Kasa, ActsOnlyOnFramesAddressedToIt) {
+    Kasa kasa({0x6B, 2, 3}, StanKasy());
+    const struct {
+        uint8_t adres;
+        uint8_t rozkaz;
+        bool dlaNiej;
+    } przypadki[] = {
+        {3, protocol::cmd::WriteKeys, true},     {3, protocol::cmd::ReadKeys, true},
+        {3, protocol::cmd::Number, true},        {5, protocol::cmd::WriteKeys, false},
+        {5, protocol::cmd::DeleteKeys, false},   {5, protocol::cmd::Number, false},
+        {4, protocol::cmd::ReadKeys, false},     {0, protocol::cmd::WriteKeys, false},
+        {0, protocol::cmd::DeleteKeys, false},   {0, protocol::cmd::ReadGoods, false},
+        {0, protocol::cmd::Identify, true},      {0, protocol::cmd::Number, true},
+        {0, protocol::cmd::SelectChannel, true},
+    };
+    for (const auto& p : przypadki)
+        EXPECT_EQ(kasa.Adresowana({p.adres, p.rozkaz, {}}), p.dlaNiej)
+            << int(p.adres) << " " << int(p.rozkaz);
+}
+
+// The register's payment names are shown by the program as they stand, so
+// the demo names are in the program's code page.
+TEST(StanKasy, DemoPaymentNamesAreWindows1250) {
+    StanKasy stan;
+    EXPECT_EQ(stan.Platnosci()[0], "KARTA P\243ATNICZA"); // KARTA PŁATNICZA
+    for (const auto& nazwa : stan.Platnosci())
+        for (char c : nazwa)
+            EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80 || c == '\243') << nazwa;
+}
+
 TEST(Opcje, ReadsTheCommandLine) {
     const char* argv[] = {"orba-emu", "--link",   "/tmp/x",  "--fault", "nak",
                           "--fault",  "slow",     "--model", "0x84",    "--version",

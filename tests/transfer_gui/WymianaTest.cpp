@@ -193,7 +193,7 @@ std::atomic<uint32_t> zrobione = 0;
 std::atomic<uint32_t> oczekiwane = 0;
 std::atomic<bool> wToku = false;
 
-uint8_t PostepZastepczy(uint32_t* z, uint32_t* o) {
+int PostepZastepczy(uint32_t* z, uint32_t* o) {
     *z = zrobione;
     *o = oczekiwane;
     return wToku ? 1 : 0;

@@ -1,0 +1,101 @@
+// The library's own additions for the program: the progress of the call in
+// progress and the description of a failure beyond its code.
+#include "SrodowiskoKasy.h"
+#include "Wywolania.h"
+
+#include "transfer/PlikWejsciowy.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace orbaklaw::testy {
+namespace {
+
+class PortWUzyciu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.Uruchom({"--state", s.Stan()}); // paced, so a read takes a while
+        s.Konfiguracja(2);
+        ASSERT_TRUE(UtworzPlikWejsciowy("123.@#$", 1));
+    }
+    SrodowiskoKasy s;
+};
+
+TEST_F(PortWUzyciu, TheReasonOfA20CanBeAskedFor) {
+    char opis[256] = "x";
+    EXPECT_EQ(kasdrv_opis_bledu(opis, sizeof opis), 0u);
+    EXPECT_EQ(opis[0], 0);
+    ASSERT_EQ(InitializePort(1, 9600, 1, 1), 0);
+    EXPECT_EQ(ODef("123.@#$", "k.txt"), 20);
+    const uint32_t dlugosc = kasdrv_opis_bledu(opis, sizeof opis);
+    EXPECT_EQ(dlugosc, std::string(opis).size());
+    EXPECT_NE(std::string(opis).find(s.Link()), std::string::npos) << opis;
+    EXPECT_NE(std::string(opis).find("zaj\352ty"), std::string::npos) << opis; // zajęty
+    char krotki[5] = "";
+    EXPECT_EQ(kasdrv_opis_bledu(krotki, sizeof krotki), dlugosc);
+    EXPECT_EQ(std::string(krotki), std::string(opis).substr(0, 4));
+    UnInitializePort();
+    EXPECT_EQ(ODef("123.@#$", "k.txt"), 0);
+    EXPECT_EQ(kasdrv_opis_bledu(opis, sizeof opis), 0u);
+}
+
+TEST_F(PortWUzyciu, TheLinkTestCannotOpenAPortAnExchangeHolds) {
+    std::atomic<int> wynik{-1};
+    std::thread odczyt([&] { wynik = ODef("123.@#$", "k.txt"); });
+    uint32_t zrobione = 0, oczekiwane = 0;
+    bool trwa = false;
+    for (int i = 0; i < 400 && !(trwa && zrobione > 0); ++i) {
+        trwa = kasdrv_postep(&zrobione, &oczekiwane) == 1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_TRUE(trwa);
+    if (trwa) {
+        EXPECT_EQ(InitializePort(1, 9600, 1, 1), 2);
+    }
+    odczyt.join();
+    EXPECT_EQ(wynik, 0);
+    EXPECT_EQ(InitializePort(1, 9600, 1, 1), 0);
+    UnInitializePort();
+}
+
+// The program shows a transfer's progress from another thread while the
+// call runs.
+TEST_F(PortWUzyciu, ProgressCanBeFollowedWhileTheCallRuns) {
+    std::atomic<bool> koniec{false};
+    std::atomic<int> wynik{-1};
+    std::thread odczyt([&] {
+        wynik = ODef("123.@#$", "k.txt");
+        koniec = true;
+    });
+    std::vector<std::pair<uint32_t, uint32_t>> widziane;
+    while (!koniec) {
+        uint32_t z = 0, o = 0;
+        if (kasdrv_postep(&z, &o) == 1)
+            widziane.emplace_back(z, o);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    odczyt.join();
+    ASSERT_EQ(wynik, 0);
+    ASSERT_FALSE(widziane.empty());
+    bool wTrakcie = false;
+    for (size_t i = 0; i < widziane.size(); ++i) {
+        EXPECT_LE(widziane[i].first, widziane[i].second);
+        if (i > 0) {
+            EXPECT_GE(widziane[i].first, widziane[i - 1].first);
+        }
+        wTrakcie = wTrakcie || (widziane[i].first > 0 && widziane[i].first < widziane[i].second);
+    }
+    EXPECT_TRUE(wTrakcie);
+    EXPECT_GT(widziane.back().second, 64u * 15u); // the key records at least
+    uint32_t z = 1, o = 1;
+    EXPECT_EQ(kasdrv_postep(&z, &o), 0);
+    EXPECT_EQ(z, 0u);
+    EXPECT_EQ(o, 0u);
+    EXPECT_EQ(kasdrv_postep(nullptr, nullptr), 0);
+}
+
+} // namespace
+} // namespace orbaklaw::testy
