@@ -117,7 +117,7 @@ bool OdczytStartowy::PobierzZKasy() {
 // dialog comes first, and a save there sets NumerKasy.
 bool OdczytStartowy::UstalNumerKasy() {
     const fs::path konfiguracja = ZnajdzPlik(NazwaPlikuKonfiguracji);
-    if (Istnieje(konfiguracja)) {
+    if (Istnieje(konfiguracja) && !KonfiguracjaPusta(konfiguracja)) {
         const auto numer = CzytajNumerKasy(konfiguracja);
         if (!numer) // "Nie można odczytać pliku KONFIG.TXT"
             throw BladWejsciaWyjscia("Nie mo\xBFna odczyta\xE6 pliku KONFIG.TXT");
@@ -125,7 +125,8 @@ bool OdczytStartowy::UstalNumerKasy() {
         return true;
     }
     pokazOknoKomunik_();
-    return Istnieje(ZnajdzPlik(NazwaPlikuKonfiguracji));
+    const fs::path zapisana = ZnajdzPlik(NazwaPlikuKonfiguracji);
+    return Istnieje(zapisana) && !KonfiguracjaPusta(zapisana);
 }
 
 uint8_t OdczytStartowy::TowarMax() {

@@ -17,7 +17,7 @@ WymianaZKasa::WymianaZKasa(TForm3& okno, Dialogi& dialogi,
 std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
     const auto plik = ZnajdzPlik("konfig.txt");
     std::error_code ec;
-    if (std::filesystem::exists(plik, ec)) {
+    if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
         if (auto numer = CzytajNumerKasy(plik))
             return numer;
         // "Nie można odczytać pliku konfig.txt"

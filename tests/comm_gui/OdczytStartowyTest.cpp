@@ -346,3 +346,20 @@ TEST_F(OdczytStartowy, EachExchangeRunsBehindTheProgressBox) {
               QStringList({u"Odczyt bazy towarowej z kasy..."_s, u"Odczyt płatności z kasy..."_s,
                            u"Odczyt definicji klawiszy z kasy..."_s}));
 }
+
+// An empty KONFIG.TXT is a configuration still to be set: the query opens
+// the communication dialog as for a missing one, and ends quietly when it
+// is closed without a save.
+TEST_F(OdczytStartowy, AnEmptyConfigurationOpensTheDialog) {
+    for (const std::string tresc : {"", "\r\n"}) {
+        SCOPED_TRACE("\"" + tresc + "\"");
+        Zapisz("KONFIG.TXT", tresc);
+        dialogi.komunikaty.clear();
+        dialogi.pokazaneOkna = 0;
+        dialogi.odpowiedzi = {Odpowiedz::Tak};
+        Odczytaj();
+        EXPECT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+        EXPECT_EQ(dialogi.pokazaneOkna, 1);
+        EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+    }
+}

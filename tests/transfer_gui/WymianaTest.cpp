@@ -6,6 +6,7 @@
 
 #include "app/KursorKlepsydry.h"
 #include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
 #include "transfer/SterownikTransferu.h"
 
 #include <QCoreApplication>
@@ -288,5 +289,31 @@ TEST_F(Wymiana, TheProgressReachesItsEnd) {
                             std::pair<uint64_t, uint64_t>{500, 1000}),
                   postep.stany.end());
         EXPECT_EQ(postep.stany.back(), (std::pair<uint64_t, uint64_t>{1000, 1000}));
+    }
+}
+
+// An empty KONFIG.TXT is a configuration still to be set, as a missing one:
+// every register button says so and opens the communication dialog.
+TEST_F(Wymiana, AnEmptyConfigurationIsOneToSet) {
+    Uzyj();
+    for (const std::string tresc : {"", "\r\n", " \r\n\r\n"}) {
+        for (const char* przycisk : {"bOdczyt", "bZapis", "bKasowanie"}) {
+            SCOPED_TRACE(std::string(przycisk) + " \"" + tresc + "\"");
+            ZapiszAtomowo("KONFIG.TXT", tresc);
+            Stan().NumerKasy = "01"; // as the program holds it after a save
+            dialogi.komunikaty.clear();
+            dialogi.pokazaneOkna = 0;
+            const bool kasowanie = std::string(przycisk) == "bKasowanie";
+            if (kasowanie)
+                dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+            Kliknij(przycisk);
+            const QStringList teksty = dialogi.Teksty();
+            ASSERT_GT(teksty.size(), kasowanie ? 1 : 0);
+            EXPECT_TRUE(teksty[kasowanie ? 1 : 0].startsWith(u"Należy ustawi"_s))
+                << teksty.join(u'|').toStdString();
+            EXPECT_EQ(dialogi.pokazaneOkna, 1);
+            for (const auto& k : dialogi.komunikaty)
+                EXPECT_NE(k.tytul, u"Błąd wykonania programu"_s);
+        }
     }
 }
