@@ -4,11 +4,10 @@
 #include "app/Czcionki.h"
 #include "app/DialogiQt.h"
 #include "app/KursorKlepsydry.h"
-#include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
 #include "app/TCiaOnlyOne.h"
 #include "app/Unit3.h"
-#include "comm/SterownikKomunikacji.h"
+#include "app/Uruchomienie.h"
 
 #include <QApplication>
 
@@ -35,10 +34,5 @@ int main(int argc, char* argv[]) {
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();
-    okno.Komunikacja().UtworzOknoKomunik();
-    if (Stan().ZapytanieStartowe) {
-        Stan().ZapytanieStartowe = false;
-        okno.AkcjeOkna().Wykonaj([&okno] { okno.Komunikacja().OdczytStartowy(); });
-    }
-    return aplikacja.exec();
+    return UruchomPoOknieGlownym(okno, [&aplikacja] { return aplikacja.exec(); });
 }
