@@ -12,6 +12,11 @@ int UruchomPoOknieGlownym(TForm3& okno, const std::function<int()>& petlaKomunik
         Stan().ZapytanieStartowe = false;
         okno.AkcjeOkna().Wykonaj([&okno] { okno.Komunikacja().OdczytStartowy(); });
     }
+    // "Tak" in the error handler closed the window before the loop began;
+    // Qt ends the loop on the last window's close only once it runs, so the
+    // program ends here.
+    if (!okno.isVisible())
+        return 0;
     return petlaKomunikatow();
 }
 

@@ -5,6 +5,7 @@
 #include "KasaTestowa.h"
 
 #include "app/Tekst1250.h"
+#include "app/Uruchomienie.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/SterownikKomunikacji.h"
@@ -361,5 +362,29 @@ TEST_F(OdczytStartowy, AnEmptyConfigurationOpensTheDialog) {
         EXPECT_EQ(dialogi.Teksty(), QStringList{Pytanie});
         EXPECT_EQ(dialogi.pokazaneOkna, 1);
         EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+    }
+}
+
+// "Tak" in the error handler during the start-up query ends the program:
+// the message loop is never entered (it would keep a hidden window and
+// the single-instance lock). "Nie" goes on into the loop.
+TEST_F(OdczytStartowy, YesInTheErrorHandlerBeforeTheLoopEndsTheProgram) {
+    for (const Odpowiedz wybor : {Odpowiedz::Tak, Odpowiedz::Nie}) {
+        SCOPED_TRACE(wybor == Odpowiedz::Tak ? "Tak" : "Nie");
+        kasa->Konfiguracja({"$x1\tcom1:9600:mux0:1\t1"});
+        okno->show();
+        Stan().ZapytanieStartowe = true;
+        dialogi.komunikaty.clear();
+        dialogi.odpowiedzi = {Odpowiedz::Tak, wybor};
+        bool petla = false;
+        const int kod = UruchomPoOknieGlownym(*okno, [&] {
+            petla = true;
+            return 0;
+        });
+        ASSERT_EQ(dialogi.komunikaty.size(), 2u);
+        EXPECT_EQ(dialogi.komunikaty[1].tytul, u"Błąd wykonania programu");
+        EXPECT_EQ(kod, 0);
+        EXPECT_EQ(petla, wybor == Odpowiedz::Nie);
+        EXPECT_FALSE(Stan().ZapytanieStartowe);
     }
 }
