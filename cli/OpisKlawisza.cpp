@@ -7,8 +7,10 @@ namespace orbaklaw::cli {
 
 namespace {
 
-std::string OpisTowaru(const DefinicjaKlawisza& d) {
+std::string OpisTowaru(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
     std::string opis = "towar " + std::to_string(d.NrTowaru);
+    if (const std::string nazwa = NazwaZKasy(d, nazwy); !nazwa.empty())
+        opis += " (" + nazwa + ")";
     std::string flagi;
     for (auto [ustawiona, tekst] :
          {std::pair{d.Pojedynczo, TekstPojedynczo()}, std::pair{d.Zaplata, TekstZaplata()},
@@ -25,22 +27,24 @@ std::string OpisFunkcji(const DefinicjaKlawisza& d) {
     return "funkcja " + std::to_string(d.Numer);
 }
 
-std::string OpisPlatnosci(const DefinicjaKlawisza& d) {
+std::string OpisPlatnosci(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
     const int pozycja = PozycjaPlatnosci(d.Numer);
-    std::string nazwa = pozycja < LiczbaPozycjiPlatnosci
-                            ? PoczatkoweNazwyPlatnosci()[static_cast<size_t>(pozycja)]
-                            : "p\263atno\234\346 " + std::to_string(d.Numer); // płatność n
+    std::string nazwa = NazwaZKasy(d, nazwy);
+    if (nazwa.empty())
+        nazwa = pozycja < LiczbaPozycjiPlatnosci
+                    ? PoczatkoweNazwyPlatnosci()[static_cast<size_t>(pozycja)]
+                    : "p\263atno\234\346 " + std::to_string(d.Numer); // płatność n
     return nazwa + " " + FormatujKwote(std::to_string(d.Kwota));
 }
 
-std::string Szczegoly(const DefinicjaKlawisza& d) {
+std::string Szczegoly(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
     switch (d.Rodzaj) {
     case Towar:
-        return OpisTowaru(d);
+        return OpisTowaru(d, nazwy);
     case Funkcja:
         return OpisFunkcji(d);
     case Platnosc:
-        return OpisPlatnosci(d);
+        return OpisPlatnosci(d, nazwy);
     default:
         return {};
     }
@@ -48,15 +52,38 @@ std::string Szczegoly(const DefinicjaKlawisza& d) {
 
 } // namespace
 
-std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d) {
+std::string NazwaKlawisza(MiejsceKlawisza miejsce) {
     const auto pozycja = PozycjaMiejsca(miejsce);
     if (!pozycja)
         return {};
-    std::string opis = std::string(NazwyWariantow()[pozycja->wariant]) + "\t" +
-                       NazwaPozycji(pozycja->nr) + "\t" +
-                       (d.Rodzaj < NazwyRodzajow().size() ? NazwyRodzajow()[d.Rodzaj] : "?");
-    const std::string szczegoly = Szczegoly(d);
-    return szczegoly.empty() ? opis : opis + "\t" + szczegoly;
+    return std::string(NazwyWariantow()[pozycja->wariant]) + "\t" + NazwaPozycji(pozycja->nr);
+}
+
+std::string NazwaRodzaju(const DefinicjaKlawisza& d) {
+    return d.Rodzaj < NazwyRodzajow().size() ? NazwyRodzajow()[d.Rodzaj] : "?";
+}
+
+std::string NazwaZKasy(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
+    if (d.Rodzaj == Towar && nazwy.towary)
+        return nazwy.towary->Nazwa(d.NrTowaru);
+    if (d.Rodzaj == Platnosc && d.Numer >= 1 && d.Numer <= nazwy.platnosci.size() &&
+        nazwy.platnosci[d.Numer - 1u])
+        return *nazwy.platnosci[d.Numer - 1u];
+    return {};
+}
+
+std::string OpisDefinicji(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
+    const std::string szczegoly = Szczegoly(d, nazwy);
+    return szczegoly.empty() ? NazwaRodzaju(d) : NazwaRodzaju(d) + ": " + szczegoly;
+}
+
+std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d,
+                         const NazwyKasy& nazwy) {
+    const std::string nazwa = NazwaKlawisza(miejsce);
+    if (nazwa.empty())
+        return {};
+    const std::string szczegoly = Szczegoly(d, nazwy);
+    return nazwa + "\t" + NazwaRodzaju(d) + (szczegoly.empty() ? "" : "\t" + szczegoly);
 }
 
 } // namespace orbaklaw::cli

@@ -1,57 +1,74 @@
 #include "cli/Polecenia.h"
 
+#include "cli/Json.h"
+#include "cli/Komunikaty.h"
+#include "cli/OpcjeKasy.h"
 #include "cli/OpisKlawisza.h"
+#include "cli/PlikiCli.h"
 #include "cli/PoleceniaKasy.h"
+#include "cli/Porownanie.h"
 #include "cli/TestKasy.h"
 #include "cli/Utf8.h"
+#include "cli/WczytanieDefinicji.h"
+#include "comm/OdpowiedziKasy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <array>
 #include <functional>
+#include <new>
 
 namespace orbaklaw::cli {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr const char* Uzycie =
     "Użycie:\n"
     "  orbaklaw-cli check PLIK                   sprawdza plik definicji klawiszy\n"
     "  orbaklaw-cli normalize WE WY [--register NN]\n"
     "                                            zapisuje WE tak, jak zapisuje go program\n"
-    "  orbaklaw-cli show PLIK                    wypisuje 64 klawisze pliku\n"
+    "  orbaklaw-cli show PLIK [--goods T] [--payments P]\n"
+    "                                            wypisuje 64 klawisze pliku z nazwami towarów\n"
+    "                                            i płatności z T i P (lub towary.txt i plat.txt)\n"
+    "  orbaklaw-cli diff A B                     wypisuje klawisze o różnych definicjach\n"
     "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
     "                                            składa obraz wkładki z pliku etykiet\n"
     "  orbaklaw-cli --help                       ten opis\n"
     "Polecenia kasy (port i numer kasy z pliku KONFIG.TXT bieżącego katalogu):\n"
     "  orbaklaw-cli read WY                      odczytuje definicje klawiszy z kasy do WY\n"
-    "  orbaklaw-cli write PLIK                   zapisuje definicje klawiszy z PLIK do kasy\n"
+    "  orbaklaw-cli write PLIK [--verify]        zapisuje definicje klawiszy z PLIK do kasy\n"
+    "                                            (--verify: odczytuje je potem i porównuje)\n"
+    "  orbaklaw-cli verify PLIK                  porównuje definicje w kasie z PLIK\n"
     "  orbaklaw-cli delete                       kasuje definicje klawiszy w kasie\n"
     "  orbaklaw-cli goods WY                     zapisuje nazwy towarów kasy do WY (UTF-8)\n"
     "  orbaklaw-cli test                         identyfikuje kasę: model, wersja, numer\n"
-    "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny "
-    "lub błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie).\n";
+    "Opcje poleceń kasy (zastępują KONFIG.TXT, którego nigdy nie zmieniają):\n"
+    "  --port URZĄDZENIE|COMn  port szeregowy, np. /dev/ttyUSB0; COM n to urządzenie\n"
+    "                          ze zmiennej ORBAKLAW_COM<n>, inaczej /dev/ttyS<n-1>\n"
+    "  --speed 9600|19200      szybkość transmisji\n"
+    "  --register NN           numer kasy 1..99 (i jej wiersz w KONFIG.TXT)\n"
+    "  --timeout S             timeout w sekundach, 1..1000\n"
+    "  --mux N                 0 bez multipleksera, 1..4 kanał multipleksera\n"
+    "  --config PLIK           plik konfiguracji zamiast ./KONFIG.TXT\n"
+    "  --no-backup             write i delete bez kopii definicji z kasy\n"
+    "  --json                  show, test, goods, diff, verify: jeden dokument JSON na stdout\n"
+    "Przed write i delete definicje z kasy są zachowywane jako kopia (ścieżka na stderr;\n"
+    "katalog $ORBAKLAW_KOPIE, $XDG_DATA_HOME/orbaklaw/kopie lub ~/.local/share/orbaklaw/kopie);\n"
+    "bez odczytanej kopii nic nie jest wysyłane, chyba że podano --no-backup.\n"
+    "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny lub\n"
+    "błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie), 4 definicje się różnią,\n"
+    "5 brak odpowiedzi kasy lub błąd łącza (kody 20, 21, 23, 24), 6 kasa o innym numerze (22).\n";
 
 int BladUzycia(std::ostream& err, const std::string& powod) {
     err << "orbaklaw-cli: " << powod << "\n" << Uzycie;
     return KodBladUzycia;
 }
 
-// Reads a definition file into fresh tables, as the program reads one.
 int Wczytaj(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err) {
-    tablice = TabliceKlawiszy{};
-    try {
-        const auto wynik = CzytajPlikDefinicji(tablice, plik);
-        if (!wynik.poprawny) {
-            err << Utf8Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)) << "\n";
-            return KodBladFormatu;
-        }
-        return KodSukces;
-    } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << e.what() << "\n";
-        return KodBladPliku;
-    }
+    return WczytajDefinicje(plik, tablice, err);
 }
 
 std::string Podsumowanie(const TabliceKlawiszy& tablice) {
@@ -96,33 +113,105 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     }
     if (pliki.size() != 2)
         return BladUzycia(err, "normalize bierze plik wejściowy i wyjściowy");
+    if (auto problem = ProblemWyjscia(pliki[1], {pliki[0]})) {
+        err << "orbaklaw-cli: " << DlaTerminala(*problem) << "\n";
+        return KodBladPliku;
+    }
     TabliceKlawiszy tablice;
     if (int kod = Wczytaj(pliki[0], tablice, err); kod != KodSukces)
         return kod;
     try {
         ZapiszPlikDefinicji(tablice, pliki[1], numer);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << e.what() << "\n";
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
 }
 
-int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (a.size() != 1)
-        return BladUzycia(err, "show bierze jeden plik");
-    TabliceKlawiszy tablice;
-    if (int kod = Wczytaj(a[0], tablice, err); kod != KodSukces)
-        return kod;
-    for (const auto& k : KolejnoscKlawiszy())
-        out << Utf8Z1250(OpisKlawisza(k.miejsce, tablice.Rekord(k.miejsce))) << "\n";
+// The register's names for show: the files given, else the reply files of
+// the current folder when they are there.
+int WczytajNazwy(const OpcjeKasy& o, NazwyKasy& nazwy, std::ostream& err) {
+    const auto plik = [](const std::optional<std::string>& dany, const char* domyslny) {
+        if (dany)
+            return *dany;
+        std::error_code ec;
+        const auto p = ZnajdzPlik(domyslny);
+        return fs::exists(p, ec) ? p.string() : std::string();
+    };
+    try {
+        if (const std::string t = plik(o.towary, NazwaPlikuTowarow); !t.empty()) {
+            nazwy.towary.emplace();
+            CzytajTowary(PodzielNaLinie(CzytajPlikWejsciowy(t)), *nazwy.towary);
+        }
+        if (const std::string p = plik(o.platnosci, NazwaPlikuPlatnosci); !p.empty())
+            nazwy.platnosci = CzytajPlatnosci(PodzielNaLinie(CzytajPlikWejsciowy(p)));
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        return KodBladPliku;
+    }
     return KodSukces;
 }
 
-} // namespace
+void PokazJson(const std::string& plik, const TabliceKlawiszy& tablice, const NazwyKasy& nazwy,
+               std::ostream& out) {
+    out << "{\"plik\": " << JsonTekst(DlaTerminala(plik)) << ", \"klawisze\": [";
+    bool pierwszy = true;
+    for (const auto& k : KolejnoscKlawiszy()) {
+        out << (pierwszy ? "\n  " : ",\n  ") << "{" << JsonMiejsca(k.miejsce)
+            << ", \"definicja\": " << JsonDefinicji(tablice.Rekord(k.miejsce), nazwy) << "}";
+        pierwszy = false;
+    }
+    out << "\n]}\n";
+}
 
-int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-            const PoleceniaDodatkowe& dodatkowe) {
+int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    std::string blad;
+    if (!ParsujOpcje(a, {.json = true, .nazwy = true}, opcje, pliki, blad))
+        return BladUzycia(err, blad);
+    if (pliki.size() != 1)
+        return BladUzycia(err, "show bierze jeden plik");
+    TabliceKlawiszy tablice;
+    if (int kod = Wczytaj(pliki[0], tablice, err); kod != KodSukces)
+        return kod;
+    NazwyKasy nazwy;
+    if (int kod = WczytajNazwy(opcje, nazwy, err); kod != KodSukces)
+        return kod;
+    if (opcje.json) {
+        PokazJson(pliki[0], tablice, nazwy, out);
+        return KodSukces;
+    }
+    for (const auto& k : KolejnoscKlawiszy())
+        out << Utf8Z1250(OpisKlawisza(k.miejsce, tablice.Rekord(k.miejsce), nazwy)) << "\n";
+    return KodSukces;
+}
+
+int Diff(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    std::string blad;
+    if (!ParsujOpcje(a, {.json = true}, opcje, pliki, blad))
+        return BladUzycia(err, blad);
+    if (pliki.size() != 2)
+        return BladUzycia(err, "diff bierze dwa pliki definicji");
+    TabliceKlawiszy pierwsze;
+    TabliceKlawiszy drugie;
+    if (int kod = Wczytaj(pliki[0], pierwsze, err); kod != KodSukces)
+        return kod;
+    if (int kod = Wczytaj(pliki[1], drugie, err); kod != KodSukces)
+        return kod;
+    const auto roznice = Porownaj(pierwsze, drugie);
+    if (opcje.json)
+        WypiszRozniceJson(roznice, out);
+    else
+        WypiszRoznice(roznice, out);
+    return roznice.empty() ? KodSukces : KodRoznice;
+}
+
+int Polecenie_(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+               const PoleceniaDodatkowe& dodatkowe) {
     if (argumenty.empty())
         return BladUzycia(err, "brak polecenia");
     const std::string& nazwa = argumenty[0];
@@ -130,15 +219,31 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::o
         out << Uzycie;
         return KodSukces;
     }
-    PoleceniaDodatkowe polecenia{
-        {"check", Check}, {"normalize", Normalize}, {"show", Show},   {"read", Read},
-        {"write", Write}, {"delete", Delete},       {"goods", Goods}, {"test", Test}};
+    PoleceniaDodatkowe polecenia{{"check", Check},   {"normalize", Normalize}, {"show", Show},
+                                 {"diff", Diff},     {"read", Read},           {"write", Write},
+                                 {"delete", Delete}, {"goods", Goods},         {"verify", Verify},
+                                 {"test", Test}};
     polecenia.insert(polecenia.end(), dodatkowe.begin(), dodatkowe.end());
     const std::vector<std::string> reszta(argumenty.begin() + 1, argumenty.end());
     for (const auto& [n, polecenie] : polecenia)
         if (nazwa == n)
             return polecenie(reszta, out, err);
     return BladUzycia(err, "nieznane polecenie: " + nazwa);
+}
+
+} // namespace
+
+int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
+            const PoleceniaDodatkowe& dodatkowe) {
+    // Whatever a command lets through ends here as a message, never as an abort.
+    try {
+        return Polecenie_(argumenty, out, err, dodatkowe);
+    } catch (const std::bad_alloc&) {
+        err << "orbaklaw-cli: " << DlaTerminala("brak pamiêci") << "\n"; // "brak pamięci"
+    } catch (const std::exception& e) {
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+    }
+    return KodBladPliku;
 }
 
 } // namespace orbaklaw::cli

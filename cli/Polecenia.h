@@ -1,7 +1,8 @@
 #pragma once
-// The commands of orbaklaw-cli. Each returns the process's exit code:
-// 0 done, 1 a format error in the input, 2 a file or usage problem, 3 the
-// register or its library refused (register commands).
+// The commands of orbaklaw-cli. Each returns the process's exit code
+// (cli/KodyWyjscia.h).
+
+#include "cli/KodyWyjscia.h"
 
 #include <functional>
 #include <ostream>
@@ -10,11 +11,6 @@
 #include <vector>
 
 namespace orbaklaw::cli {
-
-constexpr int KodSukces = 0;
-constexpr int KodBladFormatu = 1;
-constexpr int KodBladPliku = 2;
-constexpr int KodBladUzycia = 2;
 
 using Polecenie = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
 using PoleceniaDodatkowe = std::vector<std::pair<std::string, Polecenie>>;

@@ -1,8 +1,12 @@
 #include "cli/PoleceniaKasy.h"
 
-#include "cli/Polecenia.h"
+#include "cli/Json.h"
+#include "cli/Komunikaty.h"
+#include "cli/PlikiCli.h"
+#include "cli/Porownanie.h"
+#include "cli/SesjaKasy.h"
 #include "cli/Utf8.h"
-#include "cli/WymianaCli.h"
+#include "cli/WczytanieDefinicji.h"
 #include "comm/OdpowiedziKasy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "keys/Towary.h"
@@ -10,40 +14,52 @@
 #include "transfer/PlikKasowania.h"
 #include "transfer/PlikTekstowy.h"
 
-#include <filesystem>
+#include <optional>
 
 namespace orbaklaw::cli {
 
 namespace {
 
-namespace fs = std::filesystem;
 constexpr const char* PlikKlawiszy = "klawisz.txt";
-constexpr const char* PlikTowarow = "towary.txt";
 
 int BladUzyciaKasy(std::ostream& err, const std::string& powod) {
-    err << "orbaklaw-cli: " << powod << " (orbaklaw-cli --help)\n";
+    err << "orbaklaw-cli: " << DlaTerminala(powod) << " (orbaklaw-cli --help)\n";
     return KodBladUzycia;
 }
 
-// The request file goes whatever the call gives.
-int ZapytajKase(WymianaCli& w, const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
-    const int kod = w.Wywolaj(wywolanie);
-    std::error_code ec;
-    fs::remove(PlikZapytaniaCli, ec);
-    return kod;
+// The options and the files of a register command; false after a message.
+bool Argumenty(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolone,
+               size_t liczbaPlikow, const char* uzycie, OpcjeKasy& opcje,
+               std::vector<std::string>& pliki, std::ostream& err) {
+    std::string blad;
+    DozwoloneOpcje d = dozwolone;
+    d.kasa = true;
+    if (!ParsujOpcje(a, d, opcje, pliki, blad)) {
+        BladUzyciaKasy(err, blad);
+        return false;
+    }
+    if (pliki.size() != liczbaPlikow) {
+        BladUzyciaKasy(err, uzycie);
+        return false;
+    }
+    return true;
 }
 
-// The reply file checked as the program reads it, then copied to `wy`.
-int PrzepiszDefinicje(WymianaCli& w, const std::string& wy) {
+int Wyjscie(const std::string& plik, const std::vector<std::string>& wejscia, std::ostream& err) {
+    if (auto problem = ProblemWyjscia(plik, wejscia)) {
+        err << "orbaklaw-cli: " << DlaTerminala(*problem) << "\n";
+        return KodBladPliku;
+    }
+    return KodSukces;
+}
+
+int Zapisz(const std::string& plik, const std::string& tresc, std::ostream& err) {
     try {
-        TabliceKlawiszy t;
-        const auto wynik = CzytajPlikDefinicji(t, PlikKlawiszy);
-        if (!wynik.poprawny)
-            return w.Blad(KomunikatBlednegoFormatu(wynik.zlaLinia), KodBladFormatu);
-        ZapiszAtomowo(wy, ZlaczLinie(CzytajLinie(PlikKlawiszy)));
+        ZapiszAtomowo(plik, tresc);
         return KodSukces;
     } catch (const BladWejsciaWyjscia& e) {
-        return w.Blad(e.what(), KodBladPliku);
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        return KodBladPliku;
     }
 }
 
@@ -55,92 +71,142 @@ std::string ListaTowarow(const Towary& towary) {
     return lista;
 }
 
+// {"plik": OUT or null, "towary": [{"numer": n, "nazwa": "..."}]}
+void TowaryJson(const Towary& towary, const std::optional<std::string>& plik, std::ostream& out) {
+    out << "{\"plik\": " << (plik ? JsonTekst(DlaTerminala(*plik)) : "null") << ", \"towary\": [";
+    bool pierwszy = true;
+    for (int n = 1; n <= NajwiekszyNumerTowaru; ++n) {
+        if (towary.Nazwa852(n).empty())
+            continue;
+        out << (pierwszy ? "\n  " : ",\n  ") << "{\"numer\": " << n
+            << ", \"nazwa\": " << JsonTekst(Utf8Z1250(towary.Nazwa(n))) << "}";
+        pierwszy = false;
+    }
+    out << (pierwszy ? "]}\n" : "\n]}\n");
+}
+
+// The register's definitions compared with `tablice`: one line per
+// difference on stdout (or one JSON document); 4 when any.
+int PorownajZKasa(SesjaKasy& sesja, const TabliceKlawiszy& tablice, bool json, std::ostream& out) {
+    std::string tresc;
+    if (int kod = sesja.OdczytajDefinicje(tresc); kod != KodSukces)
+        return kod;
+    TabliceKlawiszy wKasie;
+    ParsujDefinicje(wKasie, PodzielNaLinie(tresc));
+    const auto roznice = Porownaj(tablice, wKasie);
+    if (json)
+        WypiszRozniceJson(roznice, out);
+    else
+        WypiszRoznice(roznice, out);
+    return roznice.empty() ? KodSukces : KodRoznice;
+}
+
 } // namespace
 
 int Read(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (a.size() != 1)
-        return BladUzyciaKasy(err, "read bierze plik wyjściowy");
-    WymianaCli w(err);
-    if (!w.PlikZapytania())
-        return KodBladPliku;
-    if (int kod = ZapytajKase(
-            w, [](BibliotekaKasdrv& k) { return k.ODefKlaw(PlikZapytaniaCli, PlikKlawiszy); });
-        kod != KodSukces)
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    if (!Argumenty(a, {}, 1, "read bierze plik wyj\234ciowy", opcje, pliki, err))
+        return KodBladUzycia;
+    if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
         return kod;
-    if (int kod = PrzepiszDefinicje(w, a[0]); kod != KodSukces)
+    SesjaKasy sesja(opcje, err);
+    std::string tresc;
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
-    out << "Odczytano definicje klawiszy z kasy do pliku " << a[0] << "\n";
+    if (int kod = sesja.OdczytajDefinicje(tresc); kod != KodSukces)
+        return kod;
+    if (int kod = Zapisz(pliki[0], ZlaczLinie(PodzielNaLinie(tresc)), err); kod != KodSukces)
+        return kod;
+    out << "Odczytano definicje klawiszy z kasy do pliku " << DlaTerminala(pliki[0]) << "\n";
     return KodSukces;
 }
 
 int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (a.size() != 1)
-        return BladUzyciaKasy(err, "write bierze plik definicji");
-    WymianaCli w(err);
-    const auto numer = w.NumerKasy();
-    if (!numer)
-        return KodBladPliku;
-    try {
-        TabliceKlawiszy t;
-        const auto wynik = CzytajPlikDefinicji(t, a[0]);
-        if (!wynik.poprawny)
-            return w.Blad(KomunikatBlednegoFormatu(wynik.zlaLinia), KodBladFormatu);
-        // The register gets the file as the program writes it, and a copy stays.
-        ZapiszPlikDefinicji(t, PlikKlawiszy, *numer);
-    } catch (const BladWejsciaWyjscia& e) {
-        return w.Blad(e.what(), KodBladPliku);
-    }
-    if (int kod = w.Wywolaj([](BibliotekaKasdrv& k) { return k.ZDefKlaw(PlikKlawiszy); });
-        kod != KodSukces)
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    if (!Argumenty(a, {.bezKopii = true, .sprawdz = true}, 1, "write bierze plik definicji", opcje,
+                   pliki, err))
+        return KodBladUzycia;
+    TabliceKlawiszy t;
+    if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
+        return kod;
+    // The register gets the file as the program writes it, and a copy stays.
+    const std::string kopia = ZnajdzPlik(PlikKlawiszy).string();
+    if (int kod = Wyjscie(kopia, {}, err); kod != KodSukces)
+        return kod;
+    SesjaKasy sesja(opcje, err);
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+        return kod;
+    if (int kod = sesja.ZachowajKopieKasy(); kod != KodSukces)
+        return kod;
+    const std::string tresc = TekstPlikuDefinicji(t, sesja.NumerKasy());
+    if (int kod = Zapisz(kopia, tresc, err); kod != KodSukces)
+        return kod;
+    if (int kod = sesja.ZapiszDefinicje(tresc); kod != KodSukces)
         return kod;
     out << "Definicje klawiszy zapisano do kasy i do pliku " << PlikKlawiszy << "\n";
-    return KodSukces;
+    return opcje.sprawdz ? PorownajZKasa(sesja, t, false, out) : KodSukces;
 }
 
 int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (!a.empty())
-        return BladUzyciaKasy(err, "delete nie bierze argumentów");
-    WymianaCli w(err);
-    const auto numer = w.NumerKasy();
-    if (!numer)
-        return KodBladPliku;
-    std::error_code ec;
-    const auto stary = ZnajdzPlik(NazwaPlikuKasowania);
-    // "Nie udało się skasować definicji klawiszy"
-    if (fs::exists(stary, ec) && !fs::remove(stary, ec))
-        return w.Blad("Nie uda\263o si\352 skasowa\346 definicji klawiszy", KodBladPliku);
-    try {
-        ZapiszAtomowo(NazwaPlikuKasowania, TekstPlikuKasowania(*numer));
-    } catch (const BladWejsciaWyjscia& e) {
-        return w.Blad(e.what(), KodBladPliku);
-    }
-    if (int kod = w.Wywolaj([](BibliotekaKasdrv& k) { return k.KDefKlaw(NazwaPlikuKasowania); });
-        kod != KodSukces)
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    if (!Argumenty(a, {.bezKopii = true}, 0, "delete nie bierze plik\363w", opcje, pliki, err))
+        return KodBladUzycia;
+    SesjaKasy sesja(opcje, err);
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
-    fs::remove(NazwaPlikuKasowania, ec);
+    if (int kod = sesja.ZachowajKopieKasy(); kod != KodSukces)
+        return kod;
+    if (int kod = sesja.KasujDefinicje(TekstPlikuKasowania(sesja.NumerKasy())); kod != KodSukces)
+        return kod;
     out << "Skasowano definicje klawiszy\n";
     return KodSukces;
 }
 
 int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (a.size() != 1)
-        return BladUzyciaKasy(err, "goods bierze plik wyjściowy");
-    WymianaCli w(err);
-    if (!w.PlikZapytania())
-        return KodBladPliku;
-    if (int kod = ZapytajKase(
-            w, [](BibliotekaKasdrv& k) { return k.TowarMax(PlikZapytaniaCli, PlikTowarow); });
-        kod != KodSukces)
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    std::string blad;
+    if (!ParsujOpcje(a, {.kasa = true, .json = true}, opcje, pliki, blad))
+        return BladUzyciaKasy(err, blad);
+    // With --json the list goes to stdout; the file is then optional.
+    if (pliki.size() > 1 || (pliki.empty() && !opcje.json))
+        return BladUzyciaKasy(err, "goods bierze plik wyj\234ciowy");
+    if (!pliki.empty())
+        if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
+            return kod;
+    SesjaKasy sesja(opcje, err);
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
-    try {
-        Towary towary;
-        CzytajTowary(CzytajLinie(PlikTowarow), towary);
-        ZapiszAtomowo(a[0], ListaTowarow(towary));
-    } catch (const BladWejsciaWyjscia& e) {
-        return w.Blad(e.what(), KodBladPliku);
-    }
-    out << "Odczytano nazwy towarów z kasy do pliku " << a[0] << "\n";
+    std::vector<std::string> linie;
+    if (int kod = sesja.OdczytajTowary(linie); kod != KodSukces)
+        return kod;
+    Towary towary;
+    CzytajTowary(linie, towary);
+    if (!pliki.empty())
+        if (int kod = Zapisz(pliki[0], ListaTowarow(towary), err); kod != KodSukces)
+            return kod;
+    if (opcje.json)
+        TowaryJson(towary, pliki.empty() ? std::nullopt : std::optional(pliki[0]), out);
+    else
+        out << "Odczytano nazwy towar\303\263w z kasy do pliku " << DlaTerminala(pliki[0]) << "\n";
     return KodSukces;
+}
+
+int Verify(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    if (!Argumenty(a, {.json = true}, 1, "verify bierze plik definicji", opcje, pliki, err))
+        return KodBladUzycia;
+    TabliceKlawiszy t;
+    if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
+        return kod;
+    SesjaKasy sesja(opcje, err);
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+        return kod;
+    return PorownajZKasa(sesja, t, opcje.json, out);
 }
 
 } // namespace orbaklaw::cli

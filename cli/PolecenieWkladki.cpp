@@ -8,15 +8,21 @@
 #include "appearance/PlikEtykiet.h"
 #include "appearance/SzablonWkladki.h"
 #include "appearance/ZapisBmp.h"
+#include "cli/Komunikaty.h"
+#include "cli/PlikiCli.h"
 #include "cli/Polecenia.h"
 #include "transfer/PlikTekstowy.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 
+#include <filesystem>
 #include <memory>
+#include <random>
+#include <system_error>
 
 namespace orbaklaw::cli {
 
@@ -61,16 +67,76 @@ std::unique_ptr<QGuiApplication> Aplikacja() {
     return aplikacja;
 }
 
-bool ZapiszPdf(const QImage& wkladka, const std::string& plik, std::ostream& err) {
+namespace fs = std::filesystem;
+
+// A name beside `plik` for writing it before it is put in place.
+fs::path Tymczasowy(const std::string& plik, const char* rozszerzenie) {
+    const fs::path p(plik);
+    return p.parent_path() / ("." + p.filename().string() + "." +
+                              std::to_string(std::random_device{}()) + ".tmp" + rozszerzenie);
+}
+
+// Written in full to `plik` or not at all.
+bool ZapiszPdf(const QImage& wkladka, const fs::path& plik, const std::string& cel,
+               std::ostream& err) {
     QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(plik.string())));
     drukarka.setOutputFormat(QPrinter::PdfFormat);
-    drukarka.setOutputFileName(QString::fromStdString(plik));
     drukarka.setPageSize(QPageSize(QPageSize::A4));
     drukarka.setPageMargins(QMarginsF(28, 28, 28, 28), QPageLayout::Point);
     const auto wynik = DrukujWkladke(drukarka, wkladka);
-    if (!wynik.udany)
-        err << "orbaklaw-cli: " << plik << ": " << wynik.blad.toStdString() << "\n";
-    return wynik.udany;
+    std::error_code ec;
+    if (!wynik.udany || fs::file_size(plik, ec) == 0 || ec) {
+        err << "orbaklaw-cli: " << DlaTerminala(cel) << ": "
+            << (wynik.udany ? std::string("PDF nie powstaÅ") // "PDF nie powstał"
+                            : wynik.blad.toStdString())
+            << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Both pictures into their temporary files, then both put in place: either
+// both outputs are new or both are as they were.
+int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
+    const fs::path bmp = Tymczasowy(a.bmp, ".bmp");
+    const fs::path pdf = a.pdf.empty() ? fs::path() : Tymczasowy(a.pdf, ".pdf");
+    std::error_code ec;
+    int kod = KodSukces;
+    try {
+        ZapiszObrazBmp(wkladka, bmp);
+        if (!pdf.empty() && !ZapiszPdf(wkladka, pdf, a.pdf, err))
+            kod = KodBladPliku;
+        if (kod == KodSukces && !pdf.empty()) {
+            fs::rename(pdf, a.pdf, ec);
+            if (ec)
+                throw BladWejsciaWyjscia(a.pdf + ": " + ec.message());
+        }
+        if (kod == KodSukces) {
+            fs::rename(bmp, a.bmp, ec);
+            if (ec)
+                throw BladWejsciaWyjscia(a.bmp + ": " + ec.message());
+        }
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        kod = KodBladPliku;
+    }
+    fs::remove(bmp, ec);
+    if (!pdf.empty())
+        fs::remove(pdf, ec);
+    return kod;
+}
+
+// Inputs and outputs checked before anything is composed.
+bool SprawdzPliki(const Argumenty& a, std::ostream& err) {
+    std::optional<std::string> problem = ProblemWejscia(a.etykiety);
+    if (!problem)
+        problem = ProblemWyjscia(a.bmp, {a.etykiety});
+    if (!problem && !a.pdf.empty())
+        problem = ProblemWyjscia(a.pdf, {a.etykiety, a.bmp});
+    if (problem)
+        err << "orbaklaw-cli: " << DlaTerminala(*problem) << "\n";
+    return !problem;
 }
 
 } // namespace
@@ -82,20 +148,20 @@ int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err)
                "opcjonalnie --pdf PLIK\n";
         return KodBladUzycia;
     }
+    if (!SprawdzPliki(argumenty, err))
+        return KodBladPliku;
     const auto aplikacja = Aplikacja();
     try {
-        TekstyEtykiet teksty = CzytajPlikEtykiet(argumenty.etykiety);
+        TekstyEtykiet teksty =
+            ParsujEtykiety(PodzielNaLinie(CzytajPlikWejsciowy(argumenty.etykiety)));
         const QImage wkladka =
             KomponujWkladke(WczytajSzablonWkladki(), teksty, RozmiarPolaKlawiatury,
                             DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet(), DomyslneDpiEkranu);
-        ZapiszObrazBmp(wkladka, argumenty.bmp);
-        if (!argumenty.pdf.empty() && !ZapiszPdf(wkladka, argumenty.pdf, err))
-            return KodBladPliku;
+        return ZapiszWyniki(wkladka, argumenty, err);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << e.what() << "\n";
+        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
         return KodBladPliku;
     }
-    return KodSukces;
 }
 
 } // namespace orbaklaw::cli

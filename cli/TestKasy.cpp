@@ -1,48 +1,27 @@
 #include "cli/TestKasy.h"
 
-#include "cli/Polecenia.h"
-#include "cli/PoleceniaKasy.h"
-#include "cli/Utf8.h"
-#include "comm/KomunikatyBledow.h"
-#include "comm/Konfiguracja.h"
+#include "cli/Json.h"
+#include "cli/KodyWyjscia.h"
+#include "cli/Komunikaty.h"
+#include "cli/SesjaKasy.h"
 #include "comm/WinSer.h"
-#include "transfer/PlikTekstowy.h"
+#include "transfer/NumerKasy.h"
 
 namespace orbaklaw::cli {
 
 namespace {
 
 constexpr uint8_t KodNiepoprawnejOdpowiedzi = 23;
+constexpr uint8_t KodInnyNumerKasy = 22;
+constexpr uint8_t KodPortNiedostepny = 20;
 
-int Blad(std::ostream& err, const std::string& tekst1250, int kod) {
-    err << "orbaklaw-cli: " << Utf8Z1250(tekst1250) << "\n";
+int Blad(std::ostream& err, const std::string& tekst, int kod) {
+    err << "orbaklaw-cli: " << DlaTerminala(tekst) << "\n";
     return kod;
 }
 
 int BladKodu(std::ostream& err, uint8_t kod) {
-    return Blad(err, "Kod " + std::to_string(kod) + ": " + KomunikatBledu(kod), KodOdmowaKasy);
-}
-
-// The settings of KONFIG.TXT's first line; none after a message.
-std::optional<UstawieniaKomunikacji> Ustawienia(std::ostream& err) {
-    const auto plik = ZnajdzPlik("konfig.txt");
-    std::error_code ec;
-    if (!std::filesystem::exists(plik, ec)) {
-        Blad(err, "Nale\277y ustawi\346 parametry komunikacji (brak pliku KONFIG.TXT)",
-             KodBladPliku);
-        return std::nullopt;
-    }
-    try {
-        const auto linie = CzytajLinie(plik);
-        const auto wynik = ParsujLinieKonfiguracji(linie.empty() ? "" : linie[0]);
-        if (wynik.kod == 0)
-            return wynik.wpis.ustawienia;
-        Blad(err, "Kod " + std::to_string(wynik.kod) + ": " + KomunikatBledu(wynik.kod),
-             KodBladPliku);
-    } catch (const BladWejsciaWyjscia& e) {
-        Blad(err, e.what(), KodBladPliku);
-    }
-    return std::nullopt;
+    return Blad(err, KomunikatKodu(kod), KodWyjsciaKasy(kod));
 }
 
 bool Cyfra(uint8_t b) {
@@ -50,7 +29,24 @@ bool Cyfra(uint8_t b) {
 }
 
 // Port open (and channel chosen): both exchanges. The port is closed by the caller.
-int Identyfikuj(WinSer& port, std::ostream& out, std::ostream& err) {
+// What the register said: as text, or as one JSON document with --json.
+void Wypisz(uint8_t model, uint8_t wersja, const std::string& numer, bool json, std::ostream& out) {
+    const std::string nazwa = NazwaModelu(model);
+    if (json) {
+        const int numerKasy = (numer[0] - '0') * 10 + (numer[1] - '0');
+        out << "{\"model\": " << (nazwa.empty() ? "null" : JsonTekst(nazwa))
+            << ", \"bajtModelu\": " << int(model) << ", \"wersja\": " << int(wersja)
+            << ", \"numerKasy\": " << numerKasy
+            << ", \"orba\": " << (nazwa == "ORBA" ? "true" : "false") << "}\n";
+        return;
+    }
+    out << "Model: " << (nazwa.empty() ? "nieznany" : nazwa) << " (0x" << std::hex << int(model)
+        << std::dec << ")\n"
+        << "Wersja programu kasy: " << int(wersja) << "\n"
+        << "Numer kasy: " << numer << "\n";
+}
+
+int Identyfikuj(WinSer& port, int numerKasy, bool json, std::ostream& out, std::ostream& err) {
     if (uint8_t kod = port.RSSequence(RozkazIdentyfikacji, 4); kod != 0)
         return BladKodu(err, kod);
     const uint8_t model = port.Odpowiedz()[0];
@@ -60,28 +56,31 @@ int Identyfikuj(WinSer& port, std::ostream& out, std::ostream& err) {
     const auto& n = port.Odpowiedz();
     if (!Cyfra(n[0]) || !Cyfra(n[1]))
         return BladKodu(err, KodNiepoprawnejOdpowiedzi);
-    const std::string nazwa = NazwaModelu(model);
-    out << "Model: " << (nazwa.empty() ? "nieznany" : nazwa) << " (0x" << std::hex << int(model)
-        << std::dec << ")\n"
-        << "Wersja programu kasy: " << int(wersja) << "\n"
-        << "Numer kasy: " << char(n[0]) << char(n[1]) << "\n";
-    if (nazwa != "ORBA") // "Podłączone urządzenie nie jest kasą VARKO ORBA"
+    Wypisz(model, wersja, std::string{char(n[0]), char(n[1])}, json, out);
+    if (NazwaModelu(model) != "ORBA") // "Podłączone urządzenie nie jest kasą VARKO ORBA"
         return Blad(err, "Pod\263\271czone urz\271dzenie nie jest kas\271 VARKO ORBA",
                     KodOdmowaKasy);
+    // The commands would be refused by this register: say so now.
+    if ((n[0] - '0') * 10 + (n[1] - '0') != numerKasy)
+        return BladKodu(err, KodInnyNumerKasy);
     return KodSukces;
 }
 
-int Polacz(WinSer& port, const UstawieniaKomunikacji& u, std::ostream& out, std::ostream& err) {
+int Polacz(WinSer& port, const SesjaKasy& sesja, bool json, std::ostream& out, std::ostream& err) {
+    const UstawieniaKomunikacji& u = sesja.Ustawienia();
+    // "Niemożliwe zainicjowanie portu szeregowego"
+    const std::string niemozliwe =
+        "Niemo\277liwe zainicjowanie portu szeregowego (" + sesja.Urzadzenie() + ")";
     port.UnInitializePort();
     if (port.InitializePort(static_cast<uint8_t>(u.port), static_cast<uint16_t>(u.szybkosc),
                             static_cast<uint16_t>(u.timeout)) != 0)
-        // "Niemożliwe zainicjowanie portu szeregowego"
-        return Blad(err, "Niemo\277liwe zainicjowanie portu szeregowego", KodOdmowaKasy);
+        return Blad(err, niemozliwe, KodWyjsciaKasy(KodPortNiedostepny));
     int kod = KodSukces;
     if (u.multiplekser > 0 && !port.UstawKanal(static_cast<uint8_t>(u.kanal)))
-        kod = Blad(err, "Niemo\277liwe zainicjowanie portu szeregowego", KodOdmowaKasy);
+        kod = Blad(err, niemozliwe, KodWyjsciaKasy(KodPortNiedostepny));
     else
-        kod = Identyfikuj(port, out, err);
+        kod = Identyfikuj(port, static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())), json, out,
+                          err);
     port.UnInitializePort();
     return kod;
 }
@@ -110,16 +109,20 @@ std::string NazwaModelu(unsigned char bajt) {
 }
 
 int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (!a.empty()) {
-        err << "orbaklaw-cli: test nie bierze argumentów (orbaklaw-cli --help)\n";
+    OpcjeKasy opcje;
+    std::vector<std::string> pliki;
+    std::string blad;
+    if (!ParsujOpcje(a, {.kasa = true, .json = true}, opcje, pliki, blad) || !pliki.empty()) {
+        err << "orbaklaw-cli: " << DlaTerminala(blad.empty() ? "test nie bierze plików" : blad)
+            << " (orbaklaw-cli --help)\n";
         return KodBladUzycia;
     }
-    const auto ustawienia = Ustawienia(err);
-    if (!ustawienia)
-        return KodBladPliku;
+    SesjaKasy sesja(opcje, err);
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+        return kod;
     try {
         WinSer port;
-        return Polacz(port, *ustawienia, out, err);
+        return Polacz(port, sesja, opcje.json, out, err);
     } catch (const BladBiblioteki& e) {
         return Blad(err, e.what(), KodOdmowaKasy);
     }

@@ -5,13 +5,22 @@
 #include "cli/PolecenieWkladki.h"
 #endif
 
+#include <exception>
 #include <iostream>
 
 int main(int argc, char** argv) {
-    std::vector<std::string> argumenty(argv + 1, argv + argc);
-    orbaklaw::cli::PoleceniaDodatkowe dodatkowe;
+    try {
+        std::vector<std::string> argumenty(argv + 1, argv + argc);
+        orbaklaw::cli::PoleceniaDodatkowe dodatkowe;
 #ifdef ORBAKLAW_Z_WKLADKA
-    dodatkowe.emplace_back("insert", orbaklaw::cli::Wkladka);
+        dodatkowe.emplace_back("insert", orbaklaw::cli::Wkladka);
 #endif
-    return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);
+        return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);
+    } catch (const std::exception& e) {
+        std::cerr << "orbaklaw-cli: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "orbaklaw-cli: nieznany b\xc5\x82\xc4\x85"
+                     "d\n"; // "nieznany błąd"
+    }
+    return orbaklaw::cli::KodBladPliku;
 }

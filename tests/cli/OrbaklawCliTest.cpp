@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace orbaklaw {
 namespace {
@@ -36,6 +39,7 @@ TEST(OrbaklawCli, CheckSummarisesAValidFile) {
 }
 
 TEST(OrbaklawCli, FormatErrorsNameTheLine) {
+    // The file, the program's message, the line's number and its text.
     const std::pair<const char*, const char*> przypadki[] = {
         {"zly-rodzaj.txt", "$237\t4"},           {"za-dluga-linia.txt", nullptr},
         {"flaga-2.txt", "$237\t1\t12\t1\t0\t2"}, {"brak-flagi.txt", "$237\t1\t12\t1\t0"},
@@ -44,13 +48,27 @@ TEST(OrbaklawCli, FormatErrorsNameTheLine) {
         {"pusta-linia-na-koncu.txt", ""},
     };
     for (auto [plik, linia] : przypadki) {
-        auto w = Uruchom({"check", (Dane / plik).string()});
+        const std::string sciezka = (Dane / plik).string();
+        const auto linie = [&sciezka] {
+            std::vector<std::string> l;
+            std::istringstream we(CzytajPlik(sciezka));
+            for (std::string s; std::getline(we, s);)
+                l.push_back(!s.empty() && s.back() == '\r' ? s.substr(0, s.size() - 1) : s);
+            return l;
+        }();
+        auto w = Uruchom({"check", sciezka});
         EXPECT_EQ(w.kod, 1) << plik;
         EXPECT_EQ(w.out, "") << plik;
-        if (linia)
-            EXPECT_EQ(w.err, KomunikatFormatu + linia + "\n") << plik;
-        else
-            EXPECT_EQ(w.err.rfind(KomunikatFormatu + "$237\t0\t999", 0), 0u) << plik;
+        const std::string poczatek =
+            "orbaklaw-cli: " + sciezka + ": " + KomunikatFormatu + ", linia ";
+        ASSERT_EQ(w.err.rfind(poczatek, 0), 0u) << w.err;
+        const size_t numer = std::stoul(w.err.substr(poczatek.size()));
+        ASSERT_GE(numer, 4u) << plik;
+        ASSERT_LE(numer, linie.size()) << plik;
+        const std::string tekst = linia ? linia : linie[numer - 1];
+        EXPECT_EQ(linie[numer - 1], tekst) << plik;
+        const std::string pokazany = tekst.size() > 255 ? tekst.substr(0, 255) + "…" : tekst;
+        EXPECT_EQ(w.err, poczatek + std::to_string(numer) + ": " + pokazany + "\n") << plik;
     }
 }
 
@@ -124,6 +142,196 @@ TEST(OrbaklawCli, ShowListsTheSixtyFourKeys) {
     EXPECT_EQ(linie[19], "LEWY    ALT\tF1\tNIEZDEF.");
     EXPECT_EQ(linie[28], "LEWY    ALT\t1\tNIEZDEF.");
     EXPECT_EQ(linie[63], "LEWY+PRAWY ALT\tF9\tNIEZDEF.");
+}
+
+TEST(OrbaklawCli, DiffComparesTwoFilesKeyByKey) {
+    test::KatalogTymczasowy tmp;
+    const std::string przyklad = CzytajPlik(Dane / "przyklad.txt");
+    // The register-number line is not compared; F2 becomes function 6, F3 goods 3.
+    std::string inny = "#7" + przyklad.substr(przyklad.find("\r\n"));
+    inny.replace(inny.find("$238\t2\t5\t"), 10, "$238\t2\t6\t");
+    inny.replace(inny.find("$239\t0"), 7, "$239\t1\t3\t0\t0\t0");
+    tmp.Zapisz("inny.txt", inny);
+    tmp.Zapisz("numer.txt", "#7" + przyklad.substr(przyklad.find("\r\n")));
+    const std::string a = (Dane / "przyklad.txt").string();
+    struct Przypadek {
+        std::string b;
+        int kod;
+        std::string out;
+    };
+    const Przypadek przypadki[] = {
+        {(Dane / "lf.txt").string(), 0, ""},
+        {(tmp / "numer.txt").string(), 0, ""},
+        {(tmp / "inny.txt").string(), 4,
+         "BEZP.\tF2\t2 - FUNKCJA: 05   WPŁATA DO KASY\t2 - FUNKCJA: 06   WYPŁATA Z KASY\n"
+         "BEZP.\tF3\tNIEZDEF.\t1 - TOWAR: towar 3\n"},
+        {(Dane / "flaga-2.txt").string(), 1, ""},
+        {(tmp / "brak.txt").string(), 2, ""},
+    };
+    for (const auto& p : przypadki) {
+        const auto w = Uruchom({"diff", a, p.b});
+        EXPECT_EQ(w.kod, p.kod) << p.b << w.err;
+        EXPECT_EQ(w.out, p.out) << p.b;
+    }
+    EXPECT_EQ(Uruchom({"diff", a}).kod, 2);
+    EXPECT_EQ(Uruchom({"diff", a, a, a}).kod, 2);
+}
+
+TEST(OrbaklawCli, ReservedNamesAndTheInputAreNeverOutputs) {
+    test::KatalogTymczasowy tmp;
+    const std::string we = (Dane / "przyklad.txt").string();
+    tmp.Zapisz("KONFIG.TXT", "$01\tcom1:9600:mux0:1\t5\r\n");
+    tmp.Zapisz("kopia.txt", CzytajPlik(Dane / "przyklad.txt"));
+    for (const char* nazwa : {"KONFIG.TXT", "konfig.txt", "Raport.Txt", "RAPORT.TXT"}) {
+        const auto w = Uruchom({"normalize", we, (tmp / nazwa).string()});
+        EXPECT_EQ(w.kod, 2) << nazwa;
+        EXPECT_EQ(w.err, std::string("orbaklaw-cli: BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU (") +
+                             nazwa + ")\n");
+    }
+    EXPECT_EQ(tmp.Czytaj("KONFIG.TXT"), "$01\tcom1:9600:mux0:1\t5\r\n");
+    EXPECT_FALSE(fs::exists(tmp / "konfig.txt") &&
+                 !fs::equivalent(tmp / "konfig.txt", tmp / "KONFIG.TXT"));
+    EXPECT_FALSE(fs::exists(tmp / "RAPORT.TXT"));
+    const auto sam =
+        Uruchom({"normalize", (tmp / "kopia.txt").string(), (tmp / "kopia.txt").string()});
+    EXPECT_EQ(sam.kod, 2);
+    EXPECT_NE(sam.err.find("Jednakowe nazwy plików wejściowego i wyjściowego."), std::string::npos);
+}
+
+TEST(OrbaklawCli, ABadLineIsShownCutTo255Bytes) {
+    test::KatalogTymczasowy tmp;
+    const std::string linia = "$237\t1\t" + std::string(1'000'000, '7');
+    tmp.Zapisz("dluga.txt", "#01\r\n#\r\n#\r\n" + linia + "\r\n");
+    for (const char* polecenie : {"check", "show", "normalize", "write"}) {
+        std::vector<std::string> a{polecenie, (tmp / "dluga.txt").string()};
+        if (a[0] == "normalize")
+            a.push_back((tmp / "wy.txt").string());
+        const auto w = Uruchom(a);
+        EXPECT_EQ(w.kod, 1) << polecenie;
+        EXPECT_NE(w.err.find(KomunikatFormatu + ", linia 4: " + linia.substr(0, 255) + "…"),
+                  std::string::npos)
+            << polecenie << w.err.substr(0, 300);
+        EXPECT_LT(w.err.size(), 400u) << polecenie;
+    }
+}
+
+// Every command that reads a file, given `plik`.
+std::vector<std::vector<std::string>> CzytajacePolecenia(const std::string& plik,
+                                                         const test::KatalogTymczasowy& tmp) {
+    const std::string dobry = (Dane / "przyklad.txt").string();
+    return {{"check", plik},
+            {"show", plik},
+            {"normalize", plik, (tmp / "wy.txt").string()},
+            {"diff", plik, dobry},
+            {"diff", dobry, plik},
+            {"write", plik},
+            {"verify", plik}};
+}
+
+TEST(OrbaklawCli, InputsThatAreNotRegularFilesOfASaneSizeAreRefused) {
+    test::KatalogTymczasowy tmp;
+    const fs::path duzy = tmp / "duzy.txt";
+    { std::ofstream(duzy.string()) << "#01\r\n"; }
+    fs::resize_file(duzy, 3ull << 30); // sparse: no disk is used
+    const fs::path potok = tmp / "potok.txt";
+    ASSERT_EQ(::mkfifo(potok.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> przypadki[] = {
+        {"/dev/zero", "/dev/zero: to nie jest zwykły plik (urządzenie lub potok)"},
+        {potok.string(), potok.string() + ": to nie jest zwykły plik (urządzenie lub potok)"},
+        {duzy.string(),
+         duzy.string() + ": plik jest za duży (ponad 16 MB), to nie jest plik programu"},
+        {"/proc/self/mem", "/proc/self/mem: Input/output error"},
+    };
+    for (const auto& [plik, komunikat] : przypadki)
+        for (const auto& a : CzytajacePolecenia(plik, tmp)) {
+            const auto w = Uruchom(a);
+            EXPECT_EQ(w.kod, 2) << a[0] << " " << plik;
+            EXPECT_EQ(w.err, "orbaklaw-cli: " + komunikat + "\n") << a[0] << " " << plik;
+        }
+    EXPECT_FALSE(fs::exists(tmp / "wy.txt"));
+}
+
+TEST(OrbaklawCli, OutputsThatAreDevicesOrFifosAreRefused) {
+    test::KatalogTymczasowy tmp;
+    const fs::path potok = tmp / "potok.txt";
+    ASSERT_EQ(::mkfifo(potok.c_str(), 0600), 0);
+    std::vector<std::string> wyjscia{potok.string()};
+    // Never a real device such as /dev/null: a broken check would replace it. A
+    // null device of our own where the system lets us make one.
+    const fs::path urzadzenie = tmp / "urzadzenie";
+    if (::mknod(urzadzenie.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+        wyjscia.push_back(urzadzenie.string());
+    for (const std::string& wy : wyjscia) {
+        const auto w = Uruchom({"normalize", (Dane / "przyklad.txt").string(), wy});
+        EXPECT_EQ(w.kod, 2) << wy;
+        EXPECT_EQ(w.err, "orbaklaw-cli: " + wy +
+                             ": zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(potok));
+    if (wyjscia.size() > 1) {
+        EXPECT_TRUE(fs::is_character_file(urzadzenie));
+    }
+}
+
+TEST(OrbaklawCli, PolishPathsReachTheFileSystemAndTheMessagesAsGiven) {
+    test::KatalogTymczasowy tmp;
+    const fs::path folder = tmp / "Wkładki";
+    fs::create_directory(folder);
+    const std::string plik = (folder / "zażółć.txt").string();
+    ASSERT_EQ(Uruchom({"normalize", (Dane / "przyklad.txt").string(), plik}).kod, 0);
+    EXPECT_EQ(CzytajPlik(plik), CzytajPlik(Dane / "przyklad.txt"));
+    EXPECT_EQ(Uruchom({"check", plik}).kod, 0);
+    EXPECT_EQ(Uruchom({"show", plik}).kod, 0);
+    EXPECT_EQ(Uruchom({"diff", plik, (Dane / "przyklad.txt").string()}).kod, 0);
+    const std::string brak = (folder / "brak-zażółć.txt").string();
+    for (const auto& a : CzytajacePolecenia(brak, tmp)) {
+        const auto w = Uruchom(a);
+        EXPECT_EQ(w.kod, 2) << a[0];
+        EXPECT_EQ(w.err, "orbaklaw-cli: " + brak + ": No such file or directory\n") << a[0];
+    }
+    const std::string bezFolderu = (tmp / "brak-wkładek" / "zażółć.txt").string();
+    const auto w = Uruchom({"normalize", plik, bezFolderu});
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_EQ(w.err, "orbaklaw-cli: " + bezFolderu + ": No such file or directory\n");
+}
+
+TEST(OrbaklawCli, ShowAndDiffAsJson) {
+    if (!test::JestJq())
+        GTEST_SKIP() << "jq is not installed (scripts/setup installs it)";
+    const std::string przyklad = (Dane / "przyklad.txt").string();
+    const auto show = Uruchom({"show", przyklad, "--json"});
+    EXPECT_EQ(show.kod, 0) << show.err;
+    EXPECT_EQ(show.err, "");
+    for (const char* wyrazenie :
+         {".klawisze | length == 64",
+          ".klawisze[0] | .wariant == \"BEZP.\" and .klawisz == \"F1\" and .kod == 237",
+          ".klawisze[0].definicja | .rodzaj == 1 and .nrTowaru == 12 and .pojedynczo and "
+          "(.zaplata | not) and .paragon",
+          ".klawisze[1].definicja | .rodzaj == 2 and .numer == 5 and .opis == \"2 - FUNKCJA: 05   "
+          "WPŁATA DO KASY\"",
+          ".klawisze[9] | .wariant == \"LEWY+PRAWY ALT\" and .definicja.kwota == 1050",
+          ".klawisze[63].definicja == {\"rodzaj\": 0, \"opis\": \"NIEZDEF.\"}"})
+        EXPECT_TRUE(test::Jq(show.out, wyrazenie)) << wyrazenie;
+
+    test::KatalogTymczasowy tmp;
+    std::string inny = CzytajPlik(Dane / "przyklad.txt");
+    inny.replace(inny.find("$238\t2\t5\t"), 10, "$238\t2\t6\t");
+    tmp.Zapisz("inny.txt", inny);
+    const auto rowne = Uruchom({"diff", przyklad, (Dane / "lf.txt").string(), "--json"});
+    EXPECT_EQ(rowne.kod, 0);
+    EXPECT_TRUE(test::Jq(rowne.out, ".rowne and (.roznice | length == 0)")) << rowne.out;
+    const auto rozne = Uruchom({"diff", "--json", przyklad, (tmp / "inny.txt").string()});
+    EXPECT_EQ(rozne.kod, 4);
+    EXPECT_TRUE(test::Jq(rozne.out, "(.rowne | not) and (.roznice | length == 1) and "
+                                    ".roznice[0].klawisz == \"F2\" and .roznice[0].a.numer == 5 "
+                                    "and .roznice[0].b.numer == 6"))
+        << rozne.out;
+    // Failures: nothing on stdout, the message on stderr.
+    const auto brak = Uruchom({"show", (tmp / "brak.txt").string(), "--json"});
+    EXPECT_EQ(brak.kod, 2);
+    EXPECT_EQ(brak.out, "");
+    EXPECT_NE(brak.err.find("No such file"), std::string::npos);
+    EXPECT_EQ(Uruchom({"check", przyklad, "--json"}).kod, 2) << "check has no --json";
 }
 
 } // namespace

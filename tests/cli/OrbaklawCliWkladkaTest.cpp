@@ -46,5 +46,69 @@ TEST(OrbaklawCliWkladka, NothingIsWrittenWhenTheLabelsCantBeRead) {
         2);
 }
 
+TEST(OrbaklawCliWkladka, ReservedNamesAndTheInputAreNeverOutputs) {
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("l.bm0", "PIECZYWO\r\n");
+    tmp.Zapisz("KONFIG.TXT", "$01\tcom1:9600:mux0:1\t5\r\n");
+    const std::string l = (tmp / "l.bm0").string();
+    const std::string bmp = (tmp / "x.bmp").string();
+    const std::vector<std::string> przypadki[] = {
+        {"insert", l, (tmp / "KONFIG.TXT").string()},
+        {"insert", l, (tmp / "raport.txt").string()},
+        {"insert", l, bmp, "--pdf", (tmp / "Konfig.Txt").string()},
+        {"insert", l, l},
+        {"insert", l, bmp, "--pdf", l},
+        {"insert", l, bmp, "--pdf", bmp},
+        {"insert", "/dev/zero", bmp},
+    };
+    for (const auto& a : przypadki) {
+        const auto w = test::UruchomCli(a);
+        EXPECT_EQ(w.kod, 2) << a.back();
+        EXPECT_EQ(w.err.rfind("orbaklaw-cli: ", 0), 0u) << w.err;
+    }
+    EXPECT_EQ(tmp.Czytaj("l.bm0"), "PIECZYWO\r\n");
+    EXPECT_EQ(tmp.Czytaj("KONFIG.TXT"), "$01\tcom1:9600:mux0:1\t5\r\n");
+    EXPECT_FALSE(fs::exists(bmp));
+    EXPECT_FALSE(fs::exists(tmp / "raport.txt"));
+}
+
+TEST(OrbaklawCliWkladka, BothPicturesOrNeither) {
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("l.bm0", "PIECZYWO\r\n");
+    tmp.Zapisz("x.bmp", "stary obraz");
+    // The PDF can't be made: the picture stays the old one.
+    const auto w = test::UruchomCli({"insert", (tmp / "l.bm0").string(), (tmp / "x.bmp").string(),
+                                     "--pdf", (tmp / "brak" / "x.pdf").string()});
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_EQ(tmp.Czytaj("x.bmp"), "stary obraz");
+    // Both replaced whole, nothing left beside them.
+    tmp.Zapisz("x.pdf", "stary pdf");
+    const auto z = test::UruchomCli({"insert", (tmp / "l.bm0").string(), (tmp / "x.bmp").string(),
+                                     "--pdf", (tmp / "x.pdf").string()});
+    EXPECT_EQ(z.kod, 0) << z.err;
+    EXPECT_EQ(tmp.Czytaj("x.bmp").substr(0, 2), "BM");
+    EXPECT_EQ(tmp.Czytaj("x.pdf").substr(0, 5), "%PDF-");
+    size_t pliki = 0;
+    for ([[maybe_unused]] const auto& p : fs::directory_iterator(tmp.sciezka()))
+        ++pliki;
+    EXPECT_EQ(pliki, 3u);
+}
+
+TEST(OrbaklawCliWkladka, PolishPaths) {
+    test::KatalogTymczasowy tmp;
+    fs::create_directory(tmp / "Wkładki");
+    tmp.Zapisz("Wkładki/wkładka.bm0", "PIECZYWO\r\n");
+    const auto w = test::UruchomCli({"insert", (tmp / "Wkładki" / "wkładka.bm0").string(),
+                                     (tmp / "Wkładki" / "wkładka.bmp").string(), "--pdf",
+                                     (tmp / "Wkładki" / "zażółć.pdf").string()});
+    EXPECT_EQ(w.kod, 0) << w.err;
+    EXPECT_EQ(tmp.Czytaj("Wkładki/wkładka.bmp").substr(0, 2), "BM");
+    EXPECT_EQ(tmp.Czytaj("Wkładki/zażółć.pdf").substr(0, 5), "%PDF-");
+    const std::string brak = (tmp / "Wkładki" / "brak-wkładka.bm0").string();
+    const auto b = test::UruchomCli({"insert", brak, (tmp / "x.bmp").string()});
+    EXPECT_EQ(b.kod, 2);
+    EXPECT_EQ(b.err, "orbaklaw-cli: " + brak + ": No such file or directory\n");
+}
+
 } // namespace
 } // namespace orbaklaw

@@ -14,4 +14,14 @@ struct WynikCli {
 
 WynikCli UruchomCli(const std::vector<std::string>& argumenty);
 
+// The same with a pseudo-terminal as stderr, as in an interactive shell;
+// `err` holds what the terminal received.
+WynikCli UruchomCliZTerminalem(const std::vector<std::string>& argumenty);
+
+// Whether jq is there to check JSON output with.
+bool JestJq();
+
+// Whether the jq filter `wyrazenie` holds for the JSON text `json` (jq -e).
+bool Jq(const std::string& json, const std::string& wyrazenie);
+
 } // namespace orbaklaw::test

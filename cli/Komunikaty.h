@@ -1,0 +1,24 @@
+#pragma once
+// Texts on their way to the terminal. The program's own texts are
+// Windows-1250; paths and system messages are the system's bytes (UTF-8).
+// A message often holds both, so each byte sequence is taken for what it is.
+
+#include <cstdint>
+#include <string>
+
+namespace orbaklaw::cli {
+
+// Valid UTF-8 sequences pass unchanged, every other byte above 127 is read
+// as Windows-1250; a CR that is not part of CR LF becomes a line end.
+std::string DlaTerminala(const std::string& tekst);
+
+// A line of an input file as a message shows it: at most its first 255
+// bytes, then "…" when there was more.
+std::string LiniaWKomunikacie(const std::string& linia);
+
+// "Kod N: " and the code's message for a terminal (Windows-1250): the
+// table's advice to press the POŁĄCZENIE button, which the command line
+// doesn't have, becomes the advice to check the configuration or options.
+std::string KomunikatKodu(uint8_t kod);
+
+} // namespace orbaklaw::cli

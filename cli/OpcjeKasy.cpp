@@ -1,0 +1,113 @@
+#include "cli/OpcjeKasy.h"
+
+#include <cstdlib>
+
+namespace orbaklaw::cli {
+
+namespace {
+
+std::optional<int> Liczba(const std::string& s, int od, int do_) {
+    if (s.empty() || s.size() > 5)
+        return std::nullopt;
+    int n = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    if (n < od || n > do_)
+        return std::nullopt;
+    return n;
+}
+
+// "COM3" or "com3": 3; none for anything else.
+std::optional<int> NumerCom(const std::string& port) {
+    if (port.size() < 4 || (port.compare(0, 3, "COM") != 0 && port.compare(0, 3, "com") != 0))
+        return std::nullopt;
+    return Liczba(port.substr(3), 1, 256);
+}
+
+} // namespace
+
+std::string UrzadzeniePortu(const std::string& port) {
+    const auto n = NumerCom(port);
+    if (!n)
+        return port;
+    const std::string zmienna = "ORBAKLAW_COM" + std::to_string(*n);
+    if (const char* urzadzenie = std::getenv(zmienna.c_str()); urzadzenie && *urzadzenie)
+        return urzadzenie;
+    return "/dev/ttyS" + std::to_string(*n - 1);
+}
+
+bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolone,
+                 OpcjeKasy& opcje, std::vector<std::string>& pliki, std::string& blad) {
+    for (size_t i = 0; i < a.size(); ++i) {
+        const std::string& o = a[i];
+        const bool nazwy = o == "--goods" || o == "--payments";
+        if (nazwy && dozwolone.nazwy) {
+            if (i + 1 >= a.size()) {
+                blad = o + " wymaga pliku";
+                return false;
+            }
+            (o == "--goods" ? opcje.towary : opcje.platnosci) = a[++i];
+            continue;
+        }
+        const bool zWartoscia = o == "--port" || o == "--speed" || o == "--register" ||
+                                o == "--timeout" || o == "--mux" || o == "--config";
+        if (zWartoscia && !dozwolone.kasa) {
+            blad = o + " tylko w poleceniach kasy";
+            return false;
+        }
+        if (zWartoscia && i + 1 >= a.size()) {
+            blad = o + " wymaga warto\234ci"; // "wymaga wartości"
+            return false;
+        }
+        if (o == "--port") {
+            opcje.port = a[++i];
+            if (opcje.port->empty()) {
+                blad = "--port wymaga urz\271dzenia lub COMn"; // "urządzenia"
+                return false;
+            }
+        } else if (o == "--speed") {
+            opcje.szybkosc = Liczba(a[++i], 0, 19200);
+            if (opcje.szybkosc != 9600 && opcje.szybkosc != 19200) {
+                blad = "--speed bierze 9600 lub 19200";
+                return false;
+            }
+        } else if (o == "--register") {
+            opcje.numer = a[++i];
+            if (!Liczba(*opcje.numer, 1, 99) || opcje.numer->size() > 2) {
+                blad = "--register wymaga numeru kasy 1..99 z 1 lub 2 cyfr";
+                return false;
+            }
+        } else if (o == "--timeout") {
+            opcje.timeout = Liczba(a[++i], 1, 1000);
+            if (!opcje.timeout) {
+                blad = "--timeout bierze liczb\352 sekund 1..1000"; // "liczbę"
+                return false;
+            }
+        } else if (o == "--mux") {
+            opcje.mux = Liczba(a[++i], 0, 4);
+            if (!opcje.mux) {
+                blad = "--mux bierze 0 (bez multipleksera) lub kana\263 1..4"; // "kanał"
+                return false;
+            }
+        } else if (o == "--config") {
+            opcje.konfiguracja = a[++i];
+        } else if (o == "--no-backup" && dozwolone.bezKopii) {
+            opcje.bezKopii = true;
+        } else if (o == "--verify" && dozwolone.sprawdz) {
+            opcje.sprawdz = true;
+        } else if (o == "--json" && dozwolone.json) {
+            opcje.json = true;
+        } else if (o.size() > 1 && o[0] == '-') {
+            blad = "nieznana opcja: " + o;
+            return false;
+        } else {
+            pliki.push_back(o);
+        }
+    }
+    return true;
+}
+
+} // namespace orbaklaw::cli

@@ -1,0 +1,55 @@
+#pragma once
+// The options every register command takes. Each overrides what KONFIG.TXT
+// of the current folder (or the file of --config) says:
+//   --port DEVICE|COMn   the serial device (COM n is $ORBAKLAW_COM<n>, else /dev/ttyS<n-1>)
+//   --speed 9600|19200   bit/s
+//   --register NN        the register number (1..99), also the line of KONFIG.TXT used
+//   --timeout S          seconds, 1..1000
+//   --mux N              0 no multiplexer, 1..4 the multiplexer's channel
+//   --config FILE        the configuration file to start from
+//   --no-backup          write/delete without the backup read first
+//   --verify             write: read back and compare
+//   --json               show/test/goods/diff/verify: one JSON document on stdout
+//   --goods FILE, --payments FILE   show: names from these reply files
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orbaklaw::cli {
+
+struct OpcjeKasy {
+    std::optional<std::string> port;
+    std::optional<int> szybkosc;
+    std::optional<std::string> numer;
+    std::optional<int> timeout;
+    std::optional<int> mux;
+    std::optional<std::string> konfiguracja;
+    bool bezKopii = false;
+    bool sprawdz = false;
+    bool json = false;
+    std::optional<std::string> towary;    // show --goods FILE
+    std::optional<std::string> platnosci; // show --payments FILE
+
+    // Whether anything of the connection differs from the configuration file.
+    bool ZmieniaLacze() const { return port || szybkosc || timeout || mux; }
+};
+
+// Which of the flags a command takes; the connection options go with `kasa`.
+struct DozwoloneOpcje {
+    bool kasa = false;
+    bool bezKopii = false;
+    bool sprawdz = false;
+    bool json = false;
+    bool nazwy = false; // --goods and --payments
+};
+
+// Takes the options out of `argumenty`; the rest (the files) go to `pliki`.
+// False with the reason in `blad` for an unknown option or a bad value.
+bool ParsujOpcje(const std::vector<std::string>& argumenty, const DozwoloneOpcje& dozwolone,
+                 OpcjeKasy& opcje, std::vector<std::string>& pliki, std::string& blad);
+
+// The device of --port: a path as given, or COM n resolved.
+std::string UrzadzeniePortu(const std::string& port);
+
+} // namespace orbaklaw::cli

@@ -1,0 +1,336 @@
+#include "cli/SesjaKasy.h"
+
+#include "cli/KodyWyjscia.h"
+#include "cli/Komunikaty.h"
+#include "cli/PlikiCli.h"
+#include "cli/Postep.h"
+#include "cli/StanBiblioteki.h"
+#include "cli/WczytanieDefinicji.h"
+#include "comm/KomunikatyBledow.h"
+#include "transfer/KopiaZapasowa.h"
+#include "transfer/NumerKasy.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/PlikWejsciowy.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orbaklaw::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* PlikKlawiszy = "klawisz.txt";
+constexpr const char* PlikTowarow = "towary.txt";
+constexpr const char* PlikZapytania = "123.@#$";
+constexpr const char* PlikKasowania = "tmp.plk";
+constexpr const char* PlikRaportu = "RAPORT.TXT";
+// What the library answers when it can't open the port.
+constexpr uint8_t KodPortNiedostepny = 20;
+
+// The library works in the private folder; the current folder comes back
+// whatever happens.
+class WKatalogu {
+public:
+    explicit WKatalogu(const fs::path& folder) : poprzedni_(::open(".", O_RDONLY | O_DIRECTORY)) {
+        if (poprzedni_ < 0 || ::chdir(folder.c_str()) != 0)
+            throw BladWejsciaWyjscia(folder.string() + ": " + std::strerror(errno));
+    }
+    ~WKatalogu() {
+        if (poprzedni_ >= 0) {
+            [[maybe_unused]] int wynik = ::fchdir(poprzedni_);
+            ::close(poprzedni_);
+        }
+    }
+    WKatalogu(const WKatalogu&) = delete;
+    WKatalogu& operator=(const WKatalogu&) = delete;
+
+private:
+    int poprzedni_;
+};
+
+std::optional<WpisKonfiguracji> Wpis(const std::string& linia, uint8_t& kod) {
+    const auto wynik = ParsujLinieKonfiguracji(linia);
+    kod = wynik.kod;
+    if (wynik.kod != 0)
+        return std::nullopt;
+    return wynik.wpis;
+}
+
+std::string TekstKoduBiblioteki(uint8_t kod) {
+    return KomunikatKodu(kod);
+}
+
+} // namespace
+
+SesjaKasy::SesjaKasy(const OpcjeKasy& opcje, std::ostream& err) : opcje_(opcje), err_(err) {}
+
+SesjaKasy::~SesjaKasy() {
+    if (!folder_.empty()) {
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+}
+
+int SesjaKasy::Blad(const std::string& tekst, int kod) const {
+    err_ << "orbaklaw-cli: " << DlaTerminala(tekst) << "\n";
+    return kod;
+}
+
+std::string SesjaKasy::Urzadzenie() const {
+    return opcje_.port ? UrzadzeniePortu(*opcje_.port)
+                       : UrzadzeniePortu("COM" + std::to_string(ustawienia_.port));
+}
+
+int SesjaKasy::Przygotuj() {
+    const std::string plik =
+        opcje_.konfiguracja ? *opcje_.konfiguracja : ZnajdzPlik("konfig.txt").string();
+    std::error_code ec;
+    const bool jest = fs::exists(plik, ec);
+    if (!jest && (opcje_.konfiguracja || !opcje_.port || !opcje_.numer)) {
+        if (opcje_.konfiguracja)
+            return Blad(ProblemWejscia(plik).value_or(plik + ": " + std::strerror(ENOENT)),
+                        KodBladPliku);
+        // "Należy ustawić parametry komunikacji (brak pliku KONFIG.TXT)"
+        return Blad("Nale\277y ustawi\346 parametry komunikacji (brak pliku KONFIG.TXT)",
+                    KodBladPliku);
+    }
+    // The library's report lines go to RAPORT.TXT here; only a regular file
+    // takes them (a FIFO would block the append, a link lead elsewhere).
+    const fs::path raport = ZnajdzPlik(PlikRaportu);
+    struct stat s {};
+    if (::lstat(raport.c_str(), &s) == 0 && !S_ISREG(s.st_mode))
+        // "raport wymiany można dopisać tylko do zwykłego pliku"
+        return Blad(raport.string() +
+                        ": raport wymiany mo\277na dopisa\346 tylko do zwyk\263ego pliku",
+                    KodBladPliku);
+    std::string tresc;
+    if (jest) {
+        try {
+            tresc = CzytajPlikWejsciowy(plik);
+        } catch (const BladWejsciaWyjscia& e) {
+            return Blad(e.what(), KodBladPliku);
+        }
+    }
+    return Konfiguruj(tresc, jest);
+}
+
+int SesjaKasy::Konfiguruj(const std::string& tresc, bool jest) {
+    const auto linie = PodzielNaLinie(tresc);
+    numer_ = opcje_.numer ? *opcje_.numer : NumerKasyZLinii(linie.empty() ? "" : linie[0]);
+    unsigned liczba = 0;
+    try {
+        liczba = NumerKasyJakoLiczba(numer_);
+    } catch (const BladNumeruKasy& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    // The settings of the register's line (the first line when none is its).
+    uint8_t kod = 0;
+    std::optional<WpisKonfiguracji> wpis;
+    for (const auto& l : linie)
+        if (auto w = Wpis(l, kod); w && w->numerKasy == static_cast<int>(liczba)) {
+            wpis = w;
+            break;
+        }
+    if (!wpis && jest) {
+        wpis = Wpis(linie.empty() ? "" : linie[0], kod);
+        if (!wpis)
+            return Blad(TekstKoduBiblioteki(kod), KodBladPliku);
+    }
+    ustawienia_ = wpis ? wpis->ustawienia : UstawieniaKomunikacji{};
+    if (opcje_.szybkosc)
+        ustawienia_.szybkosc = *opcje_.szybkosc;
+    if (opcje_.timeout)
+        ustawienia_.timeout = *opcje_.timeout;
+    if (opcje_.mux) {
+        ustawienia_.multiplekser = *opcje_.mux > 0 ? 1 : 0;
+        ustawienia_.kanal = *opcje_.mux > 0 ? *opcje_.mux : 1;
+    }
+    if (opcje_.port)
+        ustawienia_.port = 1; // the device goes to the library as COM1's
+    trescKonfiguracji_ = opcje_.ZmieniaLacze() || !jest
+                             ? ZlaczLinie({LiniaKonfiguracji(numer_, ustawienia_)})
+                             : tresc;
+
+    // The library finds the device by COM number; a relative path would be
+    // looked for in the private folder.
+    const std::string zmienna = "ORBAKLAW_COM" + std::to_string(ustawienia_.port);
+    ::setenv(zmienna.c_str(), fs::absolute(Urzadzenie()).c_str(), 1);
+
+    const char* tmp = std::getenv("TMPDIR");
+    std::string sciezka =
+        (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/orbaklaw-cli-XXXXXX";
+    if (!::mkdtemp(sciezka.data()))
+        return Blad(sciezka + ": " + std::strerror(errno), KodBladPliku);
+    folder_ = sciezka;
+    try {
+        ZapiszAtomowo(folder_ / NazwaPlikuKonfiguracji, trescKonfiguracji_);
+    } catch (const BladWejsciaWyjscia& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    return KodSukces;
+}
+
+void SesjaKasy::OddajRaport() const {
+    std::string linie;
+    try {
+        linie = CzytajPlikWejsciowy(folder_ / PlikRaportu);
+    } catch (const BladWejsciaWyjscia&) {
+        return; // the library wrote none
+    }
+    std::error_code ec;
+    fs::remove(folder_ / PlikRaportu, ec);
+    const fs::path raport = ZnajdzPlik(PlikRaportu);
+    const int fd = ::open(
+        raport.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    bool zapisany = fd >= 0;
+    for (size_t z = 0; zapisany && z < linie.size();) {
+        const ssize_t n = ::write(fd, linie.data() + z, linie.size() - z);
+        zapisany = n > 0;
+        z += zapisany ? static_cast<size_t>(n) : 0;
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (!zapisany) // "Nie można dopisać raportu wymiany: "
+        Blad("Nie mo\277na dopisa\346 raportu wymiany: " + raport.string() + ": " +
+                 std::strerror(errno),
+             0);
+}
+
+int SesjaKasy::Wywolaj(const std::string& opis,
+                       const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
+    // A device that isn't there is named at once (the library would only say 20).
+    const std::string urzadzenie = Urzadzenie();
+    struct stat s {};
+    if (::stat(urzadzenie.c_str(), &s) != 0 || ::access(urzadzenie.c_str(), R_OK | W_OK) != 0)
+        // "Nie można otworzyć portu szeregowego "
+        return Blad("Nie mo\277na otworzy\346 portu szeregowego " + urzadzenie + ": " +
+                        std::strerror(errno),
+                    KodWyjsciaKasy(KodPortNiedostepny));
+    uint8_t wynik = 0;
+    try {
+        BibliotekaKasdrv kasdrv(kodBledu_);
+        const StanWymiany stan = StanZBiblioteki();
+        WKatalogu w(folder_);
+        const auto wymiana = [&] { return wywolanie(kasdrv); };
+        wynik = ZPostepem(DlaTerminala(opis), wymiana, stan);
+    } catch (const BladBiblioteki& e) {
+        OddajRaport();
+        return Blad(e.what(), KodOdmowaKasy);
+    } catch (const BladWejsciaWyjscia& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    OddajRaport();
+    if (wynik == 0)
+        return KodSukces;
+    const std::string powod = OpisBleduZBiblioteki();
+    return Blad(TekstKoduBiblioteki(wynik) + (powod.empty() ? "" : "\r" + powod),
+                KodWyjsciaKasy(wynik));
+}
+
+int SesjaKasy::UtworzZapytanie() {
+    try {
+        if (UtworzPlikWejsciowy(folder_ / PlikZapytania, NumerKasyJakoLiczba(numer_)))
+            return KodSukces;
+    } catch (const BladNumeruKasy& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    // "Nie udało się stworzyc pliku wejsciowego"
+    return Blad("Nie uda\263o si\352 stworzyc pliku wejsciowego", KodBladPliku);
+}
+
+int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
+    if (int kod = UtworzZapytanie(); kod != KodSukces)
+        return kod;
+    std::error_code ec;
+    fs::remove(folder_ / PlikKlawiszy, ec);
+    // "Odczyt definicji z kasy"
+    if (int kod =
+            Wywolaj("Odczyt definicji z kasy",
+                    [](BibliotekaKasdrv& k) { return k.ODefKlaw(PlikZapytania, PlikKlawiszy); });
+        kod != KodSukces)
+        return kod;
+    try {
+        tresc = CzytajPlikWejsciowy(folder_ / PlikKlawiszy);
+    } catch (const BladWejsciaWyjscia& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    TabliceKlawiszy t;
+    const auto wynik = ParsujDefinicje(t, PodzielNaLinie(tresc));
+    if (!wynik.poprawny)
+        // "odpowiedź kasy"
+        return Blad(KomunikatFormatu("odpowied\237 kasy", PodzielNaLinie(tresc), wynik.zlaLinia),
+                    KodBladFormatu);
+    return KodSukces;
+}
+
+int SesjaKasy::ZapiszDefinicje(const std::string& tresc) {
+    try {
+        ZapiszAtomowo(folder_ / PlikKlawiszy, tresc);
+    } catch (const BladWejsciaWyjscia& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    // "Zapis definicji do kasy"
+    return Wywolaj("Zapis definicji do kasy",
+                   [](BibliotekaKasdrv& k) { return k.ZDefKlaw(PlikKlawiszy); });
+}
+
+int SesjaKasy::KasujDefinicje(const std::string& trescZadania) {
+    try {
+        ZapiszAtomowo(folder_ / PlikKasowania, trescZadania);
+    } catch (const BladWejsciaWyjscia& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    // "Kasowanie definicji w kasie"
+    return Wywolaj("Kasowanie definicji w kasie",
+                   [](BibliotekaKasdrv& k) { return k.KDefKlaw(PlikKasowania); });
+}
+
+int SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
+    if (int kod = UtworzZapytanie(); kod != KodSukces)
+        return kod;
+    // "Odczyt towarów z kasy"
+    if (int kod =
+            Wywolaj("Odczyt towar\363w z kasy",
+                    [](BibliotekaKasdrv& k) { return k.TowarMax(PlikZapytania, PlikTowarow); });
+        kod != KodSukces)
+        return kod;
+    try {
+        linie = PodzielNaLinie(CzytajPlikWejsciowy(folder_ / PlikTowarow));
+    } catch (const BladWejsciaWyjscia& e) {
+        return Blad(e.what(), KodBladPliku);
+    }
+    return KodSukces;
+}
+
+int SesjaKasy::ZachowajKopieKasy() {
+    if (opcje_.bezKopii)
+        return KodSukces;
+    std::string tresc;
+    if (int kod = OdczytajDefinicje(tresc); kod != KodSukces)
+        // "Nie odczytano definicji z kasy do kopii zapasowej: nic nie wysłano (--no-backup pomija
+        // kopię)"
+        return Blad("Nie odczytano definicji z kasy do kopii zapasowej: nic nie wys\263ano "
+                    "(--no-backup pomija kopi\352)",
+                    kod);
+    try {
+        const fs::path kopia = ZachowajKopie(numer_, tresc);
+        // "Kopia definicji klawiszy z kasy: "
+        err_ << "orbaklaw-cli: " << DlaTerminala("Kopia definicji klawiszy z kasy: ")
+             << DlaTerminala(kopia.string()) << "\n";
+    } catch (const BladWejsciaWyjscia& e) {
+        // "Nie zachowano kopii definicji z kasy: nic nie wysłano: "
+        return Blad("Nie zachowano kopii definicji z kasy, nic nie wys\263ano: " +
+                        std::string(e.what()),
+                    KodBladPliku);
+    }
+    return KodSukces;
+}
+
+} // namespace orbaklaw::cli

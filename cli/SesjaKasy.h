@@ -1,0 +1,73 @@
+#pragma once
+// One register command's talk with the register. The library reads
+// KONFIG.TXT of the current folder and trades files there, so every exchange
+// runs in a private temporary folder: its KONFIG.TXT is the user's
+// configuration (KONFIG.TXT of the current folder, or --config FILE) as it
+// is, or, when options change the connection, the one line of the register
+// with the options applied. The user's KONFIG.TXT is never written. After
+// each exchange the library's RAPORT.TXT lines are appended to RAPORT.TXT of
+// the current folder.
+
+#include "cli/OpcjeKasy.h"
+#include "comm/BibliotekaKasdrv.h"
+#include "comm/Konfiguracja.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orbaklaw::cli {
+
+class SesjaKasy {
+public:
+    SesjaKasy(const OpcjeKasy& opcje, std::ostream& err);
+    ~SesjaKasy();
+    SesjaKasy(const SesjaKasy&) = delete;
+    SesjaKasy& operator=(const SesjaKasy&) = delete;
+
+    // Reads the configuration and makes the private folder; an exit code.
+    int Przygotuj();
+
+    // The register number as the configuration gives it ("01", "7").
+    const std::string& NumerKasy() const { return numer_; }
+    // The connection with the options applied.
+    const UstawieniaKomunikacji& Ustawienia() const { return ustawienia_; }
+    // The serial device behind the connection's COM port.
+    std::string Urzadzenie() const;
+
+    // The register's definitions as the library wrote them (checked as the
+    // program reads them).
+    int OdczytajDefinicje(std::string& tresc);
+    // The definition file `tresc` into the register.
+    int ZapiszDefinicje(const std::string& tresc);
+    int KasujDefinicje(const std::string& trescZadania);
+    // The lines of the goods reply file.
+    int OdczytajTowary(std::vector<std::string>& linie);
+
+    // Before a write or a deletion: the register's definitions kept as a
+    // backup (skipped with --no-backup); its path is printed on stderr.
+    int ZachowajKopieKasy();
+
+    // Prints "orbaklaw-cli: " and the text; gives `kod` back.
+    int Blad(const std::string& tekst, int kod) const;
+
+private:
+    int Konfiguruj(const std::string& trescKonfiguracji, bool jest);
+    int Wywolaj(const std::string& opis,
+                const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
+    int UtworzZapytanie();
+    void OddajRaport() const;
+
+    const OpcjeKasy& opcje_;
+    std::ostream& err_;
+    std::string numer_;
+    UstawieniaKomunikacji ustawienia_;
+    std::string trescKonfiguracji_;
+    std::filesystem::path folder_;
+    uint8_t kodBledu_ = 0;
+};
+
+} // namespace orbaklaw::cli

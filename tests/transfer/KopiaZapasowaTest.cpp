@@ -1,0 +1,144 @@
+// Backups of the register's definitions: where they go, their names, that
+// none is ever replaced, and that each register keeps its 50 newest.
+#include "transfer/KopiaZapasowa.h"
+
+#include "tests/support/KatalogTymczasowy.h"
+#include "transfer/PlikTekstowy.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+namespace orbaklaw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::KatalogTymczasowy;
+using namespace std::string_literals;
+
+std::set<std::string> Nazwy(const fs::path& folder) {
+    std::set<std::string> nazwy;
+    for (const auto& w : fs::directory_iterator(folder))
+        nazwy.insert(w.path().filename().string());
+    return nazwy;
+}
+
+// A fixed moment in local time: 9 December 2026, 03:15:07.
+std::time_t Chwila(int sekunda = 7) {
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 9;
+    t.tm_hour = 3;
+    t.tm_min = 15;
+    t.tm_sec = sekunda;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+
+TEST(KopiaZapasowa, FolderRule) {
+    const std::optional<std::string> brak;
+    struct Przypadek {
+        ZmienneFolderuKopii zmienne;
+        const char* folder;
+    };
+    const Przypadek przypadki[] = {
+        {{"/k", "/x", "/h"}, "/k"},
+        {{"wzgledny", "/x", "/h"}, "wzgledny"},
+        {{"", "/x", "/h"}, "/x/orbaklaw/kopie"},
+        {{brak, "/x", "/h"}, "/x/orbaklaw/kopie"},
+        {{brak, "", "/h"}, "/h/.local/share/orbaklaw/kopie"},
+        {{brak, "wzgledny", "/h"}, "/h/.local/share/orbaklaw/kopie"},
+        {{brak, brak, "/h"}, "/h/.local/share/orbaklaw/kopie"},
+        {{brak, brak,
+          "/Wk\xc5\x82"
+          "adki"},
+         "/Wk\xc5\x82"
+         "adki/.local/share/orbaklaw/kopie"},
+    };
+    for (const auto& p : przypadki)
+        EXPECT_EQ(FolderKopii(p.zmienne), fs::path(p.folder)) << p.folder;
+    EXPECT_THROW(FolderKopii({brak, brak, brak}), BladWejsciaWyjscia);
+    EXPECT_THROW(FolderKopii({"", "", ""}), BladWejsciaWyjscia);
+}
+
+TEST(KopiaZapasowa, FolderFromTheEnvironment) {
+    KatalogTymczasowy tmp;
+    const char* stara = std::getenv("ORBAKLAW_KOPIE");
+    const std::string zachowana = stara ? stara : "";
+    setenv("ORBAKLAW_KOPIE", (tmp / "kopie").c_str(), 1);
+    EXPECT_EQ(FolderKopii(), tmp / "kopie");
+    const fs::path kopia = ZachowajKopie("7", "#07\r\n");
+    EXPECT_EQ(kopia.parent_path(), tmp / "kopie") << "the folder is made when missing";
+    if (stara)
+        setenv("ORBAKLAW_KOPIE", zachowana.c_str(), 1);
+    else
+        unsetenv("ORBAKLAW_KOPIE");
+}
+
+TEST(KopiaZapasowa, NameHasTheRegisterInTwoDigitsAndTheLocalTime) {
+    EXPECT_EQ(NazwaKopii("01", Chwila()), "kasa01-20261209-031507.txt");
+    EXPECT_EQ(NazwaKopii("7", Chwila()), "kasa07-20261209-031507.txt");
+    EXPECT_EQ(NazwaKopii("12", Chwila(), 3), "kasa12-20261209-031507-3.txt");
+    for (const char* zly : {"", "123", "a", "-1", "1 "})
+        EXPECT_THROW(NazwaKopii(zly, Chwila()), BladWejsciaWyjscia) << zly;
+}
+
+TEST(KopiaZapasowa, KeepsTheContentByteForByte) {
+    KatalogTymczasowy tmp;
+    const std::string tresc = "#01\r\n#\r\n#\r\n$237\t0\r\n\xb3\x00x"s;
+    const fs::path kopia = ZachowajKopie(tmp / "a" / "b", "01", tresc, Chwila());
+    EXPECT_EQ(kopia, tmp / "a" / "b" / "kasa01-20261209-031507.txt");
+    EXPECT_EQ(tmp.Czytaj("a/b/kasa01-20261209-031507.txt"), tresc);
+    EXPECT_EQ(Nazwy(tmp / "a" / "b").size(), 1u) << "no temporary file is left";
+}
+
+TEST(KopiaZapasowa, ASecondBackupInTheSameSecondNeverReplacesTheFirst) {
+    KatalogTymczasowy tmp;
+    const auto a = ZachowajKopie(tmp.sciezka(), "01", "pierwsza", Chwila());
+    const auto b = ZachowajKopie(tmp.sciezka(), "1", "druga", Chwila());
+    const auto c = ZachowajKopie(tmp.sciezka(), "01", "trzecia", Chwila());
+    EXPECT_EQ(a.filename(), "kasa01-20261209-031507.txt");
+    EXPECT_EQ(b.filename(), "kasa01-20261209-031507-2.txt");
+    EXPECT_EQ(c.filename(), "kasa01-20261209-031507-3.txt");
+    EXPECT_EQ(tmp.Czytaj(a.filename().string()), "pierwsza");
+    EXPECT_EQ(tmp.Czytaj(b.filename().string()), "druga");
+    EXPECT_EQ(tmp.Czytaj(c.filename().string()), "trzecia");
+}
+
+TEST(KopiaZapasowa, EachRegisterKeepsItsFiftyNewest) {
+    KatalogTymczasowy tmp;
+    tmp.Zapisz("kasa02-20261209-031500.txt", "inna kasa");
+    tmp.Zapisz("kasa01-notatki.txt", "obcy plik");
+    tmp.Zapisz("kasa01-20261209-031500.txt.bak", "obcy plik");
+    tmp.Zapisz("kasa1-20261209-031500.txt", "obcy plik");
+    std::vector<fs::path> kopie;
+    // 55 backups over two seconds: the same-second ones sort by their number.
+    for (int i = 0; i < 55; ++i)
+        kopie.push_back(
+            ZachowajKopie(tmp.sciezka(), "01", std::to_string(i), Chwila(i < 30 ? 0 : 1)));
+    const auto nazwy = Nazwy(tmp.sciezka());
+    for (int i = 0; i < 55; ++i)
+        EXPECT_EQ(nazwy.count(kopie[i].filename().string()), i < 5 ? 0u : 1u) << i;
+    for (const char* obcy : {"kasa02-20261209-031500.txt", "kasa01-notatki.txt",
+                             "kasa01-20261209-031500.txt.bak", "kasa1-20261209-031500.txt"})
+        EXPECT_EQ(nazwy.count(obcy), 1u) << obcy;
+    EXPECT_EQ(nazwy.size(), 50u + 4u);
+
+    PrzytnijKopie(tmp.sciezka(), "01", 2);
+    EXPECT_EQ(Nazwy(tmp.sciezka()).count(kopie[54].filename().string()), 1u);
+    EXPECT_EQ(Nazwy(tmp.sciezka()).count(kopie[53].filename().string()), 1u);
+    EXPECT_EQ(Nazwy(tmp.sciezka()).size(), 2u + 4u);
+}
+
+TEST(KopiaZapasowa, AFolderThatCannotBeMadeIsAnInputOutputError) {
+    KatalogTymczasowy tmp;
+    tmp.Zapisz("plik", "x");
+    EXPECT_THROW(ZachowajKopie(tmp / "plik" / "kopie", "01", "x", Chwila()), BladWejsciaWyjscia);
+    EXPECT_THROW(ZachowajKopie(tmp.sciezka(), "abc", "x", Chwila()), BladWejsciaWyjscia);
+}
+
+} // namespace
+} // namespace orbaklaw

@@ -1,0 +1,176 @@
+#include "transfer/KopiaZapasowa.h"
+
+#include "transfer/PlikTekstowy.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <system_error>
+#include <vector>
+
+namespace orbaklaw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* Przedrostek = "kasa";
+constexpr const char* Rozszerzenie = ".txt";
+constexpr size_t DlugoscCzasu = 15; // YYYYMMDD-HHMMSS
+
+std::optional<std::string> Zmienna(const char* nazwa) {
+    const char* wartosc = std::getenv(nazwa);
+    if (!wartosc || !*wartosc)
+        return std::nullopt;
+    return std::string(wartosc);
+}
+
+bool Niepusta(const std::optional<std::string>& z) {
+    return z && !z->empty();
+}
+
+bool Cyfry(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Where a backup's name sorts among the same register's: its time, then its
+// number within the second. None for a file that is not such a backup.
+struct KluczKopii {
+    std::string czas;
+    unsigned kolejna;
+    bool operator<(const KluczKopii& b) const {
+        return czas != b.czas ? czas < b.czas : kolejna < b.kolejna;
+    }
+};
+
+std::optional<KluczKopii> Klucz(const std::string& nazwa, const std::string& numer) {
+    const std::string poczatek = Przedrostek + numer + "-";
+    const std::string koniec = Rozszerzenie;
+    if (nazwa.size() < poczatek.size() + DlugoscCzasu + koniec.size() ||
+        nazwa.compare(0, poczatek.size(), poczatek) != 0 ||
+        nazwa.compare(nazwa.size() - koniec.size(), koniec.size(), koniec) != 0)
+        return std::nullopt;
+    const std::string srodek =
+        nazwa.substr(poczatek.size(), nazwa.size() - poczatek.size() - koniec.size());
+    const std::string czas = srodek.substr(0, DlugoscCzasu);
+    if (!Cyfry(czas.substr(0, 8)) || czas[8] != '-' || !Cyfry(czas.substr(9)))
+        return std::nullopt;
+    const std::string reszta = srodek.substr(DlugoscCzasu);
+    if (reszta.empty())
+        return KluczKopii{czas, 1};
+    const std::string liczba = reszta.substr(1);
+    if (reszta[0] != '-' || liczba.empty() || liczba.size() > 6 || !Cyfry(liczba))
+        return std::nullopt;
+    return KluczKopii{czas, static_cast<unsigned>(std::stoul(liczba))};
+}
+
+// Puts the finished temporary file in place under `cel` only if no file has
+// that name: a hard link fails instead of replacing. False when `cel` exists.
+bool PolozBezZastapienia(const fs::path& tymczasowy, const fs::path& cel) {
+    std::error_code ec;
+    fs::create_hard_link(tymczasowy, cel, ec);
+    if (ec == std::errc::file_exists)
+        return false;
+    if (ec) {
+        // A file system without hard links: check, then rename.
+        if (fs::exists(cel, ec) || ec)
+            return false;
+        fs::rename(tymczasowy, cel, ec);
+        if (ec)
+            throw BladWejsciaWyjscia(cel.string() + ": " + ec.message());
+        return true;
+    }
+    fs::remove(tymczasowy, ec);
+    return true;
+}
+
+// The newest `zostaw` stay; so does `chroniony` (the backup just made), even
+// when a clock set back makes it look older.
+void Przytnij(const fs::path& folder, const std::string& numer, size_t zostaw,
+              const fs::path& chroniony) {
+    std::vector<std::pair<KluczKopii, fs::path>> kopie;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (auto klucz = Klucz(it->path().filename().string(), numer))
+            kopie.emplace_back(*klucz, it->path());
+    if (kopie.size() <= zostaw)
+        return;
+    std::sort(kopie.begin(), kopie.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i + zostaw < kopie.size(); ++i)
+        if (kopie[i].second != chroniony)
+            fs::remove(kopie[i].second, ec);
+}
+
+} // namespace
+
+fs::path FolderKopii(const ZmienneFolderuKopii& zmienne) {
+    if (Niepusta(zmienne.kopie))
+        return fs::path(*zmienne.kopie);
+    if (Niepusta(zmienne.xdgDataHome) && fs::path(*zmienne.xdgDataHome).is_absolute())
+        return fs::path(*zmienne.xdgDataHome) / "orbaklaw" / "kopie";
+    if (Niepusta(zmienne.home))
+        return fs::path(*zmienne.home) / ".local" / "share" / "orbaklaw" / "kopie";
+    // "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej HOME)"
+    throw BladWejsciaWyjscia(
+        "Nie wiadomo, gdzie zachowa\346 kopi\352 definicji (brak zmiennej HOME)");
+}
+
+fs::path FolderKopii() {
+    return FolderKopii({Zmienna("ORBAKLAW_KOPIE"), Zmienna("XDG_DATA_HOME"), Zmienna("HOME")});
+}
+
+std::string NumerKasyKopii(const std::string& numerKasy) {
+    if (numerKasy.empty() || numerKasy.size() > 2 || !Cyfry(numerKasy))
+        // "Niepoprawny numer kasy: "
+        throw BladWejsciaWyjscia("Niepoprawny numer kasy: " + numerKasy);
+    return numerKasy.size() == 1 ? "0" + numerKasy : numerKasy;
+}
+
+std::string NazwaKopii(const std::string& numerKasy, std::time_t czas, unsigned kolejna) {
+    std::tm lokalny{};
+    if (!localtime_r(&czas, &lokalny))
+        throw BladWejsciaWyjscia("localtime: czas poza zakresem");
+    char tekst[32];
+    std::snprintf(tekst, sizeof tekst, "%04d%02d%02d-%02d%02d%02d", lokalny.tm_year + 1900,
+                  lokalny.tm_mon + 1, lokalny.tm_mday, lokalny.tm_hour, lokalny.tm_min,
+                  lokalny.tm_sec);
+    std::string nazwa = Przedrostek + NumerKasyKopii(numerKasy) + "-" + tekst;
+    if (kolejna > 1)
+        nazwa += "-" + std::to_string(kolejna);
+    return nazwa + Rozszerzenie;
+}
+
+fs::path ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
+                       const std::string& trescDefinicji, std::time_t czas) {
+    const std::string numer = NumerKasyKopii(numerKasy);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        throw BladWejsciaWyjscia(folder.string() + ": " + ec.message());
+    // Written whole under a name of our own, then given its final name.
+    const fs::path roboczy =
+        folder / (".kopia" + numer + "." + std::to_string(std::random_device{}()) + ".tmp");
+    ZapiszAtomowo(roboczy, trescDefinicji);
+    for (unsigned kolejna = 1; kolejna < 1000; ++kolejna) {
+        const fs::path cel = folder / NazwaKopii(numer, czas, kolejna);
+        if (PolozBezZastapienia(roboczy, cel)) {
+            Przytnij(folder, numer, LiczbaKopiiKasy, cel);
+            return cel;
+        }
+    }
+    fs::remove(roboczy, ec);
+    throw BladWejsciaWyjscia(folder.string() + ": " +
+                             std::make_error_code(std::errc::file_exists).message());
+}
+
+fs::path ZachowajKopie(const std::string& numerKasy, const std::string& trescDefinicji) {
+    return ZachowajKopie(FolderKopii(), numerKasy, trescDefinicji, std::time(nullptr));
+}
+
+void PrzytnijKopie(const fs::path& folder, const std::string& numerKasy, size_t zostaw) {
+    Przytnij(folder, NumerKasyKopii(numerKasy), zostaw, {});
+}
+
+} // namespace orbaklaw
