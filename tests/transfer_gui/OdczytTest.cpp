@@ -209,3 +209,12 @@ TEST_F(Odczyt, FileThatCannotBeReadGoesToTheErrorHandlerAndChangesNothing) {
     EXPECT_TRUE(dialogi.komunikaty[0].tekst.startsWith(u"Wystąpił wyjątek"));
     EXPECT_EQ(Zrzut(), przed);
 }
+
+// "MUX 1" saved for a line without a multiplexer: the register operations
+// say that the communication parameters must be set again (code 22).
+TEST_F(Odczyt, AMultiplexerThatIsNotThereGivesCode22) {
+    kasa.Konfiguracja({"$01\tcom1:9600:mux1:1\t1"});
+    Kliknij("bOdczyt");
+    EXPECT_EQ(Stan().KodBledu, 22);
+    EXPECT_EQ(dialogi.Teksty(), QStringList{KomunikatKodu(22)});
+}
