@@ -352,8 +352,8 @@ TEST_F(OdczytStartowy, EachExchangeRunsBehindTheProgressBox) {
 // the communication dialog as for a missing one, and ends quietly when it
 // is closed without a save.
 TEST_F(OdczytStartowy, AnEmptyConfigurationOpensTheDialog) {
-    for (const std::string tresc : {"", "\r\n"}) {
-        SCOPED_TRACE("\"" + tresc + "\"");
+    for (const char* tresc : {"", "\r\n"}) {
+        SCOPED_TRACE(std::string("\"") + tresc + "\"");
         Zapisz("KONFIG.TXT", tresc);
         dialogi.komunikaty.clear();
         dialogi.pokazaneOkna = 0;

@@ -304,7 +304,7 @@ TEST_F(Wymiana, TheProgressReachesItsEnd) {
 // every register button says so and opens the communication dialog.
 TEST_F(Wymiana, AnEmptyConfigurationIsOneToSet) {
     Uzyj();
-    for (const std::string tresc : {"", "\r\n", " \r\n\r\n"}) {
+    for (const char* tresc : {"", "\r\n", " \r\n\r\n"}) {
         for (const char* przycisk : {"bOdczyt", "bZapis", "bKasowanie"}) {
             SCOPED_TRACE(std::string(przycisk) + " \"" + tresc + "\"");
             ZapiszAtomowo("KONFIG.TXT", tresc);
