@@ -40,13 +40,14 @@ TEST(Tekst1250, PolishLettersRoundTripAndForeignOnesDoNot) {
 
 namespace {
 // Presses `klawisz` in the message box once it is up; a box still open
-// after two seconds is closed so that a failing case can't hang.
-void NacisnijWOknie(int klawisz) {
-    QTimer::singleShot(0, [klawisz] {
+// after two seconds is closed so that a failing case can't hang. The
+// timers go with `kontekst`.
+void NacisnijWOknie(QObject& kontekst, int klawisz) {
+    QTimer::singleShot(0, &kontekst, [klawisz] {
         if (QWidget* okno = QApplication::activeModalWidget())
             QTest::keyClick(okno, static_cast<Qt::Key>(klawisz));
     });
-    QTimer::singleShot(2000, [] {
+    QTimer::singleShot(2000, &kontekst, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             box->done(-1);
     });
@@ -63,7 +64,8 @@ TEST(DialogiQt, EnterAnswersAQuestionWithItsDefaultButton) {
         SCOPED_TRACE(static_cast<int>(domyslna));
         OknoKomunikatu pytanie{u"Czy skasować?"_s, u"Uwaga"_s, Ikona::Pytanie, Przyciski::TakNie};
         pytanie.domyslna = domyslna;
-        NacisnijWOknie(klawisz);
+        QObject kontekst;
+        NacisnijWOknie(kontekst, klawisz);
         EXPECT_EQ(dialogi.Pokaz(pytanie), domyslna);
     }
 }
