@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QThread>
 
 #include <atomic>
 #include <chrono>
@@ -324,4 +325,28 @@ TEST_F(Wymiana, AnEmptyConfigurationIsOneToSet) {
                 EXPECT_NE(k.tytul, u"Błąd wykonania programu"_s);
         }
     }
+}
+
+// The animated busy cursor goes on turning while the register works.
+TEST_F(Wymiana, TheBusyCursorAnimatesDuringAnExchange) {
+    ASSERT_TRUE(okno->Klepsydra().Wczytaj(QStringLiteral(ORBAKLAW_KLEPSYDRA)));
+    ASSERT_TRUE(okno->Klepsydra().Animowany());
+    Uzyj();
+    std::vector<size_t> kroki;
+    podglad.wTrakcie = [&] {
+        if (QThread::currentThread() == podglad.okno->thread())
+            return; // the GUI thread is busy with the call itself
+        for (int i = 0; i < 10; ++i) {
+            // Read where the cursor is kept: on the GUI thread.
+            QMetaObject::invokeMethod(
+                podglad.okno, [&] { kroki.push_back(podglad.okno->Klepsydra().BiezacyKrok()); },
+                Qt::BlockingQueuedConnection);
+            std::this_thread::sleep_for(100ms);
+        }
+    };
+    Kliknij("bOdczyt");
+    ASSERT_FALSE(kroki.empty()) << "the GUI thread answered during the exchange";
+    std::sort(kroki.begin(), kroki.end());
+    EXPECT_GT(std::unique(kroki.begin(), kroki.end()) - kroki.begin(), 1)
+        << "more than one step of the animation was shown";
 }
