@@ -14,8 +14,8 @@ void Dialogi::Ostrzezenie(const QString& tekst) {
     Pokaz({tekst, QStringLiteral("Warning"), Ikona::Ostrzezenie, Przyciski::Ok});
 }
 
-bool Dialogi::Pytanie(const QString& tekst, const QString& tytul) {
-    return Pokaz({tekst, tytul, Ikona::Pytanie, Przyciski::TakNie}) == Odpowiedz::Tak;
+bool Dialogi::Pytanie(const QString& tekst, const QString& tytul, Odpowiedz domyslna) {
+    return Pokaz({tekst, tytul, Ikona::Pytanie, Przyciski::TakNie, domyslna}) == Odpowiedz::Tak;
 }
 
 } // namespace orbaklaw

@@ -6,12 +6,15 @@
 #include <QFont>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QDialog;
 class QPrinter;
 
 namespace orbaklaw {
+
+class PostepWymiany;
 
 enum class Ikona { Brak, Informacja, Ostrzezenie, Blad, Pytanie };
 enum class Przyciski { Ok, TakNie, Tak }; // Tak: a single Yes button
@@ -22,6 +25,8 @@ struct OknoKomunikatu {
     QString tytul;
     Ikona ikona = Ikona::Brak;
     Przyciski przyciski = Przyciski::Ok;
+    // The button Enter presses in a Yes/No question.
+    Odpowiedz domyslna = Odpowiedz::Tak;
 };
 
 struct DialogPliku {
@@ -51,12 +56,16 @@ public:
     // Shows one of the program's own dialogs modally (the communication
     // dialog); returns its result code.
     virtual int Modalnie(QDialog& okno) = 0;
+    // The progress box of one register exchange, shown modally until the
+    // object is destroyed; `tekst` says what the exchange does.
+    virtual std::unique_ptr<PostepWymiany> Postep(const QString& tekst) = 0;
 
     // The kinds of box the program uses.
     void Komunikat(const QString& tekst);   // plain: no icon, OK, the program's name as caption
     void Blad(const QString& tekst);        // error icon, caption "Error", OK
     void Ostrzezenie(const QString& tekst); // warning icon, caption "Warning", OK
-    bool Pytanie(const QString& tekst, const QString& tytul); // question icon, Yes/No; true on Yes
+    // Question icon, Yes/No; true on Yes. `domyslna` is what Enter answers.
+    bool Pytanie(const QString& tekst, const QString& tytul, Odpowiedz domyslna = Odpowiedz::Tak);
 };
 
 // Caption of the plain message box: the program's name.

@@ -1,7 +1,9 @@
 #include "app/DialogiQt.h"
 
 #include "app/OknoCzcionki.h"
+#include "app/PostepWymianyQt.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -59,9 +61,10 @@ Odpowiedz DialogiQt::Pokaz(const OknoKomunikatu& okno) {
         return Odpowiedz::Ok;
     }
     QPushButton* tak = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* nie = nullptr;
     if (okno.przyciski == Przyciski::TakNie)
-        box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
-    box.setDefaultButton(tak);
+        nie = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box.setDefaultButton(nie != nullptr && okno.domyslna == Odpowiedz::Nie ? nie : tak);
     box.exec();
     return box.clickedButton() == tak ? Odpowiedz::Tak : Odpowiedz::Nie;
 }
@@ -127,6 +130,12 @@ std::optional<WyborCzcionki> DialogiQt::Czcionka(const WyborCzcionki& poczatkowa
 
 int DialogiQt::Modalnie(QDialog& okno) {
     return okno.exec();
+}
+
+std::unique_ptr<PostepWymiany> DialogiQt::Postep(const QString& tekst) {
+    // Over the communication dialog when the link test runs from it.
+    QWidget* nad = QApplication::activeModalWidget();
+    return std::make_unique<PostepWymianyQt>(nad != nullptr ? nad : rodzic_, tekst);
 }
 
 } // namespace orbaklaw

@@ -19,6 +19,7 @@ public:
     bool Drukuj(QPrinter& drukarka) override;
     std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
     int Modalnie(QDialog& okno) override;
+    std::unique_ptr<PostepWymiany> Postep(const QString& tekst) override;
 
     // "Opis|*.a|Opis|*.*" as Qt's "Opis (*.a);;Opis (*.*)"; a description
     // that ends in its own patterns ("Opis (*.a)|*.a") is taken as it is.

@@ -4,13 +4,12 @@
 #include "app/Czcionki.h"
 #include "app/DialogiQt.h"
 #include "app/KursorKlepsydry.h"
-#include "app/Stan.h"
 #include "app/StylPodpowiedzi.h"
 #include "app/TCiaOnlyOne.h"
 #include "app/TlumaczenieQt.h"
 #include "app/Unit3.h"
+#include "app/Uruchomienie.h"
 #include "comm/FolderyProgramu.h"
-#include "comm/SterownikKomunikacji.h"
 #include "generated/WersjaProgramu.h"
 
 #include <QApplication>
@@ -56,10 +55,5 @@ int main(int argc, char* argv[]) {
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();
-    okno.Komunikacja().UtworzOknoKomunik();
-    if (Stan().ZapytanieStartowe) {
-        Stan().ZapytanieStartowe = false;
-        okno.AkcjeOkna().Wykonaj([&okno] { okno.Komunikacja().OdczytStartowy(); });
-    }
-    return aplikacja.exec();
+    return UruchomPoOknieGlownym(okno, [&aplikacja] { return aplikacja.exec(); });
 }

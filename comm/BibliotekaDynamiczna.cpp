@@ -27,4 +27,9 @@ void* BibliotekaDynamiczna::Symbol(const char* nazwa) const {
     return adres;
 }
 
+void* BibliotekaDynamiczna::Opcjonalny(const char* nazwa) const {
+    dlerror();
+    return dlsym(uchwyt_, nazwa);
+}
+
 } // namespace orbaklaw

@@ -27,6 +27,8 @@ public:
 
     // The address of an exported function; throws BladBiblioteki when missing.
     void* Symbol(const char* nazwa) const;
+    // The address of a function the library may lack; null when it does.
+    void* Opcjonalny(const char* nazwa) const;
 
     template <typename Funkcja> Funkcja Funkcja_(const char* nazwa) const {
         return reinterpret_cast<Funkcja>(Symbol(nazwa));

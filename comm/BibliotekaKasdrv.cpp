@@ -37,6 +37,8 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
     f.ZapisanoDoPlikuLinie =
         biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>("_ZapisanoDoPlikuLinie");
     f.ZamknieciePliku = biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>("_ZamknieciePliku");
+    f.PostepWymiany =
+        reinterpret_cast<decltype(f.PostepWymiany)>(biblioteka->Opcjonalny(NazwaFunkcjiPostepu));
     biblioteka_ = std::move(biblioteka);
     funkcje_ = f;
     return *funkcje_;
@@ -53,33 +55,47 @@ uint8_t BibliotekaKasdrv::ODefKlaw(const std::string& wejscie, const std::string
     auto f = Wymagana(Funkcje().ODefKlaw, "__ODefKlaw");
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = f(we.data(), wy.data());
+    return kodBledu_ = Wymiana("__ODefKlaw", [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
     auto f = Wymagana(Funkcje().ZDefKlaw, "__ZDefKlaw");
     const auto b = Bufor(plik);
-    return kodBledu_ = f(b.data());
+    return kodBledu_ = Wymiana("__ZDefKlaw", [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
     auto f = Wymagana(Funkcje().KDefKlaw, "__KDefKlaw");
     const auto b = Bufor(plik);
-    return kodBledu_ = f(b.data());
+    return kodBledu_ = Wymiana("__KDefKlaw", [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::TowarMax(const std::string& wejscie, const std::string& wyjscie) {
     auto f = Wymagana(Funkcje().TowarMax, "__TowarMax");
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = f(we.data(), wy.data());
+    return kodBledu_ = Wymiana("__TowarMax", [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::OPlat(const std::string& wejscie, const std::string& wyjscie) {
     auto f = Wymagana(Funkcje().OPlat, "__OPlat");
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = f(we.data(), wy.data());
+    return kodBledu_ = Wymiana("__OPlat", [&] { return f(we.data(), wy.data()); });
+}
+
+uint8_t BibliotekaKasdrv::Wymiana(const char* nazwa, const std::function<uint8_t()>& wywolanie) {
+    return Wykonaj(wykonawca_, nazwa, wywolanie);
+}
+
+std::optional<std::pair<uint64_t, uint64_t>> BibliotekaKasdrv::Postep() const {
+    if (!funkcje_ || funkcje_->PostepWymiany == nullptr)
+        return std::nullopt;
+    uint32_t zrobione = 0;
+    uint32_t oczekiwane = 0;
+    if (funkcje_->PostepWymiany(&zrobione, &oczekiwane) == 0)
+        return std::nullopt;
+    return std::pair<uint64_t, uint64_t>{zrobione, oczekiwane};
 }
 
 std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {

@@ -9,12 +9,14 @@
 // (KodBledu then stays as it was); nothing is called with a bad buffer.
 
 #include "comm/BibliotekaDynamiczna.h"
+#include "comm/WykonawcaWywolan.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace orbaklaw {
 
@@ -29,7 +31,13 @@ struct FunkcjeKasdrv {
     uint8_t (*OtwartoPlik)(int32_t*, const char*, int32_t) = nullptr;
     uint8_t (*ZapisanoDoPlikuLinie)(int32_t, const char*) = nullptr;
     uint8_t (*ZamknieciePliku)(int32_t*) = nullptr;
+    // Optional (our library has it, the maker's has not): the bytes done and
+    // expected of the exchange in progress; non-zero while one runs.
+    int (*PostepWymiany)(uint32_t* zrobione, uint32_t* oczekiwane) = nullptr;
 };
+
+// The exported name of the optional progress function.
+constexpr const char* NazwaFunkcjiPostepu = "kasdrv_postep";
 
 constexpr const char* NazwaBibliotekiKasdrv = "libkasdrv.so";
 
@@ -46,6 +54,13 @@ public:
     uint8_t TowarMax(const std::string& wejscie, const std::string& wyjscie);
     uint8_t OPlat(const std::string& wejscie, const std::string& wyjscie);
 
+    // The exchanges above go through `wykonawca` (the file helpers do not).
+    // KodBledu is stored where the exchange was asked for, once it ended.
+    void UstawWykonawce(WykonawcaWywolan wykonawca) { wykonawca_ = std::move(wykonawca); }
+    // Bytes done and expected of the exchange in progress, from any thread;
+    // none when the library can't tell or no exchange runs.
+    std::optional<std::pair<uint64_t, uint64_t>> Postep() const;
+
     // File helpers (mode 1: write, replacing). KodBledu is not touched.
     std::optional<int32_t> OtworzPlik(const std::string& nazwa);
     bool ZapiszLinie(int32_t uchwyt, const std::string& linia);
@@ -56,7 +71,10 @@ private:
     const FunkcjeKasdrv& Funkcje();
     template <typename F> F Wymagana(F f, const char* nazwa);
 
+    uint8_t Wymiana(const char* nazwa, const std::function<uint8_t()>& wywolanie);
+
     uint8_t& kodBledu_;
+    WykonawcaWywolan wykonawca_;
     std::optional<FunkcjeKasdrv> funkcje_;
     std::shared_ptr<BibliotekaDynamiczna> biblioteka_;
 };

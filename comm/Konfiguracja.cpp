@@ -90,4 +90,15 @@ std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik) {
     }
 }
 
+bool KonfiguracjaPusta(const std::filesystem::path& plik) {
+    try {
+        for (const auto& linia : CzytajLinie(plik))
+            if (linia.find_first_not_of(" \t\r") != std::string::npos)
+                return false;
+        return true;
+    } catch (const BladWejsciaWyjscia&) {
+        return false;
+    }
+}
+
 } // namespace orbaklaw

@@ -45,4 +45,9 @@ WynikKonfiguracji ParsujLinieKonfiguracji(std::string_view linia);
 std::string NumerKasyZLinii(std::string_view pierwszaLinia);
 std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik);
 
+// True when the file holds nothing but blanks and line breaks: the
+// parameters are still to be set, as when the file is missing. False also
+// when it can't be read (the reader then says why).
+bool KonfiguracjaPusta(const std::filesystem::path& plik);
+
 } // namespace orbaklaw

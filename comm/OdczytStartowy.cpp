@@ -11,12 +11,14 @@
 #include "comm/OdpowiedziKasy.h"
 #include "comm/PokazBlad.h"
 #include "keys/PanelDefinicji.h"
+#include "keys/WyborKlawisza.h"
 #include "transfer/LiczbaCalkowita.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/PlikWejsciowy.h"
 #include "transfer/SterownikTransferu.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include <filesystem>
@@ -67,6 +69,16 @@ void OdczytStartowy::Wykonaj() {
     WczytajTowary(zKasy);
     WczytajPlatnosci();
     okno_.Panel().WypelnijTowary(Stan().towary);
+    PokazWybranyKlawisz();
+}
+
+// Filling the goods list again selects its first item; the key on show
+// (F1 after a read) shows its own goods item again, so that a confirmation
+// stores what it holds.
+void OdczytStartowy::PokazWybranyKlawisz() {
+    const int nr = okno_.Wybor().WybranaPozycja();
+    if (nr >= 0 && !okno_.Panel().Klawisz->text().isEmpty())
+        okno_.Wybor().PokazKlawisz(nr);
 }
 
 bool OdczytStartowy::Zapytaj() {
@@ -105,7 +117,7 @@ bool OdczytStartowy::PobierzZKasy() {
 // dialog comes first, and a save there sets NumerKasy.
 bool OdczytStartowy::UstalNumerKasy() {
     const fs::path konfiguracja = ZnajdzPlik(NazwaPlikuKonfiguracji);
-    if (Istnieje(konfiguracja)) {
+    if (Istnieje(konfiguracja) && !KonfiguracjaPusta(konfiguracja)) {
         const auto numer = CzytajNumerKasy(konfiguracja);
         if (!numer) // "Nie można odczytać pliku KONFIG.TXT"
             throw BladWejsciaWyjscia("Nie mo\xBFna odczyta\xE6 pliku KONFIG.TXT");
@@ -113,7 +125,8 @@ bool OdczytStartowy::UstalNumerKasy() {
         return true;
     }
     pokazOknoKomunik_();
-    return Istnieje(ZnajdzPlik(NazwaPlikuKonfiguracji));
+    const fs::path zapisana = ZnajdzPlik(NazwaPlikuKonfiguracji);
+    return Istnieje(zapisana) && !KonfiguracjaPusta(zapisana);
 }
 
 uint8_t OdczytStartowy::TowarMax() {

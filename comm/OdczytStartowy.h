@@ -28,6 +28,7 @@ private:
     uint8_t OPlat();
     void WczytajTowary(bool odczytajDefinicje);
     void WczytajPlatnosci();
+    void PokazWybranyKlawisz();
 
     TForm3& okno_;
     BibliotekiKasy& biblioteki_;

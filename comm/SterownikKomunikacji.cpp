@@ -8,7 +8,9 @@
 namespace orbaklaw {
 
 SterownikKomunikacji::SterownikKomunikacji(TForm3& okno, Dialogi& dialogi)
-    : okno_(okno), dialogi_(dialogi) {}
+    : okno_(okno), dialogi_(dialogi) {
+    biblioteki_.UzyjWatku(dialogi_);
+}
 
 void SterownikKomunikacji::UtworzOknoKomunik() {
     if (oknoKomunik_ == nullptr)

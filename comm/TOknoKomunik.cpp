@@ -11,6 +11,7 @@
 #include "comm/TestLacza.h"
 #include "comm/ZapisKonfiguracji.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,6 +102,22 @@ void TOknoKomunik::UtworzPrzyciski() {
     KlawZapis->setGeometry(456, 76, 121, 33);
     KlawEsc = Przycisk(this, "KlawEsc", QStringLiteral("Anuluj"));
     KlawEsc->setGeometry(456, 132, 121, 33);
+    KlawZapis->setDefault(true);
+}
+
+// Enter in a field or on a radio button saves what was typed, whichever
+// button Qt last made the default; on a button Enter presses that button
+// (the button takes the key itself and it never comes here).
+void TOknoKomunik::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const auto inne = e->modifiers() & ~Qt::KeypadModifier;
+    if (!enter || inne != Qt::NoModifier) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    if (KlawZapis->isEnabled())
+        KlawZapis->click();
 }
 
 void TOknoKomunik::Podlacz(const Akcje& akcje) {

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -48,6 +49,9 @@ public:
     QPushButton* KlawEsc;
     QPushButton* KlawZapis;
     QPushButton* KlawPolacz;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void UtworzPola();

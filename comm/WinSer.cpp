@@ -31,20 +31,25 @@ const FunkcjeKomPort& WinSer::Funkcje() {
 }
 
 uint8_t WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout) {
-    return Wymagana(Funkcje().InitializePort, "InitializePort")(port, szybkosc, timeout, timeout);
+    auto f = Wymagana(Funkcje().InitializePort, "InitializePort");
+    return Wykonaj(wykonawca_, "InitializePort",
+                   [&] { return f(port, szybkosc, timeout, timeout); });
 }
 
 void WinSer::UnInitializePort() {
-    Wymagana(Funkcje().UnInitializePort, "UnInitializePort")();
+    auto f = Wymagana(Funkcje().UnInitializePort, "UnInitializePort");
+    Wykonaj(wykonawca_, "UnInitializePort", [&] { return f(); });
 }
 
 bool WinSer::UstawKanal(uint8_t kanal) {
-    return Wymagana(Funkcje().UstawKanal, "UstawKanal")(kanal) != 0;
+    auto f = Wymagana(Funkcje().UstawKanal, "UstawKanal");
+    return Wykonaj(wykonawca_, "UstawKanal", [&] { return f(kanal); }) != 0;
 }
 
 uint8_t WinSer::RSSequence(uint8_t rozkaz, uint8_t ile) {
-    return Wymagana(Funkcje().RSSequence, "RSSequence")(rozkaz, ile, 0, odpowiedz_.data(),
-                                                        bufor_.data());
+    auto f = Wymagana(Funkcje().RSSequence, "RSSequence");
+    return Wykonaj(wykonawca_, "RSSequence",
+                   [&] { return f(rozkaz, ile, 0, odpowiedz_.data(), bufor_.data()); });
 }
 
 } // namespace orbaklaw

@@ -5,11 +5,13 @@
 // BladBiblioteki when first needed.
 
 #include "comm/BibliotekaDynamiczna.h"
+#include "comm/WykonawcaWywolan.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace orbaklaw {
 
@@ -43,11 +45,16 @@ public:
     uint8_t RSSequence(uint8_t rozkaz, uint8_t ile);
     const std::array<uint8_t, 256>& Odpowiedz() const { return odpowiedz_; }
 
+    // Every call goes through `wykonawca`; the reply areas are read once
+    // the call has ended.
+    void UstawWykonawce(WykonawcaWywolan wykonawca) { wykonawca_ = std::move(wykonawca); }
+
 private:
     const FunkcjeKomPort& Funkcje();
 
     std::optional<FunkcjeKomPort> funkcje_;
     std::shared_ptr<BibliotekaDynamiczna> biblioteka_;
+    WykonawcaWywolan wykonawca_;
     std::array<uint8_t, 256> odpowiedz_{};
     std::array<uint8_t, 256> bufor_{};
 };

@@ -5,6 +5,7 @@
 #include "comm/PokazBlad.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
+#include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikKasowania.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/WymianaZKasa.h"
@@ -17,7 +18,7 @@ KasowanieDefinicji::KasowanieDefinicji(TForm3& okno, Dialogi& dialogi,
 
 void KasowanieDefinicji::Wykonaj() {
     if (!dialogi_.Pytanie(QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
-                          QStringLiteral("Uwaga")))
+                          QStringLiteral("Uwaga"), Odpowiedz::Nie))
         return;
     WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
     // The number is this deletion's own; NumerKasy stays as it is.
@@ -25,6 +26,10 @@ void KasowanieDefinicji::Wykonaj() {
         wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"))
             .value_or("");
     if (!UsunStaryPlik())
+        return;
+    // What the register holds is kept before it is deleted.
+    if (!KopiaPrzedZmiana(wymiana, dialogi_)
+             .Zachowaj(numer, QStringLiteral("Czy mimo to skasować definicje klawiszy w kasie?")))
         return;
     ZapiszAtomowo(NazwaPlikuKasowania, TekstPlikuKasowania(numer));
     const uint8_t kod = wymiana.Wywolaj(

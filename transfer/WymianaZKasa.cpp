@@ -5,6 +5,7 @@
 #include "app/Unit3.h"
 #include "comm/Konfiguracja.h"
 #include "comm/SterownikKomunikacji.h"
+#include "comm/WymianaWTle.h"
 #include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw {
@@ -16,7 +17,7 @@ WymianaZKasa::WymianaZKasa(TForm3& okno, Dialogi& dialogi,
 std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
     const auto plik = ZnajdzPlik("konfig.txt");
     std::error_code ec;
-    if (std::filesystem::exists(plik, ec)) {
+    if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
         if (auto numer = CzytajNumerKasy(plik))
             return numer;
         // "Nie można odczytać pliku konfig.txt"
@@ -31,6 +32,8 @@ uint8_t WymianaZKasa::Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& w
     uint8_t& kodBledu = Stan().KodBledu;
     BibliotekaKasdrv kasdrv =
         funkcje_ ? BibliotekaKasdrv(*funkcje_, kodBledu) : BibliotekaKasdrv(kodBledu);
+    // The exchange runs on a worker thread while the window stays live.
+    kasdrv.UstawWykonawce(WymianaWTle(dialogi_, [&kasdrv] { return kasdrv.Postep(); }));
     // The user sees the window as it stands before the register blocks it.
     okno_.repaint();
     PokazanaKlepsydra klepsydra(okno_.Klepsydra());

@@ -7,6 +7,7 @@
 #include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
 #include "keys/WyborKlawisza.h"
+#include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/NazwyPlikow.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
@@ -35,10 +36,18 @@ void ZapisDefinicji::CzytajNumerKasy() {
 void ZapisDefinicji::DoKasy() {
     CzytajNumerKasy();
     if (Zapisz(PlikKlawiszy, QString::fromLatin1(PlikKlawiszy))) {
-        if (!WyslijDoKasy())
+        if (!ZachowajKopie() || !WyslijDoKasy())
             return;
     }
     okno_.Wybor().WybierzF1();
+}
+
+// What the register holds is kept before it is replaced.
+bool ZapisDefinicji::ZachowajKopie() {
+    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    return KopiaPrzedZmiana(wymiana, dialogi_)
+        .Zachowaj(Stan().NumerKasy,
+                  QStringLiteral("Czy mimo to zapisać definicje klawiszy do kasy?"));
 }
 
 void ZapisDefinicji::DoPliku() {

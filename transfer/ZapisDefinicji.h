@@ -25,6 +25,8 @@ public:
 
 private:
     void CzytajNumerKasy();
+    // False when the backup failed and the user chose not to go on.
+    bool ZachowajKopie();
     // False (after a message) when the file could not be written.
     bool Zapisz(const std::filesystem::path& plik, const QString& nazwa);
     // False when the register refused the payments (F1 is then left alone).

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -16,6 +17,8 @@ namespace orbaklaw {
 void KasaTestowa::SetUp() {
     // The working folder first: the window takes the current directory.
     kasa = std::make_unique<testy::SrodowiskoKasy>();
+    // Backups go to the test's own folder, never to the user's.
+    setenv("ORBAKLAW_KOPIE", (kasa->Folder() / "kopie").c_str(), 1);
     OknoTestowe::SetUp();
     okno->Komunikacja().UtworzOknoKomunik();
 }

@@ -5,6 +5,7 @@
 #include "KasaTestowa.h"
 
 #include "app/Tekst1250.h"
+#include "app/Uruchomienie.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/SterownikKomunikacji.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <filesystem>
 
@@ -300,4 +302,89 @@ TEST_F(OdczytStartowy, NoReadsNoKeyDefinitions) {
     EXPECT_EQ(Stan().tablice.KlawiszeBezp[3].Rodzaj, Funkcja);
     EXPECT_FALSE(Istnieje("klawisz.txt"));
     EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+}
+
+// The goods list is filled again after the key definitions were read: the
+// panel then shows the goods item F1 holds, and Enter keeps it.
+TEST_F(OdczytStartowy, AfterTheQueryThePanelShowsTheGoodsItemOfF1) {
+    Uruchom();
+    kasa->Konfiguracja(2);
+    Stan().tablice.KlawiszeBezp[0] = {0, Towar, 0, 2, 0, 0, 0, 0};
+    Stan().NumerKasy = "01";
+    okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().bZapisClick(Kontrolka("bZapis")); });
+    ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join('|').toStdString();
+
+    Stan().tablice = TabliceKlawiszy{};
+    dialogi.komunikaty.clear();
+    dialogi.odpowiedzi = {Odpowiedz::Tak};
+    Odczytaj();
+    ASSERT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    EXPECT_EQ(NazwaKlawisza(), u"F1");
+    EXPECT_EQ(Towary()->currentIndex(), 1);
+    EXPECT_TRUE(Towary()->currentText().startsWith(u"002 "_s))
+        << Towary()->currentText().toStdString();
+
+    Towary()->setFocus();
+    QTest::keyClick(Towary(), Qt::Key_Return);
+    EXPECT_EQ(Stan().tablice.KlawiszeBezp[0].Rodzaj, Towar);
+    EXPECT_EQ(Stan().tablice.KlawiszeBezp[0].NrTowaru, 2);
+}
+
+// Each exchange of the query runs behind its progress box, in the order
+// goods, payments, key definitions.
+TEST_F(OdczytStartowy, EachExchangeRunsBehindTheProgressBox) {
+    Uruchom();
+    kasa->Konfiguracja(1);
+    dialogi.odpowiedzi = {Odpowiedz::Tak};
+    Odczytaj();
+    ASSERT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    QStringList teksty;
+    for (const auto& p : dialogi.postepy) {
+        teksty << p.tekst;
+        EXPECT_TRUE(p.zamkniety);
+    }
+    EXPECT_EQ(teksty,
+              QStringList({u"Odczyt bazy towarowej z kasy..."_s, u"Odczyt płatności z kasy..."_s,
+                           u"Odczyt definicji klawiszy z kasy..."_s}));
+}
+
+// An empty KONFIG.TXT is a configuration still to be set: the query opens
+// the communication dialog as for a missing one, and ends quietly when it
+// is closed without a save.
+TEST_F(OdczytStartowy, AnEmptyConfigurationOpensTheDialog) {
+    for (const char* tresc : {"", "\r\n"}) {
+        SCOPED_TRACE(std::string("\"") + tresc + "\"");
+        Zapisz("KONFIG.TXT", tresc);
+        dialogi.komunikaty.clear();
+        dialogi.pokazaneOkna = 0;
+        dialogi.odpowiedzi = {Odpowiedz::Tak};
+        Odczytaj();
+        EXPECT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+        EXPECT_EQ(dialogi.pokazaneOkna, 1);
+        EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+    }
+}
+
+// "Tak" in the error handler during the start-up query ends the program:
+// the message loop is never entered (it would keep a hidden window and
+// the single-instance lock). "Nie" goes on into the loop.
+TEST_F(OdczytStartowy, YesInTheErrorHandlerBeforeTheLoopEndsTheProgram) {
+    for (const Odpowiedz wybor : {Odpowiedz::Tak, Odpowiedz::Nie}) {
+        SCOPED_TRACE(wybor == Odpowiedz::Tak ? "Tak" : "Nie");
+        kasa->Konfiguracja({"$x1\tcom1:9600:mux0:1\t1"});
+        okno->show();
+        Stan().ZapytanieStartowe = true;
+        dialogi.komunikaty.clear();
+        dialogi.odpowiedzi = {Odpowiedz::Tak, wybor};
+        bool petla = false;
+        const int kod = UruchomPoOknieGlownym(*okno, [&] {
+            petla = true;
+            return 0;
+        });
+        ASSERT_EQ(dialogi.komunikaty.size(), 2u);
+        EXPECT_EQ(dialogi.komunikaty[1].tytul, u"Błąd wykonania programu");
+        EXPECT_EQ(kod, 0);
+        EXPECT_EQ(petla, wybor == Odpowiedz::Nie);
+        EXPECT_FALSE(Stan().ZapytanieStartowe);
+    }
 }

@@ -6,10 +6,16 @@
 #include "app/GrupaRadiowa.h"
 #include "comm/TOknoKomunik.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
+
+#include <filesystem>
+#include <functional>
+#include <vector>
 
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
@@ -141,4 +147,87 @@ TEST_F(OknoKomunik, CancelLeavesTheFilesAndKeepsTheControlsForTheNextShowing) {
         EXPECT_EQ(o.GrupaSzybkosc->ItemIndex(), 1);
     });
     EXPECT_EQ(dialogi.pokazaneOkna, 2);
+}
+
+namespace {
+// Keys pressed where the focus is, as a user types them.
+void NacisnijKlawisz(TOknoKomunik& o, Qt::Key klawisz) {
+    QWidget* fokus = QApplication::focusWidget();
+    QTest::keyClick(fokus != nullptr ? fokus : static_cast<QWidget*>(&o), klawisz);
+}
+
+void Aktywuj(TOknoKomunik& o, QWidget* pole) {
+    o.activateWindow();
+    QApplication::setActiveWindow(&o);
+    pole->setFocus(Qt::TabFocusReason);
+}
+} // namespace
+
+// Enter in a field or on a radio button saves what the dialog shows,
+// never discards it.
+TEST_F(OknoKomunik, EnterInAFieldOrOnARadioButtonSaves) {
+    struct Przypadek {
+        const char* gdzie;
+        std::function<QWidget*(TOknoKomunik&)> pole;
+    };
+    const std::vector<Przypadek> przypadki{
+        {"seCOM", [](TOknoKomunik& o) -> QWidget* { return o.seCOM; }},
+        {"WartoscTimeout", [](TOknoKomunik& o) -> QWidget* { return o.WartoscTimeout; }},
+        {"GrupaSzybkosc", [](TOknoKomunik& o) -> QWidget* { return o.GrupaSzybkosc->Przycisk(1); }},
+        {"GrupaMux", [](TOknoKomunik& o) -> QWidget* { return o.GrupaMux->Przycisk(0); }},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.gdzie);
+        std::filesystem::remove(kasa->Folder() / "KONFIG.TXT");
+        bool zamkniete = false;
+        OtworzOkno([&](TOknoKomunik& o) {
+            o.seCOM->setValue(3);
+            o.WartoscTimeout->setValue(7);
+            KliknijPozycje("GrupaSzybkosc", 1);
+            Aktywuj(o, p.pole(o));
+            NacisnijKlawisz(o, Qt::Key_Return);
+            zamkniete = !o.isVisible();
+        });
+        EXPECT_TRUE(zamkniete);
+        EXPECT_EQ(Plik("KONFIG.TXT"), "$01\tcom3:19200:mux0:1\t7\r\n");
+    }
+}
+
+// A typed value out of range is corrected on screen when the field is
+// left or Enter is pressed: what is saved is what is shown.
+TEST_F(OknoKomunik, WhatIsSavedIsWhatIsShown) {
+    struct Przypadek {
+        const char* pole;
+        const char* wpisane;
+        bool enter; // Enter, else a click on "Zapisz"
+    };
+    for (const auto& p :
+         {Przypadek{"seCOM", "0", true}, Przypadek{"seCOM", "0", false},
+          Przypadek{"WartoscTimeout", "0", true}, Przypadek{"WartoscTimeout", "0", false}}) {
+        SCOPED_TRACE(std::string(p.pole) + (p.enter ? " Enter" : " Zapisz"));
+        std::filesystem::remove(kasa->Folder() / "KONFIG.TXT");
+        QString pokazane;
+        OtworzOkno([&](TOknoKomunik& o) {
+            QSpinBox* s = std::string(p.pole) == "seCOM" ? o.seCOM : o.WartoscTimeout;
+            s->setValue(s == o.seCOM ? 2 : 30);
+            Aktywuj(o, s);
+            s->selectAll();
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(p.wpisane));
+            if (p.enter)
+                NacisnijKlawisz(o, Qt::Key_Return);
+            else
+                Kliknij(o.KlawZapis);
+            pokazane = s->text();
+            if (o.isVisible())
+                Kliknij(o.KlawEsc);
+        });
+        const std::string konfiguracja = Plik("KONFIG.TXT");
+        ASSERT_FALSE(konfiguracja.empty());
+        const std::string zapisane =
+            std::string(p.pole) == "seCOM"
+                ? konfiguracja.substr(konfiguracja.find("com") + 3, 1)
+                : konfiguracja.substr(konfiguracja.rfind('\t') + 1,
+                                      konfiguracja.size() - konfiguracja.rfind('\t') - 3);
+        EXPECT_EQ(pokazane.toStdString(), zapisane);
+    }
 }

@@ -12,8 +12,10 @@
 #include "keys/DefinicjaKlawisza.h"
 #include "keys/KomunikatyPanelu.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QSpinBox>
+#include <QThread>
 
 #include <array>
 #include <chrono>
@@ -175,22 +177,33 @@ struct PortNaZadanie {
     int kanaly = 0;
     bool otwarty = false;
     bool klepsydraPrzyWymianie = true;
+    int wywolania = 0;
+    bool naWatkuOkna = false; // a call made on the GUI thread
 };
 PortNaZadanie port;
 
+void Wywolanie() {
+    ++port.wywolania;
+    port.naWatkuOkna |= QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
 uint8_t Inicjuj(uint8_t, uint16_t, uint16_t, uint16_t) {
+    Wywolanie();
     port.otwarty = true;
     return 0;
 }
 uint8_t Zamknij() {
+    Wywolanie();
     port.otwarty = false;
     return 0;
 }
 uint8_t Kanal(uint8_t) {
+    Wywolanie();
     ++port.kanaly;
     return 1;
 }
 uint8_t Sekwencja(uint8_t rozkaz, uint8_t, uint8_t, uint8_t* odpowiedz, uint8_t*) {
+    Wywolanie();
     port.klepsydraPrzyWymianie &= QGuiApplication::overrideCursor() != nullptr;
     std::memset(odpowiedz, 0, 256);
     if (rozkaz == RozkazIdentyfikacji)
@@ -268,4 +281,22 @@ TEST_F(PortSkryptowy, MissingLibraryFunctionReachesTheHandlerWithTheCursorRestor
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
     EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Błąd wykonania programu");
     EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(u"UnInitializePort"));
+}
+
+// Every call of the link test runs on a worker thread behind the progress
+// box, one box per call, as the register exchanges do.
+TEST_F(PortSkryptowy, EveryCallOfTheLinkTestRunsBehindTheProgressBox) {
+    OtworzOkno([&](TOknoKomunik& o) {
+        KliknijPozycje("GrupaMux", 1);
+        Polacz(o);
+    });
+    EXPECT_EQ(dialogi.Teksty(), QStringList{Poprawne});
+    EXPECT_EQ(port.wywolania, 6) << "close, open, channel, two exchanges, close";
+    EXPECT_FALSE(port.naWatkuOkna);
+    ASSERT_EQ(dialogi.postepy.size(), 6u);
+    for (const auto& p : dialogi.postepy) {
+        EXPECT_EQ(p.tekst, u"Test połączenia z kasą..."_s);
+        EXPECT_TRUE(p.stany.empty()) << "the serial library tells no count";
+        EXPECT_TRUE(p.zamkniety);
+    }
 }

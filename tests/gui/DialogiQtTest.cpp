@@ -2,6 +2,8 @@
 // without a user.
 
 #include "app/DialogiQt.h"
+#include "app/PostepWymiany.h"
+#include "app/PostepWymianyQt.h"
 #include "app/Tekst1250.h"
 #include "app/TlumaczenieQt.h"
 
@@ -10,7 +12,16 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <utility>
 
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
@@ -50,4 +61,64 @@ TEST(Tekst1250, PolishLettersRoundTripAndForeignOnesDoNot) {
     for (const QString& obcy : {u"Ж"_s, u"Ω"_s, u"字"_s, u"ą😀"_s, u"\u0100"_s})
         EXPECT_FALSE(Miesci1250(obcy)) << obcy.toStdString();
     EXPECT_EQ(Z852("\235\244"), u"ŁĄ"_s);
+}
+
+namespace {
+// Presses `klawisz` in the message box once it is up; a box still open
+// after two seconds is closed so that a failing case can't hang. The
+// timers go with `kontekst`.
+void NacisnijWOknie(QObject& kontekst, int klawisz) {
+    QTimer::singleShot(0, &kontekst, [klawisz] {
+        if (QWidget* okno = QApplication::activeModalWidget())
+            QTest::keyClick(okno, static_cast<Qt::Key>(klawisz));
+    });
+    QTimer::singleShot(2000, &kontekst, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->done(-1);
+    });
+}
+} // namespace
+
+// Enter in a real question box answers with its default button, which the
+// question chooses: "Nie" where Enter must not start anything.
+TEST(DialogiQt, EnterAnswersAQuestionWithItsDefaultButton) {
+    DialogiQt dialogi;
+    for (auto [domyslna, klawisz] :
+         {std::pair{Odpowiedz::Tak, Qt::Key_Return}, std::pair{Odpowiedz::Nie, Qt::Key_Return},
+          std::pair{Odpowiedz::Nie, Qt::Key_Enter}}) {
+        SCOPED_TRACE(static_cast<int>(domyslna));
+        OknoKomunikatu pytanie{u"Czy skasować?"_s, u"Uwaga"_s, Ikona::Pytanie, Przyciski::TakNie};
+        pytanie.domyslna = domyslna;
+        QObject kontekst;
+        NacisnijWOknie(kontekst, klawisz);
+        EXPECT_EQ(dialogi.Pokaz(pytanie), domyslna);
+    }
+}
+
+// The real progress box: modal, Polish, without a cancel button; a busy
+// bar until a count is known, then the share done.
+TEST(DialogiQt, TheProgressBoxOfAnExchange) {
+    QWidget okno;
+    okno.show();
+    DialogiQt dialogi(&okno);
+    auto postep = dialogi.Postep(u"Zapis definicji klawiszy do kasy..."_s);
+    auto* box = okno.findChild<QProgressDialog*>(u"PostepWymiany"_s);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->labelText(), u"Zapis definicji klawiszy do kasy..."_s);
+    EXPECT_EQ(box->windowTitle(), u"orbaklaw"_s);
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(box->findChild<QPushButton*>(), nullptr) << "no cancel button";
+    EXPECT_EQ(box->maximum(), 0) << "a busy bar";
+    EXPECT_FALSE(box->isVisible()) << "a quick call does not flash the box";
+    QTest::qWait(PostepWymianyQt::OpoznieniePokazania + 200);
+    EXPECT_TRUE(box->isVisible());
+    postep->Ustaw(250, 1000);
+    EXPECT_EQ(box->maximum(), 100);
+    EXPECT_EQ(box->value(), 25);
+    postep->Ustaw(1000, 1000);
+    EXPECT_EQ(box->value(), 100);
+    postep->Ustaw(0, 0);
+    EXPECT_EQ(box->maximum(), 0);
+    postep.reset();
+    EXPECT_EQ(okno.findChild<QProgressDialog*>(), nullptr) << "gone with the object";
 }

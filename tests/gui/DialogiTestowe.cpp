@@ -1,5 +1,7 @@
 #include "DialogiTestowe.h"
 
+#include "app/PostepWymiany.h"
+
 #include <QDialog>
 
 namespace orbaklaw {
@@ -66,6 +68,25 @@ int DialogiTestowe::Modalnie(QDialog& okno) {
     const int wynik = okno.result();
     okno.hide();
     return wynik;
+}
+
+namespace {
+class PostepTestowy : public PostepWymiany {
+public:
+    explicit PostepTestowy(DialogiTestowe::ZapisPostepu& zapis) : zapis_(zapis) {}
+    ~PostepTestowy() override { zapis_.zamkniety = true; }
+    void Ustaw(uint64_t zrobione, uint64_t oczekiwane) override {
+        zapis_.stany.emplace_back(zrobione, oczekiwane);
+    }
+
+private:
+    DialogiTestowe::ZapisPostepu& zapis_;
+};
+} // namespace
+
+std::unique_ptr<PostepWymiany> DialogiTestowe::Postep(const QString& tekst) {
+    postepy.push_back({tekst, {}, false});
+    return std::make_unique<PostepTestowy>(postepy.back());
 }
 
 QStringList DialogiTestowe::Teksty() const {

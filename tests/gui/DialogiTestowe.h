@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace orbaklaw {
@@ -23,6 +24,15 @@ public:
     // script clicks what a user would (the dialog shows while it runs). With
     // no script the dialog is closed as by Esc.
     int Modalnie(QDialog& okno) override;
+    // Records the box's text and every count it was shown, and when it went.
+    std::unique_ptr<PostepWymiany> Postep(const QString& tekst) override;
+
+    struct ZapisPostepu {
+        QString tekst;
+        std::vector<std::pair<uint64_t, uint64_t>> stany; // done, expected
+        bool zamkniety = false;
+    };
+    std::deque<ZapisPostepu> postepy;
 
     // Queued answers; an empty queue answers OK, No, cancel.
     std::deque<Odpowiedz> odpowiedzi;

@@ -53,6 +53,7 @@ TEST_F(Kasowanie, AcceptedDeletionClearsTheCountedKeys) {
     EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Uwaga");
     EXPECT_EQ(dialogi.komunikaty[0].ikona, Ikona::Pytanie);
     EXPECT_EQ(dialogi.komunikaty[0].przyciski, Przyciski::TakNie);
+    EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie) << "Enter must not delete";
     EXPECT_EQ(dialogi.komunikaty[1].tekst, u"Skasowano definicje klawiszy");
 
     EXPECT_EQ(Znaczenie(Stan().tablice), Znaczenie(PoKasowaniu(Przyklad())));
@@ -83,9 +84,12 @@ TEST_F(Kasowanie, AnswerNoSendsNothing) {
 TEST_F(Kasowanie, RefusedDeletionChangesNothingAndLeavesTheRequest) {
     const TabliceKlawiszy przed = Stan().tablice;
     kasa.Zatrzymaj();
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // on without the backup
     Kasuj(Odpowiedz::Tak);
     ASSERT_NE(Stan().KodBledu, 0);
-    EXPECT_EQ(dialogi.Teksty(), (QStringList{Pytanie, KomunikatKodu(Stan().KodBledu)}));
+    EXPECT_EQ(dialogi.Teksty(),
+              (QStringList{Pytanie, PytanieKopii(KomunikatKodu(Stan().KodBledu), true),
+                           KomunikatKodu(Stan().KodBledu)}));
     EXPECT_EQ(Stan().tablice, przed);
     EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F5");
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania("01")) << "40 lines, kept for the next try";
@@ -94,11 +98,17 @@ TEST_F(Kasowanie, RefusedDeletionChangesNothingAndLeavesTheRequest) {
 TEST_F(Kasowanie, MissingConfigurationSendsAnEmptyRegisterNumber) {
     std::filesystem::remove("KONFIG.TXT");
     Stan().NumerKasy = "01";
-    Kasuj(Odpowiedz::Tak);
-    // The library then refuses the request with its own code.
+    // Yes to the deletion, then on without the backup.
+    dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Ok, Odpowiedz::Tak};
+    Kliknij("bKasowanie");
+    // No backup without a register number; the library then refuses the
+    // request with its own code.
     ASSERT_NE(Stan().KodBledu, 0);
-    EXPECT_EQ(dialogi.Teksty(), (QStringList{Pytanie, u"Należy ustawić parametry komunikacji"_s,
-                                             KomunikatKodu(Stan().KodBledu)}));
+    const QStringList teksty = dialogi.Teksty();
+    ASSERT_EQ(teksty.size(), 4);
+    EXPECT_EQ(teksty.mid(0, 2), (QStringList{Pytanie, u"Należy ustawić parametry komunikacji"_s}));
+    EXPECT_TRUE(teksty[2].startsWith(PytanieKopii({}, true).section(u'\r', 0, 0)));
+    EXPECT_EQ(teksty[3], KomunikatKodu(Stan().KodBledu));
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania(""));
     EXPECT_EQ(Stan().NumerKasy, "01") << "the deletion's number is its own";
 }
@@ -106,6 +116,7 @@ TEST_F(Kasowanie, MissingConfigurationSendsAnEmptyRegisterNumber) {
 TEST_F(Kasowanie, RegisterNumberIsTheConfigurationsText) {
     kasa.Konfiguracja({"$3\tcom1:9600:mux0:1\t1"});
     kasa.Zatrzymaj();
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // on without the backup
     Kasuj(Odpowiedz::Tak);
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania("3"));
 }

@@ -245,3 +245,12 @@ TEST_F(Odczyt, AFifoIsRefusedWithoutWaiting) {
         << dialogi.komunikaty[0].tekst.toStdString();
     EXPECT_EQ(Zrzut(), przed);
 }
+
+// "MUX 1" saved for a line without a multiplexer: the register operations
+// say that the communication parameters must be set again (code 22).
+TEST_F(Odczyt, AMultiplexerThatIsNotThereGivesCode22) {
+    kasa.Konfiguracja({"$01\tcom1:9600:mux1:1\t1"});
+    Kliknij("bOdczyt");
+    EXPECT_EQ(Stan().KodBledu, 22);
+    EXPECT_EQ(dialogi.Teksty(), QStringList{KomunikatKodu(22)});
+}

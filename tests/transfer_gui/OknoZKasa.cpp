@@ -8,14 +8,19 @@
 #include "transfer/PlikTekstowy.h"
 #include "transfer/PlikWejsciowy.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
+
+using namespace Qt::StringLiterals;
 
 namespace orbaklaw {
 
 namespace fs = std::filesystem;
 
 void OknoZKasa::SetUp() {
+    // Backups go to the test's own folder, never to the user's.
+    setenv("ORBAKLAW_KOPIE", (kasa.Folder() / "kopie").c_str(), 1);
     kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
     kasa.Konfiguracja(1);
     OknoTestowe::SetUp();
@@ -65,6 +70,12 @@ TabliceKlawiszy OknoZKasa::Znaczenie(const TabliceKlawiszy& t) {
 
 QString OknoZKasa::KomunikatKodu(uint8_t kod) {
     return Z1250(KomunikatBledu(kod));
+}
+
+QString OknoZKasa::PytanieKopii(const QString& powod, bool kasowanie) {
+    return u"Nie udało się zachować kopii zapasowej definicji klawiszy z kasy:\r"_s + powod +
+           (kasowanie ? u"\rCzy mimo to skasować definicje klawiszy w kasie?"_s
+                      : u"\rCzy mimo to zapisać definicje klawiszy do kasy?"_s);
 }
 
 std::string OknoZKasa::Plik(const std::string& nazwa) {

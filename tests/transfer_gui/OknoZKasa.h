@@ -34,6 +34,9 @@ protected:
 
     // The message of a result code as PokazBlad shows it.
     static QString KomunikatKodu(uint8_t kod);
+    // The question after a backup that failed for `powod`, before a write
+    // (or a deletion).
+    static QString PytanieKopii(const QString& powod, bool kasowanie = false);
     static bool Istnieje(const std::string& nazwa);
     // Makes `nazwa` a folder holding a file, so it can be neither written
     // nor removed as a file.

@@ -6,10 +6,19 @@
 
 #include "app/KursorKlepsydry.h"
 #include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
 #include "transfer/SterownikTransferu.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QThread>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -23,11 +32,23 @@ namespace {
 // they find it here.
 struct Podglad {
     TForm3* okno = nullptr;
-    int malowania = 0;      // paints of the window so far
-    int malowaniaPrzy = -1; // ... when the call began
+    std::atomic<int> malowania = 0; // paints of the window so far (GUI thread)
+    int malowaniaPrzy = -1;         // ... when the call began
     bool klepsydra = false;
     std::string plik; // the file the call was given, as it was then
-    int wywolania = 0;
+    std::atomic<int> wywolania = 0;
+    // Run inside the call, wherever the call runs.
+    std::function<void()> wTrakcie;
+
+    void Wyczysc(TForm3* o) {
+        okno = o;
+        malowania = 0;
+        malowaniaPrzy = -1;
+        klepsydra = false;
+        plik.clear();
+        wywolania = 0;
+        wTrakcie = nullptr;
+    }
 };
 Podglad podglad;
 
@@ -36,6 +57,8 @@ void Zobacz(const char* plik) {
     podglad.malowaniaPrzy = podglad.malowania;
     podglad.klepsydra = podglad.okno->Klepsydra().Widoczny();
     podglad.plik = OknoZKasa::Plik(plik);
+    if (podglad.wTrakcie)
+        podglad.wTrakcie();
 }
 
 uint8_t ODef(const char* wejscie, const char* wyjscie) {
@@ -67,8 +90,7 @@ class Wymiana : public OknoZKasa {
 protected:
     void SetUp() override {
         OknoZKasa::SetUp();
-        podglad = Podglad{};
-        podglad.okno = okno.get();
+        podglad.Wyczysc(okno.get());
         okno->installEventFilter(&licznik);
         funkcje.ODefKlaw = ODef;
         funkcje.ZDefKlaw = ZDef;
@@ -99,7 +121,9 @@ TEST_F(Wymiana, EveryExchangeRepaintsAndShowsTheBusyCursor) {
         okno->update();
         const int przed = podglad.malowania;
         klik();
-        ASSERT_EQ(podglad.wywolania, 1) << dialogi.Teksty().join(u'|').toStdString();
+        // A write and a deletion read the register's definitions first, for the backup.
+        ASSERT_EQ(podglad.wywolania, std::string(nazwa) == "bOdczyt" ? 1 : 2)
+            << dialogi.Teksty().join(u'|').toStdString();
         EXPECT_GT(podglad.malowaniaPrzy, przed) << "repainted before the exchange";
         EXPECT_TRUE(podglad.klepsydra) << "busy cursor during the exchange";
         EXPECT_FALSE(okno->Klepsydra().Widoczny()) << "and not after";
@@ -150,4 +174,179 @@ TEST_F(Wymiana, MissingFunctionDuringReadOrDelete) {
         EXPECT_FALSE(okno->Klepsydra().Widoczny());
         EXPECT_FALSE(Istnieje("123.@#$"));
     }
+}
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A click on `przycisk` as the window system would deliver it, posted.
+void WyslijKlikniecie(QWidget* przycisk) {
+    const QPointF srodek = QRectF(przycisk->rect()).center();
+    const QPointF ekran = przycisk->mapToGlobal(srodek);
+    for (auto typ : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            przycisk,
+            new QMouseEvent(typ, srodek, ekran, Qt::LeftButton,
+                            typ == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                            Qt::NoModifier));
+}
+
+// The library's progress as the stand-in exchange reports it.
+std::atomic<uint32_t> zrobione = 0;
+std::atomic<uint32_t> oczekiwane = 0;
+std::atomic<bool> wToku = false;
+
+int PostepZastepczy(uint32_t* z, uint32_t* o) {
+    *z = zrobione;
+    *o = oczekiwane;
+    return wToku ? 1 : 0;
+}
+
+} // namespace
+
+// "Zapis do kasy" and "Odczyt z kasy" clicked while an exchange runs are
+// dropped, not carried out once it is over; so is a typed Enter.
+TEST_F(Wymiana, InputGivenDuringAnExchangeIsNeverActedOn) {
+    Uzyj();
+    QWidget* zapis = Kontrolka("bZapis");
+    QWidget* odczyt = Kontrolka("bOdczyt");
+    for (const char* przycisk : {"bOdczyt", "bZapis", "bKasowanie"}) {
+        SCOPED_TRACE(przycisk);
+        podglad.wywolania = 0;
+        podglad.wTrakcie = [&] {
+            WyslijKlikniecie(zapis);
+            WyslijKlikniecie(odczyt);
+            QCoreApplication::postEvent(
+                okno.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+            std::this_thread::sleep_for(300ms); // time for the window to act on them
+        };
+        if (std::string(przycisk) == "bKasowanie")
+            dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+        Kliknij(przycisk);
+        podglad.wTrakcie = nullptr;
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        // A write and a deletion read the register's definitions first, for the backup.
+        EXPECT_EQ(podglad.wywolania, std::string(przycisk) == "bOdczyt" ? 1 : 2);
+    }
+}
+
+// While the register works the window still paints what it is asked to.
+TEST_F(Wymiana, TheWindowIsPaintedDuringAnExchange) {
+    Uzyj();
+    bool pomalowane = false;
+    podglad.wTrakcie = [&] {
+        const int przed = podglad.malowania;
+        QMetaObject::invokeMethod(
+            podglad.okno, [] { podglad.okno->update(); }, Qt::QueuedConnection);
+        for (int i = 0; i < 100 && podglad.malowania == przed; ++i)
+            std::this_thread::sleep_for(20ms);
+        pomalowane = podglad.malowania > przed;
+    };
+    Kliknij("bZapis");
+    EXPECT_TRUE(pomalowane);
+    EXPECT_EQ(podglad.wywolania, 2) << "the backup read, then the write";
+}
+
+// The progress box shows what the library reports and ends at the end;
+// without the library's count it stays a busy bar.
+TEST_F(Wymiana, TheProgressReachesItsEnd) {
+    struct Przypadek {
+        const char* przycisk;
+        bool licznik;
+        QString tekst;
+    };
+    const std::vector<Przypadek> przypadki{
+        {"bZapis", true, u"Zapis definicji klawiszy do kasy..."_s},
+        {"bOdczyt", true, u"Odczyt definicji klawiszy z kasy..."_s},
+        {"bKasowanie", true, u"Kasowanie definicji klawiszy w kasie..."_s},
+        {"bZapis", false, u"Zapis definicji klawiszy do kasy..."_s},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(std::string(p.przycisk) + (p.licznik ? " with" : " without") + " a count");
+        funkcje.PostepWymiany = p.licznik ? PostepZastepczy : nullptr;
+        Uzyj();
+        dialogi.postepy.clear();
+        podglad.wTrakcie = [] {
+            oczekiwane = 1000;
+            for (uint32_t z : {0u, 500u, 1000u}) {
+                zrobione = z;
+                wToku = true;
+                std::this_thread::sleep_for(150ms);
+            }
+            wToku = false;
+        };
+        if (std::string(p.przycisk) == "bKasowanie")
+            dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+        Kliknij(p.przycisk);
+        // A write and a deletion read the register's definitions first, for the backup.
+        const bool odczyt = std::string(p.przycisk) == "bOdczyt";
+        ASSERT_EQ(dialogi.postepy.size(), odczyt ? 1u : 2u);
+        if (!odczyt) {
+            EXPECT_EQ(dialogi.postepy[0].tekst, u"Odczyt definicji klawiszy z kasy..."_s);
+        }
+        const auto& postep = dialogi.postepy.back();
+        EXPECT_EQ(postep.tekst, p.tekst);
+        EXPECT_TRUE(postep.zamkniety);
+        if (!p.licznik) {
+            EXPECT_TRUE(postep.stany.empty());
+            continue;
+        }
+        ASSERT_FALSE(postep.stany.empty());
+        EXPECT_NE(std::find(postep.stany.begin(), postep.stany.end(),
+                            std::pair<uint64_t, uint64_t>{500, 1000}),
+                  postep.stany.end());
+        EXPECT_EQ(postep.stany.back(), (std::pair<uint64_t, uint64_t>{1000, 1000}));
+    }
+}
+
+// An empty KONFIG.TXT is a configuration still to be set, as a missing one:
+// every register button says so and opens the communication dialog.
+TEST_F(Wymiana, AnEmptyConfigurationIsOneToSet) {
+    Uzyj();
+    for (const char* tresc : {"", "\r\n", " \r\n\r\n"}) {
+        for (const char* przycisk : {"bOdczyt", "bZapis", "bKasowanie"}) {
+            SCOPED_TRACE(std::string(przycisk) + " \"" + tresc + "\"");
+            ZapiszAtomowo("KONFIG.TXT", tresc);
+            Stan().NumerKasy = "01"; // as the program holds it after a save
+            dialogi.komunikaty.clear();
+            dialogi.pokazaneOkna = 0;
+            const bool kasowanie = std::string(przycisk) == "bKasowanie";
+            if (kasowanie)
+                dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+            Kliknij(przycisk);
+            const QStringList teksty = dialogi.Teksty();
+            ASSERT_GT(teksty.size(), kasowanie ? 1 : 0);
+            EXPECT_TRUE(teksty[kasowanie ? 1 : 0].startsWith(u"Należy ustawi"_s))
+                << teksty.join(u'|').toStdString();
+            EXPECT_EQ(dialogi.pokazaneOkna, 1);
+            for (const auto& k : dialogi.komunikaty)
+                EXPECT_NE(k.tytul, u"Błąd wykonania programu"_s);
+        }
+    }
+}
+
+// The animated busy cursor goes on turning while the register works.
+TEST_F(Wymiana, TheBusyCursorAnimatesDuringAnExchange) {
+    ASSERT_TRUE(okno->Klepsydra().Wczytaj(QStringLiteral(ORBAKLAW_KLEPSYDRA)));
+    ASSERT_TRUE(okno->Klepsydra().Animowany());
+    Uzyj();
+    std::vector<size_t> kroki;
+    podglad.wTrakcie = [&] {
+        if (QThread::currentThread() == podglad.okno->thread())
+            return; // the GUI thread is busy with the call itself
+        for (int i = 0; i < 10; ++i) {
+            // Read where the cursor is kept: on the GUI thread.
+            QMetaObject::invokeMethod(
+                podglad.okno, [&] { kroki.push_back(podglad.okno->Klepsydra().BiezacyKrok()); },
+                Qt::BlockingQueuedConnection);
+            std::this_thread::sleep_for(100ms);
+        }
+    };
+    Kliknij("bOdczyt");
+    ASSERT_FALSE(kroki.empty()) << "the GUI thread answered during the exchange";
+    std::sort(kroki.begin(), kroki.end());
+    EXPECT_GT(std::unique(kroki.begin(), kroki.end()) - kroki.begin(), 1)
+        << "more than one step of the animation was shown";
 }

@@ -129,9 +129,11 @@ TEST_F(Zapis, NinthPaymentFromAFileIsRefusedByTheRegister) {
 TEST_F(Zapis, RefusedWriteShowsItsCodeAndChoosesF1) {
     kasa.Zatrzymaj();
     PokazPole(Bezp, "Edit2");
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // on without the backup
     Kliknij("bZapis");
     ASSERT_NE(Stan().KodBledu, 0);
-    EXPECT_EQ(dialogi.Teksty(), QStringList{KomunikatKodu(Stan().KodBledu)});
+    EXPECT_EQ(dialogi.Teksty(), (QStringList{PytanieKopii(KomunikatKodu(Stan().KodBledu)),
+                                             KomunikatKodu(Stan().KodBledu)}));
     EXPECT_TRUE(Istnieje("klawisz.txt"));
     EXPECT_EQ(NazwaKlawisza(), u"F1");
 }
@@ -199,9 +201,10 @@ TEST_F(Zapis, MissingConfigurationAsksForItFirst) {
     EXPECT_EQ(dialogi.dialogiPlikow.size(), 1u) << "the save dialog comes after";
 
     dialogi.komunikaty.clear();
+    dialogi.odpowiedzi = {Odpowiedz::Ok, Odpowiedz::Tak}; // on without the backup
     Kliknij("bZapis");
-    EXPECT_EQ(dialogi.Teksty(),
-              (QStringList{u"Należy ustawić parametry komunikacji"_s, KomunikatKodu(7)}));
+    EXPECT_EQ(dialogi.Teksty(), (QStringList{u"Należy ustawić parametry komunikacji"_s,
+                                             PytanieKopii(KomunikatKodu(7)), KomunikatKodu(7)}));
     EXPECT_EQ(Plik("klawisz.txt").substr(0, 5), "#05\r\n") << "with the number the program holds";
 }
 

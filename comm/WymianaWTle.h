@@ -1,0 +1,43 @@
+#pragma once
+// Carries one register library call on a worker thread while the GUI
+// thread goes on: the window repaints, the busy cursor animates and a modal
+// progress box shows how far the exchange is. Whatever is clicked or typed
+// meanwhile is dropped. The caller waits until the call has ended, so calls
+// stay one at a time and in order; what the call throws is thrown again to
+// the caller, on the GUI thread.
+
+#include "comm/WykonawcaWywolan.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <utility>
+
+namespace orbaklaw {
+
+class Dialogi;
+class PostepWymiany;
+
+class WymianaWTle {
+public:
+    // Bytes done and expected of the exchange in progress, when known.
+    using ZrodloPostepu = std::function<std::optional<std::pair<uint64_t, uint64_t>>()>;
+
+    explicit WymianaWTle(Dialogi& dialogi, ZrodloPostepu postep = {});
+
+    uint8_t operator()(const char* funkcja, const std::function<uint8_t()>& wywolanie) const;
+
+    // What the progress box says for a library function.
+    static QString Opis(const char* funkcja);
+
+private:
+    // Shows the library's count; gives the bytes expected (0: unknown).
+    uint64_t Odswiez(PostepWymiany& postep) const;
+
+    Dialogi* dialogi_;
+    ZrodloPostepu postep_;
+};
+
+} // namespace orbaklaw

@@ -1,0 +1,136 @@
+// The backup taken before every write into the register and every
+// deletion: the register's definitions as they were, kept as a definition
+// file in the backup folder; a backup that can't be taken asks first.
+
+#include "OknoZKasa.h"
+
+#include "app/Tekst1250.h"
+#include "comm/BibliotekaKasdrv.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/SterownikTransferu.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using namespace orbaklaw;
+using namespace Qt::StringLiterals;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path Kopie() {
+    return fs::current_path() / "kopie";
+}
+
+std::vector<fs::path> PlikiKopii() {
+    std::vector<fs::path> pliki;
+    std::error_code ec;
+    for (const auto& w : fs::directory_iterator(Kopie(), ec))
+        pliki.push_back(w.path());
+    std::sort(pliki.begin(), pliki.end());
+    return pliki;
+}
+
+const QString PytanieKasowania = u"Czy skasować wszystkie definicje klawiszy w kasie?"_s;
+
+} // namespace
+
+using Kopia = OknoZKasa;
+
+// Write, then delete: before each, what the register held is kept.
+TEST_F(Kopia, EveryWriteAndDeleteKeepsTheRegistersPreviousDefinitions) {
+    ZapiszWKasie(Przyklad());
+    TabliceKlawiszy nowe;
+    nowe.KlawiszeBezp[4] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
+    nowe.KlawiszeLewyAlt[15] = {0, Towar, 0, 33, 0, 1, 0, 0};
+    Stan().tablice = nowe;
+    Kliknij("bZapis");
+    ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join(u'|').toStdString();
+    auto pliki = PlikiKopii();
+    ASSERT_EQ(pliki.size(), 1u);
+    const fs::path pierwsza = pliki[0];
+    EXPECT_TRUE(QRegularExpression(u"^kasa01-\\d{8}-\\d{6}\\.txt$"_s)
+                    .match(QString::fromStdString(pliki[0].filename().string()))
+                    .hasMatch())
+        << pliki[0];
+    TabliceKlawiszy kopia;
+    ASSERT_TRUE(CzytajPlikDefinicji(kopia, pliki[0]).poprawny);
+    EXPECT_EQ(Znaczenie(kopia), Znaczenie(Przyklad())) << "the definitions before the write";
+    EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(nowe)) << "and the write went through";
+
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+    Kliknij("bKasowanie");
+    ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join(u'|').toStdString();
+    pliki = PlikiKopii();
+    ASSERT_EQ(pliki.size(), 2u);
+    const fs::path druga = pliki[0] == pierwsza ? pliki[1] : pliki[0];
+    TabliceKlawiszy przedKasowaniem;
+    ASSERT_TRUE(CzytajPlikDefinicji(przedKasowaniem, druga).poprawny);
+    EXPECT_EQ(Znaczenie(przedKasowaniem), Znaczenie(nowe)) << "the definitions before the deletion";
+    EXPECT_FALSE(Istnieje("123.@#$"));
+}
+
+namespace {
+// A register whose read fails; writes and deletions are counted.
+std::atomic<int> zapisy = 0;
+uint8_t OdczytNieudany(const char*, const char*) {
+    return 21;
+}
+uint8_t Zapis(const char*) {
+    ++zapisy;
+    return 0;
+}
+} // namespace
+
+// A backup that can't be taken asks before anything is written; Enter (the
+// default) or "Nie" sends nothing, "Tak" goes on without the backup.
+TEST_F(Kopia, AFailedBackupAsksBeforeAnythingIsWritten) {
+    FunkcjeKasdrv f;
+    f.ODefKlaw = OdczytNieudany;
+    f.ZDefKlaw = Zapis;
+    f.KDefKlaw = Zapis;
+    okno->Transfer().UzyjFunkcji(f);
+    for (const char* przycisk : {"bZapis", "bKasowanie"}) {
+        for (const Odpowiedz odpowiedz : {Odpowiedz::Nie, Odpowiedz::Tak}) {
+            const bool kasowanie = std::string(przycisk) == "bKasowanie";
+            SCOPED_TRACE(std::string(przycisk) + (odpowiedz == Odpowiedz::Tak ? " Tak" : " Nie"));
+            zapisy = 0;
+            dialogi.komunikaty.clear();
+            if (kasowanie)
+                dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+            dialogi.odpowiedzi.push_back(odpowiedz);
+            Kliknij(przycisk);
+            ASSERT_GE(dialogi.komunikaty.size(), kasowanie ? 2u : 1u);
+            const auto& pytanie = dialogi.komunikaty[kasowanie ? 1 : 0];
+            EXPECT_EQ(pytanie.przyciski, Przyciski::TakNie);
+            EXPECT_EQ(pytanie.ikona, Ikona::Pytanie);
+            EXPECT_EQ(pytanie.domyslna, Odpowiedz::Nie);
+            EXPECT_TRUE(pytanie.tekst.startsWith(u"Nie udało się zachować kopii"_s))
+                << pytanie.tekst.toStdString();
+            EXPECT_TRUE(pytanie.tekst.contains(KomunikatKodu(21).section(u'\r', 0, 0)))
+                << "says why";
+            EXPECT_EQ(zapisy, odpowiedz == Odpowiedz::Tak ? 1 : 0);
+            EXPECT_TRUE(PlikiKopii().empty());
+        }
+    }
+}
+
+// A backup folder that can't be made is a failed backup too.
+TEST_F(Kopia, ABackupFolderThatCannotBeMadeAsks) {
+    Zablokuj("zablokowany");
+    setenv("ORBAKLAW_KOPIE", (fs::current_path() / "zablokowany" / "x" / "kopie").c_str(), 1);
+    ZapiszWKasie(Przyklad());
+    Stan().tablice = TabliceKlawiszy{};
+    dialogi.odpowiedzi.push_back(Odpowiedz::Nie);
+    Kliknij("bZapis");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(dialogi.komunikaty[0].tekst.startsWith(u"Nie udało się zachować kopii"_s));
+    EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(Przyklad())) << "nothing was written";
+}

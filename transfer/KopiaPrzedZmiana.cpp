@@ -1,0 +1,70 @@
+#include "transfer/KopiaPrzedZmiana.h"
+
+#include "app/Dialogi.h"
+#include "app/Tekst1250.h"
+#include "comm/KomunikatyBledow.h"
+#include "keys/TabliceKlawiszy.h"
+#include "transfer/KopiaZapasowa.h"
+#include "transfer/NumerKasy.h"
+#include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
+#include "transfer/PlikWejsciowy.h"
+#include "transfer/WymianaZKasa.h"
+
+#include <exception>
+#include <filesystem>
+
+namespace orbaklaw {
+
+namespace {
+constexpr const char* PlikZapytania = "123.@#$";
+// The register's reply is read into a name of the program's own, so that
+// "klawisz.txt" keeps what was last sent or read.
+constexpr const char* PlikOdpowiedzi = "kopia.@#$";
+
+// The exchange files go whatever happens.
+class UsunPliki {
+public:
+    UsunPliki() = default;
+    ~UsunPliki() {
+        std::error_code ec;
+        std::filesystem::remove(PlikZapytania, ec);
+        std::filesystem::remove(PlikOdpowiedzi, ec);
+    }
+    UsunPliki(const UsunPliki&) = delete;
+    UsunPliki& operator=(const UsunPliki&) = delete;
+};
+} // namespace
+
+bool KopiaPrzedZmiana::Zachowaj(const std::string& numerKasy, const QString& dalej) {
+    const QString powod = Wykonaj(numerKasy);
+    if (powod.isEmpty())
+        return true;
+    return dialogi_.Pytanie(QStringLiteral("Nie udało się zachować kopii zapasowej definicji "
+                                           "klawiszy z kasy:\r") +
+                                powod + QStringLiteral("\r") + dalej,
+                            QStringLiteral("Uwaga"), Odpowiedz::Nie);
+}
+
+QString KopiaPrzedZmiana::Wykonaj(const std::string& numerKasy) {
+    try {
+        const unsigned numer = NumerKasyJakoLiczba(numerKasy);
+        const UsunPliki usun;
+        if (!UtworzPlikWejsciowy(PlikZapytania, numer))
+            return QStringLiteral("Nie udało się stworzyć pliku wejściowego.");
+        const uint8_t kod = wymiana_.Wywolaj([](BibliotekaKasdrv& kasdrv) {
+            return kasdrv.ODefKlaw(PlikZapytania, PlikOdpowiedzi);
+        });
+        if (kod != 0)
+            return Z1250(KomunikatBledu(kod));
+        TabliceKlawiszy odczytane;
+        if (!CzytajPlikDefinicji(odczytane, PlikOdpowiedzi).poprawny)
+            return Z1250(KomunikatBledu(23)); // a reply that is no definition file
+        ZachowajKopie(numerKasy, ZlaczLinie(CzytajLinie(PlikOdpowiedzi)));
+        return {};
+    } catch (const std::exception& e) {
+        return Z1250(e.what());
+    }
+}
+
+} // namespace orbaklaw
