@@ -2,6 +2,7 @@
 
 #include "cli/Utf8.h"
 #include "comm/KomunikatyBledow.h"
+#include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw::cli {
 
@@ -50,6 +51,12 @@ std::string DlaTerminala(const std::string& tekst) {
         }
     }
     return wynik;
+}
+
+std::string KomunikatPliku(const BladWejsciaWyjscia& blad) {
+    if (blad.Sciezka().empty())
+        return DlaTerminala(blad.what());
+    return blad.Sciezka() + ": " + Utf8Z1250(blad.Powod());
 }
 
 std::string LiniaWKomunikacie(const std::string& linia) {

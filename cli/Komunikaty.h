@@ -6,11 +6,20 @@
 #include <cstdint>
 #include <string>
 
+namespace orbaklaw {
+class BladWejsciaWyjscia;
+}
+
 namespace orbaklaw::cli {
 
 // Valid UTF-8 sequences pass unchanged, every other byte above 127 is read
 // as Windows-1250; a CR that is not part of CR LF becomes a line end.
 std::string DlaTerminala(const std::string& tekst);
+
+// A failed file operation: the path as given (the system's bytes, never
+// converted), ": " and the reason (Windows-1250) in UTF-8. A failure that
+// names no file is shown as DlaTerminala shows its message.
+std::string KomunikatPliku(const BladWejsciaWyjscia& blad);
 
 // A line of an input file as a message shows it: at most its first 255
 // bytes, then "…" when there was more.

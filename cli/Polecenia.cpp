@@ -114,7 +114,7 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     if (pliki.size() != 2)
         return BladUzycia(err, "normalize bierze plik wejściowy i wyjściowy");
     if (auto problem = ProblemWyjscia(pliki[1], {pliki[0]})) {
-        err << "orbaklaw-cli: " << DlaTerminala(*problem) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
         return KodBladPliku;
     }
     TabliceKlawiszy tablice;
@@ -123,7 +123,7 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     try {
         ZapiszPlikDefinicji(tablice, pliki[1], numer);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -142,12 +142,12 @@ int WczytajNazwy(const OpcjeKasy& o, NazwyKasy& nazwy, std::ostream& err) {
     try {
         if (const std::string t = plik(o.towary, NazwaPlikuTowarow); !t.empty()) {
             nazwy.towary.emplace();
-            CzytajTowary(PodzielNaLinie(CzytajPlikWejsciowy(t)), *nazwy.towary);
+            CzytajTowary(CzytajLinie(t, GranicePlikuTowarow), *nazwy.towary);
         }
         if (const std::string p = plik(o.platnosci, NazwaPlikuPlatnosci); !p.empty())
-            nazwy.platnosci = CzytajPlatnosci(PodzielNaLinie(CzytajPlikWejsciowy(p)));
+            nazwy.platnosci = CzytajPlatnosci(CzytajLinie(p, GranicePlikuPlatnosci));
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -239,7 +239,10 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::o
     try {
         return Polecenie_(argumenty, out, err, dodatkowe);
     } catch (const std::bad_alloc&) {
-        err << "orbaklaw-cli: " << DlaTerminala("brak pamiêci") << "\n"; // "brak pamięci"
+        err << "orbaklaw-cli: "
+            << "brak pamięci\n";
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
     } catch (const std::exception& e) {
         err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
     }

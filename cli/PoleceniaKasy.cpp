@@ -47,7 +47,7 @@ bool Argumenty(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolon
 
 int Wyjscie(const std::string& plik, const std::vector<std::string>& wejscia, std::ostream& err) {
     if (auto problem = ProblemWyjscia(plik, wejscia)) {
-        err << "orbaklaw-cli: " << DlaTerminala(*problem) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -58,7 +58,7 @@ int Zapisz(const std::string& plik, const std::string& tresc, std::ostream& err)
         ZapiszAtomowo(plik, tresc);
         return KodSukces;
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
 }

@@ -11,6 +11,7 @@
 #include "cli/Komunikaty.h"
 #include "cli/PlikiCli.h"
 #include "cli/Polecenia.h"
+#include "transfer/BladSystemu.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <QFile>
@@ -87,10 +88,8 @@ bool ZapiszPdf(const QImage& wkladka, const fs::path& plik, const std::string& c
     const auto wynik = DrukujWkladke(drukarka, wkladka);
     std::error_code ec;
     if (!wynik.udany || fs::file_size(plik, ec) == 0 || ec) {
-        err << "orbaklaw-cli: " << DlaTerminala(cel) << ": "
-            << (wynik.udany ? std::string("PDF nie powstaÅ") // "PDF nie powstał"
-                            : wynik.blad.toStdString())
-            << "\n";
+        err << "orbaklaw-cli: " << cel << ": "
+            << (wynik.udany ? std::string("PDF nie powstał") : wynik.blad.toStdString()) << "\n";
         return false;
     }
     return true;
@@ -110,15 +109,15 @@ int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
         if (kod == KodSukces && !pdf.empty()) {
             fs::rename(pdf, a.pdf, ec);
             if (ec)
-                throw BladWejsciaWyjscia(a.pdf + ": " + ec.message());
+                throw BladWejsciaWyjscia(a.pdf, OpisBleduSystemu(ec.value()));
         }
         if (kod == KodSukces) {
             fs::rename(bmp, a.bmp, ec);
             if (ec)
-                throw BladWejsciaWyjscia(a.bmp + ": " + ec.message());
+                throw BladWejsciaWyjscia(a.bmp, OpisBleduSystemu(ec.value()));
         }
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
         kod = KodBladPliku;
     }
     fs::remove(bmp, ec);
@@ -127,15 +126,13 @@ int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
     return kod;
 }
 
-// Inputs and outputs checked before anything is composed.
-bool SprawdzPliki(const Argumenty& a, std::ostream& err) {
-    std::optional<std::string> problem = ProblemWejscia(a.etykiety);
-    if (!problem)
-        problem = ProblemWyjscia(a.bmp, {a.etykiety});
+// The outputs checked before anything is composed.
+bool SprawdzWyjscia(const Argumenty& a, std::ostream& err) {
+    std::optional<BladWejsciaWyjscia> problem = ProblemWyjscia(a.bmp, {a.etykiety});
     if (!problem && !a.pdf.empty())
         problem = ProblemWyjscia(a.pdf, {a.etykiety, a.bmp});
     if (problem)
-        err << "orbaklaw-cli: " << DlaTerminala(*problem) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
     return !problem;
 }
 
@@ -148,18 +145,25 @@ int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err)
                "opcjonalnie --pdf PLIK\n";
         return KodBladUzycia;
     }
-    if (!SprawdzPliki(argumenty, err))
+    // The labels are read first, as the program reads a label file: nothing
+    // is composed or written from a file that can't be.
+    TekstyEtykiet teksty;
+    try {
+        teksty = CzytajPlikEtykiet(argumenty.etykiety);
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        return KodBladPliku;
+    }
+    if (!SprawdzWyjscia(argumenty, err))
         return KodBladPliku;
     const auto aplikacja = Aplikacja();
     try {
-        TekstyEtykiet teksty =
-            ParsujEtykiety(PodzielNaLinie(CzytajPlikWejsciowy(argumenty.etykiety)));
         const QImage wkladka =
             KomponujWkladke(WczytajSzablonWkladki(), teksty, RozmiarPolaKlawiatury,
                             DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet(), DomyslneDpiEkranu);
         return ZapiszWyniki(wkladka, argumenty, err);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
 }

@@ -2,20 +2,21 @@
 
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
-#include "cli/PlikiCli.h"
 #include "cli/Postep.h"
 #include "cli/StanBiblioteki.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/KomunikatyBledow.h"
+#include "transfer/BladSystemu.h"
+#include "transfer/GraniceOdczytu.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/NumerKasy.h"
+#include "transfer/OtwarciePliku.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/PlikWejsciowy.h"
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,7 +41,7 @@ class WKatalogu {
 public:
     explicit WKatalogu(const fs::path& folder) : poprzedni_(::open(".", O_RDONLY | O_DIRECTORY)) {
         if (poprzedni_ < 0 || ::chdir(folder.c_str()) != 0)
-            throw BladWejsciaWyjscia(folder.string() + ": " + std::strerror(errno));
+            throw BladWejsciaWyjscia(folder, OpisBleduSystemu(errno));
     }
     ~WKatalogu() {
         if (poprzedni_ >= 0) {
@@ -78,9 +79,17 @@ SesjaKasy::~SesjaKasy() {
     }
 }
 
-int SesjaKasy::Blad(const std::string& tekst, int kod) const {
-    err_ << "orbaklaw-cli: " << DlaTerminala(tekst) << "\n";
+int SesjaKasy::Wypisz(const std::string& tekstTerminala, int kod) const {
+    err_ << "orbaklaw-cli: " << tekstTerminala << "\n";
     return kod;
+}
+
+int SesjaKasy::Blad(const std::string& tekst, int kod) const {
+    return Wypisz(DlaTerminala(tekst), kod);
+}
+
+int SesjaKasy::BladPliku(const BladWejsciaWyjscia& blad, int kod) const {
+    return Wypisz(KomunikatPliku(blad), kod);
 }
 
 std::string SesjaKasy::Urzadzenie() const {
@@ -91,12 +100,10 @@ std::string SesjaKasy::Urzadzenie() const {
 int SesjaKasy::Przygotuj() {
     const std::string plik =
         opcje_.konfiguracja ? *opcje_.konfiguracja : ZnajdzPlik("konfig.txt").string();
+    // A file given with --config is always read: its reader says why it can't be.
     std::error_code ec;
-    const bool jest = fs::exists(plik, ec);
-    if (!jest && (opcje_.konfiguracja || !opcje_.port || !opcje_.numer)) {
-        if (opcje_.konfiguracja)
-            return Blad(ProblemWejscia(plik).value_or(plik + ": " + std::strerror(ENOENT)),
-                        KodBladPliku);
+    const bool jest = opcje_.konfiguracja || fs::exists(plik, ec);
+    if (!jest && (!opcje_.port || !opcje_.numer)) {
         // "Należy ustawić parametry komunikacji (brak pliku KONFIG.TXT)"
         return Blad("Nale\277y ustawi\346 parametry komunikacji (brak pliku KONFIG.TXT)",
                     KodBladPliku);
@@ -107,15 +114,16 @@ int SesjaKasy::Przygotuj() {
     struct stat s {};
     if (::lstat(raport.c_str(), &s) == 0 && !S_ISREG(s.st_mode))
         // "raport wymiany można dopisać tylko do zwykłego pliku"
-        return Blad(raport.string() +
-                        ": raport wymiany mo\277na dopisa\346 tylko do zwyk\263ego pliku",
-                    KodBladPliku);
+        return BladPliku(
+            BladWejsciaWyjscia(raport,
+                               "raport wymiany mo\277na dopisa\346 tylko do zwyk\263ego pliku"),
+            KodBladPliku);
     std::string tresc;
     if (jest) {
         try {
-            tresc = CzytajPlikWejsciowy(plik);
+            tresc = CzytajCalyPlik(plik, GranicePlikuKonfiguracji.bajtow);
         } catch (const BladWejsciaWyjscia& e) {
-            return Blad(e.what(), KodBladPliku);
+            return BladPliku(e, KodBladPliku);
         }
     }
     return Konfiguruj(tresc, jest);
@@ -167,12 +175,12 @@ int SesjaKasy::Konfiguruj(const std::string& tresc, bool jest) {
     std::string sciezka =
         (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/orbaklaw-cli-XXXXXX";
     if (!::mkdtemp(sciezka.data()))
-        return Blad(sciezka + ": " + std::strerror(errno), KodBladPliku);
+        return BladPliku(BladWejsciaWyjscia(sciezka, OpisBleduSystemu(errno)), KodBladPliku);
     folder_ = sciezka;
     try {
         ZapiszAtomowo(folder_ / NazwaPlikuKonfiguracji, trescKonfiguracji_);
     } catch (const BladWejsciaWyjscia& e) {
-        return Blad(e.what(), KodBladPliku);
+        return BladPliku(e, KodBladPliku);
     }
     return KodSukces;
 }
@@ -180,7 +188,7 @@ int SesjaKasy::Konfiguruj(const std::string& tresc, bool jest) {
 void SesjaKasy::OddajRaport() const {
     std::string linie;
     try {
-        linie = CzytajPlikWejsciowy(folder_ / PlikRaportu);
+        linie = CzytajCalyPlik(folder_ / PlikRaportu, GranicePlikuTekstowego.bajtow);
     } catch (const BladWejsciaWyjscia&) {
         return; // the library wrote none
     }
@@ -189,18 +197,20 @@ void SesjaKasy::OddajRaport() const {
     const fs::path raport = ZnajdzPlik(PlikRaportu);
     const int fd = ::open(
         raport.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
-    bool zapisany = fd >= 0;
-    for (size_t z = 0; zapisany && z < linie.size();) {
+    int blad = fd >= 0 ? 0 : errno;
+    for (size_t z = 0; blad == 0 && z < linie.size();) {
         const ssize_t n = ::write(fd, linie.data() + z, linie.size() - z);
-        zapisany = n > 0;
-        z += zapisany ? static_cast<size_t>(n) : 0;
+        if (n < 0 && errno == EINTR)
+            continue;
+        blad = n > 0 ? 0 : n < 0 ? errno : EIO;
+        z += blad == 0 ? static_cast<size_t>(n) : 0;
     }
     if (fd >= 0)
         ::close(fd);
-    if (!zapisany) // "Nie można dopisać raportu wymiany: "
-        Blad("Nie mo\277na dopisa\346 raportu wymiany: " + raport.string() + ": " +
-                 std::strerror(errno),
-             0);
+    if (blad != 0) // "Nie można dopisać raportu wymiany: "
+        Wypisz(DlaTerminala("Nie mo\277na dopisa\346 raportu wymiany: ") +
+                   KomunikatPliku(BladWejsciaWyjscia(raport, OpisBleduSystemu(blad))),
+               0);
 }
 
 int SesjaKasy::Wywolaj(const std::string& opis,
@@ -210,9 +220,9 @@ int SesjaKasy::Wywolaj(const std::string& opis,
     struct stat s {};
     if (::stat(urzadzenie.c_str(), &s) != 0 || ::access(urzadzenie.c_str(), R_OK | W_OK) != 0)
         // "Nie można otworzyć portu szeregowego "
-        return Blad("Nie mo\277na otworzy\346 portu szeregowego " + urzadzenie + ": " +
-                        std::strerror(errno),
-                    KodWyjsciaKasy(KodPortNiedostepny));
+        return Wypisz(DlaTerminala("Nie mo\277na otworzy\346 portu szeregowego ") +
+                          KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(errno))),
+                      KodWyjsciaKasy(KodPortNiedostepny));
     uint8_t wynik = 0;
     try {
         BibliotekaKasdrv kasdrv(kodBledu_);
@@ -224,7 +234,7 @@ int SesjaKasy::Wywolaj(const std::string& opis,
         OddajRaport();
         return Blad(e.what(), KodOdmowaKasy);
     } catch (const BladWejsciaWyjscia& e) {
-        return Blad(e.what(), KodBladPliku);
+        return BladPliku(e, KodBladPliku);
     }
     OddajRaport();
     if (wynik == 0)
@@ -257,16 +267,15 @@ int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
         kod != KodSukces)
         return kod;
     try {
-        tresc = CzytajPlikWejsciowy(folder_ / PlikKlawiszy);
+        tresc = CzytajCalyPlik(folder_ / PlikKlawiszy, GranicePlikuDefinicji.bajtow);
     } catch (const BladWejsciaWyjscia& e) {
-        return Blad(e.what(), KodBladPliku);
+        return BladPliku(e, KodBladPliku);
     }
     TabliceKlawiszy t;
     const auto wynik = ParsujDefinicje(t, PodzielNaLinie(tresc));
     if (!wynik.poprawny)
-        // "odpowiedź kasy"
-        return Blad(KomunikatFormatu("odpowied\237 kasy", PodzielNaLinie(tresc), wynik.zlaLinia),
-                    KodBladFormatu);
+        return Wypisz(KomunikatFormatu("odpowiedź kasy", wynik.numerLinii, wynik.zlaLinia),
+                      KodBladFormatu);
     return KodSukces;
 }
 
@@ -274,7 +283,7 @@ int SesjaKasy::ZapiszDefinicje(const std::string& tresc) {
     try {
         ZapiszAtomowo(folder_ / PlikKlawiszy, tresc);
     } catch (const BladWejsciaWyjscia& e) {
-        return Blad(e.what(), KodBladPliku);
+        return BladPliku(e, KodBladPliku);
     }
     // "Zapis definicji do kasy"
     return Wywolaj("Zapis definicji do kasy",
@@ -285,7 +294,7 @@ int SesjaKasy::KasujDefinicje(const std::string& trescZadania) {
     try {
         ZapiszAtomowo(folder_ / PlikKasowania, trescZadania);
     } catch (const BladWejsciaWyjscia& e) {
-        return Blad(e.what(), KodBladPliku);
+        return BladPliku(e, KodBladPliku);
     }
     // "Kasowanie definicji w kasie"
     return Wywolaj("Kasowanie definicji w kasie",
@@ -302,9 +311,9 @@ int SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
         kod != KodSukces)
         return kod;
     try {
-        linie = PodzielNaLinie(CzytajPlikWejsciowy(folder_ / PlikTowarow));
+        linie = CzytajLinie(folder_ / PlikTowarow, GranicePlikuTowarow);
     } catch (const BladWejsciaWyjscia& e) {
-        return Blad(e.what(), KodBladPliku);
+        return BladPliku(e, KodBladPliku);
     }
     return KodSukces;
 }
@@ -323,12 +332,12 @@ int SesjaKasy::ZachowajKopieKasy() {
         const fs::path kopia = ZachowajKopie(numer_, tresc);
         // "Kopia definicji klawiszy z kasy: "
         err_ << "orbaklaw-cli: " << DlaTerminala("Kopia definicji klawiszy z kasy: ")
-             << DlaTerminala(kopia.string()) << "\n";
+             << kopia.string() << "\n";
     } catch (const BladWejsciaWyjscia& e) {
         // "Nie zachowano kopii definicji z kasy: nic nie wysłano: "
-        return Blad("Nie zachowano kopii definicji z kasy, nic nie wys\263ano: " +
-                        std::string(e.what()),
-                    KodBladPliku);
+        return Wypisz(DlaTerminala("Nie zachowano kopii definicji z kasy, nic nie wys\263ano: ") +
+                          KomunikatPliku(e),
+                      KodBladPliku);
     }
     return KodSukces;
 }

@@ -11,6 +11,7 @@
 #include "cli/OpcjeKasy.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/Konfiguracja.h"
+#include "transfer/PlikTekstowy.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -53,6 +54,8 @@ public:
 
     // Prints "orbaklaw-cli: " and the text; gives `kod` back.
     int Blad(const std::string& tekst, int kod) const;
+    // The same for a failed file operation (see KomunikatPliku).
+    int BladPliku(const BladWejsciaWyjscia& blad, int kod) const;
 
 private:
     int Konfiguruj(const std::string& trescKonfiguracji, bool jest);
@@ -60,6 +63,7 @@ private:
                 const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
     int UtworzZapytanie();
     void OddajRaport() const;
+    int Wypisz(const std::string& tekstTerminala, int kod) const;
 
     const OpcjeKasy& opcje_;
     std::ostream& err_;

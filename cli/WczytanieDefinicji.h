@@ -4,18 +4,19 @@
 
 #include "keys/TabliceKlawiszy.h"
 
+#include <cstddef>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace orbaklaw::cli {
 
 // 0, or 1 for a bad line, 2 for a file that can't be read.
 int WczytajDefinicje(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err);
 
-// The format message for the bad line `zlaLinia` of `plik`, whose lines are
-// `linie`: "PLIK: Błędny format pliku wejsciowego, linia N: " and the line.
-std::string KomunikatFormatu(const std::string& plik, const std::vector<std::string>& linie,
-                             const std::string& zlaLinia);
+// The format message for the bad line `zlaLinia`, number `numer`, of the file
+// `nazwa`, for the terminal: "NAZWA: Błędny format pliku wejsciowego, linia
+// N: " and the line. `nazwa` is shown as given (a path's bytes, or a UTF-8
+// text).
+std::string KomunikatFormatu(const std::string& nazwa, size_t numer, const std::string& zlaLinia);
 
 } // namespace orbaklaw::cli

@@ -2,6 +2,7 @@
 
 #include "transfer/BladSystemu.h"
 #include "transfer/OtwarciePliku.h"
+#include "transfer/PlikOdrzucony.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ bool CzytnikLinii::Doczytaj() {
     koniec_ = static_cast<size_t>(n);
     przeczytane_ += koniec_;
     if (przeczytane_ > najwiecej_)
-        throw BladWejsciaWyjscia(plik_, OpisZaDuzegoPliku());
+        throw PlikOdrzucony(plik_);
     koniecPliku_ = n == 0;
     return n > 0;
 }

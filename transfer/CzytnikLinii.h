@@ -18,7 +18,8 @@ class CzytnikLinii {
 public:
     static constexpr size_t RozmiarBufora = 16384;
 
-    // Throws BladWejsciaWyjscia when the file can't be opened or is refused.
+    // Throws BladWejsciaWyjscia when the file can't be opened or is refused
+    // (PlikOdrzucony when for its size).
     // A line longer than `najdluzszaLinia` is given cut to one byte more, so
     // the caller can tell it is too long without the rest being held.
     CzytnikLinii(const std::filesystem::path& plik, uintmax_t najwiecejBajtow,
@@ -28,7 +29,8 @@ public:
     CzytnikLinii& operator=(const CzytnikLinii&) = delete;
 
     // The next line without its end; false after the last one. Throws
-    // BladWejsciaWyjscia on a read error or when the file grows past the bound.
+    // BladWejsciaWyjscia on a read error, PlikOdrzucony when the file grows
+    // past the bound.
     bool Nastepna(std::string& linia);
 
     // Bytes taken from the file so far.

@@ -1,5 +1,6 @@
 #include "transfer/KopiaZapasowa.h"
 
+#include "transfer/BladSystemu.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <algorithm>
@@ -78,7 +79,7 @@ bool PolozBezZastapienia(const fs::path& tymczasowy, const fs::path& cel) {
             return false;
         fs::rename(tymczasowy, cel, ec);
         if (ec)
-            throw BladWejsciaWyjscia(cel.string() + ": " + ec.message());
+            throw BladWejsciaWyjscia(cel, OpisBleduSystemu(ec.value()));
         return true;
     }
     fs::remove(tymczasowy, ec);
@@ -148,7 +149,7 @@ fs::path ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        throw BladWejsciaWyjscia(folder.string() + ": " + ec.message());
+        throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ec.value()));
     // Written whole under a name of our own, then given its final name.
     const fs::path roboczy =
         folder / (".kopia" + numer + "." + std::to_string(std::random_device{}()) + ".tmp");
@@ -161,8 +162,7 @@ fs::path ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
         }
     }
     fs::remove(roboczy, ec);
-    throw BladWejsciaWyjscia(folder.string() + ": " +
-                             std::make_error_code(std::errc::file_exists).message());
+    throw BladWejsciaWyjscia(folder, OpisBleduSystemu(EEXIST));
 }
 
 fs::path ZachowajKopie(const std::string& numerKasy, const std::string& trescDefinicji) {

@@ -1,6 +1,7 @@
 #include "transfer/OtwarciePliku.h"
 
 #include "transfer/BladSystemu.h"
+#include "transfer/PlikOdrzucony.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <cerrno>
@@ -22,8 +23,10 @@ int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow
         powod = OpisBleduSystemu(EISDIR);
     else if (!S_ISREG(st.st_mode))
         powod = OpisNieZwyklegoPliku();
-    else if (static_cast<uintmax_t>(st.st_size) > najwiecejBajtow)
-        powod = OpisZaDuzegoPliku();
+    else if (static_cast<uintmax_t>(st.st_size) > najwiecejBajtow) {
+        ::close(fd);
+        throw PlikOdrzucony(plik);
+    }
     // A regular file is read the ordinary way from here on.
     if (powod.empty() && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
         powod = OpisBleduSystemu(errno);
@@ -39,6 +42,7 @@ std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiece
     std::string dane;
     char bufor[65536];
     int blad = 0;
+    bool zaDuzy = false;
     for (;;) {
         const ssize_t n = ::read(fd, bufor, sizeof bufor);
         if (n < 0 && errno == EINTR)
@@ -48,12 +52,14 @@ std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiece
         if (n <= 0)
             break;
         if (dane.size() + static_cast<size_t>(n) > najwiecejBajtow) {
-            blad = EFBIG;
+            zaDuzy = true;
             break;
         }
         dane.append(bufor, static_cast<size_t>(n));
     }
     ::close(fd);
+    if (zaDuzy)
+        throw PlikOdrzucony(plik);
     if (blad != 0)
         throw BladWejsciaWyjscia(plik, OpisBleduSystemu(blad));
     return dane;

@@ -10,11 +10,13 @@
 
 namespace orbaklaw {
 
-// A descriptor for reading; throws BladWejsciaWyjscia with the reason.
+// A descriptor for reading; throws BladWejsciaWyjscia with the reason, the
+// PlikOdrzucony kind of it for a file larger than the bound.
 int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
 
 // The whole file; throws BladWejsciaWyjscia when it can't be read or is
-// refused, also when it grows past the bound while being read.
+// refused, PlikOdrzucony when it is larger than the bound, also when it
+// grows past it while being read.
 std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
 
 } // namespace orbaklaw

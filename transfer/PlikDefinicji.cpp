@@ -134,6 +134,9 @@ public:
         return true;
     }
 
+    // The number of the line taken last, the first being 1.
+    size_t Numer() const { return numer_; }
+
 private:
     TabliceKlawiszy& tablice_;
     DefinicjaKlawisza rob_;
@@ -147,7 +150,7 @@ WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
     ParserDefinicji parser(tablice);
     for (const std::string& linia : linie)
         if (!parser.Linia(linia))
-            return {false, linia};
+            return {false, linia, parser.Numer()};
     return {};
 }
 
@@ -156,7 +159,7 @@ WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& cz
     std::string linia;
     while (czytnik.Nastepna(linia))
         if (!parser.Linia(linia))
-            return {false, linia};
+            return {false, linia, parser.Numer()};
     return {};
 }
 

@@ -17,7 +17,8 @@ constexpr size_t NajdluzszaLiniaDefinicji = 255;
 
 struct WynikOdczytuDefinicji {
     bool poprawny = true;
-    std::string zlaLinia; // the offending line when not poprawny
+    std::string zlaLinia;  // the offending line when not poprawny
+    size_t numerLinii = 0; // its number in the file, the first line being 1
 };
 
 // The whole file as bytes, keys in the fixed file order with codes from the

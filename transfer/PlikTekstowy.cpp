@@ -2,6 +2,7 @@
 
 #include "transfer/BladSystemu.h"
 #include "transfer/CzytnikLinii.h"
+#include "transfer/PlikOdrzucony.h"
 #include "transfer/ZapisAtomowy.h"
 
 #include <cctype>
@@ -52,7 +53,7 @@ std::vector<std::string> CzytajLinie(const fs::path& plik, const GraniceOdczytu&
     std::string linia;
     while (czytnik.Nastepna(linia)) {
         if (linie.size() == granice.linii)
-            throw BladWejsciaWyjscia(plik, OpisZaDuzegoPliku());
+            throw PlikOdrzucony(plik);
         linie.push_back(std::move(linia));
     }
     return linie;

@@ -31,7 +31,8 @@ private:
 // Reads a whole file as lines (CR LF, LF, or a CR ending the last line; a
 // last line without an end counts). Only a regular file within the bounds
 // is read. Throws BladWejsciaWyjscia when the file can't be read or is
-// refused.
+// refused; a file beyond the bounds (bytes or lines) is refused with
+// PlikOdrzucony.
 std::vector<std::string> CzytajLinie(const std::filesystem::path& plik,
                                      const GraniceOdczytu& granice);
 std::vector<std::string> CzytajLinie(const std::filesystem::path& plik);

@@ -8,6 +8,7 @@
 #include "drivers/kasdrv/Raport.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
+#include "transfer/PlikOdrzucony.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <cstdio>
@@ -151,7 +152,10 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
         return {KodBrakWejscia, {}, {}};
     try {
         // A request file or a definition file: the larger of the two bounds.
+        // A file beyond them is there but can't hold a valid request.
         p.linie = CzytajLinie(PlikNaDysku(*we), GranicePlikuDefinicji);
+    } catch (const PlikOdrzucony&) {
+        return {KodBledneDanePliku, {}, {}};
     } catch (const BladWejsciaWyjscia&) {
         return {KodBrakWejscia, {}, {}};
     }

@@ -13,12 +13,15 @@
  *    1, 2   the input file is KONFIG.TXT / RAPORT.TXT
  *    3, 4   no output file name / the output file is KONFIG.TXT or RAPORT.TXT
  *    5      the same name for input and output
- *    6      the input file can't be opened
+ *    6      the input file can't be opened, or is not a regular file (a folder,
+ *           a device, a FIFO)
  *    7      KONFIG.TXT can't be opened (it is looked for whatever its case)
  *    8      the output file can't be created
  *    9      RAPORT.TXT can't be opened, or is not a regular file (a link, say)
  *   10..12  the input file is incomplete / malformed / holds wrong data (12 also
- *           when its request would be too long for one frame: nothing is sent)
+ *           when the file is larger than 1 MB or has more than 4096 lines, which
+ *           no valid input file has, and when its request would be too long for
+ *           one frame: nothing is read further and nothing is sent)
  *   13, 15, 16  a line of KONFIG.TXT is incomplete / holds wrong data / is malformed
  *   14      KONFIG.TXT has no line for the requested register number
  *   17, 18  the output file / RAPORT.TXT can't be written

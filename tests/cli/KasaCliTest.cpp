@@ -258,6 +258,24 @@ TEST_F(KasaCli, WithoutABackupNothingIsSentUnlessAskedSo) {
     EXPECT_EQ(TekstPlikuDefinicji(Odczytane(), "01"), TekstPlikuDefinicji(inne, "01"));
 }
 
+TEST_F(KasaCli, ABackupFolderThatCannotBeMadeStopsTheWrite) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
+    TabliceKlawiszy inne;
+    inne.KlawiszeBezp[3] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
+    ZapiszPlikDefinicji(inne, "inne.txt", "01");
+    // A file where the backup folder's parent should be.
+    std::ofstream(kasa.Folder() / "zażółć.txt") << "x";
+    const std::string folder = (kasa.Folder() / "zażółć.txt" / "kopie").string();
+    setenv("ORBAKLAW_KOPIE", folder.c_str(), 1);
+    const WynikCli w = UruchomCli({"write", "inne.txt"});
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_EQ(w.err, "orbaklaw-cli: Nie zachowano kopii definicji z kasy, nic nie wysłano: " +
+                         folder + ": Składnik ścieżki nie jest katalogiem\n");
+    EXPECT_EQ(TekstPlikuDefinicji(Odczytane(), "01"), TekstPlikuDefinicji(Przyklad(), "01"))
+        << "nothing reached the register";
+}
+
 TEST_F(KasaCli, VerifyComparesTheRegisterWithAFile) {
     ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
     const WynikCli z = UruchomCli({"write", "moje.txt", "--verify"});
@@ -369,7 +387,7 @@ TEST_F(KasaCli, PolishPathsInEveryRegisterCommand) {
         SCOPED_TRACE(polecenie[0]);
         const WynikCli w = UruchomCli(polecenie);
         EXPECT_EQ(w.kod, 2);
-        EXPECT_NE(w.err.find("orbaklaw-cli: " + sciezka + ": No such file or directory\n"),
+        EXPECT_NE(w.err.find("orbaklaw-cli: " + sciezka + ": Nie ma takiego pliku ani katalogu\n"),
                   std::string::npos)
             << w.err;
     }
@@ -512,7 +530,7 @@ TEST_F(KasaCli, ConfigurationElsewhereOrOnlyOptions) {
     EXPECT_FALSE(fs::exists("KONFIG.TXT"));
     const WynikCli brak = UruchomCli({"read", "d.txt", "--config", "inne/brak.txt"});
     EXPECT_EQ(brak.kod, 2);
-    EXPECT_EQ(brak.err, "orbaklaw-cli: inne/brak.txt: No such file or directory\n");
+    EXPECT_EQ(brak.err, "orbaklaw-cli: inne/brak.txt: Nie ma takiego pliku ani katalogu\n");
 }
 
 TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
@@ -585,7 +603,8 @@ TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
     fs::create_directory("odp-zażółć");
     // The goods name in code page 852 (Ż is 189), the payment names as the program shows them.
     ZapiszAtomowo("odp-zażółć/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"}));
-    ZapiszAtomowo("odp-zażółć/p.txt", ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"}));
+    ZapiszAtomowo("odp-zażółć/p.txt",
+                  ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"}));
     const auto pierwsze = [](const WynikCli& w) {
         const auto linie = PodzielNaLinie(w.out);
         return std::vector<std::string>(linie.begin(),
@@ -599,8 +618,8 @@ TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
         "paragonu",
         "BEZP.\tF2\t3 - PŁATNOŚĆ\tKARTA 5,00", "BEZP.\tF3\t3 - PŁATNOŚĆ\tEURO 1,00"};
     EXPECT_EQ(pierwsze(UruchomCli({"show", "plan.txt"})), bezNazw);
-    EXPECT_EQ(pierwsze(UruchomCli(
-                  {"show", "plan.txt", "--goods", "odp-zażółć/t.txt", "--payments", "odp-zażółć/p.txt"})),
+    EXPECT_EQ(pierwsze(UruchomCli({"show", "plan.txt", "--goods", "odp-zażółć/t.txt", "--payments",
+                                   "odp-zażółć/p.txt"})),
               zNazwami);
     // The reply files of the current folder, found whatever their case.
     fs::copy_file("odp-zażółć/t.txt", "towary.txt");
@@ -670,7 +689,7 @@ TEST_F(KasaCli, TheLibrarysFilesInTheCurrentFolderMustBeRegular) {
              {"read", "x.txt"}, {"test"}, {"read", "x.txt", "--config", "/dev/zero"}}) {
         const WynikCli w = UruchomCli(polecenie);
         EXPECT_EQ(w.kod, 2) << polecenie.back();
-        EXPECT_NE(w.err.find("to nie jest zwykły plik"), std::string::npos) << w.err;
+        EXPECT_NE(w.err.find(": To nie jest zwykły plik\n"), std::string::npos) << w.err;
     }
 }
 

@@ -236,11 +236,10 @@ TEST(OrbaklawCli, InputsThatAreNotRegularFilesOfASaneSizeAreRefused) {
     const fs::path potok = tmp / "potok.txt";
     ASSERT_EQ(::mkfifo(potok.c_str(), 0600), 0);
     const std::pair<std::string, std::string> przypadki[] = {
-        {"/dev/zero", "/dev/zero: to nie jest zwykły plik (urządzenie lub potok)"},
-        {potok.string(), potok.string() + ": to nie jest zwykły plik (urządzenie lub potok)"},
-        {duzy.string(),
-         duzy.string() + ": plik jest za duży (ponad 16 MB), to nie jest plik programu"},
-        {"/proc/self/mem", "/proc/self/mem: Input/output error"},
+        {"/dev/zero", "/dev/zero: To nie jest zwykły plik"},
+        {potok.string(), potok.string() + ": To nie jest zwykły plik"},
+        {duzy.string(), duzy.string() + ": Plik jest za duży"},
+        {"/proc/self/mem", "/proc/self/mem: Błąd wejścia-wyjścia"},
     };
     for (const auto& [plik, komunikat] : przypadki)
         for (const auto& a : CzytajacePolecenia(plik, tmp)) {
@@ -249,6 +248,34 @@ TEST(OrbaklawCli, InputsThatAreNotRegularFilesOfASaneSizeAreRefused) {
             EXPECT_EQ(w.err, "orbaklaw-cli: " + komunikat + "\n") << a[0] << " " << plik;
         }
     EXPECT_FALSE(fs::exists(tmp / "wy.txt"));
+}
+
+TEST(OrbaklawCli, EachInputIsBoundAsItsKind) {
+    // Sizes no valid file of the kind reaches, far under what the program
+    // could hold: a few hundred kilobytes of names, two megabytes of keys.
+    test::KatalogTymczasowy tmp;
+    const auto rzadki = [&](const char* nazwa, std::uintmax_t rozmiar) {
+        { std::ofstream((tmp / nazwa).string()) << "#01\r\n"; }
+        fs::resize_file(tmp / nazwa, rozmiar);
+        return (tmp / nazwa).string();
+    };
+    const std::string przyklad = (Dane / "przyklad.txt").string();
+    const std::string definicje = rzadki("definicje.txt", 2u << 20);
+    const std::string towary = rzadki("towary.txt", 2u << 20);
+    const std::string platnosci = rzadki("plat.txt", 100u << 10);
+    const struct {
+        std::vector<std::string> argumenty;
+        std::string plik;
+    } przypadki[] = {
+        {{"check", definicje}, definicje},
+        {{"show", przyklad, "--goods", towary}, towary},
+        {{"show", przyklad, "--payments", platnosci}, platnosci},
+    };
+    for (const auto& p : przypadki) {
+        const auto w = Uruchom(p.argumenty);
+        EXPECT_EQ(w.kod, 2) << p.plik;
+        EXPECT_EQ(w.err, "orbaklaw-cli: " + p.plik + ": Plik jest za duży\n");
+    }
 }
 
 TEST(OrbaklawCli, OutputsThatAreDevicesOrFifosAreRefused) {
@@ -287,12 +314,49 @@ TEST(OrbaklawCli, PolishPathsReachTheFileSystemAndTheMessagesAsGiven) {
     for (const auto& a : CzytajacePolecenia(brak, tmp)) {
         const auto w = Uruchom(a);
         EXPECT_EQ(w.kod, 2) << a[0];
-        EXPECT_EQ(w.err, "orbaklaw-cli: " + brak + ": No such file or directory\n") << a[0];
+        EXPECT_EQ(w.err, "orbaklaw-cli: " + brak + ": Nie ma takiego pliku ani katalogu\n") << a[0];
     }
     const std::string bezFolderu = (tmp / "brak-wkładek" / "zażółć.txt").string();
     const auto w = Uruchom({"normalize", plik, bezFolderu});
     EXPECT_EQ(w.kod, 2);
-    EXPECT_EQ(w.err, "orbaklaw-cli: " + bezFolderu + ": No such file or directory\n");
+    EXPECT_EQ(w.err, "orbaklaw-cli: " + bezFolderu + ": Nie ma takiego pliku ani katalogu\n");
+}
+
+TEST(OrbaklawCli, PathsThatAreNotUtf8AreShownAsTheirBytes) {
+    // A name written in another encoding (0xB3 is "ł" in Windows-1250) is
+    // still the file's name: it is shown as it is, never as a conversion.
+    test::KatalogTymczasowy tmp;
+    const std::string potok = (tmp / "potok-\xB3.txt").string();
+    ASSERT_EQ(::mkfifo(potok.c_str(), 0600), 0);
+    const std::string brak = (tmp / "brak-\xB3\xEA.txt").string();
+    const std::string folder = (tmp / "folder-\xB3").string();
+    fs::create_directory(folder);
+    const std::string dobry = (Dane / "przyklad.txt").string();
+    const struct {
+        std::vector<std::string> argumenty;
+        std::string komunikat;
+    } przypadki[] = {
+        {{"check", brak}, brak + ": Nie ma takiego pliku ani katalogu"},
+        {{"show", potok}, potok + ": To nie jest zwykły plik"},
+        {{"diff", dobry, folder}, folder + ": To jest katalog"},
+        {{"normalize", dobry, folder}, folder + ": To jest katalog"},
+        {{"normalize", dobry, potok},
+         potok + ": zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)"},
+        {{"normalize", dobry, folder + "/brak/x.txt"},
+         folder + "/brak/x.txt: Nie ma takiego pliku ani katalogu"},
+        {{"write", brak}, brak + ": Nie ma takiego pliku ani katalogu"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.argumenty[0] + " " + p.argumenty.back());
+        const auto w = Uruchom(p.argumenty);
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_EQ(w.err, "orbaklaw-cli: " + p.komunikat + "\n");
+    }
+    const std::string zly = (tmp / "z\xB3y.txt").string();
+    { std::ofstream(zly, std::ios::binary) << "#01\r\n#\r\n#\r\nx\r\n"; }
+    const auto w = Uruchom({"check", zly});
+    EXPECT_EQ(w.kod, 1);
+    EXPECT_EQ(w.err, "orbaklaw-cli: " + zly + ": " + KomunikatFormatu + ", linia 4: x\n");
 }
 
 TEST(OrbaklawCli, ShowAndDiffAsJson) {
@@ -330,7 +394,7 @@ TEST(OrbaklawCli, ShowAndDiffAsJson) {
     const auto brak = Uruchom({"show", (tmp / "brak.txt").string(), "--json"});
     EXPECT_EQ(brak.kod, 2);
     EXPECT_EQ(brak.out, "");
-    EXPECT_NE(brak.err.find("No such file"), std::string::npos);
+    EXPECT_NE(brak.err.find("Nie ma takiego pliku ani katalogu"), std::string::npos);
     EXPECT_EQ(Uruchom({"check", przyklad, "--json"}).kod, 2) << "check has no --json";
 }
 

@@ -107,7 +107,7 @@ TEST(OrbaklawCliWkladka, PolishPaths) {
     const std::string brak = (tmp / "Wkładki" / "brak-wkładka.bm0").string();
     const auto b = test::UruchomCli({"insert", brak, (tmp / "x.bmp").string()});
     EXPECT_EQ(b.kod, 2);
-    EXPECT_EQ(b.err, "orbaklaw-cli: " + brak + ": No such file or directory\n");
+    EXPECT_EQ(b.err, "orbaklaw-cli: " + brak + ": Nie ma takiego pliku ani katalogu\n");
 }
 
 } // namespace

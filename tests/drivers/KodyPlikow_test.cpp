@@ -2,12 +2,14 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
+#include "transfer/GraniceOdczytu.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/PlikWejsciowy.h"
 
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace orbaklaw::testy {
 namespace {
@@ -59,6 +61,23 @@ INSTANTIATE_TEST_SUITE_P(
         Przypadek{"OutputReserved", Nic, [] { return Plat("123.@#$", "RAPORT.TXT"); }, 4},
         Przypadek{"SameNames", Nic, [] { return ODef("123.@#$", "./123.@#$"); }, 5},
         Przypadek{"InputMissing", Nic, [] { return ODef("nie-ma.txt"); }, 6},
+        Przypadek{"InputIsAFifo", [](auto&) { ASSERT_EQ(mkfifo("k.txt", 0644), 0); },
+                  [] { return ZDef("k.txt"); }, 6},
+        Przypadek{"InputIsAFolder", [](auto&) { fs::create_directory("k.txt"); },
+                  [] { return ZDef("k.txt"); }, 6},
+        // A file larger, or of more lines, than any valid one holds wrong data.
+        Przypadek{"InputTooLarge",
+                  [](auto&) {
+                      Plik("k.txt", Dobry);
+                      fs::resize_file("k.txt", 3ull << 30); // sparse: no disk is used
+                  },
+                  [] { return ZDef("k.txt"); }, 12},
+        Przypadek{"RequestOfTooManyLines",
+                  [](auto&) {
+                      Plik("123.@#$",
+                           std::vector<std::string>(GranicePlikuDefinicji.linii + 1, "#"));
+                  },
+                  [] { return ODef(); }, 12},
         Przypadek{"ConfigMissing", [](auto&) { fs::remove("KONFIG.TXT"); }, [] { return ODef(); },
                   7},
         Przypadek{"OutputFolderMissing", Nic, [] { return ODef("123.@#$", "nie/ma/k.txt"); }, 8},

@@ -177,6 +177,8 @@ TEST_F(Raport, LogsTheResultTheCallReturns) {
 TEST_F(Raport, AWriteTooLongForOneFrameIsRefusedWhole) {
     TabliceKlawiszy t;
     std::vector<std::string> linie = PodzielNaLinie(TekstPlikuDefinicji(t, "01"));
+    // More keys than one frame carries, and more lines than any valid file
+    // has: refused before anything goes out.
     for (int i = 0; i < 5000; ++i)
         linie.push_back("$60000\t0");
     ZapiszAtomowo("klawisz.txt", ZlaczLinie(linie));

@@ -3,12 +3,16 @@
 #include "appearance/PlikEtykiet.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
+#include "transfer/CzytnikLinii.h"
+#include "transfer/OtwarciePliku.h"
 #include "transfer/PlikDefinicji.h"
+#include "transfer/PlikOdrzucony.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,6 +110,75 @@ TEST(CzytanieWejscia, HugeFilesAreRefusedBeforeReading) {
     TabliceKlawiszy t;
     EXPECT_EQ(Komunikat([&] { CzytajPlikDefinicji(t, plik); }), oczekiwany);
     EXPECT_EQ(Komunikat([&] { CzytajPlikEtykiet(plik); }), oczekiwany);
+}
+
+// How a read ended: "odrzucony" for a file refused for its size or line
+// count, "blad" for any other failure, "" when it was read.
+template <typename Czytanie> std::string Wynik(Czytanie czytanie) {
+    try {
+        czytanie();
+    } catch (const PlikOdrzucony& e) {
+        return std::string("odrzucony ") + e.what();
+    } catch (const BladWejsciaWyjscia& e) {
+        return std::string("blad ") + e.what();
+    }
+    return "";
+}
+
+TEST(CzytanieWejscia, AFileTooLargeForItsKindIsToldFromOneThatCantBeOpened) {
+    test::KatalogTymczasowy katalog;
+    const fs::path ogromny = katalog / "ogromny.txt";
+    PlikRzadki(ogromny, off_t{3} << 30);
+    katalog.Zapisz("trzy.txt", "a\r\nb\r\nc\r\n");
+    const fs::path trzy = katalog / "trzy.txt";
+    ASSERT_EQ(::mkfifo((katalog / "kolejka").c_str(), 0644), 0);
+    // /proc/self/maps says it is empty and then gives far more than 16 bytes.
+    const fs::path rosnacy = "/proc/self/maps";
+    TabliceKlawiszy t;
+    const std::string zaDuzy = test::Cp1250(": Plik jest za duży");
+    const std::string nieZwykly = test::Cp1250(": To nie jest zwykły plik");
+    const struct {
+        const char* opis;
+        std::function<void()> czytanie;
+        std::string wynik;
+    } przypadki[] = {
+        {"size, lines", [&] { CzytajLinie(ogromny); }, "odrzucony " + ogromny.string() + zaDuzy},
+        {"size, definitions", [&] { CzytajPlikDefinicji(t, ogromny); },
+         "odrzucony " + ogromny.string() + zaDuzy},
+        {"size, labels", [&] { CzytajPlikEtykiet(ogromny); },
+         "odrzucony " + ogromny.string() + zaDuzy},
+        {"size, whole", [&] { CzytajCalyPlik(ogromny, 1u << 20); },
+         "odrzucony " + ogromny.string() + zaDuzy},
+        {"line count",
+         [&] {
+             CzytajLinie(trzy, {1024, 2});
+         },
+         "odrzucony " + trzy.string() + zaDuzy},
+        {"grows, lines",
+         [&] {
+             CzytajLinie(rosnacy, {16, 1000});
+         },
+         "odrzucony " + rosnacy.string() + zaDuzy},
+        {"grows, whole", [&] { CzytajCalyPlik(rosnacy, 16); },
+         "odrzucony " + rosnacy.string() + zaDuzy},
+        {"within the bounds",
+         [&] {
+             CzytajLinie(trzy, {1024, 3});
+         },
+         ""},
+        {"missing", [&] { CzytajLinie(katalog / "brak.txt"); },
+         "blad " + (katalog / "brak.txt").string() +
+             test::Cp1250(": Nie ma takiego pliku ani katalogu")},
+        {"folder", [&] { CzytajCalyPlik(katalog.sciezka(), 1024); },
+         "blad " + katalog.sciezka().string() + ": To jest katalog"},
+        {"fifo", [&] { CzytajPlikDefinicji(t, katalog / "kolejka"); },
+         "blad " + (katalog / "kolejka").string() + nieZwykly},
+        {"device", [&] { CzytajLinie("/dev/zero"); }, "blad /dev/zero" + nieZwykly},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        EXPECT_EQ(Wynik(p.czytanie), p.wynik);
+    }
 }
 
 TEST(CzytanieWejscia, BadLineIsShownCutToItsFirst255Bytes) {

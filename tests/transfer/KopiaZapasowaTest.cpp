@@ -2,6 +2,7 @@
 // none is ever replaced, and that each register keeps its 50 newest.
 #include "transfer/KopiaZapasowa.h"
 
+#include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
 #include "transfer/PlikTekstowy.h"
 
@@ -138,6 +139,14 @@ TEST(KopiaZapasowa, AFolderThatCannotBeMadeIsAnInputOutputError) {
     tmp.Zapisz("plik", "x");
     EXPECT_THROW(ZachowajKopie(tmp / "plik" / "kopie", "01", "x", Chwila()), BladWejsciaWyjscia);
     EXPECT_THROW(ZachowajKopie(tmp.sciezka(), "abc", "x", Chwila()), BladWejsciaWyjscia);
+    // The folder named and the system's reason in Polish, as for any file.
+    try {
+        ZachowajKopie(tmp / "plik" / "kopie", "01", "x", Chwila());
+        ADD_FAILURE() << "no error";
+    } catch (const BladWejsciaWyjscia& e) {
+        EXPECT_EQ(e.Sciezka(), (tmp / "plik" / "kopie").string());
+        EXPECT_EQ(e.Powod(), test::Cp1250("Składnik ścieżki nie jest katalogiem"));
+    }
 }
 
 } // namespace

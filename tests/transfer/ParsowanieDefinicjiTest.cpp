@@ -1,6 +1,8 @@
 // How the definition parser takes single key lines apart.
 #include "tests/support/Cp1250.h"
+#include "tests/support/KatalogTymczasowy.h"
 #include "transfer/PlikDefinicji.h"
+#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +111,32 @@ TEST(ParsowanieDefinicji, WorkingRecordIsNotResetBetweenLines) {
     TabliceKlawiszy t;
     ASSERT_TRUE(Parsuj(t, {"$237\t1\t12\t1\t1\t1", "$238\t0"}).poprawny);
     EXPECT_EQ(t.KlawiszeBezp[1], D(238, 0, 0, 12, 1, 1, 1, 0));
+}
+
+TEST(ParsowanieDefinicji, TheBadLineIsNumberedAsInTheFile) {
+    const struct {
+        std::string tresc;
+        size_t numer; // 0: no bad line
+    } przypadki[] = {
+        {"#01\r\n#\r\n#\r\n$237\t0\r\n", 0},
+        {"#01\r\n#\r\n#\r\n", 0},
+        {"#01\r\n#\r\n#\r\nx\r\n", 4},
+        {"#01\r\n#\r\n#\r\n$237\t2\t3\t\r\n\r\n$239\t0\r\n", 5},
+        {"#01\n#\n#\n$237\t0\n$238\t0\n$239\t0\n#\n", 7}, // a header's text, lower down
+        {"#01\r\n#\r\n#\r\n$237\t0\r\n$1\t3\t9\t1050\t0", 5},
+    };
+    test::KatalogTymczasowy katalog;
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.tresc);
+        TabliceKlawiszy t;
+        const auto zLinii = ParsujDefinicje(t, PodzielNaLinie(p.tresc));
+        EXPECT_EQ(zLinii.poprawny, p.numer == 0);
+        EXPECT_EQ(zLinii.numerLinii, p.numer);
+        katalog.Zapisz("k.txt", p.tresc);
+        const auto zPliku = CzytajPlikDefinicji(t, katalog / "k.txt");
+        EXPECT_EQ(zPliku.poprawny, p.numer == 0);
+        EXPECT_EQ(zPliku.numerLinii, p.numer);
+    }
 }
 
 TEST(ParsowanieDefinicji, LinesOfMoreThan255BytesAreRefused) {
