@@ -199,12 +199,17 @@ TEST_F(OknoKomunik, WhatIsSavedIsWhatIsShown) {
     struct Przypadek {
         const char* pole;
         const char* wpisane;
-        bool enter; // Enter, else a click on "Zapisz"
+        // Enter; a click on "Zapisz"; or "Zapisz" pressed while the focus stays
+        // in the field (as a shortcut or an accessibility tool does it)
+        enum { Enter, Klik, BezFokusu } jak;
     };
     for (const auto& p :
-         {Przypadek{"seCOM", "0", true}, Przypadek{"seCOM", "0", false},
-          Przypadek{"WartoscTimeout", "0", true}, Przypadek{"WartoscTimeout", "0", false}}) {
-        SCOPED_TRACE(std::string(p.pole) + (p.enter ? " Enter" : " Zapisz"));
+         {Przypadek{"seCOM", "0", Przypadek::Enter}, Przypadek{"seCOM", "0", Przypadek::Klik},
+          Przypadek{"seCOM", "0", Przypadek::BezFokusu},
+          Przypadek{"WartoscTimeout", "0", Przypadek::Enter},
+          Przypadek{"WartoscTimeout", "0", Przypadek::Klik},
+          Przypadek{"WartoscTimeout", "0", Przypadek::BezFokusu}}) {
+        SCOPED_TRACE(std::string(p.pole) + " " + std::to_string(p.jak));
         std::filesystem::remove(kasa->Folder() / "KONFIG.TXT");
         QString pokazane;
         OtworzOkno([&](TOknoKomunik& o) {
@@ -213,10 +218,12 @@ TEST_F(OknoKomunik, WhatIsSavedIsWhatIsShown) {
             Aktywuj(o, s);
             s->selectAll();
             QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(p.wpisane));
-            if (p.enter)
+            if (p.jak == Przypadek::Enter)
                 NacisnijKlawisz(o, Qt::Key_Return);
-            else
+            else if (p.jak == Przypadek::Klik)
                 Kliknij(o.KlawZapis);
+            else
+                o.KlawZapis->click();
             pokazane = s->text();
             if (o.isVisible())
                 Kliknij(o.KlawEsc);
