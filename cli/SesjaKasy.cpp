@@ -7,6 +7,7 @@
 #include "cli/StanBiblioteki.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/KomunikatyBledow.h"
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
@@ -32,7 +33,6 @@ constexpr const char* PlikZapytania = "123.@#$";
 constexpr const char* PlikKasowania = "tmp.plk";
 constexpr const char* PlikRaportu = "RAPORT.TXT";
 // What the library answers when it can't open the port.
-constexpr uint8_t KodPortNiedostepny = 20;
 
 // The library works in the private folder; the current folder comes back
 // whatever happens.
@@ -212,7 +212,7 @@ int SesjaKasy::Wywolaj(const std::string& opis,
         // "Nie można otworzyć portu szeregowego "
         return Blad("Nie mo\277na otworzy\346 portu szeregowego " + urzadzenie + ": " +
                         std::strerror(errno),
-                    KodWyjsciaKasy(KodPortNiedostepny));
+                    KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
     uint8_t wynik = 0;
     try {
         BibliotekaKasdrv kasdrv(kodBledu_);
