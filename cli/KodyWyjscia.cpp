@@ -1,15 +1,17 @@
 #include "cli/KodyWyjscia.h"
 
+#include "drivers/kasdrv/kasdrv_kody.h"
+
 namespace orbaklaw::cli {
 
 int KodWyjsciaKasy(uint8_t kodBledu) {
     switch (kodBledu) {
-    case 20: // send timeout (or a port that can't be opened)
-    case 21: // receive timeout
-    case 23: // a malformed or corrupt reply
-    case 24: // NAK
+    case KASDRV_TIMEOUT_NADAWANIA:  // send timeout (or a port that can't be opened)
+    case KASDRV_TIMEOUT_ODBIERANIA: // receive timeout
+    case KASDRV_ZLA_ODPOWIEDZ:      // a malformed or corrupt reply
+    case KASDRV_NAK:                // NAK
         return KodBrakOdpowiedzi;
-    case 22: // another register answered
+    case KASDRV_INNA_KASA: // another register answered
         return KodInnaKasa;
     default:
         return KodOdmowaKasy;

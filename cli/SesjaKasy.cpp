@@ -6,6 +6,7 @@
 #include "cli/StanBiblioteki.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/KomunikatyBledow.h"
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "transfer/BladSystemu.h"
 #include "transfer/GraniceOdczytu.h"
 #include "transfer/KopiaZapasowa.h"
@@ -33,7 +34,6 @@ constexpr const char* PlikZapytania = "123.@#$";
 constexpr const char* PlikKasowania = "tmp.plk";
 constexpr const char* PlikRaportu = "RAPORT.TXT";
 // What the library answers when it can't open the port.
-constexpr uint8_t KodPortNiedostepny = 20;
 
 // The library works in the private folder; the current folder comes back
 // whatever happens.
@@ -222,7 +222,7 @@ int SesjaKasy::Wywolaj(const std::string& opis,
         // "Nie można otworzyć portu szeregowego "
         return Wypisz(DlaTerminala("Nie mo\277na otworzy\346 portu szeregowego ") +
                           KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(errno))),
-                      KodWyjsciaKasy(KodPortNiedostepny));
+                      KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
     uint8_t wynik = 0;
     try {
         BibliotekaKasdrv kasdrv(kodBledu_);

@@ -5,15 +5,12 @@
 #include "cli/Komunikaty.h"
 #include "cli/SesjaKasy.h"
 #include "comm/WinSer.h"
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "transfer/NumerKasy.h"
 
 namespace orbaklaw::cli {
 
 namespace {
-
-constexpr uint8_t KodNiepoprawnejOdpowiedzi = 23;
-constexpr uint8_t KodInnyNumerKasy = 22;
-constexpr uint8_t KodPortNiedostepny = 20;
 
 int Blad(std::ostream& err, const std::string& tekst, int kod) {
     err << "orbaklaw-cli: " << DlaTerminala(tekst) << "\n";
@@ -55,14 +52,14 @@ int Identyfikuj(WinSer& port, int numerKasy, bool json, std::ostream& out, std::
         return BladKodu(err, kod);
     const auto& n = port.Odpowiedz();
     if (!Cyfra(n[0]) || !Cyfra(n[1]))
-        return BladKodu(err, KodNiepoprawnejOdpowiedzi);
+        return BladKodu(err, KASDRV_ZLA_ODPOWIEDZ);
     Wypisz(model, wersja, std::string{char(n[0]), char(n[1])}, json, out);
     if (NazwaModelu(model) != "ORBA") // "Podłączone urządzenie nie jest kasą VARKO ORBA"
         return Blad(err, "Pod\263\271czone urz\271dzenie nie jest kas\271 VARKO ORBA",
                     KodOdmowaKasy);
     // The commands would be refused by this register: say so now.
     if ((n[0] - '0') * 10 + (n[1] - '0') != numerKasy)
-        return BladKodu(err, KodInnyNumerKasy);
+        return BladKodu(err, KASDRV_INNA_KASA);
     return KodSukces;
 }
 
@@ -74,10 +71,10 @@ int Polacz(WinSer& port, const SesjaKasy& sesja, bool json, std::ostream& out, s
     port.UnInitializePort();
     if (port.InitializePort(static_cast<uint8_t>(u.port), static_cast<uint16_t>(u.szybkosc),
                             static_cast<uint16_t>(u.timeout)) != 0)
-        return Blad(err, niemozliwe, KodWyjsciaKasy(KodPortNiedostepny));
+        return Blad(err, niemozliwe, KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
     int kod = KodSukces;
     if (u.multiplekser > 0 && !port.UstawKanal(static_cast<uint8_t>(u.kanal)))
-        kod = Blad(err, niemozliwe, KodWyjsciaKasy(KodPortNiedostepny));
+        kod = Blad(err, niemozliwe, KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
     else
         kod = Identyfikuj(port, static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())), json, out,
                           err);

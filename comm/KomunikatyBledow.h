@@ -2,12 +2,10 @@
 // Result codes of the register libraries and their Polish messages
 // (Windows-1250; the lines of a multi-line message are separated by CR).
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include <cstdint>
 
 namespace orbaklaw {
-
-constexpr uint8_t KodBrakMiejscaNaPlatnosci = 229;
-constexpr uint8_t KodKlawiszNiedefiniowalny = 228;
 
 // The message of a code; an empty text for codes without one (0 among them).
 const char* KomunikatBledu(uint8_t kod);

@@ -1,5 +1,6 @@
 #include "comm/Konfiguracja.h"
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "transfer/LiczbaCalkowita.h"
 #include "transfer/PlikTekstowy.h"
 
@@ -8,10 +9,6 @@
 namespace orbaklaw {
 
 namespace {
-
-constexpr uint8_t KodNiekompletna = 13;
-constexpr uint8_t KodBledneDane = 15;
-constexpr uint8_t KodBlednyFormat = 16;
 
 std::vector<std::string_view> Podziel(std::string_view tekst, char separator) {
     std::vector<std::string_view> czesci;
@@ -49,14 +46,14 @@ std::string LiniaKonfiguracji(std::string_view numerKasy, const UstawieniaKomuni
 WynikKonfiguracji ParsujLinieKonfiguracji(std::string_view linia) {
     const auto pola = Podziel(linia, '\t');
     if (pola.size() < 3)
-        return {KodNiekompletna, {}};
+        return {KASDRV_NIEKOMPLETNA_KONFIGURACJA, {}};
     if (pola.size() > 3)
-        return {KodBlednyFormat, {}};
+        return {KASDRV_ZLY_FORMAT_KONFIGURACJI, {}};
     const auto lacze = Podziel(pola[1], ':');
     if (lacze.size() < 4)
-        return {KodNiekompletna, {}};
+        return {KASDRV_NIEKOMPLETNA_KONFIGURACJA, {}};
     if (lacze.size() > 4)
-        return {KodBlednyFormat, {}};
+        return {KASDRV_ZLY_FORMAT_KONFIGURACJI, {}};
 
     auto numer = LiczbaPo(pola[0], "$");
     auto port = LiczbaPo(lacze[0], "com");
@@ -65,12 +62,12 @@ WynikKonfiguracji ParsujLinieKonfiguracji(std::string_view linia) {
     auto kanal = LiczbaPo(lacze[3], "");
     auto timeout = LiczbaPo(pola[2], "");
     if (!numer || !port || !szybkosc || !mux || !kanal || !timeout)
-        return {KodBlednyFormat, {}};
+        return {KASDRV_ZLY_FORMAT_KONFIGURACJI, {}};
 
     WpisKonfiguracji wpis{*numer, {*port, *szybkosc, *mux, *kanal, *timeout}};
     if (!W(*numer, 1, 99) || !W(*port, 1, 9) || (*szybkosc != 9600 && *szybkosc != 19200) ||
         !W(*mux, 0, 1) || !W(*kanal, 1, 4) || !W(*timeout, 1, 1000))
-        return {KodBledneDane, wpis};
+        return {KASDRV_ZLE_DANE_KONFIGURACJI, wpis};
     return {0, wpis};
 }
 

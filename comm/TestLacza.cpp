@@ -5,11 +5,11 @@
 #include "comm/ModeleKas.h"
 #include "comm/PokazBlad.h"
 #include "comm/WinSer.h"
+#include "drivers/kasdrv/kasdrv_kody.h"
 
 namespace orbaklaw {
 
 namespace {
-constexpr uint8_t KodNiepoprawnejOdpowiedzi = 23;
 
 bool Cyfra(uint8_t b) {
     return b >= '0' && b <= '9';
@@ -80,8 +80,8 @@ std::string TestLacza::Numer() {
         return {};
     const auto& odp = port_.Odpowiedz();
     if (!Cyfra(odp[0]) || !Cyfra(odp[1])) {
-        Stan().KodBledu = KodNiepoprawnejOdpowiedzi;
-        PokazBlad(dialogi_, KodNiepoprawnejOdpowiedzi);
+        Stan().KodBledu = KASDRV_ZLA_ODPOWIEDZ;
+        PokazBlad(dialogi_, KASDRV_ZLA_ODPOWIEDZ);
         return {};
     }
     const std::string numer{static_cast<char>(odp[0]), static_cast<char>(odp[1])};

@@ -1,5 +1,6 @@
 #include "emulator/Kasa.h"
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
 #include "keys/ListyWyboru.h"
 #include "keys/Towary.h"
@@ -102,7 +103,7 @@ std::vector<uint8_t> Kasa::Zapisz(const std::vector<uint8_t>& dane) {
         return Status(status::ParametrPozaZakresem);
     for (const auto& d : *klawisze)
         if (!MiejsceKodu(d.KodKlawisza))
-            return Werdykt(WerdyktKlawiszNiedefiniowalny);
+            return Werdykt(KASDRV_KLAWISZ_NIEDEFINIOWALNY);
     TabliceKlawiszy nowe;
     for (const auto& d : *klawisze) {
         if (uint8_t s = SprawdzKlawisz(d))
@@ -110,7 +111,7 @@ std::vector<uint8_t> Kasa::Zapisz(const std::vector<uint8_t>& dane) {
         *nowe.SlotKodu(d.KodKlawisza) = PolaRodzaju(d);
     }
     if (nowe.LiczbaPlatnosciLiczonych() > LimitPlatnosci)
-        return Werdykt(WerdyktBrakMiejscaNaPlatnosci);
+        return Werdykt(KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI);
     try {
         stan_.UstawKlawisze(nowe);
     } catch (const BladWejsciaWyjscia&) {
@@ -127,7 +128,7 @@ std::vector<uint8_t> Kasa::Kasuj(const std::vector<uint8_t>& dane) {
     for (uint16_t kod : *kody) {
         auto miejsce = MiejsceKodu(kod);
         if (!miejsce || !MiejsceLiczone(*miejsce))
-            return Werdykt(WerdyktKlawiszNiedefiniowalny);
+            return Werdykt(KASDRV_KLAWISZ_NIEDEFINIOWALNY);
         nowe.Rekord(*miejsce) = PolaRodzaju(DefinicjaKlawisza{kod, Niezdefiniowany});
     }
     try {

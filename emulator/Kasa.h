@@ -2,6 +2,7 @@
 // An emulated ORBA register: answers one request with its reply payload
 // (status byte first) and applies the register's own checks to definitions.
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Frame.h"
 #include "emulator/StanKasy.h"
 
@@ -17,10 +18,6 @@ constexpr uint8_t BlednyNumerTowaru = 30;    // code 105
 constexpr uint8_t PlatnoscPozaZakresem = 39; // code 115
 constexpr uint8_t ParametrPozaZakresem = 48; // code 208
 } // namespace status
-
-// Verdicts on a set of key definitions, sent after a status byte 0.
-constexpr uint8_t WerdyktKlawiszNiedefiniowalny = 228;
-constexpr uint8_t WerdyktBrakMiejscaNaPlatnosci = 229;
 
 struct TozsamoscKasy {
     uint8_t model = 0x6B; // 'k': ORBA

@@ -6,6 +6,7 @@
 #include "app/Unit3.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "keys/WyborKlawisza.h"
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/NazwyPlikow.h"
@@ -83,7 +84,7 @@ bool ZapisDefinicji::WyslijDoKasy() {
         WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
         const uint8_t kod =
             wymiana.Wywolaj([](BibliotekaKasdrv& kasdrv) { return kasdrv.ZDefKlaw(PlikKlawiszy); });
-        if (kod == KodBrakMiejscaNaPlatnosci) {
+        if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
             dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
                                            "klawisze i ponowić zapis."),
                             QStringLiteral("Error"), Ikona::Blad, Przyciski::Tak});

@@ -1,5 +1,6 @@
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw::kasdrv {
@@ -9,7 +10,7 @@ WynikKonfiguracji KonfiguracjaKasy(int numer) {
     try {
         linie = CzytajLinie(ZnajdzPlik(NazwaPlikuKonfiguracji), GranicePlikuKonfiguracji);
     } catch (const BladWejsciaWyjscia&) {
-        return {KodBrakKonfiguracji, {}};
+        return {KASDRV_BRAK_KONFIGURACJI, {}};
     }
     bool jestLinia = false;
     std::optional<WynikKonfiguracji> znaleziony;
@@ -24,8 +25,8 @@ WynikKonfiguracji KonfiguracjaKasy(int numer) {
             znaleziony = wynik;
     }
     if (!jestLinia)
-        return {KodNiekompletnaKonfiguracja, {}};
-    return znaleziony ? *znaleziony : WynikKonfiguracji{KodBrakSkojarzenia, {}};
+        return {KASDRV_NIEKOMPLETNA_KONFIGURACJA, {}};
+    return znaleziony ? *znaleziony : WynikKonfiguracji{KASDRV_BRAK_SKOJARZENIA, {}};
 }
 
 } // namespace orbaklaw::kasdrv

@@ -1,5 +1,6 @@
 #include "drivers/kasdrv/PlikWejsciowy.h"
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/LiczbaCalkowita.h"
 #include "transfer/PlikDefinicji.h"
@@ -63,42 +64,42 @@ std::vector<uint16_t> ObceKody(const std::vector<std::string>& linie) {
 
 Naglowek CzytajNaglowek(const std::vector<std::string>& linie) {
     if (linie.size() < LiniiNaglowka)
-        return {KodNiekompletnyPlik, 0};
+        return {KASDRV_NIEKOMPLETNE_WEJSCIE, 0};
     if (linie[0].empty() || linie[0][0] != '#' || linie[1] != "#" || linie[2] != "#")
-        return {KodBlednyFormatPliku, 0};
+        return {KASDRV_ZLY_FORMAT_WEJSCIA, 0};
     const std::string numer = linie[0].substr(1);
     if (numer.empty())
-        return {KodNiekompletnyPlik, 0};
+        return {KASDRV_NIEKOMPLETNE_WEJSCIE, 0};
     if (!SameCyfry(numer))
-        return {KodBlednyFormatPliku, 0};
+        return {KASDRV_ZLY_FORMAT_WEJSCIA, 0};
     auto wartosc = CzytajLiczbe(numer);
     if (!wartosc || *wartosc < 1 || *wartosc > 99)
-        return {KodNumerPozaZakresem, 0};
+        return {KASDRV_NUMER_POZA_ZAKRESEM, 0};
     return {0, *wartosc};
 }
 
 uint8_t KodZlejLinii(const std::string& linia) {
     if (linia.size() > NajdluzszaLiniaDefinicji)
-        return KodBlednyFormatPliku;
+        return KASDRV_ZLY_FORMAT_WEJSCIA;
     const auto pola = Pola(linia);
     const std::string& pole1 = pola[0];
     if (!CzytajLiczbe(pole1.size() < 2 ? std::string_view{} : std::string_view(pole1).substr(1)))
-        return linia.empty() ? KodNiekompletnyPlik : KodBlednyFormatPliku;
+        return linia.empty() ? KASDRV_NIEKOMPLETNE_WEJSCIE : KASDRV_ZLY_FORMAT_WEJSCIA;
     if (pola.size() < 2)
-        return KodNiekompletnyPlik;
+        return KASDRV_NIEKOMPLETNE_WEJSCIE;
     auto rodzaj = CzytajLiczbe(pola[1]);
     if (!rodzaj)
-        return KodBlednyFormatPliku;
+        return KASDRV_ZLY_FORMAT_WEJSCIA;
     const int potrzeba = PolaRodzaju(*rodzaj);
     if (potrzeba == 0)
-        return KodBledneDanePliku;
+        return KASDRV_ZLE_DANE_WEJSCIA;
     if (static_cast<int>(pola.size()) < potrzeba)
-        return KodNiekompletnyPlik;
+        return KASDRV_NIEKOMPLETNE_WEJSCIE;
     for (int i = 2; i < potrzeba; ++i)
         if (!CzytajLiczbe(pola[static_cast<size_t>(i)]))
-            return pola[static_cast<size_t>(i)].empty() ? KodNiekompletnyPlik
-                                                        : KodBlednyFormatPliku;
-    return KodBledneDanePliku;
+            return pola[static_cast<size_t>(i)].empty() ? KASDRV_NIEKOMPLETNE_WEJSCIE
+                                                        : KASDRV_ZLY_FORMAT_WEJSCIA;
+    return KASDRV_ZLE_DANE_WEJSCIA;
 }
 
 Definicje CzytajDefinicje(const std::vector<std::string>& linie) {
@@ -131,14 +132,14 @@ Kasowanie CzytajKasowanie(const std::vector<std::string>& linie) {
     for (size_t i = LiniiNaglowka; i < linie.size(); ++i) {
         const std::string& l = linie[i];
         if (l.size() < 2 || l[0] != '$' || !SameCyfry(l.substr(1)))
-            return {l.empty() ? KodNiekompletnyPlik : KodBlednyFormatPliku, 0, {}};
+            return {l.empty() ? KASDRV_NIEKOMPLETNE_WEJSCIE : KASDRV_ZLY_FORMAT_WEJSCIA, 0, {}};
         auto kod = CzytajLiczbe(l.substr(1));
         if (!kod || *kod > 0xFFFF)
-            return {KodBledneDanePliku, 0, {}};
+            return {KASDRV_ZLE_DANE_WEJSCIA, 0, {}};
         k.kody.push_back(static_cast<uint16_t>(*kod));
     }
     if (k.kody.empty())
-        return {KodNiekompletnyPlik, 0, {}};
+        return {KASDRV_NIEKOMPLETNE_WEJSCIE, 0, {}};
     return k;
 }
 

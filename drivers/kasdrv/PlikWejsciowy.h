@@ -2,6 +2,7 @@
 // The input files of the exchanges, checked as the register library does:
 // the request file, the key-definition file and the deletion request.
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "keys/DefinicjaKlawisza.h"
 
 #include <cstdint>
@@ -9,11 +10,6 @@
 #include <vector>
 
 namespace orbaklaw::kasdrv {
-
-constexpr uint8_t KodNiekompletnyPlik = 10;
-constexpr uint8_t KodBlednyFormatPliku = 11;
-constexpr uint8_t KodBledneDanePliku = 12;
-constexpr uint8_t KodNumerPozaZakresem = 19;
 
 struct Naglowek {
     uint8_t kod = 0;

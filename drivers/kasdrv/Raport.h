@@ -8,6 +8,7 @@
 // pipe under its name is refused (code 9), so nothing is appended to
 // whatever such a name points at.
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -15,8 +16,6 @@
 namespace orbaklaw::kasdrv {
 
 constexpr const char* NazwaPlikuRaportu = "RAPORT.TXT";
-constexpr uint8_t KodBrakRaportu = 9;
-constexpr uint8_t KodZapisRaportu = 18;
 
 class Raport {
 public:

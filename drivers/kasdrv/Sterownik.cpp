@@ -6,6 +6,7 @@
 #include "drivers/kasdrv/PlikWejsciowy.h"
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 #include "drivers/kasdrv/Raport.h"
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
 #include "transfer/PlikOdrzucony.h"
@@ -21,14 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uint8_t KodZastrzezoneWejscieKonfig = 1;
-constexpr uint8_t KodZastrzezoneWejscieRaport = 2;
-constexpr uint8_t KodBrakWyjscia = 3;
-constexpr uint8_t KodZastrzezoneWyjscie = 4;
-constexpr uint8_t KodTeSameNazwy = 5;
-constexpr uint8_t KodBrakWejscia = 6;
-constexpr uint8_t KodBrakWyjsciaOtwarcie = 8;
-constexpr uint8_t KodZapisWyjscia = 17;
 constexpr int MsNaSekunde = 1000;
 
 // Whether a file can be created beside the output before the register is asked.
@@ -60,18 +53,17 @@ std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int sz
 // not a reply to a write or a deletion.
 uint8_t WerdyktKasy(const std::vector<uint8_t>& dane) {
     if (dane.size() != 1)
-        return protocol::KodZlaOdpowiedz;
+        return KASDRV_ZLA_ODPOWIEDZ;
     const uint8_t w = dane[0];
-    return w == 0 || w == KodKlawiszNiedefiniowalny || w == KodBrakMiejscaNaPlatnosci
+    return w == 0 || w == KASDRV_KLAWISZ_NIEDEFINIOWALNY || w == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI
                ? w
-               : protocol::KodZlaOdpowiedz;
+               : static_cast<uint8_t>(KASDRV_ZLA_ODPOWIEDZ);
 }
 
 // A refusal by the register itself, as opposed to a fault of the line.
 bool Odmowa(uint8_t kod) {
-    return kod != 0 && kod != protocol::KodTimeoutNadawania &&
-           kod != protocol::KodTimeoutOdbierania && kod != protocol::KodZlaOdpowiedz &&
-           kod != protocol::KodNak;
+    return kod != 0 && kod != KASDRV_TIMEOUT_NADAWANIA && kod != KASDRV_TIMEOUT_ODBIERANIA &&
+           kod != KASDRV_ZLA_ODPOWIEDZ && kod != KASDRV_NAK;
 }
 
 bool Cyfra(uint8_t b) {
@@ -90,10 +82,10 @@ protocol::Reply TaKasa(protocol::Link& lacze, int numer, protocol::NumeryWymian&
     if (kto.code != 0)
         return kto;
     if (kto.data.size() < 2 || !Cyfra(kto.data[0]) || !Cyfra(kto.data[1]))
-        return {protocol::KodZlaOdpowiedz, kto.address, {}};
+        return {KASDRV_ZLA_ODPOWIEDZ, kto.address, {}};
     const int jego = (kto.data[0] - '0') * 10 + (kto.data[1] - '0');
     if (jego != numer || kto.address != numer)
-        return {protocol::KodInnaKasa, kto.address, {}};
+        return {KASDRV_INNA_KASA, kto.address, {}};
     return kto;
 }
 
@@ -131,25 +123,25 @@ void Sterownik::UstawOpis(const std::string& opis) {
 Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, bool maWyjscie) {
     auto we = NazwaZBufora(wejscie);
     if (we && NazwaZastrzezona(*we, NazwaPlikuKonfiguracji))
-        return {KodZastrzezoneWejscieKonfig, {}, {}};
+        return {KASDRV_WEJSCIE_KONFIG, {}, {}};
     if (we && NazwaZastrzezona(*we, NazwaPlikuRaportu))
-        return {KodZastrzezoneWejscieRaport, {}, {}};
+        return {KASDRV_WEJSCIE_RAPORT, {}, {}};
     Pliki p;
     if (maWyjscie) {
         auto wy = NazwaZBufora(wyjscie);
         if (!wy)
-            return {KodBrakWyjsciaOtwarcie, {}, {}};
+            return {KASDRV_WYJSCIE_NIEDOSTEPNE, {}, {}};
         if (wy->empty())
-            return {KodBrakWyjscia, {}, {}};
+            return {KASDRV_BRAK_WYJSCIA, {}, {}};
         if (NazwaZastrzezona(*wy, NazwaPlikuKonfiguracji) ||
             NazwaZastrzezona(*wy, NazwaPlikuRaportu))
-            return {KodZastrzezoneWyjscie, {}, {}};
+            return {KASDRV_WYJSCIE_ZASTRZEZONE, {}, {}};
         if (we && TenSamPlik(*we, *wy))
-            return {KodTeSameNazwy, {}, {}};
+            return {KASDRV_TE_SAME_NAZWY, {}, {}};
         p.wyjscie = *wy;
     }
     if (!we || we->empty())
-        return {KodBrakWejscia, {}, {}};
+        return {KASDRV_BRAK_WEJSCIA, {}, {}};
     try {
         // A request file or a definition file: the larger of the two bounds.
         // A file beyond them is there but can't hold a valid request.
@@ -157,7 +149,7 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
     } catch (const PlikOdrzucony&) {
         return {KodBledneDanePliku, {}, {}};
     } catch (const BladWejsciaWyjscia&) {
-        return {KodBrakWejscia, {}, {}};
+        return {KASDRV_BRAK_WEJSCIA, {}, {}};
     }
     return p;
 }
@@ -178,7 +170,7 @@ protocol::Reply Sterownik::Rozmowa(protocol::Link& lacze, const UstawieniaKomuni
                                          numery_.Nastepny()},
                                         kazdy);
         if (Odmowa(kanal.code) || (kanal.code == 0 && kanal.address != protocol::AnyAddress))
-            return {protocol::KodInnaKasa, kanal.address, {}};
+            return {KASDRV_INNA_KASA, kanal.address, {}};
         if (kanal.code != 0)
             return kanal;
     }
@@ -195,10 +187,10 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     if (konfiguracja.kod != 0)
         return konfiguracja.kod;
     if (wyjscie && !MoznaUtworzyc(*wyjscie))
-        return KodBrakWyjsciaOtwarcie;
+        return KASDRV_WYJSCIE_NIEDOSTEPNE;
     Raport raport;
     if (!raport.Otworz())
-        return KodBrakRaportu;
+        return KASDRV_BRAK_RAPORTU;
 
     const auto& u = konfiguracja.wpis.ustawienia;
     opcje_ = protocol::ExchangeOptions{};
@@ -206,7 +198,7 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     opcje_.speed = u.szybkosc;
     opcje_.postep = &postep_;
     std::string powod;
-    uint8_t kod = protocol::KodTimeoutNadawania;
+    uint8_t kod = KASDRV_TIMEOUT_NADAWANIA;
     const std::string urzadzenie = protocol::PortDevice(u.port);
     if (auto lacze = otworz_(urzadzenie, u.szybkosc, powod)) {
         const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
@@ -214,7 +206,7 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     }
     UstawOpis(powod);
     const bool zapisany = raport.Dopisz(funkcja, numer, Lacze(u), kod, powod);
-    return kod == 0 && !zapisany ? KodZapisRaportu : kod;
+    return kod == 0 && !zapisany ? static_cast<uint8_t>(KASDRV_ZAPIS_RAPORTU) : kod;
 }
 
 uint8_t Sterownik::Odczyt(
@@ -233,11 +225,11 @@ uint8_t Sterownik::Odczyt(
                   [&](const std::vector<uint8_t>& dane) -> uint8_t {
                       std::string tresc;
                       if (!tekst(dane, naglowek.numer, tresc))
-                          return protocol::KodZlaOdpowiedz;
+                          return KASDRV_ZLA_ODPOWIEDZ;
                       try {
                           ZapiszAtomowo(PlikNaDysku(pliki.wyjscie), tresc);
                       } catch (const BladWejsciaWyjscia&) {
-                          return KodZapisWyjscia;
+                          return KASDRV_ZAPIS_WYJSCIA;
                       }
                       return 0;
                   });
@@ -247,7 +239,7 @@ uint8_t Sterownik::Werdykt(const char* funkcja, int numer, uint8_t rozkaz,
                            const std::vector<uint8_t>& dane) {
     // A request too long for one frame would reach the register cut short.
     if (!protocol::Fits(dane))
-        return KodBledneDanePliku;
+        return KASDRV_ZLE_DANE_WEJSCIA;
     return Wymien(funkcja, numer, rozkaz, dane, nullptr, WerdyktKasy);
 }
 

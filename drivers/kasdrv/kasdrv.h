@@ -8,36 +8,10 @@
  * block holding a zero-terminated name of at most 255 bytes. A block without
  * a terminator is refused (code 6 for an input name, 8 for an output name).
  *
- * Every exchange function returns one byte: 0 for success, otherwise a code
- * of the program's message table:
- *    1, 2   the input file is KONFIG.TXT / RAPORT.TXT
- *    3, 4   no output file name / the output file is KONFIG.TXT or RAPORT.TXT
- *    5      the same name for input and output
- *    6      the input file can't be opened, or is not a regular file (a folder,
- *           a device, a FIFO)
- *    7      KONFIG.TXT can't be opened (it is looked for whatever its case)
- *    8      the output file can't be created
- *    9      RAPORT.TXT can't be opened, or is not a regular file (a link, say)
- *   10..12  the input file is incomplete / malformed / holds wrong data (12 also
- *           when the file is larger than 1 MB or has more than 4096 lines, which
- *           no valid input file has, and when its request would be too long for
- *           one frame: nothing is read further and nothing is sent)
- *   13, 15, 16  a line of KONFIG.TXT is incomplete / holds wrong data / is malformed
- *   14      KONFIG.TXT has no line for the requested register number
- *   17, 18  the output file / RAPORT.TXT can't be written
- *   19      a register number outside 1..99 in the input file
- *   20      the request could not be sent within the timeout, or the port can't be
- *           opened or is in use by another program (kasdrv_opis_bledu says which)
- *   21      no reply (or not the whole reply) within the timeout, or a reply still
- *           unfinished when the longest reply of the call could have crossed the line
- *   22      a register with another number is on the line, or the multiplexer
- *           configured in KONFIG.TXT is not there (a register answered its channel)
- *   23      a malformed or corrupt reply
- *   24      the register answered NAK
- *   25      the register's program version lacks the command or the option
- *   101..115, 200..211, 255  refusals reported by the register (its status byte)
- *   228     a key the register can't define (its code is not one of its keys)
- *   229     more than eight payments among the 37 counted keys
+ * Every exchange function returns one byte: KASDRV_OK (0) for success,
+ * otherwise a code of the program's message table (kasdrv_kody.h). Each
+ * function below lists the codes it can return; "refusals" stands for the
+ * register's own refusals 101..115, 200..211 and KASDRV_NIEZNANA_ODMOWA.
  *
  * Configuration: KONFIG.TXT, one line per register that can be reached,
  *    "$" number TAB "com" port ":" speed ":mux" multiplexer ":" channel TAB timeout
@@ -66,6 +40,8 @@
  * called from any thread at any time, also while a call runs.
  */
 
+#include "kasdrv_kody.h"
+
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -80,26 +56,70 @@ extern "C" {
 
 /* Reads the register's 64 key definitions into `wyjscie` (key-definition
  * file: "#NN", "#", "#", then one line per key). `wejscie` is the request
- * file: "#" + register number, "#", "#". */
+ * file: "#" + register number, "#", "#".
+ * Returns KASDRV_OK, KASDRV_WEJSCIE_KONFIG, KASDRV_WEJSCIE_RAPORT, KASDRV_BRAK_WEJSCIA,
+ *   KASDRV_BRAK_KONFIGURACJI, KASDRV_BRAK_RAPORTU, KASDRV_NIEKOMPLETNE_WEJSCIE,
+ *   KASDRV_ZLY_FORMAT_WEJSCIA, KASDRV_ZLE_DANE_WEJSCIA, KASDRV_NIEKOMPLETNA_KONFIGURACJA,
+ *   KASDRV_BRAK_SKOJARZENIA, KASDRV_ZLE_DANE_KONFIGURACJI, KASDRV_ZLY_FORMAT_KONFIGURACJI,
+ *   KASDRV_ZAPIS_RAPORTU, KASDRV_NUMER_POZA_ZAKRESEM, KASDRV_TIMEOUT_NADAWANIA,
+ *   KASDRV_TIMEOUT_ODBIERANIA, KASDRV_INNA_KASA, KASDRV_ZLA_ODPOWIEDZ, KASDRV_NAK,
+ *   KASDRV_NIEDOSTEPNY_ROZKAZ,
+ *   KASDRV_BRAK_WYJSCIA, KASDRV_WYJSCIE_ZASTRZEZONE, KASDRV_TE_SAME_NAZWY,
+ *   KASDRV_WYJSCIE_NIEDOSTEPNE, KASDRV_ZAPIS_WYJSCIA, refusals. */
 KASDRV_API uint8_t __ODefKlaw(const char* wejscie, const char* wyjscie);
 
 /* Stores the definitions of the key-definition file `plik` in the register
  * (the register number is in its first line). The register takes all of
- * them or none; keys the file does not name become undefined. */
+ * them or none; keys the file does not name become undefined.
+ * Returns KASDRV_OK, KASDRV_WEJSCIE_KONFIG, KASDRV_WEJSCIE_RAPORT, KASDRV_BRAK_WEJSCIA,
+ *   KASDRV_BRAK_KONFIGURACJI, KASDRV_BRAK_RAPORTU, KASDRV_NIEKOMPLETNE_WEJSCIE,
+ *   KASDRV_ZLY_FORMAT_WEJSCIA, KASDRV_ZLE_DANE_WEJSCIA, KASDRV_NIEKOMPLETNA_KONFIGURACJA,
+ *   KASDRV_BRAK_SKOJARZENIA, KASDRV_ZLE_DANE_KONFIGURACJI, KASDRV_ZLY_FORMAT_KONFIGURACJI,
+ *   KASDRV_ZAPIS_RAPORTU, KASDRV_NUMER_POZA_ZAKRESEM, KASDRV_TIMEOUT_NADAWANIA,
+ *   KASDRV_TIMEOUT_ODBIERANIA, KASDRV_INNA_KASA, KASDRV_ZLA_ODPOWIEDZ, KASDRV_NAK,
+ *   KASDRV_NIEDOSTEPNY_ROZKAZ,
+ *   KASDRV_KLAWISZ_NIEDEFINIOWALNY, KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI, refusals. */
 KASDRV_API uint8_t __ZDefKlaw(const char* plik);
 
 /* Deletes the definitions of the keys listed in `plik`: "#" + register
  * number, "#", "#", then one line "$" + key code per key. Only the 37 keys
  * the register counts payments on (plain F1..F9 and every digit key) can be
- * deleted; any other code gives 228 and nothing is deleted. */
+ * deleted; any other code gives KASDRV_KLAWISZ_NIEDEFINIOWALNY and nothing
+ * is deleted.
+ * Returns KASDRV_OK, KASDRV_WEJSCIE_KONFIG, KASDRV_WEJSCIE_RAPORT, KASDRV_BRAK_WEJSCIA,
+ *   KASDRV_BRAK_KONFIGURACJI, KASDRV_BRAK_RAPORTU, KASDRV_NIEKOMPLETNE_WEJSCIE,
+ *   KASDRV_ZLY_FORMAT_WEJSCIA, KASDRV_ZLE_DANE_WEJSCIA, KASDRV_NIEKOMPLETNA_KONFIGURACJA,
+ *   KASDRV_BRAK_SKOJARZENIA, KASDRV_ZLE_DANE_KONFIGURACJI, KASDRV_ZLY_FORMAT_KONFIGURACJI,
+ *   KASDRV_ZAPIS_RAPORTU, KASDRV_NUMER_POZA_ZAKRESEM, KASDRV_TIMEOUT_NADAWANIA,
+ *   KASDRV_TIMEOUT_ODBIERANIA, KASDRV_INNA_KASA, KASDRV_ZLA_ODPOWIEDZ, KASDRV_NAK,
+ *   KASDRV_NIEDOSTEPNY_ROZKAZ,
+ *   KASDRV_KLAWISZ_NIEDEFINIOWALNY, KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI, refusals. */
 KASDRV_API uint8_t __KDefKlaw(const char* plik);
 
 /* Reads the goods base (511 names, code page 852) into `wyjscie`: three
- * header lines, then "$" number TAB name for every goods item with a name. */
+ * header lines, then "$" number TAB name for every goods item with a name.
+ * Returns KASDRV_OK, KASDRV_WEJSCIE_KONFIG, KASDRV_WEJSCIE_RAPORT, KASDRV_BRAK_WEJSCIA,
+ *   KASDRV_BRAK_KONFIGURACJI, KASDRV_BRAK_RAPORTU, KASDRV_NIEKOMPLETNE_WEJSCIE,
+ *   KASDRV_ZLY_FORMAT_WEJSCIA, KASDRV_ZLE_DANE_WEJSCIA, KASDRV_NIEKOMPLETNA_KONFIGURACJA,
+ *   KASDRV_BRAK_SKOJARZENIA, KASDRV_ZLE_DANE_KONFIGURACJI, KASDRV_ZLY_FORMAT_KONFIGURACJI,
+ *   KASDRV_ZAPIS_RAPORTU, KASDRV_NUMER_POZA_ZAKRESEM, KASDRV_TIMEOUT_NADAWANIA,
+ *   KASDRV_TIMEOUT_ODBIERANIA, KASDRV_INNA_KASA, KASDRV_ZLA_ODPOWIEDZ, KASDRV_NAK,
+ *   KASDRV_NIEDOSTEPNY_ROZKAZ,
+ *   KASDRV_BRAK_WYJSCIA, KASDRV_WYJSCIE_ZASTRZEZONE, KASDRV_TE_SAME_NAZWY,
+ *   KASDRV_WYJSCIE_NIEDOSTEPNE, KASDRV_ZAPIS_WYJSCIA, refusals. */
 KASDRV_API uint8_t __TowarMax(const char* wejscie, const char* wyjscie);
 
 /* Reads the names of payment forms 1..3 into `wyjscie`: three header lines,
- * then "$1" TAB name, "$2" TAB name, "$3" TAB name. */
+ * then "$1" TAB name, "$2" TAB name, "$3" TAB name.
+ * Returns KASDRV_OK, KASDRV_WEJSCIE_KONFIG, KASDRV_WEJSCIE_RAPORT, KASDRV_BRAK_WEJSCIA,
+ *   KASDRV_BRAK_KONFIGURACJI, KASDRV_BRAK_RAPORTU, KASDRV_NIEKOMPLETNE_WEJSCIE,
+ *   KASDRV_ZLY_FORMAT_WEJSCIA, KASDRV_ZLE_DANE_WEJSCIA, KASDRV_NIEKOMPLETNA_KONFIGURACJA,
+ *   KASDRV_BRAK_SKOJARZENIA, KASDRV_ZLE_DANE_KONFIGURACJI, KASDRV_ZLY_FORMAT_KONFIGURACJI,
+ *   KASDRV_ZAPIS_RAPORTU, KASDRV_NUMER_POZA_ZAKRESEM, KASDRV_TIMEOUT_NADAWANIA,
+ *   KASDRV_TIMEOUT_ODBIERANIA, KASDRV_INNA_KASA, KASDRV_ZLA_ODPOWIEDZ, KASDRV_NAK,
+ *   KASDRV_NIEDOSTEPNY_ROZKAZ,
+ *   KASDRV_BRAK_WYJSCIA, KASDRV_WYJSCIE_ZASTRZEZONE, KASDRV_TE_SAME_NAZWY,
+ *   KASDRV_WYJSCIE_NIEDOSTEPNE, KASDRV_ZAPIS_WYJSCIA, refusals. */
 KASDRV_API uint8_t __OPlat(const char* wejscie, const char* wyjscie);
 
 /* File helpers. A file opened here is written to a temporary file beside it

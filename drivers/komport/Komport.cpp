@@ -1,5 +1,6 @@
 #include "drivers/komport/Komport.h"
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/SerialLink.h"
 
@@ -77,7 +78,7 @@ uint8_t Komport::Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_
                            const uint8_t* bufor) {
     std::lock_guard lock(mutex_);
     if (!lacze_ || !odpowiedz || (wysylane > 0 && !bufor))
-        return protocol::KodTimeoutNadawania;
+        return KASDRV_TIMEOUT_NADAWANIA;
     protocol::Frame zadanie{protocol::AnyAddress, rozkaz, {}, numery_.Nastepny()};
     if (wysylane > 0)
         zadanie.payload.assign(bufor, bufor + wysylane);
@@ -87,7 +88,7 @@ uint8_t Komport::Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_
     if (wynik.code != 0)
         return wynik.code;
     if (wynik.data.size() != ile || !SensownaOdpowiedz(rozkaz, wynik.data))
-        return protocol::KodZlaOdpowiedz;
+        return KASDRV_ZLA_ODPOWIEDZ;
     std::memset(odpowiedz, 0, RozmiarObszaru);
     std::copy(wynik.data.begin(), wynik.data.end(), odpowiedz);
     return 0;

@@ -46,10 +46,11 @@ KOMPORT_API uint8_t UstawKanal(uint8_t kanal);
  * 3 for the number query 0xC0 (the register number as two ASCII digits,
  * then 0; a number reply without those two digits gives 23). `odpowiedz` and `bufor` are 256-byte
  * areas; the reply data is copied to the start of `odpowiedz` and the rest of it is zeroed. Result:
- * 0 the reply is in `odpowiedz`; otherwise a code of the program's table: 20 no port open or the
- * request could not be sent in time, 21 no reply within the timeout, 23 a malformed or corrupt
- * reply or one of another length than `ile`, 24 NAK, 25 a command the register lacks, or a refusal
- * of the register mapped from its status byte. */
+ * 0 the reply is in `odpowiedz`; otherwise a code of the program's table (kasdrv_kody.h, installed
+ * beside this header): KASDRV_TIMEOUT_NADAWANIA no port open or the request could not be sent in
+ * time, KASDRV_TIMEOUT_ODBIERANIA no reply within the timeout, KASDRV_ZLA_ODPOWIEDZ a malformed or
+ * corrupt reply or one of another length than `ile`, KASDRV_NAK, KASDRV_NIEDOSTEPNY_ROZKAZ a
+ * command the register lacks, or a refusal of the register mapped from its status byte. */
 KOMPORT_API uint8_t RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_t* odpowiedz,
                                uint8_t* bufor);
 

@@ -1,6 +1,7 @@
 #include "drivers/protocol/Exchange.h"
 
 #include "comm/KomunikatyBledow.h"
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/FrameDecoder.h"
 #include "drivers/protocol/Payload.h"
 
@@ -78,9 +79,9 @@ void Drain(Link& link, int gapMs, int limitMs) {
 
 Reply Checked(const Frame& reply, const Frame& request, const ExchangeOptions& options) {
     if (reply.command != request.command || reply.payload.empty())
-        return {KodZlaOdpowiedz, reply.address, {}};
+        return {KASDRV_ZLA_ODPOWIEDZ, reply.address, {}};
     if (options.checkAddress && reply.address != request.address)
-        return {KodInnaKasa, reply.address, {}};
+        return {KASDRV_INNA_KASA, reply.address, {}};
     // The status's top bit carries nothing: 0x80 is success like 0.
     if (const uint8_t kod = KodZeStatusu(reply.payload[0]); kod != 0)
         return {kod, reply.address, {}};
@@ -102,19 +103,19 @@ Reply Receive(ByteSource& source, const Frame& request, const ExchangeOptions& o
     for (int late = 0; late <= MaxLateReplies; ++late) {
         uint8_t byte = 0;
         if (!source.Next(byte))
-            return {KodTimeoutOdbierania, 0, {}};
+            return {KASDRV_TIMEOUT_ODBIERANIA, 0, {}};
         if (byte != ACK) {
             retry = true;
-            return {byte == NAK ? KodNak : KodZlaOdpowiedz, 0, {}};
+            return {byte == NAK ? KASDRV_NAK : KASDRV_ZLA_ODPOWIEDZ, 0, {}};
         }
         FrameDecoder decoder;
         bool sized = false;
         while (decoder.Current() != FrameDecoder::State::Complete) {
             if (!source.Next(byte))
-                return {KodTimeoutOdbierania, 0, {}};
+                return {KASDRV_TIMEOUT_ODBIERANIA, 0, {}};
             if (decoder.Feed(byte) == FrameDecoder::State::Corrupt) {
                 retry = true;
-                return {KodZlaOdpowiedz, 0, {}};
+                return {KASDRV_ZLA_ODPOWIEDZ, 0, {}};
             }
             if (!sized && decoder.FrameSize() > 0) {
                 sized = true;
@@ -127,7 +128,7 @@ Reply Receive(ByteSource& source, const Frame& request, const ExchangeOptions& o
         if (decoder.Result().sequence == request.sequence)
             return Checked(decoder.Result(), request, options);
     }
-    return {KodZlaOdpowiedz, 0, {}};
+    return {KASDRV_ZLA_ODPOWIEDZ, 0, {}};
 }
 
 // One attempt; `retry` tells whether repeating the request may help.
@@ -136,7 +137,7 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
     Drain(link, DrainGapMs, options.timeoutMs);
     const auto bytes = Encode(request);
     if (bytes.empty())
-        return {KodTimeoutNadawania, 0, {}}; // too long for a frame: nothing can go
+        return {KASDRV_TIMEOUT_NADAWANIA, 0, {}}; // too long for a frame: nothing can go
     const size_t estimate = FrameOverhead + Longest(request, options);
     const auto deadline =
         Clock::now() + std::chrono::milliseconds(
@@ -146,7 +147,7 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
     const int writeTimeout =
         options.writeTimeoutMs > 0 ? options.writeTimeoutMs : options.timeoutMs;
     if (!link.Write(bytes, std::min(writeTimeout, RemainingMs(deadline))))
-        return {KodTimeoutNadawania, 0, {}};
+        return {KASDRV_TIMEOUT_NADAWANIA, 0, {}};
     if (options.postep)
         options.postep->Zrobiono(static_cast<int64_t>(bytes.size()));
     ByteSource source(link, options.timeoutMs, deadline, options.postep);

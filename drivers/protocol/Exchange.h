@@ -14,18 +14,12 @@
 // another register answered, 23 a malformed or corrupt reply, 24 NAK, and for
 // a refusal the register's status byte mapped by KodZeStatusu.
 
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Frame.h"
 #include "drivers/protocol/Link.h"
 #include "drivers/protocol/Postep.h"
 
 namespace orbaklaw::protocol {
-
-constexpr uint8_t KodTimeoutNadawania = 20;
-constexpr uint8_t KodTimeoutOdbierania = 21;
-constexpr uint8_t KodInnaKasa = 22;
-constexpr uint8_t KodZlaOdpowiedz = 23;
-constexpr uint8_t KodNak = 24;
-constexpr uint8_t KodNiedostepnyRozkaz = 25;
 
 struct ExchangeOptions {
     int timeoutMs = 5000;   // longest silence on the line: before ACK and between reply bytes

@@ -1,4 +1,5 @@
 // The drivers' side of one exchange, against a scripted line.
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/komport/Komport.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
@@ -174,7 +175,7 @@ TEST(Wymiana, AReplyThatTricklesInEndsAtTheDeadline) {
     KapiaceLacze lacze;
     ExchangeOptions o{100, 0, 3, false};
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(Exchange(lacze, {AnyAddress, cmd::Number, {}}, o).code, KodTimeoutOdbierania);
+    EXPECT_EQ(Exchange(lacze, {AnyAddress, cmd::Number, {}}, o).code, KASDRV_TIMEOUT_ODBIERANIA);
     // The request, the ACK and the longest number reply take 24 ms at 9600 bit/s.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(600));
 }

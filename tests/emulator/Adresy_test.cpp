@@ -1,4 +1,5 @@
 // orba-emu on its line: which frames a register acts on and how it answers.
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
@@ -67,8 +68,10 @@ TEST_F(NaLinii, FramesForAnotherNumberAreNeitherAnsweredNorExecuted) {
     Uruchom({"--number", "3"});
     const auto przed = Zawartosc(stan);
     for (uint8_t adres : {uint8_t{5}, uint8_t{0}}) {
-        EXPECT_EQ(Wymien(adres, cmd::WriteKeys, ZapisJednegoKlawisza()).code, KodTimeoutOdbierania);
-        EXPECT_EQ(Wymien(adres, cmd::DeleteKeys, EncodeCodes({237})).code, KodTimeoutOdbierania);
+        EXPECT_EQ(Wymien(adres, cmd::WriteKeys, ZapisJednegoKlawisza()).code,
+                  KASDRV_TIMEOUT_ODBIERANIA);
+        EXPECT_EQ(Wymien(adres, cmd::DeleteKeys, EncodeCodes({237})).code,
+                  KASDRV_TIMEOUT_ODBIERANIA);
     }
     EXPECT_TRUE(Zawartosc(stan) == przed);
     auto numerKasy = Wymien(AnyAddress, cmd::Number);
@@ -83,7 +86,7 @@ TEST_F(NaLinii, FramesForAnotherNumberAreNeitherAnsweredNorExecuted) {
 TEST_F(NaLinii, OtherNumberFaultAnswersAsAnotherButExecutesOnlyItsOwn) {
     Uruchom({"--number", "3", "--fault", "other-number"});
     const auto przed = Zawartosc(stan);
-    EXPECT_EQ(Wymien(4, cmd::WriteKeys, ZapisJednegoKlawisza()).code, KodTimeoutOdbierania);
+    EXPECT_EQ(Wymien(4, cmd::WriteKeys, ZapisJednegoKlawisza()).code, KASDRV_TIMEOUT_ODBIERANIA);
     EXPECT_TRUE(Zawartosc(stan) == przed);
     auto odpowiedz = Wymien(3, cmd::ReadKeys);
     EXPECT_EQ(odpowiedz.code, 0);
@@ -93,7 +96,7 @@ TEST_F(NaLinii, OtherNumberFaultAnswersAsAnotherButExecutesOnlyItsOwn) {
 TEST_F(NaLinii, ARegisterWithoutAMultiplexerRefusesTheChannel) {
     Uruchom({});
     auto odpowiedz = Wymien(AnyAddress, cmd::SelectChannel, {1});
-    EXPECT_EQ(odpowiedz.code, KodNiedostepnyRozkaz);
+    EXPECT_EQ(odpowiedz.code, KASDRV_NIEDOSTEPNY_ROZKAZ);
     EXPECT_EQ(odpowiedz.address, 1);
 }
 

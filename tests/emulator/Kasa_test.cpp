@@ -1,4 +1,5 @@
 // The emulated register's answers and its own checks.
+#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
 #include "emulator/Kasa.h"
 #include "emulator/Opcje.h"
@@ -50,7 +51,7 @@ TEST(Kasa, RefusedWriteChangesNothing) {
     TabliceKlawiszy zle = dobre;
     for (int i = 0; i < 9; ++i)
         zle.KlawiszeBezp[static_cast<size_t>(i)] = {0, Platnosc, 1, 0, 0, 0, 0, 0};
-    EXPECT_EQ(Zapisz(kasa, zle), (std::vector<uint8_t>{0, WerdyktBrakMiejscaNaPlatnosci}));
+    EXPECT_EQ(Zapisz(kasa, zle), (std::vector<uint8_t>{0, KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI}));
     auto odczyt = kasa.Obsluz({1, protocol::cmd::ReadKeys, {}});
     auto klawisze = protocol::DecodeKeys({odczyt.begin() + 1, odczyt.end()});
     ASSERT_TRUE(klawisze);
