@@ -11,9 +11,9 @@
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PoleNaKlawiszu.h"
-#include "appearance/SterownikWygladu.h"
 #include "appearance/WidokKlawiatury.h"
-#include "comm/SterownikKomunikacji.h"
+#include "appearance/WygladIWydruk.h"
+#include "comm/PolaczenieZKasa.h"
 #include "keys/FiltrKwoty.h"
 #include "keys/FiltrWyboru.h"
 #include "keys/ListyWyboru.h"
@@ -22,7 +22,7 @@
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
 #include "keys/ZatwierdzenieDefinicji.h"
-#include "transfer/SterownikTransferu.h"
+#include "transfer/TransferDefinicji.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,9 +115,9 @@ void TForm3::UtworzPodsystemy() {
     auto* filtrWyboru = new FiltrWyboru(this);
     for (QComboBox* wybor : {panel_->cbTowary, panel_->cbFunkcja, panel_->cbPlatnosc})
         filtrWyboru->Obsluguj(wybor);
-    transfer_ = new SterownikTransferu(*this, dialogi_);
-    komunikacja_ = new SterownikKomunikacji(*this, dialogi_);
-    wyglad_ = new SterownikWygladu(*this, dialogi_);
+    transfer_ = new TransferDefinicji(*this, dialogi_);
+    komunikacja_ = new PolaczenieZKasa(*this, dialogi_);
+    wyglad_ = new WygladIWydruk(*this, dialogi_);
     klepsydra_ = new KursorKlepsydry(this);
     for (QObject* o : std::initializer_list<QObject*>{transfer_, komunikacja_, wyglad_})
         o->setParent(this);

@@ -20,9 +20,9 @@ class KursorKlepsydry;
 class OpisKlawiszy;
 class PanelDefinicji;
 class PrzyciskiOkna;
-class SterownikKomunikacji;
-class SterownikTransferu;
-class SterownikWygladu;
+class PolaczenieZKasa;
+class TransferDefinicji;
+class WygladIWydruk;
 class WidokKlawiatury;
 class WyborKlawisza;
 class ZatwierdzenieDefinicji;
@@ -49,9 +49,9 @@ public:
     PrzyciskiOkna& Przyciski() { return *przyciski_; }
     WyborKlawisza& Wybor() { return *wybor_; }
     OpisKlawiszy& Opis() { return *opis_; }
-    SterownikTransferu& Transfer() { return *transfer_; }
-    SterownikKomunikacji& Komunikacja() { return *komunikacja_; }
-    SterownikWygladu& Wyglad() { return *wyglad_; }
+    TransferDefinicji& Transfer() { return *transfer_; }
+    PolaczenieZKasa& Komunikacja() { return *komunikacja_; }
+    WygladIWydruk& Wyglad() { return *wyglad_; }
     // The busy cursor shown during every register exchange.
     KursorKlepsydry& Klepsydra() { return *klepsydra_; }
 
@@ -84,9 +84,9 @@ private:
     std::unique_ptr<WyborKlawisza> wybor_;
     std::unique_ptr<OpisKlawiszy> opis_;
     std::unique_ptr<ZatwierdzenieDefinicji> zatwierdzenie_;
-    SterownikTransferu* transfer_ = nullptr;
-    SterownikKomunikacji* komunikacja_ = nullptr;
-    SterownikWygladu* wyglad_ = nullptr;
+    TransferDefinicji* transfer_ = nullptr;
+    PolaczenieZKasa* komunikacja_ = nullptr;
+    WygladIWydruk* wyglad_ = nullptr;
     KursorKlepsydry* klepsydra_ = nullptr;
 };
 

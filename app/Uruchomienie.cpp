@@ -2,7 +2,7 @@
 
 #include "app/Stan.h"
 #include "app/Unit3.h"
-#include "comm/SterownikKomunikacji.h"
+#include "comm/PolaczenieZKasa.h"
 
 namespace orbaklaw {
 

@@ -15,7 +15,7 @@
 #include "transfer/LiczbaCalkowita.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/PlikWejsciowy.h"
-#include "transfer/SterownikTransferu.h"
+#include "transfer/TransferDefinicji.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "app/Stan.h"
 #include "app/Unit3.h"
 #include "comm/Konfiguracja.h"
-#include "comm/SterownikKomunikacji.h"
+#include "comm/PolaczenieZKasa.h"
 #include "comm/WymianaWTle.h"
 #include "transfer/PlikTekstowy.h"
 

@@ -1,6 +1,6 @@
 #include "KasaTestowa.h"
 
-#include "comm/SterownikKomunikacji.h"
+#include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
 #include "transfer/PlikTekstowy.h"
 

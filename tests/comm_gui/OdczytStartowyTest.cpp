@@ -8,11 +8,11 @@
 #include "app/Uruchomienie.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
-#include "comm/SterownikKomunikacji.h"
+#include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
 #include "keys/ListyWyboru.h"
 #include "transfer/PlikTekstowy.h"
-#include "transfer/SterownikTransferu.h"
+#include "transfer/TransferDefinicji.h"
 #include "transfer/WezArgument.h"
 
 #include <QComboBox>

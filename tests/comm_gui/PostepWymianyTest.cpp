@@ -4,7 +4,7 @@
 
 #include "KasaTestowa.h"
 
-#include "transfer/SterownikTransferu.h"
+#include "transfer/TransferDefinicji.h"
 
 #include <utility>
 

@@ -6,7 +6,7 @@
 
 #include "app/Tekst1250.h"
 #include "comm/KomunikatyBledow.h"
-#include "comm/SterownikKomunikacji.h"
+#include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
 #include "comm/WinSer.h"
 #include "keys/DefinicjaKlawisza.h"

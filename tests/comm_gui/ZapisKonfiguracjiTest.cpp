@@ -7,7 +7,7 @@
 #include "app/Tekst1250.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
-#include "comm/SterownikKomunikacji.h"
+#include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
 
 #include <QSpinBox>

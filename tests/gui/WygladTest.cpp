@@ -4,8 +4,8 @@
 #include "OknoTestowe.h"
 
 #include "appearance/PoleNaKlawiszu.h"
-#include "appearance/SterownikWygladu.h"
 #include "appearance/SzablonWkladki.h"
+#include "appearance/WygladIWydruk.h"
 #include "tests/support/KatalogTymczasowy.h"
 
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "comm/BibliotekaKasdrv.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
-#include "transfer/SterownikTransferu.h"
+#include "transfer/TransferDefinicji.h"
 
 #include <QRegularExpression>
 

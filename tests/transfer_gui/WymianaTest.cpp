@@ -7,7 +7,7 @@
 #include "app/KursorKlepsydry.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikTekstowy.h"
-#include "transfer/SterownikTransferu.h"
+#include "transfer/TransferDefinicji.h"
 
 #include <QCoreApplication>
 #include <QEvent>

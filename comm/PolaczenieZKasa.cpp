@@ -1,4 +1,4 @@
-#include "comm/SterownikKomunikacji.h"
+#include "comm/PolaczenieZKasa.h"
 
 #include "app/Dialogi.h"
 #include "app/Unit3.h"
@@ -7,31 +7,30 @@
 
 namespace orbaklaw {
 
-SterownikKomunikacji::SterownikKomunikacji(TForm3& okno, Dialogi& dialogi)
-    : okno_(okno), dialogi_(dialogi) {
+PolaczenieZKasa::PolaczenieZKasa(TForm3& okno, Dialogi& dialogi) : okno_(okno), dialogi_(dialogi) {
     biblioteki_.UzyjWatku(dialogi_);
 }
 
-void SterownikKomunikacji::UtworzOknoKomunik() {
+void PolaczenieZKasa::UtworzOknoKomunik() {
     if (oknoKomunik_ == nullptr)
         oknoKomunik_ =
             new TOknoKomunik(&okno_, dialogi_, okno_.AkcjeOkna(), okno_.Klepsydra(), biblioteki_);
 }
 
-TOknoKomunik& SterownikKomunikacji::OknoKomunik() {
+TOknoKomunik& PolaczenieZKasa::OknoKomunik() {
     UtworzOknoKomunik();
     return *oknoKomunik_;
 }
 
-void SterownikKomunikacji::Button4Click() {
+void PolaczenieZKasa::Button4Click() {
     PokazOknoKomunik();
 }
 
-void SterownikKomunikacji::PokazOknoKomunik() {
+void PolaczenieZKasa::PokazOknoKomunik() {
     dialogi_.Modalnie(OknoKomunik());
 }
 
-void SterownikKomunikacji::OdczytStartowy() {
+void PolaczenieZKasa::OdczytStartowy() {
     orbaklaw::OdczytStartowy(okno_, biblioteki_, [this] { PokazOknoKomunik(); }).Wykonaj();
 }
 

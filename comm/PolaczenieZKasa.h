@@ -12,11 +12,11 @@ class Dialogi;
 class TForm3;
 class TOknoKomunik;
 
-class SterownikKomunikacji : public QObject {
+class PolaczenieZKasa : public QObject {
     Q_OBJECT
 
 public:
-    SterownikKomunikacji(TForm3& okno, Dialogi& dialogi);
+    PolaczenieZKasa(TForm3& okno, Dialogi& dialogi);
 
     // Creates the hidden communication dialog; it lives until the end.
     void UtworzOknoKomunik();

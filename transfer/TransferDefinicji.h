@@ -13,11 +13,11 @@ namespace orbaklaw {
 class Dialogi;
 class TForm3;
 
-class SterownikTransferu : public QObject {
+class TransferDefinicji : public QObject {
     Q_OBJECT
 
 public:
-    SterownikTransferu(TForm3& okno, Dialogi& dialogi);
+    TransferDefinicji(TForm3& okno, Dialogi& dialogi);
 
     // One handler for both read buttons, one for both write buttons; the
     // sender's name ("bOdczytPlik", "bZapisPlik") picks the file path.

@@ -1,4 +1,4 @@
-#include "appearance/SterownikWygladu.h"
+#include "appearance/WygladIWydruk.h"
 
 #include "app/SciezkaSystemu.h"
 #include "app/Stan.h"
@@ -52,17 +52,17 @@ public:
 
 } // namespace
 
-SterownikWygladu::SterownikWygladu(TForm3& okno, Dialogi& dialogi)
+WygladIWydruk::WygladIWydruk(TForm3& okno, Dialogi& dialogi)
     : okno_(okno), dialogi_(dialogi), fontDialog1_(PoczatkowaCzcionkaDialogu()) {}
 
-TekstyEtykiet SterownikWygladu::TekstyPol() const {
+TekstyEtykiet WygladIWydruk::TekstyPol() const {
     TekstyEtykiet teksty;
     for (int i = 0; i < LiczbaPolEtykiet; ++i)
         teksty[static_cast<size_t>(i)] = Do1250(okno_.Etykiety().Pole(i)->text());
     return teksty;
 }
 
-void SterownikWygladu::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
+void WygladIWydruk::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
     for (int i = 0; i < LiczbaPolEtykiet; ++i) {
         PoleNaKlawiszu* pole = okno_.Etykiety().Pole(i);
         pole->setText(Z1250(teksty[static_cast<size_t>(i)]));
@@ -72,7 +72,7 @@ void SterownikWygladu::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
     }
 }
 
-QImage SterownikWygladu::Komponuj(TekstyEtykiet& teksty) {
+QImage WygladIWydruk::Komponuj(TekstyEtykiet& teksty) {
     if (okno_.Image1.isNull())
         okno_.Image1 = WczytajSzablonWkladki();
     const PoleNaKlawiszu* edit1 = okno_.Etykiety().Pole(0);
@@ -80,7 +80,7 @@ QImage SterownikWygladu::Komponuj(TekstyEtykiet& teksty) {
                            edit1->palette().color(QPalette::Text), edit1->logicalDpiY());
 }
 
-std::optional<QString> SterownikWygladu::NazwaZapisu() {
+std::optional<QString> WygladIWydruk::NazwaZapisu() {
     if (!Stan().PlikWydruku.empty())
         return SciezkaDoPokazania(Stan().PlikWydruku);
     const auto wybrana = dialogi_.ZapiszObraz(okno_.Save);
@@ -93,7 +93,7 @@ std::optional<QString> SterownikWygladu::NazwaZapisu() {
     return wybrana;
 }
 
-void SterownikWygladu::BitBtn1Click() {
+void WygladIWydruk::BitBtn1Click() {
     const auto nazwa = NazwaZapisu();
     if (!nazwa)
         return;
@@ -108,14 +108,14 @@ void SterownikWygladu::BitBtn1Click() {
     ZapiszPlikEtykiet(ZmienRozszerzenie(obraz, ".bm0"), teksty);
 }
 
-void SterownikWygladu::BitBtnOdczytClick() {
+void WygladIWydruk::BitBtnOdczytClick() {
     const auto plik = dialogi_.OtworzPlik(okno_.oBitmapa);
     if (!plik)
         return;
     UstawTeksty(CzytajPlikEtykiet(SciezkaSystemu(*plik)), true);
 }
 
-void SterownikWygladu::bbDrukujClick() {
+void WygladIWydruk::bbDrukujClick() {
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setCopyCount(1);
     if (!dialogi_.Drukuj(drukarka))
@@ -131,7 +131,7 @@ void SterownikWygladu::bbDrukujClick() {
         throw std::runtime_error(Do1250(wynik.blad));
 }
 
-void SterownikWygladu::bCzcionkaClick() {
+void WygladIWydruk::bCzcionkaClick() {
     const auto wybor = dialogi_.Czcionka(fontDialog1_);
     if (!wybor)
         return;

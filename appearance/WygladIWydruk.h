@@ -12,11 +12,11 @@ namespace orbaklaw {
 
 class TForm3;
 
-class SterownikWygladu : public QObject {
+class WygladIWydruk : public QObject {
     Q_OBJECT
 
 public:
-    SterownikWygladu(TForm3& okno, Dialogi& dialogi);
+    WygladIWydruk(TForm3& okno, Dialogi& dialogi);
 
     void bbDrukujClick();
     void BitBtnOdczytClick();

@@ -1,4 +1,4 @@
-#include "transfer/SterownikTransferu.h"
+#include "transfer/TransferDefinicji.h"
 
 #include "transfer/KasowanieDefinicji.h"
 #include "transfer/OdczytDefinicji.h"
@@ -12,10 +12,10 @@ bool Nadawca(const QObject* nadawca, const char* nazwa) {
 }
 } // namespace
 
-SterownikTransferu::SterownikTransferu(TForm3& okno, Dialogi& dialogi)
+TransferDefinicji::TransferDefinicji(TForm3& okno, Dialogi& dialogi)
     : okno_(okno), dialogi_(dialogi) {}
 
-void SterownikTransferu::bOdczytClick(QObject* nadawca) {
+void TransferDefinicji::bOdczytClick(QObject* nadawca) {
     OdczytDefinicji odczyt(okno_, dialogi_, funkcje_);
     if (Nadawca(nadawca, "bOdczytPlik"))
         odczyt.ZPliku();
@@ -23,7 +23,7 @@ void SterownikTransferu::bOdczytClick(QObject* nadawca) {
         odczyt.ZKasy();
 }
 
-void SterownikTransferu::bZapisClick(QObject* nadawca) {
+void TransferDefinicji::bZapisClick(QObject* nadawca) {
     ZapisDefinicji zapis(okno_, dialogi_, funkcje_);
     if (Nadawca(nadawca, "bZapisPlik"))
         zapis.DoPliku();
@@ -31,7 +31,7 @@ void SterownikTransferu::bZapisClick(QObject* nadawca) {
         zapis.DoKasy();
 }
 
-void SterownikTransferu::bKasowanieClick() {
+void TransferDefinicji::bKasowanieClick() {
     KasowanieDefinicji(okno_, dialogi_, funkcje_).Wykonaj();
 }
 
