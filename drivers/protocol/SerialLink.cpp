@@ -1,33 +1,13 @@
 #include "drivers/protocol/SerialLink.h"
 
-#include <libserialport.h>
+#include "platform/PortSzeregowy.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/file.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
+#include <utility>
 
 namespace orbaklaw::protocol {
 
 namespace {
-
-// Takes the port for this client alone; false when another holds it.
-bool TakeExclusive(int fd) {
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0)
-        return false;
-    ioctl(fd, TIOCEXCL); // not every device knows it; the lock still holds
-    return true;
-}
-
-// Exclusive mode outlives this descriptor on a tty that stays open
-// elsewhere (a pseudo-terminal's other end), so it is given back by hand.
-void ReleaseExclusive(int fd) {
-    ioctl(fd, TIOCNXCL);
-}
 
 // Port <device> jest zajęty przez inny program.
 std::string InUse(const std::string& device) {
@@ -44,152 +24,22 @@ void Say(std::string* reason, const std::string& text) {
         *reason = text;
 }
 
-class LibSerialPortLink : public SerialLink {
+// The drivers' link over the system's serial port.
+class PortLink : public SerialLink {
 public:
-    LibSerialPortLink(sp_port* port, int fd) : port_(port), fd_(fd) {}
-    ~LibSerialPortLink() override {
-        if (fd_ >= 0)
-            ReleaseExclusive(fd_);
-        sp_close(port_);
-        sp_free_port(port_);
-    }
-    LibSerialPortLink(const LibSerialPortLink&) = delete;
-    LibSerialPortLink& operator=(const LibSerialPortLink&) = delete;
+    explicit PortLink(std::unique_ptr<platform::PortSzeregowy> port) : port_(std::move(port)) {}
 
     bool Write(const std::vector<uint8_t>& bytes, int timeoutMs) override {
-        auto sent =
-            sp_blocking_write(port_, bytes.data(), bytes.size(), static_cast<unsigned>(timeoutMs));
-        return sent == static_cast<sp_return>(bytes.size());
+        return port_->Zapisz(bytes, timeoutMs);
     }
     std::vector<uint8_t> Read(size_t max, int timeoutMs) override {
-        std::vector<uint8_t> bytes(max);
-        // The first byte waits for the timeout; whatever else is there comes with it.
-        auto got =
-            sp_blocking_read_next(port_, bytes.data(), max, static_cast<unsigned>(timeoutMs));
-        bytes.resize(got > 0 ? static_cast<size_t>(got) : 0);
-        return bytes;
+        return port_->Czytaj(max, timeoutMs);
     }
-    void DiscardInput() override { sp_flush(port_, SP_BUF_INPUT); }
+    void DiscardInput() override { port_->OdrzucWejscie(); }
 
 private:
-    sp_port* port_;
-    int fd_;
+    std::unique_ptr<platform::PortSzeregowy> port_;
 };
-
-class TermiosLink : public SerialLink {
-public:
-    explicit TermiosLink(int fd) : fd_(fd) {}
-    ~TermiosLink() override {
-        ReleaseExclusive(fd_);
-        close(fd_);
-    }
-    TermiosLink(const TermiosLink&) = delete;
-    TermiosLink& operator=(const TermiosLink&) = delete;
-
-    bool Write(const std::vector<uint8_t>& bytes, int timeoutMs) override {
-        size_t done = 0;
-        while (done < bytes.size()) {
-            pollfd p{fd_, POLLOUT, 0};
-            if (poll(&p, 1, timeoutMs) <= 0 || !(p.revents & POLLOUT))
-                return false;
-            auto n = write(fd_, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno != EAGAIN && errno != EINTR)
-                return false;
-            done += n > 0 ? static_cast<size_t>(n) : 0;
-        }
-        return true;
-    }
-    std::vector<uint8_t> Read(size_t max, int timeoutMs) override {
-        pollfd p{fd_, POLLIN, 0};
-        if (poll(&p, 1, timeoutMs) <= 0 || !(p.revents & POLLIN))
-            return {};
-        std::vector<uint8_t> bytes(max);
-        auto n = read(fd_, bytes.data(), max);
-        bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
-        return bytes;
-    }
-    void DiscardInput() override { tcflush(fd_, TCIFLUSH); }
-
-private:
-    int fd_;
-};
-
-speed_t TermiosSpeed(int speed) {
-    switch (speed) {
-    case 9600:
-        return B9600;
-    case 19200:
-        return B19200;
-    default:
-        return B0;
-    }
-}
-
-std::unique_ptr<SerialLink> OpenTermios(const std::string& device, int speed, std::string* reason) {
-    const speed_t s = TermiosSpeed(speed);
-    if (s == B0)
-        return nullptr;
-    int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        Say(reason, errno == EBUSY ? InUse(device) : CannotOpen(device));
-        return nullptr;
-    }
-    if (!TakeExclusive(fd)) {
-        close(fd);
-        Say(reason, InUse(device));
-        return nullptr;
-    }
-    termios t{};
-    if (tcgetattr(fd, &t) != 0) {
-        ReleaseExclusive(fd);
-        close(fd);
-        Say(reason, CannotOpen(device));
-        return nullptr;
-    }
-    cfmakeraw(&t);
-    t.c_cflag |= CLOCAL | CREAD;
-    t.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CRTSCTS);
-    t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF);
-    cfsetispeed(&t, s);
-    cfsetospeed(&t, s);
-    if (tcsetattr(fd, TCSANOW, &t) != 0) {
-        ReleaseExclusive(fd);
-        close(fd);
-        Say(reason, CannotOpen(device));
-        return nullptr;
-    }
-    tcflush(fd, TCIOFLUSH);
-    return std::make_unique<TermiosLink>(fd);
-}
-
-// None also when libserialport does not take the device; `inUse` tells
-// whether it was refused because another client holds it.
-std::unique_ptr<SerialLink> OpenLibSerialPort(const std::string& device, int speed, bool& inUse) {
-    inUse = false;
-    sp_port* port = nullptr;
-    if (sp_get_port_by_name(device.c_str(), &port) != SP_OK)
-        return nullptr;
-    if (sp_open(port, SP_MODE_READ_WRITE) != SP_OK) {
-        inUse = errno == EBUSY;
-        sp_free_port(port);
-        return nullptr;
-    }
-    int fd = -1;
-    const bool handle = sp_get_port_handle(port, &fd) == SP_OK;
-    if (!handle || !TakeExclusive(fd)) {
-        inUse = handle;
-        sp_close(port);
-        sp_free_port(port);
-        return nullptr;
-    }
-    auto link = std::make_unique<LibSerialPortLink>(port, fd);
-    if (sp_set_baudrate(port, speed) != SP_OK || sp_set_bits(port, 8) != SP_OK ||
-        sp_set_parity(port, SP_PARITY_NONE) != SP_OK || sp_set_stopbits(port, 1) != SP_OK ||
-        sp_set_flowcontrol(port, SP_FLOWCONTROL_NONE) != SP_OK)
-        return nullptr;
-    sp_flush(port, SP_BUF_BOTH);
-    return link;
-}
 
 } // namespace
 
@@ -197,7 +47,7 @@ std::string PortDevice(int com) {
     const std::string name = "ORBAKLAW_COM" + std::to_string(com);
     if (const char* device = std::getenv(name.c_str()); device && *device)
         return device;
-    return "/dev/ttyS" + std::to_string(com - 1);
+    return platform::UrzadzeniePortu(com);
 }
 
 std::unique_ptr<SerialLink> SerialLink::Open(const std::string& device, int speed,
@@ -206,14 +56,15 @@ std::unique_ptr<SerialLink> SerialLink::Open(const std::string& device, int spee
         Say(reason, CannotOpen(device));
         return nullptr;
     }
-    bool inUse = false;
-    if (auto link = OpenLibSerialPort(device, speed, inUse))
-        return link;
-    if (inUse) {
+    auto wynik = platform::WynikOtwarciaPortu::NieOtwarty;
+    auto port = platform::PortSzeregowy::Otworz(device, speed, wynik);
+    if (port)
+        return std::make_unique<PortLink>(std::move(port));
+    if (wynik == platform::WynikOtwarciaPortu::Zajety)
         Say(reason, InUse(device));
-        return nullptr;
-    }
-    return OpenTermios(device, speed, reason);
+    else if (wynik == platform::WynikOtwarciaPortu::NieOtwarty)
+        Say(reason, CannotOpen(device));
+    return nullptr;
 }
 
 } // namespace orbaklaw::protocol

@@ -1,13 +1,8 @@
 #pragma once
-// The serial port of the drivers. A real port goes through libserialport;
-// a device that libserialport refuses (a pseudo-terminal, such as the
-// emulator's link) is driven through termios directly. 8 data bits, no
-// parity, 1 stop bit, no flow control.
-//
-// A port is used by one client at a time: it is locked (flock) and put in
-// exclusive mode (TIOCEXCL) while open, so a second program, or the other
-// library of this one, can't open it meanwhile and take replies meant for
-// the first.
+// The serial port of the drivers (platform/PortSzeregowy.h): 8 data bits,
+// no parity, 1 stop bit, no flow control, held by one client at a time, so
+// a second program, or the other library of this one, can't open it
+// meanwhile and take replies meant for the first.
 
 #include "drivers/protocol/Link.h"
 
