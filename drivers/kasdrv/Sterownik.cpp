@@ -147,7 +147,7 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
         // A file beyond them is there but can't hold a valid request.
         p.linie = CzytajLinie(PlikNaDysku(*we), GranicePlikuDefinicji);
     } catch (const PlikOdrzucony&) {
-        return {KodBledneDanePliku, {}, {}};
+        return {KASDRV_ZLE_DANE_WEJSCIA, {}, {}};
     } catch (const BladWejsciaWyjscia&) {
         return {KASDRV_BRAK_WEJSCIA, {}, {}};
     }
