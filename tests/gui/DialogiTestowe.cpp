@@ -4,7 +4,23 @@
 
 #include <QDialog>
 
+#include <gtest/gtest.h>
+
 namespace orbaklaw {
+
+DialogiTestowe::~DialogiTestowe() {
+    if (!odpowiedzi.empty())
+        ADD_FAILURE() << odpowiedzi.size() << " unused message box answer(s)";
+    if (!pliki.empty())
+        ADD_FAILURE() << pliki.size() << " unused file dialog answer(s), first: "
+                      << (pliki.front() ? pliki.front()->toStdString() : "cancel");
+    if (!wydruki.empty())
+        ADD_FAILURE() << wydruki.size() << " unused print dialog answer(s)";
+    if (!czcionki.empty())
+        ADD_FAILURE() << czcionki.size() << " unused font dialog answer(s)";
+    if (!okna.empty())
+        ADD_FAILURE() << okna.size() << " unused dialog script(s)";
+}
 
 Odpowiedz DialogiTestowe::Pokaz(const OknoKomunikatu& okno) {
     komunikaty.push_back(okno);

@@ -14,6 +14,10 @@ namespace orbaklaw {
 
 class DialogiTestowe : public Dialogi {
 public:
+    // A test that queued an answer nobody asked for fails here: the program
+    // did not show the dialog the test expected.
+    ~DialogiTestowe() override;
+
     Odpowiedz Pokaz(const OknoKomunikatu& okno) override;
     std::optional<QString> OtworzPlik(const DialogPliku& d) override;
     std::optional<QString> ZapiszPlik(const DialogPliku& d) override;

@@ -265,10 +265,11 @@ TEST_F(UkladOkna, EnterActsOnZatwierdzFromAnyControlButAButton) {
 }
 
 // Saves the window as the user sees it when ORBAKLAW_ZRZUT names a PNG file.
+// Run by hand only (README, "Working on it"); CTest does not list it.
 TEST_F(UkladOkna, Zrzut) {
     const QString plik = qEnvironmentVariable("ORBAKLAW_ZRZUT");
     if (plik.isEmpty())
-        GTEST_SKIP();
+        GTEST_SKIP() << "ORBAKLAW_ZRZUT does not name a PNG file to save the window to";
     Kliknij("Button2");
     Pole("Edit1")->setText(u"GOTÓWK"_s);
     Pole("Edit1a")->setText(u"ŻÓŁĆĘŚĄŹ"_s);
