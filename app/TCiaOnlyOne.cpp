@@ -9,9 +9,8 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include "platform/BlokadaPliku.h"
+#include "platform/Uzytkownik.h"
 
 namespace orbaklaw {
 
@@ -29,7 +28,7 @@ QString KatalogBlokad() {
 
 QString Rdzen(const QString& unique) {
     const auto nazwa = NazwaPlikuBlokady(unique.toStdString());
-    return KatalogBlokad() + "/orbaklaw-" + QString::number(getuid()) + "-" +
+    return KatalogBlokad() + "/orbaklaw-" + QString::number(platform::IdUzytkownika()) + "-" +
            QString::fromStdString(nazwa);
 }
 
@@ -41,7 +40,7 @@ TCiaOnlyOne::~TCiaOnlyOne() {
     if (serwer_)
         serwer_->close();
     if (MutexHandle >= 0)
-        ::close(MutexHandle); // the lock goes with the descriptor
+        platform::ZamknijPlikBlokady(MutexHandle); // the lock goes with the file
 }
 
 QString TCiaOnlyOne::SciezkaBlokady(const QString& unique) {
@@ -70,11 +69,11 @@ void TCiaOnlyOne::CheckOnlyOne() {
 
 bool TCiaOnlyOne::ZajmijBlokade() {
     const QByteArray sciezka = QFile::encodeName(SciezkaBlokady(Unique));
-    MutexHandle = ::open(sciezka.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    MutexHandle = platform::OtworzPlikBlokady(sciezka.constData());
     // Without a lock file there is nothing to share: run as the only copy.
     if (MutexHandle < 0)
         return true;
-    return ::flock(MutexHandle, LOCK_EX | LOCK_NB) == 0;
+    return platform::ZablokujWylacznie(MutexHandle);
 }
 
 void TCiaOnlyOne::Nasluchuj() {

@@ -1,6 +1,6 @@
 #include "cli/OpcjeKasy.h"
 
-#include <cstdlib>
+#include "platform/PortSzeregowy.h"
 
 namespace orbaklaw::cli {
 
@@ -31,12 +31,7 @@ std::optional<int> NumerCom(const std::string& port) {
 
 std::string UrzadzeniePortu(const std::string& port) {
     const auto n = NumerCom(port);
-    if (!n)
-        return port;
-    const std::string zmienna = "ORBAKLAW_COM" + std::to_string(*n);
-    if (const char* urzadzenie = std::getenv(zmienna.c_str()); urzadzenie && *urzadzenie)
-        return urzadzenie;
-    return "/dev/ttyS" + std::to_string(*n - 1);
+    return n ? platform::UrzadzeniePortu(*n) : port;
 }
 
 bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolone,

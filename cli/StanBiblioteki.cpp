@@ -3,7 +3,8 @@
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/BibliotekaKasdrv.h"
 
-#include <dlfcn.h>
+#include "comm/FolderyProgramu.h"
+#include "platform/LadowanieBibliotek.h"
 
 namespace orbaklaw::cli {
 
@@ -20,9 +21,8 @@ constexpr const char* NazwaFunkcjiOpisu = "kasdrv_opis_bledu";
 // The loaded library's function, or null. The library stays loaded for the
 // whole run, so the address stays valid.
 void* Funkcja(const char* nazwa) {
-    const auto plik = FolderProgramu() / NazwaBibliotekiKasdrv;
-    void* uchwyt = ::dlopen(plik.c_str(), RTLD_NOW | RTLD_LOCAL);
-    return uchwyt ? ::dlsym(uchwyt, nazwa) : nullptr;
+    void* uchwyt = platform::ZaladujBiblioteke(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
+    return uchwyt ? platform::AdresFunkcji(uchwyt, nazwa) : nullptr;
 }
 } // namespace
 

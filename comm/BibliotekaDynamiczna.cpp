@@ -1,26 +1,24 @@
 #include "comm/BibliotekaDynamiczna.h"
 
-#include <dlfcn.h>
+#include "platform/LadowanieBibliotek.h"
 
 namespace orbaklaw {
 
 BibliotekaDynamiczna::BibliotekaDynamiczna(const std::filesystem::path& plik) : plik_(plik) {
-    uchwyt_ = dlopen(plik.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!uchwyt_) {
-        const char* powod = dlerror();
+    std::string powod;
+    uchwyt_ = platform::ZaladujBiblioteke(plik, &powod);
+    if (!uchwyt_)
         // "Nie można załadować biblioteki "
         throw BladBiblioteki("Nie mo\277na za\263adowa\346 biblioteki " + plik.string() +
-                             (powod ? std::string(": ") + powod : std::string()));
-    }
+                             (powod.empty() ? std::string() : ": " + powod));
 }
 
 BibliotekaDynamiczna::~BibliotekaDynamiczna() {
-    dlclose(uchwyt_);
+    platform::ZwolnijBiblioteke(uchwyt_);
 }
 
 void* BibliotekaDynamiczna::Symbol(const char* nazwa) const {
-    dlerror();
-    void* adres = dlsym(uchwyt_, nazwa);
+    void* adres = platform::AdresFunkcji(uchwyt_, nazwa);
     if (!adres)
         throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
                              plik_.string());
@@ -28,8 +26,7 @@ void* BibliotekaDynamiczna::Symbol(const char* nazwa) const {
 }
 
 void* BibliotekaDynamiczna::Opcjonalny(const char* nazwa) const {
-    dlerror();
-    return dlsym(uchwyt_, nazwa);
+    return platform::AdresFunkcji(uchwyt_, nazwa);
 }
 
 } // namespace orbaklaw

@@ -10,6 +10,7 @@
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
+#include "platform/NazwyBibliotek.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,8 +39,6 @@ struct FunkcjeKasdrv {
 
 // The exported name of the optional progress function.
 constexpr const char* NazwaFunkcjiPostepu = "kasdrv_postep";
-
-constexpr const char* NazwaBibliotekiKasdrv = "libkasdrv.so";
 
 class BibliotekaKasdrv {
 public:

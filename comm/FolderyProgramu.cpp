@@ -1,15 +1,14 @@
 #include "comm/FolderyProgramu.h"
 
 #include "generated/Instalacja.h"
+#include "platform/SciezkaProgramu.h"
 
 namespace orbaklaw {
 
 namespace fs = std::filesystem;
 
 fs::path FolderProgramu() {
-    std::error_code ec;
-    const auto program = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path() : program.parent_path();
+    return platform::SciezkaProgramu().parent_path();
 }
 
 fs::path SciezkaBiblioteki(const std::string& nazwa, const fs::path& folderProgramu) {

@@ -6,6 +6,7 @@
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
+#include "platform/NazwyBibliotek.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,6 @@ struct FunkcjeKomPort {
                           uint8_t* bufor) = nullptr;
 };
 
-constexpr const char* NazwaBibliotekiKomPort = "libkomport.so";
 constexpr uint8_t RozkazIdentyfikacji = 0xFE;
 constexpr uint8_t RozkazNumeru = 0xC0;
 

@@ -20,8 +20,8 @@ constexpr int NajwiecejDowiazan = 40;
 
 uint32_t Skrot(const std::string& tekst) {
     uint32_t h = 2166136261u; // FNV-1a
-    for (unsigned char c : tekst)
-        h = (h ^ c) * 16777619u;
+    for (char z : tekst)
+        h = (h ^ static_cast<unsigned char>(z)) * 16777619u;
     return h;
 }
 

@@ -132,7 +132,10 @@ Kasowanie CzytajKasowanie(const std::vector<std::string>& linie) {
     for (size_t i = LiniiNaglowka; i < linie.size(); ++i) {
         const std::string& l = linie[i];
         if (l.size() < 2 || l[0] != '$' || !SameCyfry(l.substr(1)))
-            return {l.empty() ? KASDRV_NIEKOMPLETNE_WEJSCIE : KASDRV_ZLY_FORMAT_WEJSCIA, 0, {}};
+            return {static_cast<uint8_t>(l.empty() ? KASDRV_NIEKOMPLETNE_WEJSCIE
+                                                   : KASDRV_ZLY_FORMAT_WEJSCIA),
+                    0,
+                    {}};
         auto kod = CzytajLiczbe(l.substr(1));
         if (!kod || *kod > 0xFFFF)
             return {KASDRV_ZLE_DANE_WEJSCIA, 0, {}};

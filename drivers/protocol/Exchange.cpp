@@ -106,7 +106,7 @@ Reply Receive(ByteSource& source, const Frame& request, const ExchangeOptions& o
             return {KASDRV_TIMEOUT_ODBIERANIA, 0, {}};
         if (byte != ACK) {
             retry = true;
-            return {byte == NAK ? KASDRV_NAK : KASDRV_ZLA_ODPOWIEDZ, 0, {}};
+            return {static_cast<uint8_t>(byte == NAK ? KASDRV_NAK : KASDRV_ZLA_ODPOWIEDZ), 0, {}};
         }
         FrameDecoder decoder;
         bool sized = false;

@@ -13,7 +13,7 @@ NumeryWymian::NumeryWymian() {
     const auto czas =
         static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
     const uint64_t ziarno =
-        los() ^ (czas * 0x9E3779B97F4A7C15ull) ^ static_cast<uint64_t>(getpid());
+        uint64_t{los()} ^ (czas * uint64_t{0x9E3779B97F4A7C15}) ^ static_cast<uint64_t>(getpid());
     ostatni_ = static_cast<uint16_t>(ziarno ^ (ziarno >> 16) ^ (ziarno >> 32) ^ (ziarno >> 48));
 }
 

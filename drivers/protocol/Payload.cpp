@@ -1,5 +1,7 @@
 #include "drivers/protocol/Payload.h"
 
+#include <cstddef>
+
 namespace orbaklaw::protocol {
 
 namespace {
@@ -60,7 +62,7 @@ std::vector<uint8_t> EncodeNames(const std::vector<std::string>& names) {
     for (const auto& n : names) {
         const size_t length = n.size() > MaxNameLength ? MaxNameLength : n.size();
         out.push_back(static_cast<uint8_t>(length));
-        out.insert(out.end(), n.begin(), n.begin() + length);
+        out.insert(out.end(), n.begin(), n.begin() + static_cast<std::ptrdiff_t>(length));
     }
     return out;
 }
@@ -71,7 +73,8 @@ std::optional<std::vector<std::string>> DecodeNames(const std::vector<uint8_t>& 
         const size_t length = data[i++];
         if (length > data.size() - i)
             return std::nullopt;
-        names.emplace_back(data.begin() + i, data.begin() + i + length);
+        const auto od = data.begin() + static_cast<std::ptrdiff_t>(i);
+        names.emplace_back(od, od + static_cast<std::ptrdiff_t>(length));
         i += length;
     }
     return names;

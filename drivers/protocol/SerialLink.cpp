@@ -2,7 +2,6 @@
 
 #include "platform/PortSzeregowy.h"
 
-#include <cstdlib>
 #include <utility>
 
 namespace orbaklaw::protocol {
@@ -44,9 +43,6 @@ private:
 } // namespace
 
 std::string PortDevice(int com) {
-    const std::string name = "ORBAKLAW_COM" + std::to_string(com);
-    if (const char* device = std::getenv(name.c_str()); device && *device)
-        return device;
     return platform::UrzadzeniePortu(com);
 }
 

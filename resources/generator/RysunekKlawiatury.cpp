@@ -36,7 +36,8 @@ void Napisz(QPainter& malarz, const QRectF& obszar, const QString& tekst, double
     malarz.scale(0.25, 0.25);
     malarz.setFont(Czcionka(wysokosc, gruba));
     malarz.setPen(kolor);
-    malarz.drawText(QRectF(0, 0, obszar.width() * 4, obszar.height() * 4), wyrownanie, tekst);
+    malarz.drawText(QRectF(0, 0, obszar.width() * 4, obszar.height() * 4),
+                    static_cast<int>(wyrownanie.toInt()), tekst);
     malarz.restore();
 }
 

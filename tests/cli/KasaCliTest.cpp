@@ -607,8 +607,8 @@ TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
                   ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"}));
     const auto pierwsze = [](const WynikCli& w) {
         const auto linie = PodzielNaLinie(w.out);
-        return std::vector<std::string>(linie.begin(),
-                                        linie.begin() + std::min<size_t>(3, linie.size()));
+        return std::vector<std::string>(
+            linie.begin(), linie.begin() + std::min<std::ptrdiff_t>(3, std::ssize(linie)));
     };
     const std::vector<std::string> bezNazw{
         "BEZP.\tF1\t1 - TOWAR\ttowar 12: Sprzedaż jednej sztuki, Zakończenie paragonu",

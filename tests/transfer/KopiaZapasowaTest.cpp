@@ -121,7 +121,7 @@ TEST(KopiaZapasowa, EachRegisterKeepsItsFiftyNewest) {
         kopie.push_back(
             ZachowajKopie(tmp.sciezka(), "01", std::to_string(i), Chwila(i < 30 ? 0 : 1)));
     const auto nazwy = Nazwy(tmp.sciezka());
-    for (int i = 0; i < 55; ++i)
+    for (size_t i = 0; i < kopie.size(); ++i)
         EXPECT_EQ(nazwy.count(kopie[i].filename().string()), i < 5 ? 0u : 1u) << i;
     for (const char* obcy : {"kasa02-20261209-031500.txt", "kasa01-notatki.txt",
                              "kasa01-20261209-031500.txt.bak", "kasa1-20261209-031500.txt"})

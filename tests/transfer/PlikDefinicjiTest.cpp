@@ -81,7 +81,7 @@ TEST(PlikDefinicji, RoundTripOfRandomDefinitions) {
                 d.Numer = static_cast<uint8_t>(1 + los() % 19);
             } else if (d.Rodzaj == Platnosc) {
                 d.Numer = static_cast<uint8_t>(los() % 5 == 4 ? 8 : los() % 4);
-                d.Kwota = los() % 2147483647;
+                d.Kwota = static_cast<int64_t>(los() % 2147483647);
             }
             t.Rekord(k.miejsce) = d;
         }

@@ -39,7 +39,7 @@ std::string Komunikat(const fs::path& plik, const std::string& tresc) {
 
 TEST(ZapisAtomowy, KeepsTheRightsOfTheFileItReplaces) {
     test::KatalogTymczasowy katalog;
-    for (mode_t prawa : {0600, 0640, 0664, 0755}) {
+    for (mode_t prawa : std::initializer_list<mode_t>{0600, 0640, 0664, 0755}) {
         SCOPED_TRACE(prawa);
         katalog.Zapisz("x.txt", "stary");
         ASSERT_EQ(::chmod((katalog / "x.txt").c_str(), prawa), 0);
