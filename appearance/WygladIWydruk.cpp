@@ -1,4 +1,5 @@
 #include "appearance/WygladIWydruk.h"
+#include "files/NazwyStale.h"
 
 #include "app/SciezkaSystemu.h"
 #include "app/Stan.h"
@@ -23,8 +24,6 @@ namespace orbaklaw {
 
 namespace {
 
-constexpr char PlikWydrukuTymczasowy[] = "@#$.bmp";
-
 // The order in which a chosen font reaches the fields: digits first.
 std::vector<int> KolejnoscCzcionki() {
     std::vector<int> kolejnosc;
@@ -44,7 +43,7 @@ WyborCzcionki PoczatkowaCzcionkaDialogu() {
 // never leaves the picture save without its dialog.
 class CzyszczeniePlikuWydruku {
 public:
-    CzyszczeniePlikuWydruku() { Stan().PlikWydruku = PlikWydrukuTymczasowy; }
+    CzyszczeniePlikuWydruku() { Stan().PlikWydruku = NazwaPlikuWydruku; }
     ~CzyszczeniePlikuWydruku() { Stan().PlikWydruku.clear(); }
     CzyszczeniePlikuWydruku(const CzyszczeniePlikuWydruku&) = delete;
     CzyszczeniePlikuWydruku& operator=(const CzyszczeniePlikuWydruku&) = delete;
@@ -123,8 +122,8 @@ void WygladIWydruk::bbDrukujClick() {
     {
         CzyszczeniePlikuWydruku czyszczenie;
         BitBtn1Click();
-        okno_.Image2.load(QString::fromLatin1(PlikWydrukuTymczasowy));
-        QFile::remove(QString::fromLatin1(PlikWydrukuTymczasowy));
+        okno_.Image2.load(QString::fromLatin1(NazwaPlikuWydruku));
+        QFile::remove(QString::fromLatin1(NazwaPlikuWydruku));
     }
     const WynikWydruku wynik = DrukujWkladke(drukarka, okno_.Image2);
     if (!wynik.udany)

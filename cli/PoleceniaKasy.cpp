@@ -1,4 +1,5 @@
 #include "cli/PoleceniaKasy.h"
+#include "files/NazwyStale.h"
 
 #include "cli/Json.h"
 #include "cli/Komunikaty.h"
@@ -19,8 +20,6 @@
 namespace orbaklaw::cli {
 
 namespace {
-
-constexpr const char* PlikKlawiszy = "klawisz.txt";
 
 int BladUzyciaKasy(std::ostream& err, const std::string& powod) {
     err << "orbaklaw-cli: " << DlaTerminala(powod) << " (orbaklaw-cli --help)\n";
@@ -132,7 +131,7 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
         return kod;
     // The register gets the file as the program writes it, and a copy stays.
-    const std::string kopia = ZnajdzPlik(PlikKlawiszy).string();
+    const std::string kopia = ZnajdzPlik(NazwaPlikuKlawiszy).string();
     if (int kod = Wyjscie(kopia, {}, err); kod != KodSukces)
         return kod;
     SesjaKasy sesja(opcje, err);
@@ -145,7 +144,7 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
         return kod;
     if (int kod = sesja.ZapiszDefinicje(tresc); kod != KodSukces)
         return kod;
-    out << "Definicje klawiszy zapisano do kasy i do pliku " << PlikKlawiszy << "\n";
+    out << "Definicje klawiszy zapisano do kasy i do pliku " << NazwaPlikuKlawiszy << "\n";
     return opcje.sprawdz ? PorownajZKasa(sesja, t, false, out) : KodSukces;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/SesjaKasy.h"
+#include "files/NazwyStale.h"
 
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
@@ -28,11 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* PlikKlawiszy = "klawisz.txt";
-constexpr const char* PlikTowarow = "towary.txt";
-constexpr const char* PlikZapytania = "123.@#$";
-constexpr const char* PlikKasowania = "tmp.plk";
-constexpr const char* PlikRaportu = "RAPORT.TXT";
 // What the library answers when it can't open the port.
 
 // The library works in the private folder; the current folder comes back
@@ -99,7 +95,7 @@ std::string SesjaKasy::Urzadzenie() const {
 
 int SesjaKasy::Przygotuj() {
     const std::string plik =
-        opcje_.konfiguracja ? *opcje_.konfiguracja : ZnajdzPlik("konfig.txt").string();
+        opcje_.konfiguracja ? *opcje_.konfiguracja : ZnajdzPlik(NazwaPlikuKonfiguracji).string();
     // A file given with --config is always read: its reader says why it can't be.
     std::error_code ec;
     const bool jest = opcje_.konfiguracja || fs::exists(plik, ec);
@@ -110,7 +106,7 @@ int SesjaKasy::Przygotuj() {
     }
     // The library's report lines go to RAPORT.TXT here; only a regular file
     // takes them (a FIFO would block the append, a link lead elsewhere).
-    const fs::path raport = ZnajdzPlik(PlikRaportu);
+    const fs::path raport = ZnajdzPlik(NazwaPlikuRaportu);
     struct stat s {};
     if (::lstat(raport.c_str(), &s) == 0 && !S_ISREG(s.st_mode))
         // "raport wymiany można dopisać tylko do zwykłego pliku"
@@ -188,13 +184,13 @@ int SesjaKasy::Konfiguruj(const std::string& tresc, bool jest) {
 void SesjaKasy::OddajRaport() const {
     std::string linie;
     try {
-        linie = CzytajCalyPlik(folder_ / PlikRaportu, GranicePlikuTekstowego.bajtow);
+        linie = CzytajCalyPlik(folder_ / NazwaPlikuRaportu, GranicePlikuTekstowego.bajtow);
     } catch (const BladWejsciaWyjscia&) {
         return; // the library wrote none
     }
     std::error_code ec;
-    fs::remove(folder_ / PlikRaportu, ec);
-    const fs::path raport = ZnajdzPlik(PlikRaportu);
+    fs::remove(folder_ / NazwaPlikuRaportu, ec);
+    const fs::path raport = ZnajdzPlik(NazwaPlikuRaportu);
     const int fd = ::open(
         raport.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     int blad = fd >= 0 ? 0 : errno;
@@ -246,7 +242,7 @@ int SesjaKasy::Wywolaj(const std::string& opis,
 
 int SesjaKasy::UtworzZapytanie() {
     try {
-        if (UtworzPlikWejsciowy(folder_ / PlikZapytania, NumerKasyJakoLiczba(numer_)))
+        if (UtworzPlikWejsciowy(folder_ / NazwaPlikuZapytania, NumerKasyJakoLiczba(numer_)))
             return KodSukces;
     } catch (const BladNumeruKasy& e) {
         return Blad(e.what(), KodBladPliku);
@@ -259,15 +255,16 @@ int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
     if (int kod = UtworzZapytanie(); kod != KodSukces)
         return kod;
     std::error_code ec;
-    fs::remove(folder_ / PlikKlawiszy, ec);
+    fs::remove(folder_ / NazwaPlikuKlawiszy, ec);
     // "Odczyt definicji z kasy"
-    if (int kod =
-            Wywolaj("Odczyt definicji z kasy",
-                    [](BibliotekaKasdrv& k) { return k.ODefKlaw(PlikZapytania, PlikKlawiszy); });
+    if (int kod = Wywolaj("Odczyt definicji z kasy",
+                          [](BibliotekaKasdrv& k) {
+                              return k.ODefKlaw(NazwaPlikuZapytania, NazwaPlikuKlawiszy);
+                          });
         kod != KodSukces)
         return kod;
     try {
-        tresc = CzytajCalyPlik(folder_ / PlikKlawiszy, GranicePlikuDefinicji.bajtow);
+        tresc = CzytajCalyPlik(folder_ / NazwaPlikuKlawiszy, GranicePlikuDefinicji.bajtow);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e, KodBladPliku);
     }
@@ -281,37 +278,37 @@ int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
 
 int SesjaKasy::ZapiszDefinicje(const std::string& tresc) {
     try {
-        ZapiszAtomowo(folder_ / PlikKlawiszy, tresc);
+        ZapiszAtomowo(folder_ / NazwaPlikuKlawiszy, tresc);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e, KodBladPliku);
     }
     // "Zapis definicji do kasy"
     return Wywolaj("Zapis definicji do kasy",
-                   [](BibliotekaKasdrv& k) { return k.ZDefKlaw(PlikKlawiszy); });
+                   [](BibliotekaKasdrv& k) { return k.ZDefKlaw(NazwaPlikuKlawiszy); });
 }
 
 int SesjaKasy::KasujDefinicje(const std::string& trescZadania) {
     try {
-        ZapiszAtomowo(folder_ / PlikKasowania, trescZadania);
+        ZapiszAtomowo(folder_ / NazwaPlikuKasowania, trescZadania);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e, KodBladPliku);
     }
     // "Kasowanie definicji w kasie"
     return Wywolaj("Kasowanie definicji w kasie",
-                   [](BibliotekaKasdrv& k) { return k.KDefKlaw(PlikKasowania); });
+                   [](BibliotekaKasdrv& k) { return k.KDefKlaw(NazwaPlikuKasowania); });
 }
 
 int SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
     if (int kod = UtworzZapytanie(); kod != KodSukces)
         return kod;
     // "Odczyt towarów z kasy"
-    if (int kod =
-            Wywolaj("Odczyt towar\363w z kasy",
-                    [](BibliotekaKasdrv& k) { return k.TowarMax(PlikZapytania, PlikTowarow); });
+    if (int kod = Wywolaj(
+            "Odczyt towar\363w z kasy",
+            [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); });
         kod != KodSukces)
         return kod;
     try {
-        linie = CzytajLinie(folder_ / PlikTowarow, GranicePlikuTowarow);
+        linie = CzytajLinie(folder_ / NazwaPlikuTowarow, GranicePlikuTowarow);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e, KodBladPliku);
     }

@@ -4,6 +4,7 @@
 // e.g. "$01\tcom1:9600:mux0:1\t5". The library reads every line; the program
 // reads back only the register number of the first.
 
+#include "files/NazwyStale.h"
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,8 +12,6 @@
 #include <string_view>
 
 namespace orbaklaw {
-
-constexpr const char* NazwaPlikuKonfiguracji = "KONFIG.TXT";
 
 struct UstawieniaKomunikacji {
     int port = 1;         // COM 1..9

@@ -1,4 +1,5 @@
 #include "comm/OdczytStartowy.h"
+#include "files/NazwyStale.h"
 
 #include "app/Dialogi.h"
 #include "app/PokazanaKlepsydra.h"
@@ -29,7 +30,6 @@ namespace orbaklaw {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr const char* NazwaPlikuZadania = "123.@#$";
 
 bool Istnieje(const fs::path& plik) {
     std::error_code ec;
@@ -45,7 +45,7 @@ void Usun(const fs::path& plik) {
 class PlikZadania {
 public:
     PlikZadania() = default;
-    ~PlikZadania() { Usun(NazwaPlikuZadania); }
+    ~PlikZadania() { Usun(NazwaPlikuZapytania); }
     PlikZadania(const PlikZadania&) = delete;
     PlikZadania& operator=(const PlikZadania&) = delete;
 };
@@ -93,7 +93,7 @@ bool OdczytStartowy::PobierzZKasy() {
         return false;
     std::optional<PokazanaKlepsydra> klepsydra(std::in_place, okno_.Klepsydra());
     okno_.repaint();
-    if (!UtworzPlikWejsciowy(NazwaPlikuZadania, NumerKasyJakoLiczba())) {
+    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba())) {
         klepsydra.reset();
         okno_.DialogiOkna().Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
         return false;
@@ -130,11 +130,11 @@ bool OdczytStartowy::UstalNumerKasy() {
 }
 
 uint8_t OdczytStartowy::TowarMax() {
-    return biblioteki_.Kasdrv().TowarMax(NazwaPlikuZadania, NazwaPlikuTowarow);
+    return biblioteki_.Kasdrv().TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow);
 }
 
 uint8_t OdczytStartowy::OPlat() {
-    return biblioteki_.Kasdrv().OPlat(NazwaPlikuZadania, NazwaPlikuPlatnosci);
+    return biblioteki_.Kasdrv().OPlat(NazwaPlikuZapytania, NazwaPlikuPlatnosci);
 }
 
 void OdczytStartowy::WczytajTowary(bool odczytajDefinicje) {

@@ -3,6 +3,7 @@
 // (goods numbers and names) and "plat.txt" (names of payment forms 1..3).
 // Both start with three header lines that are skipped.
 
+#include "files/NazwyStale.h"
 #include "keys/Towary.h"
 
 #include <array>
@@ -12,9 +13,6 @@
 #include <vector>
 
 namespace orbaklaw {
-
-constexpr const char* NazwaPlikuTowarow = "towary.txt";
-constexpr const char* NazwaPlikuPlatnosci = "plat.txt";
 
 // Goods lines: field 1 the number (blanks around it ignored, a leading "$"
 // read as 0, not a number = 0), field 2 the CP852 name. Numbers outside

@@ -1,4 +1,5 @@
 #include "comm/ZapisKonfiguracji.h"
+#include "files/NazwyStale.h"
 
 #include "app/Dialogi.h"
 #include "app/Stan.h"
@@ -10,7 +11,6 @@
 namespace orbaklaw {
 
 namespace {
-constexpr const char* NazwaPlikuIn = "in";
 
 // A fixed name as it exists in the working folder, whatever its case, so
 // that a save never leaves two configuration files side by side.

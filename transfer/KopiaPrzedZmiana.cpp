@@ -1,4 +1,5 @@
 #include "transfer/KopiaPrzedZmiana.h"
+#include "files/NazwyStale.h"
 
 #include "app/Dialogi.h"
 #include "app/Tekst1250.h"
@@ -17,7 +18,6 @@
 namespace orbaklaw {
 
 namespace {
-constexpr const char* PlikZapytania = "123.@#$";
 // The register's reply is read into a name of the program's own, so that
 // "klawisz.txt" keeps what was last sent or read.
 constexpr const char* PlikOdpowiedzi = "kopia.@#$";
@@ -28,7 +28,7 @@ public:
     UsunPliki() = default;
     ~UsunPliki() {
         std::error_code ec;
-        std::filesystem::remove(PlikZapytania, ec);
+        std::filesystem::remove(NazwaPlikuZapytania, ec);
         std::filesystem::remove(PlikOdpowiedzi, ec);
     }
     UsunPliki(const UsunPliki&) = delete;
@@ -50,10 +50,10 @@ QString KopiaPrzedZmiana::Wykonaj(const std::string& numerKasy) {
     try {
         const unsigned numer = NumerKasyJakoLiczba(numerKasy);
         const UsunPliki usun;
-        if (!UtworzPlikWejsciowy(PlikZapytania, numer))
+        if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, numer))
             return QStringLiteral("Nie udało się stworzyć pliku wejściowego.");
         const uint8_t kod = wymiana_.Wywolaj([](BibliotekaKasdrv& kasdrv) {
-            return kasdrv.ODefKlaw(PlikZapytania, PlikOdpowiedzi);
+            return kasdrv.ODefKlaw(NazwaPlikuZapytania, PlikOdpowiedzi);
         });
         if (kod != 0)
             return Z1250(KomunikatBledu(kod));

@@ -1,4 +1,5 @@
 #include "transfer/NazwyPlikow.h"
+#include "files/NazwyStale.h"
 
 namespace orbaklaw {
 
@@ -18,7 +19,7 @@ bool NazwaZastrzezona(const std::string& sciezka) {
     for (char& c : nazwa)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
-    return nazwa == "KONFIG.TXT" || nazwa == "RAPORT.TXT";
+    return nazwa == NazwaPlikuKonfiguracji || nazwa == NazwaPlikuRaportu;
 }
 
 std::string ZmienRozszerzenie(const std::string& sciezka, const std::string& rozszerzenie) {

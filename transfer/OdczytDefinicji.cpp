@@ -1,4 +1,5 @@
 #include "transfer/OdczytDefinicji.h"
+#include "files/NazwyStale.h"
 
 #include "app/GrupaRadiowa.h"
 #include "app/SciezkaSystemu.h"
@@ -16,8 +17,6 @@
 namespace orbaklaw {
 
 namespace {
-constexpr const char* PlikZapytania = "123.@#$";
-constexpr const char* PlikKlawiszy = "klawisz.txt";
 
 // The request file goes whatever the call does.
 class UsunPlikNaKoniec {
@@ -41,7 +40,7 @@ OdczytDefinicji::OdczytDefinicji(TForm3& okno, Dialogi& dialogi,
 
 void OdczytDefinicji::ZKasy() {
     if (PobierzZKasy())
-        Wczytaj(PlikKlawiszy);
+        Wczytaj(NazwaPlikuKlawiszy);
 }
 
 void OdczytDefinicji::ZPliku() {
@@ -57,15 +56,16 @@ bool OdczytDefinicji::PobierzZKasy() {
     if (auto numer =
             wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji")))
         stan.NumerKasy = *numer;
-    if (!UtworzPlikWejsciowy(PlikZapytania, NumerKasyJakoLiczba(stan.NumerKasy))) {
+    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba(stan.NumerKasy))) {
         dialogi_.Komunikat(QStringLiteral("Nie udało się stworzyc pliku wejsciowego"));
         return false;
     }
     uint8_t kod = 0;
     {
-        UsunPlikNaKoniec usun(PlikZapytania);
-        kod = wymiana.Wywolaj(
-            [](BibliotekaKasdrv& kasdrv) { return kasdrv.ODefKlaw(PlikZapytania, PlikKlawiszy); });
+        UsunPlikNaKoniec usun(NazwaPlikuZapytania);
+        kod = wymiana.Wywolaj([](BibliotekaKasdrv& kasdrv) {
+            return kasdrv.ODefKlaw(NazwaPlikuZapytania, NazwaPlikuKlawiszy);
+        });
     }
     // A refused read ends here: an old "klawisz.txt" is not the register's content.
     if (kod != 0) {

@@ -1,4 +1,5 @@
 #include "transfer/WymianaZKasa.h"
+#include "files/NazwyStale.h"
 
 #include "app/PokazanaKlepsydra.h"
 #include "app/Stan.h"
@@ -15,7 +16,7 @@ WymianaZKasa::WymianaZKasa(TForm3& okno, Dialogi& dialogi,
     : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
 
 std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
-    const auto plik = ZnajdzPlik("konfig.txt");
+    const auto plik = ZnajdzPlik(NazwaPlikuKonfiguracji);
     std::error_code ec;
     if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
         if (auto numer = CzytajNumerKasy(plik))

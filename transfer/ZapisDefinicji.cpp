@@ -1,4 +1,5 @@
 #include "transfer/ZapisDefinicji.h"
+#include "files/NazwyStale.h"
 
 #include "app/SciezkaSystemu.h"
 #include "app/Stan.h"
@@ -19,9 +20,7 @@
 
 namespace orbaklaw {
 
-namespace {
-constexpr const char* PlikKlawiszy = "klawisz.txt";
-}
+namespace {}
 
 ZapisDefinicji::ZapisDefinicji(TForm3& okno, Dialogi& dialogi,
                                const std::optional<FunkcjeKasdrv>& funkcje)
@@ -36,7 +35,7 @@ void ZapisDefinicji::CzytajNumerKasy() {
 
 void ZapisDefinicji::DoKasy() {
     CzytajNumerKasy();
-    if (Zapisz(PlikKlawiszy, QString::fromLatin1(PlikKlawiszy))) {
+    if (Zapisz(NazwaPlikuKlawiszy, QString::fromLatin1(NazwaPlikuKlawiszy))) {
         if (!ZachowajKopie() || !WyslijDoKasy())
             return;
     }
@@ -82,8 +81,8 @@ bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& na
 bool ZapisDefinicji::WyslijDoKasy() {
     try {
         WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
-        const uint8_t kod =
-            wymiana.Wywolaj([](BibliotekaKasdrv& kasdrv) { return kasdrv.ZDefKlaw(PlikKlawiszy); });
+        const uint8_t kod = wymiana.Wywolaj(
+            [](BibliotekaKasdrv& kasdrv) { return kasdrv.ZDefKlaw(NazwaPlikuKlawiszy); });
         if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
             dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
                                            "klawisze i ponowić zapis."),
@@ -92,7 +91,7 @@ bool ZapisDefinicji::WyslijDoKasy() {
         }
         if (kod == 0)
             dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
-                               QString::fromLatin1(PlikKlawiszy));
+                               QString::fromLatin1(NazwaPlikuKlawiszy));
         else
             PokazBlad(dialogi_, kod);
     } catch (const std::exception&) {

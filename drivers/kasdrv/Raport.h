@@ -9,13 +9,12 @@
 // whatever such a name points at.
 
 #include "drivers/kasdrv/kasdrv_kody.h"
+#include "files/NazwyStale.h"
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
 namespace orbaklaw::kasdrv {
-
-constexpr const char* NazwaPlikuRaportu = "RAPORT.TXT";
 
 class Raport {
 public:
