@@ -25,7 +25,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* Uzycie =
+// The insert needs Qt to draw; a build without the GUI has no such command.
+#ifdef ORBAKLAW_Z_WKLADKA
+constexpr bool ZWkladka = true;
+#else
+constexpr bool ZWkladka = false;
+#endif
+
+constexpr const char* UzyciePlikow =
     "Użycie:\n"
     "  orbaklaw-cli check PLIK                   sprawdza plik definicji klawiszy\n"
     "  orbaklaw-cli normalize WE WY [--register NN]\n"
@@ -33,9 +40,12 @@ constexpr const char* Uzycie =
     "  orbaklaw-cli show PLIK [--goods T] [--payments P]\n"
     "                                            wypisuje 64 klawisze pliku z nazwami towarów\n"
     "                                            i płatności z T i P (lub towary.txt i plat.txt)\n"
-    "  orbaklaw-cli diff A B                     wypisuje klawisze o różnych definicjach\n"
-    "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
-    "                                            składa obraz wkładki z pliku etykiet\n"
+    "  orbaklaw-cli diff A B                     wypisuje klawisze o różnych definicjach\n";
+constexpr const char* UzycieWkladki =
+    ZWkladka ? "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
+               "                                            składa obraz wkładki z pliku etykiet\n"
+             : "";
+constexpr const char* UzycieKasy =
     "  orbaklaw-cli --help                       ten opis\n"
     "Polecenia kasy (port i numer kasy z pliku KONFIG.TXT bieżącego katalogu):\n"
     "  orbaklaw-cli read WY                      odczytuje definicje klawiszy z kasy do WY\n"
@@ -62,8 +72,13 @@ constexpr const char* Uzycie =
     "błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie), 4 definicje się różnią,\n"
     "5 brak odpowiedzi kasy lub błąd łącza (kody 20, 21, 23, 24), 6 kasa o innym numerze (22).\n";
 
+void WypiszUzycie(std::ostream& o) {
+    o << UzyciePlikow << UzycieWkladki << UzycieKasy;
+}
+
 int BladUzycia(std::ostream& err, const std::string& powod) {
-    err << "orbaklaw-cli: " << powod << "\n" << Uzycie;
+    err << "orbaklaw-cli: " << powod << "\n";
+    WypiszUzycie(err);
     return KodBladUzycia;
 }
 
@@ -216,7 +231,7 @@ int Polecenie_(const std::vector<std::string>& argumenty, std::ostream& out, std
         return BladUzycia(err, "brak polecenia");
     const std::string& nazwa = argumenty[0];
     if (nazwa == "--help" || nazwa == "-h" || nazwa == "help") {
-        out << Uzycie;
+        WypiszUzycie(out);
         return KodSukces;
     }
     PoleceniaDodatkowe polecenia{{"check", Check},   {"normalize", Normalize}, {"show", Show},

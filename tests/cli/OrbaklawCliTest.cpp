@@ -95,6 +95,24 @@ TEST(OrbaklawCli, UnreadableFilesAndUsageErrorsExitWithTwo) {
     EXPECT_NE(help.out.find("orbaklaw-cli normalize"), std::string::npos);
 }
 
+// The insert is drawn with Qt: a build without the GUI neither offers it in
+// its help nor takes it.
+TEST(OrbaklawCli, TheInsertIsOfferedOnlyWhereItCanBeDrawn) {
+#ifdef ORBAKLAW_Z_WKLADKA
+    constexpr bool zWkladka = true;
+#else
+    constexpr bool zWkladka = false;
+#endif
+    const auto help = Uruchom({"--help"});
+    EXPECT_EQ(help.out.find("insert") != std::string::npos, zWkladka) << help.out;
+    if (!zWkladka) {
+        const auto u = Uruchom({"insert", "a.bm0", "a.bmp"});
+        EXPECT_EQ(u.kod, 2);
+        EXPECT_NE(u.err.find("nieznane polecenie: insert"), std::string::npos) << u.err;
+        EXPECT_EQ(u.err.find("insert ETYKIETY"), std::string::npos) << u.err;
+    }
+}
+
 TEST(OrbaklawCli, NormalizeReproducesTheExampleFromItsOwnOutput) {
     test::KatalogTymczasowy tmp;
     const std::string przyklad = CzytajPlik(Dane / "przyklad.txt");
