@@ -24,10 +24,7 @@ CzytnikLinii::~CzytnikLinii() {
 bool CzytnikLinii::Doczytaj() {
     if (koniecPliku_)
         return false;
-    ssize_t n;
-    do {
-        n = ::read(fd_, bufor_.data(), bufor_.size());
-    } while (n < 0 && errno == EINTR);
+    const ssize_t n = CzytajCzesc(fd_, bufor_.data(), bufor_.size());
     if (n < 0)
         throw BladWejsciaWyjscia(plik_, OpisBleduSystemu(errno));
     pozycja_ = 0;

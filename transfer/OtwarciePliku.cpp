@@ -37,6 +37,14 @@ int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow
     return fd;
 }
 
+ssize_t CzytajCzesc(int fd, char* bufor, size_t ile) {
+    ssize_t n;
+    do {
+        n = ::read(fd, bufor, ile);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
 std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow) {
     const int fd = OtworzDoOdczytu(plik, najwiecejBajtow);
     std::string dane;
@@ -44,9 +52,7 @@ std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiece
     int blad = 0;
     bool zaDuzy = false;
     for (;;) {
-        const ssize_t n = ::read(fd, bufor, sizeof bufor);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = CzytajCzesc(fd, bufor, sizeof bufor);
         if (n < 0)
             blad = errno;
         if (n <= 0)

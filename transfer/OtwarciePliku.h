@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <sys/types.h>
 
 namespace orbaklaw {
 
@@ -18,5 +19,9 @@ int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow
 // refused, PlikOdrzucony when it is larger than the bound, also when it
 // grows past it while being read.
 std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
+
+// One read of at most `ile` bytes, repeated when a signal interrupts it:
+// the bytes read, 0 at the end, -1 with errno set on a failure.
+ssize_t CzytajCzesc(int fd, char* bufor, size_t ile);
 
 } // namespace orbaklaw

@@ -1,6 +1,7 @@
 #include "transfer/ZapisAtomowy.h"
 
 #include "transfer/BladSystemu.h"
+#include "transfer/OtwarciePliku.h"
 #include "transfer/PlikTekstowy.h"
 
 #include <cerrno>
@@ -181,9 +182,7 @@ void ZapisAtomowy::Przepisz() {
     off_t rozmiar = 0;
     char bufor[65536];
     while (blad == 0) {
-        const ssize_t n = ::read(zrodlo, bufor, sizeof bufor);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = CzytajCzesc(zrodlo, bufor, sizeof bufor);
         if (n < 0)
             blad = errno;
         if (n <= 0)
