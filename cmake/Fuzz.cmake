@@ -31,10 +31,10 @@ function(orbaklaw_fuzz_target name source seeds)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_libraries(${name} PRIVATE ${ARGN})
     set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
-    file(MAKE_DIRECTORY ${corpus})
     orbaklaw_fuzz_floor(${name} floor)
     add_test(NAME ${name}
              COMMAND ${CMAKE_COMMAND} -DFUZZER=$<TARGET_FILE:${name}> -DFLOOR=${floor}
+                     -DCORPUS=${corpus}
                      "-DARGS=-max_total_time=${ORBAKLAW_FUZZ_SECONDS};-timeout=10;-rss_limit_mb=1024;${corpus};${seeds}"
                      -P ${CMAKE_SOURCE_DIR}/cmake/FuzzCoverage.cmake)
   else()
