@@ -1,13 +1,5 @@
 #include "app/Unit3.h"
 
-#include "app/Czcionki.h"
-#include "app/GrupaRadiowa.h"
-#include "app/KursorKlepsydry.h"
-#include "app/PrzyciskiOkna.h"
-#include "app/Stan.h"
-#include "app/StylPodpowiedzi.h"
-#include "app/Tekst1250.h"
-#include "app/WyroznienieDomyslnego.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PoleNaKlawiszu.h"
@@ -22,7 +14,15 @@
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
 #include "keys/ZatwierdzenieDefinicji.h"
+#include "state/Stan.h"
 #include "transfer/TransferDefinicji.h"
+#include "ui/Czcionki.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
+#include "widgets/KursorKlepsydry.h"
+#include "widgets/PrzyciskiOkna.h"
+#include "widgets/StylPodpowiedzi.h"
+#include "widgets/WyroznienieDomyslnego.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 // variant group, the definition panel and the two button groups. It lays
 // them out and hands every action to the class of its subsystem.
 
-#include "app/Akcje.h"
-#include "app/Dialogi.h"
-#include "app/ObslugaWyjatku.h"
+#include "ui/Akcje.h"
+#include "ui/Dialogi.h"
+#include "ui/ObslugaWyjatku.h"
 
 #include <QImage>
 #include <QWidget>

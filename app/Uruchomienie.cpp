@@ -1,8 +1,8 @@
 #include "app/Uruchomienie.h"
 
-#include "app/Stan.h"
 #include "app/Unit3.h"
 #include "comm/PolaczenieZKasa.h"
+#include "state/Stan.h"
 
 namespace orbaklaw {
 

@@ -1,16 +1,16 @@
 // orbaklaw: defines the programmable keys of an ORBA cash register and
 // designs the insert that labels them.
 
-#include "app/Czcionki.h"
-#include "app/DialogiQt.h"
-#include "app/KursorKlepsydry.h"
-#include "app/StylPodpowiedzi.h"
 #include "app/TCiaOnlyOne.h"
 #include "app/TlumaczenieQt.h"
 #include "app/Unit3.h"
 #include "app/Uruchomienie.h"
 #include "comm/FolderyProgramu.h"
 #include "generated/WersjaProgramu.h"
+#include "ui/Czcionki.h"
+#include "ui/DialogiQt.h"
+#include "widgets/KursorKlepsydry.h"
+#include "widgets/StylPodpowiedzi.h"
 
 #include <QApplication>
 #include <QFile>

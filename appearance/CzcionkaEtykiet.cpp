@@ -1,6 +1,6 @@
 #include "appearance/CzcionkaEtykiet.h"
 
-#include "app/Czcionki.h"
+#include "ui/Czcionki.h"
 
 namespace orbaklaw {
 

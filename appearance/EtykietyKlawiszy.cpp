@@ -1,7 +1,7 @@
 #include "appearance/EtykietyKlawiszy.h"
 
-#include "app/Dialogi.h"
 #include "appearance/PoleNaKlawiszu.h"
+#include "ui/Dialogi.h"
 
 namespace orbaklaw {
 

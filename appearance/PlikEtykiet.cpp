@@ -1,7 +1,7 @@
 #include "appearance/PlikEtykiet.h"
 
-#include "transfer/CzytnikLinii.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/CzytnikLinii.h"
+#include "files/PlikTekstowy.h"
 
 namespace orbaklaw {
 

@@ -1,6 +1,6 @@
 #include "appearance/WalidatorEtykiety.h"
 
-#include "app/Tekst1250.h"
+#include "ui/Tekst1250.h"
 
 #include <QLineEdit>
 

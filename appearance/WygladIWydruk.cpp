@@ -1,9 +1,6 @@
 #include "appearance/WygladIWydruk.h"
 #include "files/NazwyStale.h"
 
-#include "app/SciezkaSystemu.h"
-#include "app/Stan.h"
-#include "app/Tekst1250.h"
 #include "app/Unit3.h"
 #include "appearance/CzcionkaEtykiet.h"
 #include "appearance/DrukWkladki.h"
@@ -13,7 +10,10 @@
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WidokKlawiatury.h"
 #include "appearance/ZapisBmp.h"
-#include "transfer/NazwyPlikow.h"
+#include "files/NazwyPlikow.h"
+#include "state/Stan.h"
+#include "ui/SciezkaSystemu.h"
+#include "ui/Tekst1250.h"
 
 #include <QFile>
 #include <QPrinter>

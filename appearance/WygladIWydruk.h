@@ -2,8 +2,8 @@
 // The label-file and printing buttons of "Wygląd klawiatury": reading and
 // saving label files, printing the insert and choosing its font.
 
-#include "app/Dialogi.h"
 #include "appearance/PlikEtykiet.h"
+#include "ui/Dialogi.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "appearance/ZapisBmp.h"
 
 #include "appearance/PlikBmp.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 namespace orbaklaw {
 

@@ -15,10 +15,10 @@
 #include "drivers/protocol/Payload.h"
 #include "emulator/ProcesEmulatora.h"
 #include "emulator/StanKasy.h"
+#include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
 
 #include <chrono>
 #include <cstdio>

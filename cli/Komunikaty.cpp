@@ -2,7 +2,7 @@
 
 #include "cli/Utf8.h"
 #include "comm/KomunikatyBledow.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 namespace orbaklaw::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/PlikiCli.h"
 
-#include "transfer/BladSystemu.h"
-#include "transfer/NazwyPlikow.h"
+#include "files/BladSystemu.h"
+#include "files/NazwyPlikow.h"
 
 #include <cerrno>
 #include <sys/stat.h>

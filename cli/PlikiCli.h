@@ -4,9 +4,9 @@
 // (whatever its case and folder), a folder, a device, a FIFO or one of the
 // command's inputs. Inputs need no check of their own: they are read by the
 // program's readers, which take only a regular file within the bounds of its
-// kind (transfer/GraniceOdczytu.h). Paths are used as the bytes given.
+// kind (files/GraniceOdczytu.h). Paths are used as the bytes given.
 
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <optional>
 #include <string>

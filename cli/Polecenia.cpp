@@ -11,9 +11,9 @@
 #include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/OdpowiedziKasy.h"
+#include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <array>
 #include <functional>

@@ -9,11 +9,11 @@
 #include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/OdpowiedziKasy.h"
+#include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "keys/Towary.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/PlikKasowania.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <optional>
 

@@ -1,6 +1,5 @@
 #include "cli/PolecenieWkladki.h"
 
-#include "app/Czcionki.h"
 #include "appearance/CzcionkaEtykiet.h"
 #include "appearance/DrukWkladki.h"
 #include "appearance/KompozycjaWkladki.h"
@@ -11,8 +10,9 @@
 #include "cli/Komunikaty.h"
 #include "cli/PlikiCli.h"
 #include "cli/Polecenia.h"
-#include "transfer/BladSystemu.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/BladSystemu.h"
+#include "files/PlikTekstowy.h"
+#include "ui/Czcionki.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -3,8 +3,8 @@
 #include "cli/Json.h"
 #include "cli/OpisKlawisza.h"
 #include "cli/Utf8.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw::cli {
 

@@ -3,19 +3,19 @@
 
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
-#include "cli/Postep.h"
+#include "cli/PostepWTerminalu.h"
 #include "cli/StanBiblioteki.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/KomunikatyBledow.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
-#include "transfer/BladSystemu.h"
-#include "transfer/GraniceOdczytu.h"
+#include "files/BladSystemu.h"
+#include "files/GraniceOdczytu.h"
+#include "files/OtwarciePliku.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/NumerKasy.h"
-#include "transfer/OtwarciePliku.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
 
 #include <cerrno>
 #include <cstdlib>

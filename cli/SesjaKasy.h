@@ -11,7 +11,7 @@
 #include "cli/OpcjeKasy.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/Konfiguracja.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <cstdint>
 #include <filesystem>

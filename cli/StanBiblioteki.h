@@ -3,7 +3,7 @@
 // when the libkasdrv.so of the program's folder offers it; an empty function
 // otherwise, and the progress line shows a spinner.
 
-#include "cli/Postep.h"
+#include "cli/PostepWTerminalu.h"
 
 #include <string>
 

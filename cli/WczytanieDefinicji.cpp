@@ -2,8 +2,8 @@
 
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw::cli {
 

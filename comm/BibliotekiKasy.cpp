@@ -1,7 +1,7 @@
 #include "comm/BibliotekiKasy.h"
 
-#include "app/Stan.h"
 #include "comm/WymianaWTle.h"
+#include "state/Stan.h"
 
 namespace orbaklaw {
 

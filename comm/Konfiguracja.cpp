@@ -1,8 +1,8 @@
 #include "comm/Konfiguracja.h"
 
 #include "drivers/kasdrv/kasdrv_kody.h"
-#include "transfer/LiczbaCalkowita.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/LiczbaCalkowita.h"
+#include "files/PlikTekstowy.h"
 
 #include <vector>
 

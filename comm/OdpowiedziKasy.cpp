@@ -1,7 +1,7 @@
 #include "comm/OdpowiedziKasy.h"
 
-#include "transfer/LiczbaCalkowita.h"
-#include "transfer/WezArgument.h"
+#include "files/LiczbaCalkowita.h"
+#include "files/WezArgument.h"
 
 namespace orbaklaw {
 

@@ -1,8 +1,8 @@
 #include "comm/PokazBlad.h"
 
-#include "app/Dialogi.h"
-#include "app/Tekst1250.h"
 #include "comm/KomunikatyBledow.h"
+#include "ui/Dialogi.h"
+#include "ui/Tekst1250.h"
 
 namespace orbaklaw {
 

@@ -1,9 +1,9 @@
 #include "comm/PolaczenieZKasa.h"
 
-#include "app/Dialogi.h"
 #include "app/Unit3.h"
 #include "comm/OdczytStartowy.h"
 #include "comm/TOknoKomunik.h"
+#include "ui/Dialogi.h"
 
 namespace orbaklaw {
 

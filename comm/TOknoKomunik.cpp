@@ -1,15 +1,15 @@
 #include "comm/TOknoKomunik.h"
 
-#include "app/Akcje.h"
-#include "app/Czcionki.h"
-#include "app/Dialogi.h"
-#include "app/GrupaRadiowa.h"
-#include "app/PokazanaKlepsydra.h"
-#include "app/Stan.h"
 #include "comm/BibliotekiKasy.h"
 #include "comm/ModeleKas.h"
 #include "comm/TestLacza.h"
 #include "comm/ZapisKonfiguracji.h"
+#include "state/Stan.h"
+#include "ui/Akcje.h"
+#include "ui/Czcionki.h"
+#include "ui/Dialogi.h"
+#include "widgets/GrupaRadiowa.h"
+#include "widgets/PokazanaKlepsydra.h"
 
 #include <QKeyEvent>
 #include <QLabel>

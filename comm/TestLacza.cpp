@@ -1,11 +1,11 @@
 #include "comm/TestLacza.h"
 
-#include "app/Dialogi.h"
-#include "app/Stan.h"
 #include "comm/ModeleKas.h"
 #include "comm/PokazBlad.h"
 #include "comm/WinSer.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
+#include "state/Stan.h"
+#include "ui/Dialogi.h"
 
 namespace orbaklaw {
 

@@ -1,8 +1,8 @@
 #include "comm/WymianaWTle.h"
 
-#include "app/BlokadaWejscia.h"
-#include "app/Dialogi.h"
-#include "app/PostepWymiany.h"
+#include "ui/BlokadaWejscia.h"
+#include "ui/Dialogi.h"
+#include "ui/PostepWymiany.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,12 +1,12 @@
 #include "comm/ZapisKonfiguracji.h"
 #include "files/NazwyStale.h"
 
-#include "app/Dialogi.h"
-#include "app/Stan.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
+#include "state/Stan.h"
+#include "ui/Dialogi.h"
 
 namespace orbaklaw {
 

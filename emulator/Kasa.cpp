@@ -2,9 +2,9 @@
 
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
+#include "files/PlikTekstowy.h"
 #include "keys/ListyWyboru.h"
 #include "keys/Towary.h"
-#include "transfer/PlikTekstowy.h"
 
 namespace orbaklaw::emulator {
 

@@ -1,6 +1,6 @@
 #include "emulator/Opcje.h"
 
-#include "transfer/LiczbaCalkowita.h"
+#include "files/LiczbaCalkowita.h"
 
 #include <map>
 #include <stdexcept>

@@ -1,8 +1,8 @@
 #include "emulator/StanKasy.h"
 
 #include "comm/OdpowiedziKasy.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "keys/FiltrKwoty.h"
 
-#include "app/Akcje.h"
-#include "app/Tekst1250.h"
 #include "keys/NormalizujKwote.h"
+#include "ui/Akcje.h"
+#include "ui/Tekst1250.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

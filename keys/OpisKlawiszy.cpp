@@ -1,13 +1,13 @@
 #include "keys/OpisKlawiszy.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/Stan.h"
-#include "app/Tekst1250.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/PoleNaKlawiszu.h"
 #include "keys/KodyKlawiszy.h"
 #include "keys/NazwaDefinicji.h"
 #include "keys/PanelDefinicji.h"
+#include "state/Stan.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QComboBox>
 

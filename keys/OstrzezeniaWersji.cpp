@@ -1,11 +1,11 @@
 #include "keys/OstrzezeniaWersji.h"
 
-#include "app/Akcje.h"
-#include "app/Dialogi.h"
-#include "app/Stan.h"
-#include "app/Tekst1250.h"
 #include "keys/KomunikatyPanelu.h"
 #include "keys/ListyWyboru.h"
+#include "state/Stan.h"
+#include "ui/Akcje.h"
+#include "ui/Dialogi.h"
+#include "ui/Tekst1250.h"
 
 #include <QComboBox>
 

@@ -1,11 +1,11 @@
 #include "keys/PanelDefinicji.h"
 
-#include "app/Czcionki.h"
-#include "app/GrupaRadiowa.h"
-#include "app/Tekst1250.h"
 #include "keys/Kwota.h"
 #include "keys/ListyWyboru.h"
 #include "keys/Towary.h"
+#include "ui/Czcionki.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "keys/Towary.h"
 
-#include "transfer/Konw852.h"
+#include "files/Konw852.h"
 
 #include <cstdio>
 

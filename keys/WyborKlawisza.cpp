@@ -1,8 +1,5 @@
 #include "keys/WyborKlawisza.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/Stan.h"
-#include "app/Tekst1250.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/PoleNaKlawiszu.h"
 #include "appearance/WidokKlawiatury.h"
@@ -10,6 +7,9 @@
 #include "keys/ListyWyboru.h"
 #include "keys/ObszaryKlawiszy.h"
 #include "keys/PanelDefinicji.h"
+#include "state/Stan.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QLabel>
 #include <QPushButton>

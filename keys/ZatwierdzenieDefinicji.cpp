@@ -1,9 +1,5 @@
 #include "keys/ZatwierdzenieDefinicji.h"
 
-#include "app/Dialogi.h"
-#include "app/GrupaRadiowa.h"
-#include "app/Stan.h"
-#include "app/Tekst1250.h"
 #include "keys/KomunikatyPanelu.h"
 #include "keys/Kwota.h"
 #include "keys/LimitPlatnosci.h"
@@ -12,6 +8,10 @@
 #include "keys/OpisKlawiszy.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
+#include "state/Stan.h"
+#include "ui/Dialogi.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,13 +1,13 @@
 #include "transfer/KasowanieDefinicji.h"
 
-#include "app/Stan.h"
 #include "app/Unit3.h"
 #include "comm/PokazBlad.h"
+#include "files/PlikTekstowy.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
+#include "state/Stan.h"
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikKasowania.h"
-#include "transfer/PlikTekstowy.h"
 #include "transfer/WymianaZKasa.h"
 
 namespace orbaklaw {

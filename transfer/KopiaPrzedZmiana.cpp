@@ -1,16 +1,16 @@
 #include "transfer/KopiaPrzedZmiana.h"
 #include "files/NazwyStale.h"
 
-#include "app/Dialogi.h"
-#include "app/Tekst1250.h"
 #include "comm/KomunikatyBledow.h"
+#include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Dialogi.h"
+#include "ui/Tekst1250.h"
 
 #include <exception>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "transfer/KopiaZapasowa.h"
 
-#include "transfer/BladSystemu.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/BladSystemu.h"
+#include "files/PlikTekstowy.h"
 
 #include <algorithm>
 #include <cstdio>

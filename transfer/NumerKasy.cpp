@@ -1,6 +1,6 @@
 #include "transfer/NumerKasy.h"
 
-#include "transfer/LiczbaCalkowita.h"
+#include "files/LiczbaCalkowita.h"
 
 namespace orbaklaw {
 

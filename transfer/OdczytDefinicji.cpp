@@ -1,18 +1,18 @@
 #include "transfer/OdczytDefinicji.h"
 #include "files/NazwyStale.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/SciezkaSystemu.h"
-#include "app/Stan.h"
-#include "app/Tekst1250.h"
 #include "app/Unit3.h"
 #include "comm/PokazBlad.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
+#include "state/Stan.h"
 #include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/SciezkaSystemu.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
 
 namespace orbaklaw {
 

@@ -1,9 +1,9 @@
 #include "transfer/PlikDefinicji.h"
 
-#include "transfer/CzytnikLinii.h"
-#include "transfer/LiczbaCalkowita.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/WezArgument.h"
+#include "files/CzytnikLinii.h"
+#include "files/LiczbaCalkowita.h"
+#include "files/PlikTekstowy.h"
+#include "files/WezArgument.h"
 
 #include <optional>
 

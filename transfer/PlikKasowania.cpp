@@ -1,7 +1,7 @@
 #include "transfer/PlikKasowania.h"
 
+#include "files/PlikTekstowy.h"
 #include "keys/KodyKlawiszy.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <vector>
 

@@ -1,13 +1,13 @@
 #include "transfer/WymianaZKasa.h"
 #include "files/NazwyStale.h"
 
-#include "app/PokazanaKlepsydra.h"
-#include "app/Stan.h"
 #include "app/Unit3.h"
 #include "comm/Konfiguracja.h"
 #include "comm/PolaczenieZKasa.h"
 #include "comm/WymianaWTle.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
+#include "state/Stan.h"
+#include "widgets/PokazanaKlepsydra.h"
 
 namespace orbaklaw {
 

@@ -1,19 +1,19 @@
 #include "transfer/ZapisDefinicji.h"
 #include "files/NazwyStale.h"
 
-#include "app/SciezkaSystemu.h"
-#include "app/Stan.h"
-#include "app/TekstBledu.h"
 #include "app/Unit3.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
+#include "files/NazwyPlikow.h"
+#include "files/PlikTekstowy.h"
 #include "keys/WyborKlawisza.h"
+#include "state/Stan.h"
 #include "transfer/KopiaPrzedZmiana.h"
-#include "transfer/NazwyPlikow.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/SciezkaSystemu.h"
+#include "ui/TekstBledu.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
 
 #include "drivers/kasdrv/kasdrv_kody.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 namespace orbaklaw::kasdrv {
 

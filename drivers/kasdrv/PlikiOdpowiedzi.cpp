@@ -1,11 +1,11 @@
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 
 #include "drivers/protocol/Payload.h"
+#include "files/PlikTekstowy.h"
 #include "keys/ListyWyboru.h"
 #include "keys/TabliceKlawiszy.h"
 #include "keys/Towary.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "drivers/kasdrv/PlikiPomocnicze.h"
 
-#include "drivers/kasdrv/NazwyPlikow.h"
-#include "transfer/PlikTekstowy.h"
+#include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
+#include "files/PlikTekstowy.h"
 
 namespace orbaklaw::kasdrv {
 

@@ -3,7 +3,7 @@
 // program saves every file (ZapisAtomowy): the target is replaced only when
 // the file is closed whole.
 
-#include "transfer/ZapisAtomowy.h"
+#include "files/ZapisAtomowy.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
 #include "drivers/kasdrv/Raport.h"
 
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <ctime>
 #include <fcntl.h>

@@ -2,15 +2,15 @@
 
 #include "comm/KomunikatyBledow.h"
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
-#include "drivers/kasdrv/NazwyPlikow.h"
-#include "drivers/kasdrv/PlikWejsciowy.h"
+#include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
+#include "drivers/kasdrv/PlikiWejsciowe.h"
 #include "drivers/kasdrv/Raport.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
-#include "transfer/PlikOdrzucony.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikOdrzucony.h"
+#include "files/PlikTekstowy.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // file helpers. The two objects live as long as the library is loaded.
 #include "drivers/kasdrv/kasdrv.h"
 
-#include "drivers/kasdrv/NazwyPlikow.h"
+#include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
 #include "drivers/kasdrv/PlikiPomocnicze.h"
 #include "drivers/kasdrv/Sterownik.h"
 

@@ -1,9 +1,9 @@
 #include "Podglad.h"
 
-#include "app/KursorAnimowany.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PolaEtykiet.h"
+#include "widgets/KursorAnimowany.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // The label file and the padding of label texts.
 #include "appearance/PlikEtykiet.h"
+#include "files/PlikTekstowy.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "SrodowiskoKasy.h"
 #include "tests/cli/UruchomCli.h"
 
+#include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 

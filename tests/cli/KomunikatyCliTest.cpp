@@ -1,7 +1,7 @@
 // The texts orbaklaw-cli puts on the terminal: mixed code pages, long lines
 // and the progress line.
 #include "cli/Komunikaty.h"
-#include "cli/Postep.h"
+#include "cli/PostepWTerminalu.h"
 
 #include <gtest/gtest.h>
 

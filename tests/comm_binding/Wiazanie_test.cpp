@@ -1,7 +1,7 @@
 // The binding to the register libraries: buffers, KodBledu, missing pieces.
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/WinSer.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <array>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <QPushButton>
 #include <QSpinBox>

@@ -4,16 +4,16 @@
 
 #include "KasaTestowa.h"
 
-#include "app/Tekst1250.h"
 #include "app/Uruchomienie.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
+#include "files/PlikTekstowy.h"
+#include "files/WezArgument.h"
 #include "keys/ListyWyboru.h"
-#include "transfer/PlikTekstowy.h"
 #include "transfer/TransferDefinicji.h"
-#include "transfer/WezArgument.h"
+#include "ui/Tekst1250.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

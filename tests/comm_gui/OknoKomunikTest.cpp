@@ -3,8 +3,8 @@
 
 #include "KasaTestowa.h"
 
-#include "app/GrupaRadiowa.h"
 #include "comm/TOknoKomunik.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,13 +4,13 @@
 
 #include "KasaTestowa.h"
 
-#include "app/Tekst1250.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
 #include "comm/WinSer.h"
 #include "keys/DefinicjaKlawisza.h"
 #include "keys/KomunikatyPanelu.h"
+#include "ui/Tekst1250.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -3,12 +3,12 @@
 
 #include "KasaTestowa.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/Tekst1250.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QSpinBox>
 

@@ -1,6 +1,6 @@
 // Fuzz target: the register library's checks of its input files.
-#include "drivers/kasdrv/PlikWejsciowy.h"
-#include "transfer/PlikTekstowy.h"
+#include "drivers/kasdrv/PlikiWejsciowe.h"
+#include "files/PlikTekstowy.h"
 
 #include <cstddef>
 #include <cstdint>

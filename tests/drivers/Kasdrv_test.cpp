@@ -3,11 +3,11 @@
 #include "Wywolania.h"
 
 #include "comm/OdpowiedziKasy.h"
+#include "files/Konw852.h"
+#include "files/PlikTekstowy.h"
 #include "keys/Towary.h"
-#include "transfer/Konw852.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
 
 #include <gtest/gtest.h>
 

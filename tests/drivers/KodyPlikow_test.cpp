@@ -2,9 +2,9 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "transfer/GraniceOdczytu.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/PlikWejsciowy.h"
+#include "files/GraniceOdczytu.h"
+#include "files/PlikTekstowy.h"
+#include "transfer/PlikZapytania.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,5 +1,5 @@
 // How the register library judges its input files.
-#include "drivers/kasdrv/PlikWejsciowy.h"
+#include "drivers/kasdrv/PlikiWejsciowe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Reply files made from the register's data, and data that must be refused.
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 #include "drivers/protocol/Payload.h"
+#include "files/PlikTekstowy.h"
 #include "keys/KodyKlawiszy.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 

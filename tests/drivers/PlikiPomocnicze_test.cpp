@@ -2,7 +2,7 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
 
 #include <atomic>
 #include <chrono>

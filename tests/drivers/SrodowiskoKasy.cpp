@@ -1,6 +1,6 @@
 #include "SrodowiskoKasy.h"
 
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
 #include "emulator/ProcesEmulatora.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <filesystem>
 #include <fstream>

@@ -3,7 +3,7 @@
 #include "drivers/protocol/Payload.h"
 #include "emulator/Kasa.h"
 #include "emulator/Opcje.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,8 +1,8 @@
 // Any bytes as a file: the line reader finds the lines that PodzielNaLinie
 // finds in the same bytes, and with a bound on the line length it gives every
 // line either whole or cut to one byte past the bound.
-#include "transfer/CzytnikLinii.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/CzytnikLinii.h"
+#include "files/PlikTekstowy.h"
 
 #include <cstdlib>
 #include <string>

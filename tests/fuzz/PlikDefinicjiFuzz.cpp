@@ -1,8 +1,8 @@
 // Any bytes as a key-definition file: the parser must neither crash nor
 // store a definition outside the 64 keys, and what it accepts must write
 // back to a file it accepts again with the same result.
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <cstdlib>
 

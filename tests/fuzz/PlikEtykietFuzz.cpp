@@ -1,7 +1,7 @@
 // Any bytes as a label file: 38 texts come out, and writing them and reading
 // them back gives the same texts when no text holds a line break.
 #include "appearance/PlikEtykiet.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <cstdlib>
 

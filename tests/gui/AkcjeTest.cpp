@@ -3,7 +3,7 @@
 
 #include "OknoTestowe.h"
 
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 
 #include <stdexcept>
 

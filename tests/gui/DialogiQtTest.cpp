@@ -1,11 +1,11 @@
 // The Qt side of the dialogs and the text edge, where they can be checked
 // without a user.
 
-#include "app/DialogiQt.h"
-#include "app/PostepWymiany.h"
-#include "app/PostepWymianyQt.h"
-#include "app/Tekst1250.h"
+#include "ui/DialogiQt.h"
 #include "app/TlumaczenieQt.h"
+#include "ui/PostepWymiany.h"
+#include "ui/PostepWymianyQt.h"
+#include "ui/Tekst1250.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

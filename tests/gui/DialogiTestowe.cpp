@@ -1,6 +1,6 @@
 #include "DialogiTestowe.h"
 
-#include "app/PostepWymiany.h"
+#include "ui/PostepWymiany.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs that answer from a script and remember what they were asked.
 
-#include "app/Dialogi.h"
+#include "ui/Dialogi.h"
 
 #include <QStringList>
 

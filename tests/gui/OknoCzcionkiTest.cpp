@@ -1,9 +1,9 @@
 // The label font dialog: the embedded font chooser is part of one dialog,
 // and OK without a change gives back exactly the font in use.
 
-#include "app/OknoCzcionki.h"
-#include "app/Czcionki.h"
-#include "app/DialogiQt.h"
+#include "ui/OknoCzcionki.h"
+#include "ui/Czcionki.h"
+#include "ui/DialogiQt.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "OknoTestowe.h"
 
-#include "app/GrupaRadiowa.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QKeyEvent>
 #include <QRadioButton>

@@ -3,8 +3,8 @@
 // scripted dialogs.
 
 #include "DialogiTestowe.h"
-#include "app/Stan.h"
 #include "app/Unit3.h"
+#include "state/Stan.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 
 #include "OknoTestowe.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/StylPodpowiedzi.h"
 #include "appearance/PoleNaKlawiszu.h"
+#include "widgets/GrupaRadiowa.h"
+#include "widgets/StylPodpowiedzi.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -3,9 +3,9 @@
 
 #include "OknoTestowe.h"
 
-#include "app/GrupaRadiowa.h"
 #include "appearance/PolaEtykiet.h"
 #include "keys/ListyWyboru.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include "tests/support/WzorObszarowKlawiszy.h"
 #include <QTest>

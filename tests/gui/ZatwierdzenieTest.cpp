@@ -3,7 +3,7 @@
 
 #include "OknoTestowe.h"
 
-#include "app/GrupaRadiowa.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <QTest>
 

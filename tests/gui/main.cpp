@@ -1,7 +1,7 @@
 // GUI tests run the real main window without a display unless told otherwise.
 
-#include "app/Czcionki.h"
-#include "app/StylPodpowiedzi.h"
+#include "ui/Czcionki.h"
+#include "widgets/StylPodpowiedzi.h"
 
 #include <QApplication>
 #include <QFile>

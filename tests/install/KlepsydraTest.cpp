@@ -1,8 +1,8 @@
 // The busy cursor of an installed program: "hourglas.ani" of the current
 // folder when there is one there, else the one of the installed data folder.
 
-#include "app/KursorKlepsydry.h"
 #include "tests/support/KatalogTymczasowy.h"
+#include "widgets/KursorKlepsydry.h"
 
 #include <QFile>
 

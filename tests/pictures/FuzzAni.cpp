@@ -1,5 +1,5 @@
 // Fuzz entry point: animated cursor files, frames decoded through Qt.
-#include "app/KursorAnimowany.h"
+#include "widgets/KursorAnimowany.h"
 
 #include <QGuiApplication>
 

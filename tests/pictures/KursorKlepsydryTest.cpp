@@ -3,8 +3,8 @@
 
 #include "BudowaAni.h"
 
-#include "app/KursorKlepsydry.h"
-#include "app/PokazanaKlepsydra.h"
+#include "widgets/KursorKlepsydry.h"
+#include "widgets/PokazanaKlepsydra.h"
 
 #include <QCoreApplication>
 #include <QDir>

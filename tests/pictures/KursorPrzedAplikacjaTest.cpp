@@ -1,7 +1,7 @@
 // The program loads its busy cursor before the application object exists;
 // this test runs without one.
 
-#include "app/KursorKlepsydry.h"
+#include "widgets/KursorKlepsydry.h"
 
 #include <QCoreApplication>
 

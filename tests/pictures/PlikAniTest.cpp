@@ -2,8 +2,8 @@
 
 #include "BudowaAni.h"
 
-#include "app/KursorAnimowany.h"
-#include "app/PlikAni.h"
+#include "widgets/KursorAnimowany.h"
+#include "widgets/PlikAni.h"
 
 #include <QFile>
 

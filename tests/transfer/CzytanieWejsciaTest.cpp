@@ -1,13 +1,13 @@
 // What the readers accept as input: regular files of a sane size only, any
 // of the three line ends, and the system's reasons in Polish.
 #include "appearance/PlikEtykiet.h"
+#include "files/CzytnikLinii.h"
+#include "files/OtwarciePliku.h"
+#include "files/PlikOdrzucony.h"
+#include "files/PlikTekstowy.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/CzytnikLinii.h"
-#include "transfer/OtwarciePliku.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikOdrzucony.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The line reader holds one bounded line at a time, so that a file that can't
 // be valid costs neither memory nor time: measured by the bytes it takes.
-#include "transfer/CzytnikLinii.h"
+#include "files/CzytnikLinii.h"
+#include "files/PlikTekstowy.h"
+#include "files/ZapisAtomowy.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/ZapisAtomowy.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // none is ever replaced, and that each register keeps its 50 newest.
 #include "transfer/KopiaZapasowa.h"
 
+#include "files/PlikTekstowy.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 

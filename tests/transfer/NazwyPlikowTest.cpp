@@ -1,4 +1,4 @@
-#include "transfer/NazwyPlikow.h"
+#include "files/NazwyPlikow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Writing the key-definition file and reading it back.
 #include "transfer/PlikDefinicji.h"
+#include "files/PlikTekstowy.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 

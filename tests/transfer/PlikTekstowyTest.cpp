@@ -1,5 +1,5 @@
 // Line reading, atomic writing and finding fixed names whatever their case.
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
 #include "tests/support/KatalogTymczasowy.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Replacing the user's files: the new content takes the old file's place
 // whole, and the old file's kind, rights and links are respected.
+#include "files/PlikTekstowy.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikTekstowy.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "OknoZKasa.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/KursorKlepsydry.h"
-#include "transfer/PlikTekstowy.h"
+#include "files/PlikTekstowy.h"
+#include "widgets/GrupaRadiowa.h"
+#include "widgets/KursorKlepsydry.h"
 
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;

@@ -4,11 +4,11 @@
 
 #include "OknoZKasa.h"
 
-#include "app/Tekst1250.h"
 #include "comm/BibliotekaKasdrv.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 #include "transfer/TransferDefinicji.h"
+#include "ui/Tekst1250.h"
 
 #include <QRegularExpression>
 

@@ -2,11 +2,11 @@
 
 #include "OknoZKasa.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/KursorKlepsydry.h"
 #include "comm/KomunikatyBledow.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
+#include "widgets/GrupaRadiowa.h"
+#include "widgets/KursorKlepsydry.h"
 
 #include <QCheckBox>
 #include <QDir>

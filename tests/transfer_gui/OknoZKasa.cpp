@@ -1,12 +1,12 @@
 #include "OknoZKasa.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/Tekst1250.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
-#include "transfer/PlikWejsciowy.h"
+#include "transfer/PlikZapytania.h"
+#include "ui/Tekst1250.h"
+#include "widgets/GrupaRadiowa.h"
 
 #include <cstdlib>
 #include <fstream>

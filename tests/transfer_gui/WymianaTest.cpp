@@ -4,10 +4,10 @@
 
 #include "OknoZKasa.h"
 
-#include "app/KursorKlepsydry.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
 #include "transfer/TransferDefinicji.h"
+#include "widgets/KursorKlepsydry.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,10 +2,10 @@
 
 #include "OknoZKasa.h"
 
-#include "app/GrupaRadiowa.h"
-#include "app/KursorKlepsydry.h"
+#include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikTekstowy.h"
+#include "widgets/GrupaRadiowa.h"
+#include "widgets/KursorKlepsydry.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,0 +1,97 @@
+#include "files/PlikTekstowy.h"
+
+#include "files/BladSystemu.h"
+#include "files/CzytnikLinii.h"
+#include "files/PlikOdrzucony.h"
+#include "files/ZapisAtomowy.h"
+
+#include <cctype>
+
+namespace orbaklaw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool RowneBezWielkosci(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto x = static_cast<unsigned char>(a[i]);
+        auto y = static_cast<unsigned char>(b[i]);
+        if (x < 128 && y < 128 ? std::tolower(x) != std::tolower(y) : x != y)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+BladWejsciaWyjscia::BladWejsciaWyjscia(const fs::path& sciezka, const std::string& powod)
+    : std::runtime_error(sciezka.string() + ": " + powod), sciezka_(sciezka.string()),
+      powod_(powod) {}
+
+std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
+    std::vector<std::string> linie;
+    size_t poczatek = 0;
+    while (poczatek < tekst.size()) {
+        size_t lf = tekst.find('\n', poczatek);
+        size_t koniec = lf == std::string::npos ? tekst.size() : lf;
+        size_t dlugosc = koniec - poczatek;
+        // CR LF ends a line, and so does a CR that ends the text.
+        if (dlugosc > 0 && tekst[koniec - 1] == '\r')
+            --dlugosc;
+        linie.push_back(tekst.substr(poczatek, dlugosc));
+        poczatek = lf == std::string::npos ? tekst.size() : lf + 1;
+    }
+    return linie;
+}
+
+std::vector<std::string> CzytajLinie(const fs::path& plik, const GraniceOdczytu& granice) {
+    CzytnikLinii czytnik(plik, granice.bajtow);
+    std::vector<std::string> linie;
+    std::string linia;
+    while (czytnik.Nastepna(linia)) {
+        if (linie.size() == granice.linii)
+            throw PlikOdrzucony(plik);
+        linie.push_back(std::move(linia));
+    }
+    return linie;
+}
+
+std::vector<std::string> CzytajLinie(const fs::path& plik) {
+    return CzytajLinie(plik, GranicePlikuTekstowego);
+}
+
+std::string ZlaczLinie(const std::vector<std::string>& linie) {
+    std::string tresc;
+    for (const auto& l : linie) {
+        tresc += l;
+        tresc += "\r\n";
+    }
+    return tresc;
+}
+
+void ZapiszAtomowo(const fs::path& plik, const std::string& tresc) {
+    ZapisAtomowy zapis(plik);
+    zapis.Dopisz(tresc);
+    zapis.Zatwierdz();
+}
+
+fs::path ZnajdzPlik(const fs::path& folder, const std::string& nazwa) {
+    std::error_code ec;
+    if (fs::exists(folder / nazwa, ec))
+        return folder / nazwa;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        if (RowneBezWielkosci(it->path().filename().string(), nazwa))
+            return folder / it->path().filename();
+    }
+    return folder / nazwa;
+}
+
+fs::path ZnajdzPlik(const std::string& nazwa) {
+    return ZnajdzPlik(fs::path(), nazwa);
+}
+
+} // namespace orbaklaw

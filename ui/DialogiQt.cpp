@@ -1,0 +1,141 @@
+#include "ui/DialogiQt.h"
+
+#include "ui/OknoCzcionki.h"
+#include "ui/PostepWymianyQt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+namespace orbaklaw {
+
+namespace {
+QMessageBox::Icon IkonaQt(Ikona i) {
+    switch (i) {
+    case Ikona::Informacja:
+        return QMessageBox::Information;
+    case Ikona::Ostrzezenie:
+        return QMessageBox::Warning;
+    case Ikona::Blad:
+        return QMessageBox::Critical;
+    case Ikona::Pytanie:
+        return QMessageBox::Question;
+    case Ikona::Brak:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The texts break lines with a lone CR as Windows did; Qt wants LF.
+QString ZLamaniemLinii(QString tekst) {
+    tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    tekst.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return tekst;
+}
+
+QDialog::DialogCode Wykonaj(QFileDialog& dialog) {
+    return static_cast<QDialog::DialogCode>(dialog.exec());
+}
+
+// The file dialogs move the current directory to the chosen file's folder.
+QString Wybrany(QFileDialog& dialog) {
+    const QString plik = dialog.selectedFiles().value(0);
+    QDir::setCurrent(QFileInfo(plik).absolutePath());
+    return plik;
+}
+} // namespace
+
+DialogiQt::DialogiQt(QWidget* rodzic) : rodzic_(rodzic) {}
+
+Odpowiedz DialogiQt::Pokaz(const OknoKomunikatu& okno) {
+    QMessageBox box(IkonaQt(okno.ikona), okno.tytul, ZLamaniemLinii(okno.tekst),
+                    QMessageBox::NoButton, rodzic_);
+    if (okno.przyciski == Przyciski::Ok) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return Odpowiedz::Ok;
+    }
+    QPushButton* tak = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* nie = nullptr;
+    if (okno.przyciski == Przyciski::TakNie)
+        nie = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box.setDefaultButton(nie != nullptr && okno.domyslna == Odpowiedz::Nie ? nie : tak);
+    box.exec();
+    return box.clickedButton() == tak ? Odpowiedz::Tak : Odpowiedz::Nie;
+}
+
+QString DialogiQt::FiltrQt(const QString& filtr) {
+    const QStringList czesci = filtr.split(QLatin1Char('|'));
+    QStringList filtry;
+    for (qsizetype i = 0; i + 1 < czesci.size(); i += 2) {
+        QString wzorce = czesci[i + 1];
+        wzorce.replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString wNawiasie = QStringLiteral("(") + wzorce + QLatin1Char(')');
+        // "Bitmaps (*.bmp)" already shows its pattern; Qt reads it from there.
+        if (czesci[i].trimmed().endsWith(wNawiasie))
+            filtry << czesci[i];
+        else
+            filtry << czesci[i] + QLatin1Char(' ') + wNawiasie;
+    }
+    return filtry.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> DialogiQt::OtworzPlik(const DialogPliku& d) {
+    QFileDialog dialog(rodzic_, QStringLiteral("Otwórz"), d.folder, FiltrQt(d.filtr));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(d.wieluPlikow ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(d.domyslneRozszerzenie);
+    if (Wykonaj(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return Wybrany(dialog);
+}
+
+std::optional<QString> DialogiQt::PlikDoZapisu(const DialogPliku& d, const QString& tytul) {
+    QFileDialog dialog(rodzic_, tytul, d.folder, FiltrQt(d.filtr));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Files are replaced without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(d.domyslneRozszerzenie);
+    if (!d.nazwa.isEmpty())
+        dialog.selectFile(d.nazwa);
+    if (Wykonaj(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return Wybrany(dialog);
+}
+
+std::optional<QString> DialogiQt::ZapiszPlik(const DialogPliku& d) {
+    return PlikDoZapisu(d, QStringLiteral("Zapisz jako"));
+}
+
+std::optional<QString> DialogiQt::ZapiszObraz(const DialogPliku& d) {
+    return PlikDoZapisu(d, QStringLiteral("Zapisz obraz jako"));
+}
+
+bool DialogiQt::Drukuj(QPrinter& drukarka) {
+    QPrintDialog dialog(&drukarka, rodzic_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<WyborCzcionki> DialogiQt::Czcionka(const WyborCzcionki& poczatkowa) {
+    OknoCzcionki okno(poczatkowa, rodzic_);
+    if (okno.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return okno.Wybor();
+}
+
+int DialogiQt::Modalnie(QDialog& okno) {
+    return okno.exec();
+}
+
+std::unique_ptr<PostepWymiany> DialogiQt::Postep(const QString& tekst) {
+    // Over the communication dialog when the link test runs from it.
+    QWidget* nad = QApplication::activeModalWidget();
+    return std::make_unique<PostepWymianyQt>(nad != nullptr ? nad : rodzic_, tekst);
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,34 @@
+#pragma once
+// The real dialogs, shown over the main window.
+
+#include "ui/Dialogi.h"
+
+class QWidget;
+
+namespace orbaklaw {
+
+class DialogiQt : public Dialogi {
+public:
+    explicit DialogiQt(QWidget* rodzic = nullptr);
+    void UstawRodzica(QWidget* rodzic) { rodzic_ = rodzic; }
+
+    Odpowiedz Pokaz(const OknoKomunikatu& okno) override;
+    std::optional<QString> OtworzPlik(const DialogPliku& d) override;
+    std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
+    std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
+    bool Drukuj(QPrinter& drukarka) override;
+    std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
+    int Modalnie(QDialog& okno) override;
+    std::unique_ptr<PostepWymiany> Postep(const QString& tekst) override;
+
+    // "Opis|*.a|Opis|*.*" as Qt's "Opis (*.a);;Opis (*.*)"; a description
+    // that ends in its own patterns ("Opis (*.a)|*.a") is taken as it is.
+    static QString FiltrQt(const QString& filtr);
+
+private:
+    std::optional<QString> PlikDoZapisu(const DialogPliku& d, const QString& tytul);
+
+    QWidget* rodzic_;
+};
+
+} // namespace orbaklaw

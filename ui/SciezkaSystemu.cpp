@@ -1,0 +1,15 @@
+#include "ui/SciezkaSystemu.h"
+
+#include <QFile>
+
+namespace orbaklaw {
+
+std::filesystem::path SciezkaSystemu(const QString& sciezka) {
+    return QFile::encodeName(sciezka).toStdString();
+}
+
+QString SciezkaDoPokazania(const std::string& sciezka) {
+    return QFile::decodeName(QByteArray::fromStdString(sciezka));
+}
+
+} // namespace orbaklaw
