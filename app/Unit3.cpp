@@ -103,22 +103,48 @@ void TForm3::UtworzObszary() {
 }
 
 void TForm3::UtworzPodsystemy() {
-    wybor_ = std::make_unique<WyborKlawisza>(*etykiety_, *rgAlty_, *panel_, *iWkladka_);
-    opis_ = std::make_unique<OpisKlawiszy>(*etykiety_, *rgAlty_, *panel_);
-    zatwierdzenie_ =
-        std::make_unique<ZatwierdzenieDefinicji>(*panel_, *rgAlty_, *wybor_, *opis_, dialogi_);
+    StanProgramu& stan = Stan();
+    wybor_ = std::make_unique<WyborKlawisza>(*etykiety_, *rgAlty_, *panel_, *iWkladka_, stan);
+    opis_ = std::make_unique<OpisKlawiszy>(*etykiety_, *rgAlty_, *panel_, stan);
+    zatwierdzenie_ = std::make_unique<ZatwierdzenieDefinicji>(*panel_, *rgAlty_, *wybor_, *opis_,
+                                                              dialogi_, stan);
     auto* ostrzezenia =
-        new OstrzezeniaWersji(*panel_->cbPlatnosc, *panel_->cbFunkcja, dialogi_, akcje_);
+        new OstrzezeniaWersji(*panel_->cbPlatnosc, *panel_->cbFunkcja, dialogi_, akcje_, stan);
     ostrzezenia->setParent(this);
     auto* filtrKwoty = new FiltrKwoty(*panel_->Edit10, akcje_);
     filtrKwoty->setParent(this);
     auto* filtrWyboru = new FiltrWyboru(this);
     for (QComboBox* wybor : {panel_->cbTowary, panel_->cbFunkcja, panel_->cbPlatnosc})
         filtrWyboru->Obsluguj(wybor);
-    transfer_ = new TransferDefinicji(*this, dialogi_);
-    komunikacja_ = new PolaczenieZKasa(*this, dialogi_);
-    wyglad_ = new WygladIWydruk(*this, dialogi_);
     klepsydra_ = new KursorKlepsydry(this);
+    komunikacja_ = new PolaczenieZKasa(
+        {.okno = this,
+         .dialogi = &dialogi_,
+         .akcje = &akcje_,
+         .klepsydra = klepsydra_,
+         .panel = panel_.get(),
+         .wybor = wybor_.get(),
+         .odczytajDefinicje = [this] { transfer_->bOdczytClick(przyciski_->bOdczyt); }},
+        stan);
+    transfer_ =
+        new TransferDefinicji({.okno = this,
+                               .dialogi = &dialogi_,
+                               .klepsydra = klepsydra_,
+                               .wybor = wybor_.get(),
+                               .opis = opis_.get(),
+                               .alty = rgAlty_,
+                               .odczytPliku = &OKlawisze,
+                               .zapisPliku = &zklawisze,
+                               .biblioteki = &komunikacja_->Biblioteki(),
+                               .pokazOknoKomunik = [this] { komunikacja_->PokazOknoKomunik(); }});
+    wyglad_ = new WygladIWydruk({.dialogi = &dialogi_,
+                                 .etykiety = etykiety_.get(),
+                                 .klawiatura = iWkladka_,
+                                 .szablon = &Image1,
+                                 .obraz = &Image2,
+                                 .zapis = &Save,
+                                 .odczyt = &oBitmapa,
+                                 .stan = &stan});
     for (QObject* o : std::initializer_list<QObject*>{transfer_, komunikacja_, wyglad_})
         o->setParent(this);
 }

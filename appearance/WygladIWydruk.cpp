@@ -1,17 +1,16 @@
 #include "appearance/WygladIWydruk.h"
 #include "files/NazwyStale.h"
 
-#include "app/Unit3.h"
 #include "appearance/CzcionkaEtykiet.h"
 #include "appearance/DrukWkladki.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/PoleNaKlawiszu.h"
+#include "appearance/StanWygladu.h"
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WidokKlawiatury.h"
 #include "appearance/ZapisBmp.h"
 #include "files/NazwyPlikow.h"
-#include "state/Stan.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
 
@@ -43,27 +42,32 @@ WyborCzcionki PoczatkowaCzcionkaDialogu() {
 // never leaves the picture save without its dialog.
 class CzyszczeniePlikuWydruku {
 public:
-    CzyszczeniePlikuWydruku() { Stan().PlikWydruku = NazwaPlikuWydruku; }
-    ~CzyszczeniePlikuWydruku() { Stan().PlikWydruku.clear(); }
+    explicit CzyszczeniePlikuWydruku(StanWygladu& stan) : stan_(stan) {
+        stan_.PlikWydruku = NazwaPlikuWydruku;
+    }
+    ~CzyszczeniePlikuWydruku() { stan_.PlikWydruku.clear(); }
     CzyszczeniePlikuWydruku(const CzyszczeniePlikuWydruku&) = delete;
     CzyszczeniePlikuWydruku& operator=(const CzyszczeniePlikuWydruku&) = delete;
+
+private:
+    StanWygladu& stan_;
 };
 
 } // namespace
 
-WygladIWydruk::WygladIWydruk(TForm3& okno, Dialogi& dialogi)
-    : okno_(okno), dialogi_(dialogi), fontDialog1_(PoczatkowaCzcionkaDialogu()) {}
+WygladIWydruk::WygladIWydruk(const OknoWygladu& okno)
+    : okno_(okno), dialogi_(*okno.dialogi), fontDialog1_(PoczatkowaCzcionkaDialogu()) {}
 
 TekstyEtykiet WygladIWydruk::TekstyPol() const {
     TekstyEtykiet teksty;
     for (int i = 0; i < LiczbaPolEtykiet; ++i)
-        teksty[static_cast<size_t>(i)] = Do1250(okno_.Etykiety().Pole(i)->text());
+        teksty[static_cast<size_t>(i)] = Do1250(okno_.etykiety->Pole(i)->text());
     return teksty;
 }
 
 void WygladIWydruk::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
     for (int i = 0; i < LiczbaPolEtykiet; ++i) {
-        PoleNaKlawiszu* pole = okno_.Etykiety().Pole(i);
+        PoleNaKlawiszu* pole = okno_.etykiety->Pole(i);
         pole->setText(Z1250(teksty[static_cast<size_t>(i)]));
         pole->setCursorPosition(0); // a text wider than its field shows its start
         if (pokaz)
@@ -72,17 +76,17 @@ void WygladIWydruk::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
 }
 
 QImage WygladIWydruk::Komponuj(TekstyEtykiet& teksty) {
-    if (okno_.Image1.isNull())
-        okno_.Image1 = WczytajSzablonWkladki();
-    const PoleNaKlawiszu* edit1 = okno_.Etykiety().Pole(0);
-    return KomponujWkladke(okno_.Image1, teksty, okno_.iWkladka().size(), edit1->font(),
+    if (okno_.szablon->isNull())
+        *okno_.szablon = WczytajSzablonWkladki();
+    const PoleNaKlawiszu* edit1 = okno_.etykiety->Pole(0);
+    return KomponujWkladke(*okno_.szablon, teksty, okno_.klawiatura->size(), edit1->font(),
                            edit1->palette().color(QPalette::Text), edit1->logicalDpiY());
 }
 
 std::optional<QString> WygladIWydruk::NazwaZapisu() {
-    if (!Stan().PlikWydruku.empty())
-        return SciezkaDoPokazania(Stan().PlikWydruku);
-    const auto wybrana = dialogi_.ZapiszObraz(okno_.Save);
+    if (!okno_.stan->PlikWydruku.empty())
+        return SciezkaDoPokazania(okno_.stan->PlikWydruku);
+    const auto wybrana = dialogi_.ZapiszObraz(*okno_.zapis);
     if (!wybrana)
         return std::nullopt;
     if (NazwaZastrzezona(SciezkaSystemu(*wybrana).string())) {
@@ -98,17 +102,17 @@ void WygladIWydruk::BitBtn1Click() {
         return;
     // The chosen path as the file system spells it; only the extension changes.
     const std::string obraz = ZmienRozszerzenie(SciezkaSystemu(*nazwa).string(), ".bmp");
-    okno_.Save.nazwa = SciezkaDoPokazania(obraz);
+    okno_.zapis->nazwa = SciezkaDoPokazania(obraz);
     TekstyEtykiet teksty = TekstyPol();
-    okno_.Image2 = Komponuj(teksty);
+    *okno_.obraz = Komponuj(teksty);
     UstawTeksty(teksty, false);
-    ZapiszObrazBmp(okno_.Image2, obraz);
-    okno_.Image2 = QImage(); // the working picture is only needed while saving
+    ZapiszObrazBmp(*okno_.obraz, obraz);
+    *okno_.obraz = QImage(); // the working picture is only needed while saving
     ZapiszPlikEtykiet(ZmienRozszerzenie(obraz, ".bm0"), teksty);
 }
 
 void WygladIWydruk::BitBtnOdczytClick() {
-    const auto plik = dialogi_.OtworzPlik(okno_.oBitmapa);
+    const auto plik = dialogi_.OtworzPlik(*okno_.odczyt);
     if (!plik)
         return;
     UstawTeksty(CzytajPlikEtykiet(SciezkaSystemu(*plik)), true);
@@ -120,12 +124,12 @@ void WygladIWydruk::bbDrukujClick() {
     if (!dialogi_.Drukuj(drukarka))
         return;
     {
-        CzyszczeniePlikuWydruku czyszczenie;
+        const CzyszczeniePlikuWydruku czyszczenie(*okno_.stan);
         BitBtn1Click();
-        okno_.Image2.load(QString::fromLatin1(NazwaPlikuWydruku));
+        okno_.obraz->load(QString::fromLatin1(NazwaPlikuWydruku));
         QFile::remove(QString::fromLatin1(NazwaPlikuWydruku));
     }
-    const WynikWydruku wynik = DrukujWkladke(drukarka, okno_.Image2);
+    const WynikWydruku wynik = DrukujWkladke(drukarka, *okno_.obraz);
     if (!wynik.udany)
         throw std::runtime_error(Do1250(wynik.blad));
 }
@@ -136,7 +140,7 @@ void WygladIWydruk::bCzcionkaClick() {
         return;
     fontDialog1_ = *wybor;
     for (int i : KolejnoscCzcionki()) {
-        PoleNaKlawiszu* pole = okno_.Etykiety().Pole(i);
+        PoleNaKlawiszu* pole = okno_.etykiety->Pole(i);
         pole->setFont(wybor->czcionka);
         QPalette paleta = pole->palette();
         paleta.setColor(QPalette::Text, wybor->kolor);

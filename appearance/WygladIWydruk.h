@@ -2,6 +2,7 @@
 // The label-file and printing buttons of "Wygląd klawiatury": reading and
 // saving label files, printing the insert and choosing its font.
 
+#include "appearance/OknoWygladu.h"
 #include "appearance/PlikEtykiet.h"
 #include "ui/Dialogi.h"
 
@@ -10,13 +11,11 @@
 
 namespace orbaklaw {
 
-class TForm3;
-
 class WygladIWydruk : public QObject {
     Q_OBJECT
 
 public:
-    WygladIWydruk(TForm3& okno, Dialogi& dialogi);
+    explicit WygladIWydruk(const OknoWygladu& okno);
 
     void bbDrukujClick();
     void BitBtnOdczytClick();
@@ -32,7 +31,7 @@ private:
     QImage Komponuj(TekstyEtykiet& teksty);
     std::optional<QString> NazwaZapisu();
 
-    TForm3& okno_;
+    OknoWygladu okno_;
     Dialogi& dialogi_;
     WyborCzcionki fontDialog1_;
 };

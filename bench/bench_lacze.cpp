@@ -10,6 +10,7 @@
 //
 //   bench_lacze [--quick]     --quick: key read at 9600 only
 #include "comm/BuforTekstu.h"
+#include "comm/PlikZapytania.h"
 #include "drivers/kasdrv/kasdrv.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
@@ -18,7 +19,6 @@
 #include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikZapytania.h"
 
 #include <chrono>
 #include <cstdio>

@@ -7,6 +7,7 @@
 #include "cli/StanBiblioteki.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/KomunikatyBledow.h"
+#include "comm/PlikZapytania.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/BladSystemu.h"
 #include "files/GraniceOdczytu.h"
@@ -15,7 +16,6 @@
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikZapytania.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,39 +1,56 @@
 #include "comm/BibliotekiKasy.h"
 
 #include "comm/WymianaWTle.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 
 namespace orbaklaw {
 
 void BibliotekiKasy::UzyjWatku(Dialogi& dialogi) {
     dialogi_ = &dialogi;
-    Przygotuj();
-}
-
-void BibliotekiKasy::Przygotuj() {
-    if (dialogi_ == nullptr)
-        return;
     if (kasdrv_)
-        kasdrv_->UstawWykonawce(
-            WymianaWTle(*dialogi_, [k = kasdrv_.get()] { return k->Postep(); }));
+        Przygotuj(*kasdrv_);
     if (komPort_)
-        komPort_->UstawWykonawce(WymianaWTle(*dialogi_));
+        Przygotuj(*komPort_);
 }
 
-void BibliotekiKasy::UstawKasdrv(std::unique_ptr<BibliotekaKasdrv> kasdrv) {
-    kasdrv_ = std::move(kasdrv);
-    Przygotuj();
+void BibliotekiKasy::Przygotuj(BibliotekaKasdrv& kasdrv) const {
+    if (dialogi_ != nullptr)
+        kasdrv.UstawWykonawce(WymianaWTle(*dialogi_, [k = &kasdrv] { return k->Postep(); }));
+}
+
+void BibliotekiKasy::Przygotuj(WinSer& komPort) const {
+    if (dialogi_ != nullptr)
+        komPort.UstawWykonawce(WymianaWTle(*dialogi_));
+}
+
+BibliotekaKasdrv BibliotekiKasy::Utworz() const {
+    return funkcje_ ? BibliotekaKasdrv(*funkcje_, stan_->KodBledu)
+                    : BibliotekaKasdrv(stan_->KodBledu);
+}
+
+void BibliotekiKasy::UzyjKasdrv(const FunkcjeKasdrv& funkcje) {
+    funkcje_ = funkcje;
+    kasdrv_.reset();
 }
 
 void BibliotekiKasy::UstawKomPort(std::unique_ptr<WinSer> komPort) {
     komPort_ = std::move(komPort);
-    Przygotuj();
+    if (komPort_)
+        Przygotuj(*komPort_);
 }
 
 BibliotekaKasdrv& BibliotekiKasy::Kasdrv() {
-    if (!kasdrv_)
-        UstawKasdrv(std::make_unique<BibliotekaKasdrv>(Stan().KodBledu));
+    if (!kasdrv_) {
+        kasdrv_ = std::make_unique<BibliotekaKasdrv>(Utworz());
+        Przygotuj(*kasdrv_);
+    }
     return *kasdrv_;
+}
+
+std::unique_ptr<BibliotekaKasdrv> BibliotekiKasy::NowaKasdrv() {
+    auto kasdrv = std::make_unique<BibliotekaKasdrv>(Utworz());
+    Przygotuj(*kasdrv);
+    return kasdrv;
 }
 
 WinSer& BibliotekiKasy::KomPort() {

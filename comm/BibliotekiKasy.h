@@ -1,33 +1,49 @@
 #pragma once
-// The two register libraries as the communication code uses them, loaded
-// when first needed. Tests hand in their own tables instead.
+// The two register libraries as the program uses them: the one place where
+// the communication dialog, the start-up query and the definition buttons
+// get them, and the one place where a test replaces them. Results of the
+// register-protocol library go to KodBledu of the program state.
 
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/WinSer.h"
 
 #include <memory>
+#include <optional>
 
 namespace orbaklaw {
 
 class Dialogi;
+struct StanProgramu;
 
 class BibliotekiKasy {
 public:
-    // From now on every call into either library, also of the libraries
-    // handed in later, runs on a worker thread behind a progress box.
+    explicit BibliotekiKasy(StanProgramu& stan) : stan_(&stan) {}
+
+    // From now on every call into either library runs on a worker thread
+    // behind a progress box.
     void UzyjWatku(Dialogi& dialogi);
 
-    // The register-protocol library; results go to Stan().KodBledu.
+    // The register-protocol library of the dialog and the start-up query,
+    // loaded when first needed and kept.
     BibliotekaKasdrv& Kasdrv();
+    // A register-protocol library of its own for one exchange of the
+    // definition buttons: loaded for it, let go after it.
+    std::unique_ptr<BibliotekaKasdrv> NowaKasdrv();
     WinSer& KomPort();
 
-    void UstawKasdrv(std::unique_ptr<BibliotekaKasdrv> kasdrv);
+    // Tests: these functions instead of libkasdrv.so, or this serial
+    // library, for every call from now on.
+    void UzyjKasdrv(const FunkcjeKasdrv& funkcje);
     void UstawKomPort(std::unique_ptr<WinSer> komPort);
 
 private:
-    void Przygotuj();
+    BibliotekaKasdrv Utworz() const;
+    void Przygotuj(BibliotekaKasdrv& kasdrv) const;
+    void Przygotuj(WinSer& komPort) const;
 
+    StanProgramu* stan_;
     Dialogi* dialogi_ = nullptr;
+    std::optional<FunkcjeKasdrv> funkcje_;
     std::unique_ptr<BibliotekaKasdrv> kasdrv_;
     std::unique_ptr<WinSer> komPort_;
 };

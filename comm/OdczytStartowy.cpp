@@ -1,26 +1,24 @@
 #include "comm/OdczytStartowy.h"
 #include "files/NazwyStale.h"
 
-#include "app/Unit3.h"
 #include "comm/BibliotekiKasy.h"
 #include "comm/Konfiguracja.h"
 #include "comm/OdpowiedziKasy.h"
+#include "comm/PlikZapytania.h"
 #include "comm/PokazBlad.h"
 #include "files/LiczbaCalkowita.h"
 #include "files/PlikTekstowy.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"
-#include "transfer/PlikZapytania.h"
-#include "transfer/TransferDefinicji.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 #include "widgets/PokazanaKlepsydra.h"
-#include "widgets/PrzyciskiOkna.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QWidget>
 
 #include <filesystem>
 #include <optional>
@@ -62,13 +60,13 @@ unsigned NumerKasyJakoLiczba() {
 
 void OdczytStartowy::Wykonaj() {
     Stan().towary.Wyczysc();
-    okno_.Panel().WypelnijTowary(Stan().towary);
+    okno_.panel->WypelnijTowary(Stan().towary);
     const bool zKasy = Zapytaj();
     if (zKasy && !PobierzZKasy())
         return;
     WczytajTowary(zKasy);
     WczytajPlatnosci();
-    okno_.Panel().WypelnijTowary(Stan().towary);
+    okno_.panel->WypelnijTowary(Stan().towary);
     PokazWybranyKlawisz();
 }
 
@@ -76,13 +74,13 @@ void OdczytStartowy::Wykonaj() {
 // (F1 after a read) shows its own goods item again, so that a confirmation
 // stores what it holds.
 void OdczytStartowy::PokazWybranyKlawisz() {
-    const int nr = okno_.Wybor().WybranaPozycja();
-    if (nr >= 0 && !okno_.Panel().Klawisz->text().isEmpty())
-        okno_.Wybor().PokazKlawisz(nr);
+    const int nr = okno_.wybor->WybranaPozycja();
+    if (nr >= 0 && !okno_.panel->Klawisz->text().isEmpty())
+        okno_.wybor->PokazKlawisz(nr);
 }
 
 bool OdczytStartowy::Zapytaj() {
-    return okno_.DialogiOkna().Pytanie(
+    return okno_.dialogi->Pytanie(
         QStringLiteral(
             "Czy odczytać bazę towarową, płatności i  definicje klawiszy z podłączonej kasy?"),
         QStringLiteral("Odpowiedz..."));
@@ -91,11 +89,11 @@ bool OdczytStartowy::Zapytaj() {
 bool OdczytStartowy::PobierzZKasy() {
     if (!UstalNumerKasy())
         return false;
-    std::optional<PokazanaKlepsydra> klepsydra(std::in_place, okno_.Klepsydra());
-    okno_.repaint();
+    std::optional<PokazanaKlepsydra> klepsydra(std::in_place, *okno_.klepsydra);
+    okno_.okno->repaint();
     if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba())) {
         klepsydra.reset();
-        okno_.DialogiOkna().Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
+        okno_.dialogi->Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
         return false;
     }
     const PlikZadania zadanie;
@@ -106,7 +104,7 @@ bool OdczytStartowy::PobierzZKasy() {
             // A failed exchange leaves no reply file to be read, old or new.
             Usun(ZnajdzPlik(plik));
             klepsydra.reset();
-            PokazBlad(okno_.DialogiOkna(), kod);
+            PokazBlad(*okno_.dialogi, kod);
             return false;
         }
     }
@@ -143,7 +141,7 @@ void OdczytStartowy::WczytajTowary(bool odczytajDefinicje) {
         return;
     CzytajTowary(CzytajLinie(plik, GranicePlikuTowarow), Stan().towary);
     if (odczytajDefinicje)
-        okno_.Transfer().bOdczytClick(okno_.Przyciski().bOdczyt);
+        okno_.odczytajDefinicje();
 }
 
 // The payment names stand as the register wrote them; items 0 "GOTÓWKA"
@@ -155,7 +153,7 @@ void OdczytStartowy::WczytajPlatnosci() {
     const auto nazwy = CzytajPlatnosci(CzytajLinie(plik, GranicePlikuPlatnosci));
     for (size_t k = 0; k < nazwy.size(); ++k)
         if (nazwy[k])
-            okno_.Panel().cbPlatnosc->setItemText(static_cast<int>(k) + 1, Z1250(*nazwy[k]));
+            okno_.panel->cbPlatnosc->setItemText(static_cast<int>(k) + 1, Z1250(*nazwy[k]));
 }
 
 } // namespace orbaklaw

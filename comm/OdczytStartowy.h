@@ -3,18 +3,20 @@
 // names and its key definitions, then fills the goods and payment choosers
 // from the reply files (also those of an earlier run when declined).
 
+#include "comm/OknoPolaczenia.h"
+
 #include <cstdint>
 #include <functional>
 
 namespace orbaklaw {
 
 class BibliotekiKasy;
-class TForm3;
 
 class OdczytStartowy {
 public:
     // `pokazOknoKomunik` shows the communication dialog modally.
-    OdczytStartowy(TForm3& okno, BibliotekiKasy& biblioteki, std::function<void()> pokazOknoKomunik)
+    OdczytStartowy(const OknoPolaczenia& okno, BibliotekiKasy& biblioteki,
+                   std::function<void()> pokazOknoKomunik)
         : okno_(okno), biblioteki_(biblioteki), pokazOknoKomunik_(std::move(pokazOknoKomunik)) {}
 
     void Wykonaj();
@@ -30,7 +32,7 @@ private:
     void WczytajPlatnosci();
     void PokazWybranyKlawisz();
 
-    TForm3& okno_;
+    const OknoPolaczenia& okno_;
     BibliotekiKasy& biblioteki_;
     std::function<void()> pokazOknoKomunik_;
 };

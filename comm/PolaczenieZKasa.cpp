@@ -1,20 +1,22 @@
 #include "comm/PolaczenieZKasa.h"
 
-#include "app/Unit3.h"
 #include "comm/OdczytStartowy.h"
 #include "comm/TOknoKomunik.h"
 #include "ui/Dialogi.h"
 
+#include <utility>
+
 namespace orbaklaw {
 
-PolaczenieZKasa::PolaczenieZKasa(TForm3& okno, Dialogi& dialogi) : okno_(okno), dialogi_(dialogi) {
+PolaczenieZKasa::PolaczenieZKasa(OknoPolaczenia okno, StanProgramu& stan)
+    : okno_(std::move(okno)), dialogi_(*okno_.dialogi), biblioteki_(stan) {
     biblioteki_.UzyjWatku(dialogi_);
 }
 
 void PolaczenieZKasa::UtworzOknoKomunik() {
     if (oknoKomunik_ == nullptr)
         oknoKomunik_ =
-            new TOknoKomunik(&okno_, dialogi_, okno_.AkcjeOkna(), okno_.Klepsydra(), biblioteki_);
+            new TOknoKomunik(okno_.okno, dialogi_, *okno_.akcje, *okno_.klepsydra, biblioteki_);
 }
 
 TOknoKomunik& PolaczenieZKasa::OknoKomunik() {

@@ -3,20 +3,19 @@
 // "Połączenie" and the one-time start-up query.
 
 #include "comm/BibliotekiKasy.h"
+#include "comm/OknoPolaczenia.h"
 
 #include <QObject>
 
 namespace orbaklaw {
 
-class Dialogi;
-class TForm3;
 class TOknoKomunik;
 
 class PolaczenieZKasa : public QObject {
     Q_OBJECT
 
 public:
-    PolaczenieZKasa(TForm3& okno, Dialogi& dialogi);
+    PolaczenieZKasa(OknoPolaczenia okno, StanProgramu& stan);
 
     // Creates the hidden communication dialog; it lives until the end.
     void UtworzOknoKomunik();
@@ -33,7 +32,7 @@ public:
     BibliotekiKasy& Biblioteki() { return biblioteki_; }
 
 private:
-    TForm3& okno_;
+    OknoPolaczenia okno_;
     Dialogi& dialogi_;
     BibliotekiKasy biblioteki_;
     TOknoKomunik* oknoKomunik_ = nullptr;

@@ -5,7 +5,7 @@
 #include "keys/KodyKlawiszy.h"
 #include "keys/NazwaDefinicji.h"
 #include "keys/PanelDefinicji.h"
-#include "state/Stan.h"
+#include "keys/StanKlawiszy.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 
@@ -33,8 +33,8 @@ void Obetnij(PoleNaKlawiszu* pole, int limit, int dlugosc) {
 } // namespace
 
 OpisKlawiszy::OpisKlawiszy(EtykietyKlawiszy& etykiety, const GrupaRadiowa& rgAlty,
-                           const PanelDefinicji& panel)
-    : etykiety_(etykiety), rgAlty_(rgAlty), panel_(panel) {}
+                           const PanelDefinicji& panel, const StanKlawiszy& stan)
+    : etykiety_(etykiety), rgAlty_(rgAlty), panel_(panel), stan_(&stan) {}
 
 void OpisKlawiszy::OpiszKlawisze(bool nadpisz) {
     OpiszKlawiszeF(nadpisz);
@@ -47,7 +47,7 @@ void OpisKlawiszy::OpiszKlawisze(bool nadpisz) {
 void OpisKlawiszy::OpiszKlawiszeF(bool nadpisz) {
     const auto funkcje = PozycjeWyboru(panel_.cbFunkcja);
     const auto platnosci = PozycjeWyboru(panel_.cbPlatnosc);
-    const auto& stan = Stan();
+    const auto& stan = *stan_;
     for (int nr = 0; nr <= 8; ++nr) {
         auto* pole = etykiety_.Pierwsza(nr);
         if (!nadpisz && !pole->text().isEmpty())
@@ -62,7 +62,7 @@ void OpisKlawiszy::OpiszKlawiszeF(bool nadpisz) {
 void OpisKlawiszy::OpiszCyfry(bool nadpisz, int wariant) {
     const auto funkcje = PozycjeWyboru(panel_.cbFunkcja);
     const auto platnosci = PozycjeWyboru(panel_.cbPlatnosc);
-    const auto& stan = Stan();
+    const auto& stan = *stan_;
     for (int nr = 9; nr < LiczbaPozycji; ++nr) {
         const DefinicjaKlawisza* d = stan.tablice.Slot(wariant, nr);
         if (d == nullptr) // digit 0 outside "LEWY+PRAWY ALT"

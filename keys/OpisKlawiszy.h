@@ -6,11 +6,12 @@ namespace orbaklaw {
 class EtykietyKlawiszy;
 class GrupaRadiowa;
 class PanelDefinicji;
+struct StanKlawiszy;
 
 class OpisKlawiszy {
 public:
     OpisKlawiszy(EtykietyKlawiszy& etykiety, const GrupaRadiowa& rgAlty,
-                 const PanelDefinicji& panel);
+                 const PanelDefinicji& panel, const StanKlawiszy& stan);
 
     // With `nadpisz` off only empty fields are filled. Names are cut to 6
     // characters on function keys and 3 on digits; the user's clipboard is
@@ -24,6 +25,7 @@ private:
     EtykietyKlawiszy& etykiety_;
     const GrupaRadiowa& rgAlty_;
     const PanelDefinicji& panel_;
+    const StanKlawiszy* stan_;
 };
 
 } // namespace orbaklaw

@@ -2,7 +2,7 @@
 
 #include "keys/KomunikatyPanelu.h"
 #include "keys/ListyWyboru.h"
-#include "state/Stan.h"
+#include "keys/StanKlawiszy.h"
 #include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
@@ -13,15 +13,15 @@ namespace orbaklaw {
 
 namespace {
 // Version 0 means no register has been identified yet: no warning then.
-bool KasaBezEuro() {
-    const uint8_t wersja = Stan().WersjaKasy;
+bool KasaBezEuro(const StanKlawiszy& stan) {
+    const uint8_t wersja = stan.WersjaKasy;
     return wersja != 0 && wersja < 2;
 }
 } // namespace
 
 OstrzezeniaWersji::OstrzezeniaWersji(QComboBox& cbPlatnosc, QComboBox& cbFunkcja, Dialogi& dialogi,
-                                     const Akcje& akcje)
-    : cbPlatnosc_(cbPlatnosc), cbFunkcja_(cbFunkcja), dialogi_(dialogi) {
+                                     const Akcje& akcje, const StanKlawiszy& stan)
+    : cbPlatnosc_(cbPlatnosc), cbFunkcja_(cbFunkcja), dialogi_(dialogi), stan_(&stan) {
     // The panel sets the choosers with their signals blocked, so only the
     // user's changes get here.
     akcje.Podlacz(&cbPlatnosc_, &QComboBox::currentIndexChanged, this,
@@ -41,7 +41,7 @@ void OstrzezeniaWersji::cbFunkcjaChange() {
 }
 
 void OstrzezeniaWersji::Ostrzez() {
-    if (KasaBezEuro())
+    if (KasaBezEuro(*stan_))
         dialogi_.Komunikat(Z1250(KomunikatWersjiKasy()));
 }
 

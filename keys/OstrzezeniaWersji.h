@@ -10,13 +10,14 @@ namespace orbaklaw {
 
 class Akcje;
 class Dialogi;
+struct StanKlawiszy;
 
 class OstrzezeniaWersji : public QObject {
     Q_OBJECT
 
 public:
     OstrzezeniaWersji(QComboBox& cbPlatnosc, QComboBox& cbFunkcja, Dialogi& dialogi,
-                      const Akcje& akcje);
+                      const Akcje& akcje, const StanKlawiszy& stan);
 
     void cbPlatnoscChange();
     void cbFunkcjaChange();
@@ -27,6 +28,7 @@ private:
     QComboBox& cbPlatnosc_;
     QComboBox& cbFunkcja_;
     Dialogi& dialogi_;
+    const StanKlawiszy* stan_;
 };
 
 } // namespace orbaklaw

@@ -7,7 +7,7 @@
 #include "keys/ListyWyboru.h"
 #include "keys/ObszaryKlawiszy.h"
 #include "keys/PanelDefinicji.h"
-#include "state/Stan.h"
+#include "keys/StanKlawiszy.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 
@@ -17,8 +17,8 @@
 namespace orbaklaw {
 
 WyborKlawisza::WyborKlawisza(EtykietyKlawiszy& etykiety, GrupaRadiowa& rgAlty,
-                             PanelDefinicji& panel, WidokKlawiatury& iWkladka)
-    : etykiety_(etykiety), rgAlty_(rgAlty), panel_(panel), iWkladka_(iWkladka) {}
+                             PanelDefinicji& panel, WidokKlawiatury& iWkladka, StanKlawiszy& stan)
+    : etykiety_(etykiety), rgAlty_(rgAlty), panel_(panel), iWkladka_(iWkladka), stan_(&stan) {}
 
 void WyborKlawisza::iWkladkaMouseDown(QPoint punkt) {
     panel_.Klawisz->clear();
@@ -58,7 +58,7 @@ void WyborKlawisza::WybierzF1() {
 
 void WyborKlawisza::PokazKlawisz(int nr) {
     const int wariant = rgAlty_.ItemIndex();
-    auto& stan = Stan();
+    auto& stan = *stan_;
     panel_.PokazZatwierdzanie();
     const bool maSlot = MiejsceNaKlawiaturze(wariant, nr).has_value();
     panel_.Klawisz->setText(maSlot ? Z1250(NazwaKlawisza(wariant, nr)) : QString());

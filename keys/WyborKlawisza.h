@@ -10,11 +10,12 @@ class EtykietyKlawiszy;
 class GrupaRadiowa;
 class PanelDefinicji;
 class WidokKlawiatury;
+struct StanKlawiszy;
 
 class WyborKlawisza {
 public:
     WyborKlawisza(EtykietyKlawiszy& etykiety, GrupaRadiowa& rgAlty, PanelDefinicji& panel,
-                  WidokKlawiatury& iWkladka);
+                  WidokKlawiatury& iWkladka, StanKlawiszy& stan);
 
     // Any button; the key areas follow the first-line fields as they stand now.
     void iWkladkaMouseDown(QPoint punkt);
@@ -36,6 +37,7 @@ private:
     GrupaRadiowa& rgAlty_;
     PanelDefinicji& panel_;
     WidokKlawiatury& iWkladka_;
+    StanKlawiszy* stan_;
 };
 
 } // namespace orbaklaw

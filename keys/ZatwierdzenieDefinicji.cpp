@@ -7,8 +7,8 @@
 #include "keys/OdczytKwoty.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/PanelDefinicji.h"
+#include "keys/StanKlawiszy.h"
 #include "keys/WyborKlawisza.h"
-#include "state/Stan.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
@@ -21,13 +21,13 @@ namespace orbaklaw {
 
 ZatwierdzenieDefinicji::ZatwierdzenieDefinicji(PanelDefinicji& panel, const GrupaRadiowa& rgAlty,
                                                WyborKlawisza& wybor, OpisKlawiszy& opis,
-                                               Dialogi& dialogi)
-    : panel_(panel), rgAlty_(rgAlty), wybor_(wybor), opis_(opis), dialogi_(dialogi) {}
+                                               Dialogi& dialogi, StanKlawiszy& stan)
+    : panel_(panel), rgAlty_(rgAlty), wybor_(wybor), opis_(opis), dialogi_(dialogi), stan_(&stan) {}
 
 void ZatwierdzenieDefinicji::Button5Click() {
     const int wariant = rgAlty_.ItemIndex();
     const int nr = wybor_.WybranaPozycja();
-    auto& tablice = Stan().tablice;
+    auto& tablice = stan_->tablice;
     // A ninth counted payment is refused whole: the key keeps what it had.
     if (panel_.rgDefinicja->ItemIndex() == Platnosc && PlatnoscPonadLimit(tablice, wariant, nr)) {
         dialogi_.Ostrzezenie(Z1250(KomunikatLimituPlatnosci()));

@@ -14,11 +14,12 @@ class GrupaRadiowa;
 class OpisKlawiszy;
 class PanelDefinicji;
 class WyborKlawisza;
+struct StanKlawiszy;
 
 class ZatwierdzenieDefinicji {
 public:
     ZatwierdzenieDefinicji(PanelDefinicji& panel, const GrupaRadiowa& rgAlty, WyborKlawisza& wybor,
-                           OpisKlawiszy& opis, Dialogi& dialogi);
+                           OpisKlawiszy& opis, Dialogi& dialogi, StanKlawiszy& stan);
 
     void Button5Click();
 
@@ -35,6 +36,7 @@ private:
     WyborKlawisza& wybor_;
     OpisKlawiszy& opis_;
     Dialogi& dialogi_;
+    StanKlawiszy* stan_;
 };
 
 } // namespace orbaklaw

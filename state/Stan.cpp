@@ -19,7 +19,7 @@ StanProgramu& Stan() {
 }
 
 void NowyStan() {
-    Wskaznik() = std::make_unique<StanProgramu>();
+    Stan() = StanProgramu{};
 }
 
 } // namespace orbaklaw

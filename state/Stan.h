@@ -5,10 +5,11 @@
 
 namespace orbaklaw {
 
-// The state of this run; created on first use.
+// The state of this run; created on first use. It stays at one address
+// for the whole run, so a pointer to it (or into it) never dangles.
 StanProgramu& Stan();
 
-// Throws the state away and starts a fresh one (each test does).
+// Clears the state to what a fresh run starts with (each test does).
 void NowyStan();
 
 } // namespace orbaklaw

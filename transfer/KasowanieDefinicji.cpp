@@ -1,6 +1,5 @@
 #include "transfer/KasowanieDefinicji.h"
 
-#include "app/Unit3.h"
 #include "comm/PokazBlad.h"
 #include "files/PlikTekstowy.h"
 #include "keys/OpisKlawiszy.h"
@@ -9,18 +8,18 @@
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikKasowania.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Dialogi.h"
 
 namespace orbaklaw {
 
-KasowanieDefinicji::KasowanieDefinicji(TForm3& okno, Dialogi& dialogi,
-                                       const std::optional<FunkcjeKasdrv>& funkcje)
-    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+KasowanieDefinicji::KasowanieDefinicji(const OknoTransferu& okno)
+    : okno_(okno), dialogi_(*okno.dialogi) {}
 
 void KasowanieDefinicji::Wykonaj() {
     if (!dialogi_.Pytanie(QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
                           QStringLiteral("Uwaga"), Odpowiedz::Nie))
         return;
-    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    WymianaZKasa wymiana(okno_);
     // The number is this deletion's own; NumerKasy stays as it is.
     const std::string numer =
         wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"))
@@ -52,10 +51,10 @@ bool KasowanieDefinicji::UsunStaryPlik() {
 
 void KasowanieDefinicji::PokazWynik() {
     Stan().tablice.WyczyscLiczone();
-    okno_.Wybor().WybierzF1();
+    okno_.wybor->WybierzF1();
     std::error_code ec;
     std::filesystem::remove(NazwaPlikuKasowania, ec);
-    okno_.Opis().OpiszKlawisze(true);
+    okno_.opis->OpiszKlawisze(true);
     dialogi_.Komunikat(QStringLiteral("Skasowano definicje klawiszy"));
 }
 

@@ -3,7 +3,7 @@
 // (plain F1..F9 and every digit key), after a question. The tables follow
 // only when the register has accepted.
 
-#include "comm/BibliotekaKasdrv.h"
+#include "transfer/OknoTransferu.h"
 
 #include <optional>
 #include <string>
@@ -11,11 +11,10 @@
 namespace orbaklaw {
 
 class Dialogi;
-class TForm3;
 
 class KasowanieDefinicji {
 public:
-    KasowanieDefinicji(TForm3& okno, Dialogi& dialogi, const std::optional<FunkcjeKasdrv>& funkcje);
+    explicit KasowanieDefinicji(const OknoTransferu& okno);
 
     void Wykonaj();
 
@@ -24,9 +23,8 @@ private:
     bool UsunStaryPlik();
     void PokazWynik();
 
-    TForm3& okno_;
+    const OknoTransferu& okno_;
     Dialogi& dialogi_;
-    const std::optional<FunkcjeKasdrv>& funkcje_;
 };
 
 } // namespace orbaklaw

@@ -2,12 +2,12 @@
 #include "files/NazwyStale.h"
 
 #include "comm/KomunikatyBledow.h"
+#include "comm/PlikZapytania.h"
 #include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikZapytania.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"

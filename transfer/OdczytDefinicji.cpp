@@ -1,15 +1,15 @@
 #include "transfer/OdczytDefinicji.h"
 #include "files/NazwyStale.h"
 
-#include "app/Unit3.h"
+#include "comm/PlikZapytania.h"
 #include "comm/PokazBlad.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"
 #include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikZapytania.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
@@ -34,9 +34,8 @@ private:
 };
 } // namespace
 
-OdczytDefinicji::OdczytDefinicji(TForm3& okno, Dialogi& dialogi,
-                                 const std::optional<FunkcjeKasdrv>& funkcje)
-    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+OdczytDefinicji::OdczytDefinicji(const OknoTransferu& okno)
+    : okno_(okno), dialogi_(*okno.dialogi) {}
 
 void OdczytDefinicji::ZKasy() {
     if (PobierzZKasy())
@@ -44,14 +43,14 @@ void OdczytDefinicji::ZKasy() {
 }
 
 void OdczytDefinicji::ZPliku() {
-    const auto plik = dialogi_.OtworzPlik(okno_.OKlawisze);
+    const auto plik = dialogi_.OtworzPlik(*okno_.odczytPliku);
     if (!plik)
         return;
     Wczytaj(SciezkaSystemu(*plik));
 }
 
 bool OdczytDefinicji::PobierzZKasy() {
-    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    WymianaZKasa wymiana(okno_);
     auto& stan = Stan();
     if (auto numer =
             wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji")))
@@ -88,9 +87,9 @@ void OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
 }
 
 void OdczytDefinicji::PokazWynik() {
-    okno_.rgAlty().UstawItemIndex(Bezp);
-    okno_.Wybor().WybierzF1();
-    okno_.Opis().OpiszKlawisze(true);
+    okno_.alty->UstawItemIndex(Bezp);
+    okno_.wybor->WybierzF1();
+    okno_.opis->OpiszKlawisze(true);
 }
 
 } // namespace orbaklaw

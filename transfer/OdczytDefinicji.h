@@ -4,7 +4,7 @@
 // Reading is all or nothing: the file is parsed into a cleared copy of the
 // tables, which replaces them only when every line was good.
 
-#include "comm/BibliotekaKasdrv.h"
+#include "transfer/OknoTransferu.h"
 
 #include <filesystem>
 #include <optional>
@@ -12,11 +12,10 @@
 namespace orbaklaw {
 
 class Dialogi;
-class TForm3;
 
 class OdczytDefinicji {
 public:
-    OdczytDefinicji(TForm3& okno, Dialogi& dialogi, const std::optional<FunkcjeKasdrv>& funkcje);
+    explicit OdczytDefinicji(const OknoTransferu& okno);
 
     void ZKasy();
     void ZPliku();
@@ -27,9 +26,8 @@ private:
     void Wczytaj(const std::filesystem::path& plik);
     void PokazWynik();
 
-    TForm3& okno_;
+    const OknoTransferu& okno_;
     Dialogi& dialogi_;
-    const std::optional<FunkcjeKasdrv>& funkcje_;
 };
 
 } // namespace orbaklaw

@@ -12,11 +12,8 @@ bool Nadawca(const QObject* nadawca, const char* nazwa) {
 }
 } // namespace
 
-TransferDefinicji::TransferDefinicji(TForm3& okno, Dialogi& dialogi)
-    : okno_(okno), dialogi_(dialogi) {}
-
 void TransferDefinicji::bOdczytClick(QObject* nadawca) {
-    OdczytDefinicji odczyt(okno_, dialogi_, funkcje_);
+    OdczytDefinicji odczyt(okno_);
     if (Nadawca(nadawca, "bOdczytPlik"))
         odczyt.ZPliku();
     else
@@ -24,7 +21,7 @@ void TransferDefinicji::bOdczytClick(QObject* nadawca) {
 }
 
 void TransferDefinicji::bZapisClick(QObject* nadawca) {
-    ZapisDefinicji zapis(okno_, dialogi_, funkcje_);
+    ZapisDefinicji zapis(okno_);
     if (Nadawca(nadawca, "bZapisPlik"))
         zapis.DoPliku();
     else
@@ -32,7 +29,7 @@ void TransferDefinicji::bZapisClick(QObject* nadawca) {
 }
 
 void TransferDefinicji::bKasowanieClick() {
-    KasowanieDefinicji(okno_, dialogi_, funkcje_).Wykonaj();
+    KasowanieDefinicji(okno_).Wykonaj();
 }
 
 } // namespace orbaklaw

@@ -2,22 +2,19 @@
 // The buttons of "Definicje klawiszy" that move definitions: reading from
 // the register or a file, writing to them, and deleting in the register.
 
-#include "comm/BibliotekaKasdrv.h"
+#include "transfer/OknoTransferu.h"
 
 #include <QObject>
 
-#include <optional>
+#include <utility>
 
 namespace orbaklaw {
-
-class Dialogi;
-class TForm3;
 
 class TransferDefinicji : public QObject {
     Q_OBJECT
 
 public:
-    TransferDefinicji(TForm3& okno, Dialogi& dialogi);
+    explicit TransferDefinicji(OknoTransferu okno) : okno_(std::move(okno)) {}
 
     // One handler for both read buttons, one for both write buttons; the
     // sender's name ("bOdczytPlik", "bZapisPlik") picks the file path.
@@ -25,13 +22,8 @@ public:
     void bZapisClick(QObject* nadawca);
     void bKasowanieClick();
 
-    // Register functions to call instead of libkasdrv.so (tests).
-    void UzyjFunkcji(const FunkcjeKasdrv& funkcje) { funkcje_ = funkcje; }
-
 private:
-    TForm3& okno_;
-    Dialogi& dialogi_;
-    std::optional<FunkcjeKasdrv> funkcje_;
+    OknoTransferu okno_;
 };
 
 } // namespace orbaklaw

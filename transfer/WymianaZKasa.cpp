@@ -1,19 +1,15 @@
 #include "transfer/WymianaZKasa.h"
 #include "files/NazwyStale.h"
 
-#include "app/Unit3.h"
+#include "comm/BibliotekiKasy.h"
 #include "comm/Konfiguracja.h"
-#include "comm/PolaczenieZKasa.h"
-#include "comm/WymianaWTle.h"
 #include "files/PlikTekstowy.h"
-#include "state/Stan.h"
+#include "ui/Dialogi.h"
 #include "widgets/PokazanaKlepsydra.h"
 
-namespace orbaklaw {
+#include <QWidget>
 
-WymianaZKasa::WymianaZKasa(TForm3& okno, Dialogi& dialogi,
-                           const std::optional<FunkcjeKasdrv>& funkcje)
-    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+namespace orbaklaw {
 
 std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
     const auto plik = ZnajdzPlik(NazwaPlikuKonfiguracji);
@@ -24,21 +20,19 @@ std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komun
         // "Nie można odczytać pliku konfig.txt"
         throw BladWejsciaWyjscia("Nie mo\277na odczyta\346 pliku " + plik.string());
     }
-    dialogi_.Komunikat(komunikat);
-    okno_.Komunikacja().PokazOknoKomunik();
+    okno_.dialogi->Komunikat(komunikat);
+    okno_.pokazOknoKomunik();
     return std::nullopt;
 }
 
 uint8_t WymianaZKasa::Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
-    uint8_t& kodBledu = Stan().KodBledu;
-    BibliotekaKasdrv kasdrv =
-        funkcje_ ? BibliotekaKasdrv(*funkcje_, kodBledu) : BibliotekaKasdrv(kodBledu);
-    // The exchange runs on a worker thread while the window stays live.
-    kasdrv.UstawWykonawce(WymianaWTle(dialogi_, [&kasdrv] { return kasdrv.Postep(); }));
+    // A library of the exchange's own, on a worker thread while the window
+    // stays live.
+    const auto kasdrv = okno_.biblioteki->NowaKasdrv();
     // The user sees the window as it stands before the register blocks it.
-    okno_.repaint();
-    PokazanaKlepsydra klepsydra(okno_.Klepsydra());
-    return wywolanie(kasdrv);
+    okno_.okno->repaint();
+    PokazanaKlepsydra klepsydra(*okno_.klepsydra);
+    return wywolanie(*kasdrv);
 }
 
 } // namespace orbaklaw

@@ -4,6 +4,7 @@
 // and one library call with the window repainted and the busy cursor shown.
 
 #include "comm/BibliotekaKasdrv.h"
+#include "transfer/OknoTransferu.h"
 
 #include <QString>
 
@@ -14,13 +15,9 @@
 
 namespace orbaklaw {
 
-class Dialogi;
-class TForm3;
-
 class WymianaZKasa {
 public:
-    // `funkcje` replaces libkasdrv.so when given (tests).
-    WymianaZKasa(TForm3& okno, Dialogi& dialogi, const std::optional<FunkcjeKasdrv>& funkcje);
+    explicit WymianaZKasa(const OknoTransferu& okno) : okno_(okno) {}
 
     // The register number of konfig.txt when the file exists. Otherwise shows
     // `komunikat` and then the communication dialog, and gives none. A file
@@ -32,9 +29,7 @@ public:
     uint8_t Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
 
 private:
-    TForm3& okno_;
-    Dialogi& dialogi_;
-    const std::optional<FunkcjeKasdrv>& funkcje_;
+    const OknoTransferu& okno_;
 };
 
 } // namespace orbaklaw

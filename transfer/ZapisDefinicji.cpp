@@ -1,7 +1,6 @@
 #include "transfer/ZapisDefinicji.h"
 #include "files/NazwyStale.h"
 
-#include "app/Unit3.h"
 #include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
@@ -12,6 +11,7 @@
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/TekstBledu.h"
 
@@ -20,14 +20,10 @@
 
 namespace orbaklaw {
 
-namespace {}
-
-ZapisDefinicji::ZapisDefinicji(TForm3& okno, Dialogi& dialogi,
-                               const std::optional<FunkcjeKasdrv>& funkcje)
-    : okno_(okno), dialogi_(dialogi), funkcje_(funkcje) {}
+ZapisDefinicji::ZapisDefinicji(const OknoTransferu& okno) : okno_(okno), dialogi_(*okno.dialogi) {}
 
 void ZapisDefinicji::CzytajNumerKasy() {
-    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    WymianaZKasa wymiana(okno_);
     if (auto numer =
             wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji")))
         Stan().NumerKasy = *numer;
@@ -39,12 +35,12 @@ void ZapisDefinicji::DoKasy() {
         if (!ZachowajKopie() || !WyslijDoKasy())
             return;
     }
-    okno_.Wybor().WybierzF1();
+    okno_.wybor->WybierzF1();
 }
 
 // What the register holds is kept before it is replaced.
 bool ZapisDefinicji::ZachowajKopie() {
-    WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+    WymianaZKasa wymiana(okno_);
     return KopiaPrzedZmiana(wymiana, dialogi_)
         .Zachowaj(Stan().NumerKasy,
                   QStringLiteral("Czy mimo to zapisać definicje klawiszy do kasy?"));
@@ -52,7 +48,7 @@ bool ZapisDefinicji::ZachowajKopie() {
 
 void ZapisDefinicji::DoPliku() {
     CzytajNumerKasy();
-    const auto plik = dialogi_.ZapiszPlik(okno_.zklawisze);
+    const auto plik = dialogi_.ZapiszPlik(*okno_.zapisPliku);
     if (!plik)
         return;
     const QString nazwa = QFileInfo(*plik).fileName();
@@ -64,7 +60,7 @@ void ZapisDefinicji::DoPliku() {
     const QString pelna = QDir::toNativeSeparators(*plik);
     if (Zapisz(SciezkaSystemu(*plik), pelna))
         dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do pliku ") + pelna);
-    okno_.Wybor().WybierzF1();
+    okno_.wybor->WybierzF1();
 }
 
 bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& nazwa) {
@@ -80,7 +76,7 @@ bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& na
 
 bool ZapisDefinicji::WyslijDoKasy() {
     try {
-        WymianaZKasa wymiana(okno_, dialogi_, funkcje_);
+        WymianaZKasa wymiana(okno_);
         const uint8_t kod = wymiana.Wywolaj(
             [](BibliotekaKasdrv& kasdrv) { return kasdrv.ZDefKlaw(NazwaPlikuKlawiszy); });
         if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {

@@ -4,7 +4,7 @@
 // file is written whole or not at all; a failed write is reported and
 // nothing is sent.
 
-#include "comm/BibliotekaKasdrv.h"
+#include "transfer/OknoTransferu.h"
 
 #include <QString>
 
@@ -14,11 +14,10 @@
 namespace orbaklaw {
 
 class Dialogi;
-class TForm3;
 
 class ZapisDefinicji {
 public:
-    ZapisDefinicji(TForm3& okno, Dialogi& dialogi, const std::optional<FunkcjeKasdrv>& funkcje);
+    explicit ZapisDefinicji(const OknoTransferu& okno);
 
     void DoKasy();
     void DoPliku();
@@ -32,9 +31,8 @@ private:
     // False when the register refused the payments (F1 is then left alone).
     bool WyslijDoKasy();
 
-    TForm3& okno_;
+    const OknoTransferu& okno_;
     Dialogi& dialogi_;
-    const std::optional<FunkcjeKasdrv>& funkcje_;
 };
 
 } // namespace orbaklaw

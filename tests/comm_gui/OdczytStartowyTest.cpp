@@ -218,8 +218,7 @@ TEST_F(OdczytStartowy, FailedPaymentReadDeletesItsReplyAndLoadsNothing) {
     FunkcjeKasdrv f;
     f.TowarMax = TowaryDobre;
     f.OPlat = PlatnosciZle;
-    okno->Komunikacja().Biblioteki().UstawKasdrv(
-        std::make_unique<BibliotekaKasdrv>(f, Stan().KodBledu));
+    okno->Komunikacja().Biblioteki().UzyjKasdrv(f);
     dialogi.odpowiedzi = {Odpowiedz::Tak};
     Odczytaj();
     EXPECT_TRUE(klepsydraPrzyWymianie);

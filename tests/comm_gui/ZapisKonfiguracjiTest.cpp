@@ -73,8 +73,7 @@ protected:
         f.OtwartoPlik = Otworz;
         f.ZapisanoDoPlikuLinie = ZapiszLinie;
         f.ZamknieciePliku = Zamknij;
-        okno->Komunikacja().Biblioteki().UstawKasdrv(
-            std::make_unique<BibliotekaKasdrv>(f, Stan().KodBledu));
+        okno->Komunikacja().Biblioteki().UzyjKasdrv(f);
     }
 };
 

@@ -3,11 +3,11 @@
 #include "Wywolania.h"
 
 #include "comm/OdpowiedziKasy.h"
+#include "comm/PlikZapytania.h"
 #include "files/Konw852.h"
 #include "files/PlikTekstowy.h"
 #include "keys/Towary.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikZapytania.h"
 
 #include <gtest/gtest.h>
 

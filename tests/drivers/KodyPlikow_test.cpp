@@ -2,9 +2,9 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
+#include "comm/PlikZapytania.h"
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikZapytania.h"
 
 #include <filesystem>
 #include <functional>

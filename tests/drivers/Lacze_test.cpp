@@ -4,10 +4,10 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
+#include "comm/PlikZapytania.h"
 #include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikZapytania.h"
 
 #include <atomic>
 #include <chrono>

@@ -3,7 +3,7 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "transfer/PlikZapytania.h"
+#include "comm/PlikZapytania.h"
 
 #include <atomic>
 #include <chrono>

@@ -2,7 +2,7 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "transfer/PlikZapytania.h"
+#include "comm/PlikZapytania.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The field extractors, the request file and the code-page conversion.
+#include "comm/PlikZapytania.h"
 #include "files/Konw852.h"
 #include "files/WezArgument.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikZapytania.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include "OknoZKasa.h"
 
 #include "comm/BibliotekaKasdrv.h"
+#include "comm/PolaczenieZKasa.h"
 #include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/TransferDefinicji.h"
@@ -96,7 +97,7 @@ TEST_F(Kopia, AFailedBackupAsksBeforeAnythingIsWritten) {
     f.ODefKlaw = OdczytNieudany;
     f.ZDefKlaw = Zapis;
     f.KDefKlaw = Zapis;
-    okno->Transfer().UzyjFunkcji(f);
+    okno->Komunikacja().Biblioteki().UzyjKasdrv(f);
     for (const char* przycisk : {"bZapis", "bKasowanie"}) {
         for (const Odpowiedz odpowiedz : {Odpowiedz::Nie, Odpowiedz::Tak}) {
             const bool kasowanie = std::string(przycisk) == "bKasowanie";

@@ -2,9 +2,9 @@
 
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/KomunikatyBledow.h"
+#include "comm/PlikZapytania.h"
 #include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
-#include "transfer/PlikZapytania.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 

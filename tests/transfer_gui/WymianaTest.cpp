@@ -4,6 +4,7 @@
 
 #include "OknoZKasa.h"
 
+#include "comm/PolaczenieZKasa.h"
 #include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/TransferDefinicji.h"
@@ -96,7 +97,7 @@ protected:
         funkcje.ZDefKlaw = ZDef;
         funkcje.KDefKlaw = KDef;
     }
-    void Uzyj() { okno->Transfer().UzyjFunkcji(funkcje); }
+    void Uzyj() { okno->Komunikacja().Biblioteki().UzyjKasdrv(funkcje); }
 
     LicznikMalowania licznik;
     FunkcjeKasdrv funkcje;

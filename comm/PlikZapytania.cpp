@@ -1,4 +1,4 @@
-#include "transfer/PlikZapytania.h"
+#include "comm/PlikZapytania.h"
 
 #include "files/PlikTekstowy.h"
 
