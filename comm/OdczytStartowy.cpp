@@ -13,7 +13,7 @@
 #include "comm/PokazBlad.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
-#include "transfer/LiczbaCalkowita.h"
+#include "transfer/NumerKasy.h"
 #include "transfer/PlikTekstowy.h"
 #include "transfer/PlikWejsciowy.h"
 #include "transfer/TransferDefinicji.h"
@@ -49,15 +49,6 @@ public:
     PlikZadania(const PlikZadania&) = delete;
     PlikZadania& operator=(const PlikZadania&) = delete;
 };
-
-// NumerKasy as the request file takes it; anything but a number is an
-// error for the program's handler.
-unsigned NumerKasyJakoLiczba() {
-    const auto numer = CzytajLiczbe(Stan().NumerKasy);
-    if (!numer || *numer < 0) // "Numer kasy "..." nie jest liczbą."
-        throw BladWejsciaWyjscia("Numer kasy \"" + Stan().NumerKasy + "\" nie jest liczb\xB9.");
-    return static_cast<unsigned>(*numer);
-}
 } // namespace
 
 void OdczytStartowy::Wykonaj() {
@@ -93,7 +84,7 @@ bool OdczytStartowy::PobierzZKasy() {
         return false;
     std::optional<PokazanaKlepsydra> klepsydra(std::in_place, okno_.Klepsydra());
     okno_.repaint();
-    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba())) {
+    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba(Stan().NumerKasy))) {
         klepsydra.reset();
         okno_.DialogiOkna().Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
         return false;

@@ -1,6 +1,8 @@
 #pragma once
-// The register number as the request files take it: the text NumerKasy read
-// as a decimal number.
+// The register number as the request files take it: the text NumerKasy
+// (from KONFIG.TXT, the communication dialog or orbaklaw-cli's options) read
+// as a decimal number. The start-up query, the register operations, the
+// backups and orbaklaw-cli all decide by this one rule.
 
 #include <stdexcept>
 #include <string>
@@ -13,8 +15,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// "01" gives 1. An empty text, a sign or anything but digits throws
-// BladNumeruKasy: nothing may be sent to a register whose number is unknown.
+// "01" gives 1. An empty text, a sign, a space or anything but digits, or a
+// number beyond 32 bits, throws BladNumeruKasy ("Niepoprawny numer kasy:
+// 'x1'"): nothing may be sent to a register whose number is unknown.
 unsigned NumerKasyJakoLiczba(const std::string& numerKasy);
 
 } // namespace orbaklaw
