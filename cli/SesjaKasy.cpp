@@ -7,6 +7,7 @@
 #include "cli/StanBiblioteki.h"
 #include "cli/WczytanieDefinicji.h"
 #include "comm/KomunikatyBledow.h"
+#include "comm/NumerKasy.h"
 #include "comm/PlikZapytania.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/BladSystemu.h"
@@ -14,7 +15,6 @@
 #include "files/OtwarciePliku.h"
 #include "files/PlikTekstowy.h"
 #include "transfer/KopiaZapasowa.h"
-#include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
 
 #include <cerrno>

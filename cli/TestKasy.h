@@ -11,7 +11,4 @@ namespace orbaklaw::cli {
 
 int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err);
 
-// The model of the identification's first byte; empty for an unknown one.
-std::string NazwaModelu(unsigned char bajt);
-
 } // namespace orbaklaw::cli

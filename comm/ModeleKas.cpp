@@ -1,26 +1,46 @@
 #include "comm/ModeleKas.h"
 
+#include <array>
+
 namespace orbaklaw {
 
+namespace {
+
+struct Model {
+    uint8_t bajt;
+    int kod;
+    const char* nazwa;
+};
+
+// ORBA answers with three bytes: the first one and its two later variants.
+constexpr std::array<Model, 8> Modele{{
+    {0x68, 1, "PERSA 20479"},
+    {0x67, 2, "PERSA 10239"},
+    {0x65, 3, "TUMO 4095"},
+    {0x64, 4, "TUMO 2047"},
+    {0x66, 5, "SIRK"},
+    {0x6B, KodOrba, "ORBA"},
+    {0x84, KodOrba, "ORBA"},
+    {0x85, KodOrba, "ORBA"},
+}};
+
+const Model* Znajdz(uint8_t bajt) {
+    for (const Model& m : Modele)
+        if (m.bajt == bajt)
+            return &m;
+    return nullptr;
+}
+
+} // namespace
+
 int KodModelu(uint8_t pierwszyBajt) {
-    switch (pierwszyBajt) {
-    case 0x68: // PERSA 20479
-        return 1;
-    case 0x67: // PERSA 10239
-        return 2;
-    case 0x65: // TUMO 4095
-        return 3;
-    case 0x64: // TUMO 2047
-        return 4;
-    case 0x66: // SIRK
-        return 5;
-    case 0x6B: // ORBA, and its two later variants
-    case 0x84:
-    case 0x85:
-        return KodOrba;
-    default:
-        return 0;
-    }
+    const Model* m = Znajdz(pierwszyBajt);
+    return m ? m->kod : 0;
+}
+
+std::string NazwaModelu(uint8_t pierwszyBajt) {
+    const Model* m = Znajdz(pierwszyBajt);
+    return m ? m->nazwa : std::string();
 }
 
 } // namespace orbaklaw

@@ -2,6 +2,7 @@
 // Register models as the identification reply names them by its first byte.
 
 #include <cstdint>
+#include <string>
 
 namespace orbaklaw {
 
@@ -10,5 +11,8 @@ constexpr int KodOrba = 6;
 // The model code 0..6 of an identification reply's first byte; 0 for a
 // device that is none of the known registers.
 int KodModelu(uint8_t pierwszyBajt);
+
+// The model's name ("ORBA", "TUMO 2047", ...); empty for an unknown byte.
+std::string NazwaModelu(uint8_t pierwszyBajt);
 
 } // namespace orbaklaw

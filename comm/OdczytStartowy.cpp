@@ -3,10 +3,10 @@
 
 #include "comm/BibliotekiKasy.h"
 #include "comm/Konfiguracja.h"
+#include "comm/NumerKasy.h"
 #include "comm/OdpowiedziKasy.h"
 #include "comm/PlikZapytania.h"
 #include "comm/PokazBlad.h"
-#include "files/LiczbaCalkowita.h"
 #include "files/PlikTekstowy.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
@@ -47,15 +47,6 @@ public:
     PlikZadania(const PlikZadania&) = delete;
     PlikZadania& operator=(const PlikZadania&) = delete;
 };
-
-// NumerKasy as the request file takes it; anything but a number is an
-// error for the program's handler.
-unsigned NumerKasyJakoLiczba() {
-    const auto numer = CzytajLiczbe(Stan().NumerKasy);
-    if (!numer || *numer < 0) // "Numer kasy "..." nie jest liczbą."
-        throw BladWejsciaWyjscia("Numer kasy \"" + Stan().NumerKasy + "\" nie jest liczb\xB9.");
-    return static_cast<unsigned>(*numer);
-}
 } // namespace
 
 void OdczytStartowy::Wykonaj() {
@@ -91,7 +82,7 @@ bool OdczytStartowy::PobierzZKasy() {
         return false;
     std::optional<PokazanaKlepsydra> klepsydra(std::in_place, *okno_.klepsydra);
     okno_.okno->repaint();
-    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba())) {
+    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba(Stan().NumerKasy))) {
         klepsydra.reset();
         okno_.dialogi->Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
         return false;

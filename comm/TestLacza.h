@@ -1,16 +1,17 @@
 #pragma once
-// The link test behind "Połącz": opens the port with the dialog's settings,
-// asks who answers and under which number, and closes the port again.
+// The link test behind "Połącz": runs the link test (comm/ProbaLacza) with
+// the dialog's settings, keeps what it found in the program state and shows
+// the message of a failure.
 
 #include "comm/Konfiguracja.h"
 
-#include <cstdint>
 #include <string>
 
 namespace orbaklaw {
 
 class Dialogi;
 class WinSer;
+struct WynikProbyLacza;
 
 class TestLacza {
 public:
@@ -22,10 +23,7 @@ public:
     std::string Wykonaj(const UstawieniaKomunikacji& u);
 
 private:
-    bool OtworzPort(const UstawieniaKomunikacji& u);
-    bool Zapytaj(uint8_t rozkaz, uint8_t ile);
-    bool Identyfikacja();
-    std::string Numer();
+    std::string Pokaz(const WynikProbyLacza& wynik);
 
     WinSer& port_;
     Dialogi& dialogi_;

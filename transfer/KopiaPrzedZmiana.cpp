@@ -2,11 +2,11 @@
 #include "files/NazwyStale.h"
 
 #include "comm/KomunikatyBledow.h"
+#include "comm/NumerKasy.h"
 #include "comm/PlikZapytania.h"
 #include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/KopiaZapasowa.h"
-#include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"

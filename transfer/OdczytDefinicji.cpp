@@ -1,12 +1,12 @@
 #include "transfer/OdczytDefinicji.h"
 #include "files/NazwyStale.h"
 
+#include "comm/NumerKasy.h"
 #include "comm/PlikZapytania.h"
 #include "comm/PokazBlad.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"
-#include "transfer/NumerKasy.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"

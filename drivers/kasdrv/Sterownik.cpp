@@ -66,10 +66,6 @@ bool Odmowa(uint8_t kod) {
            kod != KASDRV_ZLA_ODPOWIEDZ && kod != KASDRV_NAK;
 }
 
-bool Cyfra(uint8_t b) {
-    return b >= '0' && b <= '9';
-}
-
 // Nothing goes out to the register before the register on the line has
 // said that it is the one asked for. A register acts only on frames for its
 // own number and leaves the others unanswered, so without this a wrong
@@ -81,10 +77,10 @@ protocol::Reply TaKasa(protocol::Link& lacze, int numer, protocol::NumeryWymian&
         lacze, {protocol::AnyAddress, protocol::cmd::Number, {}, numery.Nastepny()}, opcje);
     if (kto.code != 0)
         return kto;
-    if (kto.data.size() < 2 || !Cyfra(kto.data[0]) || !Cyfra(kto.data[1]))
+    const auto jego = protocol::DecodeNumber(kto.data);
+    if (!jego)
         return {KASDRV_ZLA_ODPOWIEDZ, kto.address, {}};
-    const int jego = (kto.data[0] - '0') * 10 + (kto.data[1] - '0');
-    if (jego != numer || kto.address != numer)
+    if (*jego != numer || kto.address != numer)
         return {KASDRV_INNA_KASA, kto.address, {}};
     return kto;
 }

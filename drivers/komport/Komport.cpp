@@ -2,6 +2,7 @@
 
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Exchange.h"
+#include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
 
 #include <algorithm>
@@ -20,15 +21,10 @@ std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int sz
     return protocol::SerialLink::Open(urzadzenie, szybkosc);
 }
 
-bool Cyfra(uint8_t b) {
-    return b >= '0' && b <= '9';
-}
-
 // A number reply must start with two decimal digits: the caller takes them as
 // the register number.
 bool SensownaOdpowiedz(uint8_t rozkaz, const std::vector<uint8_t>& dane) {
-    return rozkaz != protocol::cmd::Number ||
-           (dane.size() >= 2 && Cyfra(dane[0]) && Cyfra(dane[1]));
+    return rozkaz != protocol::cmd::Number || protocol::DecodeNumber(dane).has_value();
 }
 
 bool W(int x, int od, int do_) {

@@ -11,6 +11,10 @@ void Put(std::vector<uint8_t>& out, uint64_t value, int bytes) {
         out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
+bool Digit(uint8_t b) {
+    return b >= '0' && b <= '9';
+}
+
 uint64_t Get(const uint8_t* p, int bytes) {
     uint64_t value = 0;
     for (int i = 0; i < bytes; ++i)
@@ -94,6 +98,12 @@ std::optional<std::vector<uint16_t>> DecodeCodes(const std::vector<uint8_t>& dat
     for (size_t i = 0; i < data.size(); i += 2)
         codes.push_back(static_cast<uint16_t>(Get(data.data() + i, 2)));
     return codes;
+}
+
+std::optional<int> DecodeNumber(const std::vector<uint8_t>& data) {
+    if (data.size() < 2 || !Digit(data[0]) || !Digit(data[1]))
+        return std::nullopt;
+    return (data[0] - '0') * 10 + (data[1] - '0');
 }
 
 } // namespace orbaklaw::protocol

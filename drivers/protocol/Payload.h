@@ -7,6 +7,8 @@
 //                          amount in grosze (8, signed)
 //   name list:             per name a length byte and that many CP852 bytes
 //   code list:             2 bytes per key code
+//   number reply:          the register's number as two ASCII decimal digits,
+//                          then a byte the drivers do not read
 
 #include "keys/DefinicjaKlawisza.h"
 
@@ -30,5 +32,9 @@ std::optional<std::vector<std::string>> DecodeNames(const std::vector<uint8_t>& 
 
 std::vector<uint8_t> EncodeCodes(const std::vector<uint16_t>& codes);
 std::optional<std::vector<uint16_t>> DecodeCodes(const std::vector<uint8_t>& data);
+
+// The register number 0..99 of a number reply; none unless it starts with
+// two decimal digits.
+std::optional<int> DecodeNumber(const std::vector<uint8_t>& data);
 
 } // namespace orbaklaw::protocol

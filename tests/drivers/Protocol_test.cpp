@@ -125,5 +125,17 @@ TEST(Payload, NamesAndCodesRoundTrip) {
     EXPECT_EQ(DecodeCodes(EncodeCodes(kody)), kody);
 }
 
+// Both drivers take the register's number from this reply: the number
+// query before every library call and the link test's check of its reply.
+TEST(Payload, NumberReplyIsTwoDecimalDigits) {
+    const std::pair<std::vector<uint8_t>, std::optional<int>> przypadki[] = {
+        {{'0', '7', 0}, 7},  {{'9', '9', 0}, 99}, {{'0', '0'}, 0},   {{'4', '2', 'x'}, 42},
+        {{'0', 'A', 0}, {}}, {{' ', '5', 0}, {}}, {{'1', 0, 0}, {}}, {{0xFF, '1', 0}, {}},
+        {{'/', '0'}, {}},    {{':', '0'}, {}},    {{'7'}, {}},       {{}, {}},
+    };
+    for (const auto& [dane, numer] : przypadki)
+        EXPECT_EQ(DecodeNumber(dane), numer) << testing::PrintToString(dane);
+}
+
 } // namespace
 } // namespace orbaklaw::protocol

@@ -1,4 +1,4 @@
-#include "transfer/NumerKasy.h"
+#include "comm/NumerKasy.h"
 
 #include "files/LiczbaCalkowita.h"
 
