@@ -276,26 +276,24 @@ int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
     return KodSukces;
 }
 
-int SesjaKasy::ZapiszDefinicje(const std::string& tresc) {
+int SesjaKasy::WyslijPlik(const char* plik, const std::string& tresc, const std::string& opis,
+                          uint8_t (BibliotekaKasdrv::*wywolanie)(const std::string&)) {
     try {
-        ZapiszAtomowo(folder_ / NazwaPlikuKlawiszy, tresc);
+        ZapiszAtomowo(folder_ / plik, tresc);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e, KodBladPliku);
     }
-    // "Zapis definicji do kasy"
-    return Wywolaj("Zapis definicji do kasy",
-                   [](BibliotekaKasdrv& k) { return k.ZDefKlaw(NazwaPlikuKlawiszy); });
+    return Wywolaj(opis, [plik, wywolanie](BibliotekaKasdrv& k) { return (k.*wywolanie)(plik); });
+}
+
+int SesjaKasy::ZapiszDefinicje(const std::string& tresc) {
+    return WyslijPlik(NazwaPlikuKlawiszy, tresc, "Zapis definicji do kasy",
+                      &BibliotekaKasdrv::ZDefKlaw);
 }
 
 int SesjaKasy::KasujDefinicje(const std::string& trescZadania) {
-    try {
-        ZapiszAtomowo(folder_ / NazwaPlikuKasowania, trescZadania);
-    } catch (const BladWejsciaWyjscia& e) {
-        return BladPliku(e, KodBladPliku);
-    }
-    // "Kasowanie definicji w kasie"
-    return Wywolaj("Kasowanie definicji w kasie",
-                   [](BibliotekaKasdrv& k) { return k.KDefKlaw(NazwaPlikuKasowania); });
+    return WyslijPlik(NazwaPlikuKasowania, trescZadania, "Kasowanie definicji w kasie",
+                      &BibliotekaKasdrv::KDefKlaw);
 }
 
 int SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {

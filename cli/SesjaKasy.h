@@ -62,6 +62,10 @@ private:
     int Wywolaj(const std::string& opis,
                 const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
     int UtworzZapytanie();
+    // Writes `tresc` to `plik` in the working folder and hands the file to
+    // `wywolanie` (a write or a deletion).
+    int WyslijPlik(const char* plik, const std::string& tresc, const std::string& opis,
+                   uint8_t (BibliotekaKasdrv::*wywolanie)(const std::string&));
     void OddajRaport() const;
     int Wypisz(const std::string& tekstTerminala, int kod) const;
 

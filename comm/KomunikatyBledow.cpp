@@ -13,6 +13,21 @@ namespace {
 #define POLACZENIE                                                                                 \
     "Naci\234nij przycisk \"PO\243\245CZENIE\" i ustaw ponownie parametry komunikacji"
 
+// The causes both line timeouts list first:
+// Możliwe przyczyny błędu:  | - kasa nie jest podłączona do komputera, |
+// - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
+//   niż wybrany w programie orbaklaw
+#define PRZYCZYNY_TIMEOUTU                                                                         \
+    "Mo\277liwe przyczyny b\263\352du: "                                                           \
+    "\r"                                                                                           \
+    "- kasa nie jest pod\263\271czona do komputera,"                                               \
+    "\r"                                                                                           \
+    "- kasa nie jest w\263\271czona,"                                                              \
+    "\r"                                                                                           \
+    "- kasa jest pod\263\271czona do innego portu szeregowego"                                     \
+    "\r"                                                                                           \
+    "  ni\277 wybrany w programie orbaklaw"
+
 // Texts are Windows-1250; "\r" separates the lines of one message.
 constexpr std::pair<uint8_t, const char*> Komunikaty[] = {
     // 1: Zastrzeżona nazwa pliku wejściowego.
@@ -62,31 +77,13 @@ constexpr std::pair<uint8_t, const char*> Komunikaty[] = {
     // komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
     // niż wybrany w programie orbaklaw.
     {20, "Wyst\271pi\263 timeout nadawania."
-         "\r"
-         "Mo\277liwe przyczyny b\263\352du: "
-         "\r"
-         "- kasa nie jest pod\263\271czona do komputera,"
-         "\r"
-         "- kasa nie jest w\263\271czona,"
-         "\r"
-         "- kasa jest pod\263\271czona do innego portu szeregowego"
-         "\r"
-         "  ni\277 wybrany w programie orbaklaw."},
+         "\r" PRZYCZYNY_TIMEOUTU "."},
     // 21: Wystąpił timeout odbierania.  | Możliwe przyczyny błędu:  | - kasa nie jest podłączona do
     // komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
     // niż wybrany w programie orbaklaw, | - w kasie jest wybrana inna szybkość transmisji |   niż w
     // programie orbaklaw.
     {21, "Wyst\271pi\263 timeout odbierania. "
-         "\r"
-         "Mo\277liwe przyczyny b\263\352du: "
-         "\r"
-         "- kasa nie jest pod\263\271czona do komputera,"
-         "\r"
-         "- kasa nie jest w\263\271czona,"
-         "\r"
-         "- kasa jest pod\263\271czona do innego portu szeregowego"
-         "\r"
-         "  ni\277 wybrany w programie orbaklaw,"
+         "\r" PRZYCZYNY_TIMEOUTU ","
          "\r"
          "- w kasie jest wybrana inna szybko\234\346 transmisji"
          "\r"
@@ -159,6 +156,7 @@ constexpr std::pair<uint8_t, const char*> Komunikaty[] = {
 };
 
 #undef POLACZENIE
+#undef PRZYCZYNY_TIMEOUTU
 
 } // namespace
 

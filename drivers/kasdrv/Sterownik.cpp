@@ -231,12 +231,21 @@ uint8_t Sterownik::Odczyt(
                   });
 }
 
-uint8_t Sterownik::Werdykt(const char* funkcja, int numer, uint8_t rozkaz,
-                           const std::vector<uint8_t>& dane) {
+uint8_t Sterownik::Werdykt(const char* funkcja, const char* plik, uint8_t rozkaz,
+                           const std::function<Zlecenie(const std::vector<std::string>&)>& czytaj) {
+    std::lock_guard lock(mutex_);
+    TrwajacePolaczenie trwa(postep_);
+    UstawOpis({});
+    auto pliki = Przygotuj(plik, nullptr, false);
+    if (pliki.kod != 0)
+        return pliki.kod;
+    const Zlecenie zlecenie = czytaj(pliki.linie);
+    if (zlecenie.kod != 0)
+        return zlecenie.kod;
     // A request too long for one frame would reach the register cut short.
-    if (!protocol::Fits(dane))
+    if (!protocol::Fits(zlecenie.dane))
         return KASDRV_ZLE_DANE_WEJSCIA;
-    return Wymien(funkcja, numer, rozkaz, dane, nullptr, WerdyktKasy);
+    return Wymien(funkcja, zlecenie.numer, rozkaz, zlecenie.dane, nullptr, WerdyktKasy);
 }
 
 uint8_t Sterownik::ODefKlaw(const char* wejscie, const char* wyjscie) {
@@ -252,31 +261,19 @@ uint8_t Sterownik::OPlat(const char* wejscie, const char* wyjscie) {
 }
 
 uint8_t Sterownik::ZDefKlaw(const char* plik) {
-    std::lock_guard lock(mutex_);
-    TrwajacePolaczenie trwa(postep_);
-    UstawOpis({});
-    auto pliki = Przygotuj(plik, nullptr, false);
-    if (pliki.kod != 0)
-        return pliki.kod;
-    const auto definicje = CzytajDefinicje(pliki.linie);
-    if (definicje.kod != 0)
-        return definicje.kod;
-    return Werdykt("__ZDefKlaw", definicje.numer, protocol::cmd::WriteKeys,
-                   protocol::EncodeKeys(definicje.klawisze));
+    return Werdykt("__ZDefKlaw", plik, protocol::cmd::WriteKeys, [](const auto& linie) {
+        const auto d = CzytajDefinicje(linie);
+        return d.kod != 0 ? Zlecenie{d.kod, 0, {}}
+                          : Zlecenie{0, d.numer, protocol::EncodeKeys(d.klawisze)};
+    });
 }
 
 uint8_t Sterownik::KDefKlaw(const char* plik) {
-    std::lock_guard lock(mutex_);
-    TrwajacePolaczenie trwa(postep_);
-    UstawOpis({});
-    auto pliki = Przygotuj(plik, nullptr, false);
-    if (pliki.kod != 0)
-        return pliki.kod;
-    const auto kasowanie = CzytajKasowanie(pliki.linie);
-    if (kasowanie.kod != 0)
-        return kasowanie.kod;
-    return Werdykt("__KDefKlaw", kasowanie.numer, protocol::cmd::DeleteKeys,
-                   protocol::EncodeCodes(kasowanie.kody));
+    return Werdykt("__KDefKlaw", plik, protocol::cmd::DeleteKeys, [](const auto& linie) {
+        const auto k = CzytajKasowanie(linie);
+        return k.kod != 0 ? Zlecenie{k.kod, 0, {}}
+                          : Zlecenie{0, k.numer, protocol::EncodeCodes(k.kody)};
+    });
 }
 
 } // namespace orbaklaw::kasdrv

@@ -61,9 +61,17 @@ private:
     uint8_t
     Odczyt(const char* funkcja, const char* wejscie, const char* wyjscie, uint8_t rozkaz,
            const std::function<bool(const std::vector<uint8_t>&, int, std::string&)>& tekst);
-    // Shared course of a write and a deletion: the register's verdict is the result.
-    uint8_t Werdykt(const char* funkcja, int numer, uint8_t rozkaz,
-                    const std::vector<uint8_t>& dane);
+    // What a write or a deletion sends: a code other than 0 ends the call
+    // with it before anything is sent.
+    struct Zlecenie {
+        uint8_t kod = 0;
+        int numer = 0;
+        std::vector<uint8_t> dane;
+    };
+    // Shared course of a write and a deletion: the input file is read into
+    // the request, and the register's verdict is the result.
+    uint8_t Werdykt(const char* funkcja, const char* plik, uint8_t rozkaz,
+                    const std::function<Zlecenie(const std::vector<std::string>&)>& czytaj);
     void UstawOpis(const std::string& opis);
 
     OtwieranieLacza otworz_;
