@@ -12,7 +12,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QInputDevice>
 #include <QMouseEvent>
+#include <QPointingDevice>
 #include <QThread>
 
 #include <atomic>
@@ -212,6 +214,11 @@ TEST_F(Wymiana, InputGivenDuringAnExchangeIsNeverActedOn) {
     Uzyj();
     QWidget* zapis = Kontrolka("bZapis");
     QWidget* odczyt = Kontrolka("bOdczyt");
+    // The devices the events below come from, made here in the GUI thread
+    // so that the application owns them: made on first use in the
+    // exchange's thread they would belong to nobody.
+    ASSERT_NE(QInputDevice::primaryKeyboard(), nullptr);
+    ASSERT_NE(QPointingDevice::primaryPointingDevice(), nullptr);
     for (const char* przycisk : {"bOdczyt", "bZapis", "bKasowanie"}) {
         SCOPED_TRACE(przycisk);
         podglad.wywolania = 0;
