@@ -6,11 +6,11 @@
 #
 # In a fuzz build the code under test is instrumented for coverage as well
 # (orbaklaw_fuzz_instrument_libraries), and a run fails when the coverage it
-# reaches stays below the floor of its target in tests/fuzz/pokrycie.txt: a
+# reaches stays below the floor of its target in tests/support/pokrycie.txt: a
 # fuzzer that can't see the code it feeds is no test at all.
 set(ORBAKLAW_FUZZ_SECONDS 8 CACHE STRING "Seconds each fuzz target runs in the test command")
 
-set(ORBAKLAW_FUZZ_FLOORS ${CMAKE_SOURCE_DIR}/tests/fuzz/pokrycie.txt)
+set(ORBAKLAW_FUZZ_FLOORS ${CMAKE_SOURCE_DIR}/tests/support/pokrycie.txt)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORBAKLAW_FUZZ_FLOORS})
 
 # The floor of one target: "name floor" lines, # starts a comment.
@@ -38,7 +38,7 @@ function(orbaklaw_fuzz_target name source seeds)
                      "-DARGS=-max_total_time=${ORBAKLAW_FUZZ_SECONDS};-timeout=10;-rss_limit_mb=1024;${corpus};${seeds}"
                      -P ${CMAKE_SOURCE_DIR}/cmake/FuzzCoverage.cmake)
   else()
-    add_executable(${name}_replay ${source} ${CMAKE_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+    add_executable(${name}_replay ${source} ${CMAKE_SOURCE_DIR}/tests/support/PowtorzenieFuzz.cpp)
     target_link_libraries(${name}_replay PRIVATE ${ARGN})
     add_test(NAME ${name}_replay COMMAND ${name}_replay ${seeds})
   endif()

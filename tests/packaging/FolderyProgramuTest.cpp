@@ -77,7 +77,7 @@ TEST(FolderDanychProgramu, IsTheShareFolderBesideTheProgramsFolder) {
 }
 
 TEST(FolderProgramu, IsTheFolderOfThisTest) {
-    EXPECT_TRUE(fs::exists(FolderProgramu() / "test_install_foldery"));
+    EXPECT_TRUE(fs::exists(FolderProgramu() / "test_packaging_foldery"));
 }
 
 } // namespace

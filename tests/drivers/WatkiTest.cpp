@@ -6,7 +6,7 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "transfer/PlikWejsciowy.h"
+#include "comm/PlikZapytania.h"
 
 #include <atomic>
 #include <filesystem>
