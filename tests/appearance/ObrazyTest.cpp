@@ -81,7 +81,8 @@ TEST(DekodujJpeg, DamagedDataGivesANullImage) {
 
 TEST(DekodujJpeg, DecodesBaselineProgressiveAndGreyPictures) {
     for (const char* nazwa : {"maly.jpg", "progresywny.jpg", "szary.jpg"}) {
-        QFile plik(QStringLiteral(ORBAKLAW_TEST_DATA "/fuzz/fuzz_dekoder_jpeg/") + QLatin1String(nazwa));
+        QFile plik(QStringLiteral(ORBAKLAW_TEST_DATA "/fuzz/fuzz_dekoder_jpeg/") +
+                   QLatin1String(nazwa));
         ASSERT_TRUE(plik.open(QIODevice::ReadOnly)) << nazwa;
         const QImage obraz = Dekoduj(plik.readAll());
         EXPECT_EQ(obraz.size(), QSize(24, 16)) << nazwa;

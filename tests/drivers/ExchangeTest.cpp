@@ -1,7 +1,7 @@
 // The drivers' side of one exchange, against a scripted line.
+#include "drivers/protocol/Exchange.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/komport/Komport.h"
-#include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
 
 #include <chrono>

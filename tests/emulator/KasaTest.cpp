@@ -1,7 +1,7 @@
 // The emulated register's answers and its own checks.
+#include "emulator/Kasa.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
-#include "emulator/Kasa.h"
 #include "emulator/Opcje.h"
 #include "files/PlikTekstowy.h"
 
