@@ -16,6 +16,7 @@
 #include "drivers/protocol/Payload.h"
 #include "emulator/ProcesEmulatora.h"
 #include "emulator/StanKasy.h"
+#include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
 #include "keys/TabliceKlawiszy.h"
 #include "transfer/PlikDefinicji.h"
@@ -87,20 +88,21 @@ int main(int argc, char** argv) {
     bool dobrze = true;
     try {
         emulator::ProcesEmulatora emu(ORBA_EMU, link, {"--state", (folder / "stan").string()});
-        UtworzPlikWejsciowy("123.@#$", 1);
+        UtworzPlikWejsciowy(NazwaPlikuZapytania, 1);
         TabliceKlawiszy t;
         t.KlawiszeBezp[0] = {0, Towar, 0, 12, 1, 0, 1, 0};
-        ZapiszPlikDefinicji(t, "klawisz.txt", "01");
+        ZapiszPlikDefinicji(t, NazwaPlikuKlawiszy, "01");
         const std::vector<Pomiar> pomiary{
             {"key definitions read", BajtyKlawiszy(),
-             [] { return Wywolaj2(__ODefKlaw, "123.@#$", "odczyt.txt"); }},
+             [] { return Wywolaj2(__ODefKlaw, NazwaPlikuZapytania, "odczyt.txt"); }},
             {"key definitions write", BajtyKlawiszy(),
-             [] { return __ZDefKlaw(KonwNaBufor("klawisz.txt")->data()); }},
+             [] { return __ZDefKlaw(KonwNaBufor(NazwaPlikuKlawiszy)->data()); }},
             {"goods base read", BajtyTowarow(),
-             [] { return Wywolaj2(__TowarMax, "123.@#$", "towary.txt"); }},
+             [] { return Wywolaj2(__TowarMax, NazwaPlikuZapytania, NazwaPlikuTowarow); }},
         };
         for (int szybkosc : {9600, 19200}) {
-            ZapiszAtomowo("KONFIG.TXT", "$01\tcom1:" + std::to_string(szybkosc) + ":mux0:1\t5\r\n");
+            ZapiszAtomowo(NazwaPlikuKonfiguracji,
+                          "$01\tcom1:" + std::to_string(szybkosc) + ":mux0:1\t5\r\n");
             for (const auto& p : pomiary) {
                 dobrze = Zmierz(p, szybkosc) && dobrze;
                 if (szybko)

@@ -38,9 +38,11 @@ std::vector<uint8_t> Kasa::Obsluz(const protocol::Frame& zadanie) {
     switch (zadanie.command) {
     case protocol::cmd::Identify:
         return {0, tozsamosc_.model, tozsamosc_.wersja, 0, 0};
-    case protocol::cmd::Number:
-        return {0, static_cast<uint8_t>('0' + tozsamosc_.numer / 10 % 10),
-                static_cast<uint8_t>('0' + tozsamosc_.numer % 10), 0};
+    case protocol::cmd::Number: {
+        auto odpowiedz = protocol::EncodeNumber(tozsamosc_.numer);
+        odpowiedz.insert(odpowiedz.begin(), 0); // status: done
+        return odpowiedz;
+    }
     case protocol::cmd::ReadKeys: {
         std::vector<DefinicjaKlawisza> klawisze;
         for (const auto& k : KolejnoscKlawiszy()) {

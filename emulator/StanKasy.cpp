@@ -1,6 +1,7 @@
 #include "emulator/StanKasy.h"
 
 #include "comm/OdpowiedziKasy.h"
+#include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
 
@@ -12,9 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The goods and payments are kept in the layout, and under the names, of
+// the reply files the library writes for them.
 constexpr const char* PlikKlawiszy = "klawisze.txt";
-constexpr const char* PlikTowarow = "towary.txt";
-constexpr const char* PlikPlatnosci = "plat.txt";
+constexpr const char* PlikTowarow = NazwaPlikuTowarow;
+constexpr const char* PlikPlatnosci = NazwaPlikuPlatnosci;
 
 // CP852 names of the demo base.
 const std::array<const char*, 14> NazwyDemo{

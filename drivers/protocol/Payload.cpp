@@ -100,6 +100,11 @@ std::optional<std::vector<uint16_t>> DecodeCodes(const std::vector<uint8_t>& dat
     return codes;
 }
 
+std::vector<uint8_t> EncodeNumber(int number) {
+    return {static_cast<uint8_t>('0' + number / 10 % 10), static_cast<uint8_t>('0' + number % 10),
+            0};
+}
+
 std::optional<int> DecodeNumber(const std::vector<uint8_t>& data) {
     if (data.size() < 2 || !Digit(data[0]) || !Digit(data[1]))
         return std::nullopt;

@@ -33,8 +33,10 @@ std::optional<std::vector<std::string>> DecodeNames(const std::vector<uint8_t>& 
 std::vector<uint8_t> EncodeCodes(const std::vector<uint16_t>& codes);
 std::optional<std::vector<uint16_t>> DecodeCodes(const std::vector<uint8_t>& data);
 
-// The register number 0..99 of a number reply; none unless it starts with
-// two decimal digits.
+// The number reply: the register number 0..99 as two decimal digits, then
+// a zero byte. Encode takes the number's last two digits; Decode gives none
+// unless the data starts with two decimal digits.
+std::vector<uint8_t> EncodeNumber(int number);
 std::optional<int> DecodeNumber(const std::vector<uint8_t>& data);
 
 } // namespace orbaklaw::protocol

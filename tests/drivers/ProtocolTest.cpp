@@ -135,6 +135,10 @@ TEST(Payload, NumberReplyIsTwoDecimalDigits) {
     };
     for (const auto& [dane, numer] : przypadki)
         EXPECT_EQ(DecodeNumber(dane), numer) << testing::PrintToString(dane);
+    // What the register sends reads back as its number.
+    EXPECT_EQ(EncodeNumber(5), (std::vector<uint8_t>{'0', '5', 0}));
+    for (const int n : {0, 7, 42, 99})
+        EXPECT_EQ(DecodeNumber(EncodeNumber(n)), n);
 }
 
 } // namespace
