@@ -19,9 +19,9 @@ using test::Pomiar;
 using test::RozdzielczoscPomiaru;
 using test::ZmierzStrone;
 
-class DrukWkladkiTest : public testing::TestWithParam<int> {};
+class DrukWPrawdziwymRozmiarze : public testing::TestWithParam<int> {};
 
-TEST_P(DrukWkladkiTest, TrueSizeFromThePrintableCorner) {
+TEST_P(DrukWPrawdziwymRozmiarze, TrueSizeFromThePrintableCorner) {
     test::KatalogTymczasowy katalog;
     const QString pdf = QString::fromStdString((katalog / "wydruk.pdf").string());
     QPrinter drukarka(QPrinter::HighResolution);
@@ -45,7 +45,8 @@ TEST_P(DrukWkladkiTest, TrueSizeFromThePrintableCorner) {
     EXPECT_NEAR(p.goraMm, 25 * Milimetr / 72, tolerancja);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rozdzielczosci, DrukWkladkiTest, testing::Values(300, 360, 600, 1200));
+INSTANTIATE_TEST_SUITE_P(Rozdzielczosci, DrukWPrawdziwymRozmiarze,
+                         testing::Values(300, 360, 600, 1200));
 
 TEST(DrukWkladki, AnEmptyPictureIsRefusedBeforeTheJobBegins) {
     QPrinter drukarka;

@@ -44,7 +44,7 @@ std::string PlikKasowania() {
     return ZlaczLinie(linie);
 }
 
-class KasdrvTest : public ::testing::Test {
+class Kasdrv : public ::testing::Test {
 protected:
     void SetUp() override {
         s.Uruchom({"--no-pacing", "--state", s.Stan()});
@@ -54,7 +54,7 @@ protected:
     SrodowiskoKasy s;
 };
 
-TEST_F(KasdrvTest, GoodsAndPaymentsArriveAsTheProgramReadsThem) {
+TEST_F(Kasdrv, GoodsAndPaymentsArriveAsTheProgramReadsThem) {
     ASSERT_EQ(Towary(), 0);
     orbaklaw::Towary towary;
     CzytajTowary(CzytajLinie("towary.txt"), towary);
@@ -68,7 +68,7 @@ TEST_F(KasdrvTest, GoodsAndPaymentsArriveAsTheProgramReadsThem) {
     EXPECT_EQ(platnosci[2], "BON TOWAROWY");
 }
 
-TEST_F(KasdrvTest, WrittenDefinitionsReadBackUnchanged) {
+TEST_F(Kasdrv, WrittenDefinitionsReadBackUnchanged) {
     ZapiszPlikDefinicji(Przyklad(), "klawisz.txt", "01");
     const std::string wyslany = Tresc("klawisz.txt");
     ASSERT_EQ(ZDef(), 0);
@@ -77,7 +77,7 @@ TEST_F(KasdrvTest, WrittenDefinitionsReadBackUnchanged) {
     EXPECT_EQ(Tresc("klawisz.txt"), wyslany);
 }
 
-TEST_F(KasdrvTest, DeletionClearsTheCountedKeysOnly) {
+TEST_F(Kasdrv, DeletionClearsTheCountedKeysOnly) {
     ZapiszPlikDefinicji(Przyklad(), "klawisz.txt", "01");
     ASSERT_EQ(ZDef(), 0);
     ZapiszAtomowo("tmp.plk", PlikKasowania());
@@ -89,7 +89,7 @@ TEST_F(KasdrvTest, DeletionClearsTheCountedKeysOnly) {
     EXPECT_EQ(Odczytane().KlawiszeObaAlt[8].NrTowaru, 511);
 }
 
-TEST_F(KasdrvTest, EveryExchangeLeavesOneReportLine) {
+TEST_F(Kasdrv, EveryExchangeLeavesOneReportLine) {
     ASSERT_EQ(Towary(), 0);
     ASSERT_EQ(Plat(), 0);
     ASSERT_EQ(ODef(), 0);
@@ -98,7 +98,7 @@ TEST_F(KasdrvTest, EveryExchangeLeavesOneReportLine) {
     EXPECT_NE(linie[0].find("__TowarMax\tkasa 1\tcom1:9600:mux0:1\tkod 0"), std::string::npos);
 }
 
-TEST_F(KasdrvTest, AcknowledgedWriteSurvivesAKillAndRestart) {
+TEST_F(Kasdrv, AcknowledgedWriteSurvivesAKillAndRestart) {
     ZapiszPlikDefinicji(Przyklad(), "klawisz.txt", "01");
     const std::string wyslany = Tresc("klawisz.txt");
     ASSERT_EQ(ZDef(), 0);
@@ -108,7 +108,7 @@ TEST_F(KasdrvTest, AcknowledgedWriteSurvivesAKillAndRestart) {
     EXPECT_EQ(Tresc("odczyt.txt"), wyslany);
 }
 
-TEST_F(KasdrvTest, FailedReadLeavesTheOldReplyFile) {
+TEST_F(Kasdrv, FailedReadLeavesTheOldReplyFile) {
     ZapiszAtomowo("klawisz.txt", "stary\r\n");
     s.Uruchom({"--no-pacing", "--fault", "silent"});
     s.Konfiguracja(1);

@@ -11,7 +11,7 @@
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
 
-class OpisKlawiszyTest : public OknoTestowe {
+class OpisKlawiszyWOknie : public OknoTestowe {
 protected:
     void Zdefiniuj(int wariant, int nr, uint8_t rodzaj, uint8_t numer, uint16_t towar = 0) {
         auto& d = Slot(wariant, nr);
@@ -23,7 +23,7 @@ protected:
     PoleNaKlawiszu* Etykieta(const char* nazwa) { return Kontrolka<PoleNaKlawiszu>(nazwa); }
 };
 
-TEST_F(OpisKlawiszyTest, NamesAreCutToSixOnFunctionKeysAndThreeOnDigits) {
+TEST_F(OpisKlawiszyWOknie, NamesAreCutToSixOnFunctionKeysAndThreeOnDigits) {
     Stan().towary.UstawNazwe(3, "SER \275\340\235TY"); // CP852: SER ŻÓŁTY
     Zdefiniuj(3, 0, 2, 1);                             // F1: function 1
     Zdefiniuj(3, 1, 2, 2);                             // F2: function 2
@@ -52,7 +52,7 @@ TEST_F(OpisKlawiszyTest, NamesAreCutToSixOnFunctionKeysAndThreeOnDigits) {
     EXPECT_FALSE(Etykieta("Edit1a")->isVisible()) << "second lines are never touched";
 }
 
-TEST_F(OpisKlawiszyTest, TheUsersClipboardIsLeftAlone) {
+TEST_F(OpisKlawiszyWOknie, TheUsersClipboardIsLeftAlone) {
     QApplication::clipboard()->setText(u"schowek"_s);
     Zdefiniuj(3, 2, 3, 0);
     Opisz(true);
@@ -60,7 +60,7 @@ TEST_F(OpisKlawiszyTest, TheUsersClipboardIsLeftAlone) {
     EXPECT_EQ(QApplication::clipboard()->text(), u"schowek");
 }
 
-TEST_F(OpisKlawiszyTest, WithoutOverwritingAnyTextStays) {
+TEST_F(OpisKlawiszyWOknie, WithoutOverwritingAnyTextStays) {
     Zdefiniuj(3, 0, 3, 0);
     Zdefiniuj(3, 1, 3, 0);
     Etykieta("Edit1")->setText(u" "_s);
@@ -71,7 +71,7 @@ TEST_F(OpisKlawiszyTest, WithoutOverwritingAnyTextStays) {
     EXPECT_EQ(Etykieta("Edit1")->text(), u"GOTÓWK");
 }
 
-TEST_F(OpisKlawiszyTest, AnUndefinedDigitIsHiddenAndKeepsItsText) {
+TEST_F(OpisKlawiszyWOknie, AnUndefinedDigitIsHiddenAndKeepsItsText) {
     UstawWariant(2);
     Etykieta("e5")->setText(u"ABCD"_s);
     Etykieta("e5")->show();
@@ -84,7 +84,7 @@ TEST_F(OpisKlawiszyTest, AnUndefinedDigitIsHiddenAndKeepsItsText) {
     EXPECT_TRUE(Etykieta("Edit1")->isVisible());
 }
 
-TEST_F(OpisKlawiszyTest, WhichFieldsEachVariantTouches) {
+TEST_F(OpisKlawiszyWOknie, WhichFieldsEachVariantTouches) {
     Zdefiniuj(0, 9, 3, 0);  // digit 0 of LEWY+PRAWY ALT
     Zdefiniuj(1, 10, 3, 0); // digit 1 of LEWY ALT
     Zdefiniuj(1, 0, 3, 8);  // LEWY ALT+F1: never on the labels
@@ -103,7 +103,7 @@ TEST_F(OpisKlawiszyTest, WhichFieldsEachVariantTouches) {
     EXPECT_EQ(Etykieta("e0")->text(), u"GOT");
 }
 
-TEST_F(OpisKlawiszyTest, PaymentNamesFollowTheChoosersItems) {
+TEST_F(OpisKlawiszyWOknie, PaymentNamesFollowTheChoosersItems) {
     Wybor("cbPlatnosc")->setItemText(2, u"KARTA KREDYTOWA"_s);
     Zdefiniuj(3, 0, 3, 2);
     Opisz(true);

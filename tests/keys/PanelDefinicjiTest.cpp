@@ -27,9 +27,9 @@ const bool Widoczne[4][12] = {
 const char* const Fokus[4] = {nullptr, "cbTowary", "cbFunkcja", "cbPlatnosc"};
 } // namespace
 
-using PanelTest = OknoTestowe;
+using PanelDefinicjiWOknie = OknoTestowe;
 
-TEST_F(PanelTest, EachKindShowsItsControlsAndFocusesItsChooser) {
+TEST_F(PanelDefinicjiWOknie, EachKindShowsItsControlsAndFocusesItsChooser) {
     for (int rodzaj : {1, 2, 3, 0, 3, 1, 2}) {
         Pole("Edit10")->setText(u"12,00"_s);
         KliknijPozycje("rgDefinicja", rodzaj);
@@ -43,7 +43,7 @@ TEST_F(PanelTest, EachKindShowsItsControlsAndFocusesItsChooser) {
     }
 }
 
-TEST_F(PanelTest, TheKindStepKeepsChoicesAndChecks) {
+TEST_F(PanelDefinicjiWOknie, TheKindStepKeepsChoicesAndChecks) {
     KliknijPozycje("rgDefinicja", 1);
     Wybor("cbTowary")->setCurrentIndex(9);
     Kontrolka<QCheckBox>("cbZaplata")->setChecked(true);
@@ -53,7 +53,7 @@ TEST_F(PanelTest, TheKindStepKeepsChoicesAndChecks) {
     EXPECT_TRUE(Kontrolka<QCheckBox>("cbZaplata")->isChecked());
 }
 
-TEST_F(PanelTest, AStoredGoodsRecordIsLoaded) {
+TEST_F(PanelDefinicjiWOknie, AStoredGoodsRecordIsLoaded) {
     auto& d = Slot(3, 4);
     d.Rodzaj = 1;
     d.NrTowaru = 12;
@@ -70,7 +70,7 @@ TEST_F(PanelTest, AStoredGoodsRecordIsLoaded) {
     EXPECT_FALSE(Kontrolka("Label5")->isVisible());
 }
 
-TEST_F(PanelTest, AmountsShowWithACommaBeforeTheGrosze) {
+TEST_F(PanelDefinicjiWOknie, AmountsShowWithACommaBeforeTheGrosze) {
     const std::pair<int64_t, const char*> kwoty[] = {
         {0, "0,00"}, {5, "0,05"}, {50, "0,50"}, {12345, "123,45"}, {100, "1,00"}};
     for (const auto& [grosze, tekst] : kwoty) {
@@ -84,7 +84,7 @@ TEST_F(PanelTest, AmountsShowWithACommaBeforeTheGrosze) {
     }
 }
 
-TEST_F(PanelTest, ANumberBeyondAChoosersListLeavesItWithoutAChoice) {
+TEST_F(PanelDefinicjiWOknie, ANumberBeyondAChoosersListLeavesItWithoutAChoice) {
     Slot(3, 0).Rodzaj = 2;
     Slot(3, 0).Numer = 25;
     Nacisnij(84, 12);
@@ -95,7 +95,7 @@ TEST_F(PanelTest, ANumberBeyondAChoosersListLeavesItWithoutAChoice) {
     EXPECT_EQ(Wybor("cbTowary")->currentIndex(), -1);
 }
 
-TEST_F(PanelTest, AnotherKeyResetsThePanelTheSameKeyOnlyReloads) {
+TEST_F(PanelDefinicjiWOknie, AnotherKeyResetsThePanelTheSameKeyOnlyReloads) {
     KliknijPozycje("rgDefinicja", 1);
     Kontrolka<QCheckBox>("cbPojedynczo")->setChecked(true);
     Nacisnij(84, 12); // the same key: reloaded from its undefined record
@@ -106,7 +106,7 @@ TEST_F(PanelTest, AnotherKeyResetsThePanelTheSameKeyOnlyReloads) {
     EXPECT_EQ(Stan().OstatniKlawisz, 1);
 }
 
-TEST_F(PanelTest, OnlyDigitsStopsAndCommasCanBeTyped) {
+TEST_F(PanelDefinicjiWOknie, OnlyDigitsStopsAndCommasCanBeTyped) {
     KliknijPozycje("rgDefinicja", 3);
     QLineEdit* kwota = Pole("Edit10");
     kwota->setFocus();
@@ -122,7 +122,7 @@ TEST_F(PanelTest, OnlyDigitsStopsAndCommasCanBeTyped) {
     EXPECT_EQ(kwota->text().size(), 9);
 }
 
-TEST_F(PanelTest, LeavingTheAmountFieldTidiesIt) {
+TEST_F(PanelDefinicjiWOknie, LeavingTheAmountFieldTidiesIt) {
     const std::pair<const char*, const char*> przypadki[] = {
         {"0,5", "0,50"}, {",5", ",50"},    {"12", "12,00"}, {"12.5", "12,50"},
         {"7.", "!!!"},   {"1,234", "!!!"}, {"", ",00"},
@@ -136,7 +136,7 @@ TEST_F(PanelTest, LeavingTheAmountFieldTidiesIt) {
     }
 }
 
-TEST_F(PanelTest, ChoosersTakeNoTyping) {
+TEST_F(PanelDefinicjiWOknie, ChoosersTakeNoTyping) {
     KliknijPozycje("rgDefinicja", 2);
     QTest::keyClicks(Wybor("cbFunkcja"), u"15xyz"_s);
     EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), 0);
@@ -144,7 +144,7 @@ TEST_F(PanelTest, ChoosersTakeNoTyping) {
     EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), 1);
 }
 
-TEST_F(PanelTest, VersionOneRegistersWarnAboutEuroAndFunction18) {
+TEST_F(PanelDefinicjiWOknie, VersionOneRegistersWarnAboutEuroAndFunction18) {
     const QString ostrzezenie = u"   Nie można zapisać tej płatności do kasy.  \r"
                                 u"Opcja możliwa od wersji 2 programu pracy kasy"_s;
     for (int wersja : {0, 1, 2, 3}) {
@@ -168,7 +168,7 @@ TEST_F(PanelTest, VersionOneRegistersWarnAboutEuroAndFunction18) {
     }
 }
 
-TEST_F(PanelTest, ChoicesSetByTheProgramDoNotWarn) {
+TEST_F(PanelDefinicjiWOknie, ChoicesSetByTheProgramDoNotWarn) {
     Stan().WersjaKasy = 1;
     Slot(3, 0).Rodzaj = 3;
     Slot(3, 0).Numer = 8;
@@ -188,7 +188,7 @@ void Napisz(const QString& tekst) {
 }
 } // namespace
 
-TEST_F(PanelTest, TabAndShiftTabLeaveTheAmountFieldWhichIsTidied) {
+TEST_F(PanelDefinicjiWOknie, TabAndShiftTabLeaveTheAmountFieldWhichIsTidied) {
     KliknijPozycje("rgDefinicja", 3); // the focus goes to the payment chooser
     ASSERT_EQ(QApplication::focusWidget(), Wybor("cbPlatnosc"));
     Wcisnij(Qt::Key_Tab); // "Zatwierdź"
@@ -206,7 +206,7 @@ TEST_F(PanelTest, TabAndShiftTabLeaveTheAmountFieldWhichIsTidied) {
     EXPECT_EQ(QApplication::focusWidget(), Kontrolka("Button5"));
 }
 
-TEST_F(PanelTest, AmountsOfAMillionAndMoreAreShownWholeAndStoredUnchanged) {
+TEST_F(PanelDefinicjiWOknie, AmountsOfAMillionAndMoreAreShownWholeAndStoredUnchanged) {
     const std::pair<int64_t, const char*> kwoty[] = {{99999999, "999999,99"},
                                                      {100000000, "1000000,00"},
                                                      {123456789, "1234567,89"},
@@ -229,7 +229,7 @@ TEST_F(PanelTest, AmountsOfAMillionAndMoreAreShownWholeAndStoredUnchanged) {
     }
 }
 
-TEST_F(PanelTest, TypingStopsAtNineCharactersWhateverTheFieldShows) {
+TEST_F(PanelDefinicjiWOknie, TypingStopsAtNineCharactersWhateverTheFieldShows) {
     Slot(3, 2).Rodzaj = 3;
     Slot(3, 2).Kwota = 123456789;
     Nacisnij(230, 20);

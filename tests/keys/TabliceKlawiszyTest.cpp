@@ -128,9 +128,9 @@ struct PrzypadekLiczenia {
     int liczone;
 };
 
-class LiczPlatnosciTest : public testing::TestWithParam<PrzypadekLiczenia> {};
+class LiczPlatnosci : public testing::TestWithParam<PrzypadekLiczenia> {};
 
-TEST_P(LiczPlatnosciTest, CountsOnlyTheThirtySevenKeys) {
+TEST_P(LiczPlatnosci, CountsOnlyTheThirtySevenKeys) {
     TabliceKlawiszy t;
     for (auto p : GetParam().platnosci)
         *t.Slot(p.wariant, p.nr) = Platnosc3();
@@ -152,7 +152,7 @@ std::vector<PozycjaKlawisza> Polacz(std::vector<PozycjaKlawisza> a,
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Przypadki, LiczPlatnosciTest,
+    Przypadki, LiczPlatnosci,
     testing::Values(PrzypadekLiczenia{"none", {}, 0},
                     PrzypadekLiczenia{"seven plain F keys", Pozycje(Bezp, 0, 7), 7},
                     PrzypadekLiczenia{"eight plain F keys", Pozycje(Bezp, 0, 8), 8},

@@ -20,9 +20,9 @@ using test::Obszary;
 const char* const NazwyF[] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9"};
 } // namespace
 
-using WyborKlawiszaTest = OknoTestowe;
+using WyborKlawiszaWOknie = OknoTestowe;
 
-TEST_F(WyborKlawiszaTest, EveryCornerOfEveryAreaChoosesItsKey) {
+TEST_F(WyborKlawiszaWOknie, EveryCornerOfEveryAreaChoosesItsKey) {
     UstawWariant(0); // every key exists in LEWY+PRAWY ALT
     for (const auto& o : Obszary) {
         for (int x : {o.x1, o.x2}) {
@@ -36,7 +36,7 @@ TEST_F(WyborKlawiszaTest, EveryCornerOfEveryAreaChoosesItsKey) {
     }
 }
 
-TEST_F(WyborKlawiszaTest, PressesJustOutsideChooseNothing) {
+TEST_F(WyborKlawiszaWOknie, PressesJustOutsideChooseNothing) {
     UstawWariant(0);
     for (QPoint p : {QPoint(84, 45), QPoint(83, 12), QPoint(131, 12), QPoint(78, 150),
                      QPoint(132, 150), QPoint(0, 0), QPoint(200, 395)}) {
@@ -52,7 +52,7 @@ TEST_F(WyborKlawiszaTest, PressesJustOutsideChooseNothing) {
     EXPECT_EQ(NazwaKlawisza(), u"LEWY+PR.ALT+7");
 }
 
-TEST_F(WyborKlawiszaTest, KeyNamesOfEveryVariant) {
+TEST_F(WyborKlawiszaWOknie, KeyNamesOfEveryVariant) {
     const char* przedrostki[] = {"LEWY+PR.ALT+", "LEWY  ALT+", "PRAWY ALT+", ""};
     for (int wariant = 0; wariant < 4; ++wariant) {
         UstawWariant(wariant);
@@ -70,7 +70,7 @@ TEST_F(WyborKlawiszaTest, KeyNamesOfEveryVariant) {
     }
 }
 
-TEST_F(WyborKlawiszaTest, DigitZeroOutsideBothAltsLeavesNothingToStore) {
+TEST_F(WyborKlawiszaWOknie, DigitZeroOutsideBothAltsLeavesNothingToStore) {
     for (int wariant : {1, 2, 3}) {
         UstawWariant(wariant);
         KliknijPozycje("rgDefinicja", 2);
@@ -83,7 +83,7 @@ TEST_F(WyborKlawiszaTest, DigitZeroOutsideBothAltsLeavesNothingToStore) {
     }
 }
 
-TEST_F(WyborKlawiszaTest, EnteringEitherLabelFieldChoosesItsKey) {
+TEST_F(WyborKlawiszaWOknie, EnteringEitherLabelFieldChoosesItsKey) {
     Kliknij("Button2");
     UstawWariant(0);
     for (const auto& pole : PolaEtykiet()) {
@@ -96,7 +96,7 @@ TEST_F(WyborKlawiszaTest, EnteringEitherLabelFieldChoosesItsKey) {
     EXPECT_EQ(NazwaKlawisza(), u"PRAWY ALT+5");
 }
 
-TEST_F(WyborKlawiszaTest, EnteringADigitFieldInBezpAfterF2GivesAnEmptyName) {
+TEST_F(WyborKlawiszaWOknie, EnteringADigitFieldInBezpAfterF2GivesAnEmptyName) {
     Kliknij("Button2");
     Nacisnij(160, 20);
     ASSERT_EQ(NazwaKlawisza(), u"F2");
@@ -105,7 +105,7 @@ TEST_F(WyborKlawiszaTest, EnteringADigitFieldInBezpAfterF2GivesAnEmptyName) {
     EXPECT_FALSE(Kontrolka("Button5")->isVisible());
 }
 
-TEST_F(WyborKlawiszaTest, EnteringADefinedKeysFieldMovesTheFocusToItsChooser) {
+TEST_F(WyborKlawiszaWOknie, EnteringADefinedKeysFieldMovesTheFocusToItsChooser) {
     Slot(3, 1).Rodzaj = 2;
     Slot(3, 1).Numer = 5;
     Kliknij("Button2");
@@ -120,7 +120,7 @@ TEST_F(WyborKlawiszaTest, EnteringADefinedKeysFieldMovesTheFocusToItsChooser) {
     EXPECT_EQ(QApplication::focusWidget(), Pole("Edit3"));
 }
 
-TEST_F(WyborKlawiszaTest, ChangingTheVariantKeepsF1AndLoadsItsRecord) {
+TEST_F(WyborKlawiszaWOknie, ChangingTheVariantKeepsF1AndLoadsItsRecord) {
     Slot(1, 0).Rodzaj = 3;
     Slot(1, 0).Numer = 8;
     Slot(1, 0).Kwota = 12345;
@@ -133,7 +133,7 @@ TEST_F(WyborKlawiszaTest, ChangingTheVariantKeepsF1AndLoadsItsRecord) {
     EXPECT_TRUE(Kontrolka("Label5")->isVisible());
 }
 
-TEST_F(WyborKlawiszaTest, TheAreasFollowTheFieldsWhereTheyStandNow) {
+TEST_F(WyborKlawiszaWOknie, TheAreasFollowTheFieldsWhereTheyStandNow) {
     Pole("Edit1")->move(200, 300);
     Nacisnij(84, 12);
     EXPECT_EQ(NazwaKlawisza(), QString());

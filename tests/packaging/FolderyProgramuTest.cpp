@@ -30,9 +30,9 @@ struct Przypadek {
     const char* oczekiwana; // "obok" or "zainstalowana"
 };
 
-class SciezkaBibliotekiTest : public ::testing::TestWithParam<Przypadek> {};
+class MiejsceBiblioteki : public ::testing::TestWithParam<Przypadek> {};
 
-TEST_P(SciezkaBibliotekiTest, ChoosesTheRightPlace) {
+TEST_P(MiejsceBiblioteki, ChoosesTheRightPlace) {
     const Przypadek& p = GetParam();
     test::KatalogTymczasowy katalog;
     const fs::path bin = katalog / "prefix/bin";
@@ -56,7 +56,7 @@ TEST_P(SciezkaBibliotekiTest, ChoosesTheRightPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Miejsca, SciezkaBibliotekiTest,
+    Miejsca, MiejsceBiblioteki,
     ::testing::Values(Przypadek{"BuildTree", true, false, false, "obok"},
                       Przypadek{"BesideWinsOverInstalled", true, true, false, "obok"},
                       Przypadek{"InstalledTree", false, true, false, "zainstalowana"},

@@ -33,9 +33,9 @@ void Poloz(const fs::path& folder, Plik plik, const char* nazwa = "hourglas.ani"
         std::ofstream(folder / nazwa, std::ios::binary) << "RIFF, ale nie kursor";
 }
 
-class KlepsydraTest : public ::testing::TestWithParam<Przypadek> {};
+class MiejsceKlepsydry : public ::testing::TestWithParam<Przypadek> {};
 
-TEST_P(KlepsydraTest, TheCurrentFolderFirstThenTheInstalledOne) {
+TEST_P(MiejsceKlepsydry, TheCurrentFolderFirstThenTheInstalledOne) {
     const Przypadek& p = GetParam();
     test::KatalogTymczasowy katalog;
     Poloz(katalog / "praca", p.wBiezacym);
@@ -49,7 +49,7 @@ TEST_P(KlepsydraTest, TheCurrentFolderFirstThenTheInstalledOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Miejsca, KlepsydraTest,
+    Miejsca, MiejsceKlepsydry,
     ::testing::Values(Przypadek{"OnlyInTheCurrentFolder", Plik::Dobry, Plik::Brak, true},
                       Przypadek{"TheCurrentFolderWins", Plik::Dobry, Plik::Zepsuty, true},
                       // A broken file in the current folder keeps the standard cursor,

@@ -23,9 +23,9 @@ struct PrzypadekLinii {
     std::optional<DefinicjaKlawisza> def; // what is stored there
 };
 
-class LiniaKlawiszaTest : public testing::TestWithParam<PrzypadekLinii> {};
+class LiniaKlawisza : public testing::TestWithParam<PrzypadekLinii> {};
 
-TEST_P(LiniaKlawiszaTest, AcceptsOrRefusesTheLine) {
+TEST_P(LiniaKlawisza, AcceptsOrRefusesTheLine) {
     const auto& p = GetParam();
     TabliceKlawiszy t;
     const auto wynik = Parsuj(t, {p.linia});
@@ -56,7 +56,7 @@ DefinicjaKlawisza D(uint16_t kod, uint8_t rodzaj, uint8_t numer, uint16_t towar,
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Linie, LiniaKlawiszaTest,
+    Linie, LiniaKlawisza,
     testing::Values(Dobra("$238\t2\t5\t", 238, D(238, 2, 5, 0, 0, 0, 0, 0)),
                     Dobra("$238\t2\t0", 238, D(238, 2, 0, 0, 0, 0, 0, 0)),
                     Dobra("$238\t2\t31", 238, D(238, 2, 31, 0, 0, 0, 0, 0)), Zla("$238\t2\t32"),

@@ -23,7 +23,7 @@ namespace {
 
 using testy::BudowaAni;
 
-class KursorKlepsydryTest : public ::testing::Test {
+class KursorKlepsydryZPliku : public ::testing::Test {
 protected:
     QString Zapisz(const QString& nazwa, const std::string& tresc) {
         const QString sciezka = katalog_.filePath(nazwa);
@@ -54,7 +54,7 @@ protected:
     QTemporaryDir katalog_;
 };
 
-TEST_F(KursorKlepsydryTest, MissingOrBrokenFileLeavesTheStandardBusyCursor) {
+TEST_F(KursorKlepsydryZPliku, MissingOrBrokenFileLeavesTheStandardBusyCursor) {
     BudowaAni zepsuty;
     zepsuty.seq = {7, 7, 7};
     const QString pliki[] = {katalog_.filePath(QStringLiteral("brak.ani")),
@@ -72,7 +72,7 @@ TEST_F(KursorKlepsydryTest, MissingOrBrokenFileLeavesTheStandardBusyCursor) {
     }
 }
 
-TEST_F(KursorKlepsydryTest, GoodFileAnimatesWhileShownAndStopsAfter) {
+TEST_F(KursorKlepsydryZPliku, GoodFileAnimatesWhileShownAndStopsAfter) {
     BudowaAni b;
     b.rate = {1, 1, 1};
     KursorKlepsydry kursor;
@@ -88,7 +88,7 @@ TEST_F(KursorKlepsydryTest, GoodFileAnimatesWhileShownAndStopsAfter) {
     EXPECT_FALSE(CzekajNaZmianeKroku(kursor, 100));
 }
 
-TEST_F(KursorKlepsydryTest, CallsNestAndTheGuardRestores) {
+TEST_F(KursorKlepsydryZPliku, CallsNestAndTheGuardRestores) {
     KursorKlepsydry kursor;
     {
         PokazanaKlepsydra zewnetrzna(kursor);
@@ -105,7 +105,7 @@ TEST_F(KursorKlepsydryTest, CallsNestAndTheGuardRestores) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(KursorKlepsydryTest, LoadsFromTheCurrentDirectoryWhateverTheCase) {
+TEST_F(KursorKlepsydryZPliku, LoadsFromTheCurrentDirectoryWhateverTheCase) {
     Zapisz(QStringLiteral("HOURGLAS.ANI"), BudowaAni().Plik());
     const QString poprzedni = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(katalog_.path()));
@@ -118,7 +118,7 @@ TEST_F(KursorKlepsydryTest, LoadsFromTheCurrentDirectoryWhateverTheCase) {
 
 // "hourglas.ani" is read before the window shows: a name that leads to a
 // device, a FIFO or a huge file must neither stall nor end the program.
-TEST_F(KursorKlepsydryTest, SpecialAndHugeFilesAreNotReadAsCursors) {
+TEST_F(KursorKlepsydryZPliku, SpecialAndHugeFilesAreNotReadAsCursors) {
     const QByteArray kolejka = QFile::encodeName(katalog_.filePath(QStringLiteral("kolejka.ani")));
     ASSERT_EQ(::mkfifo(kolejka.constData(), 0644), 0);
     const QString zero = katalog_.filePath(QStringLiteral("HOURGLAS.ANI"));
@@ -138,7 +138,7 @@ TEST_F(KursorKlepsydryTest, SpecialAndHugeFilesAreNotReadAsCursors) {
     EXPECT_FALSE(wczytany) << "hourglas.ani leading to /dev/zero";
 }
 
-TEST_F(KursorKlepsydryTest, ABrokenFileAfterAGoodOneFallsBack) {
+TEST_F(KursorKlepsydryZPliku, ABrokenFileAfterAGoodOneFallsBack) {
     KursorKlepsydry kursor;
     ASSERT_TRUE(kursor.Wczytaj(Zapisz(QStringLiteral("a.ani"), BudowaAni().Plik())));
     EXPECT_FALSE(kursor.Wczytaj(Zapisz(QStringLiteral("b.ani"), "x")));
@@ -147,7 +147,7 @@ TEST_F(KursorKlepsydryTest, ABrokenFileAfterAGoodOneFallsBack) {
     kursor.Przywroc();
 }
 
-TEST_F(KursorKlepsydryTest, LoadingWhileShownSwapsTheCursorOnShow) {
+TEST_F(KursorKlepsydryZPliku, LoadingWhileShownSwapsTheCursorOnShow) {
     KursorKlepsydry kursor;
     PokazanaKlepsydra widoczna(kursor);
     ASSERT_EQ(Ksztalt(), Qt::WaitCursor);
