@@ -71,7 +71,8 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
                 false,
                 {}};
     UtworzObszary();
-    UtworzPodsystemy();
+    UtworzEdytor(Stan());
+    UtworzPodsystemy(Stan());
     PodlaczWybor();
     PodlaczPrzyciski();
     UstawKolejnoscTab();
@@ -102,8 +103,8 @@ void TForm3::UtworzObszary() {
     przyciski_ = std::make_unique<PrzyciskiOkna>(this);
 }
 
-void TForm3::UtworzPodsystemy() {
-    StanProgramu& stan = Stan();
+// The key editor: choosing a key, naming the keys, confirming a definition.
+void TForm3::UtworzEdytor(StanProgramu& stan) {
     wybor_ = std::make_unique<WyborKlawisza>(*etykiety_, *rgAlty_, *panel_, *iWkladka_, stan);
     opis_ = std::make_unique<OpisKlawiszy>(*etykiety_, *rgAlty_, *panel_, stan);
     zatwierdzenie_ = std::make_unique<ZatwierdzenieDefinicji>(*panel_, *rgAlty_, *wybor_, *opis_,
@@ -116,6 +117,10 @@ void TForm3::UtworzPodsystemy() {
     auto* filtrWyboru = new FiltrWyboru(this);
     for (QComboBox* wybor : {panel_->cbTowary, panel_->cbFunkcja, panel_->cbPlatnosc})
         filtrWyboru->Obsluguj(wybor);
+}
+
+// The classes behind the buttons, each given the window parts it uses.
+void TForm3::UtworzPodsystemy(StanProgramu& stan) {
     klepsydra_ = new KursorKlepsydry(this);
     komunikacja_ = new PolaczenieZKasa(
         {.okno = this,

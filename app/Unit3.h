@@ -26,6 +26,7 @@ class WygladIWydruk;
 class WidokKlawiatury;
 class WyborKlawisza;
 class ZatwierdzenieDefinicji;
+struct StanProgramu;
 
 class TForm3 : public QWidget {
     Q_OBJECT
@@ -65,7 +66,8 @@ public:
 
 private:
     void UtworzObszary();
-    void UtworzPodsystemy();
+    void UtworzEdytor(StanProgramu& stan);
+    void UtworzPodsystemy(StanProgramu& stan);
     void PodlaczWybor();
     void PodlaczPrzyciski();
     void UstawKolejnoscTab();
