@@ -2,6 +2,7 @@
 // reaches, who may use the port, late replies of earlier runs, progress.
 #include "Procesy.h"
 #include "SrodowiskoKasy.h"
+#include "WolnaKasa.h"
 #include "Wywolania.h"
 
 #include "comm/PlikZapytania.h"
@@ -112,15 +113,7 @@ TEST(SpoznionaOdpowiedz, IsNeverTakenForTheAnswerOfTheNextRun) {
     EXPECT_EQ(WywolajWProcesie({"write", "c.txt"}), 229);
 }
 
-class ZajetyPort : public ::testing::Test {
-protected:
-    void SetUp() override {
-        s.Uruchom({"--state", s.Stan()}); // paced, so a read takes a while
-        s.Konfiguracja(2);
-        ASSERT_TRUE(UtworzPlikWejsciowy("123.@#$", 1));
-    }
-    SrodowiskoKasy s;
-};
+using ZajetyPort = WolnaKasa;
 
 TEST_F(ZajetyPort, ACallOfAnotherProgramGives20AndSaysWhy) {
     ASSERT_EQ(InitializePort(1, 9600, 1, 1), 0);

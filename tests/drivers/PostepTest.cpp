@@ -1,6 +1,7 @@
 // The library's own additions for the program: the progress of the call in
 // progress and the description of a failure beyond its code.
 #include "SrodowiskoKasy.h"
+#include "WolnaKasa.h"
 #include "Wywolania.h"
 
 #include "comm/PlikZapytania.h"
@@ -14,15 +15,7 @@
 namespace orbaklaw::testy {
 namespace {
 
-class PortWUzyciu : public ::testing::Test {
-protected:
-    void SetUp() override {
-        s.Uruchom({"--state", s.Stan()}); // paced, so a read takes a while
-        s.Konfiguracja(2);
-        ASSERT_TRUE(UtworzPlikWejsciowy("123.@#$", 1));
-    }
-    SrodowiskoKasy s;
-};
+using PortWUzyciu = WolnaKasa;
 
 TEST_F(PortWUzyciu, TheReasonOfA20CanBeAskedFor) {
     char opis[256] = "x";

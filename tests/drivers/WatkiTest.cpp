@@ -4,6 +4,7 @@
 // library. The test command also runs these built with ThreadSanitizer,
 // which fails them on any data race behind those promises.
 #include "SrodowiskoKasy.h"
+#include "WolnaKasa.h"
 #include "Wywolania.h"
 
 #include "comm/PlikZapytania.h"
@@ -44,14 +45,8 @@ Obserwacje Obserwuj(const std::atomic<bool>& koniec) {
     return o;
 }
 
-class Watki : public ::testing::Test {
+class Watki : public WolnaKasa {
 protected:
-    void SetUp() override {
-        s.Uruchom({"--state", s.Stan()}); // paced, so a read takes a while
-        s.Konfiguracja(2);
-        ASSERT_TRUE(UtworzPlikWejsciowy("123.@#$", 1));
-    }
-
     // Runs every call in a thread of its own, all at once, and watches the
     // progress from this thread until they have all ended.
     std::vector<int> RazemZObserwacja(const std::vector<std::function<int()>>& wywolania,
@@ -71,8 +66,6 @@ protected:
             w.join();
         return wyniki;
     }
-
-    SrodowiskoKasy s;
 };
 
 TEST_F(Watki, ProgressAndDescriptionAreReadWhileACallRuns) {
