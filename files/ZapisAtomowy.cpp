@@ -1,9 +1,9 @@
 #include "files/ZapisAtomowy.h"
 
 #include "files/BladSystemu.h"
-#include "files/OtwarciePliku.h"
 #include "files/PlikTekstowy.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -15,16 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t NajdluzszaNazwa = 255;
-constexpr char KoncowkaTymczasowego[] = ".zapis-tmp";
 constexpr int NajwiecejDowiazan = 40;
-
-uint32_t Skrot(const std::string& tekst) {
-    uint32_t h = 2166136261u; // FNV-1a
-    for (char z : tekst)
-        h = (h ^ static_cast<unsigned char>(z)) * 16777619u;
-    return h;
-}
 
 // The file a chain of symbolic links ends at (which need not exist yet).
 fs::path KoniecDowiazan(const fs::path& plik) {
@@ -47,6 +38,8 @@ bool ZapiszWszystko(int fd, const char* dane, size_t ile) {
         const ssize_t n = ::write(fd, dane, ile);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = EIO;
         if (n <= 0)
             return false;
         dane += n;
@@ -66,33 +59,48 @@ void SynchronizujFolder(const fs::path& folder) {
     }
 }
 
-int OtworzTymczasowy(const fs::path& tymczasowy, mode_t prawa) {
-    const int flagi = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW;
-    int fd = ::open(tymczasowy.c_str(), flagi, prawa);
-    if (fd < 0 && errno == EEXIST) {
-        // Left by a save that was interrupted: its content was never the file's.
-        if (::unlink(tymczasowy.c_str()) == 0)
-            fd = ::open(tymczasowy.c_str(), flagi, prawa);
-        else
-            errno = EEXIST;
+// Makes room in the target for `rozmiar` bytes without changing a byte of
+// it: a full disk shows now, while the target still holds its old content.
+// A file system that can't reserve is left to the writing itself.
+int ZarezerwujMiejsce(int fd, off_t rozmiar) {
+    if (rozmiar <= 0)
+        return 0;
+    int wynik;
+    do {
+        wynik = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, rozmiar);
+    } while (wynik != 0 && errno == EINTR);
+    if (wynik == 0 || errno == EOPNOTSUPP || errno == ENOSYS)
+        return 0;
+    return errno;
+}
+
+// Copies `ile` bytes from offset `od` of `zrodlo` to the same offset of `cel`.
+int Skopiuj(int zrodlo, int cel, off_t od, off_t ile) {
+    char bufor[65536];
+    while (ile > 0) {
+        const size_t czesc = static_cast<size_t>(std::min<off_t>(ile, sizeof bufor));
+        ssize_t n;
+        do {
+            n = ::pread(zrodlo, bufor, czesc, od);
+        } while (n < 0 && errno == EINTR);
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        for (ssize_t zapisane = 0; zapisane < n;) {
+            const ssize_t m =
+                ::pwrite(cel, bufor + zapisane, static_cast<size_t>(n - zapisane), od + zapisane);
+            if (m < 0 && errno == EINTR)
+                continue;
+            if (m <= 0)
+                return m < 0 ? errno : EIO;
+            zapisane += m;
+        }
+        od += n;
+        ile -= n;
     }
-    return fd;
+    return 0;
 }
 
 } // namespace
-
-fs::path PlikTymczasowyZapisu(const fs::path& cel) {
-    const std::string nazwa = cel.filename().string();
-    std::string tymczasowa = "." + nazwa + KoncowkaTymczasowego;
-    if (tymczasowa.size() > NajdluzszaNazwa) {
-        // A long name is shortened; the digest keeps names of one prefix apart.
-        char skrot[16];
-        std::snprintf(skrot, sizeof skrot, "~%08x", static_cast<unsigned>(Skrot(nazwa)));
-        const size_t zostaje = NajdluzszaNazwa - 1 - 9 - (sizeof KoncowkaTymczasowego - 1);
-        tymczasowa = "." + nazwa.substr(0, zostaje) + skrot + KoncowkaTymczasowego;
-    }
-    return cel.parent_path() / tymczasowa;
-}
 
 ZapisAtomowy::ZapisAtomowy(const fs::path& plik) : plik_(plik), cel_(KoniecDowiazan(plik)) {
     if (::stat(cel_.c_str(), &stanCelu_) == 0) {
@@ -108,11 +116,12 @@ ZapisAtomowy::ZapisAtomowy(const fs::path& plik) : plik_(plik), cel_(KoniecDowia
     } else if (errno != ENOENT) {
         Blad(errno);
     }
-    const fs::path tymczasowy = PlikTymczasowyZapisu(cel_);
-    fd_ = OtworzTymczasowy(tymczasowy, celIstnieje_ ? 0600 : 0666);
-    if (fd_ < 0)
+    UsunPorzuconePliki(cel_);
+    const PlikTymczasowy tymczasowy = UtworzPlikTymczasowy(cel_, celIstnieje_ ? 0600 : 0666);
+    if (tymczasowy.fd < 0)
         Blad(errno);
-    tymczasowy_ = tymczasowy;
+    fd_ = tymczasowy.fd;
+    tymczasowy_ = tymczasowy.sciezka;
     if (celIstnieje_)
         PrzejmijWlasciwosciCelu();
 }
@@ -135,12 +144,13 @@ ZapisAtomowy::~ZapisAtomowy() {
 }
 
 void ZapisAtomowy::Porzuc() noexcept {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
+    // The file goes before the lock on it, so no cleaner meets it unlocked.
     if (!tymczasowy_.empty())
         ::unlink(tymczasowy_.c_str());
     tymczasowy_.clear();
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
 }
 
 void ZapisAtomowy::Blad(int numer) {
@@ -148,61 +158,76 @@ void ZapisAtomowy::Blad(int numer) {
 }
 
 void ZapisAtomowy::Dopisz(std::string_view dane) {
-    if (fd_ < 0 || !ZapiszWszystko(fd_, dane.data(), dane.size()))
-        Blad(fd_ < 0 ? EBADF : errno);
+    if (fd_ < 0 || utrwalony_)
+        Blad(EBADF);
+    if (!ZapiszWszystko(fd_, dane.data(), dane.size()))
+        Blad(errno);
+}
+
+void ZapisAtomowy::Utrwal() {
+    if (fd_ < 0)
+        Blad(EBADF);
+    if (!utrwalony_ && ::fsync(fd_) != 0)
+        Blad(errno);
+    utrwalony_ = true;
 }
 
 void ZapisAtomowy::Zatwierdz() {
-    if (fd_ < 0)
-        Blad(EBADF);
-    if (::fsync(fd_) != 0)
-        Blad(errno);
-    const int zamkniecie = ::close(fd_);
-    fd_ = -1;
-    if (zamkniecie != 0)
-        Blad(errno);
+    Utrwal();
     if (celIstnieje_ && stanCelu_.st_nlink > 1) {
         Przepisz();
         Porzuc();
         return;
     }
+    // The lock is held until the file has its new name.
     if (::rename(tymczasowy_.c_str(), cel_.c_str()) != 0)
         Blad(errno);
     tymczasowy_.clear();
+    ::close(fd_); // all its bytes are on the disk already
+    fd_ = -1;
     SynchronizujFolder(cel_.parent_path());
 }
 
 // Copies the complete temporary file into the target itself, so that every
-// hard link of it sees the new content. Should that fail half-way, the new
-// content stays whole in the temporary file beside the target.
+// hard link of it sees the new content. The room is reserved first and the
+// part beyond the old end is written before the old content is touched: a
+// full disk leaves the old content whole. Should the rewrite fail later,
+// the new content stays whole in the temporary file beside the target.
 void ZapisAtomowy::Przepisz() {
     const int zrodlo = ::open(tymczasowy_.c_str(), O_RDONLY | O_CLOEXEC);
     const int cel = zrodlo < 0 ? -1 : ::open(cel_.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
     int blad = zrodlo < 0 || cel < 0 ? errno : 0;
-    off_t rozmiar = 0;
-    char bufor[65536];
-    while (blad == 0) {
-        const ssize_t n = CzytajCzesc(zrodlo, bufor, sizeof bufor);
-        if (n < 0)
+    struct stat nowy {};
+    struct stat stary {};
+    if (blad == 0 && (::fstat(zrodlo, &nowy) != 0 || ::fstat(cel, &stary) != 0))
+        blad = errno;
+    if (blad == 0)
+        blad = ZarezerwujMiejsce(cel, nowy.st_size);
+    if (blad == 0 && nowy.st_size > stary.st_size) {
+        blad = Skopiuj(zrodlo, cel, stary.st_size, nowy.st_size - stary.st_size);
+        if (blad == 0 && ::fsync(cel) != 0)
             blad = errno;
-        if (n <= 0)
-            break;
-        if (!ZapiszWszystko(cel, bufor, static_cast<size_t>(n)))
-            blad = errno;
-        rozmiar += n;
+        if (blad != 0 && ::ftruncate(cel, stary.st_size) != 0) {
+            // the old content is whole; only its length could not be given back
+        }
     }
-    if (blad == 0 && (::ftruncate(cel, rozmiar) != 0 || ::fsync(cel) != 0))
+    const bool ruszaStary = blad == 0;
+    if (blad == 0)
+        blad = Skopiuj(zrodlo, cel, 0, std::min(nowy.st_size, stary.st_size));
+    if (blad == 0 && (::ftruncate(cel, nowy.st_size) != 0 || ::fsync(cel) != 0))
         blad = errno;
     if (cel >= 0 && ::close(cel) != 0 && blad == 0)
         blad = errno;
     if (zrodlo >= 0)
         ::close(zrodlo);
-    if (blad != 0) {
-        tymczasowy_.clear(); // keep the only whole copy of the new content
-        throw BladWejsciaWyjscia(plik_, OpisBleduSystemu(blad) +
-                                            " (nowa tre\234\346 zosta\263a obok, w pliku "
-                                            "tymczasowym)");
-    }
+    if (blad == 0)
+        return;
+    if (!ruszaStary)
+        Blad(blad);      // the temporary file goes with the save
+    tymczasowy_.clear(); // keep the only whole copy of the new content
+    throw BladWejsciaWyjscia(plik_, OpisBleduSystemu(blad) +
+                                        " (nowa tre\234\346 zosta\263a obok, w pliku "
+                                        "tymczasowym)");
 }
 
 } // namespace orbaklaw

@@ -7,11 +7,17 @@
 // - A symbolic link is followed: its final target is replaced (in the
 //   target's own folder) and the link stays a link.
 // - A target with several hard links is rewritten in place once the whole
-//   new content is safely on disk beside it, so every name sees the new
-//   content.
+//   new content is safely on disk beside it and the room for it is reserved
+//   in the target, so every name sees the new content; a disk too full for
+//   that leaves every name with the old content.
 // - A read-only target, a folder, a device or a FIFO is refused.
-// - A temporary file left by an interrupted save of the same target is
-//   removed by the next save.
+// - Every save has a temporary file of its own (created exclusively, its
+//   name carrying the writer's process number and a random part) and holds
+//   a lock on it while it lives: saves of one file at once never disturb
+//   each other. A temporary file left by an interrupted save is removed by
+//   the next save of the same target once no writer holds it.
+
+#include "files/PlikTymczasowy.h"
 
 #include <filesystem>
 #include <string>
@@ -20,9 +26,6 @@
 #include <sys/stat.h>
 
 namespace orbaklaw {
-
-// The temporary file of a save of `cel` (at most 255 bytes of name, beside it).
-std::filesystem::path PlikTymczasowyZapisu(const std::filesystem::path& cel);
 
 class ZapisAtomowy {
 public:
@@ -36,8 +39,11 @@ public:
 
     // Throws BladWejsciaWyjscia (a full disk, ...).
     void Dopisz(std::string_view dane);
-    // Puts the new content in the target's place. Throws BladWejsciaWyjscia;
-    // the target is then as it was.
+    // Brings all the new content to the disk, so that only the change of
+    // name is left to do. Throws BladWejsciaWyjscia; the target is as it was.
+    void Utrwal();
+    // Puts the new content in the target's place (Utrwal first when not yet
+    // done). Throws BladWejsciaWyjscia; the target is then as it was.
     void Zatwierdz();
 
 private:
@@ -51,7 +57,8 @@ private:
     std::filesystem::path tymczasowy_;
     struct stat stanCelu_ {};
     bool celIstnieje_ = false;
-    int fd_ = -1;
+    bool utrwalony_ = false;
+    int fd_ = -1; // holds the lock on the temporary file
 };
 
 } // namespace orbaklaw

@@ -10,6 +10,8 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orbaklaw {
 namespace {
@@ -143,6 +145,43 @@ TEST(OrbaklawCli, NormalizeNeverTouchesTheOutputOnFailure) {
         Uruchom({"normalize", (Dane / "przyklad.txt").string(), (tmp / "brak" / "x.txt").string()})
             .kod,
         2);
+}
+
+// Two commands writing one output at once: each ends well, and the output is
+// whole, the one or the other.
+TEST(OrbaklawCli, TwoNormalizesOfOneOutputAtOnceBothSucceed) {
+    test::KatalogTymczasowy tmp;
+    const std::vector<std::string> wejscia{(Dane / "przyklad.txt").string(),
+                                           (Dane / "nadmiarowy-niezdefiniowany.txt").string()};
+    std::vector<std::string> wzory;
+    for (size_t i = 0; i < wejscia.size(); ++i) {
+        const fs::path wzor = tmp / ("wzor" + std::to_string(i) + ".txt");
+        ASSERT_EQ(Uruchom({"normalize", wejscia[i], wzor.string()}).kod, 0);
+        wzory.push_back(CzytajPlik(wzor));
+    }
+    const fs::path wyjscie = tmp / "out.txt";
+    int nieudane = 0;
+    for (int para = 0; para < 200; ++para) {
+        std::vector<pid_t> dzieci;
+        for (const std::string& wejscie : wejscia) {
+            const pid_t pid = ::fork();
+            if (pid == 0)
+                ::_exit(Uruchom({"normalize", wejscie, wyjscie.string()}).kod);
+            dzieci.push_back(pid);
+        }
+        for (const pid_t pid : dzieci) {
+            int stan = 0;
+            ::waitpid(pid, &stan, 0);
+            nieudane += WIFEXITED(stan) && WEXITSTATUS(stan) == 0 ? 0 : 1;
+        }
+        const std::string tresc = CzytajPlik(wyjscie);
+        EXPECT_TRUE(tresc == wzory[0] || tresc == wzory[1]) << "after pair " << para;
+    }
+    EXPECT_EQ(nieudane, 0);
+    size_t pliki = 0;
+    for ([[maybe_unused]] const auto& p : fs::directory_iterator(tmp.sciezka()))
+        ++pliki;
+    EXPECT_EQ(pliki, 3u) << "nothing left beside the output";
 }
 
 TEST(OrbaklawCli, ShowListsTheSixtyFourKeys) {

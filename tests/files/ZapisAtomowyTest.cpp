@@ -1,13 +1,20 @@
 // Replacing the user's files: the new content takes the old file's place
 // whole, and the old file's kind, rights and links are respected.
+#include "files/ZapisAtomowy.h"
 #include "files/PlikTekstowy.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
+#include "tests/support/MalySystemPlikow.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <iterator>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orbaklaw {
@@ -139,6 +146,107 @@ TEST(ZapisAtomowy, LongNamesUpToTheSystemsLimit) {
         fs::remove(katalog / nazwa);
         EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 0u);
     }
+}
+
+// On a full disk nothing of the new content reaches any name of the file:
+// a plain file, and one with two names that must be rewritten in place.
+TEST(ZapisAtomowy, OnAFullDiskEveryNameKeepsTheOldContent) {
+    test::MalySystemPlikow maly;
+    if (!maly.Zamontowany())
+        GTEST_SKIP() << maly.Powod();
+    const std::string stary(20000, 's');
+    const std::string nowy(30000, 'n');
+    struct Przypadek {
+        const char* opis;
+        bool dowiazany;
+        size_t wolne; // left free after the old file is there
+    };
+    for (const Przypadek& p : {Przypadek{"the new content doesn't fit beside", false, 16384},
+                               Przypadek{"it fits beside, not in place", true, 36864},
+                               Przypadek{"it doesn't fit beside", true, 16384}}) {
+        SCOPED_TRACE(p.opis);
+        std::filesystem::remove(maly / "wypelnienie");
+        std::filesystem::remove(maly / "b.txt");
+        { std::ofstream(maly / "a.txt", std::ios::binary) << stary; }
+        if (p.dowiazany)
+            fs::create_hard_link(maly / "a.txt", maly / "b.txt");
+        maly.ZostawWolne(p.wolne);
+        const std::string komunikat = Komunikat(maly / "a.txt", nowy);
+        EXPECT_NE(komunikat.find("Brak miejsca na dysku"), std::string::npos) << komunikat;
+        EXPECT_NE(komunikat.find((maly / "a.txt").string()), std::string::npos) << komunikat;
+        for (const char* nazwa : {"a.txt", "b.txt"}) {
+            if (!p.dowiazany && std::string(nazwa) == "b.txt")
+                continue;
+            std::ifstream wejscie(maly / nazwa, std::ios::binary);
+            const std::string tresc(std::istreambuf_iterator<char>(wejscie), {});
+            EXPECT_TRUE(tresc == stary)
+                << nazwa << " holds " << tresc.size() << " bytes, " << tresc.substr(0, 8) << "...";
+        }
+        EXPECT_EQ(LiczbaPlikow(maly.sciezka()), p.dowiazany ? 3u : 2u) << "no leftovers";
+    }
+}
+
+// Processes saving one file at once each finish their save: none fails,
+// none removes another's temporary file, and the file is whole afterwards.
+TEST(ZapisAtomowy, SavesOfOneFileAtOnceEachSucceed) {
+    test::KatalogTymczasowy katalog;
+    const fs::path cel = katalog / "wspolny.txt";
+    const std::vector<std::string> tresci{std::string(50000, 'a'), std::string(70000, 'b'),
+                                          std::string(60000, 'c'), std::string(40000, 'd')};
+    std::vector<pid_t> dzieci;
+    for (const std::string& tresc : tresci) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            int bledy = 0;
+            for (int i = 0; i < 100; ++i)
+                bledy += Komunikat(cel, tresc).empty() ? 0 : 1;
+            ::_exit(bledy == 0 ? 0 : 1);
+        }
+        dzieci.push_back(pid);
+    }
+    for (const pid_t pid : dzieci) {
+        int stan = 0;
+        ASSERT_EQ(::waitpid(pid, &stan, 0), pid);
+        EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0) << "a save failed in " << pid;
+    }
+    EXPECT_NE(std::find(tresci.begin(), tresci.end(), katalog.Czytaj("wspolny.txt")), tresci.end());
+    EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 1u) << "no leftovers";
+}
+
+// A save in progress in another process keeps its temporary file while a
+// second save of the same file runs; once its writer is killed, the next
+// save removes what it left.
+TEST(ZapisAtomowy, ALeftoverGoesOnlyWhenItsWriterIsGone) {
+    test::KatalogTymczasowy katalog;
+    const fs::path cel = katalog / "x.txt";
+    int rura[2];
+    ASSERT_EQ(::pipe(rura), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::close(rura[0]);
+        try {
+            ZapisAtomowy zapis(cel);
+            zapis.Dopisz("pierwszy");
+            [[maybe_unused]] const auto n = ::write(rura[1], "g", 1);
+            ::pause(); // killed here
+        } catch (...) {
+        }
+        ::_exit(3);
+    }
+    ::close(rura[1]);
+    char gotowy = 0;
+    ASSERT_EQ(::read(rura[0], &gotowy, 1), 1);
+    ::close(rura[0]);
+    EXPECT_EQ(Komunikat(cel, "drugi"), "");
+    EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 2u) << "the other writer's file stays";
+    ::kill(pid, SIGKILL);
+    int stan = 0;
+    ::waitpid(pid, &stan, 0);
+    EXPECT_EQ(Komunikat(cel, "trzeci"), "");
+    EXPECT_EQ(katalog.Czytaj("x.txt"), "trzeci");
+    EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 1u) << "the dead writer's leftover is gone";
 }
 
 } // namespace
