@@ -54,4 +54,12 @@ std::string OpisPlikuDoOdczytu() {
     return "Plik jest tylko do odczytu";
 }
 
+std::string OpisCzekaniaNaDane() {
+    return "Plik nie daje danych bez czekania";
+}
+
+std::string OpisZaDlugiegoOdczytu() {
+    return "Odczyt pliku trwa za d\263ugo"; // Odczyt pliku trwa za długo
+}
+
 } // namespace orbaklaw

@@ -10,8 +10,10 @@ namespace orbaklaw {
 std::string OpisBleduSystemu(int numer);
 
 // The program's own reasons for refusing a file.
-std::string OpisNieZwyklegoPliku(); // a device, a FIFO, a socket
-std::string OpisZaDuzegoPliku();    // larger than any valid file of its kind
-std::string OpisPlikuDoOdczytu();   // a read-only file is not replaced
+std::string OpisNieZwyklegoPliku();  // a device, a FIFO, a socket
+std::string OpisZaDuzegoPliku();     // larger than any valid file of its kind
+std::string OpisPlikuDoOdczytu();    // a read-only file is not replaced
+std::string OpisCzekaniaNaDane();    // a read that would wait for data
+std::string OpisZaDlugiegoOdczytu(); // a read beyond its time bound
 
 } // namespace orbaklaw

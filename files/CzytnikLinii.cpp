@@ -15,7 +15,8 @@ namespace orbaklaw {
 CzytnikLinii::CzytnikLinii(const std::filesystem::path& plik, uintmax_t najwiecejBajtow,
                            size_t najdluzszaLinia)
     : plik_(plik), fd_(OtworzDoOdczytu(plik, najwiecejBajtow)), najwiecej_(najwiecejBajtow),
-      najdluzsza_(najdluzszaLinia), bufor_(RozmiarBufora) {}
+      najdluzsza_(najdluzszaLinia), bufor_(RozmiarBufora),
+      termin_(std::chrono::steady_clock::now() + NajdluzszyOdczyt) {}
 
 CzytnikLinii::~CzytnikLinii() {
     ::close(fd_);
@@ -24,9 +25,9 @@ CzytnikLinii::~CzytnikLinii() {
 bool CzytnikLinii::Doczytaj() {
     if (koniecPliku_)
         return false;
-    const ssize_t n = CzytajCzesc(fd_, bufor_.data(), bufor_.size());
+    const ssize_t n = CzytajCzescWejscia(fd_, bufor_.data(), bufor_.size(), termin_);
     if (n < 0)
-        throw BladWejsciaWyjscia(plik_, OpisBleduSystemu(errno));
+        BladOdczytu(plik_, errno);
     pozycja_ = 0;
     koniec_ = static_cast<size_t>(n);
     przeczytane_ += koniec_;

@@ -4,8 +4,10 @@
 // the file ends it too. Only a regular file is read: a device, a FIFO or a
 // folder is refused before a byte is read (the file is opened without
 // waiting, so a FIFO without a writer can't stall the program), and so is a
-// file larger than the reader's bound.
+// file larger than the reader's bound. A file that waits for data, or whose
+// reading takes longer than NajdluzszyOdczyt, is refused (OtwarciePliku).
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -50,6 +52,7 @@ private:
     size_t koniec_ = 0;
     uintmax_t przeczytane_ = 0;
     bool koniecPliku_ = false;
+    std::chrono::steady_clock::time_point termin_;
 };
 
 } // namespace orbaklaw

@@ -4,8 +4,10 @@
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,9 +29,8 @@ int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow
         ::close(fd);
         throw PlikOdrzucony(plik);
     }
-    // A regular file is read the ordinary way from here on.
-    if (powod.empty() && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        powod = OpisBleduSystemu(errno);
+    // A regular file stays without waiting: one that would wait for data
+    // (the kernel's log) says so instead of stalling the reader.
     if (!powod.empty()) {
         ::close(fd);
         throw BladWejsciaWyjscia(plik, powod);
@@ -45,14 +46,46 @@ ssize_t CzytajCzesc(int fd, char* bufor, size_t ile) {
     return n;
 }
 
+ssize_t CzytajCzescWejscia(int fd, char* bufor, size_t ile,
+                           std::chrono::steady_clock::time_point termin) {
+    using Zegar = std::chrono::steady_clock;
+    const auto koniecCzekania = std::min(termin, Zegar::now() + NajdluzszeCzekanieNaDane);
+    for (;;) {
+        if (Zegar::now() > termin) {
+            errno = ETIMEDOUT;
+            return -1;
+        }
+        const ssize_t n = CzytajCzesc(fd, bufor, ile);
+        if (n >= 0 || errno != EAGAIN)
+            return n;
+        const auto zostalo =
+            std::chrono::duration_cast<std::chrono::milliseconds>(koniecCzekania - Zegar::now());
+        if (zostalo.count() <= 0) {
+            errno = EAGAIN;
+            return -1;
+        }
+        pollfd czekanie{fd, POLLIN, 0};
+        ::poll(&czekanie, 1, static_cast<int>(zostalo.count()) + 1);
+    }
+}
+
+void BladOdczytu(const std::filesystem::path& plik, int numer) {
+    if (numer == EAGAIN)
+        throw BladWejsciaWyjscia(plik, OpisCzekaniaNaDane());
+    if (numer == ETIMEDOUT)
+        throw BladWejsciaWyjscia(plik, OpisZaDlugiegoOdczytu());
+    throw BladWejsciaWyjscia(plik, OpisBleduSystemu(numer));
+}
+
 std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow) {
     const int fd = OtworzDoOdczytu(plik, najwiecejBajtow);
+    const auto termin = std::chrono::steady_clock::now() + NajdluzszyOdczyt;
     std::string dane;
     char bufor[65536];
     int blad = 0;
     bool zaDuzy = false;
     for (;;) {
-        const ssize_t n = CzytajCzesc(fd, bufor, sizeof bufor);
+        const ssize_t n = CzytajCzescWejscia(fd, bufor, sizeof bufor, termin);
         if (n < 0)
             blad = errno;
         if (n <= 0)
@@ -67,7 +100,7 @@ std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiece
     if (zaDuzy)
         throw PlikOdrzucony(plik);
     if (blad != 0)
-        throw BladWejsciaWyjscia(plik, OpisBleduSystemu(blad));
+        BladOdczytu(plik, blad);
     return dane;
 }
 

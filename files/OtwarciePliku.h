@@ -2,8 +2,11 @@
 // Opening an input file. Only a regular file of at most the given size is
 // taken: a folder, a device, a FIFO or a socket is refused before anything
 // is read from it, and the open itself never waits (a FIFO without a
-// writer would otherwise stall the program).
+// writer would otherwise stall the program). Reading is bounded by time as
+// well: a file that looks regular but waits for data (the kernel's log) is
+// refused after a short wait, and so is a read that goes on too long.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -11,7 +14,12 @@
 
 namespace orbaklaw {
 
-// A descriptor for reading; throws BladWejsciaWyjscia with the reason, the
+// How long a whole input may take to read, and how long a read waits for
+// data that isn't there yet.
+inline constexpr std::chrono::seconds NajdluzszyOdczyt{10};
+inline constexpr std::chrono::milliseconds NajdluzszeCzekanieNaDane{500};
+
+// A descriptor for reading, that never waits; throws BladWejsciaWyjscia with the reason, the
 // PlikOdrzucony kind of it for a file larger than the bound.
 int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
 
@@ -23,5 +31,15 @@ std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiece
 // One read of at most `ile` bytes, repeated when a signal interrupts it:
 // the bytes read, 0 at the end, -1 with errno set on a failure.
 ssize_t CzytajCzesc(int fd, char* bufor, size_t ile);
+
+// The same for a descriptor of OtworzDoOdczytu: data that isn't there is
+// waited for NajdluzszeCzekanieNaDane at most (then -1 with EAGAIN), and
+// after `termin` no read is done (-1 with ETIMEDOUT).
+ssize_t CzytajCzescWejscia(int fd, char* bufor, size_t ile,
+                           std::chrono::steady_clock::time_point termin);
+
+// Throws BladWejsciaWyjscia for a failed read of `plik` with errno `numer`,
+// the reason in Polish.
+[[noreturn]] void BladOdczytu(const std::filesystem::path& plik, int numer);
 
 } // namespace orbaklaw

@@ -14,7 +14,10 @@
 #include <fstream>
 #include <functional>
 
+#include <chrono>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orbaklaw {
@@ -93,6 +96,63 @@ TEST(CzytanieWejscia, AFifoIsRefusedWithoutWaitingForAWriter) {
               (katalog / "kolejka").string() + test::Cp1250(": To nie jest zwykły plik"));
     TabliceKlawiszy t;
     EXPECT_THROW(CzytajPlikDefinicji(t, katalog / "kolejka"), BladWejsciaWyjscia);
+}
+
+// What `czytanie` threw in a child process, or why it never said, when the
+// child is still reading after `sekund`.
+std::string KomunikatWCzasie(const std::function<void()>& czytanie, int sekund) {
+    int rura[2];
+    if (::pipe(rura) != 0)
+        return "(no pipe)";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(rura[0]);
+        const std::string komunikat = Komunikat(czytanie);
+        [[maybe_unused]] const auto n = ::write(rura[1], komunikat.data(), komunikat.size());
+        ::_exit(0);
+    }
+    ::close(rura[1]);
+    const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(sekund);
+    int stan = 0;
+    while (::waitpid(pid, &stan, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > koniec) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &stan, 0);
+            ::close(rura[0]);
+            return "(still reading after " + std::to_string(sekund) + " s)";
+        }
+        ::usleep(20000);
+    }
+    std::string komunikat;
+    char bufor[4096];
+    for (ssize_t n; (n = ::read(rura[0], bufor, sizeof bufor)) > 0;)
+        komunikat.append(bufor, static_cast<size_t>(n));
+    ::close(rura[0]);
+    return komunikat;
+}
+
+// A file that looks regular but waits for data on a read (the kernel's log)
+// is refused in a moment instead of stalling the reader.
+TEST(CzytanieWejscia, AFileThatWaitsForDataIsRefusedInTime) {
+    const fs::path kmsg = "/proc/kmsg";
+    if (::access(kmsg.c_str(), R_OK) != 0)
+        GTEST_SKIP() << "/proc/kmsg, a file that waits for data, can't be read here "
+                        "(it needs the administrator)";
+    const std::vector<std::pair<const char*, std::function<void()>>> czytania{
+        {"CzytajCalyPlik", [&] { CzytajCalyPlik(kmsg, 64u << 10); }},
+        {"CzytnikLinii",
+         [&] {
+             CzytnikLinii czytnik(kmsg, 64u << 10);
+             for (std::string linia; czytnik.Nastepna(linia);) {
+             }
+         }},
+        {"CzytajLinie", [&] { CzytajLinie(kmsg); }},
+    };
+    for (const auto& [nazwa, czytanie] : czytania) {
+        SCOPED_TRACE(nazwa);
+        const std::string komunikat = KomunikatWCzasie(czytanie, 10);
+        EXPECT_EQ(komunikat.rfind("/proc/kmsg: ", 0), 0u) << komunikat;
+    }
 }
 
 // A sparse file: as large as a real one to the readers, no room on disk.
