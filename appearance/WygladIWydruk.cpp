@@ -10,6 +10,7 @@
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WidokKlawiatury.h"
 #include "appearance/ZapisBmp.h"
+#include "appearance/ZapisPdf.h"
 #include "files/NazwyPlikow.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
@@ -128,6 +129,13 @@ void WygladIWydruk::bbDrukujClick() {
         BitBtn1Click();
         okno_.obraz->load(QString::fromLatin1(NazwaPlikuWydruku));
         QFile::remove(QString::fromLatin1(NazwaPlikuWydruku));
+    }
+    // Printing to a PDF file saves it as every file is saved, whole or not
+    // at all.
+    if (drukarka.outputFormat() == QPrinter::PdfFormat && !drukarka.outputFileName().isEmpty()) {
+        ZapiszPdfWkladki(*okno_.obraz, SciezkaSystemu(drukarka.outputFileName()),
+                         drukarka.pageLayout(), drukarka.resolution());
+        return;
     }
     const WynikWydruku wynik = DrukujWkladke(drukarka, *okno_.obraz);
     if (!wynik.udany)

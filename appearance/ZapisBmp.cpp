@@ -5,12 +5,16 @@
 
 namespace orbaklaw {
 
-void ZapiszObrazBmp(const QImage& obraz, const std::filesystem::path& plik) {
+std::string ObrazJakoBmp(const QImage& obraz) {
     // Qt swaps the channels into the file's order far faster than a pixel loop.
     const QImage bgr = obraz.convertToFormat(QImage::Format_BGR888);
     const double dpi = bgr.dotsPerMeterX() > 0 ? bgr.dotsPerMeterX() * 0.0254 : 300.0;
-    ZapiszAtomowo(plik, KodujBmp24(bgr.width(), bgr.height(), bgr.constBits(),
-                                   static_cast<size_t>(bgr.bytesPerLine()), dpi));
+    return KodujBmp24(bgr.width(), bgr.height(), bgr.constBits(),
+                      static_cast<size_t>(bgr.bytesPerLine()), dpi);
+}
+
+void ZapiszObrazBmp(const QImage& obraz, const std::filesystem::path& plik) {
+    ZapiszAtomowo(plik, ObrazJakoBmp(obraz));
 }
 
 } // namespace orbaklaw

@@ -4,8 +4,12 @@
 #include <QImage>
 
 #include <filesystem>
+#include <string>
 
 namespace orbaklaw {
+
+// The whole bitmap file of `obraz`.
+std::string ObrazJakoBmp(const QImage& obraz);
 
 // Throws BladWejsciaWyjscia when the file can't be written; an old file of
 // that name is then left as it was.

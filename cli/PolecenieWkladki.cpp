@@ -1,29 +1,26 @@
 #include "cli/PolecenieWkladki.h"
 
 #include "appearance/CzcionkaEtykiet.h"
-#include "appearance/DrukWkladki.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PlikEtykiet.h"
 #include "appearance/SzablonWkladki.h"
 #include "appearance/ZapisBmp.h"
+#include "appearance/ZapisPdf.h"
 #include "cli/Komunikaty.h"
 #include "cli/PlikiCli.h"
 #include "cli/Polecenia.h"
-#include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
+#include "files/ZapisAtomowy.h"
 #include "ui/Czcionki.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
 
 #include <filesystem>
 #include <memory>
-#include <random>
-#include <system_error>
+#include <optional>
 
 namespace orbaklaw::cli {
 
@@ -68,62 +65,40 @@ std::unique_ptr<QGuiApplication> Aplikacja() {
     return aplikacja;
 }
 
-namespace fs = std::filesystem;
+// Device pixels to the inch of the PDF, as a high-resolution printer's.
+constexpr int RozdzielczoscPdf = 1200;
 
-// A name beside `plik` for writing it before it is put in place.
-fs::path Tymczasowy(const std::string& plik, const char* rozszerzenie) {
-    const fs::path p(plik);
-    return p.parent_path() / ("." + p.filename().string() + "." +
-                              std::to_string(std::random_device{}()) + ".tmp" + rozszerzenie);
+// The page of the PDF: A4 with margins of 28 points.
+QPageLayout UkladStrony() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(28, 28, 28, 28),
+                       QPageLayout::Point);
 }
 
-// Written in full to `plik` or not at all.
-bool ZapiszPdf(const QImage& wkladka, const fs::path& plik, const std::string& cel,
-               std::ostream& err) {
-    QPrinter drukarka(QPrinter::HighResolution);
-    drukarka.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(plik.string())));
-    drukarka.setOutputFormat(QPrinter::PdfFormat);
-    drukarka.setPageSize(QPageSize(QPageSize::A4));
-    drukarka.setPageMargins(QMarginsF(28, 28, 28, 28), QPageLayout::Point);
-    const auto wynik = DrukujWkladke(drukarka, wkladka);
-    std::error_code ec;
-    if (!wynik.udany || fs::file_size(plik, ec) == 0 || ec) {
-        err << "orbaklaw-cli: " << cel << ": "
-            << (wynik.udany ? std::string("PDF nie powstał") : wynik.blad.toStdString()) << "\n";
-        return false;
-    }
-    return true;
-}
-
-// Both pictures into their temporary files, then both put in place: either
-// both outputs are new or both are as they were.
+// Both files are made whole beside their targets and brought to the disk
+// before either takes its name: either both outputs are new or both are as
+// they were. A failure names the output as given.
 int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
-    const fs::path bmp = Tymczasowy(a.bmp, ".bmp");
-    const fs::path pdf = a.pdf.empty() ? fs::path() : Tymczasowy(a.pdf, ".pdf");
-    std::error_code ec;
-    int kod = KodSukces;
     try {
-        ZapiszObrazBmp(wkladka, bmp);
-        if (!pdf.empty() && !ZapiszPdf(wkladka, pdf, a.pdf, err))
-            kod = KodBladPliku;
-        if (kod == KodSukces && !pdf.empty()) {
-            fs::rename(pdf, a.pdf, ec);
-            if (ec)
-                throw BladWejsciaWyjscia(a.pdf, OpisBleduSystemu(ec.value()));
+        ZapisAtomowy bmp(a.bmp);
+        std::optional<ZapisAtomowy> pdf;
+        if (!a.pdf.empty()) {
+            pdf.emplace(a.pdf);
+            const auto tresc = PdfWkladki(wkladka, UkladStrony(), RozdzielczoscPdf);
+            if (!tresc)
+                throw BladWejsciaWyjscia(a.pdf, "PDF nie powsta\263"); // PDF nie powstał
+            pdf->Dopisz(*tresc);
+            pdf->Utrwal();
         }
-        if (kod == KodSukces) {
-            fs::rename(bmp, a.bmp, ec);
-            if (ec)
-                throw BladWejsciaWyjscia(a.bmp, OpisBleduSystemu(ec.value()));
-        }
+        bmp.Dopisz(ObrazJakoBmp(wkladka));
+        bmp.Utrwal();
+        if (pdf)
+            pdf->Zatwierdz();
+        bmp.Zatwierdz();
     } catch (const BladWejsciaWyjscia& e) {
         err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
-        kod = KodBladPliku;
+        return KodBladPliku;
     }
-    fs::remove(bmp, ec);
-    if (!pdf.empty())
-        fs::remove(pdf, ec);
-    return kod;
+    return KodSukces;
 }
 
 // The outputs checked before anything is composed.

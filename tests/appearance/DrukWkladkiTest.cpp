@@ -2,6 +2,7 @@
 // rendered by poppler and measured on the page.
 #include "appearance/DrukWkladki.h"
 #include "PomiarStrony.h"
+#include "appearance/ZapisPdf.h"
 #include "tests/support/KatalogTymczasowy.h"
 
 #include <QApplication>
@@ -38,6 +39,25 @@ TEST_P(DrukWPrawdziwymRozmiarze, TrueSizeFromThePrintableCorner) {
     EXPECT_EQ(drukarka.docName(), "VARKO Orba klawiatura");
 
     const Pomiar p = ZmierzStrone(pdf, QString::fromStdString(katalog.sciezka().string()));
+    const double tolerancja = 2 * Milimetr / RozdzielczoscPomiaru + Milimetr / GetParam();
+    EXPECT_NEAR(p.szerokoscMm, 111.25, tolerancja);
+    EXPECT_NEAR(p.wysokoscMm, 103.21, tolerancja);
+    EXPECT_NEAR(p.lewoMm, 34 * Milimetr / 72, tolerancja);
+    EXPECT_NEAR(p.goraMm, 25 * Milimetr / 72, tolerancja);
+}
+
+// "Wydruk" to a PDF file and orbaklaw-cli's PDF are saved as a whole file;
+// the page is the one a printer gets.
+TEST_P(DrukWPrawdziwymRozmiarze, APdfFileSavedWholeHasTheSamePage) {
+    test::KatalogTymczasowy katalog;
+    const QPageLayout uklad(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                            QMarginsF(34, 25, 34, 25), QPageLayout::Point);
+    QImage wkladka(1314, 1219, QImage::Format_RGB888);
+    wkladka.fill(Qt::black);
+    ZapiszPdfWkladki(wkladka, katalog / "wydruk.pdf", uklad, GetParam());
+
+    const Pomiar p = ZmierzStrone(QString::fromStdString((katalog / "wydruk.pdf").string()),
+                                  QString::fromStdString(katalog.sciezka().string()));
     const double tolerancja = 2 * Milimetr / RozdzielczoscPomiaru + Milimetr / GetParam();
     EXPECT_NEAR(p.szerokoscMm, 111.25, tolerancja);
     EXPECT_NEAR(p.wysokoscMm, 103.21, tolerancja);

@@ -7,13 +7,16 @@
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WygladIWydruk.h"
 #include "tests/support/KatalogTymczasowy.h"
+#include "tests/support/MalySystemPlikow.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include <sys/stat.h>
 
@@ -151,6 +154,51 @@ TEST_F(Wyglad, PrintGoesThroughTheSaveAndLeavesTheLabelFile) {
     dialogi.pliki.push_back(Sciezka("nowy"));
     Kliknij("BitBtn1");
     EXPECT_TRUE(fs::exists(katalog / "nowy.bmp")) << "the save dialog is back in use";
+}
+
+// A print to a PDF file and a saved insert that don't fit on the disk are
+// reported with the file's name and reason; an older file of that name stays.
+TEST_F(Wyglad, OnAFullDiskAFailedSaveIsReportedAndTheOldFileStays) {
+    test::MalySystemPlikow maly;
+    if (!maly.Zamontowany())
+        GTEST_SKIP() << maly.Powod();
+    const auto czytaj = [](const fs::path& plik) {
+        std::ifstream we(plik, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(we), {});
+    };
+    struct Przypadek {
+        const char* opis;
+        const char* plik;
+        std::function<void(const QString&)> zapis;
+    };
+    const Przypadek przypadki[] = {
+        {"Wydruk to a PDF file", "wydruk.pdf",
+         [this](const QString& pdf) {
+             dialogi.wydruki.push_back(true);
+             dialogi.ustawDrukarke = [pdf](QPrinter& drukarka) {
+                 drukarka.setOutputFormat(QPrinter::PdfFormat);
+                 drukarka.setOutputFileName(pdf);
+             };
+             Kliknij("bbDrukuj");
+         }},
+        {"saving the insert", "plan.bmp", [this](const QString& bmp) { Zapisz(bmp); }},
+    };
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        dialogi.komunikaty.clear();
+        std::ofstream(maly / p.plik, std::ios::binary) << "stary";
+        p.zapis(QString::fromStdString((maly / p.plik).string()));
+        ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+        EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(
+            QString::fromStdString((maly / p.plik).string()) + u": Brak miejsca na dysku"_s))
+            << dialogi.komunikaty[0].tekst.toStdString();
+        EXPECT_EQ(czytaj(maly / p.plik), "stary");
+        size_t pliki = 0;
+        for ([[maybe_unused]] const auto& w : fs::directory_iterator(maly.sciezka()))
+            ++pliki;
+        EXPECT_EQ(pliki, 1u) << "nothing left on the full disk";
+        fs::remove(maly / p.plik);
+    }
 }
 
 TEST_F(Wyglad, CancelledPrintDoesNothing) {

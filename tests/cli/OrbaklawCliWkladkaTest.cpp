@@ -1,12 +1,15 @@
 // orbaklaw-cli insert: the insert picture and its PDF page from a label file.
 #include "tests/cli/UruchomCli.h"
 #include "tests/support/KatalogTymczasowy.h"
+#include "tests/support/MalySystemPlikow.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace orbaklaw {
 namespace {
@@ -92,6 +95,47 @@ TEST(OrbaklawCliWkladka, BothPicturesOrNeither) {
     for ([[maybe_unused]] const auto& p : fs::directory_iterator(tmp.sciezka()))
         ++pliki;
     EXPECT_EQ(pliki, 3u);
+}
+
+size_t LiczbaPlikow(const fs::path& folder) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& p : fs::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+std::string Czytaj(const fs::path& plik) {
+    std::ifstream we(plik, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(we)), {});
+}
+
+// A picture or PDF that doesn't fit on the disk is reported under the name
+// the user gave, and both outputs keep their old content.
+TEST(OrbaklawCliWkladka, OnAFullDiskNothingIsReplacedAndTheOutputIsNamed) {
+    test::MalySystemPlikow maly;
+    if (!maly.Zamontowany())
+        GTEST_SKIP() << maly.Powod();
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("l.bm0", "PIECZYWO\r\n");
+    for (const bool pdfNaMalym : {false, true}) {
+        SCOPED_TRACE(pdfNaMalym ? "the PDF doesn't fit" : "the picture doesn't fit");
+        const fs::path bmp = pdfNaMalym ? tmp / "x.bmp" : maly / "x.bmp";
+        const fs::path pdf = pdfNaMalym ? maly / "x.pdf" : tmp / "x.pdf";
+        std::ofstream(bmp, std::ios::binary) << "stary obraz";
+        std::ofstream(pdf, std::ios::binary) << "stary pdf";
+        const auto w = test::UruchomCli(
+            {"insert", (tmp / "l.bm0").string(), bmp.string(), "--pdf", pdf.string()});
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_NE(w.err.find((pdfNaMalym ? pdf : bmp).string() + ": Brak miejsca na dysku"),
+                  std::string::npos)
+            << w.err;
+        EXPECT_EQ(Czytaj(bmp), "stary obraz");
+        EXPECT_EQ(Czytaj(pdf), "stary pdf");
+        EXPECT_EQ(LiczbaPlikow(maly.sciezka()), 1u) << "nothing left on the full disk";
+        EXPECT_EQ(LiczbaPlikow(tmp.sciezka()), 2u) << "nothing left beside the other output";
+        fs::remove(bmp);
+        fs::remove(pdf);
+    }
 }
 
 TEST(OrbaklawCliWkladka, PolishPaths) {

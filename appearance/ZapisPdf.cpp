@@ -1,0 +1,44 @@
+#include "appearance/ZapisPdf.h"
+
+#include "appearance/DrukWkladki.h"
+#include "appearance/RozmiarWydruku.h"
+#include "files/PlikTekstowy.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace orbaklaw {
+
+std::optional<std::string> PdfWkladki(const QImage& obraz, const QPageLayout& uklad, int dpi) {
+    if (obraz.isNull())
+        return std::nullopt;
+    QByteArray dane;
+    QBuffer bufor(&dane);
+    bufor.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&bufor);
+        pdf.setTitle(QString::fromLatin1(TytulWydruku));
+        pdf.setResolution(dpi);
+        pdf.setPageLayout(uklad);
+        QPainter rysik;
+        if (!rysik.begin(&pdf))
+            return std::nullopt;
+        const auto rozmiar =
+            RozmiarWydruku(obraz.width(), obraz.height(), pdf.logicalDpiX(), pdf.logicalDpiY());
+        rysik.drawImage(QRect(0, 0, rozmiar.szerokosc, rozmiar.wysokosc), obraz);
+        if (!rysik.end())
+            return std::nullopt;
+    }
+    return dane.toStdString();
+}
+
+void ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
+                      const QPageLayout& uklad, int dpi) {
+    const auto pdf = PdfWkladki(obraz, uklad, dpi);
+    if (!pdf)
+        throw BladWejsciaWyjscia(plik, "PDF nie powsta\263"); // PDF nie powstał
+    ZapiszAtomowo(plik, *pdf);
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,24 @@
+#pragma once
+// The insert as a one-page PDF file, drawn at its true size from the
+// top-left corner of the page's printable area. The document is made in
+// memory and saved as a whole (ZapisAtomowy): a full disk is reported and
+// never leaves a cut PDF, nor touches an older file of that name.
+
+#include <QImage>
+#include <QPageLayout>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orbaklaw {
+
+// The PDF's bytes at `dpi` device pixels to the inch; none when it can't be
+// drawn.
+std::optional<std::string> PdfWkladki(const QImage& obraz, const QPageLayout& uklad, int dpi);
+
+// Saves that PDF as `plik`. Throws BladWejsciaWyjscia naming `plik`.
+void ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
+                      const QPageLayout& uklad, int dpi);
+
+} // namespace orbaklaw
