@@ -4,6 +4,8 @@
 #include "files/PlikTekstowy.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -86,22 +88,59 @@ bool PolozBezZastapienia(const fs::path& tymczasowy, const fs::path& cel) {
     return true;
 }
 
-// The newest `zostaw` stay; so does `chroniony` (the backup just made), even
-// when a clock set back makes it look older.
+// When the file system says `plik` was last written; none when it can't.
+std::optional<fs::file_time_type> CzasZapisu(const fs::path& plik) {
+    std::error_code ec;
+    const auto czas = fs::last_write_time(plik, ec);
+    if (ec)
+        return std::nullopt;
+    return czas;
+}
+
+struct Kopia {
+    fs::file_time_type zapisana; // by the file system
+    KluczKopii klucz;            // by the name, for backups written at once
+    fs::path sciezka;
+};
+
+// The newest `zostaw` stay, by the time the file system recorded (the name
+// only orders backups written at the same moment). A backup written in the
+// last day, or later than now (a clock set back), is never removed, nor is
+// `chroniony` (the backup just made), nor a file whose time can't be read.
 void Przytnij(const fs::path& folder, const std::string& numer, size_t zostaw,
               const fs::path& chroniony) {
-    std::vector<std::pair<KluczKopii, fs::path>> kopie;
+    std::vector<Kopia> kopie;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
         if (auto klucz = Klucz(it->path().filename().string(), numer))
-            kopie.emplace_back(*klucz, it->path());
+            if (auto czas = CzasZapisu(it->path()))
+                kopie.push_back({*czas, *klucz, it->path()});
     if (kopie.size() <= zostaw)
         return;
-    std::sort(kopie.begin(), kopie.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(kopie.begin(), kopie.end(), [](const Kopia& a, const Kopia& b) {
+        return a.zapisana != b.zapisana ? a.zapisana < b.zapisana : a.klucz < b.klucz;
+    });
+    const auto mlode = fs::file_time_type::clock::now() - OkresOchronyKopii;
     for (size_t i = 0; i + zostaw < kopie.size(); ++i)
-        if (kopie[i].second != chroniony)
-            fs::remove(kopie[i].second, ec);
+        if (kopie[i].sciezka != chroniony && kopie[i].zapisana < mlode)
+            fs::remove(kopie[i].sciezka, ec);
+}
+
+// Makes the backup folder; a reason the system gives only vaguely (a name
+// that exists but is no folder) is told plainly.
+void UtworzFolder(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!ec)
+        return;
+    std::error_code ec2;
+    if (fs::is_symlink(fs::symlink_status(folder, ec2)) && !fs::exists(folder, ec2))
+        // "Dowiązanie symboliczne do nieistniejącego katalogu"
+        throw BladWejsciaWyjscia(folder,
+                                 "Dowi\271zanie symboliczne do nieistniej\271cego katalogu");
+    if (ec == std::errc::file_exists)
+        throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ENOTDIR));
+    throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ec.value()));
 }
 
 } // namespace
@@ -146,10 +185,8 @@ std::string NazwaKopii(const std::string& numerKasy, std::time_t czas, unsigned 
 fs::path ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
                        const std::string& trescDefinicji, std::time_t czas) {
     const std::string numer = NumerKasyKopii(numerKasy);
+    UtworzFolder(folder);
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec)
-        throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ec.value()));
     // Written whole under a name of our own, then given its final name.
     const fs::path roboczy =
         folder / (".kopia" + numer + "." + std::to_string(std::random_device{}()) + ".tmp");

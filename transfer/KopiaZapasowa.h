@@ -7,8 +7,10 @@
 // Each backup is "kasaNN-YYYYMMDD-HHMMSS.txt" (NN the register number in two
 // digits, local time). A second backup of the same register in the same
 // second gets "-2", "-3", ... before ".txt"; an existing backup is never
-// replaced. The 50 newest backups of each register are kept.
+// replaced. The 50 newest backups of each register are kept, newest by the
+// time the file system recorded; none written in the last day is removed.
 
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -24,6 +26,8 @@ struct ZmienneFolderuKopii {
 };
 
 constexpr size_t LiczbaKopiiKasy = 50;
+// A backup younger than this is kept whatever the count.
+constexpr std::chrono::hours OkresOchronyKopii{24};
 
 // The folder by the rule above; throws BladWejsciaWyjscia when no variable
 // gives one (no HOME either).
@@ -52,7 +56,8 @@ std::filesystem::path ZachowajKopie(const std::string& numerKasy,
                                     const std::string& trescDefinicji);
 
 // Removes all but the `zostaw` newest backups of register `numerKasy` in
-// `folder`; other registers' backups and other files stay.
+// `folder`, sparing those of the last day; other registers' backups and
+// other files stay.
 void PrzytnijKopie(const std::filesystem::path& folder, const std::string& numerKasy,
                    size_t zostaw = LiczbaKopiiKasy);
 

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 
@@ -96,6 +98,11 @@ TEST(KopiaZapasowa, KeepsTheContentByteForByte) {
     EXPECT_EQ(Nazwy(tmp / "a" / "b").size(), 1u) << "no temporary file is left";
 }
 
+// A moment `dni` days ago by the file system's clock.
+fs::file_time_type DniTemu(int dni) {
+    return fs::file_time_type::clock::now() - std::chrono::hours(24 * dni);
+}
+
 TEST(KopiaZapasowa, ASecondBackupInTheSameSecondNeverReplacesTheFirst) {
     KatalogTymczasowy tmp;
     const auto a = ZachowajKopie(tmp.sciezka(), "01", "pierwsza", Chwila());
@@ -117,9 +124,12 @@ TEST(KopiaZapasowa, EachRegisterKeepsItsFiftyNewest) {
     tmp.Zapisz("kasa1-20261209-031500.txt", "obcy plik");
     std::vector<fs::path> kopie;
     // 55 backups over two seconds: the same-second ones sort by their number.
-    for (int i = 0; i < 55; ++i)
+    // They were made days ago, one after another, as their names say.
+    for (int i = 0; i < 55; ++i) {
         kopie.push_back(
             ZachowajKopie(tmp.sciezka(), "01", std::to_string(i), Chwila(i < 30 ? 0 : 1)));
+        fs::last_write_time(kopie.back(), DniTemu(10) + std::chrono::seconds(i));
+    }
     const auto nazwy = Nazwy(tmp.sciezka());
     for (size_t i = 0; i < kopie.size(); ++i)
         EXPECT_EQ(nazwy.count(kopie[i].filename().string()), i < 5 ? 0u : 1u) << i;
@@ -132,6 +142,54 @@ TEST(KopiaZapasowa, EachRegisterKeepsItsFiftyNewest) {
     EXPECT_EQ(Nazwy(tmp.sciezka()).count(kopie[54].filename().string()), 1u);
     EXPECT_EQ(Nazwy(tmp.sciezka()).count(kopie[53].filename().string()), 1u);
     EXPECT_EQ(Nazwy(tmp.sciezka()).size(), 2u + 4u);
+}
+
+// Age is what the file system recorded, not what a name says: backups named
+// in the future (a clock that was set back) go first when they are old, and
+// none made in the last day goes at all.
+TEST(KopiaZapasowa, ABackupOfTheLastDayIsNeverPruned) {
+    struct Przypadek {
+        const char* opis;
+        int dniPrzyszlych; // how long ago the future-named backups were made
+        size_t zostaje;    // of them
+    };
+    for (const Przypadek& p :
+         {Przypadek{"they were made today", 0, 50}, Przypadek{"they were made long ago", 30, 47}}) {
+        SCOPED_TRACE(p.opis);
+        KatalogTymczasowy tmp;
+        std::vector<std::string> przyszle;
+        for (int i = 0; i < 50; ++i) {
+            char nazwa[40];
+            std::snprintf(nazwa, sizeof nazwa, "kasa01-20990101-0000%02d.txt", i);
+            tmp.Zapisz(nazwa, "z przyszlosci");
+            fs::last_write_time(tmp / nazwa, DniTemu(p.dniPrzyszlych) + std::chrono::seconds(i));
+            przyszle.push_back(nazwa);
+        }
+        std::vector<fs::path> nowe;
+        for (int i = 0; i < 3; ++i)
+            nowe.push_back(ZachowajKopie(tmp.sciezka(), "01", "nowa", std::time(nullptr)));
+        const auto nazwy = Nazwy(tmp.sciezka());
+        for (const auto& kopia : nowe)
+            EXPECT_EQ(nazwy.count(kopia.filename().string()), 1u) << kopia;
+        EXPECT_EQ(nazwy.size(), p.zostaje + 3);
+        for (size_t i = 0; i < 3 && p.dniPrzyszlych > 0; ++i) {
+            EXPECT_EQ(nazwy.count(przyszle[i]), 0u) << "the oldest by the file system go first";
+        }
+    }
+}
+
+// A backup folder that is a symbolic link to nothing is said to be so.
+TEST(KopiaZapasowa, ADanglingLinkAsTheFolderIsToldInPolish) {
+    KatalogTymczasowy tmp;
+    fs::create_symlink(tmp / "odlaczony-dysk" / "kopie", tmp / "kopie");
+    try {
+        ZachowajKopie(tmp / "kopie", "01", "x", Chwila());
+        ADD_FAILURE() << "no error";
+    } catch (const BladWejsciaWyjscia& e) {
+        EXPECT_EQ(e.Sciezka(), (tmp / "kopie").string());
+        EXPECT_EQ(e.Powod(), test::Cp1250("Dowiązanie symboliczne do nieistniejącego katalogu"));
+    }
+    EXPECT_EQ(Nazwy(tmp.sciezka()).size(), 1u);
 }
 
 TEST(KopiaZapasowa, AFolderThatCannotBeMadeIsAnInputOutputError) {
