@@ -4,7 +4,6 @@
 #include "files/PlikTekstowy.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -138,8 +137,8 @@ void UtworzFolder(const fs::path& folder) {
         // "Dowiązanie symboliczne do nieistniejącego katalogu"
         throw BladWejsciaWyjscia(folder,
                                  "Dowi\271zanie symboliczne do nieistniej\271cego katalogu");
-    if (ec == std::errc::file_exists)
-        throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ENOTDIR));
+    if (fs::exists(folder, ec2) && !fs::is_directory(folder, ec2))
+        throw BladWejsciaWyjscia(folder, "To nie jest katalog");
     throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ec.value()));
 }
 

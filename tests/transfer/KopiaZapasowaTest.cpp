@@ -178,18 +178,27 @@ TEST(KopiaZapasowa, ABackupOfTheLastDayIsNeverPruned) {
     }
 }
 
-// A backup folder that is a symbolic link to nothing is said to be so.
+// A backup folder that is a symbolic link to nothing, or a file, is said to
+// be so in Polish, not as "File exists".
 TEST(KopiaZapasowa, ADanglingLinkAsTheFolderIsToldInPolish) {
     KatalogTymczasowy tmp;
-    fs::create_symlink(tmp / "odlaczony-dysk" / "kopie", tmp / "kopie");
-    try {
-        ZachowajKopie(tmp / "kopie", "01", "x", Chwila());
-        ADD_FAILURE() << "no error";
-    } catch (const BladWejsciaWyjscia& e) {
-        EXPECT_EQ(e.Sciezka(), (tmp / "kopie").string());
-        EXPECT_EQ(e.Powod(), test::Cp1250("Dowiązanie symboliczne do nieistniejącego katalogu"));
+    fs::create_symlink(tmp / "odlaczony-dysk" / "kopie", tmp / "dowiazanie");
+    tmp.Zapisz("plik", "x");
+    const std::pair<const char*, std::string> przypadki[] = {
+        {"dowiazanie", test::Cp1250("Dowiązanie symboliczne do nieistniejącego katalogu")},
+        {"plik", "To nie jest katalog"},
+    };
+    for (const auto& [nazwa, powod] : przypadki) {
+        SCOPED_TRACE(nazwa);
+        try {
+            ZachowajKopie(tmp / nazwa, "01", "x", Chwila());
+            ADD_FAILURE() << "no error";
+        } catch (const BladWejsciaWyjscia& e) {
+            EXPECT_EQ(e.Sciezka(), (tmp / nazwa).string());
+            EXPECT_EQ(e.Powod(), powod);
+        }
     }
-    EXPECT_EQ(Nazwy(tmp.sciezka()).size(), 1u);
+    EXPECT_EQ(Nazwy(tmp.sciezka()).size(), 2u);
 }
 
 TEST(KopiaZapasowa, AFolderThatCannotBeMadeIsAnInputOutputError) {
