@@ -87,13 +87,13 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
 TForm3::~TForm3() = default;
 
 QMenuBar* TForm3::PasekMenu() {
-    if (pasekMenu_ == nullptr) {
-        // Not yet placed on the window: its menus are reached through it.
-        pasekMenu_ = new QMenuBar(this);
+    if (!pasekMenu_) {
+        // Not yet placed on the window, whose form keeps its laid-out places:
+        // its menus are reached through it.
+        pasekMenu_ = std::make_unique<QMenuBar>();
         pasekMenu_->setObjectName(QStringLiteral("PasekMenu"));
-        pasekMenu_->hide();
     }
-    return pasekMenu_;
+    return pasekMenu_.get();
 }
 
 void TForm3::UtworzObszary() {

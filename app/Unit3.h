@@ -93,7 +93,7 @@ private:
     PolaczenieZKasa* komunikacja_ = nullptr;
     WygladIWydruk* wyglad_ = nullptr;
     KursorKlepsydry* klepsydra_ = nullptr;
-    QMenuBar* pasekMenu_ = nullptr;
+    std::unique_ptr<QMenuBar> pasekMenu_;
 };
 
 } // namespace orbaklaw

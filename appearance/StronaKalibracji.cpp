@@ -67,12 +67,13 @@ void RysujStrone(QPainter& p, const QPrinter& drukarka) {
                         QLocale(QLocale::Polish).toString(WysokoscWkladkiMm, 'f', 2)));
     LinijkaPozioma(p, s, 0, WysokoscWkladkiMm + 12);
     LinijkaPionowa(p, s, SzerokoscWkladkiMm + 12, 0);
-    p.drawText(s.R(0, WysokoscWkladkiMm + 28, 160, 40), Qt::AlignLeft | Qt::TextWordWrap,
-               QStringLiteral("Kalibracja drukarki %1.\nZmierz obie linijki od kreski 0 do "
-                              "kreski 100 (każda powinna mieć 100 mm) i wpisz wyniki w oknie "
-                              "„Kalibracja drukarki” programu. Program poprawi według nich "
-                              "każdy wydruk wkładki na tej drukarce.")
-                   .arg(drukarka.printerName()));
+    p.drawText(
+        s.R(0, WysokoscWkladkiMm + 28, 160, 40), Qt::AlignLeft | Qt::TextWordWrap,
+        QStringLiteral("Kalibracja drukarki%1.\nZmierz obie linijki od kreski 0 do "
+                       "kreski 100 (każda powinna mieć 100 mm) i wpisz wyniki w oknie "
+                       "„Kalibracja drukarki” programu. Program poprawi według nich "
+                       "każdy wydruk wkładki na tej drukarce.")
+            .arg(drukarka.printerName().isEmpty() ? QString() : u' ' + drukarka.printerName()));
 }
 
 } // namespace

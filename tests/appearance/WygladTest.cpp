@@ -8,6 +8,7 @@
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/OknoKalibracji.h"
 #include "appearance/PoleNaKlawiszu.h"
+#include "appearance/StronaKalibracji.h"
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WygladIWydruk.h"
 #include "tests/cli/UruchomCli.h"
@@ -331,6 +332,23 @@ TEST_F(Wyglad, ThePreviewComesFirstAndClosingItChangesNothing) {
     EXPECT_TRUE(dialogi.komunikaty.empty());
 }
 
+// A page too small for the insert is never printed shrunk: the user is
+// asked, and No (what Enter answers) prints nothing.
+TEST_F(Wyglad, AnInsertThatDoesNotFitThePageIsNeverShrunkSilently) {
+    const QString pdf = Sciezka("a6.pdf");
+    dialogi.wydruki.push_back(true);
+    dialogi.ustawDrukarke = [pdf](QPrinter& drukarka) {
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(pdf);
+        drukarka.setPageSize(QPageSize(QPageSize::A6)); // 105 mm wide
+    };
+    Kliknij("bbDrukuj");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(u"nie mieści się"_s));
+    EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie);
+    EXPECT_FALSE(fs::exists(katalog / "a6.pdf"));
+}
+
 // The program's save and orbaklaw-cli insert give the same bitmap, byte for
 // byte, from the same label file and font.
 TEST_F(Wyglad, TheSaveAndTheCliInsertAgreeByteForByte) {
@@ -367,7 +385,7 @@ TEST_F(Wyglad, CalibrationKeepsWhatTheRulersMeasurePerPrinter) {
         {"99,5", "99,5", false, naglowek + "Biuro\t99.50\t99.50\r\n"},
         {"100", "100,00", false, naglowek},
     };
-    QAction* kalibracja = okno->findChild<QAction*>(u"aKalibracja"_s);
+    QAction* kalibracja = okno->PasekMenu()->findChild<QAction*>(u"aKalibracja"_s);
     ASSERT_NE(kalibracja, nullptr);
     for (const auto& p : przypadki) {
         dialogi.komunikaty.clear();
@@ -393,7 +411,7 @@ TEST_F(Wyglad, CalibrationKeepsWhatTheRulersMeasurePerPrinter) {
 
 // "Lista klawiszy do PDF": the listing of the keys in the chosen file.
 TEST_F(Wyglad, TheListingOfTheKeysIsSavedAsAPdf) {
-    QAction* lista = okno->findChild<QAction*>(u"aListaPdf"_s);
+    QAction* lista = okno->PasekMenu()->findChild<QAction*>(u"aListaPdf"_s);
     ASSERT_NE(lista, nullptr);
     dialogi.pliki.push_back(Sciezka("lista.pdf"));
     lista->trigger();
@@ -437,4 +455,10 @@ TEST_F(Wyglad, Zrzut) {
     kalibracja.show();
     QTest::qWait(200);
     EXPECT_TRUE(kalibracja.grab().save(plik + u"-kalibracja.png"_s));
+
+    QPrinter strona(QPrinter::HighResolution);
+    strona.setOutputFormat(QPrinter::PdfFormat);
+    strona.setOutputFileName(plik + u"-strona.pdf"_s);
+    strona.setPageSize(QPageSize(QPageSize::A4));
+    EXPECT_TRUE(DrukujStroneKalibracji(strona).udany);
 }
