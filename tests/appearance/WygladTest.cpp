@@ -409,8 +409,21 @@ TEST_F(Wyglad, CalibrationKeepsWhatTheRulersMeasurePerPrinter) {
     qputenv("XDG_CONFIG_HOME", poprzedni);
 }
 
-// "Lista klawiszy do PDF": the listing of the keys in the chosen file.
-TEST_F(Wyglad, TheListingOfTheKeysIsSavedAsAPdf) {
+// "Lista klawiszy..." previews the listing and prints it; "Lista klawiszy do
+// PDF..." saves it in the chosen file, never under a reserved name.
+TEST_F(Wyglad, TheListingOfTheKeysIsPrintedAndSavedAsAPdf) {
+    const QString wydruk = Sciezka("wydruk.pdf");
+    dialogi.plikPodgladu = Sciezka("podglad.pdf");
+    dialogi.wydruki.push_back(true);
+    dialogi.ustawDrukarke = [wydruk](QPrinter& drukarka) {
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(wydruk);
+    };
+    okno->PasekMenu()->findChild<QAction*>(u"aListaKlawiszy"_s)->trigger();
+    EXPECT_EQ(dialogi.podglady, 1);
+    EXPECT_EQ(Plik("podglad.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(Plik("wydruk.pdf").substr(0, 5), "%PDF-");
+
     QAction* lista = okno->PasekMenu()->findChild<QAction*>(u"aListaPdf"_s);
     ASSERT_NE(lista, nullptr);
     dialogi.pliki.push_back(Sciezka("lista.pdf"));
