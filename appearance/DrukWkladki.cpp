@@ -68,6 +68,12 @@ WynikWydruku DrukujWkladke(QPrinter& drukarka, const QImage& obraz, KorektaDruku
     return {};
 }
 
+KorektaDruku KorektaDlaDrukarki(const QPrinter& drukarka) {
+    if (drukarka.outputFormat() != QPrinter::NativeFormat || !drukarka.outputFileName().isEmpty())
+        return {};
+    return KorektaDrukarki(drukarka.printerName().toStdString());
+}
+
 bool WkladkaMiesciSie(const QPrinter& drukarka, const QImage& obraz, KorektaDruku korekta) {
     const int g = GruboscLinii(drukarka);
     const QRect zLinia = ObszarObrazu(drukarka, obraz, korekta).adjusted(0, 0, g, g);

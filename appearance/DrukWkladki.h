@@ -33,6 +33,10 @@ WynikWydruku RysujWkladke(QPrinter& drukarka, const QImage& obraz, KorektaDruku 
 // The same on a printer, then whether the print service took the job.
 WynikWydruku DrukujWkladke(QPrinter& drukarka, const QImage& obraz, KorektaDruku korekta = {});
 
+// The user's correction of the printer `drukarka` prints on; none when it
+// prints into a file, which has no scale of its own to correct.
+KorektaDruku KorektaDlaDrukarki(const QPrinter& drukarka);
+
 // Whether the picture and its cut line fit the printable area of the page.
 bool WkladkaMiesciSie(const QPrinter& drukarka, const QImage& obraz, KorektaDruku korekta = {});
 

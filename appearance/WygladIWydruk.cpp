@@ -121,9 +121,8 @@ void WygladIWydruk::BitBtnOdczytClick() {
 bool WygladIWydruk::Podglad(QPrinter& drukarka) {
     TekstyEtykiet teksty = TekstyPol(); // a copy: the preview changes no field
     const QImage wkladka = Komponuj(teksty);
-    return dialogi_.Podglad(drukarka, [&wkladka](QPrinter& p) {
-        RysujWkladke(p, wkladka, KorektaDrukarki(p.printerName().toStdString()));
-    });
+    return dialogi_.Podglad(
+        drukarka, [&wkladka](QPrinter& p) { RysujWkladke(p, wkladka, KorektaDlaDrukarki(p)); });
 }
 
 bool WygladIWydruk::ZgodaNaObciecie(const QPrinter& drukarka, KorektaDruku korekta) {
@@ -148,7 +147,7 @@ void WygladIWydruk::bbDrukujClick() {
         okno_.obraz->load(QString::fromLatin1(NazwaPlikuWydruku));
         QFile::remove(QString::fromLatin1(NazwaPlikuWydruku));
     }
-    const KorektaDruku korekta = KorektaDrukarki(drukarka.printerName().toStdString());
+    const KorektaDruku korekta = KorektaDlaDrukarki(drukarka);
     if (!ZgodaNaObciecie(drukarka, korekta))
         return;
     const WynikWydruku wynik = DrukujWkladke(drukarka, *okno_.obraz, korekta);

@@ -99,7 +99,7 @@ TEST_F(UslugaDruku, ACalibratedPrinterPrintsTheInsertScaledAsTyped) {
         }
         QPrinter drukarka(QPrinter::HighResolution);
         ASSERT_NO_FATAL_FAILURE(Wybierz(drukarka));
-        const KorektaDruku korekta = KorektaDrukarki(drukarka.printerName().toStdString());
+        const KorektaDruku korekta = KorektaDlaDrukarki(drukarka);
         const auto wynik = DrukujWkladke(drukarka, CzarnaWkladka(), korekta);
         ASSERT_TRUE(wynik.udany) << wynik.blad.toStdString();
         ASSERT_TRUE(serwer_.CzekajNaKoniec(++zadania, 90s));
