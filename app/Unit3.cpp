@@ -1,6 +1,7 @@
 #include "app/Unit3.h"
 
 #include "appearance/EtykietyKlawiszy.h"
+#include "appearance/MenuWydruku.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PoleNaKlawiszu.h"
 #include "appearance/WidokKlawiatury.h"
@@ -85,6 +86,16 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
 
 TForm3::~TForm3() = default;
 
+QMenuBar* TForm3::PasekMenu() {
+    if (!pasekMenu_) {
+        // Not yet placed on the window, whose form keeps its laid-out places:
+        // its menus are reached through it.
+        pasekMenu_ = std::make_unique<QMenuBar>();
+        pasekMenu_->setObjectName(QStringLiteral("PasekMenu"));
+    }
+    return pasekMenu_.get();
+}
+
 void TForm3::UtworzObszary() {
     iWkladka_ = new WidokKlawiatury(this);
     iWkladka_->setGeometry(0, 0, 358, 406);
@@ -152,6 +163,9 @@ void TForm3::UtworzPodsystemy(StanProgramu& stan) {
                                  .stan = &stan});
     for (QObject* o : std::initializer_list<QObject*>{transfer_, komunikacja_, wyglad_})
         o->setParent(this);
+    // The print menu on the window's menu bar.
+    (new MenuWydruku(*PasekMenu(), {this, &dialogi_, &akcje_, &stan, panel_->cbPlatnosc}))
+        ->setParent(this);
 }
 
 void TForm3::PodlaczWybor() {

@@ -8,6 +8,7 @@
 #include "ui/ObslugaWyjatku.h"
 
 #include <QImage>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <memory>
@@ -53,6 +54,8 @@ public:
     TransferDefinicji& Transfer() { return *transfer_; }
     PolaczenieZKasa& Komunikacja() { return *komunikacja_; }
     WygladIWydruk& Wyglad() { return *wyglad_; }
+    // The window's menu bar.
+    QMenuBar* PasekMenu();
     // The busy cursor shown during every register exchange.
     KursorKlepsydry& Klepsydra() { return *klepsydra_; }
 
@@ -90,6 +93,7 @@ private:
     PolaczenieZKasa* komunikacja_ = nullptr;
     WygladIWydruk* wyglad_ = nullptr;
     KursorKlepsydry* klepsydra_ = nullptr;
+    std::unique_ptr<QMenuBar> pasekMenu_;
 };
 
 } // namespace orbaklaw

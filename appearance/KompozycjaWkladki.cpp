@@ -69,6 +69,16 @@ QRect RamkaKlawiszaF(const ProstokatPola& pole, SkalaWkladki skala) {
     return QRect(lewyGorny, QPoint(x2 - 1, y2 - 1));
 }
 
+QRect RamkaPolaWkladki(const PoleEtykiety& pole, SkalaWkladki skala) {
+    if (pole.limit == LimitEtykietyF)
+        return RamkaKlawiszaF(pole.miejsce, skala);
+    const ProstokatPola& m = pole.miejsce;
+    const QPoint lewyGorny = PunktTekstuWkladki(m, skala);
+    const int x2 = static_cast<int>((m.left + m.width) * skala.sx + PrzesuniecieWkladki);
+    const int y2 = static_cast<int>((m.top + m.height) * skala.sy);
+    return QRect(lewyGorny, QPoint(x2 - 1, y2 - 1));
+}
+
 int PunktyCzcionkiWkladki(const QFont& czcionka, double sy, double dpiEkranu) {
     if (dpiEkranu <= 0)
         dpiEkranu = 96.0;
@@ -97,7 +107,9 @@ QImage KomponujWkladke(const QImage& szablon, TekstyEtykiet& teksty, QSize rozmi
         const QColor tlo = KolorPola(funkcyjny ? KolorEtykietyF : KolorEtykietyCyfry);
         if (funkcyjny)
             malarz.fillRect(RamkaKlawiszaF(pole.miejsce, skala), tlo);
+        malarz.setClipRect(RamkaPolaWkladki(pole, skala));
         RysujTekst(malarz, PunktTekstuWkladki(pole.miejsce, skala), ZWindows1250(teksty[i]), tlo);
+        malarz.setClipping(false);
     }
     return wkladka;
 }

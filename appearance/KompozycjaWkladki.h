@@ -2,6 +2,7 @@
 // The insert picture: the label texts drawn onto a copy of the template.
 
 #include "appearance/PlikEtykiet.h"
+#include "appearance/PolaEtykiet.h"
 
 #include <QColor>
 #include <QFont>
@@ -35,13 +36,19 @@ QPoint PunktTekstuWkladki(const ProstokatPola& pole, SkalaWkladki skala);
 // The filled box of a function key, X1 <= x < X2, Y1 <= y < Y2.
 QRect RamkaKlawiszaF(const ProstokatPola& pole, SkalaWkladki skala);
 
+// The box a field's text is drawn in and cut to: a function key's box, or a
+// digit field's own width and height, scaled the same way.
+QRect RamkaPolaWkladki(const PoleEtykiety& pole, SkalaWkladki skala);
+
 // Font size on the insert: the field font's points times sy, truncated.
 int PunktyCzcionkiWkladki(const QFont& czcionka, double sy, double dpiEkranu);
 
 // Composes the insert on a copy of `szablon`. Non-empty texts are padded with
 // spaces to their field's limit in `teksty` (the caller keeps the longer
-// texts); empty texts draw nothing. Texts are Windows-1250 bytes. Points are
-// turned into pixels at `dpiEkranu`, as for the fields on screen.
+// texts); empty texts draw nothing. Each text is cut to its field's box, so
+// a long text or a large font never runs over a neighbouring key. Texts are
+// Windows-1250 bytes. Points are turned into pixels at `dpiEkranu`, as for
+// the fields on screen.
 QImage KomponujWkladke(const QImage& szablon, TekstyEtykiet& teksty, QSize rozmiarObrazu,
                        const QFont& czcionka, const QColor& kolorTekstu, double dpiEkranu);
 

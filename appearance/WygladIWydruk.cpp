@@ -119,10 +119,28 @@ void WygladIWydruk::BitBtnOdczytClick() {
     UstawTeksty(CzytajPlikEtykiet(SciezkaSystemu(*plik)), true);
 }
 
+bool WygladIWydruk::Podglad(QPrinter& drukarka) {
+    TekstyEtykiet teksty = TekstyPol(); // a copy: the preview changes no field
+    const QImage wkladka = Komponuj(teksty);
+    return dialogi_.Podglad(
+        drukarka, [&wkladka](QPrinter& p) { RysujWkladke(p, wkladka, KorektaDlaDrukarki(p)); });
+}
+
+bool WygladIWydruk::ZgodaNaObciecie(const QPrinter& drukarka, KorektaDruku korekta) {
+    if (WkladkaMiesciSie(drukarka, *okno_.obraz, korekta))
+        return true;
+    return dialogi_.Pytanie(
+        QStringLiteral("Wkładka nie mieści się w obszarze wydruku drukarki %1 i zostanie "
+                       "obcięta (program nie zmniejsza jej, by pasowała do klawiatury). "
+                       "Drukować mimo to?")
+            .arg(drukarka.printerName()),
+        QStringLiteral("Wydruk"), Odpowiedz::Nie);
+}
+
 void WygladIWydruk::bbDrukujClick() {
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setCopyCount(1);
-    if (!dialogi_.Drukuj(drukarka))
+    if (!Podglad(drukarka) || !dialogi_.Drukuj(drukarka))
         return;
     {
         const CzyszczeniePlikuWydruku czyszczenie(*okno_.stan);
@@ -130,6 +148,9 @@ void WygladIWydruk::bbDrukujClick() {
         okno_.obraz->load(QString::fromLatin1(NazwaPlikuWydruku));
         QFile::remove(QString::fromLatin1(NazwaPlikuWydruku));
     }
+    const KorektaDruku korekta = KorektaDlaDrukarki(drukarka);
+    if (!ZgodaNaObciecie(drukarka, korekta))
+        return;
     // Printing to a PDF file saves it as every file is saved, whole or not
     // at all.
     if (drukarka.outputFormat() == QPrinter::PdfFormat && !drukarka.outputFileName().isEmpty()) {
@@ -137,7 +158,7 @@ void WygladIWydruk::bbDrukujClick() {
                          drukarka.pageLayout(), drukarka.resolution());
         return;
     }
-    const WynikWydruku wynik = DrukujWkladke(drukarka, *okno_.obraz);
+    const WynikWydruku wynik = DrukujWkladke(drukarka, *okno_.obraz, korekta);
     if (!wynik.udany)
         throw std::runtime_error(Do1250(wynik.blad));
 }

@@ -2,12 +2,15 @@
 // The label-file and printing buttons of "Wygląd klawiatury": reading and
 // saving label files, printing the insert and choosing its font.
 
+#include "appearance/KalibracjaDrukarek.h"
 #include "appearance/OknoWygladu.h"
 #include "appearance/PlikEtykiet.h"
 #include "ui/Dialogi.h"
 
 #include <QImage>
 #include <QObject>
+
+class QPrinter;
 
 namespace orbaklaw {
 
@@ -30,6 +33,10 @@ private:
     void UstawTeksty(const TekstyEtykiet& teksty, bool pokaz);
     QImage Komponuj(TekstyEtykiet& teksty);
     std::optional<QString> NazwaZapisu();
+    // The page as it will print; true when the user goes on to print.
+    bool Podglad(QPrinter& drukarka);
+    // True when the insert fits the page, or the user prints it cut anyway.
+    bool ZgodaNaObciecie(const QPrinter& drukarka, KorektaDruku korekta);
 
     OknoWygladu okno_;
     Dialogi& dialogi_;

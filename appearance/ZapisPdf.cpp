@@ -1,7 +1,6 @@
 #include "appearance/ZapisPdf.h"
 
 #include "appearance/DrukWkladki.h"
-#include "appearance/RozmiarWydruku.h"
 #include "files/PlikTekstowy.h"
 
 #include <QBuffer>
@@ -24,9 +23,7 @@ std::optional<std::string> PdfWkladki(const QImage& obraz, const QPageLayout& uk
         QPainter rysik;
         if (!rysik.begin(&pdf))
             return std::nullopt;
-        const auto rozmiar =
-            RozmiarWydruku(obraz.width(), obraz.height(), pdf.logicalDpiX(), pdf.logicalDpiY());
-        rysik.drawImage(QRect(0, 0, rozmiar.szerokosc, rozmiar.wysokosc), obraz);
+        RysujObrazWkladki(rysik, pdf, obraz);
         if (!rysik.end())
             return std::nullopt;
     }

@@ -47,6 +47,14 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
             (o == "--goods" ? opcje.towary : opcje.platnosci) = a[++i];
             continue;
         }
+        if (o == "--pdf" && dozwolone.pdf) {
+            if (i + 1 >= a.size()) {
+                blad = o + " wymaga pliku";
+                return false;
+            }
+            opcje.pdf = a[++i];
+            continue;
+        }
         const bool zWartoscia = o == "--port" || o == "--speed" || o == "--register" ||
                                 o == "--timeout" || o == "--mux" || o == "--config";
         if (zWartoscia && !dozwolone.kasa) {

@@ -11,6 +11,7 @@
 //   --verify             write: read back and compare
 //   --json               show/test/goods/diff/verify: one JSON document on stdout
 //   --goods FILE, --payments FILE   show: names from these reply files
+//   --pdf FILE           show: the listing of the keys as a one-page PDF
 
 #include <optional>
 #include <string>
@@ -30,6 +31,7 @@ struct OpcjeKasy {
     bool json = false;
     std::optional<std::string> towary;    // show --goods FILE
     std::optional<std::string> platnosci; // show --payments FILE
+    std::optional<std::string> pdf;       // show --pdf FILE
 
     // Whether anything of the connection differs from the configuration file.
     bool ZmieniaLacze() const { return port || szybkosc || timeout || mux; }
@@ -42,6 +44,7 @@ struct DozwoloneOpcje {
     bool sprawdz = false;
     bool json = false;
     bool nazwy = false; // --goods and --payments
+    bool pdf = false;   // --pdf FILE
 };
 
 // Takes the options out of `argumenty`; the rest (the files) go to `pliki`.

@@ -44,6 +44,9 @@ constexpr const char* UzyciePlikow =
 constexpr const char* UzycieWkladki =
     ZWkladka ? "  orbaklaw-cli insert ETYKIETY.bm0 WY.bmp [--pdf WY.pdf]\n"
                "                                            składa obraz wkładki z pliku etykiet\n"
+               "  orbaklaw-cli show PLIK --pdf WY.pdf [--goods T] [--payments P]\n"
+               "                                            lista 64 klawiszy na jednej stronie A4 "
+               "(PDF)\n"
              : "";
 constexpr const char* UzycieKasy =
     "  orbaklaw-cli --help                       ten opis\n"
@@ -180,20 +183,37 @@ void PokazJson(const std::string& plik, const TabliceKlawiszy& tablice, const Na
     out << "\n]}\n";
 }
 
-int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err,
+         const ZapisListyPdf& listaPdf) {
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
     std::string blad;
-    if (!ParsujOpcje(a, {.json = true, .nazwy = true}, opcje, pliki, blad))
+    if (!ParsujOpcje(a, {.json = true, .nazwy = true, .pdf = ZWkladka}, opcje, pliki, blad))
         return BladUzycia(err, blad);
     if (pliki.size() != 1)
         return BladUzycia(err, "show bierze jeden plik");
+    if (opcje.pdf && opcje.json)
+        return BladUzycia(err, "show bierze --pdf albo --json");
+    if (opcje.pdf && !listaPdf)
+        return BladUzycia(err, "--pdf wymaga orbaklaw-cli zbudowanego z Qt");
+    if (opcje.pdf) {
+        std::vector<std::string> wejscia{pliki[0]};
+        for (const auto& plik : {opcje.towary, opcje.platnosci})
+            if (plik)
+                wejscia.push_back(*plik);
+        if (auto problem = ProblemWyjscia(*opcje.pdf, wejscia)) {
+            err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
+            return KodBladPliku;
+        }
+    }
     TabliceKlawiszy tablice;
     if (int kod = Wczytaj(pliki[0], tablice, err); kod != KodSukces)
         return kod;
     NazwyKasy nazwy;
     if (int kod = WczytajNazwy(opcje, nazwy, err); kod != KodSukces)
         return kod;
+    if (opcje.pdf)
+        return listaPdf({tablice, nazwy, pliki[0], *opcje.pdf}, err);
     if (opcje.json) {
         PokazJson(pliki[0], tablice, nazwy, out);
         return KodSukces;
@@ -226,7 +246,7 @@ int Diff(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
 }
 
 int Polecenie_(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-               const PoleceniaDodatkowe& dodatkowe) {
+               const PoleceniaDodatkowe& dodatkowe, const ZapisListyPdf& listaPdf) {
     if (argumenty.empty())
         return BladUzycia(err, "brak polecenia");
     const std::string& nazwa = argumenty[0];
@@ -234,10 +254,17 @@ int Polecenie_(const std::vector<std::string>& argumenty, std::ostream& out, std
         WypiszUzycie(out);
         return KodSukces;
     }
-    PoleceniaDodatkowe polecenia{{"check", Check},   {"normalize", Normalize}, {"show", Show},
-                                 {"diff", Diff},     {"read", Read},           {"write", Write},
-                                 {"delete", Delete}, {"goods", Goods},         {"verify", Verify},
-                                 {"test", Test}};
+    PoleceniaDodatkowe polecenia{
+        {"check", Check},
+        {"normalize", Normalize},
+        {"show", [&listaPdf](const auto& a, auto& o, auto& e) { return Show(a, o, e, listaPdf); }},
+        {"diff", Diff},
+        {"read", Read},
+        {"write", Write},
+        {"delete", Delete},
+        {"goods", Goods},
+        {"verify", Verify},
+        {"test", Test}};
     polecenia.insert(polecenia.end(), dodatkowe.begin(), dodatkowe.end());
     const std::vector<std::string> reszta(argumenty.begin() + 1, argumenty.end());
     for (const auto& [n, polecenie] : polecenia)
@@ -249,10 +276,10 @@ int Polecenie_(const std::vector<std::string>& argumenty, std::ostream& out, std
 } // namespace
 
 int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err,
-            const PoleceniaDodatkowe& dodatkowe) {
+            const PoleceniaDodatkowe& dodatkowe, const ZapisListyPdf& listaPdf) {
     // Whatever a command lets through ends here as a message, never as an abort.
     try {
-        return Polecenie_(argumenty, out, err, dodatkowe);
+        return Polecenie_(argumenty, out, err, dodatkowe, listaPdf);
     } catch (const std::bad_alloc&) {
         err << "orbaklaw-cli: "
             << "brak pamięci\n";

@@ -50,21 +50,6 @@ bool Parsuj(const std::vector<std::string>& a, Argumenty& wynik) {
     return true;
 }
 
-// Fonts need a GUI application; without a display the offscreen platform does.
-std::unique_ptr<QGuiApplication> Aplikacja() {
-    if (QGuiApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nazwa[] = "orbaklaw-cli";
-    static char* argv[] = {nazwa, nullptr};
-    auto aplikacja = std::make_unique<QGuiApplication>(argc, argv);
-    UstawZastepstwaCzcionek(); // the program's stand-in faces
-    return aplikacja;
-}
-
 // Device pixels to the inch of the PDF, as a high-resolution printer's.
 constexpr int RozdzielczoscPdf = 1200;
 
@@ -113,6 +98,21 @@ bool SprawdzWyjscia(const Argumenty& a, std::ostream& err) {
 
 } // namespace
 
+// Fonts need a GUI application; without a display the offscreen platform does.
+std::unique_ptr<QGuiApplication> AplikacjaCli() {
+    if (QGuiApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char nazwa[] = "orbaklaw-cli";
+    static char* argv[] = {nazwa, nullptr};
+    auto aplikacja = std::make_unique<QGuiApplication>(argc, argv);
+    UstawZastepstwaCzcionek(); // the program's stand-in faces
+    return aplikacja;
+}
+
 int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err) {
     Argumenty argumenty;
     if (!Parsuj(a, argumenty)) {
@@ -131,7 +131,7 @@ int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err)
     }
     if (!SprawdzWyjscia(argumenty, err))
         return KodBladPliku;
-    const auto aplikacja = Aplikacja();
+    const auto aplikacja = AplikacjaCli();
     try {
         const QImage wkladka =
             KomponujWkladke(WczytajSzablonWkladki(), teksty, RozmiarPolaKlawiatury,

@@ -3,6 +3,7 @@
 #include "generated/WersjaProgramu.h"
 
 #ifdef ORBAKLAW_Z_WKLADKA
+#include "cli/PolecenieListy.h"
 #include "cli/PolecenieWkladki.h"
 #endif
 
@@ -20,7 +21,11 @@ int main(int argc, char** argv) {
 #ifdef ORBAKLAW_Z_WKLADKA
         dodatkowe.emplace_back("insert", orbaklaw::cli::Wkladka);
 #endif
-        return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);
+        orbaklaw::cli::ZapisListyPdf listaPdf;
+#ifdef ORBAKLAW_Z_WKLADKA
+        listaPdf = orbaklaw::cli::ZapiszListePdf;
+#endif
+        return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe, listaPdf);
     } catch (const std::exception& e) {
         std::cerr << "orbaklaw-cli: " << e.what() << "\n";
     } catch (...) {

@@ -8,14 +8,16 @@
 #include "keys/Towary.h"
 
 #include <cstdint>
+#include <string>
 
 namespace orbaklaw {
 
 struct StanKlawiszy {
-    TabliceKlawiszy tablice;    // the 64 key definitions
-    Towary towary;              // goods names from the register
-    uint8_t WersjaKasy = 0;     // register program version, 0 until identified
-    uint8_t OstatniKlawisz = 0; // position last shown in the editor panel
+    TabliceKlawiszy tablice;     // the 64 key definitions
+    Towary towary;               // goods names from the register
+    uint8_t WersjaKasy = 0;      // register program version, 0 until identified
+    uint8_t OstatniKlawisz = 0;  // position last shown in the editor panel
+    std::string ZrodloDefinicji; // UTF-8: where the definitions were last read from
 };
 
 } // namespace orbaklaw

@@ -38,15 +38,16 @@ OdczytDefinicji::OdczytDefinicji(const OknoTransferu& okno)
     : okno_(okno), dialogi_(*okno.dialogi) {}
 
 void OdczytDefinicji::ZKasy() {
-    if (PobierzZKasy())
-        Wczytaj(NazwaPlikuKlawiszy);
+    if (PobierzZKasy() && Wczytaj(NazwaPlikuKlawiszy))
+        Stan().ZrodloDefinicji = "odczyt z kasy nr " + Stan().NumerKasy;
 }
 
 void OdczytDefinicji::ZPliku() {
     const auto plik = dialogi_.OtworzPlik(*okno_.odczytPliku);
     if (!plik)
         return;
-    Wczytaj(SciezkaSystemu(*plik));
+    if (Wczytaj(SciezkaSystemu(*plik)))
+        Stan().ZrodloDefinicji = "plik " + plik->toStdString();
 }
 
 bool OdczytDefinicji::PobierzZKasy() {
@@ -74,16 +75,17 @@ bool OdczytDefinicji::PobierzZKasy() {
     return true;
 }
 
-void OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
+bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
     TabliceKlawiszy nowe = Stan().tablice;
     nowe.WyczyscDoOdczytu();
     const auto wynik = CzytajPlikDefinicji(nowe, plik);
     if (!wynik.poprawny) {
         dialogi_.Komunikat(Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)));
-        return;
+        return false;
     }
     Stan().tablice = nowe;
     PokazWynik();
+    return true;
 }
 
 void OdczytDefinicji::PokazWynik() {

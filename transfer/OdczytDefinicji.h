@@ -23,7 +23,8 @@ public:
 private:
     // Asks the register for "klawisz.txt"; false when nothing is to be read.
     bool PobierzZKasy();
-    void Wczytaj(const std::filesystem::path& plik);
+    // Takes the file into the tables; false when it was refused (and told).
+    bool Wczytaj(const std::filesystem::path& plik);
     void PokazWynik();
 
     const OknoTransferu& okno_;

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -52,6 +53,9 @@ public:
     virtual std::optional<QString> ZapiszPlik(const DialogPliku& d) = 0;
     virtual std::optional<QString> ZapiszObraz(const DialogPliku& d) = 0;
     virtual bool Drukuj(QPrinter& drukarka) = 0; // false when cancelled
+    // The print preview of the page `rysuj` draws on `drukarka`. True when
+    // the user goes on to print, false when the preview is closed.
+    virtual bool Podglad(QPrinter& drukarka, const std::function<void(QPrinter&)>& rysuj) = 0;
     virtual std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) = 0;
     // Shows one of the program's own dialogs modally (the communication
     // dialog); returns its result code.

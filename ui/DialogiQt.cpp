@@ -1,6 +1,7 @@
 #include "ui/DialogiQt.h"
 
 #include "ui/OknoCzcionki.h"
+#include "ui/OknoPodgladu.h"
 #include "ui/PostepWymianyQt.h"
 
 #include <QApplication>
@@ -119,6 +120,11 @@ std::optional<QString> DialogiQt::ZapiszObraz(const DialogPliku& d) {
 bool DialogiQt::Drukuj(QPrinter& drukarka) {
     QPrintDialog dialog(&drukarka, rodzic_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogiQt::Podglad(QPrinter& drukarka, const std::function<void(QPrinter&)>& rysuj) {
+    OknoPodgladu okno(drukarka, rysuj, rodzic_);
+    return okno.exec() == QDialog::Accepted;
 }
 
 std::optional<WyborCzcionki> DialogiQt::Czcionka(const WyborCzcionki& poczatkowa) {

@@ -17,6 +17,7 @@ public:
     std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
     std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
+    bool Podglad(QPrinter& drukarka, const std::function<void(QPrinter&)>& rysuj) override;
     std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
     int Modalnie(QDialog& okno) override;
     std::unique_ptr<PostepWymiany> Postep(const QString& tekst) override;

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace orbaklaw {
 namespace {
 
@@ -86,22 +89,66 @@ TEST(KompozycjaWkladki, FunctionKeyBoxEdges) {
     }
 }
 
-// A text longer than the limit is drawn whole, past the box; the box keeps its size.
-TEST(KompozycjaWkladki, LongTextIsDrawnWholeAndTheBoxKeepsItsSize) {
+// A text longer than the limit is kept whole in the field, but drawn only
+// inside its key's box; the box keeps its size.
+TEST(KompozycjaWkladki, LongTextIsClippedToTheBoxAndTheBoxKeepsItsSize) {
     TekstyEtykiet teksty;
     teksty[Indeks("Edit1")] = "ABCDEFGHIJKL";
     const QImage w = Komponuj(teksty);
     EXPECT_EQ(teksty[Indeks("Edit1")], "ABCDEFGHIJKL");
-    QFont f = Czcionka(9);
-    f.setPixelSize(36);
-    const QFontMetrics m(f);
-    const int szerokosc = m.horizontalAdvance(QStringLiteral("ABCDEFGHIJKL"));
-    ASSERT_GT(491 + szerokosc, 700);
-    ASSERT_LT(36 + m.height(), 83);
-    EXPECT_EQ(w.pixel(491 + szerokosc - 1, 36), KolorF) << "text cell reaches past the box";
-    EXPECT_EQ(w.pixel(700, 82), Bialy) << "below the text cell, right of the box";
+    EXPECT_EQ(w.pixel(629, 40), Bialy) << "the text cell stops at the box";
     EXPECT_EQ(w.pixel(628, 83), KolorF);
     EXPECT_EQ(w.pixel(629, 83), Bialy);
+}
+
+// The box a field's text may cover on the insert: a function key's box of
+// 46 x 16 window pixels, a digit field's own width and height, both scaled
+// as the text's place is.
+QRect RamkaPola(const PoleEtykiety& pole) {
+    const double sx = 1314.0 / 437;
+    const double sy = 1219.0 / 406;
+    const auto& m = pole.miejsce;
+    const int szerokosc = pole.limit == LimitEtykietyF ? 46 : m.width;
+    const int wysokosc = pole.limit == LimitEtykietyF ? 16 : m.height;
+    return QRect(QPoint(static_cast<int>(m.left * sx + 239), static_cast<int>(m.top * sy)),
+                 QPoint(static_cast<int>((m.left + szerokosc) * sx + 239) - 1,
+                        static_cast<int>((m.top + wysokosc) * sy) - 1));
+}
+
+// Whatever the font and however long the texts, nothing outside the fields'
+// boxes differs from the insert of an empty label file.
+TEST(KompozycjaWkladki, NothingIsDrawnOutsideTheFieldsBoxes) {
+    QFont pogrubiona = Czcionka(12);
+    pogrubiona.setBold(true);
+    const struct {
+        const char* opis;
+        QFont czcionka;
+        std::string f, cyfra;
+    } przypadki[] = {
+        {"9 pt, long texts", Czcionka(9), "PIECZYWO PSZENNE", "12345678"},
+        {"Bold 12, full texts", pogrubiona, "JAB\xA3KA", "MLEK"},
+        {"Bold 12, W", pogrubiona, "WWWWWWWW", "WWWW"},
+        {"20 pt", Czcionka(20), "GOT\xD3WKA", "9999"},
+    };
+    TekstyEtykiet puste;
+    const QImage wzor = KomponujWkladke(BialySzablon(), puste, Ekran, Czcionka(9), Qt::black, 96);
+    std::vector<QRect> ramki;
+    for (const auto& pole : PolaEtykiet())
+        ramki.push_back(RamkaPola(pole));
+    for (const auto& p : przypadki) {
+        TekstyEtykiet teksty;
+        for (size_t i = 0; i < teksty.size(); ++i)
+            teksty[i] = PolaEtykiet()[i].limit == LimitEtykietyF ? p.f : p.cyfra;
+        const QImage w = KomponujWkladke(BialySzablon(), teksty, Ekran, p.czcionka, Qt::black, 96);
+        int poza = 0;
+        for (int y = 0; y < w.height(); ++y)
+            for (int x = 0; x < w.width(); ++x)
+                if (w.pixel(x, y) != wzor.pixel(x, y) &&
+                    std::none_of(ramki.begin(), ramki.end(),
+                                 [x, y](const QRect& r) { return r.contains(x, y); }))
+                    ++poza;
+        EXPECT_EQ(poza, 0) << p.opis << ": pixels changed outside every field's box";
+    }
 }
 
 TEST(KompozycjaWkladki, DigitKeysGetTextBackgroundOnly) {
@@ -165,7 +212,8 @@ TEST(KompozycjaWkladki, FontPointsScaleByTheVerticalFactor) {
     EXPECT_EQ(PunktyCzcionkiWkladki(wPikselach, sy, 96), 27);
 }
 
-// The text cell is as high as the font: 27 points at the screen's dpi.
+// The text cell is as wide as the font draws the padded text: 27 points at
+// the screen's dpi (its height is cut at the field's box).
 TEST(KompozycjaWkladki, PointsBecomePixelsAtTheScreenDpi) {
     for (const double dpi : {96.0, 120.0}) {
         TekstyEtykiet teksty;
@@ -173,9 +221,10 @@ TEST(KompozycjaWkladki, PointsBecomePixelsAtTheScreenDpi) {
         const QImage w = Komponuj(teksty, 9, dpi);
         QFont f = Czcionka(9);
         f.setPixelSize(static_cast<int>(std::lround(27 * dpi / 72)));
-        const int wysokosc = QFontMetrics(f).height();
-        EXPECT_EQ(w.pixel(554, 1038 + wysokosc - 1), KolorCyfry) << dpi;
-        EXPECT_EQ(w.pixel(554, 1038 + wysokosc), Bialy) << dpi;
+        const int szerokosc = QFontMetrics(f).horizontalAdvance(QStringLiteral("    "));
+        ASSERT_LT(szerokosc, 78) << "the cell stays inside e0's box";
+        EXPECT_EQ(w.pixel(554 + szerokosc - 1, 1040), KolorCyfry) << dpi;
+        EXPECT_EQ(w.pixel(554 + szerokosc, 1040), Bialy) << dpi;
     }
 }
 
@@ -194,6 +243,7 @@ TEST(KompozycjaWkladki, TextsAreWindows1250AndInTheTextColour) {
         p.setPen(Qt::red);
         const QString tekst = QString::fromUtf8("ŁĄŚŻ    ");
         const QFontMetrics m(f);
+        p.setClipRect(QRect(QPoint(491, 36), QPoint(628, 83)));
         p.fillRect(QRect(491, 36, m.horizontalAdvance(tekst), m.height()), QColor::fromRgb(KolorF));
         p.drawText(QPointF(491, 36 + m.ascent()), tekst);
     }

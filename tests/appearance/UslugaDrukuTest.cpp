@@ -3,6 +3,8 @@
 // support, and the PDF that cups-pdf writes measured on the page.
 
 #include "appearance/DrukWkladki.h"
+#include "appearance/KalibracjaDrukarek.h"
+#include "tests/support/KatalogTymczasowy.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -14,6 +16,8 @@
 #include "SerwerDruku.h"
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #endif
 
 namespace orbaklaw {
@@ -67,6 +71,47 @@ TEST_F(UslugaDruku, TheInsertComesOutOfACupsPdfQueueAtTrueSize) {
     const auto wynik = DrukujWkladke(drukarka, CzarnaWkladka());
     ASSERT_TRUE(wynik.udany) << wynik.blad.toStdString();
     ZmierzWydruk(drukarka);
+}
+
+// A calibrated printer: the user's file says what its 100 mm rulers really
+// measured, and the insert is scaled by 100 / measured in each direction. A
+// printer the file doesn't name prints at true size, as without a file.
+TEST_F(UslugaDruku, ACalibratedPrinterPrintsTheInsertScaledAsTyped) {
+    const struct {
+        const char* plik; // the correction file's content
+        double szerokosc, wysokosc;
+    } przypadki[] = {
+        {"# komentarz\r\nORBAKLAW_PDF\t98.00\t102.50\r\n", 111.25 * 100 / 98, 103.21 * 100 / 102.5},
+        {"ORBAKLAW_PDF\t101.5\t100\n", 111.25 * 100 / 101.5, 103.21},
+        {"Inna_drukarka\t90\t90\r\n", 111.25, 103.21},
+        {nullptr, 111.25, 103.21},
+    };
+    const test::KatalogTymczasowy konfiguracja;
+    const QByteArray poprzedni = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(konfiguracja.sciezka().string()));
+    const auto plik = konfiguracja / "orbaklaw" / "drukarki.txt";
+    int zadania = 0;
+    for (const auto& p : przypadki) {
+        std::filesystem::remove(plik);
+        if (p.plik != nullptr) {
+            std::filesystem::create_directories(plik.parent_path());
+            std::ofstream(plik, std::ios::binary) << p.plik;
+        }
+        QPrinter drukarka(QPrinter::HighResolution);
+        ASSERT_NO_FATAL_FAILURE(Wybierz(drukarka));
+        const KorektaDruku korekta = KorektaDlaDrukarki(drukarka);
+        const auto wynik = DrukujWkladke(drukarka, CzarnaWkladka(), korekta);
+        ASSERT_TRUE(wynik.udany) << wynik.blad.toStdString();
+        ASSERT_TRUE(serwer_.CzekajNaKoniec(++zadania, 90s));
+        const auto pdf = serwer_.CzekajNaPdf(90s);
+        ASSERT_TRUE(pdf.has_value()) << "cups-pdf wrote no PDF";
+        const test::Pomiar m = test::ZmierzStrone(QString::fromStdString(pdf->string()),
+                                                  QString::fromStdString(katalog_.sciezka()));
+        std::filesystem::remove(*pdf);
+        EXPECT_NEAR(m.szerokoscMm, p.szerokosc, 0.1) << (p.plik ? p.plik : "no file");
+        EXPECT_NEAR(m.wysokoscMm, p.wysokosc, 0.1) << (p.plik ? p.plik : "no file");
+    }
+    qputenv("XDG_CONFIG_HOME", poprzedni);
 }
 
 // Refusing needs no PDF at the end: a queue that throws its jobs away, which

@@ -3,13 +3,23 @@
 
 #include "OknoTestowe.h"
 
+#include "appearance/DrukWkladki.h"
+#include "appearance/KalibracjaDrukarek.h"
+#include "appearance/KompozycjaWkladki.h"
+#include "appearance/OknoKalibracji.h"
 #include "appearance/PoleNaKlawiszu.h"
+#include "appearance/StronaKalibracji.h"
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WygladIWydruk.h"
+#include "tests/cli/UruchomCli.h"
 #include "tests/support/KatalogTymczasowy.h"
 #include "tests/support/MalySystemPlikow.h"
+#include "ui/OknoPodgladu.h"
+#include "ui/Tekst1250.h"
 
+#include <QAction>
 #include <QDir>
+#include <QPageSize>
 #include <QPrinter>
 #include <QTest>
 
@@ -353,4 +363,163 @@ TEST_F(Wyglad, FieldsShowTheStartOfTheirTextsAfterASavePrintOrLoad) {
             EXPECT_EQ(Etykieta(nazwa)->cursorPosition(), 0) << nazwa;
         }
     }
+}
+
+// "Wydruk" shows the page first; closing the preview prints nothing, saves
+// nothing and leaves the fields as they were.
+TEST_F(Wyglad, ThePreviewComesFirstAndClosingItChangesNothing) {
+    Kliknij("Button2");
+    Etykieta("Edit1")->setText(u"AB"_s);
+    dialogi.plikPodgladu = Sciezka("podglad.pdf");
+    dialogi.podgladyDalej.push_back(false);
+    Kliknij("bbDrukuj");
+    EXPECT_EQ(dialogi.podglady, 1);
+    EXPECT_GT(fs::file_size(katalog / "podglad.pdf"), 1000u) << "the preview drew the page";
+    EXPECT_EQ(Etykieta("Edit1")->text(), u"AB") << "no padding from a preview";
+    EXPECT_FALSE(fs::exists(katalog / "@#$.bm0"));
+    EXPECT_TRUE(dialogi.komunikaty.empty());
+}
+
+// A page too small for the insert is never printed shrunk: the user is
+// asked, and No (what Enter answers) prints nothing.
+TEST_F(Wyglad, AnInsertThatDoesNotFitThePageIsNeverShrunkSilently) {
+    const QString pdf = Sciezka("a6.pdf");
+    dialogi.wydruki.push_back(true);
+    dialogi.ustawDrukarke = [pdf](QPrinter& drukarka) {
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(pdf);
+        drukarka.setPageSize(QPageSize(QPageSize::A6)); // 105 mm wide
+    };
+    Kliknij("bbDrukuj");
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(dialogi.komunikaty[0].tekst.contains(u"nie mieści się"_s));
+    EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie);
+    EXPECT_FALSE(fs::exists(katalog / "a6.pdf"));
+}
+
+// The program's save and orbaklaw-cli insert give the same bitmap, byte for
+// byte, from the same label file and font.
+TEST_F(Wyglad, TheSaveAndTheCliInsertAgreeByteForByte) {
+    katalog.Zapisz("dlugie.bm0", "PIECZYWO PSZENNE\r\nGOT\323WKA\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
+                                 "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nWWWWWW\r\n");
+    dialogi.pliki.push_back(Sciezka("dlugie.bm0"));
+    Kliknij("BitBtnOdczyt");
+    Zapisz(Sciezka("program"));
+    const auto cli = test::UruchomCli(
+        {"insert", (katalog / "dlugie.bm0").string(), (katalog / "cli.bmp").string()});
+    ASSERT_EQ(cli.kod, 0) << cli.err;
+    EXPECT_TRUE(Plik("program.bmp") == Plik("cli.bmp"));
+}
+
+// "Kalibracja drukarki": what the user types is kept per printer in the
+// user's file; a wrong length is told and the dialog stays; 100 mm both ways
+// removes the printer's correction.
+TEST_F(Wyglad, CalibrationKeepsWhatTheRulersMeasurePerPrinter) {
+    const QByteArray poprzedni = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((katalog / "konfig").string()));
+    const fs::path plik = katalog / "konfig" / "orbaklaw" / "drukarki.txt";
+    const std::string naglowek =
+        "# orbaklaw: co drukarka drukuje zamiast 100 mm (strona kalibracji)\r\n"
+        "# drukarka<TAB>linijka pozioma w mm<TAB>linijka pionowa w mm\r\n";
+    const struct {
+        const char* poziomo;
+        const char* pionowo;
+        bool blad; // told, and the dialog cancelled after it
+        std::string plik;
+    } przypadki[] = {
+        {"98,6", "101.2", false, naglowek + "Biuro\t98.60\t101.20\r\n"},
+        {"abc", "100", true, naglowek + "Biuro\t98.60\t101.20\r\n"},
+        {"250", "100", true, naglowek + "Biuro\t98.60\t101.20\r\n"},
+        {"99,5", "99,5", false, naglowek + "Biuro\t99.50\t99.50\r\n"},
+        {"100", "100,00", false, naglowek},
+    };
+    QAction* kalibracja = okno->PasekMenu()->findChild<QAction*>(u"aKalibracja"_s);
+    ASSERT_NE(kalibracja, nullptr);
+    for (const auto& p : przypadki) {
+        dialogi.komunikaty.clear();
+        dialogi.okna.push_back([&p](QDialog& d) {
+            auto* drukarka = d.findChild<QComboBox*>(u"cbDrukarka"_s);
+            drukarka->addItem(u"Biuro"_s);
+            drukarka->setCurrentText(u"Biuro"_s);
+            d.findChild<QLineEdit*>(u"ePoziomo"_s)->setText(QString::fromUtf8(p.poziomo));
+            d.findChild<QLineEdit*>(u"ePionowo"_s)->setText(QString::fromUtf8(p.pionowo));
+            d.findChild<QPushButton*>(u"bZapisz"_s)->click();
+            if (p.blad) {
+                EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
+                d.findChild<QPushButton*>(u"bAnuluj"_s)->click();
+            }
+        });
+        kalibracja->trigger();
+        EXPECT_EQ(dialogi.komunikaty.size(), p.blad ? 1u : 0u) << p.poziomo;
+        EXPECT_EQ(katalog.Czytaj("konfig/orbaklaw/drukarki.txt"), p.plik) << p.poziomo;
+    }
+    EXPECT_EQ(KorektaDrukarki("Biuro").x, 1.0);
+    qputenv("XDG_CONFIG_HOME", poprzedni);
+}
+
+// "Lista klawiszy..." previews the listing and prints it; "Lista klawiszy do
+// PDF..." saves it in the chosen file, never under a reserved name.
+TEST_F(Wyglad, TheListingOfTheKeysIsPrintedAndSavedAsAPdf) {
+    const QString wydruk = Sciezka("wydruk.pdf");
+    dialogi.plikPodgladu = Sciezka("podglad.pdf");
+    dialogi.wydruki.push_back(true);
+    dialogi.ustawDrukarke = [wydruk](QPrinter& drukarka) {
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(wydruk);
+    };
+    okno->PasekMenu()->findChild<QAction*>(u"aListaKlawiszy"_s)->trigger();
+    EXPECT_EQ(dialogi.podglady, 1);
+    EXPECT_EQ(Plik("podglad.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(Plik("wydruk.pdf").substr(0, 5), "%PDF-");
+
+    QAction* lista = okno->PasekMenu()->findChild<QAction*>(u"aListaPdf"_s);
+    ASSERT_NE(lista, nullptr);
+    dialogi.pliki.push_back(Sciezka("lista.pdf"));
+    lista->trigger();
+    EXPECT_TRUE(dialogi.komunikaty.empty()) << dialogi.Teksty().join('|').toStdString();
+    EXPECT_EQ(Plik("lista.pdf").substr(0, 5), "%PDF-");
+    dialogi.pliki.push_back(Sciezka("KONFIG.TXT"));
+    lista->trigger();
+    EXPECT_FALSE(fs::exists(katalog / "KONFIG.TXT"));
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_TRUE(dialogi.komunikaty[0].tekst.endsWith(u" : zastrzeżona nazwa pliku"_s));
+}
+
+// Saves the print preview and the calibration dialog as the user sees them
+// when ORBAKLAW_ZRZUT names a PNG file (run by hand, as UkladOkna.Zrzut).
+TEST_F(Wyglad, Zrzut) {
+    const QString plik = qEnvironmentVariable("ORBAKLAW_ZRZUT");
+    if (plik.isEmpty())
+        GTEST_SKIP() << "ORBAKLAW_ZRZUT does not name a PNG file to save the pictures to";
+    Kliknij("Button2");
+    Etykieta("Edit1")->setText(u"PIECZYWO"_s);
+    Etykieta("Edit1a")->setText(u"ŻYTNIE"_s);
+    Etykieta("e7")->setText(u"KAWA"_s);
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(Sciezka("zrzut.pdf"));
+    drukarka.setPageSize(QPageSize(QPageSize::A4));
+    TekstyEtykiet teksty;
+    for (size_t i = 0; i < teksty.size(); ++i)
+        teksty[i] = Do1250(Etykieta(PolaEtykiet()[i].nazwa)->text());
+    const QImage obraz = KomponujWkladke(WczytajSzablonWkladki(), teksty, QSize(358, 406),
+                                         Etykieta("Edit1")->font(), Qt::black, 96);
+    OknoPodgladu podglad(
+        drukarka, [&obraz](QPrinter& p) { RysujWkladke(p, obraz); }, okno.get());
+    podglad.show();
+    QTest::qWait(300);
+    EXPECT_TRUE(podglad.grab().save(plik));
+    podglad.hide();
+
+    OknoKalibracji kalibracja({{"Biuro_HP", {98.6, 101.2}}}, {u"Biuro_HP"_s, u"ORBAKLAW_PDF"_s},
+                              u"Biuro_HP"_s, dialogi, okno.get());
+    kalibracja.show();
+    QTest::qWait(200);
+    EXPECT_TRUE(kalibracja.grab().save(plik + u"-kalibracja.png"_s));
+
+    QPrinter strona(QPrinter::HighResolution);
+    strona.setOutputFormat(QPrinter::PdfFormat);
+    strona.setOutputFileName(plik + u"-strona.pdf"_s);
+    strona.setPageSize(QPageSize(QPageSize::A4));
+    EXPECT_TRUE(DrukujStroneKalibracji(strona).udany);
 }

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace orbaklaw {
 namespace {
@@ -32,6 +35,53 @@ TEST(OrbaklawCliWkladka, ComposesTheInsertAsA24BitBitmap) {
     EXPECT_EQ(obraz.pixelColor(625, 80), QColor(200, 199, 197));
     EXPECT_EQ(tmp.Czytaj("plan.pdf").substr(0, 5), "%PDF-");
     EXPECT_EQ(tmp.Czytaj("plan.bm0"), "PIECZYWO\r\nNABIA\243\r\n") << "the label file is only read";
+}
+
+// What pdftotext reads on the PDF's pages, laid out as printed.
+std::string TekstPdf(const fs::path& pdf, int strona) {
+    const fs::path txt = pdf.string() + "-" + std::to_string(strona) + ".txt";
+    const std::string polecenie = "pdftotext -layout -enc UTF-8 -f " + std::to_string(strona) +
+                                  " -l " + std::to_string(strona) + " '" + pdf.string() + "' '" +
+                                  txt.string() + "' 2>/dev/null";
+    if (std::system(polecenie.c_str()) != 0)
+        return {};
+    std::ifstream plik(txt, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(plik), {});
+}
+
+// The listing of the keys: all 64 on one A4 page, names in Polish.
+TEST(OrbaklawCliWkladka, ShowPdfListsEverySixtyFourKeysOnOnePage) {
+    if (std::system("pdftotext -v >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext is not installed (package poppler-utils)";
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("towary.txt", "#\r\n#\r\n#\r\n12\tCHLEB \xbdYTNI \x9d\xe0\x44\x8d\r\n");
+    auto w =
+        test::UruchomCli({"show", ORBAKLAW_DANE "/definicje/przyklad.txt", "--goods",
+                          (tmp / "towary.txt").string(), "--pdf", (tmp / "lista.pdf").string()});
+    ASSERT_EQ(w.kod, 0) << w.err;
+    EXPECT_EQ(w.out, "");
+    const std::string tekst = TekstPdf(tmp / "lista.pdf", 1);
+    for (const char* oczekiwany :
+         {"Lista klawiszy kasy VARKO ORBA", "Kasa nr 01", "Źródło: plik", "definicje/przyklad.txt",
+          "Wariant ALT", "Towar / funkcja / płatność", "1 - TOWAR", "12 CHLEB ŻYTNI ŁÓDŹ",
+          "Sprzedaż jednej sztuki", "Obowiązek wpisania ceny", "2 - FUNKCJA", "WPŁATA DO KASY",
+          "3 - PŁATNOŚĆ", "EURO", "10,50"})
+        EXPECT_NE(tekst.find(oczekiwany), std::string::npos) << oczekiwany << "\n" << tekst;
+    // One row per key: each starts with its variant, and names its key.
+    const char* warianty[] = {"BEZP.", "LEWY ALT", "PRAWY ALT", "LEWY+PRAWY ALT"};
+    int wiersze = 0;
+    std::istringstream linie(tekst);
+    for (std::string linia; std::getline(linie, linia);) {
+        const auto poczatek = linia.find_first_not_of(' ');
+        for (const char* wariant : warianty)
+            if (poczatek != std::string::npos &&
+                linia.compare(poczatek, std::strlen(wariant), wariant) == 0) {
+                ++wiersze;
+                break;
+            }
+    }
+    EXPECT_EQ(wiersze, 64) << tekst;
+    EXPECT_EQ(TekstPdf(tmp / "lista.pdf", 2), "") << "one page";
 }
 
 TEST(OrbaklawCliWkladka, NothingIsWrittenWhenTheLabelsCantBeRead) {

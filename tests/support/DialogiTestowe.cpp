@@ -3,6 +3,7 @@
 #include "ui/PostepWymiany.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,8 @@ DialogiTestowe::~DialogiTestowe() {
         ADD_FAILURE() << czcionki.size() << " unused font dialog answer(s)";
     if (!okna.empty())
         ADD_FAILURE() << okna.size() << " unused dialog script(s)";
+    if (!podgladyDalej.empty())
+        ADD_FAILURE() << podgladyDalej.size() << " unused print preview answer(s)";
 }
 
 Odpowiedz DialogiTestowe::Pokaz(const OknoKomunikatu& okno) {
@@ -61,6 +64,22 @@ bool DialogiTestowe::Drukuj(QPrinter& drukarka) {
     if (wynik && ustawDrukarke)
         ustawDrukarke(drukarka);
     return wynik;
+}
+
+bool DialogiTestowe::Podglad(QPrinter& drukarka, const std::function<void(QPrinter&)>& rysuj) {
+    ++podglady;
+    if (!plikPodgladu.isEmpty()) {
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(plikPodgladu);
+        rysuj(drukarka);
+        drukarka.setOutputFileName({});
+        drukarka.setOutputFormat(QPrinter::NativeFormat);
+    }
+    if (podgladyDalej.empty())
+        return true;
+    const bool dalej = podgladyDalej.front();
+    podgladyDalej.pop_front();
+    return dalej;
 }
 
 std::optional<WyborCzcionki> DialogiTestowe::Czcionka(const WyborCzcionki& poczatkowa) {

@@ -23,6 +23,12 @@ public:
     std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
     std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
+    // Counts the preview and draws it into `plikPodgladu` when that names a
+    // PDF; then goes on to print, unless `podgladyDalej` answers false.
+    bool Podglad(QPrinter& drukarka, const std::function<void(QPrinter&)>& rysuj) override;
+    int podglady = 0;
+    QString plikPodgladu;
+    std::deque<bool> podgladyDalej;
     std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
     // Runs the next queued script on the dialog instead of a modal loop; the
     // script clicks what a user would (the dialog shows while it runs). With

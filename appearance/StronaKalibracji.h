@@ -1,0 +1,20 @@
+#pragma once
+// The calibration page of a printer: two rulers of 100 mm, one across the
+// page and one down, and the insert's outline, printed without any
+// correction from the page's top-left printable corner. The user measures
+// the rulers and types what they really are in "Kalibracja drukarki".
+
+#include "appearance/DrukWkladki.h"
+
+class QPrinter;
+
+namespace orbaklaw {
+
+constexpr double DlugoscLinijkiMm = 100.0;
+constexpr double SzerokoscWkladkiMm = 111.25;
+constexpr double WysokoscWkladkiMm = 103.21;
+
+// One page, one job; the print service's refusal is reported.
+WynikWydruku DrukujStroneKalibracji(QPrinter& drukarka);
+
+} // namespace orbaklaw

@@ -1,0 +1,51 @@
+#include "cli/PolecenieListy.h"
+
+#include "appearance/ListaKlawiszyPdf.h"
+#include "cli/Komunikaty.h"
+#include "cli/PolecenieWkladki.h"
+#include "files/GraniceOdczytu.h"
+#include "files/PlikTekstowy.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+
+namespace orbaklaw::cli {
+
+namespace {
+
+// The register number of the file's first line, "#NN".
+std::string NumerKasyPliku(const std::string& plik) {
+    const auto linie = CzytajLinie(plik, GranicePlikuDefinicji);
+    if (linie.empty() || linie[0].size() < 2 || linie[0][0] != '#')
+        return {};
+    return linie[0].substr(1, 2);
+}
+
+} // namespace
+
+int ZapiszListePdf(const ListaDoPdf& lista, std::ostream& err) {
+    const auto aplikacja = AplikacjaCli();
+    try {
+        ListaKlawiszy strona;
+        strona.naglowek = {
+            NumerKasyPliku(lista.plik),
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString(),
+            "plik " + lista.plik};
+        NazwyZKasy nazwy;
+        nazwy.towary = lista.nazwy.towary ? &*lista.nazwy.towary : nullptr;
+        nazwy.platnosci = lista.nazwy.platnosci;
+        strona.wiersze = WierszeListyKlawiszy(lista.tablice, nazwy);
+        const QByteArray pdf = ListaKlawiszyPdf(strona);
+        if (pdf.isEmpty()) {
+            err << "orbaklaw-cli: " << lista.pdf << ": PDF nie powstał\n";
+            return KodBladPliku;
+        }
+        ZapiszAtomowo(lista.pdf, pdf.toStdString());
+        return KodSukces;
+    } catch (const BladWejsciaWyjscia& e) {
+        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        return KodBladPliku;
+    }
+}
+
+} // namespace orbaklaw::cli
