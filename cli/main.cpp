@@ -3,7 +3,7 @@
 #include "generated/WersjaProgramu.h"
 
 #ifdef ORBAKLAW_Z_WKLADKA
-#include "cli/PolecenieWkladki.h"
+#include "cli/PolecenieWtyczkiQt.h"
 #endif
 
 #include <exception>
@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
         }
         orbaklaw::cli::PoleceniaDodatkowe dodatkowe;
 #ifdef ORBAKLAW_Z_WKLADKA
-        dodatkowe.emplace_back("insert", orbaklaw::cli::Wkladka);
+        // Drawn by the Qt plugin, loaded only for this command.
+        dodatkowe.emplace_back("insert", orbaklaw::cli::PolecenieWtyczkiQt("insert"));
 #endif
         return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);
     } catch (const std::exception& e) {

@@ -113,6 +113,37 @@ TEST(OrbaklawCli, TheInsertIsOfferedOnlyWhereItCanBeDrawn) {
     }
 }
 
+// Only the insert draws with Qt: every other command starts without loading
+// a Qt library, so that a register command costs little more than the line.
+TEST(OrbaklawCli, OnlyTheInsertLoadsQt) {
+#ifdef ORBAKLAW_Z_WKLADKA
+    constexpr bool zWkladka = true;
+#else
+    constexpr bool zWkladka = false;
+#endif
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("l.bm0", "PIECZYWO\r\n");
+    const std::string przyklad = (Dane / "przyklad.txt").string();
+    const struct {
+        std::vector<std::string> argumenty;
+        bool qt;
+    } przypadki[] = {
+        {{"--version"}, false},
+        {{"--help"}, false},
+        {{"check", przyklad}, false},
+        {{"show", przyklad}, false},
+        {{"normalize", przyklad, (tmp / "n.txt").string()}, false},
+        {{"test", "--port", (tmp / "brak-portu").string(), "--register", "1"}, false},
+        {{"insert", (tmp / "l.bm0").string(), (tmp / "l.bmp").string()}, zWkladka},
+    };
+    for (const auto& p : przypadki) {
+        const std::string biblioteki = test::BibliotekiCli(p.argumenty);
+        EXPECT_NE(biblioteki.find("libc.so"), std::string::npos) << "no loader log";
+        EXPECT_EQ(biblioteki.find("libQt6") != std::string::npos, p.qt) << p.argumenty[0] << ":\n"
+                                                                        << biblioteki;
+    }
+}
+
 TEST(OrbaklawCli, NormalizeReproducesTheExampleFromItsOwnOutput) {
     test::KatalogTymczasowy tmp;
     const std::string przyklad = CzytajPlik(Dane / "przyklad.txt");
