@@ -7,6 +7,7 @@
 #include "appearance/WidokKlawiatury.h"
 #include "appearance/WygladIWydruk.h"
 #include "comm/PolaczenieZKasa.h"
+#include "generated/WersjaProgramu.h"
 #include "keys/FiltrKwoty.h"
 #include "keys/FiltrWyboru.h"
 #include "keys/ListyWyboru.h"
@@ -59,7 +60,8 @@ DialogPliku PlikiDefinicji() {
 TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     : QWidget(rodzic), dialogi_(dialogi), obsluga_(dialogi, *this), akcje_(obsluga_) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Definiowanie klawiszy w kasie VARKO ORBA (ver.1.50)"));
+    setWindowTitle(QStringLiteral("Definiowanie klawiszy w kasie VARKO ORBA (ver.%1)")
+                       .arg(QLatin1String(WersjaProgramu)));
     setFont(CzcionkaOkna(9));
     setFixedSize(SzerokoscKlienta, WysokoscKlienta);
     OKlawisze = PlikiDefinicji();

@@ -2,11 +2,13 @@
 //
 // Starts the pacing emulator, then times, at 9600 and 19200 bit/s, a write
 // and a read of the 64 key definitions and a read of the goods base through
-// the real library. For each it prints the measured time, the line's limit
-// for the data that must cross (data bytes x 10 bits / speed; every call
-// also asks the register's number first, and that short exchange's bytes
-// are counted with the data) and their ratio; the target is a ratio of at
-// most 1.10.
+// the real library, and a whole orbaklaw-cli process reading the key
+// definitions (its start, the library's load, the exchange in a private
+// folder and the file written). For each it prints the measured time, the
+// line's limit for the data that must cross (data bytes x 10 bits / speed;
+// every call also asks the register's number first, and that short
+// exchange's bytes are counted with the data) and their ratio; the target is
+// a ratio of at most 1.10.
 //
 //   bench_lacze [--quick]     --quick: key read at 9600 only
 #include "comm/BuforTekstu.h"
@@ -24,9 +26,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -74,6 +79,28 @@ uint8_t Wywolaj2(uint8_t (*f)(const char*, const char*), const char* we, const c
     return f(KonwNaBufor(we)->data(), KonwNaBufor(wy)->data());
 }
 
+// orbaklaw-cli run as a script runs it, from the current folder (its
+// KONFIG.TXT), its messages kept in cli.err; its exit code.
+uint8_t UruchomCli(const std::vector<std::string>& argumenty) {
+    std::vector<std::string> a{ORBAKLAW_CLI};
+    a.insert(a.end(), argumenty.begin(), argumenty.end());
+    std::vector<char*> argv;
+    for (auto& s : a)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t pliki;
+    posix_spawn_file_actions_init(&pliki);
+    posix_spawn_file_actions_addopen(&pliki, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&pliki, 2, "cli.err", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    const int blad = posix_spawn(&pid, argv[0], &pliki, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&pliki);
+    int status = 0;
+    if (blad != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return 255;
+    return static_cast<uint8_t>(WEXITSTATUS(status));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +126,10 @@ int main(int argc, char** argv) {
              [] { return __ZDefKlaw(KonwNaBufor(NazwaPlikuKlawiszy)->data()); }},
             {"goods base read", BajtyTowarow(),
              [] { return Wywolaj2(__TowarMax, NazwaPlikuZapytania, NazwaPlikuTowarow); }},
+            {"orbaklaw-cli read", BajtyKlawiszy(),
+             [] {
+                 return UruchomCli({"read", "odczyt-cli.txt"});
+             }},
         };
         for (int szybkosc : {9600, 19200}) {
             ZapiszAtomowo(NazwaPlikuKonfiguracji,

@@ -3,10 +3,10 @@
 #include "generated/WersjaProgramu.h"
 
 #ifdef ORBAKLAW_Z_WKLADKA
-#include "cli/PolecenieListy.h"
-#include "cli/PolecenieWkladki.h"
+#include "cli/PolecenieWtyczkiQt.h"
 #endif
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 
@@ -19,13 +19,16 @@ int main(int argc, char** argv) {
         }
         orbaklaw::cli::PoleceniaDodatkowe dodatkowe;
 #ifdef ORBAKLAW_Z_WKLADKA
-        dodatkowe.emplace_back("insert", orbaklaw::cli::Wkladka);
+        // Drawn by the Qt plugin, loaded only for these commands: the insert
+        // and the listing's PDF (`show ... --pdf`, run by the plugin whole).
+        if (!argumenty.empty() && argumenty[0] == "show" &&
+            std::find(argumenty.begin(), argumenty.end(), "--pdf") != argumenty.end())
+            return orbaklaw::cli::PolecenieWtyczkiQt("show")(
+                std::vector<std::string>(argumenty.begin() + 1, argumenty.end()), std::cout,
+                std::cerr);
+        dodatkowe.emplace_back("insert", orbaklaw::cli::PolecenieWtyczkiQt("insert"));
 #endif
-        orbaklaw::cli::ZapisListyPdf listaPdf;
-#ifdef ORBAKLAW_Z_WKLADKA
-        listaPdf = orbaklaw::cli::ZapiszListePdf;
-#endif
-        return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe, listaPdf);
+        return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);
     } catch (const std::exception& e) {
         std::cerr << "orbaklaw-cli: " << e.what() << "\n";
     } catch (...) {

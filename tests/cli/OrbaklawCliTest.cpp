@@ -115,6 +115,42 @@ TEST(OrbaklawCli, TheInsertIsOfferedOnlyWhereItCanBeDrawn) {
     }
 }
 
+// Only the insert draws with Qt: every other command starts without loading
+// a Qt library, so that a register command costs little more than the line.
+TEST(OrbaklawCli, OnlyTheInsertLoadsQt) {
+#ifdef ORBAKLAW_Z_WKLADKA
+    constexpr bool zWkladka = true;
+#else
+    constexpr bool zWkladka = false;
+#endif
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("l.bm0", "PIECZYWO\r\n");
+    const std::string przyklad = (Dane / "przyklad.txt").string();
+    const struct {
+        std::vector<std::string> argumenty;
+        bool qt;
+        const char* takze; // a library the command loads, or ""
+    } przypadki[] = {
+        {{"--version"}, false, ""},
+        {{"--help"}, false, ""},
+        {{"check", przyklad}, false, ""},
+        {{"show", przyklad}, false, ""},
+        {{"normalize", przyklad, (tmp / "n.txt").string()}, false, ""},
+        // The register libraries, which refuse a device that is no port.
+        {{"test", "--port", "/dev/null", "--register", "1", "--timeout", "1"},
+         false,
+         "libkomport.so"},
+        {{"insert", (tmp / "l.bm0").string(), (tmp / "l.bmp").string()}, zWkladka, ""},
+    };
+    for (const auto& p : przypadki) {
+        const std::string biblioteki = test::BibliotekiCli(p.argumenty);
+        EXPECT_NE(biblioteki.find("libc.so"), std::string::npos) << "no loader log";
+        EXPECT_NE(biblioteki.find(p.takze), std::string::npos) << p.takze;
+        EXPECT_EQ(biblioteki.find("libQt6") != std::string::npos, p.qt) << p.argumenty[0] << ":\n"
+                                                                        << biblioteki;
+    }
+}
+
 TEST(OrbaklawCli, NormalizeReproducesTheExampleFromItsOwnOutput) {
     test::KatalogTymczasowy tmp;
     const std::string przyklad = CzytajPlik(Dane / "przyklad.txt");

@@ -1,8 +1,16 @@
 // orbaklaw-cli insert: the insert picture and its PDF page from a label file.
+#include "appearance/CzcionkaEtykiet.h"
+#include "appearance/KompozycjaWkladki.h"
+#include "appearance/ObrazKlawiatury.h"
+#include "appearance/PlikEtykiet.h"
+#include "appearance/SzablonWkladki.h"
+#include "appearance/ZapisBmp.h"
 #include "tests/cli/UruchomCli.h"
 #include "tests/support/KatalogTymczasowy.h"
 #include "tests/support/MalySystemPlikow.h"
+#include "ui/Czcionki.h"
 
+#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -13,6 +21,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace orbaklaw {
 namespace {
@@ -82,6 +91,46 @@ TEST(OrbaklawCliWkladka, ShowPdfListsEverySixtyFourKeysOnOnePage) {
     }
     EXPECT_EQ(wiersze, 64) << tekst;
     EXPECT_EQ(TekstPdf(tmp / "lista.pdf", 2), "") << "one page";
+}
+
+// The CLI draws the insert the program draws: its picture is, byte for byte,
+// the one composed here from the same labels.
+TEST(OrbaklawCliWkladka, ThePictureIsTheProgramsInsert) {
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("plan.bm0", "PIECZYWO\r\nNABIA\243\r\n\r\nKAWA \271\346\352\r\n");
+    const auto w =
+        test::UruchomCli({"insert", (tmp / "plan.bm0").string(), (tmp / "cli.bmp").string()});
+    ASSERT_EQ(w.kod, 0) << w.err;
+    static int argc = 1;
+    static char nazwa[] = "test_cli_wkladka";
+    static char* argv[] = {nazwa, nullptr};
+    QGuiApplication aplikacja(argc, argv);
+    UstawZastepstwaCzcionek();
+    TekstyEtykiet teksty = CzytajPlikEtykiet(tmp / "plan.bm0");
+    ZapiszObrazBmp(KomponujWkladke(WczytajSzablonWkladki(), teksty, RozmiarPolaKlawiatury,
+                                   DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet(),
+                                   DomyslneDpiEkranu),
+                   tmp / "program.bmp");
+    EXPECT_TRUE(tmp.Czytaj("cli.bmp") == tmp.Czytaj("program.bmp"));
+}
+
+// Without its plugin the CLI still runs every other command, and the insert
+// says what is missing.
+TEST(OrbaklawCliWkladka, AMissingPluginIsNamed) {
+    test::KatalogTymczasowy tmp;
+    const fs::path cli = tmp / "orbaklaw-cli";
+    fs::copy_file(ORBAKLAW_CLI, cli);
+    tmp.Zapisz("l.bm0", "PIECZYWO\r\n");
+    const std::string polecenie = "'" + cli.string() + "' insert '" + (tmp / "l.bm0").string() +
+                                  "' '" + (tmp / "l.bmp").string() + "' 2>'" +
+                                  (tmp / "err").string() + "'";
+    const int status = std::system(polecenie.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    const std::string err = tmp.Czytaj("err");
+    EXPECT_EQ(err.rfind("orbaklaw-cli: insert: nie można wczytać biblioteki: ", 0), 0u) << err;
+    EXPECT_NE(err.find("liborbaklaw-cli-qt.so"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(tmp / "l.bmp"));
+    EXPECT_EQ(std::system(("'" + cli.string() + "' --version >/dev/null").c_str()), 0);
 }
 
 TEST(OrbaklawCliWkladka, NothingIsWrittenWhenTheLabelsCantBeRead) {

@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <pty.h>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,6 +69,29 @@ WynikCli UruchomCliZTerminalem(const std::vector<std::string>& argumenty) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, tmp.Czytaj("out"), err};
+}
+
+std::string BibliotekiCli(const std::vector<std::string>& argumenty) {
+    KatalogTymczasowy tmp;
+    std::string polecenie = "LD_DEBUG=files LD_DEBUG_OUTPUT=" + Cytuj((tmp / "ld").string()) + " " +
+                            Cytuj(ORBAKLAW_CLI);
+    for (const auto& a : argumenty)
+        polecenie += " " + Cytuj(a);
+    polecenie += " >/dev/null 2>&1";
+    [[maybe_unused]] const int status = std::system(polecenie.c_str());
+    // One log per process, named ld.<pid>; "file=NAME [N];  needed by ..." or
+    // "... dynamically loaded by ..." for each library.
+    std::string biblioteki;
+    for (const auto& wpis : std::filesystem::directory_iterator(tmp.sciezka())) {
+        std::istringstream log(tmp.Czytaj(wpis.path().filename().string()));
+        for (std::string linia; std::getline(log, linia);)
+            if (const auto p = linia.find("\tfile=");
+                p != std::string::npos &&
+                (linia.find(" needed by ") != std::string::npos ||
+                 linia.find(" dynamically loaded by ") != std::string::npos))
+                biblioteki += linia.substr(p + 6, linia.find(' ', p) - p - 6) + "\n";
+    }
+    return biblioteki;
 }
 
 bool JestJq() {

@@ -18,6 +18,11 @@ WynikCli UruchomCli(const std::vector<std::string>& argumenty);
 // `err` holds what the terminal received.
 WynikCli UruchomCliZTerminalem(const std::vector<std::string>& argumenty);
 
+// The shared libraries the dynamic loader brought into orbaklaw-cli run with
+// `argumenty`, one file a line: those it links and those it loads on its
+// way (LD_DEBUG=files).
+std::string BibliotekiCli(const std::vector<std::string>& argumenty);
+
 // Whether jq is there to check JSON output with.
 bool JestJq();
 

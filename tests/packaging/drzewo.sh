@@ -2,7 +2,7 @@
 # `cmake --install` of the build gives a tree that works wherever it lies:
 # the installed CLI, run from a folder of its own, finds the register
 # libraries relative to itself and identifies the installed emulator's
-# register; everything a desktop needs is in the freedesktop places.
+# register, and draws an insert with its plugin; everything a desktop needs is in the freedesktop places.
 # Usage: drzewo.sh BUILD-DIR WITH-GUI(ON/OFF) WITH-HELP2MAN(path or -NOTFOUND)
 set -uo pipefail
 source "$(dirname "$0")/wspolne.sh"
@@ -28,7 +28,9 @@ expected=(
 for f in "${expected[@]}"; do
   [[ -e "$prefix/$f" ]] || fail "the installed tree has no $f"
 done
-for lib in libkasdrv.so libkomport.so; do
+libs=(libkasdrv.so libkomport.so)
+[[ "$gui" == ON ]] && libs+=(liborbaklaw-cli-qt.so)
+for lib in "${libs[@]}"; do
   found=$(find "$prefix" -name "$lib" -path '*/orbaklaw/*')
   [[ -n "$found" ]] || fail "$lib is not installed in a folder of its own"
   [[ ! -e "$prefix/bin/$lib" ]] || fail "$lib lies among the programs in bin/"
@@ -39,6 +41,10 @@ start_emulator "$prefix/bin" "$link"
 out=$(cli_test_from_elsewhere "$prefix/bin" "$link" 2>&1) || fail "installed orbaklaw-cli test failed: $out"
 grep -q . <<<"$out" || fail "orbaklaw-cli test printed nothing"
 echo "$out"
+
+if [[ "$gui" == ON ]]; then
+  out=$(cli_insert_from_elsewhere "$prefix/bin" 2>&1) || fail "installed orbaklaw-cli insert failed: $out"
+fi
 
 if [[ "$gui" == ON ]]; then
   command -v desktop-file-validate >/dev/null || skip "desktop-file-validate is not installed (Debian package desktop-file-utils): the desktop entry was not checked"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package made from the current build: its control data carry the
 # project's version and the libraries' dependencies, the CLI unpacked from it
-# identifies the register of the orba-emu unpacked beside it, and lintian
-# finds no error in it.
+# identifies the register of the orba-emu unpacked beside it, its maintainer
+# is a real one, it doesn't run ldconfig for its private libraries, and
+# lintian finds no error in it.
 # Usage: pakiet.sh BUILD-DIR VERSION
 set -uo pipefail
 source "$(dirname "$0")/wspolne.sh"
@@ -25,12 +26,26 @@ for dep in libc6 libserialport0 libstdc++6; do
   grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
+# The maintainer is the project's, never a template's placeholder (lintian
+# below checks the address).
+maintainer=$(dpkg-deb -f "$deb" Maintainer)
+[[ "$maintainer" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer is not 'Name <address>': $maintainer"
+[[ ! "$maintainer" =~ (example|noreply|placeholder|seed) ]] || fail "Maintainer is a placeholder: $maintainer"
+# The libraries lie in a private folder: the system's library cache has no
+# business with them, so no maintainer script or trigger runs ldconfig.
+dpkg-deb -e "$deb" "$scratch/control" || fail "dpkg-deb -e failed"
+calls=$(grep -l ldconfig "$scratch/control"/* 2>/dev/null)
+[[ -z "$calls" ]] || fail "the package runs ldconfig from $(basename -a $calls)"
+
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
 link="$scratch/ttyORBA"
 start_emulator "$root/usr/bin" "$link"
 out=$(cli_test_from_elsewhere "$root/usr/bin" "$link" 2>&1) || fail "the packaged orbaklaw-cli test failed: $out"
 echo "$out"
+if [[ -e "$root/usr/bin/orbaklaw" ]]; then
+  out=$(cli_insert_from_elsewhere "$root/usr/bin" 2>&1) || fail "the packaged orbaklaw-cli insert failed: $out"
+fi
 [[ "$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/orbaklaw-cli" --version)" == "orbaklaw-cli $version" ]] ||
   fail "the packaged orbaklaw-cli is not version $version"
 

@@ -52,3 +52,14 @@ cli_test_from_elsewhere() {
   echo "not a library" >"$folder/libkomport.so"
   (cd "$folder" && ORBAKLAW_COM1="$link" "$bin/orbaklaw-cli" test)
 }
+
+# Draws an insert with BIN/orbaklaw-cli run from a folder of its own, where a
+# broken copy of its Qt plugin lies: it must take its own.
+cli_insert_from_elsewhere() {
+  local bin=$1 folder
+  folder=$(mktemp -d "$scratch/insert.XXXXXX")
+  printf 'PIECZYWO\r\n' >"$folder/l.bm0"
+  echo "not a library" >"$folder/liborbaklaw-cli-qt.so"
+  (cd "$folder" && QT_QPA_PLATFORM=offscreen "$bin/orbaklaw-cli" insert l.bm0 l.bmp) || return 1
+  [[ "$(head -c 2 "$folder/l.bmp")" == BM ]] || { echo "insert wrote no picture"; return 1; }
+}
