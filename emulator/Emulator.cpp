@@ -89,8 +89,15 @@ std::vector<uint8_t> Emulator::Tresc(const protocol::Frame& zadanie, Kasa* kasa,
     return protocol::Fits(tresc) ? tresc : std::vector<uint8_t>{status::ParametrPozaZakresem};
 }
 
+bool Emulator::Trafiona(const protocol::Frame& zadanie) {
+    if (opcje_.rozkazUsterki >= 0 && zadanie.command != opcje_.rozkazUsterki)
+        return false;
+    return std::uniform_int_distribution<int>(0, 99)(los_) < opcje_.procentUsterki;
+}
+
 void Emulator::Odpowiedz(const protocol::Frame& zadanie, Zegar::time_point poczatek, size_t bajty) {
     std::this_thread::sleep_until(poczatek + CzasBajtow(bajty));
+    trafiona_ = Trafiona(zadanie);
     Kasa* kasa = Adresat(zadanie);
     if (kasa && !kasa->Adresowana(zadanie))
         return; // for another register: this one neither acts nor answers
