@@ -42,6 +42,8 @@ void KasowanieDefinicji::Wykonaj() {
     const QString uwaga = stan ? Z1250(OpisStanu(*stan, true)) : QString();
     if (stan == StanPoZmianie::Nowe)
         kod = 0;
+    if (stan)
+        Stan().KodBledu = kod; // the deletion's, not the read's after it
     if (kod != 0) {
         if (stan)
             dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga);

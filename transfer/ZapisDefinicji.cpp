@@ -93,6 +93,7 @@ bool ZapisDefinicji::WyslijDoKasy() {
             uwaga = Z1250(OpisStanu(*stan, false)) + QStringLiteral("\r");
             if (*stan == StanPoZmianie::Nowe)
                 kod = 0;
+            Stan().KodBledu = kod; // the write's, not the read's after it
         }
         if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
             dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "

@@ -170,21 +170,22 @@ TEST_F(Kopia, AChangeWithoutAnAnswerIsJudgedByWhatTheRegisterHolds) {
         const char* rozkaz;
         QString mowi;
         TabliceKlawiszy wKasie;
+        int kod; // KodBledu: the change's result as the register left it
     };
     for (const auto& p : {
              Przypadek{"bZapis", "hangup", "0x11",
                        u"Kasa nie potwierdziła zapisu, lecz odczytane z niej definicje są nowe: "
                        u"zapis się udał.\rDefinicje klawiszy zapisano do kasy i do pliku "
                        u"klawisz.txt"_s,
-                       nowe},
+                       nowe, 0},
              Przypadek{"bKasowanie", "hangup", "0x12",
                        u"Kasa nie potwierdziła kasowania, lecz odczytane z niej definicje są "
                        u"skasowane: kasowanie się udało.\rSkasowano definicje klawiszy"_s,
-                       skasowane},
+                       skasowane, 0},
              Przypadek{"bZapis", "silent", "0x11",
                        KomunikatKodu(21) + u"\rOdczytane z kasy definicje są poprzednie: kasa "
                                            u"nie przyjęła zapisu."_s,
-                       Przyklad()},
+                       Przyklad(), 21},
          }) {
         SCOPED_TRACE(std::string(p.przycisk) + " " + p.usterka);
         kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
@@ -198,6 +199,7 @@ TEST_F(Kopia, AChangeWithoutAnAnswerIsJudgedByWhatTheRegisterHolds) {
         Kliknij(p.przycisk);
         ASSERT_FALSE(dialogi.komunikaty.empty());
         EXPECT_EQ(dialogi.komunikaty.back().tekst, p.mowi);
+        EXPECT_EQ(Stan().KodBledu, p.kod);
         kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
         EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(p.wKasie));
     }
