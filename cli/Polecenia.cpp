@@ -71,6 +71,8 @@ constexpr const char* UzycieKasy =
     "Przed write i delete definicje z kasy są zachowywane jako kopia (ścieżka na stderr;\n"
     "katalog $ORBAKLAW_KOPIE, $XDG_DATA_HOME/orbaklaw/kopie lub ~/.local/share/orbaklaw/kopie);\n"
     "bez odczytanej kopii nic nie jest wysyłane, chyba że podano --no-backup.\n"
+    "Gdy po write lub delete zabraknie odpowiedzi kasy, jej definicje są raz odczytywane:\n"
+    "kod wyjścia mówi, co kasa zawiera (0, gdy nowe definicje).\n"
     "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny lub\n"
     "błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie), 4 definicje się różnią,\n"
     "5 brak odpowiedzi kasy lub błąd łącza (kody 20, 21, 23, 24), 6 kasa o innym numerze (22).\n";

@@ -1,6 +1,7 @@
 #include "cli/SesjaKasy.h"
 #include "files/NazwyStale.h"
 
+#include "cli/FolderWymiany.h"
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
 #include "cli/PostepWTerminalu.h"
@@ -9,6 +10,7 @@
 #include "comm/KomunikatyBledow.h"
 #include "comm/NumerKasy.h"
 #include "comm/PlikZapytania.h"
+#include "drivers/kasdrv/kasdrv.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/BladSystemu.h"
 #include "files/GraniceOdczytu.h"
@@ -20,8 +22,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace orbaklaw::cli {
 
@@ -52,12 +56,12 @@ private:
     int poprzedni_;
 };
 
-std::optional<WpisKonfiguracji> Wpis(const std::string& linia, uint8_t& kod) {
-    const auto wynik = ParsujLinieKonfiguracji(linia);
-    kod = wynik.kod;
-    if (wynik.kod != 0)
-        return std::nullopt;
-    return wynik.wpis;
+// The first line that is not blank.
+std::string PierwszaLinia(const std::vector<std::string>& linie) {
+    for (const auto& l : linie)
+        if (!LiniaPusta(l))
+            return l;
+    return {};
 }
 
 std::string TekstKoduBiblioteki(uint8_t kod) {
@@ -66,17 +70,12 @@ std::string TekstKoduBiblioteki(uint8_t kod) {
 
 } // namespace
 
-SesjaKasy::SesjaKasy(const OpcjeKasy& opcje, std::ostream& err) : opcje_(opcje), err_(err) {}
+SesjaKasy::SesjaKasy(const OpcjeKasy& opcje, std::ostream& err) : opcje_(opcje), err_(&err) {}
 
-SesjaKasy::~SesjaKasy() {
-    if (!folder_.empty()) {
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-}
+SesjaKasy::~SesjaKasy() = default;
 
 int SesjaKasy::Wypisz(const std::string& tekstTerminala, int kod) const {
-    err_ << "orbaklaw-cli: " << tekstTerminala << "\n";
+    *err_ << "orbaklaw-cli: " << tekstTerminala << "\n";
     return kod;
 }
 
@@ -127,25 +126,24 @@ int SesjaKasy::Przygotuj() {
 
 int SesjaKasy::Konfiguruj(const std::string& tresc, bool jest) {
     const auto linie = PodzielNaLinie(tresc);
-    numer_ = opcje_.numer ? *opcje_.numer : NumerKasyZLinii(linie.empty() ? "" : linie[0]);
+    numer_ = opcje_.numer ? *opcje_.numer : NumerKasyZKonfiguracji(linie);
     unsigned liczba = 0;
     try {
         liczba = NumerKasyJakoLiczba(numer_);
     } catch (const BladNumeruKasy& e) {
         return Blad(e.what(), KodBladPliku);
     }
-    // The settings of the register's line (the first line when none is its).
-    uint8_t kod = 0;
+    // The configuration is judged as the library judges it; without a line
+    // of its own the register takes the settings of the first line.
     std::optional<WpisKonfiguracji> wpis;
-    for (const auto& l : linie)
-        if (auto w = Wpis(l, kod); w && w->numerKasy == static_cast<int>(liczba)) {
-            wpis = w;
-            break;
-        }
-    if (!wpis && jest) {
-        wpis = Wpis(linie.empty() ? "" : linie[0], kod);
-        if (!wpis)
-            return Blad(TekstKoduBiblioteki(kod), KodBladPliku);
+    if (jest) {
+        auto wynik = KonfiguracjaKasy(linie, static_cast<int>(liczba));
+        if (wynik.kod == KASDRV_BRAK_SKOJARZENIA)
+            wynik = KonfiguracjaKasy(linie,
+                                     ParsujLinieKonfiguracji(PierwszaLinia(linie)).wpis.numerKasy);
+        if (wynik.kod != 0)
+            return Blad(TekstKoduBiblioteki(wynik.kod), KodBladPliku);
+        wpis = wynik.wpis;
     }
     ustawienia_ = wpis ? wpis->ustawienia : UstawieniaKomunikacji{};
     if (opcje_.szybkosc)
@@ -167,12 +165,17 @@ int SesjaKasy::Konfiguruj(const std::string& tresc, bool jest) {
     const std::string zmienna = "ORBAKLAW_COM" + std::to_string(ustawienia_.port);
     ::setenv(zmienna.c_str(), fs::absolute(Urzadzenie()).c_str(), 1);
 
-    const char* tmp = std::getenv("TMPDIR");
-    std::string sciezka =
-        (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/orbaklaw-cli-XXXXXX";
-    if (!::mkdtemp(sciezka.data()))
-        return BladPliku(BladWejsciaWyjscia(sciezka, OpisBleduSystemu(errno)), KodBladPliku);
-    folder_ = sciezka;
+    // Our library appends its report lines to the user's RAPORT.TXT itself,
+    // so a line of a call that reached the register is there even if this
+    // run is killed before it could copy them.
+    ::setenv(KASDRV_ZMIENNA_RAPORTU, fs::absolute(ZnajdzPlik(NazwaPlikuRaportu)).c_str(), 1);
+
+    std::string sciezka;
+    int blad = 0;
+    wymiany_ = FolderWymiany::Utworz(sciezka, blad);
+    if (!wymiany_)
+        return BladPliku(BladWejsciaWyjscia(sciezka, OpisBleduSystemu(blad)), KodBladPliku);
+    folder_ = wymiany_->Sciezka();
     try {
         ZapiszAtomowo(folder_ / NazwaPlikuKonfiguracji, trescKonfiguracji_);
     } catch (const BladWejsciaWyjscia& e) {
@@ -211,6 +214,14 @@ void SesjaKasy::OddajRaport() const {
 
 int SesjaKasy::Wywolaj(const std::string& opis,
                        const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
+    uint8_t wynik = 0;
+    if (int kod = Wykonaj(opis, wywolanie, wynik); kod != KodSukces)
+        return kod;
+    return Wynik(wynik);
+}
+
+int SesjaKasy::Wykonaj(const std::string& opis,
+                       const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie, uint8_t& wynik) {
     // A device that isn't there is named at once (the library would only say 20).
     const std::string urzadzenie = Urzadzenie();
     struct stat s {};
@@ -219,7 +230,6 @@ int SesjaKasy::Wywolaj(const std::string& opis,
         return Wypisz(DlaTerminala("Nie mo\277na otworzy\346 portu szeregowego ") +
                           KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(errno))),
                       KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
-    uint8_t wynik = 0;
     try {
         BibliotekaKasdrv kasdrv(kodBledu_);
         const StanWymiany stan = StanZBiblioteki();
@@ -233,10 +243,20 @@ int SesjaKasy::Wywolaj(const std::string& opis,
         return BladPliku(e, KodBladPliku);
     }
     OddajRaport();
-    if (wynik == 0)
-        return KodSukces;
+    return KodSukces;
+}
+
+int SesjaKasy::Wynik(uint8_t wynik, const std::string& dopisek) {
     const std::string powod = OpisBleduZBiblioteki();
-    return Blad(TekstKoduBiblioteki(wynik) + (powod.empty() ? "" : "\r" + powod),
+    if (wynik == 0) {
+        // The register did it; what went wrong besides (a report line that
+        // couldn't be written) is only a warning.
+        if (!powod.empty())
+            Blad("Uwaga: " + powod, KodSukces);
+        return KodSukces;
+    }
+    return Blad(TekstKoduBiblioteki(wynik) + (powod.empty() ? "" : "\r" + powod) +
+                    (dopisek.empty() ? "" : "\r" + dopisek),
                 KodWyjsciaKasy(wynik));
 }
 
@@ -277,23 +297,58 @@ int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
 }
 
 int SesjaKasy::WyslijPlik(const char* plik, const std::string& tresc, const std::string& opis,
-                          uint8_t (BibliotekaKasdrv::*wywolanie)(const std::string&)) {
+                          uint8_t (BibliotekaKasdrv::*wywolanie)(const std::string&),
+                          const ZmianaWKasie& zmiana) {
     try {
         ZapiszAtomowo(folder_ / plik, tresc);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e, KodBladPliku);
     }
-    return Wywolaj(opis, [plik, wywolanie](BibliotekaKasdrv& k) { return (k.*wywolanie)(plik); });
+    uint8_t wynik = 0;
+    if (int kod = Wykonaj(
+            opis, [plik, wywolanie](BibliotekaKasdrv& k) { return (k.*wywolanie)(plik); }, wynik);
+        kod != KodSukces)
+        return kod;
+    const auto stan = SprawdzPoZmianie(wynik, zmiana, [this] { return OdczytajPoZmianie(); });
+    if (!stan)
+        return Wynik(wynik);
+    const std::string opisStanu = OpisStanu(*stan, zmiana.kasowanie);
+    if (*stan == StanPoZmianie::Nowe) {
+        Blad(opisStanu, KodSukces);
+        return KodSukces;
+    }
+    return Wynik(wynik, opisStanu);
+}
+
+std::optional<std::string> SesjaKasy::OdczytajPoZmianie() {
+    // The read's own messages would only confuse the result of the change.
+    std::ostringstream cicho;
+    std::ostream* err = std::exchange(err_, &cicho);
+    std::string tresc;
+    const int kod = OdczytajDefinicje(tresc);
+    err_ = err;
+    if (kod != KodSukces)
+        return std::nullopt;
+    return tresc;
+}
+
+ZmianaWKasie SesjaKasy::Zmiana(bool kasowanie, const std::string& wyslane) const {
+    ZmianaWKasie zmiana;
+    zmiana.kasowanie = kasowanie;
+    if (!kasowanie)
+        ParsujDefinicje(zmiana.wyslane, PodzielNaLinie(wyslane));
+    zmiana.poprzednie = DefinicjeZTekstu(kopia_);
+    return zmiana;
 }
 
 int SesjaKasy::ZapiszDefinicje(const std::string& tresc) {
     return WyslijPlik(NazwaPlikuKlawiszy, tresc, "Zapis definicji do kasy",
-                      &BibliotekaKasdrv::ZDefKlaw);
+                      &BibliotekaKasdrv::ZDefKlaw, Zmiana(false, tresc));
 }
 
 int SesjaKasy::KasujDefinicje(const std::string& trescZadania) {
     return WyslijPlik(NazwaPlikuKasowania, trescZadania, "Kasowanie definicji w kasie",
-                      &BibliotekaKasdrv::KDefKlaw);
+                      &BibliotekaKasdrv::KDefKlaw, Zmiana(true, {}));
 }
 
 int SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
@@ -323,11 +378,12 @@ int SesjaKasy::ZachowajKopieKasy() {
         return Blad("Nie odczytano definicji z kasy do kopii zapasowej: nic nie wys\263ano "
                     "(--no-backup pomija kopi\352)",
                     kod);
+    kopia_ = tresc;
     try {
         const fs::path kopia = ZachowajKopie(numer_, tresc);
         // "Kopia definicji klawiszy z kasy: "
-        err_ << "orbaklaw-cli: " << DlaTerminala("Kopia definicji klawiszy z kasy: ")
-             << kopia.string() << "\n";
+        *err_ << "orbaklaw-cli: " << DlaTerminala("Kopia definicji klawiszy z kasy: ")
+              << kopia.string() << "\n";
     } catch (const BladWejsciaWyjscia& e) {
         // "Nie zachowano kopii definicji z kasy: nic nie wysłano: "
         return Wypisz(DlaTerminala("Nie zachowano kopii definicji z kasy, nic nie wys\263ano: ") +

@@ -12,10 +12,13 @@
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/Konfiguracja.h"
 #include "files/PlikTekstowy.h"
+#include "transfer/SprawdzenieZmiany.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -42,7 +45,9 @@ public:
     // The register's definitions as the library wrote them (checked as the
     // program reads them).
     int OdczytajDefinicje(std::string& tresc);
-    // The definition file `tresc` into the register.
+    // The definition file `tresc` into the register. When the reply was
+    // lost or broken, the register's definitions are read back once and the
+    // result is what the register holds (SprawdzPoZmianie).
     int ZapiszDefinicje(const std::string& tresc);
     int KasujDefinicje(const std::string& trescZadania);
     // The lines of the goods reply file.
@@ -61,21 +66,35 @@ private:
     int Konfiguruj(const std::string& trescKonfiguracji, bool jest);
     int Wywolaj(const std::string& opis,
                 const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
+    // The call alone: the library's result in `wynik`; another exit code
+    // (after its message) when the call could not be made.
+    int Wykonaj(const std::string& opis, const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie,
+                uint8_t& wynik);
+    // The exit code of the library's result, after its message and
+    // `dopisek` (a last line) when it failed.
+    int Wynik(uint8_t wynik, const std::string& dopisek = {});
     int UtworzZapytanie();
     // Writes `tresc` to `plik` in the working folder and hands the file to
     // `wywolanie` (a write or a deletion).
     int WyslijPlik(const char* plik, const std::string& tresc, const std::string& opis,
-                   uint8_t (BibliotekaKasdrv::*wywolanie)(const std::string&));
+                   uint8_t (BibliotekaKasdrv::*wywolanie)(const std::string&),
+                   const ZmianaWKasie& zmiana);
+    // The register's definitions read back after a change, with no message.
+    std::optional<std::string> OdczytajPoZmianie();
+    // What the change should leave and what the register held before it.
+    ZmianaWKasie Zmiana(bool kasowanie, const std::string& wyslane) const;
     void OddajRaport() const;
     int Wypisz(const std::string& tekstTerminala, int kod) const;
 
     const OpcjeKasy& opcje_;
-    std::ostream& err_;
+    std::ostream* err_;
     std::string numer_;
     UstawieniaKomunikacji ustawienia_;
     std::string trescKonfiguracji_;
+    std::unique_ptr<class FolderWymiany> wymiany_;
     std::filesystem::path folder_;
     uint8_t kodBledu_ = 0;
+    std::optional<std::string> kopia_; // the register's definitions before a change
 };
 
 } // namespace orbaklaw::cli

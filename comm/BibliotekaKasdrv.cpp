@@ -39,6 +39,8 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
     f.ZamknieciePliku = biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>("_ZamknieciePliku");
     f.PostepWymiany =
         reinterpret_cast<decltype(f.PostepWymiany)>(biblioteka->Opcjonalny(NazwaFunkcjiPostepu));
+    f.OpisBledu =
+        reinterpret_cast<decltype(f.OpisBledu)>(biblioteka->Opcjonalny(NazwaFunkcjiOpisuBledu));
     biblioteka_ = std::move(biblioteka);
     funkcje_ = f;
     return *funkcje_;
@@ -96,6 +98,14 @@ std::optional<std::pair<uint64_t, uint64_t>> BibliotekaKasdrv::Postep() const {
     if (funkcje_->PostepWymiany(&zrobione, &oczekiwane) == 0)
         return std::nullopt;
     return std::pair<uint64_t, uint64_t>{zrobione, oczekiwane};
+}
+
+std::string BibliotekaKasdrv::OpisBledu() const {
+    if (!funkcje_ || funkcje_->OpisBledu == nullptr)
+        return {};
+    char opis[512] = "";
+    funkcje_->OpisBledu(opis, sizeof opis);
+    return opis;
 }
 
 std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {

@@ -35,10 +35,13 @@ struct FunkcjeKasdrv {
     // Optional (our library has it, the maker's has not): the bytes done and
     // expected of the exchange in progress; non-zero while one runs.
     int (*PostepWymiany)(uint32_t* zrobione, uint32_t* oczekiwane) = nullptr;
+    // Optional as well: the reason of the last exchange's failure beyond its code.
+    uint32_t (*OpisBledu)(char* opis, uint32_t rozmiar) = nullptr;
 };
 
-// The exported name of the optional progress function.
+// The exported names of the optional progress and reason functions.
 constexpr const char* NazwaFunkcjiPostepu = "kasdrv_postep";
+constexpr const char* NazwaFunkcjiOpisuBledu = "kasdrv_opis_bledu";
 
 class BibliotekaKasdrv {
 public:
@@ -59,6 +62,10 @@ public:
     // Bytes done and expected of the exchange in progress, from any thread;
     // none when the library can't tell or no exchange runs.
     std::optional<std::pair<uint64_t, uint64_t>> Postep() const;
+    // What the library knows of the last exchange's failure beyond its code
+    // (Windows-1250, e.g. that the port is held by another program); empty
+    // when nothing or when the library can't tell.
+    std::string OpisBledu() const;
 
     // File helpers (mode 1: write, replacing). KodBledu is not touched.
     std::optional<int32_t> OtworzPlik(const std::string& nazwa);

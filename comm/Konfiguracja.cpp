@@ -78,10 +78,38 @@ std::string NumerKasyZLinii(std::string_view linia) {
     return numer;
 }
 
+bool LiniaPusta(std::string_view linia) {
+    return linia.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+WynikKonfiguracji KonfiguracjaKasy(const std::vector<std::string>& linie, int numer) {
+    bool jestLinia = false;
+    std::optional<WynikKonfiguracji> znaleziony;
+    for (const auto& linia : linie) {
+        if (LiniaPusta(linia))
+            continue;
+        jestLinia = true;
+        auto wynik = ParsujLinieKonfiguracji(linia);
+        if (wynik.kod != 0)
+            return wynik;
+        if (wynik.wpis.numerKasy == numer && !znaleziony)
+            znaleziony = wynik;
+    }
+    if (!jestLinia)
+        return {KASDRV_NIEKOMPLETNA_KONFIGURACJA, {}};
+    return znaleziony ? *znaleziony : WynikKonfiguracji{KASDRV_BRAK_SKOJARZENIA, {}};
+}
+
+std::string NumerKasyZKonfiguracji(const std::vector<std::string>& linie) {
+    for (const auto& linia : linie)
+        if (!LiniaPusta(linia))
+            return NumerKasyZLinii(linia);
+    return {};
+}
+
 std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik) {
     try {
-        const auto linie = CzytajLinie(plik, GranicePlikuKonfiguracji);
-        return NumerKasyZLinii(linie.empty() ? std::string_view{} : std::string_view(linie[0]));
+        return NumerKasyZKonfiguracji(CzytajLinie(plik, GranicePlikuKonfiguracji));
     } catch (const BladWejsciaWyjscia&) {
         return std::nullopt;
     }
@@ -90,7 +118,7 @@ std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik) {
 bool KonfiguracjaPusta(const std::filesystem::path& plik) {
     try {
         for (const auto& linia : CzytajLinie(plik))
-            if (linia.find_first_not_of(" \t\r") != std::string::npos)
+            if (!LiniaPusta(linia))
                 return false;
         return true;
     } catch (const BladWejsciaWyjscia&) {

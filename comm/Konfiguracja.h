@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbaklaw {
 
@@ -38,10 +39,23 @@ struct WynikKonfiguracji {
 };
 WynikKonfiguracji ParsujLinieKonfiguracji(std::string_view linia);
 
-// The register number of the first line: its 2nd and 3rd characters, the
-// 3rd dropped when below "0" (the tab after a one-digit number). None when
-// the file can't be read.
-std::string NumerKasyZLinii(std::string_view pierwszaLinia);
+// Whether a line holds nothing but blanks: such a line counts as none.
+bool LiniaPusta(std::string_view linia);
+
+// The verdict of KONFIG.TXT's lines on register `numer`, the one rule of
+// the register library, the program and orbaklaw-cli: blank lines don't
+// count; no other line gives 13; every other line must be a good one (else
+// the first bad line's code); the first line of the number is the
+// register's (14 when none is).
+WynikKonfiguracji KonfiguracjaKasy(const std::vector<std::string>& linie, int numer);
+
+// The register number of a line: its 2nd and 3rd characters, the 3rd
+// dropped when below "0" (the tab after a one-digit number).
+std::string NumerKasyZLinii(std::string_view linia);
+// The register number of the configuration: that of its first line that
+// is not blank ("" when there is none).
+std::string NumerKasyZKonfiguracji(const std::vector<std::string>& linie);
+// The same read from the file; none when the file can't be read.
 std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik);
 
 // True when the file holds nothing but blanks and line breaks: the

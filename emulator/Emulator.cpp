@@ -13,6 +13,7 @@ constexpr int BitowNaBajt = 10;
 constexpr size_t PorcjaWysylki = 8;
 constexpr int TimeoutWysylkiMs = 2000;
 constexpr int OkresPytaniaMs = 100;
+constexpr int PrzerwaRamkiMs = 500;
 
 std::optional<std::filesystem::path> FolderKasy(const Opcje& o, int kanal) {
     if (!o.stan)
@@ -45,8 +46,17 @@ Emulator::Zegar::duration Emulator::CzasBajtow(size_t bajty) const {
 void Emulator::Sluz(const std::function<bool()>& dalej) {
     protocol::FrameDecoder dekoder;
     Zegar::time_point poczatek{};
+    Zegar::time_point ostatni{};
     while (dalej()) {
-        for (uint8_t b : pty_.Read(OkresPytaniaMs)) {
+        const auto bajty = pty_.Read(OkresPytaniaMs);
+        // A frame whose sender fell silent halfway (a client killed while
+        // sending) is dropped, so it can't swallow the next client's request.
+        if (bajty.empty() && dekoder.Current() != protocol::FrameDecoder::State::Empty &&
+            Zegar::now() - ostatni > std::chrono::milliseconds(PrzerwaRamkiMs))
+            dekoder.Reset();
+        if (!bajty.empty())
+            ostatni = Zegar::now();
+        for (uint8_t b : bajty) {
             if (dekoder.Current() == protocol::FrameDecoder::State::Empty) {
                 if (b != protocol::STX)
                     continue; // line noise between requests
@@ -89,8 +99,15 @@ std::vector<uint8_t> Emulator::Tresc(const protocol::Frame& zadanie, Kasa* kasa,
     return protocol::Fits(tresc) ? tresc : std::vector<uint8_t>{status::ParametrPozaZakresem};
 }
 
+bool Emulator::Trafiona(const protocol::Frame& zadanie) {
+    if (opcje_.rozkazUsterki >= 0 && zadanie.command != opcje_.rozkazUsterki)
+        return false;
+    return std::uniform_int_distribution<int>(0, 99)(los_) < opcje_.procentUsterki;
+}
+
 void Emulator::Odpowiedz(const protocol::Frame& zadanie, Zegar::time_point poczatek, size_t bajty) {
     std::this_thread::sleep_until(poczatek + CzasBajtow(bajty));
+    trafiona_ = Trafiona(zadanie);
     Kasa* kasa = Adresat(zadanie);
     if (kasa && !kasa->Adresowana(zadanie))
         return; // for another register: this one neither acts nor answers

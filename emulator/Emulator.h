@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <functional>
+#include <random>
 #include <vector>
 
 namespace orbaklaw::emulator {
@@ -33,13 +34,17 @@ private:
     Kasa* Adresat(const protocol::Frame& zadanie);
     std::vector<uint8_t> Tresc(const protocol::Frame& zadanie, Kasa* kasa, uint8_t& adres);
     void Wyslij(const std::vector<uint8_t>& bajty);
-    bool Usterka_(Usterka u) const { return opcje_.usterki.count(u) > 0; }
+    bool Usterka_(Usterka u) const { return trafiona_ && opcje_.usterki.count(u) > 0; }
+    // Whether the faults strike the answer to `zadanie` (--fault-command, --fault-percent).
+    bool Trafiona(const protocol::Frame& zadanie);
     Zegar::duration CzasBajtow(size_t bajty) const;
 
     Opcje opcje_;
     Pty& pty_;
     std::vector<Kasa> kasy_;
     int kanal_ = 1;
+    bool trafiona_ = true;
+    std::mt19937 los_{std::random_device{}()};
 };
 
 } // namespace orbaklaw::emulator

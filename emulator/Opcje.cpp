@@ -53,6 +53,8 @@ const char* OpisOpcji() {
            "  --no-pacing        odpowiedzi bez czekania na czas przesyłu bajtów\n"
            "  --fault RODZAJ     usterka: silent, nak, corrupt, hangup, other-number, slow\n"
            "  --slow-ms N        opóźnienie odpowiedzi przy usterce slow (ms)\n"
+           "  --fault-command R  usterki tylko przy rozkazie R (np. 0x11, zapis klawiszy)\n"
+           "  --fault-percent P  usterki przy P procentach odpowiedzi, losowo (domyślnie 100)\n"
            "  --mux              multiplekser z kasami na kanałach 1 do 4\n"
            "  --model BAJT       bajt modelu kasy (np. 0x6B)\n"
            "  --version N        wersja programu kasy\n"
@@ -105,6 +107,10 @@ Opcje CzytajOpcje(int argc, const char* const* argv) {
             o.numer = Liczba(wartosc(), 1, 99, a);
         else if (a == "--slow-ms")
             o.slowMs = Liczba(wartosc(), 0, 600000, a);
+        else if (a == "--fault-command")
+            o.rozkazUsterki = Liczba(wartosc(), 0, 255, a);
+        else if (a == "--fault-percent")
+            o.procentUsterki = Liczba(wartosc(), 0, 100, a);
         else
             throw std::invalid_argument("unknown option: " + a);
     }

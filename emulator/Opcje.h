@@ -2,6 +2,7 @@
 // The emulator's command line:
 //   orba-emu --link PATH [--state DIR] [--no-pacing] [--fault KIND]... [--mux]
 //            [--model BYTE] [--version N] [--number N] [--slow-ms N] [--detach]
+//            [--fault-command CMD] [--fault-percent P]
 //   orba-emu --help | --version
 // `--version N` is the emulated register's program version; `--version`
 // with nothing after it asks for orba-emu's own version.
@@ -23,8 +24,10 @@ struct Opcje {
     int model = 0x6B;
     int wersja = 2;
     int numer = 1;
-    int slowMs = 800;    // delay of every answer under the `slow` fault
-    bool odlacz = false; // keep serving after the starting process ends
+    int slowMs = 800;         // delay of every answer under the `slow` fault
+    int rozkazUsterki = -1;   // the faults strike only requests of this command (-1: all)
+    int procentUsterki = 100; // and each of those with this chance, in per cent
+    bool odlacz = false;      // keep serving after the starting process ends
     bool pomoc = false;
     bool pokazWersje = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/BlokadaPliku.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -12,6 +13,13 @@ int OtworzPlikBlokady(const char* sciezka) {
 
 bool ZablokujWylacznie(int plik) {
     return ::flock(plik, LOCK_EX | LOCK_NB) == 0;
+}
+
+bool ZablokujCzekajac(int plik) {
+    int wynik = 0;
+    while ((wynik = ::flock(plik, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    return wynik == 0;
 }
 
 void ZamknijPlikBlokady(int plik) {

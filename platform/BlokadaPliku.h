@@ -12,6 +12,9 @@ int OtworzPlikBlokady(const char* sciezka);
 // another client holds it.
 bool ZablokujWylacznie(int plik);
 
+// The same, waiting while another client holds it; false on an error.
+bool ZablokujCzekajac(int plik);
+
 // Closes a file opened by OtworzPlikBlokady; its lock goes with it.
 void ZamknijPlikBlokady(int plik);
 

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -16,26 +15,20 @@ namespace orbaklaw::platform {
 
 namespace {
 
-// Takes the port for this client alone; false when another holds it.
+// Takes the port for this client alone; false when another holds it. The
+// lock goes with the open file, so it ends however its holder ends. The
+// terminal's own exclusive mode (TIOCEXCL) is not used: it belongs to the
+// device, not to the holder, and on a terminal that stays open elsewhere (a
+// pseudo-terminal's other end) it outlives a killed holder and shuts every
+// later client but root out.
 bool TakeExclusive(int fd) {
-    if (!ZablokujWylacznie(fd))
-        return false;
-    ioctl(fd, TIOCEXCL); // not every device knows it; the lock still holds
-    return true;
-}
-
-// Exclusive mode outlives this descriptor on a tty that stays open
-// elsewhere (a pseudo-terminal's other end), so it is given back by hand.
-void ReleaseExclusive(int fd) {
-    ioctl(fd, TIOCNXCL);
+    return ZablokujWylacznie(fd);
 }
 
 class LibSerialPortPort : public PortSzeregowy {
 public:
-    LibSerialPortPort(sp_port* port, int fd) : port_(port), fd_(fd) {}
+    explicit LibSerialPortPort(sp_port* port) : port_(port) {}
     ~LibSerialPortPort() override {
-        if (fd_ >= 0)
-            ReleaseExclusive(fd_);
         sp_close(port_);
         sp_free_port(port_);
     }
@@ -59,16 +52,12 @@ public:
 
 private:
     sp_port* port_;
-    int fd_;
 };
 
 class TermiosPort : public PortSzeregowy {
 public:
     explicit TermiosPort(int fd) : fd_(fd) {}
-    ~TermiosPort() override {
-        ReleaseExclusive(fd_);
-        close(fd_);
-    }
+    ~TermiosPort() override { close(fd_); }
     TermiosPort(const TermiosPort&) = delete;
     TermiosPort& operator=(const TermiosPort&) = delete;
 
@@ -130,7 +119,6 @@ std::unique_ptr<PortSzeregowy> OpenTermios(const std::string& device, int speed,
     }
     termios t{};
     if (tcgetattr(fd, &t) != 0) {
-        ReleaseExclusive(fd);
         close(fd);
         return nullptr;
     }
@@ -141,7 +129,6 @@ std::unique_ptr<PortSzeregowy> OpenTermios(const std::string& device, int speed,
     cfsetispeed(&t, s);
     cfsetospeed(&t, s);
     if (tcsetattr(fd, TCSANOW, &t) != 0) {
-        ReleaseExclusive(fd);
         close(fd);
         return nullptr;
     }
@@ -173,7 +160,7 @@ std::unique_ptr<PortSzeregowy> OpenLibSerialPort(const std::string& device, int 
         sp_free_port(port);
         return nullptr;
     }
-    auto link = std::make_unique<LibSerialPortPort>(port, fd);
+    auto link = std::make_unique<LibSerialPortPort>(port);
     if (sp_set_baudrate(port, speed) != SP_OK || sp_set_bits(port, 8) != SP_OK ||
         sp_set_parity(port, SP_PARITY_NONE) != SP_OK || sp_set_stopbits(port, 1) != SP_OK ||
         sp_set_flowcontrol(port, SP_FLOWCONTROL_NONE) != SP_OK) {

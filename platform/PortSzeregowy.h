@@ -4,9 +4,9 @@
 // that libserialport refuses (a pseudo-terminal, such as the emulator's
 // link) is driven through termios directly.
 //
-// While open the port is locked and put in exclusive mode, so a second
-// program, or the other library of this one, can't open it meanwhile and
-// take replies meant for the first.
+// While open the port is locked (flock), so a second program, or the other
+// library of this one, can't open it meanwhile and take replies meant for
+// the first. The lock ends with its holder, even one killed outright.
 
 #include <cstddef>
 #include <cstdint>

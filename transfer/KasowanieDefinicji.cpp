@@ -1,5 +1,6 @@
 #include "transfer/KasowanieDefinicji.h"
 
+#include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
 #include "files/PlikTekstowy.h"
 #include "keys/OpisKlawiszy.h"
@@ -7,8 +8,10 @@
 #include "state/Stan.h"
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikKasowania.h"
+#include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"
+#include "ui/Tekst1250.h"
 
 namespace orbaklaw {
 
@@ -27,17 +30,28 @@ void KasowanieDefinicji::Wykonaj() {
     if (!UsunStaryPlik())
         return;
     // What the register holds is kept before it is deleted.
-    if (!KopiaPrzedZmiana(wymiana, dialogi_)
-             .Zachowaj(numer, QStringLiteral("Czy mimo to skasować definicje klawiszy w kasie?")))
+    KopiaPrzedZmiana kopia(wymiana, dialogi_);
+    if (!kopia.Zachowaj(numer, QStringLiteral("Czy mimo to skasować definicje klawiszy w kasie?")))
         return;
     ZapiszAtomowo(NazwaPlikuKasowania, TekstPlikuKasowania(numer));
-    const uint8_t kod = wymiana.Wywolaj(
+    uint8_t kod = wymiana.Wywolaj(
         [](BibliotekaKasdrv& kasdrv) { return kasdrv.KDefKlaw(NazwaPlikuKasowania); });
+    // A reply lost after the request: what the register holds decides.
+    const ZmianaWKasie zmiana{true, {}, DefinicjeZTekstu(kopia.Odczytane())};
+    const auto stan = SprawdzPoZmianie(kod, zmiana, [&] { return kopia.Odczytaj(numer); });
+    const QString uwaga = stan ? Z1250(OpisStanu(*stan, true)) : QString();
+    if (stan == StanPoZmianie::Nowe)
+        kod = 0;
+    if (stan)
+        Stan().KodBledu = kod; // the deletion's, not the read's after it
     if (kod != 0) {
-        PokazBlad(dialogi_, kod);
+        if (stan)
+            dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga);
+        else
+            PokazBlad(dialogi_, kod);
         return;
     }
-    PokazWynik();
+    PokazWynik(uwaga);
 }
 
 bool KasowanieDefinicji::UsunStaryPlik() {
@@ -49,13 +63,14 @@ bool KasowanieDefinicji::UsunStaryPlik() {
     return false;
 }
 
-void KasowanieDefinicji::PokazWynik() {
+void KasowanieDefinicji::PokazWynik(const QString& uwaga) {
     Stan().tablice.WyczyscLiczone();
     okno_.wybor->WybierzF1();
     std::error_code ec;
     std::filesystem::remove(NazwaPlikuKasowania, ec);
     okno_.opis->OpiszKlawisze(true);
-    dialogi_.Komunikat(QStringLiteral("Skasowano definicje klawiszy"));
+    dialogi_.Komunikat((uwaga.isEmpty() ? QString() : uwaga + QStringLiteral("\r")) +
+                       QStringLiteral("Skasowano definicje klawiszy"));
 }
 
 } // namespace orbaklaw

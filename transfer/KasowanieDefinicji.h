@@ -5,6 +5,8 @@
 
 #include "transfer/OknoTransferu.h"
 
+#include <QString>
+
 #include <optional>
 #include <string>
 
@@ -21,7 +23,8 @@ public:
 private:
     // False (after a message) when an old request file is in the way.
     bool UsunStaryPlik();
-    void PokazWynik();
+    // `uwaga`: what the check after a lost reply found, said first.
+    void PokazWynik(const QString& uwaga = {});
 
     const OknoTransferu& okno_;
     Dialogi& dialogi_;

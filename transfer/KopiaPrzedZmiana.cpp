@@ -46,21 +46,45 @@ bool KopiaPrzedZmiana::Zachowaj(const std::string& numerKasy, const QString& dal
                             QStringLiteral("Uwaga"), Odpowiedz::Nie);
 }
 
-QString KopiaPrzedZmiana::Wykonaj(const std::string& numerKasy) {
+std::optional<std::string> KopiaPrzedZmiana::Odczytaj(const std::string& numerKasy,
+                                                      QString* powod) {
+    const auto blad = [powod](const QString& tekst) {
+        if (powod)
+            *powod = tekst;
+        return std::nullopt;
+    };
     try {
         const unsigned numer = NumerKasyJakoLiczba(numerKasy);
         const UsunPliki usun;
         if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, numer))
-            return QStringLiteral("Nie udało się stworzyć pliku wejściowego.");
-        const uint8_t kod = wymiana_.Wywolaj([](BibliotekaKasdrv& kasdrv) {
-            return kasdrv.ODefKlaw(NazwaPlikuZapytania, PlikOdpowiedzi);
+            return blad(QStringLiteral("Nie udało się stworzyć pliku wejściowego."));
+        std::string opis;
+        const uint8_t kod = wymiana_.Wywolaj([&opis](BibliotekaKasdrv& kasdrv) {
+            const uint8_t wynik = kasdrv.ODefKlaw(NazwaPlikuZapytania, PlikOdpowiedzi);
+            opis = kasdrv.OpisBledu();
+            return wynik;
         });
+        // The code's message, and why when the library knows (a port held
+        // by another program).
         if (kod != 0)
-            return Z1250(KomunikatBledu(kod));
+            return blad(Z1250(KomunikatBledu(kod)) +
+                        (opis.empty() ? QString() : QStringLiteral("\r") + Z1250(opis)));
         TabliceKlawiszy odczytane;
         if (!CzytajPlikDefinicji(odczytane, PlikOdpowiedzi).poprawny)
-            return Z1250(KomunikatBledu(23)); // a reply that is no definition file
-        ZachowajKopie(numerKasy, ZlaczLinie(CzytajLinie(PlikOdpowiedzi)));
+            return blad(Z1250(KomunikatBledu(23))); // a reply that is no definition file
+        return ZlaczLinie(CzytajLinie(PlikOdpowiedzi));
+    } catch (const std::exception& e) {
+        return blad(Z1250(e.what()));
+    }
+}
+
+QString KopiaPrzedZmiana::Wykonaj(const std::string& numerKasy) {
+    QString powod;
+    odczytane_ = Odczytaj(numerKasy, &powod);
+    if (!odczytane_)
+        return powod;
+    try {
+        ZachowajKopie(numerKasy, *odczytane_);
         return {};
     } catch (const std::exception& e) {
         return Z1250(e.what());

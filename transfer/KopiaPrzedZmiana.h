@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 
 namespace orbaklaw {
@@ -23,12 +24,20 @@ public:
     // "Czy mimo to ...?".
     bool Zachowaj(const std::string& numerKasy, const QString& dalej);
 
+    // The definitions read for the backup; none when they weren't read.
+    const std::optional<std::string>& Odczytane() const { return odczytane_; }
+
+    // The register's definition file as read from register `numerKasy`;
+    // none when it can't be read. `powod` then says why (Polish).
+    std::optional<std::string> Odczytaj(const std::string& numerKasy, QString* powod = nullptr);
+
 private:
     // Empty when the backup is kept, else why not (Polish).
     QString Wykonaj(const std::string& numerKasy);
 
     WymianaZKasa& wymiana_;
     Dialogi& dialogi_;
+    std::optional<std::string> odczytane_;
 };
 
 } // namespace orbaklaw

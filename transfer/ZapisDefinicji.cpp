@@ -10,9 +10,11 @@
 #include "state/Stan.h"
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikDefinicji.h"
+#include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
+#include "ui/Tekst1250.h"
 #include "ui/TekstBledu.h"
 
 #include <QDir>
@@ -41,9 +43,11 @@ void ZapisDefinicji::DoKasy() {
 // What the register holds is kept before it is replaced.
 bool ZapisDefinicji::ZachowajKopie() {
     WymianaZKasa wymiana(okno_);
-    return KopiaPrzedZmiana(wymiana, dialogi_)
-        .Zachowaj(Stan().NumerKasy,
-                  QStringLiteral("Czy mimo to zapisać definicje klawiszy do kasy?"));
+    KopiaPrzedZmiana kopia(wymiana, dialogi_);
+    const bool dalej = kopia.Zachowaj(
+        Stan().NumerKasy, QStringLiteral("Czy mimo to zapisać definicje klawiszy do kasy?"));
+    poprzednie_ = kopia.Odczytane();
+    return dalej;
 }
 
 void ZapisDefinicji::DoPliku() {
@@ -77,8 +81,20 @@ bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& na
 bool ZapisDefinicji::WyslijDoKasy() {
     try {
         WymianaZKasa wymiana(okno_);
-        const uint8_t kod = wymiana.Wywolaj(
+        uint8_t kod = wymiana.Wywolaj(
             [](BibliotekaKasdrv& kasdrv) { return kasdrv.ZDefKlaw(NazwaPlikuKlawiszy); });
+        // A reply lost after the request: what the register holds decides.
+        KopiaPrzedZmiana kopia(wymiana, dialogi_);
+        const ZmianaWKasie zmiana{false, Stan().tablice, DefinicjeZTekstu(poprzednie_)};
+        const auto stan =
+            SprawdzPoZmianie(kod, zmiana, [&] { return kopia.Odczytaj(Stan().NumerKasy); });
+        QString uwaga;
+        if (stan) {
+            uwaga = Z1250(OpisStanu(*stan, false)) + QStringLiteral("\r");
+            if (*stan == StanPoZmianie::Nowe)
+                kod = 0;
+            Stan().KodBledu = kod; // the write's, not the read's after it
+        }
         if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
             dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
                                            "klawisze i ponowić zapis."),
@@ -86,8 +102,11 @@ bool ZapisDefinicji::WyslijDoKasy() {
             return false;
         }
         if (kod == 0)
-            dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
+            dialogi_.Komunikat(uwaga +
+                               QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
                                QString::fromLatin1(NazwaPlikuKlawiszy));
+        else if (stan)
+            dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga.chopped(1));
         else
             PokazBlad(dialogi_, kod);
     } catch (const std::exception&) {

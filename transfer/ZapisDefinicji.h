@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace orbaklaw {
 
@@ -33,6 +34,7 @@ private:
 
     const OknoTransferu& okno_;
     Dialogi& dialogi_;
+    std::optional<std::string> poprzednie_; // the register's definitions before the write
 };
 
 } // namespace orbaklaw

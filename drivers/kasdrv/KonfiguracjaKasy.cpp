@@ -12,21 +12,7 @@ WynikKonfiguracji KonfiguracjaKasy(int numer) {
     } catch (const BladWejsciaWyjscia&) {
         return {KASDRV_BRAK_KONFIGURACJI, {}};
     }
-    bool jestLinia = false;
-    std::optional<WynikKonfiguracji> znaleziony;
-    for (const auto& linia : linie) {
-        if (linia.empty())
-            continue;
-        jestLinia = true;
-        auto wynik = ParsujLinieKonfiguracji(linia);
-        if (wynik.kod != 0)
-            return wynik;
-        if (wynik.wpis.numerKasy == numer && !znaleziony)
-            znaleziony = wynik;
-    }
-    if (!jestLinia)
-        return {KASDRV_NIEKOMPLETNA_KONFIGURACJA, {}};
-    return znaleziony ? *znaleziony : WynikKonfiguracji{KASDRV_BRAK_SKOJARZENIA, {}};
+    return orbaklaw::KonfiguracjaKasy(linie, numer);
 }
 
 } // namespace orbaklaw::kasdrv

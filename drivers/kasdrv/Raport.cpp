@@ -1,7 +1,9 @@
 #include "drivers/kasdrv/Raport.h"
 
+#include "drivers/kasdrv/kasdrv.h"
 #include "files/PlikTekstowy.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,8 +17,11 @@ Raport::~Raport() {
 }
 
 bool Raport::Otworz() {
+    const char* inny = std::getenv(KASDRV_ZMIENNA_RAPORTU);
+    const std::string sciezka =
+        inny && *inny ? std::string(inny) : ZnajdzPlik(NazwaPlikuRaportu).string();
     // O_NONBLOCK: a pipe under the name must not hold the call until someone reads it.
-    const int fd = open(ZnajdzPlik(NazwaPlikuRaportu).c_str(),
+    const int fd = open(sciezka.c_str(),
                         O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;

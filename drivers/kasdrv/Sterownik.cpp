@@ -49,6 +49,12 @@ std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int sz
     return protocol::SerialLink::Open(urzadzenie, szybkosc, &powod);
 }
 
+// Nie można dopisać wyniku do pliku raportu RAPORT.TXT.
+std::string NieDopisano() {
+    return "Nie mo\277na dopisa\346 wyniku do pliku raportu " + std::string(NazwaPlikuRaportu) +
+           ".";
+}
+
 // The register's verdict on a set of keys: 0, 228 or 229; anything else is
 // not a reply to a write or a deletion.
 uint8_t WerdyktKasy(const std::vector<uint8_t>& dane) {
@@ -201,8 +207,12 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
         kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;
     }
     UstawOpis(powod);
-    const bool zapisany = raport.Dopisz(funkcja, numer, Lacze(u), kod, powod);
-    return kod == 0 && !zapisany ? static_cast<uint8_t>(KASDRV_ZAPIS_RAPORTU) : kod;
+    if (raport.Dopisz(funkcja, numer, Lacze(u), kod, powod))
+        return kod;
+    // What the register said (and did) is the result whatever happens to
+    // the report: the line that can't be written is told beside it.
+    UstawOpis(powod.empty() ? NieDopisano() : powod + " " + NieDopisano());
+    return kod;
 }
 
 uint8_t Sterownik::Odczyt(

@@ -33,7 +33,11 @@
  * replaces an older file, and a reply the program's reader would refuse is
  * refused (23) rather than written. Each exchange appends one line to
  * RAPORT.TXT with the result the call returns; RAPORT.TXT must be a regular
- * file (a symbolic link under its name gives 9).
+ * file (a symbolic link under its name gives 9). When the environment
+ * variable ORBAKLAW_RAPORT (KASDRV_ZMIENNA_RAPORTU) names a file, the lines
+ * go there instead of to RAPORT.TXT of the current directory. A line that
+ * can't be written leaves the exchange's result as it is and is told by
+ * kasdrv_opis_bledu.
  *
  * Threading: every call blocks until its exchange ends. Calls are serialised
  * inside the library; they may come from any thread. kasdrv_postep may be
@@ -43,6 +47,9 @@
 #include "kasdrv_kody.h"
 
 #include <stdint.h>
+
+/* The environment variable naming the report file to append to. */
+#define KASDRV_ZMIENNA_RAPORTU "ORBAKLAW_RAPORT"
 
 #ifdef __cplusplus
 extern "C" {

@@ -34,15 +34,20 @@ int RemainingMs(Clock::time_point deadline) {
 }
 
 // Reads bytes one at a time from the link, refilling in chunks. Each wait is
-// bounded by the timeout and by the attempt's deadline.
+// bounded by the timeout and by the attempt's deadline. The first wait also
+// gives the request the time it still needs on the line: the port takes the
+// bytes at once, but the register can't answer before the last has reached
+// it, and a request of a whole key set needs about a second at 9600 bit/s.
 class ByteSource {
 public:
-    ByteSource(Link& link, int timeoutMs, Clock::time_point deadline, Postep* postep)
-        : link_(link), timeoutMs_(timeoutMs), deadline_(deadline), postep_(postep) {}
+    ByteSource(Link& link, int timeoutMs, Clock::time_point sent, Clock::time_point deadline,
+               Postep* postep)
+        : link_(link), timeoutMs_(timeoutMs), sent_(sent), deadline_(deadline), postep_(postep) {}
 
     bool Next(uint8_t& byte) {
         if (pending_.empty()) {
-            const int wait = std::min(timeoutMs_, RemainingMs(deadline_));
+            const int onLine = taken_ == 0 ? RemainingMs(sent_) : 0;
+            const int wait = std::min(timeoutMs_ + onLine, RemainingMs(deadline_));
             if (wait <= 0)
                 return false;
             auto chunk = link_.Read(ReadChunk, wait);
@@ -62,6 +67,7 @@ public:
 private:
     Link& link_;
     int timeoutMs_;
+    Clock::time_point sent_;
     Clock::time_point deadline_;
     Postep* postep_;
     std::deque<uint8_t> pending_;
@@ -139,9 +145,12 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
     if (bytes.empty())
         return {KASDRV_TIMEOUT_NADAWANIA, 0, {}}; // too long for a frame: nothing can go
     const size_t estimate = FrameOverhead + Longest(request, options);
+    const auto start = Clock::now();
+    // The earliest the request's last byte can have left the line.
+    const auto sent = start + std::chrono::milliseconds(LineMs(bytes.size(), options.speed));
     const auto deadline =
-        Clock::now() + std::chrono::milliseconds(
-                           LineMs(bytes.size() + 1 + estimate, options.speed) + options.timeoutMs);
+        start + std::chrono::milliseconds(LineMs(bytes.size() + 1 + estimate, options.speed) +
+                                          options.timeoutMs);
     if (options.postep)
         options.postep->Oczekuj(static_cast<int64_t>(bytes.size() + 1 + estimate));
     const int writeTimeout =
@@ -150,7 +159,7 @@ Reply Attempt(Link& link, const Frame& request, const ExchangeOptions& options, 
         return {KASDRV_TIMEOUT_NADAWANIA, 0, {}};
     if (options.postep)
         options.postep->Zrobiono(static_cast<int64_t>(bytes.size()));
-    ByteSource source(link, options.timeoutMs, deadline, options.postep);
+    ByteSource source(link, options.timeoutMs, sent, deadline, options.postep);
     return Receive(source, request, options, estimate, retry);
 }
 

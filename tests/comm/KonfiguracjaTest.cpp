@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace orbaklaw {
 namespace {
 
@@ -70,6 +73,36 @@ TEST(Konfiguracja, RegisterNumberReadFromTheFile) {
     EXPECT_EQ(CzytajNumerKasy(katalog / "KONFIG.TXT"), "7");
     katalog.Zapisz("KONFIG.TXT", "");
     EXPECT_EQ(CzytajNumerKasy(katalog / "KONFIG.TXT"), "");
+}
+
+// One verdict per configuration, for the library, the program and every
+// command of orbaklaw-cli: the register number and the register's line.
+TEST(KonfiguracjaKasy, OneVerdictPerConfiguration) {
+    const std::string dobra = "$01\tcom1:9600:mux0:1\t5";
+    struct {
+        const char* nazwa;
+        std::vector<std::string> linie;
+        const char* numer; // as the program reads it
+        int kod;           // for register 1
+    } przypadki[] = {
+        {"one good line", {dobra}, "01", 0},
+        {"blank lines first", {"", " \t", dobra}, "01", 0},
+        {"a malformed second line", {dobra, "$02\tcom1"}, "01", 13},
+        {"two fields", {"$01\tcom1:9600:mux0:1"}, "01", 13},
+        {"only another register", {"$02\tcom1:9600:mux0:1\t5"}, "02", 14},
+        {"only blanks", {"", "  "}, "", 13},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        EXPECT_EQ(NumerKasyZKonfiguracji(p.linie), p.numer);
+        EXPECT_EQ(KonfiguracjaKasy(p.linie, 1).kod, p.kod);
+        test::KatalogTymczasowy katalog;
+        std::string tresc;
+        for (const auto& l : p.linie)
+            tresc += l + "\r\n";
+        katalog.Zapisz("KONFIG.TXT", tresc);
+        EXPECT_EQ(CzytajNumerKasy(katalog / "KONFIG.TXT"), p.numer);
+    }
 }
 
 TEST(BuforTekstu, BytesThenZeroesAndNothingTooLong) {

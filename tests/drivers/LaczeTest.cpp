@@ -166,6 +166,24 @@ TEST_F(Raport, LogsTheResultTheCallReturns) {
     EXPECT_EQ(OstatniaLiniaRaportu().substr(OstatniaLiniaRaportu().rfind('\t') + 1), "kod 228");
 }
 
+// orbaklaw-cli runs the library in a folder of its own; the library appends
+// its lines to the report that ORBAKLAW_RAPORT names straight away, so they
+// never wait for the command to copy them.
+TEST_F(Raport, GoesToTheFileTheEnvironmentNames) {
+    fs::create_directory("wlasny");
+    const fs::path inny = fs::current_path() / "uzytkownika.txt";
+    setenv("ORBAKLAW_RAPORT", inny.c_str(), 1);
+    fs::current_path("wlasny");
+    ASSERT_TRUE(UtworzPlikWejsciowy("123.@#$", 1));
+    fs::copy_file("../KONFIG.TXT", "KONFIG.TXT");
+    const uint8_t kod = ODef();
+    fs::current_path("..");
+    unsetenv("ORBAKLAW_RAPORT");
+    EXPECT_EQ(kod, 0);
+    EXPECT_FALSE(fs::exists("wlasny/RAPORT.TXT"));
+    EXPECT_NE(Bajty(inny.string()).find("__ODefKlaw\tkasa 1\t"), std::string::npos);
+}
+
 // A request too long for one frame is refused before anything is sent.
 TEST_F(Raport, AWriteTooLongForOneFrameIsRefusedWhole) {
     TabliceKlawiszy t;

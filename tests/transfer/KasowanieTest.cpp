@@ -87,9 +87,10 @@ TEST_F(Kasowanie, RefusedDeletionChangesNothingAndLeavesTheRequest) {
     dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // on without the backup
     Kasuj(Odpowiedz::Tak);
     ASSERT_NE(Stan().KodBledu, 0);
-    EXPECT_EQ(dialogi.Teksty(),
-              (QStringList{Pytanie, PytanieKopii(KomunikatKodu(Stan().KodBledu), true),
-                           KomunikatKodu(Stan().KodBledu)}));
+    EXPECT_EQ(
+        dialogi.Teksty(),
+        (QStringList{Pytanie, PytanieKopii(KomunikatKodu(Stan().KodBledu) + PowodPortu(), true),
+                     KomunikatKodu(Stan().KodBledu)}));
     EXPECT_EQ(Stan().tablice, przed);
     EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F5");
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania("01")) << "40 lines, kept for the next try";

@@ -15,8 +15,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/file.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace orbaklaw;
@@ -134,4 +137,70 @@ TEST_F(Kopia, ABackupFolderThatCannotBeMadeAsks) {
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
     EXPECT_TRUE(dialogi.komunikaty[0].tekst.startsWith(u"Nie udało się zachować kopii"_s));
     EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(Przyklad())) << "nothing was written";
+}
+
+// A backup that fails because another program holds the port says so, not
+// only that the register did not answer.
+TEST_F(Kopia, ABackupRefusedForAPortInUseNamesTheReason) {
+    const int port = ::open(kasa.Link().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(port, 0);
+    ASSERT_EQ(::flock(port, LOCK_EX | LOCK_NB), 0);
+    dialogi.odpowiedzi.push_back(Odpowiedz::Nie);
+    Kliknij("bZapis");
+    ::close(port);
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    const QString& pytanie = dialogi.komunikaty[0].tekst;
+    EXPECT_TRUE(pytanie.contains(u"Port "_s + QString::fromStdString(kasa.Link()) +
+                                 u" jest zajęty przez inny program."_s))
+        << pytanie.toStdString();
+}
+
+// A write or a deletion whose reply was lost or broken: the register's
+// definitions are read back once, and what they are decides what the
+// window says.
+TEST_F(Kopia, AChangeWithoutAnAnswerIsJudgedByWhatTheRegisterHolds) {
+    TabliceKlawiszy nowe;
+    nowe.KlawiszeBezp[4] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
+    nowe.KlawiszeLewyAlt[15] = {0, Towar, 0, 33, 0, 1, 0, 0};
+    TabliceKlawiszy skasowane = Przyklad();
+    skasowane.WyczyscLiczone();
+    struct Przypadek {
+        const char* przycisk;
+        const char* usterka;
+        const char* rozkaz;
+        QString mowi;
+        TabliceKlawiszy wKasie;
+        int kod; // KodBledu: the change's result as the register left it
+    };
+    for (const auto& p : {
+             Przypadek{"bZapis", "hangup", "0x11",
+                       u"Kasa nie potwierdziła zapisu, lecz odczytane z niej definicje są nowe: "
+                       u"zapis się udał.\rDefinicje klawiszy zapisano do kasy i do pliku "
+                       u"klawisz.txt"_s,
+                       nowe, 0},
+             Przypadek{"bKasowanie", "hangup", "0x12",
+                       u"Kasa nie potwierdziła kasowania, lecz odczytane z niej definicje są "
+                       u"skasowane: kasowanie się udało.\rSkasowano definicje klawiszy"_s,
+                       skasowane, 0},
+             Przypadek{"bZapis", "silent", "0x11",
+                       KomunikatKodu(21) + u"\rOdczytane z kasy definicje są poprzednie: kasa "
+                                           u"nie przyjęła zapisu."_s,
+                       Przyklad(), 21},
+         }) {
+        SCOPED_TRACE(std::string(p.przycisk) + " " + p.usterka);
+        kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
+        ZapiszWKasie(Przyklad());
+        kasa.Uruchom({"--no-pacing", "--state", kasa.Stan(), "--fault", p.usterka,
+                      "--fault-command", p.rozkaz});
+        Stan().tablice = nowe;
+        dialogi.komunikaty.clear();
+        if (std::string(p.przycisk) == "bKasowanie")
+            dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+        Kliknij(p.przycisk);
+        ASSERT_FALSE(dialogi.komunikaty.empty());
+        EXPECT_EQ(dialogi.komunikaty.back().tekst, p.mowi);
+        EXPECT_EQ(Stan().KodBledu, p.kod);
+        kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
+        EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(p.wKasie));
+    }
 }

@@ -68,6 +68,10 @@ TabliceKlawiszy OknoZKasa::Znaczenie(const TabliceKlawiszy& t) {
     return z;
 }
 
+QString OknoZKasa::PowodPortu() const {
+    return u"\rNie można otworzyć portu "_s + QString::fromStdString(kasa.Link()) + u"."_s;
+}
+
 QString OknoZKasa::KomunikatKodu(uint8_t kod) {
     return Z1250(KomunikatBledu(kod));
 }

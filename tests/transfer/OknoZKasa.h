@@ -37,6 +37,8 @@ protected:
     // The question after a backup that failed for `powod`, before a write
     // (or a deletion).
     static QString PytanieKopii(const QString& powod, bool kasowanie = false);
+    // What the backup's question adds when the register's port is not there.
+    QString PowodPortu() const;
     static bool Istnieje(const std::string& nazwa);
     // Makes `nazwa` a folder holding a file, so it can be neither written
     // nor removed as a file.

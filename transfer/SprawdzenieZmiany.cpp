@@ -1,0 +1,97 @@
+#include "transfer/SprawdzenieZmiany.h"
+
+#include "drivers/kasdrv/kasdrv_kody.h"
+#include "files/PlikTekstowy.h"
+#include "transfer/PlikDefinicji.h"
+
+namespace orbaklaw {
+
+namespace {
+
+// Two sets are equal when the definition file would hold the same key lines.
+bool Rowne(const TabliceKlawiszy& a, const TabliceKlawiszy& b) {
+    return TekstPlikuDefinicji(a, "") == TekstPlikuDefinicji(b, "");
+}
+
+// What a deletion leaves: the 37 deletable keys undefined. Without the
+// definitions from before, only those keys can be judged.
+bool PoKasowaniu(const TabliceKlawiszy& odczytane, const std::optional<TabliceKlawiszy>& przed) {
+    TabliceKlawiszy oczekiwane = przed ? *przed : odczytane;
+    oczekiwane.WyczyscLiczone();
+    return Rowne(odczytane, oczekiwane);
+}
+
+} // namespace
+
+bool ZmianaMoglaDojsc(uint8_t kod) {
+    // NAKs may follow an attempt whose reply came broken.
+    return kod == KASDRV_TIMEOUT_ODBIERANIA || kod == KASDRV_ZLA_ODPOWIEDZ || kod == KASDRV_NAK;
+}
+
+std::optional<TabliceKlawiszy> DefinicjeZTekstu(const std::optional<std::string>& tekst) {
+    if (!tekst)
+        return std::nullopt;
+    TabliceKlawiszy t;
+    t.WyczyscDoOdczytu();
+    if (!ParsujDefinicje(t, PodzielNaLinie(*tekst)).poprawny)
+        return std::nullopt;
+    return t;
+}
+
+StanPoZmianie OcenStan(const ZmianaWKasie& zmiana, const std::optional<std::string>& odczytane) {
+    const auto definicje = DefinicjeZTekstu(odczytane);
+    if (!definicje)
+        return StanPoZmianie::Nieznany;
+    const TabliceKlawiszy& wKasie = *definicje;
+    const bool nowe =
+        zmiana.kasowanie ? PoKasowaniu(wKasie, zmiana.poprzednie) : Rowne(wKasie, zmiana.wyslane);
+    if (nowe)
+        return StanPoZmianie::Nowe;
+    if (!zmiana.poprzednie)
+        return StanPoZmianie::NieNowe;
+    return Rowne(wKasie, *zmiana.poprzednie) ? StanPoZmianie::Stare : StanPoZmianie::Inne;
+}
+
+std::optional<StanPoZmianie>
+SprawdzPoZmianie(uint8_t kod, const ZmianaWKasie& zmiana,
+                 const std::function<std::optional<std::string>()>& odczytaj) {
+    if (!ZmianaMoglaDojsc(kod))
+        return std::nullopt;
+    return OcenStan(zmiana, odczytaj());
+}
+
+std::string OpisStanu(StanPoZmianie stan, bool kasowanie) {
+    switch (stan) {
+    case StanPoZmianie::Nowe:
+        // "Kasa nie potwierdziła zapisu, lecz odczytane z niej definicje są nowe: zapis się udał."
+        return kasowanie ? "Kasa nie potwierdzi\263a kasowania, lecz odczytane z niej definicje "
+                           "s\271 skasowane: kasowanie si\352 uda\263o."
+                         : "Kasa nie potwierdzi\263a zapisu, lecz odczytane z niej definicje "
+                           "s\271 nowe: zapis si\352 uda\263.";
+    case StanPoZmianie::Stare:
+        // "Odczytane z kasy definicje są poprzednie: kasa nie przyjęła zapisu."
+        return kasowanie ? "Odczytane z kasy definicje s\271 poprzednie: kasa nie skasowa\263a "
+                           "definicji."
+                         : "Odczytane z kasy definicje s\271 poprzednie: kasa nie przyj\352\263a "
+                           "zapisu.";
+    case StanPoZmianie::NieNowe:
+        // "Odczytane z kasy definicje nie są nowe: kasa nie przyjęła zapisu."
+        return kasowanie ? "Odczytane z kasy definicje nie s\271 skasowane: kasa nie skasowa\263a "
+                           "definicji."
+                         : "Odczytane z kasy definicje nie s\271 nowe: kasa nie przyj\352\263a "
+                           "zapisu.";
+    case StanPoZmianie::Inne:
+        // "Odczytane z kasy definicje nie są ani nowe, ani poprzednie: należy je sprawdzić."
+        return "Odczytane z kasy definicje nie s\271 ani nowe, ani poprzednie: nale\277y je "
+               "sprawdzi\346.";
+    case StanPoZmianie::Nieznany:
+        break;
+    }
+    // "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa przyjęła zapis."
+    return kasowanie ? "Nie uda\263o si\352 odczyta\346 definicji z kasy: nie wiadomo, czy kasa "
+                       "skasowa\263a definicje."
+                     : "Nie uda\263o si\352 odczyta\346 definicji z kasy: nie wiadomo, czy kasa "
+                       "przyj\352\263a zapis.";
+}
+
+} // namespace orbaklaw
