@@ -25,6 +25,7 @@
 #include "widgets/WyroznienieDomyslnego.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -122,15 +123,15 @@ void TForm3::UtworzEdytor(StanProgramu& stan) {
 // The classes behind the buttons, each given the window parts it uses.
 void TForm3::UtworzPodsystemy(StanProgramu& stan) {
     klepsydra_ = new KursorKlepsydry(this);
-    komunikacja_ = new PolaczenieZKasa(
-        {.okno = this,
-         .dialogi = &dialogi_,
-         .akcje = &akcje_,
-         .klepsydra = klepsydra_,
-         .panel = panel_.get(),
-         .wybor = wybor_.get(),
-         .odczytajDefinicje = [this] { transfer_->bOdczytClick(przyciski_->bOdczyt); }},
-        stan);
+    komunikacja_ =
+        new PolaczenieZKasa({.okno = this,
+                             .dialogi = &dialogi_,
+                             .akcje = &akcje_,
+                             .klepsydra = klepsydra_,
+                             .panel = panel_.get(),
+                             .wybor = wybor_.get(),
+                             .odczytajDefinicje = [this] { transfer_->OdczytStartowy(); }},
+                            stan);
     transfer_ =
         new TransferDefinicji({.okno = this,
                                .dialogi = &dialogi_,
@@ -242,6 +243,15 @@ void TForm3::FormCreate() {
     UstawPozycjeBezZmiany(panel_->cbFunkcja, 0);
     Save.folder = QDir::currentPath();
     akcje_.Wykonaj([this] { wybor_->WybierzF1(); });
+}
+
+void TForm3::closeEvent(QCloseEvent* e) {
+    bool zamknij = true;
+    akcje_.Wykonaj([this, &zamknij] { zamknij = transfer_->MoznaZamknac(); });
+    if (zamknij)
+        e->accept();
+    else
+        e->ignore();
 }
 
 void TForm3::Wysrodkuj() {

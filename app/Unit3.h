@@ -64,6 +64,10 @@ public:
     QImage Image1; // the insert template
     QImage Image2; // the working picture of the insert
 
+protected:
+    // Definitions written nowhere are not dropped without a question.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void UtworzObszary();
     void UtworzEdytor(StanProgramu& stan);

@@ -9,6 +9,7 @@
 #include "state/Stan.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/WymianaZKasa.h"
+#include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
@@ -83,6 +84,7 @@ void OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
         return;
     }
     Stan().tablice = nowe;
+    ZapamietajDefinicje(Stan());
     PokazWynik();
 }
 

@@ -11,6 +11,7 @@
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/WymianaZKasa.h"
+#include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/TekstBledu.h"
@@ -58,8 +59,10 @@ void ZapisDefinicji::DoPliku() {
         return;
     }
     const QString pelna = QDir::toNativeSeparators(*plik);
-    if (Zapisz(SciezkaSystemu(*plik), pelna))
+    if (Zapisz(SciezkaSystemu(*plik), pelna)) {
+        ZapamietajDefinicje(Stan());
         dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do pliku ") + pelna);
+    }
     okno_.wybor->WybierzF1();
 }
 
@@ -85,11 +88,13 @@ bool ZapisDefinicji::WyslijDoKasy() {
                             QStringLiteral("Error"), Ikona::Blad, Przyciski::Tak});
             return false;
         }
-        if (kod == 0)
+        if (kod == 0) {
+            ZapamietajDefinicje(Stan());
             dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
                                QString::fromLatin1(NazwaPlikuKlawiszy));
-        else
+        } else {
             PokazBlad(dialogi_, kod);
+        }
     } catch (const std::exception&) {
         dialogi_.Komunikat(QStringLiteral("Wystąpił wyjątek w zapisie definicji klawiszy"));
     }
