@@ -17,6 +17,7 @@
 #include "state/Stan.h"
 #include "transfer/TransferDefinicji.h"
 #include "ui/Czcionki.h"
+#include "ui/MenuOkna.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/KursorKlepsydry.h"
@@ -31,10 +32,12 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 namespace orbaklaw {
 
@@ -61,7 +64,7 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Definiowanie klawiszy w kasie VARKO ORBA (ver.1.50)"));
     setFont(CzcionkaOkna(9));
-    setFixedSize(SzerokoscKlienta, WysokoscKlienta);
+    UtworzFormularz();
     OKlawisze = PlikiDefinicji();
     OKlawisze.wieluPlikow = true;
     zklawisze = PlikiDefinicji();
@@ -78,6 +81,7 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     PodlaczPrzyciski();
     UstawKolejnoscTab();
     UstawPrzyciskDomyslny();
+    UtworzMenu();
     StylPodpowiedzi::UstawCzasPodpowiedzi(*this);
     for (auto* grupa : findChildren<QGroupBox*>())
         UstawWygladGrupy(*grupa);
@@ -86,22 +90,44 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
 
 TForm3::~TForm3() = default;
 
+// The window grows by the menu bar only: the form keeps its client area.
+void TForm3::UtworzFormularz() {
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->setSizeConstraint(QLayout::SetFixedSize);
+    pasek_ = new QMenuBar(this);
+    pasek_->setObjectName(QStringLiteral("PasekMenu"));
+    uklad->setMenuBar(pasek_);
+    formularz_ = new QWidget(this);
+    formularz_->setObjectName(QStringLiteral("Formularz"));
+    formularz_->setFixedSize(SzerokoscKlienta, WysokoscKlienta);
+    uklad->addWidget(formularz_);
+    menu_ = std::make_unique<MenuOkna>(*pasek_, akcje_);
+}
+
+// The entries of the subsystems whose actions have no button on the form.
+void TForm3::UtworzMenu() {
+    komunikacja_->DodajDoMenu(*menu_);
+}
+
 void TForm3::UtworzObszary() {
-    iWkladka_ = new WidokKlawiatury(this);
+    QWidget* const f = formularz_;
+    iWkladka_ = new WidokKlawiatury(f);
     iWkladka_->setGeometry(0, 0, 358, 406);
     iWkladka_->UstawObraz(WczytajObrazKlawiatury());
-    etykiety_ = std::make_unique<EtykietyKlawiszy>(this);
+    etykiety_ = std::make_unique<EtykietyKlawiszy>(f);
     QStringList warianty;
     for (const char* nazwa : NazwyWariantow())
         warianty << Z1250(nazwa);
-    rgAlty_ = new GrupaRadiowa(QString(), warianty, 4, this);
+    rgAlty_ = new GrupaRadiowa(QString(), warianty, 4, f);
     rgAlty_->setObjectName(QStringLiteral("rgAlty"));
     rgAlty_->setFont(CzcionkaArial(8));
     rgAlty_->setGeometry(0, 408, 361, 33);
     rgAlty_->UstawItemIndex(Bezp);
-    panel_ = std::make_unique<PanelDefinicji>(this);
+    panel_ = std::make_unique<PanelDefinicji>(f);
     panel_->WypelnijTowary(Stan().towary);
-    przyciski_ = std::make_unique<PrzyciskiOkna>(this);
+    przyciski_ = std::make_unique<PrzyciskiOkna>(f);
 }
 
 // The key editor: choosing a key, naming the keys, confirming a definition.

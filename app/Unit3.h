@@ -12,11 +12,14 @@
 
 #include <memory>
 
+class QMenuBar;
+
 namespace orbaklaw {
 
 class EtykietyKlawiszy;
 class GrupaRadiowa;
 class KursorKlepsydry;
+class MenuOkna;
 class OpisKlawiszy;
 class PanelDefinicji;
 class PrzyciskiOkna;
@@ -37,6 +40,12 @@ public:
 
     explicit TForm3(Dialogi& dialogi, QWidget* rodzic = nullptr);
     ~TForm3() override;
+
+    // The form below the menu bar: every control of the layout, at its place
+    // in a client area of 610 x 441.
+    QWidget& Formularz() { return *formularz_; }
+    // The menu bar above the form; each subsystem adds its own entries.
+    MenuOkna& Menu() { return *menu_; }
 
     // Places the window at the centre of the desktop.
     void Wysrodkuj();
@@ -69,6 +78,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void UtworzFormularz();
+    void UtworzMenu();
     void UtworzObszary();
     void UtworzEdytor(StanProgramu& stan);
     void UtworzPodsystemy(StanProgramu& stan);
@@ -82,6 +93,9 @@ private:
     Dialogi& dialogi_;
     ObslugaWyjatku obsluga_;
     Akcje akcje_;
+    QMenuBar* pasek_ = nullptr;
+    std::unique_ptr<MenuOkna> menu_;
+    QWidget* formularz_ = nullptr;
     WidokKlawiatury* iWkladka_ = nullptr;
     std::unique_ptr<EtykietyKlawiszy> etykiety_;
     GrupaRadiowa* rgAlty_ = nullptr;
