@@ -19,6 +19,7 @@
 #include "state/Stan.h"
 #include "transfer/TransferDefinicji.h"
 #include "ui/Czcionki.h"
+#include "ui/MenuOkna.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/KursorKlepsydry.h"
@@ -27,15 +28,18 @@
 #include "widgets/WyroznienieDomyslnego.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 namespace orbaklaw {
 
@@ -63,7 +67,7 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     setWindowTitle(QStringLiteral("Definiowanie klawiszy w kasie VARKO ORBA (ver.%1)")
                        .arg(QLatin1String(WersjaProgramu)));
     setFont(CzcionkaOkna(9));
-    setFixedSize(SzerokoscKlienta, WysokoscKlienta);
+    UtworzFormularz();
     OKlawisze = PlikiDefinicji();
     OKlawisze.wieluPlikow = true;
     zklawisze = PlikiDefinicji();
@@ -80,6 +84,7 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     PodlaczPrzyciski();
     UstawKolejnoscTab();
     UstawPrzyciskDomyslny();
+    UtworzMenu();
     StylPodpowiedzi::UstawCzasPodpowiedzi(*this);
     for (auto* grupa : findChildren<QGroupBox*>())
         UstawWygladGrupy(*grupa);
@@ -89,31 +94,49 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
 TForm3::~TForm3() = default;
 
 QMenuBar* TForm3::PasekMenu() {
-    if (!pasekMenu_) {
-        // Not yet placed on the window, whose form keeps its laid-out places:
-        // its menus are reached through it.
-        pasekMenu_ = std::make_unique<QMenuBar>();
-        pasekMenu_->setObjectName(QStringLiteral("PasekMenu"));
-    }
-    return pasekMenu_.get();
+    return pasek_;
+}
+
+// The window grows by the menu bar only: the form keeps its client area.
+void TForm3::UtworzFormularz() {
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->setSizeConstraint(QLayout::SetFixedSize);
+    pasek_ = new QMenuBar(this);
+    pasek_->setObjectName(QStringLiteral("PasekMenu"));
+    uklad->setMenuBar(pasek_);
+    formularz_ = new QWidget(this);
+    formularz_->setObjectName(QStringLiteral("Formularz"));
+    formularz_->setFixedSize(SzerokoscKlienta, WysokoscKlienta);
+    uklad->addWidget(formularz_);
+    menu_ = std::make_unique<MenuOkna>(*pasek_, akcje_);
+}
+
+// The entries of the subsystems whose actions have no button on the form.
+void TForm3::UtworzMenu() {
+    komunikacja_->DodajDoMenu(*menu_);
+    (new MenuWydruku(*pasek_, {this, &dialogi_, &akcje_, &Stan(), panel_->cbPlatnosc}))
+        ->setParent(this);
 }
 
 void TForm3::UtworzObszary() {
-    iWkladka_ = new WidokKlawiatury(this);
+    QWidget* const f = formularz_;
+    iWkladka_ = new WidokKlawiatury(f);
     iWkladka_->setGeometry(0, 0, 358, 406);
     iWkladka_->UstawObraz(WczytajObrazKlawiatury());
-    etykiety_ = std::make_unique<EtykietyKlawiszy>(this);
+    etykiety_ = std::make_unique<EtykietyKlawiszy>(f);
     QStringList warianty;
     for (const char* nazwa : NazwyWariantow())
         warianty << Z1250(nazwa);
-    rgAlty_ = new GrupaRadiowa(QString(), warianty, 4, this);
+    rgAlty_ = new GrupaRadiowa(QString(), warianty, 4, f);
     rgAlty_->setObjectName(QStringLiteral("rgAlty"));
     rgAlty_->setFont(CzcionkaArial(8));
     rgAlty_->setGeometry(0, 408, 361, 33);
     rgAlty_->UstawItemIndex(Bezp);
-    panel_ = std::make_unique<PanelDefinicji>(this);
+    panel_ = std::make_unique<PanelDefinicji>(f);
     panel_->WypelnijTowary(Stan().towary);
-    przyciski_ = std::make_unique<PrzyciskiOkna>(this);
+    przyciski_ = std::make_unique<PrzyciskiOkna>(f);
 }
 
 // The key editor: choosing a key, naming the keys, confirming a definition.
@@ -135,15 +158,15 @@ void TForm3::UtworzEdytor(StanProgramu& stan) {
 // The classes behind the buttons, each given the window parts it uses.
 void TForm3::UtworzPodsystemy(StanProgramu& stan) {
     klepsydra_ = new KursorKlepsydry(this);
-    komunikacja_ = new PolaczenieZKasa(
-        {.okno = this,
-         .dialogi = &dialogi_,
-         .akcje = &akcje_,
-         .klepsydra = klepsydra_,
-         .panel = panel_.get(),
-         .wybor = wybor_.get(),
-         .odczytajDefinicje = [this] { transfer_->bOdczytClick(przyciski_->bOdczyt); }},
-        stan);
+    komunikacja_ =
+        new PolaczenieZKasa({.okno = this,
+                             .dialogi = &dialogi_,
+                             .akcje = &akcje_,
+                             .klepsydra = klepsydra_,
+                             .panel = panel_.get(),
+                             .wybor = wybor_.get(),
+                             .odczytajDefinicje = [this] { transfer_->OdczytStartowy(); }},
+                            stan);
     transfer_ =
         new TransferDefinicji({.okno = this,
                                .dialogi = &dialogi_,
@@ -165,9 +188,6 @@ void TForm3::UtworzPodsystemy(StanProgramu& stan) {
                                  .stan = &stan});
     for (QObject* o : std::initializer_list<QObject*>{transfer_, komunikacja_, wyglad_})
         o->setParent(this);
-    // The print menu on the window's menu bar.
-    (new MenuWydruku(*PasekMenu(), {this, &dialogi_, &akcje_, &stan, panel_->cbPlatnosc}))
-        ->setParent(this);
 }
 
 void TForm3::PodlaczWybor() {
@@ -258,6 +278,15 @@ void TForm3::FormCreate() {
     UstawPozycjeBezZmiany(panel_->cbFunkcja, 0);
     Save.folder = QDir::currentPath();
     akcje_.Wykonaj([this] { wybor_->WybierzF1(); });
+}
+
+void TForm3::closeEvent(QCloseEvent* e) {
+    bool zamknij = true;
+    akcje_.Wykonaj([this, &zamknij] { zamknij = transfer_->MoznaZamknac(); });
+    if (zamknij)
+        e->accept();
+    else
+        e->ignore();
 }
 
 void TForm3::Wysrodkuj() {

@@ -13,11 +13,14 @@
 
 #include <memory>
 
+class QMenuBar;
+
 namespace orbaklaw {
 
 class EtykietyKlawiszy;
 class GrupaRadiowa;
 class KursorKlepsydry;
+class MenuOkna;
 class OpisKlawiszy;
 class PanelDefinicji;
 class PrzyciskiOkna;
@@ -38,6 +41,12 @@ public:
 
     explicit TForm3(Dialogi& dialogi, QWidget* rodzic = nullptr);
     ~TForm3() override;
+
+    // The form below the menu bar: every control of the layout, at its place
+    // in a client area of 610 x 441.
+    QWidget& Formularz() { return *formularz_; }
+    // The menu bar above the form; each subsystem adds its own entries.
+    MenuOkna& Menu() { return *menu_; }
 
     // Places the window at the centre of the desktop.
     void Wysrodkuj();
@@ -67,7 +76,13 @@ public:
     QImage Image1; // the insert template
     QImage Image2; // the working picture of the insert
 
+protected:
+    // Definitions written nowhere are not dropped without a question.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
+    void UtworzFormularz();
+    void UtworzMenu();
     void UtworzObszary();
     void UtworzEdytor(StanProgramu& stan);
     void UtworzPodsystemy(StanProgramu& stan);
@@ -81,6 +96,9 @@ private:
     Dialogi& dialogi_;
     ObslugaWyjatku obsluga_;
     Akcje akcje_;
+    QMenuBar* pasek_ = nullptr;
+    std::unique_ptr<MenuOkna> menu_;
+    QWidget* formularz_ = nullptr;
     WidokKlawiatury* iWkladka_ = nullptr;
     std::unique_ptr<EtykietyKlawiszy> etykiety_;
     GrupaRadiowa* rgAlty_ = nullptr;
@@ -93,7 +111,6 @@ private:
     PolaczenieZKasa* komunikacja_ = nullptr;
     WygladIWydruk* wyglad_ = nullptr;
     KursorKlepsydry* klepsydra_ = nullptr;
-    std::unique_ptr<QMenuBar> pasekMenu_;
 };
 
 } // namespace orbaklaw

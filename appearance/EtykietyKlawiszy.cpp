@@ -54,8 +54,9 @@ void EtykietyKlawiszy::Button2Click() {
 }
 
 void EtykietyKlawiszy::Button1Click(Dialogi& dialogi, const std::function<void()>& wybierzF1) {
+    // Enter must not empty the user's labels: "Nie" is the default.
     if (dialogi.Pytanie(QStringLiteral("Czy przywrócić domyślny uklad klawiszy?"),
-                        QStringLiteral("Uwaga"))) {
+                        QStringLiteral("Uwaga"), Odpowiedz::Nie)) {
         for (auto* pole : KolejnoscEdycji()) {
             pole->clear();
             pole->hide();

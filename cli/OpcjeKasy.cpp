@@ -1,6 +1,6 @@
 #include "cli/OpcjeKasy.h"
 
-#include "platform/PortSzeregowy.h"
+#include "comm/UrzadzeniePortu.h"
 
 namespace orbaklaw::cli {
 
@@ -31,7 +31,7 @@ std::optional<int> NumerCom(const std::string& port) {
 
 std::string UrzadzeniePortu(const std::string& port) {
     const auto n = NumerCom(port);
-    return n ? platform::UrzadzeniePortu(*n) : port;
+    return n ? orbaklaw::UrzadzeniePortu(*n) : port;
 }
 
 bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolone,

@@ -1,8 +1,10 @@
 #include "comm/PolaczenieZKasa.h"
 
 #include "comm/OdczytStartowy.h"
+#include "comm/OknoPortow.h"
 #include "comm/TOknoKomunik.h"
 #include "ui/Dialogi.h"
+#include "ui/MenuOkna.h"
 
 #include <utility>
 
@@ -30,6 +32,18 @@ void PolaczenieZKasa::Button4Click() {
 
 void PolaczenieZKasa::PokazOknoKomunik() {
     dialogi_.Modalnie(OknoKomunik());
+}
+
+void PolaczenieZKasa::DodajDoMenu(MenuOkna& menu) {
+    menu.Dodaj(QStringLiteral("&Kasa"), QStringLiteral("&Porty szeregowe..."),
+               QStringLiteral("PortySzeregowe"), [this] { PortySzeregowe(); });
+}
+
+void PolaczenieZKasa::PortySzeregowe() {
+    OknoPortow okno(okno_.okno, dialogi_, *okno_.akcje);
+    dialogi_.Modalnie(okno);
+    if (oknoKomunik_ != nullptr)
+        oknoKomunik_->PokazUrzadzenie();
 }
 
 void PolaczenieZKasa::OdczytStartowy() {

@@ -9,6 +9,7 @@
 
 namespace orbaklaw {
 
+class MenuOkna;
 class TOknoKomunik;
 
 class PolaczenieZKasa : public QObject {
@@ -23,6 +24,9 @@ public:
     // Shows the communication dialog modally; the caller goes on when it
     // closes (after a save or a cancel).
     void PokazOknoKomunik();
+    // "Kasa" / "Porty szeregowe...": which device each COM port is.
+    void DodajDoMenu(MenuOkna& menu);
+    void PortySzeregowe();
     // Asks whether to read goods, payments and definitions from the register.
     void OdczytStartowy();
 

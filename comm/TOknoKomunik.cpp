@@ -3,11 +3,14 @@
 #include "comm/BibliotekiKasy.h"
 #include "comm/ModeleKas.h"
 #include "comm/TestLacza.h"
+#include "comm/UrzadzeniePortu.h"
 #include "comm/ZapisKonfiguracji.h"
+#include "platform/UrzadzeniaSzeregowe.h"
 #include "state/Stan.h"
 #include "ui/Akcje.h"
 #include "ui/Czcionki.h"
 #include "ui/Dialogi.h"
+#include "ui/SciezkaSystemu.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/PokazanaKlepsydra.h"
 
@@ -36,6 +39,27 @@ QLabel* Etykieta(QWidget* okno, const char* nazwa, const QString& tekst, QWidget
     l->setObjectName(QString::fromLatin1(nazwa));
     l->setBuddy(pole);
     return l;
+}
+
+// "COM1: /dev/serial/by-id/usb-X-if00-port0 (X, /dev/ttyUSB0)", with where
+// the choice comes from when it is not the user's assignment.
+QString OpisPortu(int com) {
+    const auto u = UrzadzenieCom(com);
+    QString tekst = QStringLiteral("COM%1: ").arg(com) + SciezkaDoPokazania(u.urzadzenie);
+    const std::filesystem::path sciezka(u.urzadzenie);
+    if (sciezka.parent_path().filename() == "by-id") {
+        std::error_code ec;
+        const auto cel = std::filesystem::canonical(sciezka, ec);
+        tekst += QStringLiteral(" (") +
+                 QString::fromLocal8Bit(platform::OpisZNazwyPoId(sciezka.filename().string())) +
+                 (ec ? QString() : QStringLiteral(", ") + SciezkaDoPokazania(cel.string())) +
+                 QLatin1Char(')');
+    }
+    if (u.zrodlo == ZrodloUrzadzenia::Zmienna)
+        tekst += QStringLiteral(" (zmienna ORBAKLAW_COM%1)").arg(com);
+    else if (u.zrodlo == ZrodloUrzadzenia::Domyslne)
+        tekst += QStringLiteral(" (domyślnie)");
+    return tekst;
 }
 
 QPushButton* Przycisk(QWidget* okno, const char* nazwa, const QString& tekst) {
@@ -71,6 +95,16 @@ void TOknoKomunik::UtworzPola() {
     WartoscTimeout->setGeometry(72, 76, 65, 24);
     Label2 = Etykieta(this, "Label2", QStringLiteral("Timeout"), WartoscTimeout);
     Label2->setGeometry(16, 80, 52, 16);
+    UrzadzenieCOM = new QLabel(this);
+    UrzadzenieCOM->setObjectName(QStringLiteral("UrzadzenieCOM"));
+    UrzadzenieCOM->setGeometry(16, 206, 574, 17);
+    UrzadzenieCOM->setFocusPolicy(Qt::NoFocus);
+    connect(seCOM, &QSpinBox::valueChanged, this, [this] { PokazUrzadzenie(); });
+    PokazUrzadzenie();
+}
+
+void TOknoKomunik::PokazUrzadzenie() {
+    UrzadzenieCOM->setText(OpisPortu(seCOM->value()));
 }
 
 void TOknoKomunik::UtworzGrupy() {
@@ -118,6 +152,12 @@ void TOknoKomunik::keyPressEvent(QKeyEvent* e) {
     e->accept();
     if (KlawZapis->isEnabled())
         KlawZapis->click();
+}
+
+// The assignment may have changed since the dialog last showed.
+void TOknoKomunik::showEvent(QShowEvent* e) {
+    PokazUrzadzenie();
+    QDialog::showEvent(e);
 }
 
 void TOknoKomunik::Podlacz(const Akcje& akcje) {

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 class QKeyEvent;
+class QShowEvent;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -26,7 +27,9 @@ class TOknoKomunik : public QDialog {
 
 public:
     static constexpr int SzerokoscKlienta = 606;
-    static constexpr int WysokoscKlienta = 202;
+    // The controls of the form fill 202 pixels; below them the device of
+    // the chosen port.
+    static constexpr int WysokoscKlienta = 232;
 
     TOknoKomunik(QWidget* rodzic, Dialogi& dialogi, const Akcje& akcje, KursorKlepsydry& klepsydra,
                  BibliotekiKasy& biblioteki);
@@ -35,6 +38,10 @@ public:
     void GrupaMuxClick();
     void KlawPolaczClick();
     void KlawZapisClick();
+
+    // Shows which device the chosen COM port is (after the port or its
+    // assignment changed).
+    void PokazUrzadzenie();
 
     // The settings the controls show.
     UstawieniaKomunikacji Ustawienia() const;
@@ -49,9 +56,11 @@ public:
     QPushButton* KlawEsc;
     QPushButton* KlawZapis;
     QPushButton* KlawPolacz;
+    QLabel* UrzadzenieCOM; // the device the chosen port stands for
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void UtworzPola();

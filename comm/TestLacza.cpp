@@ -2,9 +2,12 @@
 
 #include "comm/ModeleKas.h"
 #include "comm/PokazBlad.h"
+#include "comm/PowodNiedostepnosciPortu.h"
 #include "comm/ProbaLacza.h"
+#include "comm/UrzadzeniePortu.h"
 #include "state/Stan.h"
 #include "ui/Dialogi.h"
+#include "ui/Tekst1250.h"
 
 namespace orbaklaw {
 
@@ -17,6 +20,7 @@ std::string KodDwucyfrowy(int kod) {
 } // namespace
 
 std::string TestLacza::Wykonaj(const UstawieniaKomunikacji& u) {
+    com_ = u.port;
     Stan().TypKasy = 0;
     Stan().NrKasyZTestu = 0;
     WynikProbyLacza wynik;
@@ -47,7 +51,7 @@ std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
         break;
     case BladProbyLacza::Port:
     case BladProbyLacza::Kanal:
-        dialogi_.Komunikat(QStringLiteral("Niemożliwe zainicjowanie portu szeregowego"));
+        PokazBladPortu(wynik);
         return {};
     case BladProbyLacza::Identyfikacja:
     case BladProbyLacza::Numer:
@@ -56,6 +60,17 @@ std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
         return {};
     }
     return wynik.numer.empty() ? std::string() : KodDwucyfrowy(Stan().TypKasy) + wynik.numer;
+}
+
+// A port that can't be opened is named, with the reason, under the message.
+void TestLacza::PokazBladPortu(const WynikProbyLacza& wynik) {
+    QString tekst = QStringLiteral("Niemożliwe zainicjowanie portu szeregowego");
+    if (wynik.blad == BladProbyLacza::Port) {
+        const std::string powod = PowodNiedostepnosciPortu(UrzadzeniePortu(com_));
+        if (!powod.empty())
+            tekst += QStringLiteral("\r") + Z1250(powod);
+    }
+    dialogi_.Komunikat(tekst);
 }
 
 } // namespace orbaklaw

@@ -24,8 +24,10 @@ public:
 
 private:
     std::string Pokaz(const WynikProbyLacza& wynik);
+    void PokazBladPortu(const WynikProbyLacza& wynik);
 
     WinSer& port_;
+    int com_ = 0; // the port of the test
     Dialogi& dialogi_;
 };
 

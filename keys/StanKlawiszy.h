@@ -14,6 +14,7 @@ namespace orbaklaw {
 
 struct StanKlawiszy {
     TabliceKlawiszy tablice;     // the 64 key definitions
+    TabliceKlawiszy zachowane;   // the definitions as last read, written or loaded
     Towary towary;               // goods names from the register
     uint8_t WersjaKasy = 0;      // register program version, 0 until identified
     uint8_t OstatniKlawisz = 0;  // position last shown in the editor panel

@@ -5,7 +5,6 @@
 #include <libserialport.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -172,15 +171,6 @@ std::unique_ptr<PortSzeregowy> OpenLibSerialPort(const std::string& device, int 
 }
 
 } // namespace
-
-std::string UrzadzeniePortu(int com) {
-    // A USB adapter or the emulator's link takes the place of a COM port
-    // through the environment.
-    const std::string zmienna = "ORBAKLAW_COM" + std::to_string(com);
-    if (const char* urzadzenie = std::getenv(zmienna.c_str()); urzadzenie && *urzadzenie)
-        return urzadzenie;
-    return "/dev/ttyS" + std::to_string(com - 1);
-}
 
 std::unique_ptr<PortSzeregowy> PortSzeregowy::Otworz(const std::string& urzadzenie, int predkosc,
                                                      WynikOtwarciaPortu& wynik) {

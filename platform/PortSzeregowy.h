@@ -23,10 +23,6 @@ enum class WynikOtwarciaPortu {
     NieUstawiony // the port was taken but refused the line settings
 };
 
-// The system's device of the serial port COM n (n from 1):
-// $ORBAKLAW_COM<n> when set, else /dev/ttyS<n-1>.
-std::string UrzadzeniePortu(int com);
-
 class PortSzeregowy {
 public:
     virtual ~PortSzeregowy() = default;

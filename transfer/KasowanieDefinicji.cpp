@@ -64,7 +64,9 @@ bool KasowanieDefinicji::UsunStaryPlik() {
 }
 
 void KasowanieDefinicji::PokazWynik(const QString& uwaga) {
+    // The register lost what the tables lose; other unsaved changes stay so.
     Stan().tablice.WyczyscLiczone();
+    Stan().zachowane.WyczyscLiczone();
     okno_.wybor->WybierzF1();
     std::error_code ec;
     std::filesystem::remove(NazwaPlikuKasowania, ec);

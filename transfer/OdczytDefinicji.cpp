@@ -9,6 +9,7 @@
 #include "state/Stan.h"
 #include "transfer/PlikDefinicji.h"
 #include "transfer/WymianaZKasa.h"
+#include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
@@ -84,6 +85,7 @@ bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
         return false;
     }
     Stan().tablice = nowe;
+    ZapamietajDefinicje(Stan());
     PokazWynik();
     return true;
 }

@@ -2,7 +2,10 @@
 
 #include "transfer/KasowanieDefinicji.h"
 #include "transfer/OdczytDefinicji.h"
+#include "transfer/PytanieOZmianach.h"
 #include "transfer/ZapisDefinicji.h"
+
+#include "state/Stan.h"
 
 namespace orbaklaw {
 
@@ -14,7 +17,12 @@ bool Nadawca(const QObject* nadawca, const char* nazwa) {
 
 void TransferDefinicji::bOdczytClick(QObject* nadawca) {
     OdczytDefinicji odczyt(okno_);
-    if (Nadawca(nadawca, "bOdczytPlik"))
+    const bool zPliku = Nadawca(nadawca, "bOdczytPlik");
+    // A read replaces every definition: changes written nowhere are asked about first.
+    if (!MoznaUtracicZmiany(*okno_.dialogi, Stan(),
+                            zPliku ? UtrataZmian::OdczytZPliku : UtrataZmian::OdczytZKasy))
+        return;
+    if (zPliku)
         odczyt.ZPliku();
     else
         odczyt.ZKasy();
@@ -28,8 +36,16 @@ void TransferDefinicji::bZapisClick(QObject* nadawca) {
         zapis.DoKasy();
 }
 
+void TransferDefinicji::OdczytStartowy() {
+    OdczytDefinicji(okno_).ZKasy();
+}
+
 void TransferDefinicji::bKasowanieClick() {
     KasowanieDefinicji(okno_).Wykonaj();
+}
+
+bool TransferDefinicji::MoznaZamknac() {
+    return MoznaUtracicZmiany(*okno_.dialogi, Stan(), UtrataZmian::Zamkniecie);
 }
 
 } // namespace orbaklaw

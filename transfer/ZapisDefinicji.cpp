@@ -12,6 +12,7 @@
 #include "transfer/PlikDefinicji.h"
 #include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
+#include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
@@ -62,8 +63,10 @@ void ZapisDefinicji::DoPliku() {
         return;
     }
     const QString pelna = QDir::toNativeSeparators(*plik);
-    if (Zapisz(SciezkaSystemu(*plik), pelna))
+    if (Zapisz(SciezkaSystemu(*plik), pelna)) {
+        ZapamietajDefinicje(Stan());
         dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do pliku ") + pelna);
+    }
     okno_.wybor->WybierzF1();
 }
 
@@ -101,14 +104,16 @@ bool ZapisDefinicji::WyslijDoKasy() {
                             QStringLiteral("Error"), Ikona::Blad, Przyciski::Tak});
             return false;
         }
-        if (kod == 0)
+        if (kod == 0) {
+            ZapamietajDefinicje(Stan());
             dialogi_.Komunikat(uwaga +
                                QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
                                QString::fromLatin1(NazwaPlikuKlawiszy));
-        else if (stan)
+        } else if (stan) {
             dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga.chopped(1));
-        else
+        } else {
             PokazBlad(dialogi_, kod);
+        }
     } catch (const std::exception&) {
         dialogi_.Komunikat(QStringLiteral("Wystąpił wyjątek w zapisie definicji klawiszy"));
     }

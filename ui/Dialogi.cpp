@@ -1,5 +1,7 @@
 #include "ui/Dialogi.h"
 
+#include <QFileInfo>
+
 namespace orbaklaw {
 
 void Dialogi::Komunikat(const QString& tekst) {
@@ -16,6 +18,12 @@ void Dialogi::Ostrzezenie(const QString& tekst) {
 
 bool Dialogi::Pytanie(const QString& tekst, const QString& tytul, Odpowiedz domyslna) {
     return Pokaz({tekst, tytul, Ikona::Pytanie, Przyciski::TakNie, domyslna}) == Odpowiedz::Tak;
+}
+
+std::optional<QString> Dialogi::Zapamietaj(DialogPliku& d, std::optional<QString> plik) {
+    if (plik)
+        d.folder = QFileInfo(*plik).absolutePath();
+    return plik;
 }
 
 } // namespace orbaklaw

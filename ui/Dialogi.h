@@ -49,9 +49,11 @@ public:
     virtual ~Dialogi() = default;
 
     virtual Odpowiedz Pokaz(const OknoKomunikatu& okno) = 0;
-    virtual std::optional<QString> OtworzPlik(const DialogPliku& d) = 0;
-    virtual std::optional<QString> ZapiszPlik(const DialogPliku& d) = 0;
-    virtual std::optional<QString> ZapiszObraz(const DialogPliku& d) = 0;
+    // The file dialogs. A chosen file becomes the folder the dialog opens
+    // in next time; the program's working folder never moves.
+    std::optional<QString> OtworzPlik(DialogPliku& d) { return Zapamietaj(d, Otwarcie(d)); }
+    std::optional<QString> ZapiszPlik(DialogPliku& d) { return Zapamietaj(d, Zapis(d)); }
+    std::optional<QString> ZapiszObraz(DialogPliku& d) { return Zapamietaj(d, ZapisObrazu(d)); }
     virtual bool Drukuj(QPrinter& drukarka) = 0; // false when cancelled
     // The print preview of the page `rysuj` draws on `drukarka`. True when
     // the user goes on to print, false when the preview is closed.
@@ -70,6 +72,15 @@ public:
     void Ostrzezenie(const QString& tekst); // warning icon, caption "Warning", OK
     // Question icon, Yes/No; true on Yes. `domyslna` is what Enter answers.
     bool Pytanie(const QString& tekst, const QString& tytul, Odpowiedz domyslna = Odpowiedz::Tak);
+
+protected:
+    // The file dialogs themselves: the file chosen, none when cancelled.
+    virtual std::optional<QString> Otwarcie(const DialogPliku& d) = 0;
+    virtual std::optional<QString> Zapis(const DialogPliku& d) = 0;
+    virtual std::optional<QString> ZapisObrazu(const DialogPliku& d) = 0;
+
+private:
+    static std::optional<QString> Zapamietaj(DialogPliku& d, std::optional<QString> plik);
 };
 
 // Caption of the plain message box: the program's name.

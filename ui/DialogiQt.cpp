@@ -5,9 +5,7 @@
 #include "ui/PostepWymianyQt.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -43,11 +41,9 @@ QDialog::DialogCode Wykonaj(QFileDialog& dialog) {
     return static_cast<QDialog::DialogCode>(dialog.exec());
 }
 
-// The file dialogs move the current directory to the chosen file's folder.
-QString Wybrany(QFileDialog& dialog) {
-    const QString plik = dialog.selectedFiles().value(0);
-    QDir::setCurrent(QFileInfo(plik).absolutePath());
-    return plik;
+// The file marked first when several are.
+QString Wybrany(const QFileDialog& dialog) {
+    return dialog.selectedFiles().value(0);
 }
 } // namespace
 
@@ -86,7 +82,7 @@ QString DialogiQt::FiltrQt(const QString& filtr) {
     return filtry.join(QStringLiteral(";;"));
 }
 
-std::optional<QString> DialogiQt::OtworzPlik(const DialogPliku& d) {
+std::optional<QString> DialogiQt::Otwarcie(const DialogPliku& d) {
     QFileDialog dialog(rodzic_, QStringLiteral("Otwórz"), d.folder, FiltrQt(d.filtr));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(d.wieluPlikow ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
@@ -109,11 +105,11 @@ std::optional<QString> DialogiQt::PlikDoZapisu(const DialogPliku& d, const QStri
     return Wybrany(dialog);
 }
 
-std::optional<QString> DialogiQt::ZapiszPlik(const DialogPliku& d) {
+std::optional<QString> DialogiQt::Zapis(const DialogPliku& d) {
     return PlikDoZapisu(d, QStringLiteral("Zapisz jako"));
 }
 
-std::optional<QString> DialogiQt::ZapiszObraz(const DialogPliku& d) {
+std::optional<QString> DialogiQt::ZapisObrazu(const DialogPliku& d) {
     return PlikDoZapisu(d, QStringLiteral("Zapisz obraz jako"));
 }
 

@@ -13,9 +13,6 @@ public:
     void UstawRodzica(QWidget* rodzic) { rodzic_ = rodzic; }
 
     Odpowiedz Pokaz(const OknoKomunikatu& okno) override;
-    std::optional<QString> OtworzPlik(const DialogPliku& d) override;
-    std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
-    std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
     bool Podglad(QPrinter& drukarka, const std::function<void(QPrinter&)>& rysuj) override;
     std::optional<WyborCzcionki> Czcionka(const WyborCzcionki& poczatkowa) override;
@@ -25,6 +22,11 @@ public:
     // "Opis|*.a|Opis|*.*" as Qt's "Opis (*.a);;Opis (*.*)"; a description
     // that ends in its own patterns ("Opis (*.a)|*.a") is taken as it is.
     static QString FiltrQt(const QString& filtr);
+
+    // The bare Qt file dialogs (tests press keys in them).
+    std::optional<QString> Otwarcie(const DialogPliku& d) override;
+    std::optional<QString> Zapis(const DialogPliku& d) override;
+    std::optional<QString> ZapisObrazu(const DialogPliku& d) override;
 
 private:
     std::optional<QString> PlikDoZapisu(const DialogPliku& d, const QString& tytul);

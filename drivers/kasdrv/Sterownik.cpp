@@ -1,6 +1,7 @@
 #include "drivers/kasdrv/Sterownik.h"
 
 #include "comm/KomunikatyBledow.h"
+#include "comm/UrzadzeniePortu.h"
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
 #include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
@@ -201,7 +202,7 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     opcje_.postep = &postep_;
     std::string powod;
     uint8_t kod = KASDRV_TIMEOUT_NADAWANIA;
-    const std::string urzadzenie = protocol::PortDevice(u.port);
+    const std::string urzadzenie = UrzadzeniePortu(u.port);
     if (auto lacze = otworz_(urzadzenie, u.szybkosc, powod)) {
         const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
         kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;

@@ -18,8 +18,10 @@
  * The line whose number equals the number in the input file is used. The
  * timeout is in seconds (1..1000): the longest silence allowed on the line,
  * before the register's acknowledgement and between the bytes of its reply.
- * COM n is /dev/ttyS<n-1>, or the device named by the environment variable
- * ORBAKLAW_COM<n>.
+ * COM n is the device named by the environment variable ORBAKLAW_COM<n>,
+ * else the one assigned to it in the user's port assignment file
+ * ($XDG_CONFIG_HOME/orbaklaw/porty.txt, ~/.config/orbaklaw/porty.txt without
+ * XDG_CONFIG_HOME; lines "COM<n>=<device>"), else /dev/ttyS<n-1>.
  *
  * Every exchange call first asks the register on the line for its number
  * (after choosing the multiplexer channel, when there is one); when it is

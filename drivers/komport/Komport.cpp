@@ -1,5 +1,6 @@
 #include "drivers/komport/Komport.h"
 
+#include "comm/UrzadzeniePortu.h"
 #include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
@@ -43,7 +44,7 @@ uint8_t Komport::Inicjuj(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbior
     if (!W(port, 1, 9) || (szybkosc != 9600 && szybkosc != 19200) || !W(timeoutOdbioru, 1, 1000) ||
         !W(timeoutNadawania, 1, 1000))
         return KodZlyArgument;
-    lacze_ = otworz_(protocol::PortDevice(port), szybkosc);
+    lacze_ = otworz_(UrzadzeniePortu(port), szybkosc);
     if (!lacze_)
         return KodBrakPortu;
     opcje_ = protocol::ExchangeOptions{};

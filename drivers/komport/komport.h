@@ -5,8 +5,10 @@
  * One port is open at a time. Every call blocks until it ends; calls are
  * serialised inside the library and may come from any thread.
  *
- * COM n is /dev/ttyS<n-1>, or the device named by the environment variable
- * ORBAKLAW_COM<n>.
+ * COM n is the device named by the environment variable ORBAKLAW_COM<n>,
+ * else the one assigned to it in the user's port assignment file
+ * ($XDG_CONFIG_HOME/orbaklaw/porty.txt, ~/.config/orbaklaw/porty.txt without
+ * XDG_CONFIG_HOME; lines "COM<n>=<device>"), else /dev/ttyS<n-1>.
  */
 
 #include <stdint.h>

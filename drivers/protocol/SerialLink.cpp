@@ -42,10 +42,6 @@ private:
 
 } // namespace
 
-std::string PortDevice(int com) {
-    return platform::UrzadzeniePortu(com);
-}
-
 std::unique_ptr<SerialLink> SerialLink::Open(const std::string& device, int speed,
                                              std::string* reason) {
     if (speed != 9600 && speed != 19200) {

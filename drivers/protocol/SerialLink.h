@@ -11,9 +11,6 @@
 
 namespace orbaklaw::protocol {
 
-// The device of COM n: $ORBAKLAW_COM<n> when set, else /dev/ttyS<n-1>.
-std::string PortDevice(int com);
-
 class SerialLink : public Link {
 public:
     // Opens and configures the device; none when it can't be opened, is in

@@ -8,9 +8,12 @@
 #include "widgets/StylPodpowiedzi.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -63,8 +66,9 @@ const Napis NapisyPrzyciskow[] = {
     {"Button5", "Zatwierdź", 9},
 };
 
+// A place on the form below the menu bar, as the layout tables give it.
 QPoint WOknie(const QWidget* w) {
-    return w->mapTo(w->window(), QPoint(0, 0));
+    return w->mapTo(w->window()->findChild<QWidget*>(u"Formularz"_s), QPoint(0, 0));
 }
 } // namespace
 
@@ -72,7 +76,12 @@ using UkladOkna = OknoTestowe;
 
 TEST_F(UkladOkna, CaptionAndClientSize) {
     EXPECT_EQ(okno->windowTitle(), u"Definiowanie klawiszy w kasie VARKO ORBA (ver.1.50)");
-    EXPECT_EQ(okno->size(), QSize(610, 441));
+    // The form keeps its client area; the window grows by the menu bar only.
+    const auto* pasek = Kontrolka<QMenuBar>("PasekMenu");
+    EXPECT_EQ(okno->Formularz().size(), QSize(610, 441));
+    EXPECT_EQ(okno->Formularz().pos(), QPoint(0, pasek->height()));
+    EXPECT_EQ(okno->size(), QSize(610, 441 + pasek->height()));
+    EXPECT_GT(pasek->height(), 0);
     EXPECT_EQ(okno->font().family(), u"MS Sans Serif");
     EXPECT_EQ(okno->font().pointSize(), 9);
 }
@@ -132,7 +141,7 @@ TEST_F(UkladOkna, ButtonCaptionsAndFonts) {
 
 // With whatever font stands in for the form's, no caption is cut off.
 TEST_F(UkladOkna, EveryCaptionFitsItsControl) {
-    for (auto* przycisk : okno->findChildren<QAbstractButton*>()) {
+    for (auto* przycisk : okno->Formularz().findChildren<QAbstractButton*>()) {
         if (!przycisk->isVisible())
             przycisk->show();
         const int potrzebna = qobject_cast<QPushButton*>(przycisk)
@@ -264,6 +273,24 @@ TEST_F(UkladOkna, EnterActsOnZatwierdzFromAnyControlButAButton) {
     EXPECT_EQ(Slot(3, 0).Numer, 6);
 }
 
+// Alt and the underlined letter open the menu, and a letter picks its entry.
+TEST_F(UkladOkna, AltKOpensTheKasaMenuAndPChoosesSerialPorts) {
+    const auto* pasek = Kontrolka<QMenuBar>("PasekMenu");
+    ASSERT_EQ(pasek->actions().size(), 1);
+    EXPECT_EQ(pasek->actions()[0]->text(), u"&Kasa");
+    auto* kasa = Kontrolka<QMenu>("MenuKasa");
+    EXPECT_EQ(kasa->actions()[0]->text(), u"&Porty szeregowe...");
+    QTest::keyClick(okno.get(), Qt::Key_K, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([kasa] { return kasa->isVisible(); }, 2000));
+    dialogi.okna.push_back([](QDialog& o) {
+        EXPECT_EQ(o.windowTitle(), u"Porty szeregowe");
+        o.reject();
+    });
+    QTest::keyClick(kasa, Qt::Key_P);
+    EXPECT_EQ(dialogi.pokazaneOkna, 1);
+    EXPECT_FALSE(kasa->isVisible());
+}
+
 // Saves the window as the user sees it when ORBAKLAW_ZRZUT names a PNG file.
 // Run by hand only (README, "Working on it"); CTest does not list it.
 TEST_F(UkladOkna, Zrzut) {
@@ -283,4 +310,13 @@ TEST_F(UkladOkna, Zrzut) {
     KliknijPozycje("rgDefinicja", 3);
     QTest::qWait(50);
     EXPECT_TRUE(okno->grab().save(plik + u"-platnosc.png"_s));
+    // The communication dialog and the serial ports dialog of "Kasa".
+    for (const QString& nazwa : {u"-komunikacja.png"_s, u"-porty.png"_s}) {
+        dialogi.okna.push_back([plik, nazwa](QDialog& o) {
+            QTest::qWait(50);
+            EXPECT_TRUE(o.grab().save(plik + nazwa));
+        });
+    }
+    Kliknij("Button4");
+    Kontrolka<QMenu>("MenuKasa")->actions()[0]->trigger();
 }

@@ -107,3 +107,20 @@ TEST_F(Etykiety, UkladDomyslnyAnsweredYesEmptiesAndHidesEveryField) {
     EXPECT_EQ(NazwaKlawisza(), u"F1");
     EXPECT_EQ(Rodzaj(), 2) << "the definitions are not touched";
 }
+
+// Enter (main or keypad) and Escape in the real question answer "Nie": the
+// user's texts are not emptied by a key pressed out of habit.
+TEST_F(Etykiety, EnterOrEscapeInUkladDomyslnyKeepsEveryText) {
+    dialogi.prawdziweKomunikaty = true;
+    Kliknij("Button2");
+    Etykieta("Edit1")->setText(u"KAWA"_s);
+    for (auto klawisz : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        SCOPED_TRACE(klawisz);
+        NacisnijWOknie(klawisz);
+        Kliknij("Button1");
+        EXPECT_EQ(Etykieta("Edit1")->text(), u"KAWA");
+        EXPECT_TRUE(Etykieta("Edit1")->isVisible());
+    }
+    ASSERT_EQ(dialogi.komunikaty.size(), 3u);
+    EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie);
+}

@@ -35,7 +35,7 @@ TEST_F(OknoKomunik, ControlsAsDesigned) {
     TOknoKomunik& o = Okno();
     EXPECT_FALSE(o.isVisible()) << "created hidden";
     EXPECT_EQ(o.windowTitle(), u"Parametry komunikacji");
-    EXPECT_EQ(o.size(), QSize(606, 202));
+    EXPECT_EQ(o.size(), QSize(606, 232)) << "the form's 202 and the port's device below";
     EXPECT_EQ(o.minimumSize(), o.maximumSize()) << "fixed size";
     EXPECT_EQ(o.parentWidget(), okno.get()) << "centred on its owner";
 

@@ -6,6 +6,7 @@
 
 #include "comm/KomunikatyBledow.h"
 #include "comm/PolaczenieZKasa.h"
+#include "comm/PowodNiedostepnosciPortu.h"
 #include "comm/TOknoKomunik.h"
 #include "comm/WinSer.h"
 #include "keys/DefinicjaKlawisza.h"
@@ -18,6 +19,7 @@
 #include <QThread>
 
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -140,9 +142,28 @@ TEST_F(TestLacza, PortThatCannotBeOpened) {
         EXPECT_FALSE(o.KlawZapis->isEnabled());
     });
     unsetenv("ORBAKLAW_COM9");
-    EXPECT_EQ(dialogi.Teksty(), QStringList{BladPortu});
+    // The device and the reason follow.
+    const QString brak = QString::fromStdString((kasa->Folder() / "brak").string());
+    EXPECT_EQ(dialogi.Teksty(), QStringList{BladPortu + u"\rNie ma urządzenia "_s + brak + u"."_s});
     EXPECT_EQ(dialogi.komunikaty[0].ikona, Ikona::Brak);
     EXPECT_EQ(Stan().KodBledu, 0);
+}
+
+// Why a device can't be opened, named with it; a permission says how to get it.
+TEST(PowodNiedostepnosciPortu, NamesTheDeviceAndTheReason) {
+    const std::pair<int, QString> przypadki[] = {
+        {EACCES, u"Brak uprawnień do urządzenia /dev/ttyUSB0: użytkownik musi należeć do grupy "
+                 u"dialout (sudo usermod -aG dialout $USER, potem ponowne zalogowanie)."_s},
+        {EPERM, u"Brak uprawnień do urządzenia /dev/ttyUSB0: użytkownik musi należeć do grupy "
+                u"dialout (sudo usermod -aG dialout $USER, potem ponowne zalogowanie)."_s},
+        {ENOENT, u"Nie ma urządzenia /dev/ttyUSB0."_s},
+        {EBUSY, u"Urządzenie /dev/ttyUSB0 jest zajęte przez inny program."_s},
+        {0, QString()},
+    };
+    for (const auto& [blad, tekst] : przypadki)
+        EXPECT_EQ(Z1250(PowodNiedostepnosciPortu("/dev/ttyUSB0", blad)), tekst) << blad;
+    EXPECT_TRUE(Z1250(PowodNiedostepnosciPortu("/dev/ttyUSB0", EIO))
+                    .startsWith(u"Nie można otworzyć urządzenia /dev/ttyUSB0: "_s));
 }
 
 TEST_F(TestLacza, MultiplexerChannelReachesItsRegister) {

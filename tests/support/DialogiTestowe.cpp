@@ -2,6 +2,8 @@
 
 #include "ui/PostepWymiany.h"
 
+#include <QApplication>
+
 #include <QDialog>
 #include <QPrinter>
 
@@ -25,8 +27,16 @@ DialogiTestowe::~DialogiTestowe() {
         ADD_FAILURE() << podgladyDalej.size() << " unused print preview answer(s)";
 }
 
+DialogiQt& DialogiTestowe::Qt() {
+    if (!qt_)
+        qt_ = std::make_unique<DialogiQt>(QApplication::activeWindow());
+    return *qt_;
+}
+
 Odpowiedz DialogiTestowe::Pokaz(const OknoKomunikatu& okno) {
     komunikaty.push_back(okno);
+    if (prawdziweKomunikaty)
+        return Qt().Pokaz(okno);
     if (!odpowiedzi.empty()) {
         const Odpowiedz o = odpowiedzi.front();
         odpowiedzi.pop_front();
@@ -44,15 +54,27 @@ std::optional<QString> DialogiTestowe::NastepnyPlik(const DialogPliku& d) {
     return plik;
 }
 
-std::optional<QString> DialogiTestowe::OtworzPlik(const DialogPliku& d) {
+std::optional<QString> DialogiTestowe::Otwarcie(const DialogPliku& d) {
+    if (prawdziwePliki) {
+        dialogiPlikow.push_back(d);
+        return Qt().Otwarcie(d);
+    }
     return NastepnyPlik(d);
 }
 
-std::optional<QString> DialogiTestowe::ZapiszPlik(const DialogPliku& d) {
+std::optional<QString> DialogiTestowe::Zapis(const DialogPliku& d) {
+    if (prawdziwePliki) {
+        dialogiPlikow.push_back(d);
+        return Qt().Zapis(d);
+    }
     return NastepnyPlik(d);
 }
 
-std::optional<QString> DialogiTestowe::ZapiszObraz(const DialogPliku& d) {
+std::optional<QString> DialogiTestowe::ZapisObrazu(const DialogPliku& d) {
+    if (prawdziwePliki) {
+        dialogiPlikow.push_back(d);
+        return Qt().ZapisObrazu(d);
+    }
     return NastepnyPlik(d);
 }
 

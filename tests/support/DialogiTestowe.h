@@ -1,9 +1,11 @@
 #pragma once
 // Dialogs that answer from a script and remember what they were asked.
 
-#include "ui/Dialogi.h"
+#include "ui/DialogiQt.h"
 
 #include <QStringList>
+
+#include <memory>
 
 #include <deque>
 #include <functional>
@@ -19,9 +21,6 @@ public:
     ~DialogiTestowe() override;
 
     Odpowiedz Pokaz(const OknoKomunikatu& okno) override;
-    std::optional<QString> OtworzPlik(const DialogPliku& d) override;
-    std::optional<QString> ZapiszPlik(const DialogPliku& d) override;
-    std::optional<QString> ZapiszObraz(const DialogPliku& d) override;
     bool Drukuj(QPrinter& drukarka) override;
     // Counts the preview and draws it into `plikPodgladu` when that names a
     // PDF; then goes on to print, unless `podgladyDalej` answers false.
@@ -44,6 +43,12 @@ public:
     };
     std::deque<ZapisPostepu> postepy;
 
+    // The real Qt boxes and file dialogs instead of queued answers, for
+    // tests that press keys in them (NaOknie); what they were asked is
+    // still recorded.
+    bool prawdziweKomunikaty = false;
+    bool prawdziwePliki = false;
+
     // Queued answers; an empty queue answers OK, No, cancel.
     std::deque<Odpowiedz> odpowiedzi;
     std::deque<std::optional<QString>> pliki;
@@ -59,8 +64,16 @@ public:
 
     QStringList Teksty() const;
 
+protected:
+    std::optional<QString> Otwarcie(const DialogPliku& d) override;
+    std::optional<QString> Zapis(const DialogPliku& d) override;
+    std::optional<QString> ZapisObrazu(const DialogPliku& d) override;
+
 private:
     std::optional<QString> NastepnyPlik(const DialogPliku& d);
+    DialogiQt& Qt();
+
+    std::unique_ptr<DialogiQt> qt_;
 };
 
 } // namespace orbaklaw

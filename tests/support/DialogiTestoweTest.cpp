@@ -47,7 +47,8 @@ TEST(DialogiTestowe, AnswersTakenInFullLeaveNothingToReport) {
     d.odpowiedzi.push_back(Odpowiedz::Tak);
     d.pliki.push_back(std::nullopt);
     EXPECT_EQ(d.Pokaz({}), Odpowiedz::Tak);
-    EXPECT_EQ(d.OtworzPlik({}), std::nullopt);
+    DialogPliku plik;
+    EXPECT_EQ(d.OtworzPlik(plik), std::nullopt);
 }
 
 } // namespace

@@ -2,9 +2,13 @@
 
 #include "widgets/GrupaRadiowa.h"
 
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace orbaklaw {
 
@@ -17,7 +21,52 @@ void OknoTestowe::SetUp() {
 }
 
 void OknoTestowe::TearDown() {
+    kontekst_.reset();
     okno.reset();
+}
+
+void OknoTestowe::NaOknie(const char* klasa, std::function<void(QWidget&)> akcja) {
+    auto* czekanie = new QTimer(kontekst_.get());
+    auto zegar = std::make_shared<QElapsedTimer>();
+    zegar->start();
+    QObject::connect(czekanie, &QTimer::timeout, czekanie, [=] {
+        QWidget* w = QApplication::activeModalWidget();
+        const bool jest = w != nullptr && w->inherits(klasa) && w->isVisible();
+        if (jest && zegar->elapsed() < 5000) {
+            czekanie->deleteLater();
+            czekanie->stop();
+            akcja(*w);
+            // A dialog the keys did not close would hold the test forever.
+            QPointer<QWidget> otwarte(w);
+            QTimer::singleShot(5000, otwarte, [otwarte] {
+                ADD_FAILURE() << "the dialog stayed open";
+                if (auto* d = qobject_cast<QDialog*>(otwarte.data()); d && d->isVisible())
+                    d->reject();
+            });
+        } else if (zegar->elapsed() >= 5000) {
+            czekanie->deleteLater();
+            czekanie->stop();
+            ADD_FAILURE() << "no " << klasa << " came up";
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+        }
+    });
+    czekanie->start(10);
+}
+
+void OknoTestowe::NacisnijWOknie(Qt::Key klawisz) {
+    NaOknie("QMessageBox", [klawisz](QWidget& w) { QTest::keyClick(&w, klawisz); });
+}
+
+void OknoTestowe::WybierzWOknie(const QString& sciezka) {
+    NaOknie("QFileDialog", [sciezka](QWidget& w) {
+        auto* nazwa = w.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nazwa, nullptr);
+        // Typed whole: the completer's list would take the first Enter.
+        nazwa->setFocus();
+        nazwa->setText(sciezka);
+        QTest::keyClick(nazwa, Qt::Key_Return);
+    });
 }
 
 GrupaRadiowa* OknoTestowe::Grupa(const char* nazwa) const {

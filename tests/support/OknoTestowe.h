@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -49,12 +50,23 @@ protected:
     void Kliknij(const char* przycisk);
     // Types `tekst` character by character, any Unicode (QTest takes only Latin-1).
     static void Wpisz(QWidget* w, const QString& tekst);
+    // Once a modal dialog of Qt class `klasa` ("QMessageBox", "QFileDialog")
+    // is up, runs `akcja` on it, as a user's keys would; one still open
+    // after five seconds is closed, so a failing case can't hang.
+    void NaOknie(const char* klasa, std::function<void(QWidget&)> akcja);
+    // Presses a key in the next real message box.
+    void NacisnijWOknie(Qt::Key klawisz);
+    // Types the path into the next real file dialog and presses Enter.
+    void WybierzWOknie(const QString& sciezka);
     QString NazwaKlawisza() const;
     int Rodzaj() const;
     DefinicjaKlawisza& Slot(int wariant, int nr) { return *Stan().tablice.Slot(wariant, nr); }
 
     DialogiTestowe dialogi;
     std::unique_ptr<TForm3> okno;
+
+private:
+    std::unique_ptr<QObject> kontekst_ = std::make_unique<QObject>();
 };
 
 } // namespace orbaklaw

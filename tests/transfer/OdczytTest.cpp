@@ -5,6 +5,7 @@
 #include "comm/KomunikatyBledow.h"
 #include "files/PlikTekstowy.h"
 #include "transfer/PlikDefinicji.h"
+#include "transfer/ZmianyDefinicji.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/KursorKlepsydry.h"
 
@@ -37,10 +38,12 @@ protected:
             etykiety << Pole(p)->text();
         return {Stan().tablice, etykiety, Grupa("rgAlty")->ItemIndex(), NazwaKlawisza()};
     }
-    // Some definitions, a typed label and another key shown.
+    // Some definitions (as read before, so a read asks nothing), a typed
+    // label and another key shown.
     void StanUzytkownika() {
         Stan().tablice.KlawiszeBezp[2] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
         Stan().tablice.KlawiszeLewyAlt[14] = {0, Platnosc, 1, 0, 0, 0, 0, 250};
+        ZapamietajDefinicje(Stan());
         Pole("Edit3")->setText(u"MOJE"_s);
         PokazPole(LewyAlt, "Edit5");
     }

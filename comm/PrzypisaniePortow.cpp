@@ -1,0 +1,106 @@
+#include "comm/PrzypisaniePortow.h"
+
+#include "files/GraniceOdczytu.h"
+#include "files/PlikTekstowy.h"
+
+#include <cstdlib>
+
+namespace orbaklaw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A few dozen short lines at most.
+constexpr GraniceOdczytu GranicePlikuPortow{64u << 10, 1024};
+constexpr int NajwyzszyPort = 256;
+constexpr const char* Naglowek = "# orbaklaw: urzadzenia portow COM, wiersze COM<n>=<urzadzenie>";
+
+std::optional<int> NumerPortu(const std::string& tekst) {
+    if (tekst.empty() || tekst.size() > 3)
+        return std::nullopt;
+    int n = 0;
+    for (char c : tekst) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    if (n < 1 || n > NajwyzszyPort)
+        return std::nullopt;
+    return n;
+}
+
+std::optional<std::string> Zmienna(const char* nazwa) {
+    const char* w = std::getenv(nazwa);
+    if (w == nullptr || *w == '\0')
+        return std::nullopt;
+    return std::string(w);
+}
+
+} // namespace
+
+fs::path PrzypisaniePortow::Plik() {
+    if (auto xdg = Zmienna("XDG_CONFIG_HOME"); xdg && fs::path(*xdg).is_absolute())
+        return fs::path(*xdg) / "orbaklaw" / "porty.txt";
+    if (auto home = Zmienna("HOME"))
+        return fs::path(*home) / ".config" / "orbaklaw" / "porty.txt";
+    return {};
+}
+
+PrzypisaniePortow PrzypisaniePortow::Czytaj(const fs::path& plik) {
+    if (plik.empty())
+        return {};
+    try {
+        return ZLinii(CzytajLinie(plik, GranicePlikuPortow));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+PrzypisaniePortow PrzypisaniePortow::ZTekstu(const std::string& tekst) {
+    return ZLinii(PodzielNaLinie(tekst));
+}
+
+PrzypisaniePortow PrzypisaniePortow::ZLinii(const std::vector<std::string>& linie) {
+    PrzypisaniePortow p;
+    for (const auto& linia : linie) {
+        const size_t rowna = linia.find('=');
+        if (linia.empty() || linia[0] == '#' || rowna == std::string::npos || rowna < 4 ||
+            (linia.compare(0, 3, "COM") != 0 && linia.compare(0, 3, "com") != 0))
+            continue;
+        const auto n = NumerPortu(linia.substr(3, rowna - 3));
+        const std::string urzadzenie = linia.substr(rowna + 1);
+        if (n && !urzadzenie.empty())
+            p.porty_.emplace(*n, urzadzenie);
+    }
+    return p;
+}
+
+std::string PrzypisaniePortow::Tekst() const {
+    std::vector<std::string> linie{Naglowek};
+    for (const auto& [n, urzadzenie] : porty_)
+        linie.push_back("COM" + std::to_string(n) + "=" + urzadzenie);
+    return ZlaczLinie(linie);
+}
+
+void PrzypisaniePortow::Zapisz(const fs::path& plik) const {
+    std::error_code ec;
+    fs::create_directories(plik.parent_path(), ec);
+    ZapiszAtomowo(plik, Tekst());
+}
+
+std::optional<std::string> PrzypisaniePortow::Urzadzenie(int com) const {
+    const auto it = porty_.find(com);
+    if (it == porty_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void PrzypisaniePortow::Ustaw(int com, const std::string& urzadzenie) {
+    if (urzadzenie.empty())
+        porty_.erase(com);
+    else
+        porty_[com] = urzadzenie;
+}
+
+} // namespace orbaklaw

@@ -1,0 +1,50 @@
+#pragma once
+// Which serial device each COM port is, as the user chose it in "Porty
+// szeregowe...". Kept per user in $XDG_CONFIG_HOME/orbaklaw/porty.txt
+// (~/.config/orbaklaw/porty.txt when XDG_CONFIG_HOME is not set), read by
+// the register libraries at every call, so that the program and
+// orbaklaw-cli reach the same device.
+//
+// The file: one line per assigned port, "COM<n>=<device>" (n 1..256, the
+// device's path as bytes of the system's encoding), lines ended by CR LF
+// (LF alone is read too). Lines starting with "#" are comments; lines of any
+// other form are passed over; of two lines for one port the first counts.
+// A port without a line is its system default (/dev/ttyS<n-1>).
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orbaklaw {
+
+class PrzypisaniePortow {
+public:
+    // The file of the current user; empty when neither XDG_CONFIG_HOME nor
+    // HOME says where it is.
+    static std::filesystem::path Plik();
+
+    // The file's assignments; none when it is missing or can't be read
+    // (a port then stays its default).
+    static PrzypisaniePortow Czytaj(const std::filesystem::path& plik);
+    static PrzypisaniePortow ZTekstu(const std::string& tekst);
+
+    // Writes the file atomically, creating its folder; throws
+    // BladWejsciaWyjscia when that fails.
+    void Zapisz(const std::filesystem::path& plik) const;
+    std::string Tekst() const;
+
+    std::optional<std::string> Urzadzenie(int com) const;
+    // An empty device gives the port back to its default.
+    void Ustaw(int com, const std::string& urzadzenie);
+
+    bool operator==(const PrzypisaniePortow&) const = default;
+
+private:
+    static PrzypisaniePortow ZLinii(const std::vector<std::string>& linie);
+
+    std::map<int, std::string> porty_;
+};
+
+} // namespace orbaklaw
