@@ -35,12 +35,12 @@ MenuWydruku::MenuWydruku(QMenuBar& pasek, const OknoMenuWydruku& okno)
     QMenu* menu = pasek.addMenu(QStringLiteral("&Wydruk"));
     menu->setObjectName(QStringLiteral("menuWydruk"));
     const Akcje& akcje = *okno.akcje;
-    akcje.Podlacz(Pozycja(*menu, QStringLiteral("Lista klawiszy..."), "aListaKlawiszy"),
+    akcje.Podlacz(Pozycja(*menu, QStringLiteral("&Lista klawiszy..."), "aListaKlawiszy"),
                   &QAction::triggered, this, [this] { DrukujListe(); });
-    akcje.Podlacz(Pozycja(*menu, QStringLiteral("Lista klawiszy do PDF..."), "aListaPdf"),
+    akcje.Podlacz(Pozycja(*menu, QStringLiteral("Lista klawiszy do &PDF..."), "aListaPdf"),
                   &QAction::triggered, this, [this] { ZapiszListePdf(); });
     menu->addSeparator();
-    akcje.Podlacz(Pozycja(*menu, QStringLiteral("Kalibracja drukarki..."), "aKalibracja"),
+    akcje.Podlacz(Pozycja(*menu, QStringLiteral("&Kalibracja drukarki..."), "aKalibracja"),
                   &QAction::triggered, this, [this] { KalibracjaDrukarki(); });
 }
 

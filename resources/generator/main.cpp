@@ -2,10 +2,12 @@
 // the animated busy cursor "hourglas.ani" that goes beside it, and the
 // program's icon (orbaklaw.svg, orbaklaw.png) for the desktop menus.
 // Usage: orbaklaw_rysuj_obrazy OUTPUT-FOLDER [--podglad]
+//        orbaklaw_rysuj_obrazy --porownaj DRAWN COMMITTED   (exit 0: the same picture)
 // With --podglad it also writes PNG copies for a quick look, the picture as
 // the window shows it under its label fields, and an insert with sample texts.
 
 #include "Podglad.h"
+#include "Porownanie.h"
 #include "RysunekIkony.h"
 #include "RysunekKlawiatury.h"
 #include "RysunekKlepsydry.h"
@@ -62,6 +64,8 @@ bool ZapiszAni(const std::string& ani, const QString& plik) {
 int main(int argc, char** argv) {
     QGuiApplication aplikacja(argc, argv);
     const QStringList argumenty = aplikacja.arguments();
+    if (argumenty.size() == 4 && argumenty[1] == QStringLiteral("--porownaj"))
+        return orbaklaw::rysunek::TenSamObraz(argumenty[2], argumenty[3]) ? 0 : 1;
     if (argumenty.size() < 2) {
         std::fprintf(stderr, "usage: orbaklaw_rysuj_obrazy OUTPUT-FOLDER [--podglad]\n");
         return 2;
