@@ -1,0 +1,16 @@
+#include "platform/Srodowisko.h"
+
+#include <stdlib.h>
+
+namespace orbaklaw::platform {
+
+bool UstawZmienna(const std::string& nazwa, const std::string& wartosc) {
+    // An empty value removes the variable on Windows; that is all it can mean.
+    return ::_putenv_s(nazwa.c_str(), wartosc.c_str()) == 0;
+}
+
+bool CzasLokalny(std::time_t czas, std::tm& lokalny) {
+    return ::localtime_s(&lokalny, &czas) == 0;
+}
+
+} // namespace orbaklaw::platform
