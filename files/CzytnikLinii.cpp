@@ -4,11 +4,11 @@
 #include "files/OtwarciePliku.h"
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
+#include "platform/OdczytPliku.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace orbaklaw {
 
@@ -18,7 +18,7 @@ CzytnikLinii::CzytnikLinii(const std::filesystem::path& plik, uintmax_t najwiece
       najdluzsza_(najdluzszaLinia), bufor_(RozmiarBufora) {}
 
 CzytnikLinii::~CzytnikLinii() {
-    ::close(fd_);
+    platform::ZamknijPlik(fd_);
 }
 
 bool CzytnikLinii::Doczytaj() {

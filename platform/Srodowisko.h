@@ -10,6 +10,9 @@ namespace orbaklaw::platform {
 // it starts; false when the system refuses.
 bool UstawZmienna(const std::string& nazwa, const std::string& wartosc);
 
+// Removes the environment variable `nazwa`; false when the system refuses.
+bool UsunZmienna(const std::string& nazwa);
+
 // `czas` as the local calendar time; false when it can't be shown so.
 bool CzasLokalny(std::time_t czas, std::tm& lokalny);
 

@@ -5,8 +5,12 @@
 namespace orbaklaw::platform {
 
 bool UstawZmienna(const std::string& nazwa, const std::string& wartosc) {
-    // An empty value removes the variable on Windows; that is all it can mean.
+    // An empty value removes the variable on Windows.
     return ::_putenv_s(nazwa.c_str(), wartosc.c_str()) == 0;
+}
+
+bool UsunZmienna(const std::string& nazwa) {
+    return ::_putenv_s(nazwa.c_str(), "") == 0;
 }
 
 bool CzasLokalny(std::time_t czas, std::tm& lokalny) {

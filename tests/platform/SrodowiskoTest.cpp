@@ -7,11 +7,13 @@
 namespace orbaklaw::platform {
 namespace {
 
-TEST(Srodowisko, AVariableSetIsSeenByThisProcess) {
+TEST(Srodowisko, AVariableSetIsSeenByThisProcessUntilRemoved) {
     ASSERT_TRUE(UstawZmienna("ORBAKLAW_TEST_ZMIENNA", "C:\\kasa 1"));
     const char* wartosc = std::getenv("ORBAKLAW_TEST_ZMIENNA");
     ASSERT_NE(wartosc, nullptr);
     EXPECT_STREQ(wartosc, "C:\\kasa 1");
+    ASSERT_TRUE(UsunZmienna("ORBAKLAW_TEST_ZMIENNA"));
+    EXPECT_EQ(std::getenv("ORBAKLAW_TEST_ZMIENNA"), nullptr);
 }
 
 TEST(Srodowisko, LocalTimeIsTheCLibrarysLocalTime) {
