@@ -29,12 +29,12 @@ public:
     }
 
     std::vector<uint8_t> Czytaj(size_t najwiecej, int czasMs) override {
-        // MAXDWORD, MAXDWORD and a constant: the read returns at once with
-        // what is there, else with the first byte to come, else empty when
-        // the time is up.
+        // The read waits up to the time for the first byte, then ends at a
+        // pause of OdstepMs between bytes (the end of what was sent), or
+        // when `najwiecej` have come.
         std::vector<uint8_t> dane(najwiecej);
         DWORD przeczytane = 0;
-        if (najwiecej == 0 || !UstawCzasy(MAXDWORD, MAXDWORD, Ms(czasMs), 0) ||
+        if (najwiecej == 0 || !UstawCzasy(OdstepMs, 0, Ms(czasMs), 0) ||
             !::ReadFile(uchwyt_, dane.data(), static_cast<DWORD>(najwiecej), &przeczytane, nullptr))
             przeczytane = 0;
         dane.resize(przeczytane);
@@ -44,6 +44,9 @@ public:
     void OdrzucWejscie() override { ::PurgeComm(uchwyt_, PURGE_RXCLEAR | PURGE_RXABORT); }
 
 private:
+    // Ten bit times at 9600 bit/s is about 10 ms: a longer pause ends a read.
+    static constexpr DWORD OdstepMs = 20;
+
     static DWORD Ms(int czasMs) { return czasMs > 0 ? static_cast<DWORD>(czasMs) : 1; }
 
     bool UstawCzasy(DWORD odstep, DWORD mnoznik, DWORD odczyt, DWORD zapis) {
