@@ -2,23 +2,26 @@
 
 #include "files/BladSystemu.h"
 #include "files/NazwyPlikow.h"
+#include "platform/KodowanieSciezek.h"
+#include "platform/TozsamoscPliku.h"
 
 #include <cerrno>
-#include <sys/stat.h>
 
 namespace orbaklaw::cli {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // The same file, or (for a file not there yet) the same path.
 bool TenSamPlik(const std::string& a, const std::string& b) {
-    struct stat sa {};
-    struct stat sb {};
-    if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
-        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    const fs::path pa = platform::SciezkaZBajtow(a);
+    const fs::path pb = platform::SciezkaZBajtow(b);
+    if (const auto ten = platform::TenSamPlik(pa, pb))
+        return *ten;
     std::error_code ec;
-    const auto ka = std::filesystem::weakly_canonical(a, ec);
-    const auto kb = std::filesystem::weakly_canonical(b, ec);
+    const auto ka = fs::weakly_canonical(pa, ec);
+    const auto kb = fs::weakly_canonical(pb, ec);
     return !ec && ka == kb;
 }
 
@@ -31,11 +34,12 @@ std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
     if (NazwaZastrzezona(sciezka)) // "BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("
         return BladWejsciaWyjscia("B\243\245D ZAPISU: ZASTRZE\257ONA NAZWA PLIKU (" +
                                   CzescNazwy(sciezka) + ")");
-    struct stat s {};
-    if (::stat(sciezka.c_str(), &s) == 0) {
-        if (S_ISDIR(s.st_mode))
+    std::error_code ec;
+    const fs::file_status s = fs::status(platform::SciezkaZBajtow(sciezka), ec);
+    if (!ec && fs::exists(s)) {
+        if (fs::is_directory(s))
             return BladWejsciaWyjscia(sciezka, OpisBleduSystemu(EISDIR));
-        if (!S_ISREG(s.st_mode))
+        if (!fs::is_regular_file(s))
             // "zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)"
             return BladWejsciaWyjscia(
                 sciezka,

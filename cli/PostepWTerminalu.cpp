@@ -1,12 +1,13 @@
 #include "cli/PostepWTerminalu.h"
 
+#include "platform/Terminal.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <exception>
 #include <mutex>
 #include <thread>
-#include <unistd.h>
 
 namespace orbaklaw::cli {
 
@@ -16,7 +17,8 @@ constexpr int SzerokoscPaska = 20;
 
 void Pisz(int fd, const std::string& tekst) {
     for (size_t zapisane = 0; zapisane < tekst.size();) {
-        const ssize_t n = ::write(fd, tekst.data() + zapisane, tekst.size() - zapisane);
+        const long long n =
+            platform::ZapiszCzesc(fd, tekst.data() + zapisane, tekst.size() - zapisane);
         if (n <= 0)
             return; // a progress line is never worth failing for
         zapisane += static_cast<size_t>(n);
@@ -45,7 +47,7 @@ std::string LiniaPostepu(const std::string& opis, bool znany, uint64_t zrobione,
 
 uint8_t ZPostepem(const std::string& opis, const std::function<uint8_t()>& wymiana,
                   const StanWymiany& stan, int fd) {
-    if (!::isatty(fd))
+    if (!platform::JestTerminalem(fd))
         return wymiana();
     std::mutex m;
     std::condition_variable koniec;

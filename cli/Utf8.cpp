@@ -1,49 +1,54 @@
 #include "cli/Utf8.h"
 
-#include <iconv.h>
+#include <cstdint>
 
 namespace orbaklaw::cli {
 
 namespace {
 
-class Konwerter {
-public:
-    Konwerter(const char* do_, const char* z) : cd_(iconv_open(do_, z)) {}
-    ~Konwerter() {
-        if (ok())
-            iconv_close(cd_);
-    }
-    Konwerter(const Konwerter&) = delete;
-    Konwerter& operator=(const Konwerter&) = delete;
-
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts one character's bytes; false when they have no equivalent.
-    bool Znak(const char* wej, size_t dlugosc, std::string& wynik) {
-        char bufor[8];
-        char* we = const_cast<char*>(wej);
-        char* wy = bufor;
-        size_t zostalo = sizeof bufor;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd_, &we, &dlugosc, &wy, &zostalo) == static_cast<size_t>(-1))
-            return false;
-        wynik.append(bufor, static_cast<size_t>(wy - bufor));
-        return true;
-    }
-
-private:
-    iconv_t cd_;
+// The code points of Windows-1250's bytes 0x80..0xFF; 0 where the code page
+// leaves the byte undefined.
+constexpr uint16_t Znaki1250[128] = {
+    0x20AC, 0x0000, 0x201A, 0x0000, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x0000, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179, // 88
+    0x0000, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x0000, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, // 98
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7, // A0
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, // A8
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C, // B8
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, // C0
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, // C8
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, // D0
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, // D8
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, // E0
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, // E8
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7, // F0
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
+
+void DopiszUtf8(uint16_t znak, std::string& wynik) {
+    if (znak < 0x800) {
+        wynik += static_cast<char>(0xC0 | (znak >> 6));
+    } else {
+        wynik += static_cast<char>(0xE0 | (znak >> 12));
+        wynik += static_cast<char>(0x80 | ((znak >> 6) & 0x3F));
+    }
+    wynik += static_cast<char>(0x80 | (znak & 0x3F));
+}
 
 } // namespace
 
 std::string Utf8Z1250(const std::string& tekst1250) {
-    Konwerter k("UTF-8", "WINDOWS-1250");
     std::string wynik;
+    wynik.reserve(tekst1250.size());
     for (char c : tekst1250) {
-        if (static_cast<unsigned char>(c) < 0x80)
+        const auto bajt = static_cast<unsigned char>(c);
+        if (bajt < 0x80)
             wynik += c;
-        else if (!k.ok() || !k.Znak(&c, 1, wynik))
+        else if (const uint16_t znak = Znaki1250[bajt - 0x80])
+            DopiszUtf8(znak, wynik);
+        else
             wynik += "\357\277\275"; // U+FFFD
     }
     return wynik;

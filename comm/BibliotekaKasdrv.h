@@ -10,6 +10,7 @@
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
+#include "drivers/kasdrv/kasdrv.h"
 #include "platform/NazwyBibliotek.h"
 
 #include <cstdint>
@@ -21,22 +22,24 @@
 
 namespace orbaklaw {
 
+// Called with the library's calling convention (KASDRV_WYWOLANIE, a
+// setting of the build on 32-bit Windows).
 struct FunkcjeKasdrv {
-    using Wymiana2 = uint8_t (*)(const char*, const char*);
-    using Wymiana1 = uint8_t (*)(const char*);
+    using Wymiana2 = uint8_t(KASDRV_WYWOLANIE*)(const char*, const char*);
+    using Wymiana1 = uint8_t(KASDRV_WYWOLANIE*)(const char*);
     Wymiana2 ODefKlaw = nullptr;
     Wymiana1 ZDefKlaw = nullptr;
     Wymiana1 KDefKlaw = nullptr;
     Wymiana2 TowarMax = nullptr;
     Wymiana2 OPlat = nullptr;
-    uint8_t (*OtwartoPlik)(int32_t*, const char*, int32_t) = nullptr;
-    uint8_t (*ZapisanoDoPlikuLinie)(int32_t, const char*) = nullptr;
-    uint8_t (*ZamknieciePliku)(int32_t*) = nullptr;
+    uint8_t(KASDRV_WYWOLANIE* OtwartoPlik)(int32_t*, const char*, int32_t) = nullptr;
+    uint8_t(KASDRV_WYWOLANIE* ZapisanoDoPlikuLinie)(int32_t, const char*) = nullptr;
+    uint8_t(KASDRV_WYWOLANIE* ZamknieciePliku)(int32_t*) = nullptr;
     // Optional (our library has it, the maker's has not): the bytes done and
     // expected of the exchange in progress; non-zero while one runs.
-    int (*PostepWymiany)(uint32_t* zrobione, uint32_t* oczekiwane) = nullptr;
+    int(KASDRV_WYWOLANIE* PostepWymiany)(uint32_t* zrobione, uint32_t* oczekiwane) = nullptr;
     // Optional as well: the reason of the last exchange's failure beyond its code.
-    uint32_t (*OpisBledu)(char* opis, uint32_t rozmiar) = nullptr;
+    uint32_t(KASDRV_WYWOLANIE* OpisBledu)(char* opis, uint32_t rozmiar) = nullptr;
 };
 
 // The exported names of the optional progress and reason functions.

@@ -6,6 +6,7 @@
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
+#include "drivers/komport/komport.h"
 #include "platform/NazwyBibliotek.h"
 
 #include <array>
@@ -16,13 +17,15 @@
 
 namespace orbaklaw {
 
+// Called with the library's calling convention (KOMPORT_WYWOLANIE, a
+// setting of the build on 32-bit Windows).
 struct FunkcjeKomPort {
-    uint8_t (*InitializePort)(uint8_t port, uint16_t szybkosc, uint16_t timeout1,
-                              uint16_t timeout2) = nullptr;
-    uint8_t (*UnInitializePort)() = nullptr;
-    uint8_t (*UstawKanal)(uint8_t kanal) = nullptr;
-    uint8_t (*RSSequence)(uint8_t rozkaz, uint8_t ile, uint8_t zero, uint8_t* odpowiedz,
-                          uint8_t* bufor) = nullptr;
+    uint8_t(KOMPORT_WYWOLANIE* InitializePort)(uint8_t port, uint16_t szybkosc, uint16_t timeout1,
+                                               uint16_t timeout2) = nullptr;
+    uint8_t(KOMPORT_WYWOLANIE* UnInitializePort)() = nullptr;
+    uint8_t(KOMPORT_WYWOLANIE* UstawKanal)(uint8_t kanal) = nullptr;
+    uint8_t(KOMPORT_WYWOLANIE* RSSequence)(uint8_t rozkaz, uint8_t ile, uint8_t zero,
+                                           uint8_t* odpowiedz, uint8_t* bufor) = nullptr;
 };
 
 constexpr uint8_t RozkazIdentyfikacji = 0xFE;

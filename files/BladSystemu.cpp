@@ -15,8 +15,10 @@ std::string OpisBleduSystemu(int numer) {
         return "Brak uprawnie\361"; // Brak uprawnień
     case ENOSPC:
         return "Brak miejsca na dysku";
+#ifdef EDQUOT // Windows has no disk quotas in errno
     case EDQUOT:
         return "Przekroczony limit miejsca na dysku";
+#endif
     case EROFS:
         return "System plik\363w tylko do odczytu"; // System plików tylko do odczytu
     case EISDIR:

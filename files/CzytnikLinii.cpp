@@ -4,11 +4,11 @@
 #include "files/OtwarciePliku.h"
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
+#include "platform/OdczytPliku.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace orbaklaw {
 
@@ -19,7 +19,7 @@ CzytnikLinii::CzytnikLinii(const std::filesystem::path& plik, uintmax_t najwiece
       termin_(std::chrono::steady_clock::now() + NajdluzszyOdczyt) {}
 
 CzytnikLinii::~CzytnikLinii() {
-    ::close(fd_);
+    platform::ZamknijPlik(fd_);
 }
 
 bool CzytnikLinii::Doczytaj() {

@@ -4,46 +4,42 @@
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
 
+#include "platform/OdczytPliku.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <poll.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace orbaklaw {
 
 int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow) {
-    const int fd = ::open(plik.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = platform::OtworzDoCzytania(plik);
     if (fd < 0)
         throw BladWejsciaWyjscia(plik, OpisBleduSystemu(errno));
-    struct stat st {};
+    auto rodzaj = platform::RodzajPliku::Inny;
+    uintmax_t rozmiar = 0;
     std::string powod;
-    if (::fstat(fd, &st) != 0)
+    if (!platform::RodzajIRozmiar(fd, rodzaj, rozmiar))
         powod = OpisBleduSystemu(errno);
-    else if (S_ISDIR(st.st_mode))
+    else if (rodzaj == platform::RodzajPliku::Katalog)
         powod = OpisBleduSystemu(EISDIR);
-    else if (!S_ISREG(st.st_mode))
+    else if (rodzaj != platform::RodzajPliku::Zwykly)
         powod = OpisNieZwyklegoPliku();
-    else if (static_cast<uintmax_t>(st.st_size) > najwiecejBajtow) {
-        ::close(fd);
+    else if (rozmiar > najwiecejBajtow) {
+        platform::ZamknijPlik(fd);
         throw PlikOdrzucony(plik);
     }
     // A regular file stays without waiting: one that would wait for data
     // (the kernel's log) says so instead of stalling the reader.
     if (!powod.empty()) {
-        ::close(fd);
+        platform::ZamknijPlik(fd);
         throw BladWejsciaWyjscia(plik, powod);
     }
     return fd;
 }
 
 ssize_t CzytajCzesc(int fd, char* bufor, size_t ile) {
-    ssize_t n;
-    do {
-        n = ::read(fd, bufor, ile);
-    } while (n < 0 && errno == EINTR);
-    return n;
+    return static_cast<ssize_t>(platform::CzytajCzescPliku(fd, bufor, ile));
 }
 
 ssize_t CzytajCzescWejscia(int fd, char* bufor, size_t ile,
@@ -96,7 +92,7 @@ std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiece
         }
         dane.append(bufor, static_cast<size_t>(n));
     }
-    ::close(fd);
+    platform::ZamknijPlik(fd);
     if (zaDuzy)
         throw PlikOdrzucony(plik);
     if (blad != 0)

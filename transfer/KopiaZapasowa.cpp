@@ -2,6 +2,7 @@
 
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
+#include "platform/Srodowisko.h"
 
 #include <algorithm>
 #include <chrono>
@@ -169,7 +170,7 @@ std::string NumerKasyKopii(const std::string& numerKasy) {
 
 std::string NazwaKopii(const std::string& numerKasy, std::time_t czas, unsigned kolejna) {
     std::tm lokalny{};
-    if (!localtime_r(&czas, &lokalny))
+    if (!platform::CzasLokalny(czas, lokalny))
         throw BladWejsciaWyjscia("localtime: czas poza zakresem");
     char tekst[32];
     std::snprintf(tekst, sizeof tekst, "%04d%02d%02d-%02d%02d%02d", lokalny.tm_year + 1900,

@@ -2,12 +2,12 @@
 
 #include "drivers/kasdrv/kasdrv.h"
 #include "files/PlikTekstowy.h"
+#include "platform/Dopisywanie.h"
+#include "platform/OdczytPliku.h"
+#include "platform/Srodowisko.h"
 
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace orbaklaw::kasdrv {
 
@@ -18,21 +18,21 @@ Raport::~Raport() {
 
 bool Raport::Otworz() {
     const char* inny = std::getenv(KASDRV_ZMIENNA_RAPORTU);
-    const std::string sciezka =
-        inny && *inny ? std::string(inny) : ZnajdzPlik(NazwaPlikuRaportu).string();
-    // O_NONBLOCK: a pipe under the name must not hold the call until someone reads it.
-    const int fd = open(sciezka.c_str(),
-                        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    const std::filesystem::path sciezka =
+        inny && *inny ? std::filesystem::path(inny) : ZnajdzPlik(NazwaPlikuRaportu);
+    // A pipe under the name must not hold the call until someone reads it.
+    const int fd = platform::OtworzDoDopisywania(sciezka);
     if (fd < 0)
         return false;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
+    auto rodzaj = platform::RodzajPliku::Inny;
+    uintmax_t rozmiar = 0;
+    if (!platform::RodzajIRozmiar(fd, rodzaj, rozmiar) || rodzaj != platform::RodzajPliku::Zwykly) {
+        platform::ZamknijPlik(fd);
         return false;
     }
-    plik_ = fdopen(fd, "ab");
+    plik_ = platform::StrumienDopisywania(fd);
     if (!plik_)
-        close(fd);
+        platform::ZamknijPlik(fd);
     return plik_ != nullptr;
 }
 
@@ -43,7 +43,7 @@ bool Raport::Dopisz(const std::string& funkcja, int numer, const std::string& la
     char czas[32] = "";
     const std::time_t teraz = std::time(nullptr);
     std::tm tm{};
-    if (localtime_r(&teraz, &tm))
+    if (platform::CzasLokalny(teraz, tm))
         std::strftime(czas, sizeof czas, "%Y-%m-%d\t%H:%M:%S", &tm);
     std::string linia = std::string(czas) + "\t" + funkcja + "\tkasa " + std::to_string(numer) +
                         "\t" + lacze + "\tkod " + std::to_string(kod);

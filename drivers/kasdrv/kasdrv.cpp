@@ -27,27 +27,27 @@ orbaklaw::kasdrv::PlikiPomocnicze& Pliki() {
 
 extern "C" {
 
-uint8_t __ODefKlaw(const char* wejscie, const char* wyjscie) {
+uint8_t KASDRV_WYWOLANIE __ODefKlaw(const char* wejscie, const char* wyjscie) {
     return Sterownik().ODefKlaw(wejscie, wyjscie);
 }
 
-uint8_t __ZDefKlaw(const char* plik) {
+uint8_t KASDRV_WYWOLANIE __ZDefKlaw(const char* plik) {
     return Sterownik().ZDefKlaw(plik);
 }
 
-uint8_t __KDefKlaw(const char* plik) {
+uint8_t KASDRV_WYWOLANIE __KDefKlaw(const char* plik) {
     return Sterownik().KDefKlaw(plik);
 }
 
-uint8_t __TowarMax(const char* wejscie, const char* wyjscie) {
+uint8_t KASDRV_WYWOLANIE __TowarMax(const char* wejscie, const char* wyjscie) {
     return Sterownik().TowarMax(wejscie, wyjscie);
 }
 
-uint8_t __OPlat(const char* wejscie, const char* wyjscie) {
+uint8_t KASDRV_WYWOLANIE __OPlat(const char* wejscie, const char* wyjscie) {
     return Sterownik().OPlat(wejscie, wyjscie);
 }
 
-uint8_t _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb) {
+uint8_t KASDRV_WYWOLANIE _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb) {
     if (!uchwyt)
         return 0;
     auto n = NazwaZBufora(nazwa);
@@ -55,12 +55,12 @@ uint8_t _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb) {
     return *uchwyt != 0;
 }
 
-uint8_t _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia) {
+uint8_t KASDRV_WYWOLANIE _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia) {
     auto l = NazwaZBufora(linia);
     return Pliki().ZapiszLinie(uchwyt, l ? &*l : nullptr);
 }
 
-uint8_t _ZamknieciePliku(int32_t* uchwyt) {
+uint8_t KASDRV_WYWOLANIE _ZamknieciePliku(int32_t* uchwyt) {
     if (!uchwyt)
         return 0;
     const bool zamkniety = Pliki().Zamknij(*uchwyt);
@@ -68,7 +68,7 @@ uint8_t _ZamknieciePliku(int32_t* uchwyt) {
     return zamkniety;
 }
 
-int kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane) {
+int KASDRV_WYWOLANIE kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane) {
     uint32_t z = 0;
     uint32_t o = 0;
     const bool trwa = Sterownik().Postep(z, o);
@@ -79,7 +79,7 @@ int kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane) {
     return trwa ? 1 : 0;
 }
 
-uint32_t kasdrv_opis_bledu(char* opis, uint32_t rozmiar) {
+uint32_t KASDRV_WYWOLANIE kasdrv_opis_bledu(char* opis, uint32_t rozmiar) {
     const std::string tekst = Sterownik().OpisBledu();
     if (opis && rozmiar > 0) {
         const size_t ile = std::min<size_t>(tekst.size(), rozmiar - 1);

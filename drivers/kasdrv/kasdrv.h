@@ -57,10 +57,29 @@
 extern "C" {
 #endif
 
-#if defined(__GNUC__)
+#if defined(_WIN32) && defined(KASDRV_BUDOWA)
+#define KASDRV_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define KASDRV_API
+#elif defined(__GNUC__)
 #define KASDRV_API __attribute__((visibility("default")))
 #else
 #define KASDRV_API
+#endif
+
+/* Calling convention of every function below. Only 32-bit Windows has more
+ * than one, and there the library and the programs that call it must agree:
+ * KASDRV_WYWOLANIE is __cdecl unless defined otherwise before this header (the
+ * build's setting ORBAKLAW_KASDRV_WYWOLANIE, e.g. -DKASDRV_WYWOLANIE=__stdcall).
+ * __cdecl is the default since the exported names are C names with a
+ * leading underscore added, as compilers name __cdecl functions. The exported names carry no
+ * decoration either way. */
+#ifndef KASDRV_WYWOLANIE
+#if defined(_WIN32) && !defined(_WIN64)
+#define KASDRV_WYWOLANIE __cdecl
+#else
+#define KASDRV_WYWOLANIE
+#endif
 #endif
 
 /* Reads the register's 64 key definitions into `wyjscie` (key-definition
@@ -75,7 +94,7 @@ extern "C" {
  *   KASDRV_NIEDOSTEPNY_ROZKAZ,
  *   KASDRV_BRAK_WYJSCIA, KASDRV_WYJSCIE_ZASTRZEZONE, KASDRV_TE_SAME_NAZWY,
  *   KASDRV_WYJSCIE_NIEDOSTEPNE, KASDRV_ZAPIS_WYJSCIA, refusals. */
-KASDRV_API uint8_t __ODefKlaw(const char* wejscie, const char* wyjscie);
+KASDRV_API uint8_t KASDRV_WYWOLANIE __ODefKlaw(const char* wejscie, const char* wyjscie);
 
 /* Stores the definitions of the key-definition file `plik` in the register
  * (the register number is in its first line). The register takes all of
@@ -88,7 +107,7 @@ KASDRV_API uint8_t __ODefKlaw(const char* wejscie, const char* wyjscie);
  *   KASDRV_TIMEOUT_ODBIERANIA, KASDRV_INNA_KASA, KASDRV_ZLA_ODPOWIEDZ, KASDRV_NAK,
  *   KASDRV_NIEDOSTEPNY_ROZKAZ,
  *   KASDRV_KLAWISZ_NIEDEFINIOWALNY, KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI, refusals. */
-KASDRV_API uint8_t __ZDefKlaw(const char* plik);
+KASDRV_API uint8_t KASDRV_WYWOLANIE __ZDefKlaw(const char* plik);
 
 /* Deletes the definitions of the keys listed in `plik`: "#" + register
  * number, "#", "#", then one line "$" + key code per key. Only the 37 keys
@@ -103,7 +122,7 @@ KASDRV_API uint8_t __ZDefKlaw(const char* plik);
  *   KASDRV_TIMEOUT_ODBIERANIA, KASDRV_INNA_KASA, KASDRV_ZLA_ODPOWIEDZ, KASDRV_NAK,
  *   KASDRV_NIEDOSTEPNY_ROZKAZ,
  *   KASDRV_KLAWISZ_NIEDEFINIOWALNY, KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI, refusals. */
-KASDRV_API uint8_t __KDefKlaw(const char* plik);
+KASDRV_API uint8_t KASDRV_WYWOLANIE __KDefKlaw(const char* plik);
 
 /* Reads the goods base (511 names, code page 852) into `wyjscie`: three
  * header lines, then "$" number TAB name for every goods item with a name.
@@ -116,7 +135,7 @@ KASDRV_API uint8_t __KDefKlaw(const char* plik);
  *   KASDRV_NIEDOSTEPNY_ROZKAZ,
  *   KASDRV_BRAK_WYJSCIA, KASDRV_WYJSCIE_ZASTRZEZONE, KASDRV_TE_SAME_NAZWY,
  *   KASDRV_WYJSCIE_NIEDOSTEPNE, KASDRV_ZAPIS_WYJSCIA, refusals. */
-KASDRV_API uint8_t __TowarMax(const char* wejscie, const char* wyjscie);
+KASDRV_API uint8_t KASDRV_WYWOLANIE __TowarMax(const char* wejscie, const char* wyjscie);
 
 /* Reads the names of payment forms 1..3 into `wyjscie`: three header lines,
  * then "$1" TAB name, "$2" TAB name, "$3" TAB name.
@@ -129,7 +148,7 @@ KASDRV_API uint8_t __TowarMax(const char* wejscie, const char* wyjscie);
  *   KASDRV_NIEDOSTEPNY_ROZKAZ,
  *   KASDRV_BRAK_WYJSCIA, KASDRV_WYJSCIE_ZASTRZEZONE, KASDRV_TE_SAME_NAZWY,
  *   KASDRV_WYJSCIE_NIEDOSTEPNE, KASDRV_ZAPIS_WYJSCIA, refusals. */
-KASDRV_API uint8_t __OPlat(const char* wejscie, const char* wyjscie);
+KASDRV_API uint8_t KASDRV_WYWOLANIE __OPlat(const char* wejscie, const char* wyjscie);
 
 /* File helpers. A file opened here is written to a temporary file beside it
  * and put in place by _ZamknieciePliku only when every line was written, so
@@ -137,15 +156,15 @@ KASDRV_API uint8_t __OPlat(const char* wejscie, const char* wyjscie);
  *
  * _OtwartoPlik: `uchwyt` receives the handle; `nazwa` a fixed string buffer;
  * `tryb` must be 1 (write, replacing the content). Non-zero: opened. */
-KASDRV_API uint8_t _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb);
+KASDRV_API uint8_t KASDRV_WYWOLANIE _OtwartoPlik(int32_t* uchwyt, const char* nazwa, int32_t tryb);
 
 /* Writes `linia` (a fixed string buffer) and CR LF. Non-zero: written. */
-KASDRV_API uint8_t _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia);
+KASDRV_API uint8_t KASDRV_WYWOLANIE _ZapisanoDoPlikuLinie(int32_t uchwyt, const char* linia);
 
 /* Closes the file and sets the handle to 0. Non-zero: the file is in place;
  * 0 when a line failed or the file could not be completed (the old file then
  * stays). */
-KASDRV_API uint8_t _ZamknieciePliku(int32_t* uchwyt);
+KASDRV_API uint8_t KASDRV_WYWOLANIE _ZamknieciePliku(int32_t* uchwyt);
 
 /* Extensions of this library (the register maker's library has none). A
  * program that may also run with that library looks them up at run time
@@ -158,7 +177,7 @@ KASDRV_API uint8_t _ZamknieciePliku(int32_t* uchwyt);
  * pointer may be NULL. Returns 1 while a call runs, else 0 with both counts 0.
  * Threading: made to be called from another thread while one of the exchange
  * functions runs; it never waits for the call and never blocks. */
-KASDRV_API int kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane);
+KASDRV_API int KASDRV_WYWOLANIE kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane);
 
 /* What the last exchange call knew about its failure beyond its code, as a
  * Polish sentence in Windows-1250, e.g. for 20 "Port /dev/ttyS0 jest zajęty
@@ -167,7 +186,7 @@ KASDRV_API int kasdrv_postep(uint32_t* zrobione, uint32_t* oczekiwane);
  * returns the sentence's full length; 0 when there is none. The same
  * sentence ends the call's RAPORT.TXT line. Threading: any thread; it
  * describes the last call that ended. */
-KASDRV_API uint32_t kasdrv_opis_bledu(char* opis, uint32_t rozmiar);
+KASDRV_API uint32_t KASDRV_WYWOLANIE kasdrv_opis_bledu(char* opis, uint32_t rozmiar);
 
 #ifdef __cplusplus
 }

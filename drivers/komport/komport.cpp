@@ -13,22 +13,22 @@ orbaklaw::komport::Komport& Port() {
 
 extern "C" {
 
-uint8_t InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbioru,
-                       uint16_t timeoutNadawania) {
+uint8_t KOMPORT_WYWOLANIE InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbioru,
+                                         uint16_t timeoutNadawania) {
     return Port().Inicjuj(port, szybkosc, timeoutOdbioru, timeoutNadawania);
 }
 
-uint8_t UnInitializePort(void) {
+uint8_t KOMPORT_WYWOLANIE UnInitializePort(void) {
     Port().Zamknij();
     return 0;
 }
 
-uint8_t UstawKanal(uint8_t kanal) {
+uint8_t KOMPORT_WYWOLANIE UstawKanal(uint8_t kanal) {
     return Port().UstawKanal(kanal);
 }
 
-uint8_t RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_t* odpowiedz,
-                   uint8_t* bufor) {
+uint8_t KOMPORT_WYWOLANIE RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane,
+                                     uint8_t* odpowiedz, uint8_t* bufor) {
     return Port().Sekwencja(rozkaz, ile, wysylane, odpowiedz, bufor);
 }
 

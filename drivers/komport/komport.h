@@ -17,10 +17,29 @@
 extern "C" {
 #endif
 
-#if defined(__GNUC__)
+#if defined(_WIN32) && defined(KOMPORT_BUDOWA)
+#define KOMPORT_API __declspec(dllexport)
+#elif defined(_WIN32)
+#define KOMPORT_API
+#elif defined(__GNUC__)
 #define KOMPORT_API __attribute__((visibility("default")))
 #else
 #define KOMPORT_API
+#endif
+
+/* Calling convention of every function below. Only 32-bit Windows has more
+ * than one, and there the library and the programs that call it must agree:
+ * KOMPORT_WYWOLANIE is __stdcall unless defined otherwise before this header (the
+ * build's setting ORBAKLAW_KOMPORT_WYWOLANIE, e.g. -DKOMPORT_WYWOLANIE=__stdcall).
+ * __stdcall is the default since the exported names are plain, as the
+ * system's own libraries export their __stdcall functions. The exported names carry no decoration
+ * either way. */
+#ifndef KOMPORT_WYWOLANIE
+#if defined(_WIN32) && !defined(_WIN64)
+#define KOMPORT_WYWOLANIE __stdcall
+#else
+#define KOMPORT_WYWOLANIE
+#endif
 #endif
 
 /* Opens COM `port` (1..9) at `szybkosc` bit/s (9600 or 19200), 8 data bits,
@@ -29,17 +48,18 @@ extern "C" {
  * request to be sent; both in seconds, 1..1000. A port already open is
  * closed first.
  * Result: 0 open; 1 an argument out of range; 2 the device can't be opened. */
-KOMPORT_API uint8_t InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbioru,
-                                   uint16_t timeoutNadawania);
+KOMPORT_API uint8_t KOMPORT_WYWOLANIE InitializePort(uint8_t port, uint16_t szybkosc,
+                                                     uint16_t timeoutOdbioru,
+                                                     uint16_t timeoutNadawania);
 
 /* Closes the port; harmless when none is open. Result always 0. */
-KOMPORT_API uint8_t UnInitializePort(void);
+KOMPORT_API uint8_t KOMPORT_WYWOLANIE UnInitializePort(void);
 
 /* Switches the multiplexer on the open port to channel `kanal` (1..4).
  * Result: non-zero when the multiplexer confirmed the channel; 0 when no
  * port is open, the channel is out of range or the multiplexer did not
  * confirm (no multiplexer on the line among others). */
-KOMPORT_API uint8_t UstawKanal(uint8_t kanal);
+KOMPORT_API uint8_t KOMPORT_WYWOLANIE UstawKanal(uint8_t kanal);
 
 /* Sends command byte `rozkaz` to whatever answers on the line, with the
  * first `wysylane` bytes of `bufor` as its data, and receives the reply.
@@ -53,8 +73,8 @@ KOMPORT_API uint8_t UstawKanal(uint8_t kanal);
  * time, KASDRV_TIMEOUT_ODBIERANIA no reply within the timeout, KASDRV_ZLA_ODPOWIEDZ a malformed or
  * corrupt reply or one of another length than `ile`, KASDRV_NAK, KASDRV_NIEDOSTEPNY_ROZKAZ a
  * command the register lacks, or a refusal of the register mapped from its status byte. */
-KOMPORT_API uint8_t RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_t* odpowiedz,
-                               uint8_t* bufor);
+KOMPORT_API uint8_t KOMPORT_WYWOLANIE RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane,
+                                                 uint8_t* odpowiedz, uint8_t* bufor);
 
 #ifdef __cplusplus
 }

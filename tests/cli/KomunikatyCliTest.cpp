@@ -2,6 +2,8 @@
 // and the progress line.
 #include "cli/Komunikaty.h"
 #include "cli/PostepWTerminalu.h"
+#include "cli/Utf8.h"
+#include "tests/support/Cp1250.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,22 @@ TEST(KomunikatyCli, DlaTerminala) {
     };
     for (const auto& [we, wy] : przypadki)
         EXPECT_EQ(DlaTerminala(we), wy) << we;
+}
+
+// Every byte of Windows-1250 becomes the character the C library's iconv
+// gives it; the five bytes the code page leaves undefined become U+FFFD.
+TEST(KomunikatyCli, EveryWindows1250ByteBecomesItsUtf8Character) {
+    const std::string zastepczy = "\357\277\275";
+    std::string nieokreslone;
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const std::string bajt(1, static_cast<char>(b));
+        const std::string utf8 = Utf8Z1250(bajt);
+        if (utf8 == zastepczy)
+            nieokreslone += bajt;
+        else
+            EXPECT_EQ(test::Cp1250(utf8), bajt) << b;
+    }
+    EXPECT_EQ(nieokreslone, "\x81\x83\x88\x90\x98");
 }
 
 TEST(KomunikatyCli, LongLinesAreCutAt255Bytes) {

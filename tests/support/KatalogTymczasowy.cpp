@@ -1,17 +1,19 @@
 #include "tests/support/KatalogTymczasowy.h"
 
+#include "platform/FolderTymczasowy.h"
+
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <stdlib.h>
 
 namespace orbaklaw::test {
 
 KatalogTymczasowy::KatalogTymczasowy() {
-    std::string wzor = (std::filesystem::temp_directory_path() / "orbaklaw-test-XXXXXX").string();
-    if (!mkdtemp(wzor.data()))
-        throw std::runtime_error("mkdtemp failed");
-    sciezka_ = wzor;
+    std::error_code blad;
+    sciezka_ = platform::UtworzFolderTymczasowy(std::filesystem::temp_directory_path(),
+                                                "orbaklaw-test-", blad);
+    if (blad)
+        throw std::runtime_error("no temporary folder: " + blad.message());
 }
 
 KatalogTymczasowy::~KatalogTymczasowy() {

@@ -3,6 +3,7 @@
 #include "transfer/KopiaZapasowa.h"
 
 #include "files/PlikTekstowy.h"
+#include "platform/Srodowisko.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
 
@@ -71,14 +72,14 @@ TEST(KopiaZapasowa, FolderFromTheEnvironment) {
     KatalogTymczasowy tmp;
     const char* stara = std::getenv("ORBAKLAW_KOPIE");
     const std::string zachowana = stara ? stara : "";
-    setenv("ORBAKLAW_KOPIE", (tmp / "kopie").c_str(), 1);
+    platform::UstawZmienna("ORBAKLAW_KOPIE", (tmp / "kopie").string());
     EXPECT_EQ(FolderKopii(), tmp / "kopie");
     const fs::path kopia = ZachowajKopie("7", "#07\r\n");
     EXPECT_EQ(kopia.parent_path(), tmp / "kopie") << "the folder is made when missing";
     if (stara)
-        setenv("ORBAKLAW_KOPIE", zachowana.c_str(), 1);
+        platform::UstawZmienna("ORBAKLAW_KOPIE", zachowana);
     else
-        unsetenv("ORBAKLAW_KOPIE");
+        platform::UsunZmienna("ORBAKLAW_KOPIE");
 }
 
 TEST(KopiaZapasowa, NameHasTheRegisterInTwoDigitsAndTheLocalTime) {

@@ -1,0 +1,4 @@
+# Toolchain: 64-bit Windows (x86-64) with mingw-w64, run under Wine.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(ORBAKLAW_MINGW_TRIPLET x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)

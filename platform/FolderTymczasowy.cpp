@@ -1,0 +1,20 @@
+#include "platform/FolderTymczasowy.h"
+
+#include <cerrno>
+#include <stdlib.h>
+
+namespace orbaklaw::platform {
+
+std::filesystem::path UtworzFolderTymczasowy(const std::filesystem::path& w,
+                                             const std::string& przedrostek,
+                                             std::error_code& blad) {
+    std::string wzor = (w / (przedrostek + "XXXXXX")).native();
+    if (!::mkdtemp(wzor.data())) {
+        blad.assign(errno, std::generic_category());
+        return {};
+    }
+    blad.clear();
+    return wzor;
+}
+
+} // namespace orbaklaw::platform

@@ -1,0 +1,19 @@
+#pragma once
+// This process's environment and its local time.
+
+#include <ctime>
+#include <string>
+
+namespace orbaklaw::platform {
+
+// Sets the environment variable `nazwa` for this process and the programs
+// it starts; false when the system refuses.
+bool UstawZmienna(const std::string& nazwa, const std::string& wartosc);
+
+// Removes the environment variable `nazwa`; false when the system refuses.
+bool UsunZmienna(const std::string& nazwa);
+
+// `czas` as the local calendar time; false when it can't be shown so.
+bool CzasLokalny(std::time_t czas, std::tm& lokalny);
+
+} // namespace orbaklaw::platform

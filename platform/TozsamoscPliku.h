@@ -1,0 +1,14 @@
+#pragma once
+// Whether two paths name one file: the same file under two names (a link, a
+// "./" or "..", another case on Windows) is one file.
+
+#include <filesystem>
+#include <optional>
+
+namespace orbaklaw::platform {
+
+// True when both paths name one existing file, false when they name two;
+// none when either can't be looked at (not there, say).
+std::optional<bool> TenSamPlik(const std::filesystem::path& a, const std::filesystem::path& b);
+
+} // namespace orbaklaw::platform
