@@ -7,16 +7,17 @@
 #include "appearance/WidokKlawiatury.h"
 #include "appearance/WygladIWydruk.h"
 #include "comm/PolaczenieZKasa.h"
+#include "format/ListyWyboru.h"
 #include "generated/WersjaProgramu.h"
 #include "keys/FiltrKwoty.h"
 #include "keys/FiltrWyboru.h"
-#include "keys/ListyWyboru.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/OstrzezeniaWersji.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
 #include "keys/ZatwierdzenieDefinicji.h"
 #include "state/Stan.h"
+#include "transfer/MenuListyKlawiszy.h"
 #include "transfer/TransferDefinicji.h"
 #include "ui/Czcionki.h"
 #include "ui/MenuOkna.h"
@@ -116,8 +117,8 @@ void TForm3::UtworzFormularz() {
 // The entries of the subsystems whose actions have no button on the form.
 void TForm3::UtworzMenu() {
     komunikacja_->DodajDoMenu(*menu_);
-    (new MenuWydruku(*pasek_, {this, &dialogi_, &akcje_, &Stan(), panel_->cbPlatnosc}))
-        ->setParent(this);
+    (new MenuListyKlawiszy(*menu_, {&dialogi_, &Stan(), panel_->cbPlatnosc}))->setParent(this);
+    (new MenuWydruku(*menu_, {this, &dialogi_}))->setParent(this);
 }
 
 void TForm3::UtworzObszary() {

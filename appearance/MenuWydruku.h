@@ -1,43 +1,31 @@
 #pragma once
-// The menu "Wydruk" of the main window's menu bar: calibrating a printer for
-// the insert, and the listing of the 64 keys, printed or saved as a PDF.
-
-#include "appearance/ListaKlawiszyPdf.h"
+// The printer calibration in the menu "Wydruk" of the main window's menu
+// bar: a page of rulers to print once per printer, and what they measured
+// kept as that printer's correction.
 
 #include <QObject>
 
-class QComboBox;
-class QMenuBar;
 class QWidget;
 
 namespace orbaklaw {
 
-class Akcje;
 class Dialogi;
-struct StanProgramu;
+class MenuOkna;
 
 // What the menu uses of the window.
 struct OknoMenuWydruku {
     QWidget* okno = nullptr;
     Dialogi* dialogi = nullptr;
-    const Akcje* akcje = nullptr;
-    const StanProgramu* stan = nullptr;
-    const QComboBox* platnosci = nullptr; // the payment chooser: the register's names
 };
 
 class MenuWydruku : public QObject {
     Q_OBJECT
 
 public:
-    // Adds the menu to `pasek`; the window owns this object.
-    MenuWydruku(QMenuBar& pasek, const OknoMenuWydruku& okno);
+    // Adds the entry to the menu "Wydruk" of `menu`; the window owns this object.
+    MenuWydruku(MenuOkna& menu, const OknoMenuWydruku& okno);
 
     void KalibracjaDrukarki();
-    void DrukujListe();
-    void ZapiszListePdf();
-
-    // The listing of the keys as they stand now.
-    ListaKlawiszy Lista() const;
 
 private:
     OknoMenuWydruku okno_;

@@ -1,4 +1,5 @@
 #include "appearance/ZapisPdf.h"
+#include "files/StronyKodowe.h"
 
 #include "appearance/DrukWkladki.h"
 #include "files/PlikTekstowy.h"
@@ -34,7 +35,7 @@ void ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
                       const QPageLayout& uklad, int dpi) {
     const auto pdf = PdfWkladki(obraz, uklad, dpi);
     if (!pdf)
-        throw BladWejsciaWyjscia(plik, "PDF nie powsta\263"); // PDF nie powstał
+        throw BladWejsciaWyjscia(plik, "PDF nie powstał"_w1250);
     ZapiszAtomowo(plik, *pdf);
 }
 

@@ -13,15 +13,15 @@
 //   bench_lacze [--quick]     --quick: key read at 9600 only
 #include "comm/BuforTekstu.h"
 #include "comm/PlikZapytania.h"
-#include "drivers/kasdrv/kasdrv.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
 #include "emulator/ProcesEmulatora.h"
 #include "emulator/StanKasy.h"
 #include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
-#include "keys/TabliceKlawiszy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
+#include "orbaklaw/kasdrv.h"
 
 #include <chrono>
 #include <cstdio>

@@ -3,8 +3,8 @@
 // UTF-8. Keys are the program's own names in lower camel case.
 
 #include "cli/OpisKlawisza.h"
-#include "keys/DefinicjaKlawisza.h"
-#include "keys/KodyKlawiszy.h"
+#include "format/DefinicjaKlawisza.h"
+#include "format/KodyKlawiszy.h"
 
 #include <string>
 

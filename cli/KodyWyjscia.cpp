@@ -1,6 +1,6 @@
 #include "cli/KodyWyjscia.h"
 
-#include "drivers/kasdrv/kasdrv_kody.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw::cli {
 

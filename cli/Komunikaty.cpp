@@ -1,8 +1,9 @@
 #include "cli/Komunikaty.h"
+#include "files/StronyKodowe.h"
 
 #include "cli/Utf8.h"
-#include "comm/KomunikatyBledow.h"
 #include "files/PlikTekstowy.h"
+#include "format/KomunikatyBledow.h"
 
 namespace orbaklaw::cli {
 
@@ -66,9 +67,9 @@ std::string LiniaWKomunikacie(const std::string& linia) {
 }
 
 std::string KomunikatKodu(uint8_t kod) {
-    const std::string przycisk = "Naci\234nij przycisk"; // "Naciśnij przycisk"
+    const std::string przycisk = "Naciśnij przycisk"_w1250; // "Naciśnij przycisk"
     // "Sprawdź KONFIG.TXT lub opcje --config, --port, --register."
-    const std::string rada = "Sprawd\237 KONFIG.TXT lub opcje --config, --port, --register.";
+    const std::string rada = "Sprawdź KONFIG.TXT lub opcje --config, --port, --register."_w1250;
     const std::string tekst = KomunikatBledu(kod);
     std::string wynik = "Kod " + std::to_string(kod) + ": ";
     size_t poczatek = 0;

@@ -1,6 +1,7 @@
 #include "cli/OpcjeKasy.h"
+#include "files/StronyKodowe.h"
 
-#include "comm/UrzadzeniePortu.h"
+#include "format/UrzadzeniePortu.h"
 
 namespace orbaklaw::cli {
 
@@ -62,13 +63,13 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
             return false;
         }
         if (zWartoscia && i + 1 >= a.size()) {
-            blad = o + " wymaga warto\234ci"; // "wymaga wartości"
+            blad = o + " wymaga wartości"_w1250; // "wymaga wartości"
             return false;
         }
         if (o == "--port") {
             opcje.port = a[++i];
             if (opcje.port->empty()) {
-                blad = "--port wymaga urz\271dzenia lub COMn"; // "urządzenia"
+                blad = "--port wymaga urządzenia lub COMn"_w1250; // "urządzenia"
                 return false;
             }
         } else if (o == "--speed") {
@@ -86,13 +87,13 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
         } else if (o == "--timeout") {
             opcje.timeout = Liczba(a[++i], 1, 1000);
             if (!opcje.timeout) {
-                blad = "--timeout bierze liczb\352 sekund 1..1000"; // "liczbę"
+                blad = "--timeout bierze liczbę sekund 1..1000"_w1250; // "liczbę"
                 return false;
             }
         } else if (o == "--mux") {
             opcje.mux = Liczba(a[++i], 0, 4);
             if (!opcje.mux) {
-                blad = "--mux bierze 0 (bez multipleksera) lub kana\263 1..4"; // "kanał"
+                blad = "--mux bierze 0 (bez multipleksera) lub kanał 1..4"_w1250; // "kanał"
                 return false;
             }
         } else if (o == "--config") {

@@ -1,7 +1,8 @@
 #include "cli/OpisKlawisza.h"
+#include "files/StronyKodowe.h"
 
+#include "format/ListyWyboru.h"
 #include "keys/Kwota.h"
-#include "keys/ListyWyboru.h"
 
 namespace orbaklaw::cli {
 
@@ -33,7 +34,7 @@ std::string OpisPlatnosci(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
     if (nazwa.empty())
         nazwa = pozycja < LiczbaPozycjiPlatnosci
                     ? PoczatkoweNazwyPlatnosci()[static_cast<size_t>(pozycja)]
-                    : "p\263atno\234\346 " + std::to_string(d.Numer); // płatność n
+                    : "płatność "_w1250 + std::to_string(d.Numer); // płatność n
     return nazwa + " " + FormatujKwote(std::to_string(d.Kwota));
 }
 

@@ -2,9 +2,9 @@
 // One key of a definition file described for people: variant, key, kind and
 // the definition's details, tab-separated, in Windows-1250.
 
-#include "keys/DefinicjaKlawisza.h"
-#include "keys/KodyKlawiszy.h"
-#include "keys/Towary.h"
+#include "format/DefinicjaKlawisza.h"
+#include "format/KodyKlawiszy.h"
+#include "format/Towary.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,5 @@
 #include "cli/PlikiCli.h"
+#include "files/StronyKodowe.h"
 
 #include "files/BladSystemu.h"
 #include "files/NazwyPlikow.h"
@@ -30,9 +31,9 @@ bool TenSamPlik(const std::string& a, const std::string& b) {
 std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
                                                  const std::vector<std::string>& wejscia) {
     if (sciezka.empty()) // "Brak nazwy pliku wyjściowego."
-        return BladWejsciaWyjscia("Brak nazwy pliku wyj\234ciowego.");
+        return BladWejsciaWyjscia("Brak nazwy pliku wyjściowego."_w1250);
     if (NazwaZastrzezona(sciezka)) // "BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("
-        return BladWejsciaWyjscia("B\243\245D ZAPISU: ZASTRZE\257ONA NAZWA PLIKU (" +
+        return BladWejsciaWyjscia("BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("_w1250 +
                                   CzescNazwy(sciezka) + ")");
     std::error_code ec;
     const fs::file_status s = fs::status(platform::SciezkaZBajtow(sciezka), ec);
@@ -42,13 +43,12 @@ std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
         if (!fs::is_regular_file(s))
             // "zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)"
             return BladWejsciaWyjscia(
-                sciezka,
-                "zapis mo\277liwy tylko do zwyk\263ego pliku (to urz\271dzenie lub potok)");
+                sciezka, "zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)"_w1250);
     }
     for (const auto& we : wejscia)
         if (TenSamPlik(sciezka, we)) // "Jednakowe nazwy plików wejściowego i wyjściowego."
             return BladWejsciaWyjscia(sciezka,
-                                      "Jednakowe nazwy plik\363w wej\234ciowego i wyj\234ciowego.");
+                                      "Jednakowe nazwy plików wejściowego i wyjściowego."_w1250);
     return std::nullopt;
 }
 

@@ -10,10 +10,10 @@
 #include "cli/TestKasy.h"
 #include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
-#include "comm/OdpowiedziKasy.h"
 #include "files/PlikTekstowy.h"
-#include "keys/TabliceKlawiszy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/OdpowiedziKasy.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <array>
 #include <functional>

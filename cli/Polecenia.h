@@ -4,7 +4,7 @@
 
 #include "cli/KodyWyjscia.h"
 #include "cli/OpisKlawisza.h"
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <functional>
 #include <ostream>

@@ -1,5 +1,6 @@
 #include "cli/PoleceniaKasy.h"
 #include "files/NazwyStale.h"
+#include "files/StronyKodowe.h"
 
 #include "cli/Json.h"
 #include "cli/Komunikaty.h"
@@ -8,11 +9,11 @@
 #include "cli/SesjaKasy.h"
 #include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
-#include "comm/OdpowiedziKasy.h"
 #include "files/PlikTekstowy.h"
-#include "keys/TabliceKlawiszy.h"
-#include "keys/Towary.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/OdpowiedziKasy.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
+#include "format/Towary.h"
 #include "transfer/PlikKasowania.h"
 
 #include <optional>
@@ -105,7 +106,7 @@ int PorownajZKasa(SesjaKasy& sesja, const TabliceKlawiszy& tablice, bool json, s
 int Read(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
-    if (!Argumenty(a, {}, 1, "read bierze plik wyj\234ciowy", opcje, pliki, err))
+    if (!Argumenty(a, {}, 1, "read bierze plik wyjściowy"_w1250, opcje, pliki, err))
         return KodBladUzycia;
     if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
         return kod;
@@ -151,7 +152,7 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
 int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
-    if (!Argumenty(a, {.bezKopii = true}, 0, "delete nie bierze plik\363w", opcje, pliki, err))
+    if (!Argumenty(a, {.bezKopii = true}, 0, "delete nie bierze plików"_w1250, opcje, pliki, err))
         return KodBladUzycia;
     SesjaKasy sesja(opcje, err);
     if (int kod = sesja.Przygotuj(); kod != KodSukces)
@@ -172,7 +173,7 @@ int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
         return BladUzyciaKasy(err, blad);
     // With --json the list goes to stdout; the file is then optional.
     if (pliki.size() > 1 || (pliki.empty() && !opcje.json))
-        return BladUzyciaKasy(err, "goods bierze plik wyj\234ciowy");
+        return BladUzyciaKasy(err, "goods bierze plik wyjściowy"_w1250);
     if (!pliki.empty())
         if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
             return kod;
@@ -190,7 +191,7 @@ int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (opcje.json)
         TowaryJson(towary, pliki.empty() ? std::nullopt : std::optional(pliki[0]), out);
     else
-        out << "Odczytano nazwy towar\303\263w z kasy do pliku " << DlaTerminala(pliki[0]) << "\n";
+        out << "Odczytano nazwy towarĂłw z kasy do pliku "_w1250 << DlaTerminala(pliki[0]) << "\n";
     return KodSukces;
 }
 

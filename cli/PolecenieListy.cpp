@@ -1,10 +1,10 @@
 #include "cli/PolecenieListy.h"
 
-#include "appearance/ListaKlawiszyPdf.h"
 #include "cli/Komunikaty.h"
 #include "cli/PolecenieWkladki.h"
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"
+#include "transfer/ListaKlawiszyPdf.h"
 
 #include <QDateTime>
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 #include "cli/PolecenieWkladki.h"
+#include "files/StronyKodowe.h"
 
 #include "appearance/CzcionkaEtykiet.h"
 #include "appearance/KompozycjaWkladki.h"
@@ -70,7 +71,7 @@ int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
             pdf.emplace(a.pdf);
             const auto tresc = PdfWkladki(wkladka, UkladStrony(), RozdzielczoscPdf);
             if (!tresc)
-                throw BladWejsciaWyjscia(a.pdf, "PDF nie powsta\263"); // PDF nie powstał
+                throw BladWejsciaWyjscia(a.pdf, "PDF nie powstał"_w1250);
             pdf->Dopisz(*tresc);
             pdf->Utrwal();
         }

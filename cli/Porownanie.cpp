@@ -4,7 +4,7 @@
 #include "cli/OpisKlawisza.h"
 #include "cli/Utf8.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 
 namespace orbaklaw::cli {
 

@@ -3,7 +3,7 @@
 // Two keys are equal when the definition file would hold the same line for
 // them: fields a kind doesn't use don't count, nor does the register number.
 
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <ostream>
 #include <vector>

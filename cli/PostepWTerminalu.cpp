@@ -73,12 +73,12 @@ uint8_t ZPostepem(const std::string& opis, const std::function<uint8_t()>& wymia
             const bool znany = stan && stan(zrobione, oczekiwane);
             const std::chrono::duration<double> czas = std::chrono::steady_clock::now() - start;
             Pisz(fd, "\r" + LiniaPostepu(opis, znany, zrobione, oczekiwane, czas.count(), krok) +
-                         "\033[K");
+                         "\x1b[K");
             koniec.wait_for(l, std::chrono::milliseconds(100), [&] { return gotowe; });
         }
     }
     watek.join();
-    Pisz(fd, "\r\033[K");
+    Pisz(fd, "\r\x1b[K");
     if (wyjatek)
         std::rethrow_exception(wyjatek);
     return wynik;

@@ -1,5 +1,6 @@
 #include "cli/SesjaKasy.h"
 #include "files/NazwyStale.h"
+#include "files/StronyKodowe.h"
 
 #include "cli/FolderWymiany.h"
 #include "cli/KodyWyjscia.h"
@@ -7,17 +8,17 @@
 #include "cli/PostepWTerminalu.h"
 #include "cli/StanBiblioteki.h"
 #include "cli/WczytanieDefinicji.h"
-#include "comm/KomunikatyBledow.h"
 #include "comm/NumerKasy.h"
 #include "comm/PlikZapytania.h"
-#include "drivers/kasdrv/kasdrv.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/BladSystemu.h"
 #include "files/GraniceOdczytu.h"
 #include "files/OtwarciePliku.h"
 #include "files/PlikTekstowy.h"
+#include "format/KomunikatyBledow.h"
+#include "format/PlikDefinicji.h"
+#include "orbaklaw/kasdrv.h"
+#include "orbaklaw/kasdrv_kody.h"
 #include "transfer/KopiaZapasowa.h"
-#include "transfer/PlikDefinicji.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -100,7 +101,7 @@ int SesjaKasy::Przygotuj() {
     const bool jest = opcje_.konfiguracja || fs::exists(plik, ec);
     if (!jest && (!opcje_.port || !opcje_.numer)) {
         // "Należy ustawić parametry komunikacji (brak pliku KONFIG.TXT)"
-        return Blad("Nale\277y ustawi\346 parametry komunikacji (brak pliku KONFIG.TXT)",
+        return Blad("Należy ustawić parametry komunikacji (brak pliku KONFIG.TXT)"_w1250,
                     KodBladPliku);
     }
     // The library's report lines go to RAPORT.TXT here; only a regular file
@@ -109,10 +110,9 @@ int SesjaKasy::Przygotuj() {
     struct stat s {};
     if (::lstat(raport.c_str(), &s) == 0 && !S_ISREG(s.st_mode))
         // "raport wymiany można dopisać tylko do zwykłego pliku"
-        return BladPliku(
-            BladWejsciaWyjscia(raport,
-                               "raport wymiany mo\277na dopisa\346 tylko do zwyk\263ego pliku"),
-            KodBladPliku);
+        return BladPliku(BladWejsciaWyjscia(
+                             raport, "raport wymiany można dopisać tylko do zwykłego pliku"_w1250),
+                         KodBladPliku);
     std::string tresc;
     if (jest) {
         try {
@@ -207,7 +207,7 @@ void SesjaKasy::OddajRaport() const {
     if (fd >= 0)
         ::close(fd);
     if (blad != 0) // "Nie można dopisać raportu wymiany: "
-        Wypisz(DlaTerminala("Nie mo\277na dopisa\346 raportu wymiany: ") +
+        Wypisz(DlaTerminala("Nie można dopisać raportu wymiany: "_w1250) +
                    KomunikatPliku(BladWejsciaWyjscia(raport, OpisBleduSystemu(blad))),
                0);
 }
@@ -227,7 +227,7 @@ int SesjaKasy::Wykonaj(const std::string& opis,
     struct stat s {};
     if (::stat(urzadzenie.c_str(), &s) != 0 || ::access(urzadzenie.c_str(), R_OK | W_OK) != 0)
         // "Nie można otworzyć portu szeregowego "
-        return Wypisz(DlaTerminala("Nie mo\277na otworzy\346 portu szeregowego ") +
+        return Wypisz(DlaTerminala("Nie można otworzyć portu szeregowego "_w1250) +
                           KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(errno))),
                       KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
     try {
@@ -268,7 +268,7 @@ int SesjaKasy::UtworzZapytanie() {
         return Blad(e.what(), KodBladPliku);
     }
     // "Nie udało się stworzyc pliku wejsciowego"
-    return Blad("Nie uda\263o si\352 stworzyc pliku wejsciowego", KodBladPliku);
+    return Blad("Nie udało się stworzyc pliku wejsciowego"_w1250, KodBladPliku);
 }
 
 int SesjaKasy::OdczytajDefinicje(std::string& tresc) {
@@ -356,7 +356,7 @@ int SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
         return kod;
     // "Odczyt towarów z kasy"
     if (int kod = Wywolaj(
-            "Odczyt towar\363w z kasy",
+            "Odczyt towarów z kasy"_w1250,
             [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); });
         kod != KodSukces)
         return kod;
@@ -375,8 +375,8 @@ int SesjaKasy::ZachowajKopieKasy() {
     if (int kod = OdczytajDefinicje(tresc); kod != KodSukces)
         // "Nie odczytano definicji z kasy do kopii zapasowej: nic nie wysłano (--no-backup pomija
         // kopię)"
-        return Blad("Nie odczytano definicji z kasy do kopii zapasowej: nic nie wys\263ano "
-                    "(--no-backup pomija kopi\352)",
+        return Blad("Nie odczytano definicji z kasy do kopii zapasowej: nic nie wysłano "_w1250
+                    "(--no-backup pomija kopię)"_w1250,
                     kod);
     kopia_ = tresc;
     try {
@@ -386,9 +386,10 @@ int SesjaKasy::ZachowajKopieKasy() {
               << kopia.string() << "\n";
     } catch (const BladWejsciaWyjscia& e) {
         // "Nie zachowano kopii definicji z kasy: nic nie wysłano: "
-        return Wypisz(DlaTerminala("Nie zachowano kopii definicji z kasy, nic nie wys\263ano: ") +
-                          KomunikatPliku(e),
-                      KodBladPliku);
+        return Wypisz(
+            DlaTerminala("Nie zachowano kopii definicji z kasy, nic nie wysłano: "_w1250) +
+                KomunikatPliku(e),
+            KodBladPliku);
     }
     return KodSukces;
 }

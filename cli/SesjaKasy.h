@@ -10,8 +10,8 @@
 
 #include "cli/OpcjeKasy.h"
 #include "comm/BibliotekaKasdrv.h"
-#include "comm/Konfiguracja.h"
 #include "files/PlikTekstowy.h"
+#include "format/Konfiguracja.h"
 #include "transfer/SprawdzenieZmiany.h"
 
 #include <cstdint>

@@ -9,7 +9,7 @@
 namespace orbaklaw::cli {
 
 namespace {
-// kasdrv_postep (drivers/kasdrv/kasdrv.h): bytes done and expected of the
+// kasdrv_postep (include/orbaklaw/kasdrv.h): bytes done and expected of the
 // call in progress; 1 while a call runs, else 0.
 using FunkcjaPostepu = int (*)(uint32_t*, uint32_t*);
 constexpr const char* NazwaFunkcjiPostepu = "kasdrv_postep";

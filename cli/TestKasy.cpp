@@ -1,4 +1,5 @@
 #include "cli/TestKasy.h"
+#include "files/StronyKodowe.h"
 
 #include "cli/Json.h"
 #include "cli/KodyWyjscia.h"
@@ -8,7 +9,7 @@
 #include "comm/NumerKasy.h"
 #include "comm/ProbaLacza.h"
 #include "comm/WinSer.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw::cli {
 
@@ -58,8 +59,7 @@ int Pokaz(const WynikProbyLacza& w, const SesjaKasy& sesja, const std::string& n
         return KodOdmowaKasy;
     Wypisz(w, json, out);
     if (KodModelu(w.model) != KodOrba) // "Podłączone urządzenie nie jest kasą VARKO ORBA"
-        return Blad(err, "Pod\263\271czone urz\271dzenie nie jest kas\271 VARKO ORBA",
-                    KodOdmowaKasy);
+        return Blad(err, "Podłączone urządzenie nie jest kasą VARKO ORBA"_w1250, KodOdmowaKasy);
     // The commands would be refused by this register: say so now.
     if (w.nrKasy != static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())))
         return BladKodu(err, KASDRV_INNA_KASA);
@@ -69,7 +69,7 @@ int Pokaz(const WynikProbyLacza& w, const SesjaKasy& sesja, const std::string& n
 int Polacz(WinSer& port, const SesjaKasy& sesja, bool json, std::ostream& out, std::ostream& err) {
     // "Niemożliwe zainicjowanie portu szeregowego"
     const std::string niemozliwe =
-        "Niemo\277liwe zainicjowanie portu szeregowego (" + sesja.Urzadzenie() + ")";
+        "Niemożliwe zainicjowanie portu szeregowego ("_w1250 + sesja.Urzadzenie() + ")";
     WynikProbyLacza wynik;
     try {
         ProbujLacze(port, sesja.Ustawienia(), wynik);

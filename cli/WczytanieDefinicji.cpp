@@ -3,7 +3,7 @@
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 
 namespace orbaklaw::cli {
 

@@ -2,7 +2,7 @@
 // A definition file named on the command line, read into fresh tables as the
 // program reads one; the failure is told on `err`.
 
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <cstddef>
 #include <ostream>

@@ -1,4 +1,5 @@
 #include "comm/BibliotekaDynamiczna.h"
+#include "files/StronyKodowe.h"
 
 #include "platform/LadowanieBibliotek.h"
 
@@ -9,7 +10,7 @@ BibliotekaDynamiczna::BibliotekaDynamiczna(const std::filesystem::path& plik) : 
     uchwyt_ = platform::ZaladujBiblioteke(plik, &powod);
     if (!uchwyt_)
         // "Nie można załadować biblioteki "
-        throw BladBiblioteki("Nie mo\277na za\263adowa\346 biblioteki " + plik.string() +
+        throw BladBiblioteki("Nie można załadować biblioteki "_w1250 + plik.string() +
                              (powod.empty() ? std::string() : ": " + powod));
 }
 

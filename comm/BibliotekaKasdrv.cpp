@@ -1,4 +1,5 @@
 #include "comm/BibliotekaKasdrv.h"
+#include "files/StronyKodowe.h"
 
 #include "comm/BuforTekstu.h"
 
@@ -9,8 +10,8 @@ namespace {
 BuforTekstu Bufor(const std::string& tekst) {
     auto bufor = KonwNaBufor(tekst);
     if (!bufor) // "Za długa nazwa pliku (ponad 255 znaków): "
-        throw BladBiblioteki(
-            "Za d\263uga nazwa pliku (ponad 255 znak\363w): " + tekst.substr(0, 64) + "...");
+        throw BladBiblioteki("Za długa nazwa pliku (ponad 255 znaków): "_w1250 +
+                             tekst.substr(0, 64) + "...");
     return *bufor;
 }
 

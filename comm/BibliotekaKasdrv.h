@@ -10,7 +10,7 @@
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
-#include "drivers/kasdrv/kasdrv.h"
+#include "orbaklaw/kasdrv.h"
 #include "platform/NazwyBibliotek.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "comm/OknoPortow.h"
 
-#include "comm/UrzadzeniePortu.h"
 #include "files/PlikTekstowy.h"
+#include "format/UrzadzeniePortu.h"
 #include "ui/Akcje.h"
 #include "ui/Czcionki.h"
 #include "ui/Dialogi.h"

@@ -7,7 +7,7 @@
 // libraries. A port set by $ORBAKLAW_COM<n> shows that device and can't be
 // changed here.
 
-#include "comm/PrzypisaniePortow.h"
+#include "format/PrzypisaniePortow.h"
 #include "platform/UrzadzeniaSzeregowe.h"
 
 #include <QDialog>

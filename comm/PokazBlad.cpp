@@ -1,6 +1,6 @@
 #include "comm/PokazBlad.h"
 
-#include "comm/KomunikatyBledow.h"
+#include "format/KomunikatyBledow.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 

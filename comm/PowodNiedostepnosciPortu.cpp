@@ -1,4 +1,5 @@
 #include "comm/PowodNiedostepnosciPortu.h"
+#include "files/StronyKodowe.h"
 
 #include "files/BladSystemu.h"
 #include "platform/UrzadzeniaSzeregowe.h"
@@ -15,20 +16,20 @@ std::string PowodNiedostepnosciPortu(const std::string& urzadzenie, int blad) {
     case EPERM:
         // "Brak uprawnień do urządzenia X: użytkownik musi należeć do grupy
         // dialout (sudo usermod -aG dialout $USER, potem ponowne zalogowanie)."
-        return "Brak uprawnie\361 do urz\271dzenia " + urzadzenie +
-               ": u\277ytkownik musi nale\277e\346 do grupy dialout (sudo usermod -aG dialout "
+        return "Brak uprawnień do urządzenia "_w1250 + urzadzenie +
+               ": użytkownik musi należeć do grupy dialout (sudo usermod -aG dialout "_w1250
                "$USER, potem ponowne zalogowanie).";
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return "Nie ma urz\271dzenia " + urzadzenie + "."; // "Nie ma urządzenia X."
+        return "Nie ma urządzenia "_w1250 + urzadzenie + "."; // "Nie ma urządzenia X."
     case EBUSY:
         // "Urządzenie X jest zajęte przez inny program."
-        return "Urz\271dzenie " + urzadzenie + " jest zaj\352te przez inny program.";
+        return "Urządzenie "_w1250 + urzadzenie + " jest zajęte przez inny program."_w1250;
     default:
         // "Nie można otworzyć urządzenia X: "
-        return "Nie mo\277na otworzy\346 urz\271dzenia " + urzadzenie + ": " +
-               OpisBleduSystemu(blad) + ".";
+        return "Nie można otworzyć urządzenia "_w1250 + urzadzenie + ": " + OpisBleduSystemu(blad) +
+               ".";
     }
 }
 

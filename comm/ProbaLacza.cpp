@@ -1,7 +1,7 @@
 #include "comm/ProbaLacza.h"
 
 #include "comm/WinSer.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw {
 

@@ -5,7 +5,7 @@
 // (identification) and under which number, and close the port again. What
 // the caller shows of the outcome, and what it keeps, is its own.
 
-#include "comm/Konfiguracja.h"
+#include "format/Konfiguracja.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 // KONFIG.TXT. Created once at start; its controls keep their values for the
 // rest of the run.
 
-#include "comm/Konfiguracja.h"
+#include "format/Konfiguracja.h"
 
 #include <QDialog>
 

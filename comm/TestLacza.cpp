@@ -4,7 +4,7 @@
 #include "comm/PokazBlad.h"
 #include "comm/PowodNiedostepnosciPortu.h"
 #include "comm/ProbaLacza.h"
-#include "comm/UrzadzeniePortu.h"
+#include "format/UrzadzeniePortu.h"
 #include "state/Stan.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"

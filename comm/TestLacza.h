@@ -3,7 +3,7 @@
 // the dialog's settings, keeps what it found in the program state and shows
 // the message of a failure.
 
-#include "comm/Konfiguracja.h"
+#include "format/Konfiguracja.h"
 
 #include <string>
 

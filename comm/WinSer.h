@@ -6,7 +6,7 @@
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
-#include "drivers/komport/komport.h"
+#include "orbaklaw/komport.h"
 #include "platform/NazwyBibliotek.h"
 
 #include <array>

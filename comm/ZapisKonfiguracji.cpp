@@ -2,9 +2,9 @@
 #include "files/NazwyStale.h"
 
 #include "comm/BibliotekaKasdrv.h"
-#include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
 #include "files/PlikTekstowy.h"
+#include "format/KomunikatyBledow.h"
 #include "state/Stan.h"
 #include "ui/Dialogi.h"
 

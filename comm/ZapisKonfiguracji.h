@@ -2,7 +2,7 @@
 // Saving the communication parameters: the side file "in" and KONFIG.TXT,
 // both written through the register library's file helpers.
 
-#include "comm/Konfiguracja.h"
+#include "format/Konfiguracja.h"
 
 #include <cstdint>
 #include <optional>

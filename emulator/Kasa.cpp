@@ -1,10 +1,10 @@
 #include "emulator/Kasa.h"
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
 #include "files/PlikTekstowy.h"
-#include "keys/ListyWyboru.h"
-#include "keys/Towary.h"
+#include "format/ListyWyboru.h"
+#include "format/Towary.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw::emulator {
 

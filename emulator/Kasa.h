@@ -2,9 +2,9 @@
 // An emulated ORBA register: answers one request with its reply payload
 // (status byte first) and applies the register's own checks to definitions.
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Frame.h"
 #include "emulator/StanKasy.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <cstdint>
 #include <vector>

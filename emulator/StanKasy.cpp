@@ -1,9 +1,10 @@
 #include "emulator/StanKasy.h"
+#include "files/StronyKodowe.h"
 
-#include "comm/OdpowiedziKasy.h"
 #include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/OdpowiedziKasy.h"
+#include "format/PlikDefinicji.h"
 
 #include <array>
 
@@ -21,27 +22,20 @@ constexpr const char* PlikPlatnosci = NazwaPlikuPlatnosci;
 
 // CP852 names of the demo base.
 const std::array<const char*, 14> NazwyDemo{
-    "CHLEB \275YTNI",         // CHLEB ŻYTNI
-    "MAS\235O EKSTRA",        // MASŁO EKSTRA
-    "JAB\235KA",              // JABŁKA
-    "\227LIWKI",              // ŚLIWKI
-    "M\244KA PSZENNA",        // MĄKA PSZENNA
-    "\275\340\235TY SER",     // ŻÓŁTY SER
-    "\235OSO\227 W\250DZONY", // ŁOSOŚ WĘDZONY
-    "KAWA ZIARNISTA",
-    "HERBATA CZARNA",
-    "CUKIER BIA\235Y",     // CUKIER BIAŁY
-    "WODA \215R\340DLANA", // WODA ŹRÓDLANA
-    "PIECZE\343 WIEPRZ.",  // PIECZEŃ WIEPRZ.
-    "\217WIK\235A",        // ĆWIKŁA
-    "GRUSZKI",
+    "CHLEB ŻYTNI"_cp852,   "MASŁO EKSTRA"_cp852,
+    "JABŁKA"_cp852,        "ŚLIWKI"_cp852,
+    "MĄKA PSZENNA"_cp852,  "ŻÓŁTY SER"_cp852,
+    "ŁOSOŚ WĘDZONY"_cp852, "KAWA ZIARNISTA",
+    "HERBATA CZARNA",      "CUKIER BIAŁY"_cp852,
+    "WODA ŹRÓDLANA"_cp852, "PIECZEŃ WIEPRZ."_cp852,
+    "ĆWIKŁA"_cp852,        "GRUSZKI",
 };
 
 // The register's payment names reach the program's payment chooser as they
 // stand, without the code-page conversion goods names get: they are kept in
 // the program's Windows-1250.
 const std::array<const char*, 3> PlatnosciDemo{
-    "KARTA P\243ATNICZA", // KARTA PŁATNICZA
+    "KARTA PŁATNICZA"_w1250,
     "CZEK",
     "BON TOWAROWY",
 };

@@ -7,8 +7,8 @@
 //   plat.txt      "$1".."$3" TAB name, after three header lines
 // A new folder gets a demo goods base.
 
-#include "keys/TabliceKlawiszy.h"
-#include "keys/Towary.h"
+#include "format/TabliceKlawiszy.h"
+#include "format/Towary.h"
 
 #include <array>
 #include <filesystem>

@@ -1,4 +1,5 @@
 #include "files/BladSystemu.h"
+#include "files/StronyKodowe.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,7 +13,7 @@ std::string OpisBleduSystemu(int numer) {
         return "Nie ma takiego pliku ani katalogu";
     case EACCES:
     case EPERM:
-        return "Brak uprawnie\361"; // Brak uprawnień
+        return "Brak uprawnień"_w1250;
     case ENOSPC:
         return "Brak miejsca na dysku";
 #ifdef EDQUOT // Windows has no disk quotas in errno
@@ -20,23 +21,23 @@ std::string OpisBleduSystemu(int numer) {
         return "Przekroczony limit miejsca na dysku";
 #endif
     case EROFS:
-        return "System plik\363w tylko do odczytu"; // System plików tylko do odczytu
+        return "System plików tylko do odczytu"_w1250;
     case EISDIR:
         return "To jest katalog";
     case ENOTDIR:
-        return "Sk\263adnik \234cie\277ki nie jest katalogiem"; // Składnik ścieżki ...
+        return "Składnik ścieżki nie jest katalogiem"_w1250;
     case ENAMETOOLONG:
-        return "Za d\263uga nazwa pliku"; // Za długa nazwa pliku
+        return "Za długa nazwa pliku"_w1250;
     case EIO:
-        return "B\263\271d wej\234cia-wyj\234cia"; // Błąd wejścia-wyjścia
+        return "Błąd wejścia-wyjścia"_w1250;
     case EMFILE:
     case ENFILE:
-        return "Za du\277o otwartych plik\363w"; // Za dużo otwartych plików
+        return "Za dużo otwartych plików"_w1250;
     case ELOOP:
-        return "Za du\277o dowi\271za\361 symbolicznych"; // Za dużo dowiązań symbolicznych
+        return "Za dużo dowiązań symbolicznych"_w1250;
     case EBUSY:
     case ETXTBSY:
-        return "Plik jest zaj\352ty"; // Plik jest zajęty
+        return "Plik jest zajęty"_w1250;
     case EFBIG:
         return OpisZaDuzegoPliku();
     default:
@@ -45,11 +46,11 @@ std::string OpisBleduSystemu(int numer) {
 }
 
 std::string OpisNieZwyklegoPliku() {
-    return "To nie jest zwyk\263y plik"; // To nie jest zwykły plik
+    return "To nie jest zwykły plik"_w1250;
 }
 
 std::string OpisZaDuzegoPliku() {
-    return "Plik jest za du\277y"; // Plik jest za duży
+    return "Plik jest za duży"_w1250;
 }
 
 std::string OpisPlikuDoOdczytu() {
@@ -61,7 +62,7 @@ std::string OpisCzekaniaNaDane() {
 }
 
 std::string OpisZaDlugiegoOdczytu() {
-    return "Odczyt pliku trwa za d\263ugo"; // Odczyt pliku trwa za długo
+    return "Odczyt pliku trwa za długo"_w1250;
 }
 
 } // namespace orbaklaw

@@ -1,4 +1,5 @@
 #include "files/ZapisAtomowy.h"
+#include "files/StronyKodowe.h"
 
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
@@ -226,7 +227,7 @@ void ZapisAtomowy::Przepisz() {
         Blad(blad);      // the temporary file goes with the save
     tymczasowy_.clear(); // keep the only whole copy of the new content
     throw BladWejsciaWyjscia(plik_, OpisBleduSystemu(blad) +
-                                        " (nowa tre\234\346 zosta\263a obok, w pliku "
+                                        " (nowa treść została obok, w pliku "_w1250
                                         "tymczasowym)");
 }
 

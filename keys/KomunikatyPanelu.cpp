@@ -1,24 +1,24 @@
 #include "keys/KomunikatyPanelu.h"
+#include "files/StronyKodowe.h"
 
 namespace orbaklaw {
 
 const char* KomunikatKwoty() {
-    // WPROWADŹ KWOTĘ W ZŁOTYCH Z MAKSYMALNIE DWOMA MIEJSCAMI PO PRZECINKU
-    return "WPROWAD\217 KWOT\312 W Z\243OTYCH Z MAKSYMALNIE DWOMA MIEJSCAMI PO PRZECINKU";
+    return "WPROWADŹ KWOTĘ W ZŁOTYCH Z MAKSYMALNIE DWOMA MIEJSCAMI PO PRZECINKU"_w1250;
 }
 
 const char* KomunikatLimituPlatnosci() {
     // "       Klawisz nie może zostać zatwierdzony.        " LF
     // "Zdefiniowano już maksymalną liczbę płatności (osiem)."
-    return "       Klawisz nie mo\277e zosta\346 zatwierdzony.        \n"
-           "Zdefiniowano ju\277 maksymaln\271 liczb\352 p\263atno\234ci (osiem).";
+    return "       Klawisz nie może zostać zatwierdzony.        \n"_w1250
+           "Zdefiniowano już maksymalną liczbę płatności (osiem)."_w1250;
 }
 
 const char* KomunikatWersjiKasy() {
     // "   Nie można zapisać tej płatności do kasy.  " CR
     // "Opcja możliwa od wersji 2 programu pracy kasy"
-    return "   Nie mo\277na zapisa\346 tej p\263atno\234ci do kasy.  \r"
-           "Opcja mo\277liwa od wersji 2 programu pracy kasy";
+    return "   Nie można zapisać tej płatności do kasy.  \r"_w1250
+           "Opcja możliwa od wersji 2 programu pracy kasy"_w1250;
 }
 
 const char* KomunikatBrakTowaru() {
@@ -30,7 +30,7 @@ const char* KomunikatBrakFunkcji() {
 }
 
 const char* KomunikatBrakPlatnosci() {
-    return "Nie wybrano p\263atno\234ci."; // Nie wybrano płatności.
+    return "Nie wybrano płatności."_w1250;
 }
 
 } // namespace orbaklaw

@@ -2,7 +2,7 @@
 // The register counts the payment amounts of 37 keys and takes at most eight
 // payments among them.
 
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 namespace orbaklaw {
 

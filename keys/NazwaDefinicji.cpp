@@ -1,6 +1,6 @@
 #include "keys/NazwaDefinicji.h"
 
-#include "keys/ListyWyboru.h"
+#include "format/ListyWyboru.h"
 
 namespace orbaklaw {
 

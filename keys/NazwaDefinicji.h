@@ -2,8 +2,8 @@
 // The short name a defined key gets on its insert label: its goods name,
 // function name or payment form (Windows-1250).
 
-#include "keys/DefinicjaKlawisza.h"
-#include "keys/Towary.h"
+#include "format/DefinicjaKlawisza.h"
+#include "format/Towary.h"
 
 #include <string>
 #include <vector>

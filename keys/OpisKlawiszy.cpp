@@ -2,7 +2,7 @@
 
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/PoleNaKlawiszu.h"
-#include "keys/KodyKlawiszy.h"
+#include "format/KodyKlawiszy.h"
 #include "keys/NazwaDefinicji.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/StanKlawiszy.h"

@@ -1,7 +1,7 @@
 #include "keys/OstrzezeniaWersji.h"
 
+#include "format/ListyWyboru.h"
 #include "keys/KomunikatyPanelu.h"
-#include "keys/ListyWyboru.h"
 #include "keys/StanKlawiszy.h"
 #include "ui/Akcje.h"
 #include "ui/Dialogi.h"

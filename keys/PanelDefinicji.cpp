@@ -1,8 +1,8 @@
 #include "keys/PanelDefinicji.h"
 
+#include "format/ListyWyboru.h"
+#include "format/Towary.h"
 #include "keys/Kwota.h"
-#include "keys/ListyWyboru.h"
-#include "keys/Towary.h"
 #include "ui/Czcionki.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"

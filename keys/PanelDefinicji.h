@@ -2,7 +2,7 @@
 // The definition panel: its controls, and the steps that show a kind, a
 // stored definition or nothing in them.
 
-#include "keys/DefinicjaKlawisza.h"
+#include "format/DefinicjaKlawisza.h"
 
 class QCheckBox;
 class QComboBox;

@@ -4,8 +4,8 @@
 // (which decides the options offered) and the key last shown in the panel.
 // The program state holds it; the editor's classes get a pointer to it.
 
-#include "keys/TabliceKlawiszy.h"
-#include "keys/Towary.h"
+#include "format/TabliceKlawiszy.h"
+#include "format/Towary.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 #include "keys/ZatwierdzenieDefinicji.h"
 
+#include "format/ListyWyboru.h"
 #include "keys/KomunikatyPanelu.h"
 #include "keys/Kwota.h"
 #include "keys/LimitPlatnosci.h"
-#include "keys/ListyWyboru.h"
 #include "keys/OdczytKwoty.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/PanelDefinicji.h"

@@ -2,7 +2,7 @@
 // "Zatwierdź": builds the definition from the panel and stores it in the
 // chosen key's slot.
 
-#include "keys/DefinicjaKlawisza.h"
+#include "format/DefinicjaKlawisza.h"
 
 #include <cstdint>
 #include <optional>

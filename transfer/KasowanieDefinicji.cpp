@@ -1,8 +1,8 @@
 #include "transfer/KasowanieDefinicji.h"
 
-#include "comm/KomunikatyBledow.h"
 #include "comm/PokazBlad.h"
 #include "files/PlikTekstowy.h"
+#include "format/KomunikatyBledow.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"

@@ -1,4 +1,5 @@
 #include "transfer/KopiaZapasowa.h"
+#include "files/StronyKodowe.h"
 
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
@@ -137,7 +138,7 @@ void UtworzFolder(const fs::path& folder) {
     if (fs::is_symlink(fs::symlink_status(folder, ec2)) && !fs::exists(folder, ec2))
         // "Dowiązanie symboliczne do nieistniejącego katalogu"
         throw BladWejsciaWyjscia(folder,
-                                 "Dowi\271zanie symboliczne do nieistniej\271cego katalogu");
+                                 "Dowiązanie symboliczne do nieistniejącego katalogu"_w1250);
     if (fs::exists(folder, ec2) && !fs::is_directory(folder, ec2))
         throw BladWejsciaWyjscia(folder, "To nie jest katalog");
     throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ec.value()));
@@ -154,7 +155,7 @@ fs::path FolderKopii(const ZmienneFolderuKopii& zmienne) {
         return fs::path(*zmienne.home) / ".local" / "share" / "orbaklaw" / "kopie";
     // "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej HOME)"
     throw BladWejsciaWyjscia(
-        "Nie wiadomo, gdzie zachowa\346 kopi\352 definicji (brak zmiennej HOME)");
+        "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej HOME)"_w1250);
 }
 
 fs::path FolderKopii() {

@@ -1,7 +1,7 @@
 #include "transfer/PlikKasowania.h"
 
 #include "files/PlikTekstowy.h"
-#include "keys/KodyKlawiszy.h"
+#include "format/KodyKlawiszy.h"
 
 #include <vector>
 

@@ -1,8 +1,9 @@
 #include "transfer/SprawdzenieZmiany.h"
+#include "files/StronyKodowe.h"
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw {
 
@@ -64,34 +65,34 @@ std::string OpisStanu(StanPoZmianie stan, bool kasowanie) {
     switch (stan) {
     case StanPoZmianie::Nowe:
         // "Kasa nie potwierdziła zapisu, lecz odczytane z niej definicje są nowe: zapis się udał."
-        return kasowanie ? "Kasa nie potwierdzi\263a kasowania, lecz odczytane z niej definicje "
-                           "s\271 skasowane: kasowanie si\352 uda\263o."
-                         : "Kasa nie potwierdzi\263a zapisu, lecz odczytane z niej definicje "
-                           "s\271 nowe: zapis si\352 uda\263.";
+        return kasowanie ? "Kasa nie potwierdziła kasowania, lecz odczytane z niej definicje "_w1250
+                           "są skasowane: kasowanie się udało."_w1250
+                         : "Kasa nie potwierdziła zapisu, lecz odczytane z niej definicje "_w1250
+                           "są nowe: zapis się udał."_w1250;
     case StanPoZmianie::Stare:
         // "Odczytane z kasy definicje są poprzednie: kasa nie przyjęła zapisu."
-        return kasowanie ? "Odczytane z kasy definicje s\271 poprzednie: kasa nie skasowa\263a "
+        return kasowanie ? "Odczytane z kasy definicje są poprzednie: kasa nie skasowała "_w1250
                            "definicji."
-                         : "Odczytane z kasy definicje s\271 poprzednie: kasa nie przyj\352\263a "
+                         : "Odczytane z kasy definicje są poprzednie: kasa nie przyjęła "_w1250
                            "zapisu.";
     case StanPoZmianie::NieNowe:
         // "Odczytane z kasy definicje nie są nowe: kasa nie przyjęła zapisu."
-        return kasowanie ? "Odczytane z kasy definicje nie s\271 skasowane: kasa nie skasowa\263a "
+        return kasowanie ? "Odczytane z kasy definicje nie są skasowane: kasa nie skasowała "_w1250
                            "definicji."
-                         : "Odczytane z kasy definicje nie s\271 nowe: kasa nie przyj\352\263a "
+                         : "Odczytane z kasy definicje nie są nowe: kasa nie przyjęła "_w1250
                            "zapisu.";
     case StanPoZmianie::Inne:
         // "Odczytane z kasy definicje nie są ani nowe, ani poprzednie: należy je sprawdzić."
-        return "Odczytane z kasy definicje nie s\271 ani nowe, ani poprzednie: nale\277y je "
-               "sprawdzi\346.";
+        return "Odczytane z kasy definicje nie są ani nowe, ani poprzednie: należy je "_w1250
+               "sprawdzić."_w1250;
     case StanPoZmianie::Nieznany:
         break;
     }
     // "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa przyjęła zapis."
-    return kasowanie ? "Nie uda\263o si\352 odczyta\346 definicji z kasy: nie wiadomo, czy kasa "
-                       "skasowa\263a definicje."
-                     : "Nie uda\263o si\352 odczyta\346 definicji z kasy: nie wiadomo, czy kasa "
-                       "przyj\352\263a zapis.";
+    return kasowanie ? "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa "_w1250
+                       "skasowała definicje."_w1250
+                     : "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa "_w1250
+                       "przyjęła zapis."_w1250;
 }
 
 } // namespace orbaklaw

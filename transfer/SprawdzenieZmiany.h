@@ -6,7 +6,7 @@
 // leave and with what the register held before. The window and
 // orbaklaw-cli both judge by this, and say the same.
 
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <cstdint>
 #include <functional>

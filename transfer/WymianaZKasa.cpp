@@ -1,9 +1,10 @@
 #include "transfer/WymianaZKasa.h"
 #include "files/NazwyStale.h"
+#include "files/StronyKodowe.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "comm/Konfiguracja.h"
 #include "files/PlikTekstowy.h"
+#include "format/Konfiguracja.h"
 #include "ui/Dialogi.h"
 #include "widgets/PokazanaKlepsydra.h"
 
@@ -18,7 +19,7 @@ std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komun
         if (auto numer = CzytajNumerKasy(plik))
             return numer;
         // "Nie można odczytać pliku konfig.txt"
-        throw BladWejsciaWyjscia("Nie mo\277na odczyta\346 pliku " + plik.string());
+        throw BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
     }
     okno_.dialogi->Komunikat(komunikat);
     okno_.pokazOknoKomunik();

@@ -1,6 +1,6 @@
 #include "transfer/ZmianyDefinicji.h"
 
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 
 namespace orbaklaw {
 

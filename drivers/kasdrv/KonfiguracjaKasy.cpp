@@ -1,7 +1,7 @@
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/PlikTekstowy.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw::kasdrv {
 

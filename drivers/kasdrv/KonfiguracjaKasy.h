@@ -1,8 +1,8 @@
 #pragma once
 // The line of KONFIG.TXT for one register number.
 
-#include "comm/Konfiguracja.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
+#include "format/Konfiguracja.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw::kasdrv {
 

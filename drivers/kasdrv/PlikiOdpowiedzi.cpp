@@ -2,10 +2,10 @@
 
 #include "drivers/protocol/Payload.h"
 #include "files/PlikTekstowy.h"
-#include "keys/ListyWyboru.h"
-#include "keys/TabliceKlawiszy.h"
-#include "keys/Towary.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/ListyWyboru.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
+#include "format/Towary.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,10 +1,10 @@
 #include "drivers/kasdrv/PlikiWejsciowe.h"
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/LiczbaCalkowita.h"
 #include "files/WezArgument.h"
-#include "keys/TabliceKlawiszy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // The input files of the exchanges, checked as the register library does:
 // the request file, the key-definition file and the deletion request.
 
-#include "drivers/kasdrv/kasdrv_kody.h"
-#include "keys/DefinicjaKlawisza.h"
+#include "format/DefinicjaKlawisza.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "drivers/kasdrv/Raport.h"
 
-#include "drivers/kasdrv/kasdrv.h"
 #include "files/PlikTekstowy.h"
+#include "orbaklaw/kasdrv.h"
 #include "platform/Dopisywanie.h"
 #include "platform/OdczytPliku.h"
 #include "platform/Srodowisko.h"

@@ -8,8 +8,8 @@
 // pipe under its name is refused (code 9), so nothing is appended to
 // whatever such a name points at.
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/NazwyStale.h"
+#include "orbaklaw/kasdrv_kody.h"
 #include <cstdint>
 #include <cstdio>
 #include <string>

@@ -1,17 +1,18 @@
 #include "drivers/kasdrv/Sterownik.h"
+#include "files/StronyKodowe.h"
 
-#include "comm/KomunikatyBledow.h"
-#include "comm/UrzadzeniePortu.h"
 #include "drivers/kasdrv/KonfiguracjaKasy.h"
 #include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 #include "drivers/kasdrv/PlikiWejsciowe.h"
 #include "drivers/kasdrv/Raport.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
+#include "format/KomunikatyBledow.h"
+#include "format/UrzadzeniePortu.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -52,7 +53,7 @@ std::unique_ptr<protocol::Link> OtworzPort(const std::string& urzadzenie, int sz
 
 // Nie można dopisać wyniku do pliku raportu RAPORT.TXT.
 std::string NieDopisano() {
-    return "Nie mo\277na dopisa\346 wyniku do pliku raportu " + std::string(NazwaPlikuRaportu) +
+    return "Nie można dopisać wyniku do pliku raportu "_w1250 + std::string(NazwaPlikuRaportu) +
            ".";
 }
 

@@ -3,11 +3,11 @@
 // the configuration, the protocol exchanges of one call, the reply file and
 // the report.
 
-#include "comm/Konfiguracja.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Link.h"
 #include "drivers/protocol/NumeryWymian.h"
 #include "drivers/protocol/Postep.h"
+#include "format/Konfiguracja.h"
 
 #include <functional>
 #include <memory>

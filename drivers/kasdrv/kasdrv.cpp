@@ -1,6 +1,6 @@
 // The exported functions of libkasdrv: thin C shims over Sterownik and the
 // file helpers. The two objects live as long as the library is loaded.
-#include "drivers/kasdrv/kasdrv.h"
+#include "orbaklaw/kasdrv.h"
 
 #include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
 #include "drivers/kasdrv/PlikiPomocnicze.h"

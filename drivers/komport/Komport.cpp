@@ -1,10 +1,10 @@
 #include "drivers/komport/Komport.h"
 
-#include "comm/UrzadzeniePortu.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
+#include "format/UrzadzeniePortu.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <algorithm>
 #include <cstring>

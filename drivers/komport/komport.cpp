@@ -1,6 +1,6 @@
 // The exported functions of libkomport: C shims over one Komport that lives
 // as long as the library is loaded.
-#include "drivers/komport/komport.h"
+#include "orbaklaw/komport.h"
 
 #include "drivers/komport/Komport.h"
 

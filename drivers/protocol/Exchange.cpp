@@ -1,9 +1,9 @@
 #include "drivers/protocol/Exchange.h"
 
-#include "comm/KomunikatyBledow.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/FrameDecoder.h"
 #include "drivers/protocol/Payload.h"
+#include "format/KomunikatyBledow.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <algorithm>
 #include <chrono>

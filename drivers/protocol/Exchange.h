@@ -14,10 +14,10 @@
 // another register answered, 23 a malformed or corrupt reply, 24 NAK, and for
 // a refusal the register's status byte mapped by KodZeStatusu.
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Frame.h"
 #include "drivers/protocol/Link.h"
 #include "drivers/protocol/Postep.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 namespace orbaklaw::protocol {
 

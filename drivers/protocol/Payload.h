@@ -10,7 +10,7 @@
 //   number reply:          the register's number as two ASCII decimal digits,
 //                          then a byte the drivers do not read
 
-#include "keys/DefinicjaKlawisza.h"
+#include "format/DefinicjaKlawisza.h"
 
 #include <cstdint>
 #include <optional>

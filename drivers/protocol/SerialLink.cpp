@@ -1,4 +1,5 @@
 #include "drivers/protocol/SerialLink.h"
+#include "files/StronyKodowe.h"
 
 #include "platform/PortSzeregowy.h"
 
@@ -10,12 +11,12 @@ namespace {
 
 // Port <device> jest zajęty przez inny program.
 std::string InUse(const std::string& device) {
-    return "Port " + device + " jest zaj\352ty przez inny program.";
+    return "Port " + device + " jest zajęty przez inny program."_w1250;
 }
 
 // Nie można otworzyć portu <device>.
 std::string CannotOpen(const std::string& device) {
-    return "Nie mo\277na otworzy\346 portu " + device + ".";
+    return "Nie można otworzyć portu "_w1250 + device + ".";
 }
 
 void Say(std::string* reason, const std::string& text) {

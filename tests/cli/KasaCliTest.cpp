@@ -5,8 +5,8 @@
 #include "tests/cli/UruchomCli.h"
 
 #include "files/PlikTekstowy.h"
-#include "keys/TabliceKlawiszy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <gtest/gtest.h>
 

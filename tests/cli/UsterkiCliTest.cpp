@@ -5,9 +5,9 @@
 #include "SrodowiskoKasy.h"
 
 #include "files/PlikTekstowy.h"
-#include "keys/KodyKlawiszy.h"
-#include "keys/TabliceKlawiszy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/KodyKlawiszy.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Every result code's message, written out here in UTF-8 so that a slip in
 // the program's Windows-1250 table shows.
-#include "comm/KomunikatyBledow.h"
+#include "format/KomunikatyBledow.h"
 #include "tests/support/Cp1250.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Any bytes as a KONFIG.TXT line: a line read as valid must be one the
 // dialog could have written, and must read back the same.
-#include "comm/Konfiguracja.h"
+#include "format/Konfiguracja.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // KONFIG.TXT, the register number read back from it, and the fixed string buffer.
-#include "comm/Konfiguracja.h"
+#include "format/Konfiguracja.h"
 #include "comm/BuforTekstu.h"
 #include "tests/support/KatalogTymczasowy.h"
 

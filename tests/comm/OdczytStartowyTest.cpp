@@ -6,12 +6,12 @@
 
 #include "app/Uruchomienie.h"
 #include "comm/BibliotekaKasdrv.h"
-#include "comm/KomunikatyBledow.h"
 #include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
 #include "files/PlikTekstowy.h"
 #include "files/WezArgument.h"
-#include "keys/ListyWyboru.h"
+#include "format/KomunikatyBledow.h"
+#include "format/ListyWyboru.h"
 #include "transfer/TransferDefinicji.h"
 #include "ui/Tekst1250.h"
 

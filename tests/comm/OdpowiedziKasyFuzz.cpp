@@ -1,6 +1,6 @@
 // Any bytes as "towary.txt" and "plat.txt".
-#include "comm/OdpowiedziKasy.h"
 #include "files/PlikTekstowy.h"
+#include "format/OdpowiedziKasy.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 // The reply files of the start-up query.
-#include "comm/OdpowiedziKasy.h"
+#include "format/OdpowiedziKasy.h"
 
 #include <gtest/gtest.h>
 

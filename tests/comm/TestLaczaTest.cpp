@@ -4,12 +4,12 @@
 
 #include "KasaTestowa.h"
 
-#include "comm/KomunikatyBledow.h"
 #include "comm/PolaczenieZKasa.h"
 #include "comm/PowodNiedostepnosciPortu.h"
 #include "comm/TOknoKomunik.h"
 #include "comm/WinSer.h"
-#include "keys/DefinicjaKlawisza.h"
+#include "format/DefinicjaKlawisza.h"
+#include "format/KomunikatyBledow.h"
 #include "keys/KomunikatyPanelu.h"
 #include "ui/Tekst1250.h"
 

@@ -1,8 +1,8 @@
 // Which device COM n is, for the program, the libraries and the CLI alike:
 // $ORBAKLAW_COM<n>, else the user's assignment file, else /dev/ttyS<n-1>.
 
-#include "comm/UrzadzeniePortu.h"
-#include "comm/PrzypisaniePortow.h"
+#include "format/UrzadzeniePortu.h"
+#include "format/PrzypisaniePortow.h"
 #include "tests/support/KatalogTymczasowy.h"
 
 #include <gtest/gtest.h>

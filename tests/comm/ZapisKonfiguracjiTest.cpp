@@ -4,9 +4,9 @@
 #include "KasaTestowa.h"
 
 #include "comm/BibliotekaKasdrv.h"
-#include "comm/KomunikatyBledow.h"
 #include "comm/PolaczenieZKasa.h"
 #include "comm/TOknoKomunik.h"
+#include "format/KomunikatyBledow.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 

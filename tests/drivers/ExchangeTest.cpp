@@ -1,8 +1,8 @@
 // The drivers' side of one exchange, against a scripted line.
 #include "drivers/protocol/Exchange.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/komport/Komport.h"
 #include "drivers/protocol/Payload.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <chrono>
 #include <deque>

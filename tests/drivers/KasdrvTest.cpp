@@ -2,12 +2,12 @@
 #include "SrodowiskoKasy.h"
 #include "Wywolania.h"
 
-#include "comm/OdpowiedziKasy.h"
 #include "comm/PlikZapytania.h"
 #include "files/Konw852.h"
 #include "files/PlikTekstowy.h"
-#include "keys/Towary.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/OdpowiedziKasy.h"
+#include "format/PlikDefinicji.h"
+#include "format/Towary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The serial-port library's link-test exchanges against the emulator.
 #include "SrodowiskoKasy.h"
 
-#include "drivers/komport/komport.h"
+#include "orbaklaw/komport.h"
 
 #include <gtest/gtest.h>
 

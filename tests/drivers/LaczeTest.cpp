@@ -7,8 +7,8 @@
 
 #include "comm/PlikZapytania.h"
 #include "files/PlikTekstowy.h"
-#include "keys/TabliceKlawiszy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <atomic>
 #include <chrono>

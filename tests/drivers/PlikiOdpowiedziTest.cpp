@@ -2,7 +2,7 @@
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 #include "drivers/protocol/Payload.h"
 #include "files/PlikTekstowy.h"
-#include "keys/KodyKlawiszy.h"
+#include "format/KodyKlawiszy.h"
 
 #include <gtest/gtest.h>
 

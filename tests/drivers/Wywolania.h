@@ -2,8 +2,8 @@
 // Calls into the real libraries with fixed string buffers, as the program makes them.
 
 #include "comm/BuforTekstu.h"
-#include "drivers/kasdrv/kasdrv.h"
-#include "drivers/komport/komport.h"
+#include "orbaklaw/kasdrv.h"
+#include "orbaklaw/komport.h"
 
 #include <string>
 

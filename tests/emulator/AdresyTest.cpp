@@ -1,10 +1,10 @@
 // orba-emu on its line: which frames a register acts on and how it answers.
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Exchange.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
 #include "emulator/ProcesEmulatora.h"
 #include "files/PlikTekstowy.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <filesystem>
 #include <fstream>

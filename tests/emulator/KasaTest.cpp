@@ -1,9 +1,9 @@
 // The emulated register's answers and its own checks.
 #include "emulator/Kasa.h"
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "drivers/protocol/Payload.h"
 #include "emulator/Opcje.h"
 #include "files/PlikTekstowy.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <filesystem>
 #include <fstream>

@@ -5,9 +5,9 @@
 #include "files/OtwarciePliku.h"
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
+#include "format/PlikDefinicji.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikDefinicji.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "files/CzytnikLinii.h"
 #include "files/PlikTekstowy.h"
 #include "files/ZapisAtomowy.h"
+#include "format/PlikDefinicji.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikDefinicji.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "keys/ListyWyboru.h"
+#include "format/ListyWyboru.h"
 #include "keys/Kwota.h"
 #include "tests/support/Cp1250.h"
 

@@ -1,5 +1,5 @@
 #include "keys/NazwaDefinicji.h"
-#include "keys/ListyWyboru.h"
+#include "format/ListyWyboru.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "keys/Towary.h"
+#include "format/Towary.h"
 #include "tests/support/Cp1250.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "OknoTestowe.h"
 
 #include "appearance/PolaEtykiet.h"
-#include "keys/ListyWyboru.h"
+#include "format/ListyWyboru.h"
 #include "widgets/GrupaRadiowa.h"
 
 #include "tests/support/WzorObszarowKlawiszy.h"

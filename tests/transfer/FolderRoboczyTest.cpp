@@ -4,7 +4,7 @@
 #include "OknoZKasa.h"
 
 #include "KatalogTymczasowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 
 #include <QDialog>
 #include <QPrinter>

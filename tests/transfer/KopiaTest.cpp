@@ -7,7 +7,7 @@
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/PolaczenieZKasa.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 #include "transfer/TransferDefinicji.h"
 #include "ui/Tekst1250.h"
 

@@ -4,7 +4,7 @@
 
 #include "OknoZKasa.h"
 
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 
 #include <functional>
 

@@ -2,9 +2,9 @@
 
 #include "OknoZKasa.h"
 
-#include "comm/KomunikatyBledow.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/KomunikatyBledow.h"
+#include "format/PlikDefinicji.h"
 #include "transfer/ZmianyDefinicji.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/KursorKlepsydry.h"

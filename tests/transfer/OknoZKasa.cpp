@@ -1,10 +1,10 @@
 #include "OknoZKasa.h"
 
 #include "comm/BibliotekaKasdrv.h"
-#include "comm/KomunikatyBledow.h"
 #include "comm/PlikZapytania.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/KomunikatyBledow.h"
+#include "format/PlikDefinicji.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 

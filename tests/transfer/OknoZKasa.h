@@ -6,7 +6,7 @@
 #include "OknoTestowe.h"
 #include "SrodowiskoKasy.h"
 
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // How the definition parser takes single key lines apart.
 #include "files/PlikTekstowy.h"
+#include "format/PlikDefinicji.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
-#include "transfer/PlikDefinicji.h"
 
 #include <gtest/gtest.h>
 

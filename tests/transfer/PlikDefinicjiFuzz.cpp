@@ -2,7 +2,7 @@
 // store a definition outside the 64 keys, and what it accepts must write
 // back to a file it accepts again with the same result.
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 
 #include <cstdlib>
 

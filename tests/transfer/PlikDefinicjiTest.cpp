@@ -1,5 +1,5 @@
 // Writing the key-definition file and reading it back.
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 #include "files/PlikTekstowy.h"
 #include "tests/support/KatalogTymczasowy.h"
 

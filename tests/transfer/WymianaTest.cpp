@@ -8,7 +8,7 @@
 
 #include "comm/PolaczenieZKasa.h"
 #include "files/PlikTekstowy.h"
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
 #include "transfer/TransferDefinicji.h"
 #include "widgets/KursorKlepsydry.h"
 

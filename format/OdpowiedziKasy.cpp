@@ -1,4 +1,4 @@
-#include "comm/OdpowiedziKasy.h"
+#include "format/OdpowiedziKasy.h"
 
 #include "files/LiczbaCalkowita.h"
 #include "files/WezArgument.h"

@@ -3,8 +3,8 @@
 // shop's staff: one row per key in the order of the definition file, with
 // the register's names where they are known. Texts are Windows-1250 bytes.
 
-#include "keys/TabliceKlawiszy.h"
-#include "keys/Towary.h"
+#include "format/TabliceKlawiszy.h"
+#include "format/Towary.h"
 
 #include <array>
 #include <optional>

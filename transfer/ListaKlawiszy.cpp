@@ -1,8 +1,9 @@
-#include "keys/ListaKlawiszy.h"
+#include "transfer/ListaKlawiszy.h"
+#include "files/StronyKodowe.h"
 
-#include "keys/KodyKlawiszy.h"
+#include "format/KodyKlawiszy.h"
+#include "format/ListyWyboru.h"
 #include "keys/Kwota.h"
-#include "keys/ListyWyboru.h"
 
 namespace orbaklaw {
 
@@ -28,7 +29,7 @@ std::string Platnosc_(const DefinicjaKlawisza& d, const NazwyZKasy& nazwy) {
     const int pozycja = PozycjaPlatnosci(d.Numer);
     if (pozycja >= 0 && pozycja < LiczbaPozycjiPlatnosci)
         return PoczatkoweNazwyPlatnosci()[static_cast<size_t>(pozycja)];
-    return "p\263atno\234\346 " + std::to_string(d.Numer); // płatność n
+    return "płatność "_w1250 + std::to_string(d.Numer); // płatność n
 }
 
 WierszListyKlawiszy Wiersz(PozycjaKlawisza pozycja, const DefinicjaKlawisza& d,

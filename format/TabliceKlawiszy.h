@@ -2,8 +2,8 @@
 // The four definition tables: one record for each of the 64 definable keys,
 // plus record 9 of each single-ALT table, which holds no key.
 
-#include "keys/DefinicjaKlawisza.h"
-#include "keys/KodyKlawiszy.h"
+#include "format/DefinicjaKlawisza.h"
+#include "format/KodyKlawiszy.h"
 
 #include <array>
 

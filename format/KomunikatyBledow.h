@@ -2,7 +2,7 @@
 // Result codes of the register libraries and their Polish messages
 // (Windows-1250; the lines of a multi-line message are separated by CR).
 
-#include "drivers/kasdrv/kasdrv_kody.h"
+#include "orbaklaw/kasdrv_kody.h"
 #include <cstdint>
 
 namespace orbaklaw {

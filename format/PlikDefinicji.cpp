@@ -1,4 +1,5 @@
-#include "transfer/PlikDefinicji.h"
+#include "format/PlikDefinicji.h"
+#include "files/StronyKodowe.h"
 
 #include "files/CzytnikLinii.h"
 #include "files/LiczbaCalkowita.h"
@@ -170,10 +171,10 @@ WynikOdczytuDefinicji CzytajPlikDefinicji(TabliceKlawiszy& tablice,
 }
 
 std::string KomunikatBlednegoFormatu(const std::string& linia) {
-    std::string tekst = "B\263\352dny format pliku wejsciowego"; // Błędny format pliku wejsciowego
+    std::string tekst = "Błędny format pliku wejsciowego"_w1250;
     if (linia.size() <= NajdluzszaLiniaDefinicji)
         return tekst + linia;
-    return tekst + linia.substr(0, NajdluzszaLiniaDefinicji) + "\205"; // …
+    return tekst + linia.substr(0, NajdluzszaLiniaDefinicji) + "…"_w1250; // …
 }
 
 } // namespace orbaklaw

@@ -1,6 +1,7 @@
-#include "keys/ListyWyboru.h"
+#include "format/ListyWyboru.h"
+#include "files/StronyKodowe.h"
 
-#include "keys/KodyKlawiszy.h"
+#include "format/KodyKlawiszy.h"
 
 namespace orbaklaw {
 
@@ -32,8 +33,10 @@ std::string NazwaKlawisza(int wariant, int nr) {
 
 const std::array<const char*, 4>& NazwyRodzajow() {
     static constexpr std::array<const char*, 4> nazwy{
-        "NIEZDEF.", "1 - TOWAR", "2 - FUNKCJA",
-        "3 - P\243ATNO\214\306", // 3 - PŁATNOŚĆ
+        "NIEZDEF.",
+        "1 - TOWAR",
+        "2 - FUNKCJA",
+        "3 - PŁATNOŚĆ"_w1250,
     };
     return nazwy;
 }
@@ -41,23 +44,23 @@ const std::array<const char*, 4>& NazwyRodzajow() {
 const std::array<const char*, LiczbaFunkcji>& NazwyFunkcji() {
     static constexpr std::array<const char*, LiczbaFunkcji> nazwy{
         "01 BRAK ZDEFIN. FUNKCJI",
-        "02   W\243\245CZENIE    KASJERA", // 02   WŁĄCZENIE    KASJERA
-        "03   WY\243\245CZENIE KASJERA",   // 03   WYŁĄCZENIE KASJERA
+        "02   WŁĄCZENIE    KASJERA"_w1250,
+        "03   WYŁĄCZENIE KASJERA"_w1250,
         "04   KONIEC ZMIANY KASJERA",
-        "05   WP\243ATA DO KASY",  // 05   WPŁATA DO KASY
-        "06   WYP\243ATA Z KASY",  // 06   WYPŁATA Z KASY
-        "07   ZESTAW RAPORT\323W", // 07   ZESTAW RAPORTÓW
+        "05   WPŁATA DO KASY"_w1250,
+        "06   WYPŁATA Z KASY"_w1250,
+        "07   ZESTAW RAPORTÓW"_w1250,
         "08   DOBOWY FISKALNY",
-        "09   SZCZEG\323\243OWY SPRZEDA\257Y", // 09   SZCZEGÓŁOWY SPRZEDAŻY
-        "10   ZWROT\323W OPAKOWA\321",         // 10   ZWROTÓW OPAKOWAŃ
-        "11   SPRZEDA\257Y WG GRUP",           // 11   SPRZEDAŻY WG GRUP
+        "09   SZCZEGÓŁOWY SPRZEDAŻY"_w1250,
+        "10   ZWROTÓW OPAKOWAŃ"_w1250,
+        "11   SPRZEDAŻY WG GRUP"_w1250,
         "12   RAPORTY OKRESOWY",
         "13   R. MIES. ZA POPRZ.MIES.",
-        "14   DEFINIOWANIE TOWAR\323W", // 14   DEFINIOWANIE TOWARÓW
+        "14   DEFINIOWANIE TOWARÓW"_w1250,
         "15   ZMIANA CEN",
         "16   MENU",
         "17   ODCZYT Z WAGI",
-        "18   WY\243\245CZENIE KASY", // 18   WYŁĄCZENIE KASY
+        "18   WYŁĄCZENIE KASY"_w1250,
         "19   KWIT PARKINGOWY",
     };
     return nazwy;
@@ -65,21 +68,19 @@ const std::array<const char*, LiczbaFunkcji>& NazwyFunkcji() {
 
 const std::array<const char*, LiczbaPozycjiPlatnosci>& PoczatkoweNazwyPlatnosci() {
     static constexpr std::array<const char*, LiczbaPozycjiPlatnosci> nazwy{
-        "GOT\323WKA",           // GOTÓWKA
-        "P\243ATNO\214\306  1", // PŁATNOŚĆ  1
-        "P\243ATNO\214\306  2", "P\243ATNO\214\306  3", "EURO",
+        "GOTÓWKA"_w1250, "PŁATNOŚĆ  1"_w1250, "PŁATNOŚĆ  2"_w1250, "PŁATNOŚĆ  3"_w1250, "EURO",
     };
     return nazwy;
 }
 
 const char* TekstPojedynczo() {
-    return "Sprzeda\277 jednej sztuki";
+    return "Sprzedaż jednej sztuki"_w1250;
 } // Sprzedaż jednej sztuki
 const char* TekstZaplata() {
-    return "Obowi\271zek wpisania ceny";
+    return "Obowiązek wpisania ceny"_w1250;
 } // Obowiązek wpisania ceny
 const char* TekstParagon() {
-    return "Zako\361czenie paragonu";
+    return "Zakończenie paragonu"_w1250;
 } // Zakończenie paragonu
 
 uint8_t NumerPlatnosci(int pozycja) {

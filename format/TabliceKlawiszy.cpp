@@ -1,4 +1,4 @@
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 namespace orbaklaw {
 

@@ -4,7 +4,7 @@
 // table of ALT variant, key, kind, goods/function/payment, amount and flags.
 // The same drawing goes to a printer or into a PDF file.
 
-#include "keys/ListaKlawiszy.h"
+#include "transfer/ListaKlawiszy.h"
 
 #include <QByteArray>
 #include <QString>

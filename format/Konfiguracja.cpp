@@ -1,8 +1,8 @@
-#include "comm/Konfiguracja.h"
+#include "format/Konfiguracja.h"
 
-#include "drivers/kasdrv/kasdrv_kody.h"
 #include "files/LiczbaCalkowita.h"
 #include "files/PlikTekstowy.h"
+#include "orbaklaw/kasdrv_kody.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "appearance/ListaKlawiszyPdf.h"
+#include "transfer/ListaKlawiszyPdf.h"
 
 #include "appearance/OdmowaDruku.h"
-#include "keys/ListyWyboru.h"
+#include "format/ListyWyboru.h"
 #include "ui/Tekst1250.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 // The key-definition text file: three header lines ("#" + register number,
 // "#", "#") and one line per key, "$" code TAB kind [TAB fields...].
 
-#include "keys/TabliceKlawiszy.h"
+#include "format/TabliceKlawiszy.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "comm/PrzypisaniePortow.h"
+#include "format/PrzypisaniePortow.h"
 
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"

@@ -1,4 +1,4 @@
-#include "keys/KodyKlawiszy.h"
+#include "format/KodyKlawiszy.h"
 
 namespace orbaklaw {
 namespace {

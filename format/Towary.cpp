@@ -1,4 +1,4 @@
-#include "keys/Towary.h"
+#include "format/Towary.h"
 
 #include "files/Konw852.h"
 

@@ -4,7 +4,7 @@
 // Both start with three header lines that are skipped.
 
 #include "files/NazwyStale.h"
-#include "keys/Towary.h"
+#include "format/Towary.h"
 
 #include <array>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "comm/UrzadzeniePortu.h"
+#include "format/UrzadzeniePortu.h"
 
-#include "comm/PrzypisaniePortow.h"
+#include "format/PrzypisaniePortow.h"
 #include "platform/UrzadzeniaSzeregowe.h"
 
 #include <cstdlib>
