@@ -116,6 +116,7 @@ void TForm3::UtworzFormularz() {
 // The entries of the subsystems whose actions have no button on the form.
 void TForm3::UtworzMenu() {
     komunikacja_->DodajDoMenu(*menu_);
+    transfer_->DodajDoMenu(*menu_);
     (new MenuWydruku(*pasek_, {this, &dialogi_, &akcje_, &Stan(), panel_->cbPlatnosc}))
         ->setParent(this);
 }

@@ -2,10 +2,12 @@
 
 #include "transfer/KasowanieDefinicji.h"
 #include "transfer/OdczytDefinicji.h"
+#include "transfer/PorownanieZKasa.h"
 #include "transfer/PytanieOZmianach.h"
 #include "transfer/ZapisDefinicji.h"
 
 #include "state/Stan.h"
+#include "ui/MenuOkna.h"
 
 namespace orbaklaw {
 
@@ -46,6 +48,11 @@ void TransferDefinicji::bKasowanieClick() {
 
 bool TransferDefinicji::MoznaZamknac() {
     return MoznaUtracicZmiany(*okno_.dialogi, Stan(), UtrataZmian::Zamkniecie);
+}
+
+void TransferDefinicji::DodajDoMenu(MenuOkna& menu) {
+    menu.Dodaj(QStringLiteral("&Kasa"), QStringLiteral("Po&równaj z kasą"),
+               QStringLiteral("PorownajZKasa"), [this] { PorownanieZKasa(okno_).Wykonaj(); });
 }
 
 } // namespace orbaklaw

@@ -10,6 +10,8 @@
 
 namespace orbaklaw {
 
+class MenuOkna;
+
 class TransferDefinicji : public QObject {
     Q_OBJECT
 
@@ -27,6 +29,8 @@ public:
     // Asks before the window closes over definitions written nowhere;
     // true when it may close.
     bool MoznaZamknac();
+    // The entries of menu "Kasa" that compare definitions with the register.
+    void DodajDoMenu(MenuOkna& menu);
 
 private:
     OknoTransferu okno_;

@@ -1,9 +1,9 @@
-#include "cli/OpisKlawisza.h"
+#include "transfer/OpisKlawisza.h"
 
 #include "keys/Kwota.h"
 #include "keys/ListyWyboru.h"
 
-namespace orbaklaw::cli {
+namespace orbaklaw {
 
 namespace {
 
@@ -86,4 +86,4 @@ std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d,
     return nazwa + "\t" + NazwaRodzaju(d) + (szczegoly.empty() ? "" : "\t" + szczegoly);
 }
 
-} // namespace orbaklaw::cli
+} // namespace orbaklaw
