@@ -33,6 +33,10 @@ public:
     void DodajDoMenu(MenuOkna& menu);
 
 private:
+    // "Kopie zapasowe": the window of the register's backups; "Wczytaj"
+    // there loads one as "Odczyt z pliku" would.
+    void KopieZapasowe();
+
     OknoTransferu okno_;
 };
 
