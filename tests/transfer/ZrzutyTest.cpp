@@ -1,5 +1,6 @@
 // Saves pictures of the change list before "Zapis do kasy" and of "Kopie
-// zapasowe" when ORBAKLAW_ZRZUT names a PNG file (README, "Working on it").
+// zapasowe" and of the marks on the keyboard picture when ORBAKLAW_ZRZUT
+// names a PNG file (README, "Working on it").
 
 #include "OknoZKasa.h"
 
@@ -45,4 +46,9 @@ TEST_F(Zrzuty, Zrzut) {
     ASSERT_TRUE(QTest::qWaitFor([kasaMenu] { return kasaMenu->isVisible(); }, 2000));
     QTest::keyClick(kasaMenu, Qt::Key_Z);
     EXPECT_EQ(dialogi.pokazaneOkna, 1);
+    // The marks of the defined keys after a read.
+    Kliknij("bOdczyt");
+    PokazPole(Bezp, "Edit2");
+    QTest::qWait(50);
+    EXPECT_TRUE(okno->grab().save(plik + u"-znaczniki.png"_s));
 }
