@@ -11,12 +11,13 @@ namespace orbaklaw {
 void PorownanieZKasa::Wykonaj() {
     Dialogi& dialogi = *okno_.dialogi;
     WymianaZKasa wymiana(okno_);
-    const std::string numer =
-        wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"))
-            .value_or("");
+    const auto numer =
+        wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"));
+    if (!numer)
+        return; // said, and the communication dialog was shown
     KopiaPrzedZmiana kopia(wymiana, dialogi);
     QString powod;
-    const auto wKasie = DefinicjeZTekstu(kopia.Odczytaj(numer, &powod));
+    const auto wKasie = DefinicjeZTekstu(kopia.Odczytaj(*numer, &powod));
     if (!wKasie) {
         dialogi.Blad(QStringLiteral("Nie udało się odczytać definicji z kasy:\r") + powod);
         return;
