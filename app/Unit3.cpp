@@ -117,6 +117,7 @@ void TForm3::UtworzFormularz() {
 // The entries of the subsystems whose actions have no button on the form.
 void TForm3::UtworzMenu() {
     komunikacja_->DodajDoMenu(*menu_);
+    transfer_->DodajDoMenu(*menu_);
     (new MenuListyKlawiszy(*menu_, {&dialogi_, &Stan(), panel_->cbPlatnosc}))->setParent(this);
     (new MenuWydruku(*menu_, {this, &dialogi_}))->setParent(this);
 }

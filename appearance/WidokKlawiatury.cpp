@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 namespace orbaklaw {
 
@@ -22,6 +23,21 @@ void WidokKlawiatury::paintEvent(QPaintEvent*) {
         malarz.fillRect(rect(), palette().window());
     else
         malarz.drawImage(rect(), obraz_);
+    // The label fields lie over the keys: the marks stand just outside them.
+    for (const auto& z : znaczniki_)
+        malarz.fillRect(QRect(z.obszar.left() - 4, z.obszar.top() - 4, 7, 7), z.kolor);
+    if (wybrany_) {
+        malarz.setPen(QPen(QColor(0, 0, 160), 2));
+        malarz.setBrush(Qt::NoBrush);
+        malarz.drawRect(wybrany_->adjusted(-2, -2, 1, 1));
+    }
+}
+
+void WidokKlawiatury::UstawZnaczniki(std::vector<ZnacznikKlawisza> znaczniki,
+                                     std::optional<QRect> wybrany) {
+    znaczniki_ = std::move(znaczniki);
+    wybrany_ = wybrany;
+    update();
 }
 
 void WidokKlawiatury::mousePressEvent(QMouseEvent* e) {

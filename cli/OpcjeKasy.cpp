@@ -102,6 +102,8 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
             opcje.bezKopii = true;
         } else if (o == "--verify" && dozwolone.sprawdz) {
             opcje.sprawdz = true;
+        } else if (o == "--dry-run" && dozwolone.proba) {
+            opcje.proba = true;
         } else if (o == "--json" && dozwolone.json) {
             opcje.json = true;
         } else if (o.size() > 1 && o[0] == '-') {

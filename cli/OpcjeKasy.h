@@ -9,6 +9,7 @@
 //   --config FILE        the configuration file to start from
 //   --no-backup          write/delete without the backup read first
 //   --verify             write: read back and compare
+//   --dry-run            write/delete: show the changes, send nothing
 //   --json               show/test/goods/diff/verify: one JSON document on stdout
 //   --goods FILE, --payments FILE   show: names from these reply files
 //   --pdf FILE           show: the listing of the keys as a one-page PDF
@@ -28,6 +29,7 @@ struct OpcjeKasy {
     std::optional<std::string> konfiguracja;
     bool bezKopii = false;
     bool sprawdz = false;
+    bool proba = false; // --dry-run
     bool json = false;
     std::optional<std::string> towary;    // show --goods FILE
     std::optional<std::string> platnosci; // show --payments FILE
@@ -42,6 +44,7 @@ struct DozwoloneOpcje {
     bool kasa = false;
     bool bezKopii = false;
     bool sprawdz = false;
+    bool proba = false; // --dry-run
     bool json = false;
     bool nazwy = false; // --goods and --payments
     bool pdf = false;   // --pdf FILE

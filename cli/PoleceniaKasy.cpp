@@ -16,6 +16,7 @@
 #include "format/Towary.h"
 #include "transfer/PlikKasowania.h"
 
+#include <functional>
 #include <optional>
 
 namespace orbaklaw::cli {
@@ -101,6 +102,33 @@ int PorownajZKasa(SesjaKasy& sesja, const TabliceKlawiszy& tablice, bool json, s
     return roznice.empty() ? KodSukces : KodRoznice;
 }
 
+// "Zmiany klawiszy: +N -N ~N" of a change from the definitions `przed` (a
+// definition file's text) to `nowe`; nothing when `przed` is unknown.
+void WypiszZmiany(const std::optional<std::string>& przed, const TabliceKlawiszy& nowe,
+                  std::ostream& out) {
+    if (const auto wKasie = DefinicjeZTekstu(przed))
+        out << "Zmiany klawiszy: " << OpisLiczbyZmian(PoliczZmiany(Porownaj(*wKasie, nowe)))
+            << "\n";
+}
+
+// --dry-run: the register's definitions are read and the keys the change
+// (`po` of them) would touch are shown; nothing is sent, nothing written.
+int Proba(SesjaKasy& sesja, const std::function<TabliceKlawiszy(const TabliceKlawiszy&)>& po,
+          std::ostream& out) {
+    std::string tresc;
+    if (int kod = sesja.OdczytajDefinicje(tresc); kod != KodSukces)
+        return kod;
+    const auto wKasie = DefinicjeZTekstu(tresc);
+    if (!wKasie)
+        return sesja.Blad("Odpowiedź kasy nie jest plikiem definicji"_w1250, KodBladFormatu);
+    const TabliceKlawiszy nowe = po(*wKasie);
+    WypiszRoznice(Porownaj(*wKasie, nowe), out);
+    WypiszZmiany(tresc, nowe, out);
+    // "Próba: nic nie wysłano do kasy"
+    out << DlaTerminala("Próba: nic nie wysłano do kasy"_w1250) << "\n";
+    return KodSukces;
+}
+
 } // namespace
 
 int Read(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
@@ -125,12 +153,19 @@ int Read(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
 int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
-    if (!Argumenty(a, {.bezKopii = true, .sprawdz = true}, 1, "write bierze plik definicji", opcje,
-                   pliki, err))
+    if (!Argumenty(a, {.bezKopii = true, .sprawdz = true, .proba = true}, 1,
+                   "write bierze plik definicji", opcje, pliki, err))
         return KodBladUzycia;
     TabliceKlawiszy t;
     if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
         return kod;
+    if (opcje.proba) {
+        SesjaKasy sesja(opcje, err);
+        if (int kod = sesja.Przygotuj(); kod != KodSukces)
+            return kod;
+        return Proba(
+            sesja, [&t](const TabliceKlawiszy&) { return t; }, out);
+    }
     // The register gets the file as the program writes it, and a copy stays.
     const std::string kopia = ZnajdzPlik(NazwaPlikuKlawiszy).string();
     if (int kod = Wyjscie(kopia, {}, err); kod != KodSukces)
@@ -146,17 +181,28 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (int kod = sesja.ZapiszDefinicje(tresc); kod != KodSukces)
         return kod;
     out << "Definicje klawiszy zapisano do kasy i do pliku " << NazwaPlikuKlawiszy << "\n";
-    return opcje.sprawdz ? PorownajZKasa(sesja, t, false, out) : KodSukces;
+    if (opcje.sprawdz)
+        return PorownajZKasa(sesja, t, false, out);
+    WypiszZmiany(sesja.Kopia(), t, out);
+    return KodSukces;
 }
 
 int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     OpcjeKasy opcje;
     std::vector<std::string> pliki;
-    if (!Argumenty(a, {.bezKopii = true}, 0, "delete nie bierze plików"_w1250, opcje, pliki, err))
+    if (!Argumenty(a, {.bezKopii = true, .proba = true}, 0, "delete nie bierze plików"_w1250, opcje,
+                   pliki, err))
         return KodBladUzycia;
     SesjaKasy sesja(opcje, err);
     if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
+    if (opcje.proba)
+        return Proba(
+            sesja,
+            [](const TabliceKlawiszy& wKasie) {
+                return Oczekiwane({true, {}, wKasie}, wKasie);
+            },
+            out);
     if (int kod = sesja.ZachowajKopieKasy(); kod != KodSukces)
         return kod;
     if (int kod = sesja.KasujDefinicje(TekstPlikuKasowania(sesja.NumerKasy())); kod != KodSukces)

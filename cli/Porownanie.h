@@ -1,23 +1,15 @@
 #pragma once
-// Two sets of key definitions compared key by key, in the file's key order.
-// Two keys are equal when the definition file would hold the same line for
-// them: fields a kind doesn't use don't count, nor does the register number.
+// The differences of two sets of key definitions (transfer/PorownanieDefinicji.h) printed.
 
-#include "format/TabliceKlawiszy.h"
+#include "transfer/PorownanieDefinicji.h"
 
 #include <ostream>
 #include <vector>
 
 namespace orbaklaw::cli {
 
-struct RoznicaKlawisza {
-    MiejsceKlawisza miejsce;
-    DefinicjaKlawisza a;
-    DefinicjaKlawisza b;
-};
-
-std::vector<RoznicaKlawisza> Porownaj(const TabliceKlawiszy& a, const TabliceKlawiszy& b);
-
+using orbaklaw::Porownaj;
+using orbaklaw::RoznicaKlawisza;
 // One line per difference: variant TAB key TAB a's definition TAB b's (UTF-8).
 void WypiszRoznice(const std::vector<RoznicaKlawisza>& roznice, std::ostream& out);
 

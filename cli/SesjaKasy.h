@@ -56,6 +56,8 @@ public:
     // Before a write or a deletion: the register's definitions kept as a
     // backup (skipped with --no-backup); its path is printed on stderr.
     int ZachowajKopieKasy();
+    // The register's definitions read for the backup; none without one.
+    const std::optional<std::string>& Kopia() const { return kopia_; }
 
     // Prints "orbaklaw-cli: " and the text; gives `kod` back.
     int Blad(const std::string& tekst, int kod) const;

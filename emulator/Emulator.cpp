@@ -94,6 +94,7 @@ std::vector<uint8_t> Emulator::Tresc(const protocol::Frame& zadanie, Kasa* kasa,
     adres = static_cast<uint8_t>(kasa->Numer());
     if (Usterka_(Usterka::OtherNumber))
         adres = static_cast<uint8_t>(kasa->Numer() % 99 + 1);
+    kasa->ZostawStaryKlawisz(Usterka_(Usterka::StaleKey));
     auto tresc = kasa->Obsluz(zadanie);
     // A reply the length field can't carry is refused rather than cut.
     return protocol::Fits(tresc) ? tresc : std::vector<uint8_t>{status::ParametrPozaZakresem};

@@ -114,6 +114,11 @@ std::vector<uint8_t> Kasa::Zapisz(const std::vector<uint8_t>& dane) {
     }
     if (nowe.LiczbaPlatnosciLiczonych() > LimitPlatnosci)
         return Werdykt(KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI);
+    if (staryKlawisz_ && !klawisze->empty()) {
+        TabliceKlawiszy stare = stan_.Klawisze();
+        if (const auto* stary = stare.SlotKodu(klawisze->front().KodKlawisza))
+            *nowe.SlotKodu(klawisze->front().KodKlawisza) = *stary;
+    }
     try {
         stan_.UstawKlawisze(nowe);
     } catch (const BladWejsciaWyjscia&) {

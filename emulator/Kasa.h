@@ -37,6 +37,9 @@ public:
     // The reply payload, status byte first.
     std::vector<uint8_t> Obsluz(const protocol::Frame& zadanie);
     int Numer() const { return tozsamosc_.numer; }
+    // A write then keeps the old record of its first key, and still says it
+    // took the write (the fault "stale-key").
+    void ZostawStaryKlawisz(bool zostaw) { staryKlawisz_ = zostaw; }
 
 private:
     std::vector<uint8_t> Zapisz(const std::vector<uint8_t>& dane);
@@ -46,6 +49,7 @@ private:
 
     TozsamoscKasy tozsamosc_;
     StanKasy stan_;
+    bool staryKlawisz_ = false;
 };
 
 } // namespace orbaklaw::emulator

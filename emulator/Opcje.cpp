@@ -36,6 +36,7 @@ const std::map<std::string, Usterka>& Usterki() {
         {"hangup", Usterka::Hangup},
         {"other-number", Usterka::OtherNumber},
         {"slow", Usterka::Slow},
+        {"stale-key", Usterka::StaleKey},
     };
     return u;
 }
@@ -51,7 +52,8 @@ const char* OpisOpcji() {
            "  --link ŚCIEŻKA     dowiązanie do pseudoterminala (wymagane)\n"
            "  --state KATALOG    pamięć kasy (towary, płatności, klawisze) w KATALOG\n"
            "  --no-pacing        odpowiedzi bez czekania na czas przesyłu bajtów\n"
-           "  --fault RODZAJ     usterka: silent, nak, corrupt, hangup, other-number, slow\n"
+           "  --fault RODZAJ     usterka: silent, nak, corrupt, hangup, other-number, slow,\n"
+           "                     stale-key\n"
            "  --slow-ms N        opóźnienie odpowiedzi przy usterce slow (ms)\n"
            "  --fault-command R  usterki tylko przy rozkazie R (np. 0x11, zapis klawiszy)\n"
            "  --fault-percent P  usterki przy P procentach odpowiedzi, losowo (domyślnie 100)\n"

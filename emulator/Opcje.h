@@ -13,7 +13,7 @@
 
 namespace orbaklaw::emulator {
 
-enum class Usterka { Silent, Nak, Corrupt, Hangup, OtherNumber, Slow };
+enum class Usterka { Silent, Nak, Corrupt, Hangup, OtherNumber, Slow, StaleKey };
 
 struct Opcje {
     std::string link;

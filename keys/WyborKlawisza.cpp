@@ -14,6 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+#include <optional>
+#include <vector>
+
 namespace orbaklaw {
 
 WyborKlawisza::WyborKlawisza(EtykietyKlawiszy& etykiety, GrupaRadiowa& rgAlty,
@@ -34,6 +38,7 @@ void WyborKlawisza::iWkladkaMouseDown(QPoint punkt) {
             BezKlawisza();
     } else {
         BezKlawisza();
+        OdswiezZnaczniki(-1);
     }
     iWkladka_.show();
 }
@@ -72,6 +77,26 @@ void WyborKlawisza::PokazKlawisz(int nr) {
     panel_.PokazDefinicje(slot ? *slot : DefinicjaKlawisza{});
     if (panel_.Klawisz->text().isEmpty())
         panel_.UkryjZatwierdzanie();
+    OdswiezZnaczniki(maSlot ? nr : -1);
+}
+
+void WyborKlawisza::OdswiezZnaczniki(int wybrany) {
+    // Goods, function and payment keys each in a colour of their own.
+    static const std::array<QColor, 4> kolory{QColor(), QColor(0, 150, 0), QColor(0, 90, 220),
+                                              QColor(220, 120, 0)};
+    const int wariant = rgAlty_.ItemIndex();
+    std::vector<ZnacznikKlawisza> znaczniki;
+    std::optional<QRect> obszarWybranego;
+    for (int nr = 0; nr < LiczbaPozycji; ++nr) {
+        const QRect pole = etykiety_.Pierwsza(nr)->geometry();
+        const QRect obszar(pole.x(), pole.y(), pole.width(), pole.height() * 2);
+        if (nr == wybrany)
+            obszarWybranego = obszar;
+        const DefinicjaKlawisza* d = stan_->tablice.Slot(wariant, nr);
+        if (d != nullptr && d->Rodzaj >= Towar && d->Rodzaj <= Platnosc)
+            znaczniki.push_back({obszar, kolory[d->Rodzaj]});
+    }
+    iWkladka_.UstawZnaczniki(std::move(znaczniki), obszarWybranego);
 }
 
 int WyborKlawisza::WybranaPozycja() const {

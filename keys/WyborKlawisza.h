@@ -29,6 +29,9 @@ public:
 
     // The position in lKlawisz (what "Zatwierdź" stores into); -1 before any.
     int WybranaPozycja() const;
+    // The marks of the defined keys of the variant shown, and the outline of
+    // position `wybrany` (-1: none).
+    void OdswiezZnaczniki(int wybrany);
 
 private:
     void BezKlawisza();

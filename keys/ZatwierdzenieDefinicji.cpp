@@ -39,6 +39,7 @@ void ZatwierdzenieDefinicji::Button5Click() {
         return;
     if (DefinicjaKlawisza* slot = tablice.Slot(wariant, nr))
         *slot = *definicja;
+    wybor_.OdswiezZnaczniki(nr);
     opis_.OpiszKlawisze(false);
 }
 

@@ -8,6 +8,7 @@
 #include "state/Stan.h"
 #include "transfer/KopiaPrzedZmiana.h"
 #include "transfer/PlikKasowania.h"
+#include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"
@@ -19,18 +20,21 @@ KasowanieDefinicji::KasowanieDefinicji(const OknoTransferu& okno)
     : okno_(okno), dialogi_(*okno.dialogi) {}
 
 void KasowanieDefinicji::Wykonaj() {
-    if (!dialogi_.Pytanie(QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
-                          QStringLiteral("Uwaga"), Odpowiedz::Nie))
-        return;
     WymianaZKasa wymiana(okno_);
     // The number is this deletion's own; NumerKasy stays as it is.
     const std::string numer =
         wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"))
             .value_or("");
+    // What the register holds is read first, to show what the deletion
+    // clears, and kept before it is deleted.
+    KopiaPrzedZmiana kopia(wymiana, dialogi_);
+    kopia.Przeczytaj(numer);
+    if (!dialogi_.Pytanie(DoSkasowania(kopia.Odczytane()) +
+                              QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
+                          QStringLiteral("Uwaga"), Odpowiedz::Nie))
+        return;
     if (!UsunStaryPlik())
         return;
-    // What the register holds is kept before it is deleted.
-    KopiaPrzedZmiana kopia(wymiana, dialogi_);
     if (!kopia.Zachowaj(numer, QStringLiteral("Czy mimo to skasować definicje klawiszy w kasie?")))
         return;
     ZapiszAtomowo(NazwaPlikuKasowania, TekstPlikuKasowania(numer));
@@ -51,7 +55,33 @@ void KasowanieDefinicji::Wykonaj() {
             PokazBlad(dialogi_, kod);
         return;
     }
-    PokazWynik(uwaga);
+    // The register took it: unless a lost reply already made us read it, it
+    // is read back and compared.
+    QString dopisek;
+    if (!stan) {
+        const auto wynik = SprawdzKase(kopia, numer, zmiana, kopia.PlikKopii());
+        if (wynik.rozne) {
+            dialogi_.Blad(wynik.tekst);
+            return;
+        }
+        dopisek = QStringLiteral("\r") + wynik.tekst;
+    }
+    PokazWynik(uwaga, dopisek);
+}
+
+QString KasowanieDefinicji::DoSkasowania(const std::optional<std::string>& wKasie) {
+    const auto definicje = DefinicjeZTekstu(wKasie);
+    if (!definicje)
+        return {};
+    const auto roznice = Porownaj(*definicje, Oczekiwane({true, {}, definicje}, *definicje));
+    if (roznice.empty())
+        return QStringLiteral("W kasie nie ma zdefiniowanych klawiszy do skasowania.\r");
+    NazwyKasy nazwy;
+    nazwy.towary = Stan().towary;
+    QString tekst = QStringLiteral("Kasowanie wyczyści klawisze (%1):").arg(roznice.size());
+    for (const auto& r : roznice)
+        tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);
+    return tekst + QStringLiteral("\r");
 }
 
 bool KasowanieDefinicji::UsunStaryPlik() {
@@ -63,7 +93,7 @@ bool KasowanieDefinicji::UsunStaryPlik() {
     return false;
 }
 
-void KasowanieDefinicji::PokazWynik(const QString& uwaga) {
+void KasowanieDefinicji::PokazWynik(const QString& uwaga, const QString& dopisek) {
     // The register lost what the tables lose; other unsaved changes stay so.
     Stan().tablice.WyczyscLiczone();
     Stan().zachowane.WyczyscLiczone();
@@ -72,7 +102,7 @@ void KasowanieDefinicji::PokazWynik(const QString& uwaga) {
     std::filesystem::remove(NazwaPlikuKasowania, ec);
     okno_.opis->OpiszKlawisze(true);
     dialogi_.Komunikat((uwaga.isEmpty() ? QString() : uwaga + QStringLiteral("\r")) +
-                       QStringLiteral("Skasowano definicje klawiszy"));
+                       QStringLiteral("Skasowano definicje klawiszy") + dopisek);
 }
 
 } // namespace orbaklaw

@@ -21,10 +21,13 @@ public:
     void Wykonaj();
 
 private:
+    // The keys the deletion clears, from the register's definitions read
+    // first, as lines before the question; nothing when they weren't read.
+    static QString DoSkasowania(const std::optional<std::string>& wKasie);
     // False (after a message) when an old request file is in the way.
     bool UsunStaryPlik();
     // `uwaga`: what the check after a lost reply found, said first.
-    void PokazWynik(const QString& uwaga = {});
+    void PokazWynik(const QString& uwaga, const QString& dopisek);
 
     const OknoTransferu& okno_;
     Dialogi& dialogi_;

@@ -78,13 +78,18 @@ std::optional<std::string> KopiaPrzedZmiana::Odczytaj(const std::string& numerKa
     }
 }
 
+void KopiaPrzedZmiana::Przeczytaj(const std::string& numerKasy) {
+    odczytane_ = Odczytaj(numerKasy, &powod_);
+    przeczytane_ = true;
+}
+
 QString KopiaPrzedZmiana::Wykonaj(const std::string& numerKasy) {
-    QString powod;
-    odczytane_ = Odczytaj(numerKasy, &powod);
+    if (!przeczytane_)
+        Przeczytaj(numerKasy);
     if (!odczytane_)
-        return powod;
+        return powod_;
     try {
-        ZachowajKopie(numerKasy, *odczytane_);
+        plik_ = ZachowajKopie(numerKasy, *odczytane_);
         return {};
     } catch (const std::exception& e) {
         return Z1250(e.what());

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -24,8 +25,14 @@ public:
     // "Czy mimo to ...?".
     bool Zachowaj(const std::string& numerKasy, const QString& dalej);
 
+    // Reads the register's definitions ahead, for a question before the
+    // change; Zachowaj then keeps them without reading again.
+    void Przeczytaj(const std::string& numerKasy);
+
     // The definitions read for the backup; none when they weren't read.
     const std::optional<std::string>& Odczytane() const { return odczytane_; }
+    // The backup file kept; none when none was.
+    const std::optional<std::filesystem::path>& PlikKopii() const { return plik_; }
 
     // The register's definition file as read from register `numerKasy`;
     // none when it can't be read. `powod` then says why (Polish).
@@ -38,6 +45,9 @@ private:
     WymianaZKasa& wymiana_;
     Dialogi& dialogi_;
     std::optional<std::string> odczytane_;
+    bool przeczytane_ = false;
+    QString powod_; // why the read failed
+    std::optional<std::filesystem::path> plik_;
 };
 
 } // namespace orbaklaw

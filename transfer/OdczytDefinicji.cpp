@@ -51,6 +51,11 @@ void OdczytDefinicji::ZPliku() {
         Stan().ZrodloDefinicji = "plik " + plik->toStdString();
 }
 
+void OdczytDefinicji::ZKopii(const std::filesystem::path& plik) {
+    if (Wczytaj(plik))
+        Stan().ZrodloDefinicji = "plik " + plik.string();
+}
+
 bool OdczytDefinicji::PobierzZKasy() {
     WymianaZKasa wymiana(okno_);
     auto& stan = Stan();

@@ -19,6 +19,9 @@ public:
 
     void ZKasy();
     void ZPliku();
+    // "Wczytaj" in "Kopie zapasowe": the backup `plik`, as "Odczyt z pliku"
+    // would take it.
+    void ZKopii(const std::filesystem::path& plik);
 
 private:
     // Asks the register for "klawisz.txt"; false when nothing is to be read.

@@ -16,13 +16,19 @@ bool Rowne(const TabliceKlawiszy& a, const TabliceKlawiszy& b) {
 
 // What a deletion leaves: the 37 deletable keys undefined. Without the
 // definitions from before, only those keys can be judged.
-bool PoKasowaniu(const TabliceKlawiszy& odczytane, const std::optional<TabliceKlawiszy>& przed) {
-    TabliceKlawiszy oczekiwane = przed ? *przed : odczytane;
-    oczekiwane.WyczyscLiczone();
-    return Rowne(odczytane, oczekiwane);
+bool PoKasowaniu(const TabliceKlawiszy& odczytane, const ZmianaWKasie& zmiana) {
+    return Rowne(odczytane, Oczekiwane(zmiana, odczytane));
 }
 
 } // namespace
+
+TabliceKlawiszy Oczekiwane(const ZmianaWKasie& zmiana, const TabliceKlawiszy& odczytane) {
+    if (!zmiana.kasowanie)
+        return zmiana.wyslane;
+    TabliceKlawiszy oczekiwane = zmiana.poprzednie ? *zmiana.poprzednie : odczytane;
+    oczekiwane.WyczyscLiczone();
+    return oczekiwane;
+}
 
 bool ZmianaMoglaDojsc(uint8_t kod) {
     // NAKs may follow an attempt whose reply came broken.
@@ -45,7 +51,7 @@ StanPoZmianie OcenStan(const ZmianaWKasie& zmiana, const std::optional<std::stri
         return StanPoZmianie::Nieznany;
     const TabliceKlawiszy& wKasie = *definicje;
     const bool nowe =
-        zmiana.kasowanie ? PoKasowaniu(wKasie, zmiana.poprzednie) : Rowne(wKasie, zmiana.wyslane);
+        zmiana.kasowanie ? PoKasowaniu(wKasie, zmiana) : Rowne(wKasie, zmiana.wyslane);
     if (nowe)
         return StanPoZmianie::Nowe;
     if (!zmiana.poprzednie)

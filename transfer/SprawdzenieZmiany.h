@@ -52,6 +52,11 @@ SprawdzPoZmianie(uint8_t kod, const ZmianaWKasie& zmiana,
 // or it is no definition file.
 std::optional<TabliceKlawiszy> DefinicjeZTekstu(const std::optional<std::string>& tekst);
 
+// What the register should hold after the change: the definitions sent, or
+// after a deletion those before with the deletable keys cleared (without
+// them, those of `odczytane` so).
+TabliceKlawiszy Oczekiwane(const ZmianaWKasie& zmiana, const TabliceKlawiszy& odczytane);
+
 // What the user is told of the state (Windows-1250).
 std::string OpisStanu(StanPoZmianie stan, bool kasowanie);
 

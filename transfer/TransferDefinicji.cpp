@@ -1,11 +1,18 @@
 #include "transfer/TransferDefinicji.h"
 
 #include "transfer/KasowanieDefinicji.h"
+#include "transfer/KopiaZapasowa.h"
 #include "transfer/OdczytDefinicji.h"
+#include "transfer/OknoKopii.h"
+#include "transfer/PorownanieZKasa.h"
 #include "transfer/PytanieOZmianach.h"
 #include "transfer/ZapisDefinicji.h"
 
 #include "state/Stan.h"
+#include "transfer/WymianaZKasa.h"
+#include "ui/Dialogi.h"
+#include "ui/MenuOkna.h"
+#include "ui/Tekst1250.h"
 
 namespace orbaklaw {
 
@@ -46,6 +53,35 @@ void TransferDefinicji::bKasowanieClick() {
 
 bool TransferDefinicji::MoznaZamknac() {
     return MoznaUtracicZmiany(*okno_.dialogi, Stan(), UtrataZmian::Zamkniecie);
+}
+
+void TransferDefinicji::DodajDoMenu(MenuOkna& menu) {
+    menu.Dodaj(QStringLiteral("&Kasa"), QStringLiteral("Po&równaj z kasą"),
+               QStringLiteral("PorownajZKasa"), [this] { PorownanieZKasa(okno_).Wykonaj(); });
+    menu.Dodaj(QStringLiteral("&Kasa"), QStringLiteral("Kopie &zapasowe..."),
+               QStringLiteral("KopieZapasowe"), [this] { KopieZapasowe(); });
+}
+
+void TransferDefinicji::KopieZapasowe() {
+    Dialogi& dialogi = *okno_.dialogi;
+    WymianaZKasa wymiana(okno_);
+    std::filesystem::path folder;
+    std::vector<KopiaKasy> kopie;
+    try {
+        const auto numer =
+            wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"));
+        if (!numer)
+            return;
+        folder = FolderKopii();
+        kopie = KopieKasy(folder, *numer, Stan().tablice);
+    } catch (const std::exception& e) {
+        dialogi.Blad(Z1250(e.what()));
+        return;
+    }
+    OknoKopii okno(okno_.okno, dialogi, folder, std::move(kopie), Stan().tablice);
+    dialogi.Modalnie(okno);
+    if (okno.DoWczytania() && MoznaUtracicZmiany(dialogi, Stan(), UtrataZmian::OdczytZPliku))
+        OdczytDefinicji(okno_).ZKopii(*okno.DoWczytania());
 }
 
 } // namespace orbaklaw

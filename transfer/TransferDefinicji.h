@@ -10,6 +10,8 @@
 
 namespace orbaklaw {
 
+class MenuOkna;
+
 class TransferDefinicji : public QObject {
     Q_OBJECT
 
@@ -27,8 +29,14 @@ public:
     // Asks before the window closes over definitions written nowhere;
     // true when it may close.
     bool MoznaZamknac();
+    // The entries of menu "Kasa" that compare definitions with the register.
+    void DodajDoMenu(MenuOkna& menu);
 
 private:
+    // "Kopie zapasowe": the window of the register's backups; "Wczytaj"
+    // there loads one as "Odczyt z pliku" would.
+    void KopieZapasowe();
+
     OknoTransferu okno_;
 };
 

@@ -10,6 +10,7 @@
 #include "orbaklaw/kasdrv_kody.h"
 #include "state/Stan.h"
 #include "transfer/KopiaPrzedZmiana.h"
+#include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
@@ -35,7 +36,7 @@ void ZapisDefinicji::CzytajNumerKasy() {
 void ZapisDefinicji::DoKasy() {
     CzytajNumerKasy();
     if (Zapisz(NazwaPlikuKlawiszy, QString::fromLatin1(NazwaPlikuKlawiszy))) {
-        if (!ZachowajKopie() || !WyslijDoKasy())
+        if (!ZachowajKopie() || !PotwierdzZmiany() || !WyslijDoKasy())
             return;
     }
     okno_.wybor->WybierzF1();
@@ -48,7 +49,30 @@ bool ZapisDefinicji::ZachowajKopie() {
     const bool dalej = kopia.Zachowaj(
         Stan().NumerKasy, QStringLiteral("Czy mimo to zapisać definicje klawiszy do kasy?"));
     poprzednie_ = kopia.Odczytane();
+    plikKopii_ = kopia.PlikKopii();
     return dalej;
+}
+
+// The keys the write will change, from what the register holds as read for
+// the backup; without that read there is nothing to compare with.
+bool ZapisDefinicji::PotwierdzZmiany() {
+    const auto wKasie = DefinicjeZTekstu(poprzednie_);
+    if (!wKasie)
+        return true;
+    const auto roznice = Porownaj(*wKasie, Stan().tablice);
+    if (roznice.empty()) {
+        ZapamietajDefinicje(Stan());
+        dialogi_.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach: "
+                                          "nic nie wysłano do kasy."));
+        return false;
+    }
+    NazwyKasy nazwy;
+    nazwy.towary = Stan().towary;
+    QString tekst = QStringLiteral("Zapis zmieni definicje klawiszy (%1):").arg(roznice.size());
+    for (const auto& r : roznice)
+        tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);
+    return dialogi_.Pytanie(tekst + QStringLiteral("\rCzy zapisać definicje klawiszy do kasy?"),
+                            QStringLiteral("Zapis do kasy"), Odpowiedz::Tak);
 }
 
 void ZapisDefinicji::DoPliku() {
@@ -105,10 +129,7 @@ bool ZapisDefinicji::WyslijDoKasy() {
             return false;
         }
         if (kod == 0) {
-            ZapamietajDefinicje(Stan());
-            dialogi_.Komunikat(uwaga +
-                               QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
-                               QString::fromLatin1(NazwaPlikuKlawiszy));
+            Zapisano(kopia, zmiana, uwaga, !stan);
         } else if (stan) {
             dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga.chopped(1));
         } else {
@@ -118,6 +139,24 @@ bool ZapisDefinicji::WyslijDoKasy() {
         dialogi_.Komunikat(QStringLiteral("Wystąpił wyjątek w zapisie definicji klawiszy"));
     }
     return true;
+}
+
+// The register took the write; unless a lost reply already made us read it,
+// it is read back and compared with what was sent.
+void ZapisDefinicji::Zapisano(KopiaPrzedZmiana& kopia, const ZmianaWKasie& zmiana,
+                              const QString& uwaga, bool sprawdz) {
+    QString dopisek;
+    if (sprawdz) {
+        const auto wynik = SprawdzKase(kopia, Stan().NumerKasy, zmiana, plikKopii_);
+        if (wynik.rozne) {
+            dialogi_.Blad(wynik.tekst);
+            return;
+        }
+        dopisek = QStringLiteral("\r") + wynik.tekst;
+    }
+    ZapamietajDefinicje(Stan());
+    dialogi_.Komunikat(uwaga + QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
+                       QString::fromLatin1(NazwaPlikuKlawiszy) + dopisek);
 }
 
 } // namespace orbaklaw

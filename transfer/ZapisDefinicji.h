@@ -15,6 +15,8 @@
 namespace orbaklaw {
 
 class Dialogi;
+class KopiaPrzedZmiana;
+struct ZmianaWKasie;
 
 class ZapisDefinicji {
 public:
@@ -29,12 +31,19 @@ private:
     bool ZachowajKopie();
     // False (after a message) when the file could not be written.
     bool Zapisz(const std::filesystem::path& plik, const QString& nazwa);
+    // False when the user answered "Nie" to the keys the write changes, or
+    // nothing would change (said, and nothing is sent).
+    bool PotwierdzZmiany();
     // False when the register refused the payments (F1 is then left alone).
     bool WyslijDoKasy();
+    // The success message, after the register was read back when `sprawdz`.
+    void Zapisano(KopiaPrzedZmiana& kopia, const ZmianaWKasie& zmiana, const QString& uwaga,
+                  bool sprawdz);
 
     const OknoTransferu& okno_;
     Dialogi& dialogi_;
-    std::optional<std::string> poprzednie_; // the register's definitions before the write
+    std::optional<std::string> poprzednie_;          // the register's definitions before the write
+    std::optional<std::filesystem::path> plikKopii_; // their backup
 };
 
 } // namespace orbaklaw

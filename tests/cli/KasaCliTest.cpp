@@ -75,7 +75,8 @@ TEST_F(KasaCli, WriteThenReadGivesBackEveryDefinition) {
     ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
     const WynikCli z = UruchomCli({"write", "moje.txt"});
     EXPECT_EQ(z.kod, 0) << z.err;
-    EXPECT_EQ(z.out, "Definicje klawiszy zapisano do kasy i do pliku klawisz.txt\n");
+    EXPECT_EQ(z.out, "Definicje klawiszy zapisano do kasy i do pliku klawisz.txt\n"
+                     "Zmiany klawiszy: +6 -0 ~0\n");
     EXPECT_EQ(Tresc("klawisz.txt"), Tresc("moje.txt")) << "the copy of what was sent";
 
     const WynikCli o = UruchomCli({"read", "odczyt.txt"});
@@ -83,6 +84,46 @@ TEST_F(KasaCli, WriteThenReadGivesBackEveryDefinition) {
     EXPECT_EQ(o.out, "Odczytano definicje klawiszy z kasy do pliku odczyt.txt\n");
     EXPECT_EQ(Tresc("odczyt.txt"), TekstPlikuDefinicji(Przyklad(), "01"));
     EXPECT_FALSE(fs::exists("123.@#$"));
+}
+
+// --dry-run shows what write and delete would change and sends nothing.
+TEST_F(KasaCli, DryRunShowsTheChangesAndSendsNothing) {
+    TabliceKlawiszy inne = Przyklad();
+    inne.KlawiszeBezp[1] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
+    inne.KlawiszeBezp[0] = {};
+    inne.KlawiszeLewyAlt[0] = {0, Funkcja, 5, 0, 0, 0, 0, 0};
+    ZapiszPlikDefinicji(inne, "inne.txt", "01");
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
+    const size_t kopie = LiczbaKopii();
+    struct Przypadek {
+        std::vector<std::string> argumenty;
+        std::string out;
+    };
+    const std::vector<Przypadek> przypadki{
+        {{"write", "inne.txt", "--dry-run"},
+         "BEZP.\tF1\t1 - TOWAR: towar 12: Sprzedaż jednej sztuki, Zakończenie paragonu\tNIEZDEF.\n"
+         "BEZP.\tF2\t2 - FUNKCJA: 05   WPŁATA DO KASY\t2 - FUNKCJA: 07   ZESTAW RAPORTÓW\n"
+         "LEWY    ALT\tF1\tNIEZDEF.\t2 - FUNKCJA: 05   WPŁATA DO KASY\n"
+         "Zmiany klawiszy: +1 -1 ~1\n"
+         "Próba: nic nie wysłano do kasy\n"},
+        {{"delete", "--dry-run"},
+         "BEZP.\tF1\t1 - TOWAR: towar 12: Sprzedaż jednej sztuki, Zakończenie paragonu\tNIEZDEF.\n"
+         "BEZP.\tF2\t2 - FUNKCJA: 05   WPŁATA DO KASY\tNIEZDEF.\n"
+         "LEWY+PRAWY ALT\t0\t3 - PŁATNOŚĆ: EURO 10,50\tNIEZDEF.\n"
+         "LEWY    ALT\t3\t3 - PŁATNOŚĆ: PŁATNOŚĆ  2 0,07\tNIEZDEF.\n"
+         "Zmiany klawiszy: +0 -4 ~0\n"
+         "Próba: nic nie wysłano do kasy\n"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.argumenty[0]);
+        const WynikCli w = UruchomCli(p.argumenty);
+        EXPECT_EQ(w.kod, 0) << w.err;
+        EXPECT_EQ(w.out, p.out);
+        EXPECT_EQ(TekstPlikuDefinicji(Odczytane(), "01"), TekstPlikuDefinicji(Przyklad(), "01"))
+            << "nothing was sent";
+        EXPECT_EQ(LiczbaKopii(), kopie) << "nor a backup taken";
+    }
 }
 
 TEST_F(KasaCli, WriteSendsTheRegisterNumberOfTheConfiguration) {

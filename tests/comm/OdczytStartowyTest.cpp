@@ -273,6 +273,7 @@ TEST_F(OdczytStartowy, YesReadsTheKeyDefinitionsAfterTheLists) {
     wzor.KlawiszePrawyAlt[12] = {0, Platnosc, 8, 0, 0, 0, 0, 1050};
     Stan().tablice = wzor;
     Stan().NumerKasy = "01";
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // to the keys the write changes
     okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().bZapisClick(Kontrolka("bZapis")); });
     ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join('|').toStdString();
 
@@ -310,6 +311,7 @@ TEST_F(OdczytStartowy, AfterTheQueryThePanelShowsTheGoodsItemOfF1) {
     kasa->Konfiguracja(2);
     Stan().tablice.KlawiszeBezp[0] = {0, Towar, 0, 2, 0, 0, 0, 0};
     Stan().NumerKasy = "01";
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // to the keys the write changes
     okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().bZapisClick(Kontrolka("bZapis")); });
     ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join('|').toStdString();
 

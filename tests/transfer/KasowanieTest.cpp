@@ -11,6 +11,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString Pytanie = u"Czy skasować wszystkie definicje klawiszy w kasie?"_s;
+// The question over the register holding Przyklad(): the keys it clears first.
+const QString PytanieZLista =
+    u"Kasowanie wyczyści klawisze (6):\r"
+    "F1: 1 - TOWAR: towar 12: Sprzedaż jednej sztuki, Zakończenie paragonu → NIEZDEF.\r"
+    "F2: 2 - FUNKCJA: 05   WPŁATA DO KASY → NIEZDEF.\r"
+    "LEWY+PR.ALT+0: 3 - PŁATNOŚĆ: EURO 10,50 → NIEZDEF.\r"
+    "LEWY+PR.ALT+9: 1 - TOWAR: towar 511: Obowiązek wpisania ceny → NIEZDEF.\r"
+    "LEWY  ALT+3: 3 - PŁATNOŚĆ: PŁATNOŚĆ  2 0,00 → NIEZDEF.\r"
+    "PRAWY ALT+9: 2 - FUNKCJA: 01 BRAK ZDEFIN. FUNKCJI → NIEZDEF.\r"_s +
+    Pytanie;
 
 // The request file for register `numer`: the 37 codes, right ALT digits
 // before left ALT digits.
@@ -49,12 +59,12 @@ TEST_F(Kasowanie, AcceptedDeletionClearsTheCountedKeys) {
     ASSERT_EQ(Pole("Edit2")->text(), u"WPŁATA");
     Kasuj(Odpowiedz::Tak);
     ASSERT_EQ(dialogi.komunikaty.size(), 2u);
-    EXPECT_EQ(dialogi.komunikaty[0].tekst, Pytanie);
+    EXPECT_EQ(dialogi.komunikaty[0].tekst, PytanieZLista);
     EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Uwaga");
     EXPECT_EQ(dialogi.komunikaty[0].ikona, Ikona::Pytanie);
     EXPECT_EQ(dialogi.komunikaty[0].przyciski, Przyciski::TakNie);
     EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie) << "Enter must not delete";
-    EXPECT_EQ(dialogi.komunikaty[1].tekst, u"Skasowano definicje klawiszy");
+    EXPECT_EQ(dialogi.komunikaty[1].tekst, u"Skasowano definicje klawiszy"_s + Sprawdzono());
 
     EXPECT_EQ(Znaczenie(Stan().tablice), Znaczenie(PoKasowaniu(Przyklad())));
     EXPECT_EQ(Stan().tablice.KlawiszeLewyAlt[3].Rodzaj, Funkcja) << "ALT function keys stay";
@@ -72,12 +82,11 @@ TEST_F(Kasowanie, AcceptedDeletionClearsTheCountedKeys) {
 
 TEST_F(Kasowanie, AnswerNoSendsNothing) {
     const TabliceKlawiszy przed = Stan().tablice;
-    std::filesystem::remove("RAPORT.TXT");
     Kasuj(Odpowiedz::Nie);
-    EXPECT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    EXPECT_EQ(dialogi.Teksty(), QStringList{PytanieZLista});
     EXPECT_EQ(Stan().tablice, przed);
     EXPECT_FALSE(Istnieje("tmp.plk"));
-    EXPECT_FALSE(Istnieje("RAPORT.TXT"));
+    EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(Przyklad())) << "nothing was deleted";
     EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F5");
 }
 
@@ -99,15 +108,15 @@ TEST_F(Kasowanie, RefusedDeletionChangesNothingAndLeavesTheRequest) {
 TEST_F(Kasowanie, MissingConfigurationSendsAnEmptyRegisterNumber) {
     std::filesystem::remove("KONFIG.TXT");
     Stan().NumerKasy = "01";
-    // Yes to the deletion, then on without the backup.
-    dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Ok, Odpowiedz::Tak};
+    // The configuration message, yes to the deletion, then on without the backup.
+    dialogi.odpowiedzi = {Odpowiedz::Ok, Odpowiedz::Tak, Odpowiedz::Tak};
     Kliknij("bKasowanie");
     // No backup without a register number; the library then refuses the
     // request with its own code.
     ASSERT_NE(Stan().KodBledu, 0);
     const QStringList teksty = dialogi.Teksty();
     ASSERT_EQ(teksty.size(), 4);
-    EXPECT_EQ(teksty.mid(0, 2), (QStringList{Pytanie, u"Należy ustawić parametry komunikacji"_s}));
+    EXPECT_EQ(teksty.mid(0, 2), (QStringList{u"Należy ustawić parametry komunikacji"_s, Pytanie}));
     EXPECT_TRUE(teksty[2].startsWith(PytanieKopii({}, true).section(u'\r', 0, 0)));
     EXPECT_EQ(teksty[3], KomunikatKodu(Stan().KodBledu));
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania(""));
@@ -125,17 +134,16 @@ TEST_F(Kasowanie, RegisterNumberIsTheConfigurationsText) {
 TEST_F(Kasowanie, OldRequestThatCannotBeRemovedStopsIt) {
     const TabliceKlawiszy przed = Stan().tablice;
     Zablokuj("TMP.PLK");
-    std::filesystem::remove("RAPORT.TXT");
     Kasuj(Odpowiedz::Tak);
     EXPECT_EQ(dialogi.Teksty(),
-              (QStringList{Pytanie, u"Nie udało się skasować definicji klawiszy"_s}));
+              (QStringList{PytanieZLista, u"Nie udało się skasować definicji klawiszy"_s}));
     EXPECT_EQ(Stan().tablice, przed);
-    EXPECT_FALSE(Istnieje("RAPORT.TXT")) << "nothing was sent";
+    EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(Przyklad())) << "nothing was sent";
 }
 
 TEST_F(Kasowanie, OldRequestIsReplaced) {
     ZapiszAtomowo("tmp.plk", "stary");
     Kasuj(Odpowiedz::Tak);
-    EXPECT_EQ(dialogi.komunikaty.back().tekst, u"Skasowano definicje klawiszy");
+    EXPECT_EQ(dialogi.komunikaty.back().tekst, u"Skasowano definicje klawiszy"_s + Sprawdzono());
     EXPECT_FALSE(Istnieje("tmp.plk"));
 }

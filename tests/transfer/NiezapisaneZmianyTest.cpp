@@ -101,6 +101,7 @@ TEST_P(NiezapisaneZmiany, OnlyChangedDefinitionsAsk) {
         },
         [this] {
             ZmienKlawisz();
+            dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // to the keys the write changes
             Kliknij("bZapis");
         },
     };

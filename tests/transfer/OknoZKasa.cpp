@@ -8,6 +8,8 @@
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 
+#include <QDir>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -87,6 +89,21 @@ std::string OknoZKasa::Plik(const std::string& nazwa) {
     std::ostringstream tresc;
     tresc << we.rdbuf();
     return tresc.str();
+}
+
+QString OknoZKasa::NajnowszaKopia() {
+    std::filesystem::path najnowsza;
+    std::error_code ec;
+    for (const auto& w : std::filesystem::directory_iterator(std::getenv("ORBAKLAW_KOPIE"), ec))
+        if (najnowsza.empty() || w.path().filename() > najnowsza.filename())
+            najnowsza = w.path();
+    return QDir::toNativeSeparators(
+        QString::fromStdString(std::filesystem::absolute(najnowsza).string()));
+}
+
+QString OknoZKasa::Sprawdzono() {
+    return u"\rDefinicje w kasie sprawdzono: są takie, jakie miały być.\rKopia zapasowa: "_s +
+           NajnowszaKopia();
 }
 
 bool OknoZKasa::Istnieje(const std::string& nazwa) {

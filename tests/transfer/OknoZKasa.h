@@ -40,6 +40,11 @@ protected:
     // What the backup's question adds when the register's port is not there.
     QString PowodPortu() const;
     static bool Istnieje(const std::string& nazwa);
+    // The newest backup in the test's backup folder, as the window names it.
+    static QString NajnowszaKopia();
+    // The lines a write or deletion's message ends with when the register,
+    // read back, holds what it should.
+    static QString Sprawdzono();
     // Makes `nazwa` a folder holding a file, so it can be neither written
     // nor removed as a file.
     static void Zablokuj(const std::string& nazwa);

@@ -1,10 +1,10 @@
-#include "cli/OpisKlawisza.h"
+#include "transfer/OpisKlawisza.h"
 #include "files/StronyKodowe.h"
 
 #include "format/ListyWyboru.h"
 #include "keys/Kwota.h"
 
-namespace orbaklaw::cli {
+namespace orbaklaw {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d,
     return nazwa + "\t" + NazwaRodzaju(d) + (szczegoly.empty() ? "" : "\t" + szczegoly);
 }
 
-} // namespace orbaklaw::cli
+} // namespace orbaklaw

@@ -1,0 +1,51 @@
+#include "transfer/SprawdzenieKasy.h"
+
+#include "format/ListyWyboru.h"
+#include "state/Stan.h"
+#include "transfer/KopiaPrzedZmiana.h"
+#include "transfer/PorownanieDefinicji.h"
+#include "ui/Tekst1250.h"
+
+#include <QDir>
+
+namespace orbaklaw {
+
+QString WierszRoznicy(const RoznicaKlawisza& r, const QString& laczenie, const NazwyKasy& nazwy) {
+    const auto pozycja = PozycjaMiejsca(r.miejsce);
+    const QString nazwa = pozycja ? Z1250(NazwaKlawisza(pozycja->wariant, pozycja->nr)) : QString();
+    return nazwa + QStringLiteral(": ") + Z1250(OpisDefinicji(r.a, nazwy)) + laczenie +
+           Z1250(OpisDefinicji(r.b, nazwy));
+}
+
+QString OpisKopii(const std::optional<std::filesystem::path>& plik) {
+    if (!plik)
+        return QStringLiteral("Kopii zapasowej nie zachowano.");
+    return QStringLiteral("Kopia zapasowa: ") +
+           QDir::toNativeSeparators(QString::fromStdString(plik->string()));
+}
+
+WynikSprawdzenia SprawdzKase(KopiaPrzedZmiana& kopia, const std::string& numerKasy,
+                             const ZmianaWKasie& zmiana,
+                             const std::optional<std::filesystem::path>& plikKopii) {
+    const uint8_t kod = Stan().KodBledu;
+    QString powod;
+    const auto odczytane = DefinicjeZTekstu(kopia.Odczytaj(numerKasy, &powod));
+    Stan().KodBledu = kod; // the change's, not the read's after it
+    const QString kopiaZapasowa = OpisKopii(plikKopii);
+    if (!odczytane)
+        return {false, QStringLiteral("Nie udało się sprawdzić definicji w kasie: ") + powod +
+                           QStringLiteral("\r") + kopiaZapasowa};
+    const auto roznice = Porownaj(*odczytane, Oczekiwane(zmiana, *odczytane));
+    if (roznice.empty())
+        return {false, QStringLiteral("Definicje w kasie sprawdzono: są takie, jakie miały "
+                                      "być.\r") +
+                           kopiaZapasowa};
+    QString tekst = QStringLiteral("Definicje w kasie różnią się od tych, jakie miały być "
+                                   "(klawiszy: %1):")
+                        .arg(roznice.size());
+    for (const auto& r : roznice)
+        tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" zamiast "));
+    return {true, tekst + QStringLiteral("\r") + kopiaZapasowa};
+}
+
+} // namespace orbaklaw

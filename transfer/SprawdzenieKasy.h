@@ -1,0 +1,39 @@
+#pragma once
+// After the register took a write or a deletion, its definitions are read
+// back and compared with what it should hold; the user is told what was
+// found and which backup holds the definitions from before.
+
+#include "transfer/PorownanieDefinicji.h"
+#include "transfer/SprawdzenieZmiany.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orbaklaw {
+
+class KopiaPrzedZmiana;
+
+struct WynikSprawdzenia {
+    bool rozne = false; // the register holds other definitions than it should
+    QString tekst;      // the line(s) that follow the success message, or the error
+};
+
+// Reads register `numerKasy` through `kopia` and judges it against `zmiana`.
+// `plikKopii` is the backup taken before the change (none when none was).
+// The register's result code is left as the change gave it.
+WynikSprawdzenia SprawdzKase(KopiaPrzedZmiana& kopia, const std::string& numerKasy,
+                             const ZmianaWKasie& zmiana,
+                             const std::optional<std::filesystem::path>& plikKopii);
+
+// One key of a comparison for people: "LEWY  ALT+F1: <a>" then `laczenie`
+// and b's definition.
+QString WierszRoznicy(const RoznicaKlawisza& r, const QString& laczenie,
+                      const NazwyKasy& nazwy = {});
+
+// "Kopia zapasowa: <path>" or that none was kept.
+QString OpisKopii(const std::optional<std::filesystem::path>& plik);
+
+} // namespace orbaklaw
