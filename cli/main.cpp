@@ -7,6 +7,8 @@
 #endif
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 
@@ -21,11 +23,21 @@ int main(int argc, char** argv) {
 #ifdef ORBAKLAW_Z_WKLADKA
         // Drawn by the Qt plugin, loaded only for these commands: the insert
         // and the listing's PDF (`show ... --pdf`, run by the plugin whole).
-        if (!argumenty.empty() && argumenty[0] == "show" &&
-            std::find(argumenty.begin(), argumenty.end(), "--pdf") != argumenty.end())
-            return orbaklaw::cli::PolecenieWtyczkiQt("show")(
+        const bool lista =
+            !argumenty.empty() && argumenty[0] == "show" &&
+            std::find(argumenty.begin(), argumenty.end(), "--pdf") != argumenty.end();
+        if (lista || (!argumenty.empty() && argumenty[0] == "insert")) {
+            const std::string nazwa = argumenty[0];
+            const int kod = orbaklaw::cli::PolecenieWtyczkiQt(nazwa)(
                 std::vector<std::string>(argumenty.begin() + 1, argumenty.end()), std::cout,
                 std::cerr);
+            // Qt stays loaded to the end: what it holds is torn down with the
+            // process, not by exit handlers running over its threads.
+            std::cout.flush();
+            std::cerr.flush();
+            std::fflush(nullptr);
+            std::_Exit(kod);
+        }
         dodatkowe.emplace_back("insert", orbaklaw::cli::PolecenieWtyczkiQt("insert"));
 #endif
         return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);

@@ -45,14 +45,15 @@ function(orbaklaw_fuzz_target name source seeds)
 endfunction()
 
 # Coverage instrumentation (no fuzzer runtime) for every library a fuzz
-# target feeds: the model, the drivers, the emulator and the picture code.
+# target feeds: the formats, the model, the drivers, the emulator and the
+# picture code.
 # The sanitizer runtime of the fuzz build provides the coverage hooks for
 # the programs and tests that link these libraries without libFuzzer.
 function(orbaklaw_fuzz_instrument_libraries)
   if(NOT ORBAKLAW_FUZZ)
     return()
   endif()
-  foreach(lib orbaklaw_model orbaklaw_gui orbaklaw_protocol orbaklaw_kasdrv_core
+  foreach(lib orbaklaw_format orbaklaw_model orbaklaw_gui orbaklaw_protocol orbaklaw_kasdrv_core
               orbaklaw_komport_core orbaklaw_emulator)
     if(TARGET ${lib})
       target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link)
