@@ -1,4 +1,5 @@
 #include "cli/OpcjeKasy.h"
+#include "files/LiczbaCalkowita.h"
 #include "files/StronyKodowe.h"
 
 #include "format/UrzadzeniePortu.h"
@@ -7,18 +8,9 @@ namespace orbaklaw::cli {
 
 namespace {
 
+// Option values: at most five digits.
 std::optional<int> Liczba(const std::string& s, int od, int do_) {
-    if (s.empty() || s.size() > 5)
-        return std::nullopt;
-    int n = 0;
-    for (char c : s) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    if (n < od || n > do_)
-        return std::nullopt;
-    return n;
+    return CzytajCyfry(s, 5, od, do_);
 }
 
 // "COM3" or "com3": 3; none for anything else.

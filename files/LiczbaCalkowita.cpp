@@ -25,4 +25,18 @@ std::optional<int32_t> CzytajLiczbe(std::string_view tekst) {
     return static_cast<int32_t>(wartosc);
 }
 
+std::optional<int> CzytajCyfry(std::string_view tekst, std::size_t najwiecejCyfr, int od, int do_) {
+    if (tekst.empty() || tekst.size() > najwiecejCyfr)
+        return std::nullopt;
+    int n = 0;
+    for (char c : tekst) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    if (n < od || n > do_)
+        return std::nullopt;
+    return n;
+}
+
 } // namespace orbaklaw

@@ -1,4 +1,5 @@
 #include "format/PrzypisaniePortow.h"
+#include "files/LiczbaCalkowita.h"
 
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"
@@ -17,17 +18,7 @@ constexpr int NajwyzszyPort = 256;
 constexpr const char* Naglowek = "# orbaklaw: urzadzenia portow COM, wiersze COM<n>=<urzadzenie>";
 
 std::optional<int> NumerPortu(const std::string& tekst) {
-    if (tekst.empty() || tekst.size() > 3)
-        return std::nullopt;
-    int n = 0;
-    for (char c : tekst) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    if (n < 1 || n > NajwyzszyPort)
-        return std::nullopt;
-    return n;
+    return CzytajCyfry(tekst, 3, 1, NajwyzszyPort);
 }
 
 std::optional<std::string> Zmienna(const char* nazwa) {
