@@ -1,13 +1,15 @@
 #include "cli/FolderWymiany.h"
 
-#include "platform/BlokadaPliku.h"
+#include "platform/BlokadaFolderu.h"
+#include "platform/FolderTymczasowy.h"
+#include "platform/KodowanieSciezek.h"
+#include "platform/OdczytPliku.h"
+#include "platform/PlikZapisu.h"
+#include "platform/StanPliku.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace orbaklaw::cli {
 
@@ -23,34 +25,35 @@ constexpr const char* ZnakZycia = ".trwa";
 constexpr time_t WiekPorzuconego = 60;
 
 fs::path FolderTymczasowy() {
+#ifdef _WIN32
+    std::error_code ec;
+    return fs::temp_directory_path(ec);
+#else
     const char* tmp = std::getenv("TMPDIR");
     return tmp && *tmp ? fs::path(tmp) : fs::path("/tmp");
-}
-
-int OtworzFolder(const fs::path& folder) {
-    return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+#endif
 }
 
 // Whether `folder` (this user's, locked by the caller) is a dead run's.
-bool Porzucony(const fs::path& folder, const struct stat& s) {
+bool Porzucony(const fs::path& folder, const platform::StanPliku& s) {
     std::error_code ec;
     if (fs::exists(folder / ZnakZycia, ec))
         return true;
-    return std::time(nullptr) - s.st_mtime > WiekPorzuconego;
+    return std::time(nullptr) - s.zmieniony > WiekPorzuconego;
 }
 
 void UsunJesliPorzucony(const fs::path& folder) {
-    struct stat s {};
-    if (::lstat(folder.c_str(), &s) != 0 || !S_ISDIR(s.st_mode) || s.st_uid != ::geteuid())
+    platform::StanPliku s;
+    if (platform::StanNazwy(folder, s) != 0 || s.rodzaj != platform::StanPliku::Rodzaj::Katalog ||
+        !platform::PlikUzytkownika(s))
         return;
-    const int fd = OtworzFolder(folder);
+    const int fd = platform::ZajmijFolder(folder, false);
     if (fd < 0)
         return;
-    if (platform::ZablokujWylacznie(fd) && Porzucony(folder, s)) {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-    ::close(fd);
+    if (Porzucony(folder, s))
+        platform::UsunZajetyFolder(folder, fd);
+    else
+        platform::ZwolnijFolder(fd);
 }
 
 } // namespace
@@ -58,7 +61,7 @@ void UsunJesliPorzucony(const fs::path& folder) {
 void UsunPozostalosciWymian(const fs::path& tmp) {
     std::error_code ec;
     for (fs::directory_iterator it(tmp, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string nazwa = it->path().filename().string();
+        const std::string nazwa = platform::BajtySciezki(it->path().filename());
         if (nazwa.rfind(Przedrostek, 0) == 0)
             UsunJesliPorzucony(it->path());
     }
@@ -67,39 +70,35 @@ void UsunPozostalosciWymian(const fs::path& tmp) {
 std::unique_ptr<FolderWymiany> FolderWymiany::Utworz(std::string& sciezkaBledu, int& blad) {
     const fs::path tmp = FolderTymczasowy();
     UsunPozostalosciWymian(tmp);
-    std::string sciezka = (tmp / (std::string(Przedrostek) + "XXXXXX")).string();
     blad = 0;
-    sciezkaBledu = sciezka;
-    if (!::mkdtemp(sciezka.data())) {
-        blad = errno;
+    sciezkaBledu = platform::BajtySciezki(tmp / (std::string(Przedrostek) + "XXXXXX"));
+    std::error_code ec;
+    const fs::path sciezka = platform::UtworzFolderTymczasowy(tmp, Przedrostek, ec);
+    if (ec) {
+        const std::error_condition warunek = ec.default_error_condition();
+        blad = warunek.category() == std::generic_category() ? warunek.value() : EACCES;
         return nullptr;
     }
-    sciezkaBledu = sciezka;
-    const int fd = OtworzFolder(sciezka);
+    sciezkaBledu = platform::BajtySciezki(sciezka);
     // Another run may look at the new folder for a moment; the lock waits for it.
-    if (fd < 0 || !platform::ZablokujCzekajac(fd)) {
+    const int fd = platform::ZajmijFolder(sciezka, true);
+    if (fd < 0) {
         blad = errno;
-        if (fd >= 0)
-            ::close(fd);
-        ::rmdir(sciezka.c_str());
+        fs::remove(sciezka, ec);
         return nullptr;
     }
-    const int znak = ::open((fs::path(sciezka) / ZnakZycia).c_str(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int znak = platform::UtworzPlikZapisu(sciezka / ZnakZycia, 0600);
     if (znak < 0) {
         blad = errno;
-        ::close(fd);
-        ::rmdir(sciezka.c_str());
+        platform::UsunZajetyFolder(sciezka, fd);
         return nullptr;
     }
-    ::close(znak);
+    platform::ZamknijPlik(znak);
     return std::unique_ptr<FolderWymiany>(new FolderWymiany(sciezka, fd));
 }
 
 FolderWymiany::~FolderWymiany() {
-    std::error_code ec;
-    fs::remove_all(sciezka_, ec);
-    ::close(blokada_);
+    platform::UsunZajetyFolder(sciezka_, blokada_);
 }
 
 } // namespace orbaklaw::cli

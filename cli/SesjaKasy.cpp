@@ -18,14 +18,19 @@
 #include "format/PlikDefinicji.h"
 #include "orbaklaw/kasdrv.h"
 #include "orbaklaw/kasdrv_kody.h"
+#include "platform/Dopisywanie.h"
+#include "platform/KodowanieSciezek.h"
+#include "platform/OdczytPliku.h"
+#include "platform/Srodowisko.h"
+#include "platform/StanPliku.h"
+#include "platform/Terminal.h"
+#include "platform/UrzadzeniaSzeregowe.h"
+#include "platform/ZmianaFolderu.h"
 #include "transfer/KopiaZapasowa.h"
 
 #include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace orbaklaw::cli {
@@ -40,21 +45,15 @@ namespace {
 // whatever happens.
 class WKatalogu {
 public:
-    explicit WKatalogu(const fs::path& folder) : poprzedni_(::open(".", O_RDONLY | O_DIRECTORY)) {
-        if (poprzedni_ < 0 || ::chdir(folder.c_str()) != 0)
-            throw BladWejsciaWyjscia(folder, OpisBleduSystemu(errno));
-    }
-    ~WKatalogu() {
-        if (poprzedni_ >= 0) {
-            [[maybe_unused]] int wynik = ::fchdir(poprzedni_);
-            ::close(poprzedni_);
-        }
+    explicit WKatalogu(const fs::path& folder) : zmiana_(folder) {
+        if (zmiana_.Blad() != 0)
+            throw BladWejsciaWyjscia(folder, OpisBleduSystemu(zmiana_.Blad()));
     }
     WKatalogu(const WKatalogu&) = delete;
     WKatalogu& operator=(const WKatalogu&) = delete;
 
 private:
-    int poprzedni_;
+    platform::ZmianaFolderu zmiana_;
 };
 
 // The first line that is not blank.
@@ -107,8 +106,8 @@ int SesjaKasy::Przygotuj() {
     // The library's report lines go to RAPORT.TXT here; only a regular file
     // takes them (a FIFO would block the append, a link lead elsewhere).
     const fs::path raport = ZnajdzPlik(NazwaPlikuRaportu);
-    struct stat s {};
-    if (::lstat(raport.c_str(), &s) == 0 && !S_ISREG(s.st_mode))
+    platform::StanPliku s;
+    if (platform::StanNazwy(raport, s) == 0 && s.rodzaj != platform::StanPliku::Rodzaj::Zwykly)
         // "raport wymiany można dopisać tylko do zwykłego pliku"
         return BladPliku(BladWejsciaWyjscia(
                              raport, "raport wymiany można dopisać tylko do zwykłego pliku"_w1250),
@@ -163,12 +162,13 @@ int SesjaKasy::Konfiguruj(const std::string& tresc, bool jest) {
     // The library finds the device by COM number; a relative path would be
     // looked for in the private folder.
     const std::string zmienna = "ORBAKLAW_COM" + std::to_string(ustawienia_.port);
-    ::setenv(zmienna.c_str(), fs::absolute(Urzadzenie()).c_str(), 1);
+    platform::UstawZmienna(zmienna, platform::BajtySciezki(fs::absolute(Urzadzenie())));
 
     // Our library appends its report lines to the user's RAPORT.TXT itself,
     // so a line of a call that reached the register is there even if this
     // run is killed before it could copy them.
-    ::setenv(KASDRV_ZMIENNA_RAPORTU, fs::absolute(ZnajdzPlik(NazwaPlikuRaportu)).c_str(), 1);
+    platform::UstawZmienna(KASDRV_ZMIENNA_RAPORTU,
+                           platform::BajtySciezki(fs::absolute(ZnajdzPlik(NazwaPlikuRaportu))));
 
     std::string sciezka;
     int blad = 0;
@@ -194,18 +194,17 @@ void SesjaKasy::OddajRaport() const {
     std::error_code ec;
     fs::remove(folder_ / NazwaPlikuRaportu, ec);
     const fs::path raport = ZnajdzPlik(NazwaPlikuRaportu);
-    const int fd = ::open(
-        raport.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    const int fd = platform::OtworzDoDopisywania(raport);
     int blad = fd >= 0 ? 0 : errno;
     for (size_t z = 0; blad == 0 && z < linie.size();) {
-        const ssize_t n = ::write(fd, linie.data() + z, linie.size() - z);
+        const long long n = platform::ZapiszCzesc(fd, linie.data() + z, linie.size() - z);
         if (n < 0 && errno == EINTR)
             continue;
         blad = n > 0 ? 0 : n < 0 ? errno : EIO;
         z += blad == 0 ? static_cast<size_t>(n) : 0;
     }
     if (fd >= 0)
-        ::close(fd);
+        platform::ZamknijPlik(fd);
     if (blad != 0) // "Nie można dopisać raportu wymiany: "
         Wypisz(DlaTerminala("Nie można dopisać raportu wymiany: "_w1250) +
                    KomunikatPliku(BladWejsciaWyjscia(raport, OpisBleduSystemu(blad))),
@@ -224,11 +223,10 @@ int SesjaKasy::Wykonaj(const std::string& opis,
                        const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie, uint8_t& wynik) {
     // A device that isn't there is named at once (the library would only say 20).
     const std::string urzadzenie = Urzadzenie();
-    struct stat s {};
-    if (::stat(urzadzenie.c_str(), &s) != 0 || ::access(urzadzenie.c_str(), R_OK | W_OK) != 0)
+    if (const int blad = platform::BladDostepuDoUrzadzenia(urzadzenie); blad != 0)
         // "Nie można otworzyć portu szeregowego "
         return Wypisz(DlaTerminala("Nie można otworzyć portu szeregowego "_w1250) +
-                          KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(errno))),
+                          KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(blad))),
                       KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
     try {
         BibliotekaKasdrv kasdrv(kodBledu_);

@@ -1,6 +1,7 @@
 // orbaklaw-cli: key-definition and label files from the command line.
 #include "cli/Polecenia.h"
 #include "generated/WersjaProgramu.h"
+#include "platform/Terminal.h"
 
 #ifdef ORBAKLAW_Z_WKLADKA
 #include "cli/PolecenieWtyczkiQt.h"
@@ -13,6 +14,8 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    // The program's texts reach the terminal as UTF-8.
+    orbaklaw::platform::WyjscieWUtf8();
     try {
         std::vector<std::string> argumenty(argv + 1, argv + argc);
         if (argumenty == std::vector<std::string>{"--version"}) {

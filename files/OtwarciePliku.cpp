@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <poll.h>
 
 namespace orbaklaw {
 
@@ -60,8 +59,7 @@ ssize_t CzytajCzescWejscia(int fd, char* bufor, size_t ile,
             errno = EAGAIN;
             return -1;
         }
-        pollfd czekanie{fd, POLLIN, 0};
-        ::poll(&czekanie, 1, static_cast<int>(zostalo.count()) + 1);
+        platform::CzekajNaDane(fd, static_cast<int>(zostalo.count()) + 1);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "files/CzytnikLinii.h"
 #include "files/PlikOdrzucony.h"
 #include "files/ZapisAtomowy.h"
+#include "platform/KodowanieSciezek.h"
 
 #include <cctype>
 
@@ -80,14 +81,19 @@ void ZapiszAtomowo(const fs::path& plik, const std::string& tresc) {
 
 fs::path ZnajdzPlik(const fs::path& folder, const std::string& nazwa) {
     std::error_code ec;
-    if (fs::exists(folder / nazwa, ec))
-        return folder / nazwa;
+    const fs::path wprost = folder / platform::SciezkaZBajtow(nazwa);
+#ifndef _WIN32
+    // Windows itself finds a name in any case: the name on the disk is
+    // looked for below all the same.
+    if (fs::exists(wprost, ec))
+        return wprost;
+#endif
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
          !ec && it != end; it.increment(ec)) {
-        if (RowneBezWielkosci(it->path().filename().string(), nazwa))
+        if (RowneBezWielkosci(platform::BajtySciezki(it->path().filename()), nazwa))
             return folder / it->path().filename();
     }
-    return folder / nazwa;
+    return wprost;
 }
 
 fs::path ZnajdzPlik(const std::string& nazwa) {

@@ -1,13 +1,16 @@
 #include "files/PlikTymczasowy.h"
 
+#include "platform/BlokadaPliku.h"
+#include "platform/KodowanieSciezek.h"
+#include "platform/OdczytPliku.h"
+#include "platform/PlikZapisu.h"
+#include "platform/TozsamoscPliku.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <fcntl.h>
 #include <random>
 #include <string>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orbaklaw {
@@ -36,39 +39,24 @@ std::string Znacznik() {
     return znacznik;
 }
 
-// Whether the open file `fd` is still the one named `sciezka`.
-bool TenSamPlik(int fd, const fs::path& sciezka) {
-    struct stat otwarty {};
-    struct stat nazwany {};
-    return ::fstat(fd, &otwarty) == 0 && ::lstat(sciezka.c_str(), &nazwany) == 0 &&
-           otwarty.st_dev == nazwany.st_dev && otwarty.st_ino == nazwany.st_ino;
-}
-
-bool Zablokuj(int fd, int tryb) {
-    int wynik;
-    do {
-        wynik = ::flock(fd, tryb);
-    } while (wynik != 0 && errno == EINTR);
-    return wynik == 0;
-}
-
 // A leftover goes only when it is a regular file that no writer holds.
 void UsunJesliPorzucony(const fs::path& sciezka) {
-    const int fd =
-        ::open(sciezka.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    const int fd = platform::OtworzDoZapisu(sciezka, true);
     if (fd < 0)
         return;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && Zablokuj(fd, LOCK_EX | LOCK_NB) &&
-        TenSamPlik(fd, sciezka))
-        ::unlink(sciezka.c_str());
-    ::close(fd);
+    auto rodzaj = platform::RodzajPliku::Inny;
+    uintmax_t rozmiar = 0;
+    std::error_code ec;
+    if (platform::RodzajIRozmiar(fd, rodzaj, rozmiar) && rodzaj == platform::RodzajPliku::Zwykly &&
+        platform::ZablokujWylacznie(fd) && platform::TenSamOtwartyPlik(fd, sciezka))
+        fs::remove(sciezka, ec);
+    platform::ZamknijPlik(fd);
 }
 
 } // namespace
 
 fs::path PlikTymczasowyZapisu(const fs::path& cel) {
-    const std::string nazwa = cel.filename().string();
+    const std::string nazwa = platform::BajtySciezki(cel.filename());
     std::string tymczasowa = "." + nazwa + KoncowkaTymczasowego;
     if (tymczasowa.size() + MiejsceNaZnacznik > NajdluzszaNazwa) {
         // A long name is shortened; the digest keeps names of one prefix apart.
@@ -78,25 +66,25 @@ fs::path PlikTymczasowyZapisu(const fs::path& cel) {
             NajdluzszaNazwa - MiejsceNaZnacznik - 1 - 9 - (sizeof KoncowkaTymczasowego - 1);
         tymczasowa = "." + nazwa.substr(0, zostaje) + skrot + KoncowkaTymczasowego;
     }
-    return cel.parent_path() / tymczasowa;
+    return cel.parent_path() / platform::SciezkaZBajtow(tymczasowa);
 }
 
-PlikTymczasowy UtworzPlikTymczasowy(const fs::path& cel, mode_t prawa) {
-    const std::string poczatek = PlikTymczasowyZapisu(cel).string();
+PlikTymczasowy UtworzPlikTymczasowy(const fs::path& cel, unsigned prawa) {
+    const fs::path poczatek = PlikTymczasowyZapisu(cel);
     for (int proba = 0; proba < NajwiecejProb; ++proba) {
-        PlikTymczasowy plik{-1, poczatek + Znacznik()};
-        plik.fd = ::open(plik.sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                         prawa);
+        PlikTymczasowy plik{-1, poczatek};
+        plik.sciezka += platform::SciezkaZBajtow(Znacznik());
+        plik.fd = platform::UtworzPlikZapisu(plik.sciezka, prawa);
         if (plik.fd < 0 && errno == EEXIST)
             continue;
         if (plik.fd < 0)
             return plik;
         // A file system without locks still gets its save; its leftovers stay.
-        const bool zablokowany = Zablokuj(plik.fd, LOCK_EX);
+        const bool zablokowany = platform::ZablokujCzekajac(plik.fd);
         // A cleaner may have taken the file in the moment before the lock.
-        if (!zablokowany || TenSamPlik(plik.fd, plik.sciezka))
+        if (!zablokowany || platform::TenSamOtwartyPlik(plik.fd, plik.sciezka))
             return plik;
-        ::close(plik.fd);
+        platform::ZamknijPlik(plik.fd);
     }
     errno = EEXIST;
     return {};
@@ -104,15 +92,15 @@ PlikTymczasowy UtworzPlikTymczasowy(const fs::path& cel, mode_t prawa) {
 
 void UsunPorzuconePliki(const fs::path& cel) {
     const fs::path poczatek = PlikTymczasowyZapisu(cel);
-    const std::string nazwa = poczatek.filename().string();
+    const std::string nazwa = platform::BajtySciezki(poczatek.filename());
     std::error_code ec;
     const fs::path folder = poczatek.parent_path().empty() ? fs::path(".") : poczatek.parent_path();
     for (fs::directory_iterator it(folder, ec), koniec; !ec && it != koniec; it.increment(ec)) {
-        const std::string inna = it->path().filename().string();
+        const std::string inna = platform::BajtySciezki(it->path().filename());
         if (inna == nazwa ||
             (inna.size() > nazwa.size() && inna.compare(0, nazwa.size(), nazwa) == 0 &&
              inna[nazwa.size()] == '.'))
-            UsunJesliPorzucony(poczatek.parent_path() / inna);
+            UsunJesliPorzucony(poczatek.parent_path() / platform::SciezkaZBajtow(inna));
     }
 }
 

@@ -6,7 +6,6 @@
 // interrupted save and may go.
 
 #include <filesystem>
-#include <sys/types.h>
 
 namespace orbaklaw {
 
@@ -20,8 +19,8 @@ struct PlikTymczasowy {
 };
 
 // Creates a new temporary file for a save of `cel` with the rights `prawa`
-// and locks it.
-PlikTymczasowy UtworzPlikTymczasowy(const std::filesystem::path& cel, mode_t prawa);
+// (Linux) and locks it.
+PlikTymczasowy UtworzPlikTymczasowy(const std::filesystem::path& cel, unsigned prawa);
 
 // Removes the temporary files of saves of `cel` whose writers are gone.
 void UsunPorzuconePliki(const std::filesystem::path& cel);

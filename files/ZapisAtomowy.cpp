@@ -4,10 +4,15 @@
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
 
+#include "platform/OdczytPliku.h"
+#include "platform/PlikZapisu.h"
+#include "platform/PrzepisanieWMiejscu.h"
+#include "platform/Terminal.h"
+#include "platform/ZastapieniePliku.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
+#include <cstdint>
 #include <unistd.h>
 
 namespace orbaklaw {
@@ -22,10 +27,9 @@ constexpr int NajwiecejDowiazan = 40;
 fs::path KoniecDowiazan(const fs::path& plik) {
     fs::path p = plik;
     for (int i = 0; i < NajwiecejDowiazan; ++i) {
-        struct stat st {};
-        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return p;
         std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)))
+            return p;
         const fs::path cel = fs::read_symlink(p, ec);
         if (ec)
             throw BladWejsciaWyjscia(plik, OpisBleduSystemu(ec.value()));
@@ -36,7 +40,7 @@ fs::path KoniecDowiazan(const fs::path& plik) {
 
 bool ZapiszWszystko(int fd, const char* dane, size_t ile) {
     while (ile > 0) {
-        const ssize_t n = ::write(fd, dane, ile);
+        const long long n = platform::ZapiszCzesc(fd, dane, ile);
         if (n < 0 && errno == EINTR)
             continue;
         if (n == 0)
@@ -49,73 +53,38 @@ bool ZapiszWszystko(int fd, const char* dane, size_t ile) {
     return true;
 }
 
-// Makes the new name of a renamed file last over a power loss; a file
-// system that can't sync a folder loses nothing by being skipped.
-void SynchronizujFolder(const fs::path& folder) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+// The reason for a failure the system layer reports: an errno value, or on
+// Windows the system's own code and its text.
+std::string OpisBledu(const std::error_code& blad) {
+    const std::error_condition warunek = blad.default_error_condition();
+    if (warunek.category() == std::generic_category())
+        return OpisBleduSystemu(warunek.value());
+    return blad.message();
 }
 
-// Makes room in the target for `rozmiar` bytes without changing a byte of
-// it: a full disk shows now, while the target still holds its old content.
-// A file system that can't reserve is left to the writing itself.
-int ZarezerwujMiejsce(int fd, off_t rozmiar) {
-    if (rozmiar <= 0)
+// The file's data written through to the disk: 0 or an errno value.
+int UtrwalOtwarty(int fd) {
+    std::error_code ec;
+    if (platform::UtrwalPlik(fd, ec))
         return 0;
-    int wynik;
-    do {
-        wynik = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, rozmiar);
-    } while (wynik != 0 && errno == EINTR);
-    if (wynik == 0 || errno == EOPNOTSUPP || errno == ENOSYS)
-        return 0;
-    return errno;
-}
-
-// Copies `ile` bytes from offset `od` of `zrodlo` to the same offset of `cel`.
-int Skopiuj(int zrodlo, int cel, off_t od, off_t ile) {
-    char bufor[65536];
-    while (ile > 0) {
-        const size_t czesc = static_cast<size_t>(std::min<off_t>(ile, sizeof bufor));
-        ssize_t n;
-        do {
-            n = ::pread(zrodlo, bufor, czesc, od);
-        } while (n < 0 && errno == EINTR);
-        if (n <= 0)
-            return n < 0 ? errno : EIO;
-        for (ssize_t zapisane = 0; zapisane < n;) {
-            const ssize_t m =
-                ::pwrite(cel, bufor + zapisane, static_cast<size_t>(n - zapisane), od + zapisane);
-            if (m < 0 && errno == EINTR)
-                continue;
-            if (m <= 0)
-                return m < 0 ? errno : EIO;
-            zapisane += m;
-        }
-        od += n;
-        ile -= n;
-    }
-    return 0;
+    const std::error_condition warunek = ec.default_error_condition();
+    return warunek.category() == std::generic_category() ? warunek.value() : EIO;
 }
 
 } // namespace
 
 ZapisAtomowy::ZapisAtomowy(const fs::path& plik) : plik_(plik), cel_(KoniecDowiazan(plik)) {
-    if (::stat(cel_.c_str(), &stanCelu_) == 0) {
+    const int stan = platform::StanSciezki(cel_, stanCelu_);
+    if (stan == 0) {
         celIstnieje_ = true;
-        if (S_ISDIR(stanCelu_.st_mode))
+        if (stanCelu_.rodzaj == platform::StanPliku::Rodzaj::Katalog)
             Blad(EISDIR);
-        if (!S_ISREG(stanCelu_.st_mode))
+        if (stanCelu_.rodzaj != platform::StanPliku::Rodzaj::Zwykly)
             throw BladWejsciaWyjscia(plik_, OpisNieZwyklegoPliku());
-        // The rights say read-only even to a user whom the system lets write.
-        if ((stanCelu_.st_mode & 0222) == 0 ||
-            (::access(cel_.c_str(), W_OK) != 0 && errno == EACCES))
+        if (platform::TylkoDoOdczytu(cel_, stanCelu_))
             throw BladWejsciaWyjscia(plik_, OpisPlikuDoOdczytu());
-    } else if (errno != ENOENT) {
-        Blad(errno);
+    } else if (stan != ENOENT) {
+        Blad(stan);
     }
     UsunPorzuconePliki(cel_);
     const PlikTymczasowy tymczasowy = UtworzPlikTymczasowy(cel_, celIstnieje_ ? 0600 : 0666);
@@ -129,12 +98,7 @@ ZapisAtomowy::ZapisAtomowy(const fs::path& plik) : plik_(plik), cel_(KoniecDowia
 
 // Another owner is kept where the system allows it; the rights always.
 void ZapisAtomowy::PrzejmijWlasciwosciCelu() {
-    if ((stanCelu_.st_uid != ::geteuid() || stanCelu_.st_gid != ::getegid()) &&
-        ::fchown(fd_, stanCelu_.st_uid, stanCelu_.st_gid) != 0) {
-        // not allowed: the file becomes the user's own
-    }
-    if (::fchmod(fd_, stanCelu_.st_mode & 07777) != 0) {
-        const int blad = errno;
+    if (const int blad = platform::NadajWlasciwosci(fd_, stanCelu_); blad != 0) {
         Porzuc(); // the destructor of a half-made save does not run
         Blad(blad);
     }
@@ -146,11 +110,12 @@ ZapisAtomowy::~ZapisAtomowy() {
 
 void ZapisAtomowy::Porzuc() noexcept {
     // The file goes before the lock on it, so no cleaner meets it unlocked.
+    std::error_code ec;
     if (!tymczasowy_.empty())
-        ::unlink(tymczasowy_.c_str());
+        fs::remove(tymczasowy_, ec);
     tymczasowy_.clear();
     if (fd_ >= 0)
-        ::close(fd_);
+        platform::ZamknijPlik(fd_);
     fd_ = -1;
 }
 
@@ -168,25 +133,26 @@ void ZapisAtomowy::Dopisz(std::string_view dane) {
 void ZapisAtomowy::Utrwal() {
     if (fd_ < 0)
         Blad(EBADF);
-    if (!utrwalony_ && ::fsync(fd_) != 0)
-        Blad(errno);
+    std::error_code ec;
+    if (!utrwalony_ && !platform::UtrwalPlik(fd_, ec))
+        throw BladWejsciaWyjscia(plik_, OpisBledu(ec));
     utrwalony_ = true;
 }
 
 void ZapisAtomowy::Zatwierdz() {
     Utrwal();
-    if (celIstnieje_ && stanCelu_.st_nlink > 1) {
+    if (celIstnieje_ && stanCelu_.dowiazania > 1) {
         Przepisz();
         Porzuc();
         return;
     }
     // The lock is held until the file has its new name.
-    if (::rename(tymczasowy_.c_str(), cel_.c_str()) != 0)
-        Blad(errno);
+    std::error_code ec;
+    if (!platform::ZastapPlik(tymczasowy_, cel_, ec))
+        throw BladWejsciaWyjscia(plik_, OpisBledu(ec));
     tymczasowy_.clear();
-    ::close(fd_); // all its bytes are on the disk already
+    platform::ZamknijPlik(fd_); // all its bytes are on the disk already
     fd_ = -1;
-    SynchronizujFolder(cel_.parent_path());
 }
 
 // Copies the complete temporary file into the target itself, so that every
@@ -195,32 +161,35 @@ void ZapisAtomowy::Zatwierdz() {
 // full disk leaves the old content whole. Should the rewrite fail later,
 // the new content stays whole in the temporary file beside the target.
 void ZapisAtomowy::Przepisz() {
-    const int zrodlo = ::open(tymczasowy_.c_str(), O_RDONLY | O_CLOEXEC);
-    const int cel = zrodlo < 0 ? -1 : ::open(cel_.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int zrodlo = platform::OtworzDoPrzepisania(tymczasowy_);
+    const int cel = zrodlo < 0 ? -1 : platform::OtworzDoZapisu(cel_, false);
     int blad = zrodlo < 0 || cel < 0 ? errno : 0;
-    struct stat nowy {};
-    struct stat stary {};
-    if (blad == 0 && (::fstat(zrodlo, &nowy) != 0 || ::fstat(cel, &stary) != 0))
+    int64_t nowy = 0;
+    int64_t stary = 0;
+    if (blad == 0 &&
+        ((nowy = platform::DlugoscPliku(zrodlo)) < 0 || (stary = platform::DlugoscPliku(cel)) < 0))
         blad = errno;
     if (blad == 0)
-        blad = ZarezerwujMiejsce(cel, nowy.st_size);
-    if (blad == 0 && nowy.st_size > stary.st_size) {
-        blad = Skopiuj(zrodlo, cel, stary.st_size, nowy.st_size - stary.st_size);
-        if (blad == 0 && ::fsync(cel) != 0)
-            blad = errno;
-        if (blad != 0 && ::ftruncate(cel, stary.st_size) != 0) {
+        blad = platform::ZarezerwujMiejsce(cel, nowy);
+    if (blad == 0 && nowy > stary) {
+        blad = platform::SkopiujCzesc(zrodlo, cel, stary, nowy - stary);
+        if (blad == 0)
+            blad = UtrwalOtwarty(cel);
+        if (blad != 0 && platform::UstawDlugosc(cel, stary) != 0) {
             // the old content is whole; only its length could not be given back
         }
     }
     const bool ruszaStary = blad == 0;
     if (blad == 0)
-        blad = Skopiuj(zrodlo, cel, 0, std::min(nowy.st_size, stary.st_size));
-    if (blad == 0 && (::ftruncate(cel, nowy.st_size) != 0 || ::fsync(cel) != 0))
-        blad = errno;
+        blad = platform::SkopiujCzesc(zrodlo, cel, 0, std::min(nowy, stary));
+    if (blad == 0)
+        blad = platform::UstawDlugosc(cel, nowy);
+    if (blad == 0)
+        blad = UtrwalOtwarty(cel);
     if (cel >= 0 && ::close(cel) != 0 && blad == 0)
         blad = errno;
     if (zrodlo >= 0)
-        ::close(zrodlo);
+        platform::ZamknijPlik(zrodlo);
     if (blad == 0)
         return;
     if (!ruszaStary)

@@ -18,12 +18,11 @@
 //   the next save of the same target once no writer holds it.
 
 #include "files/PlikTymczasowy.h"
+#include "platform/StanPliku.h"
 
 #include <filesystem>
 #include <string>
 #include <string_view>
-
-#include <sys/stat.h>
 
 namespace orbaklaw {
 
@@ -55,7 +54,7 @@ private:
     std::filesystem::path plik_; // as the caller named it, for messages
     std::filesystem::path cel_;  // the file really replaced
     std::filesystem::path tymczasowy_;
-    struct stat stanCelu_ {};
+    platform::StanPliku stanCelu_;
     bool celIstnieje_ = false;
     bool utrwalony_ = false;
     int fd_ = -1; // holds the lock on the temporary file

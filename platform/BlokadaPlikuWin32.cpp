@@ -24,6 +24,14 @@ bool ZablokujWylacznie(int plik) {
                         &od) != 0;
 }
 
+bool ZablokujCzekajac(int plik) {
+    const auto uchwyt = reinterpret_cast<HANDLE>(::_get_osfhandle(plik));
+    if (uchwyt == INVALID_HANDLE_VALUE)
+        return false;
+    OVERLAPPED od{};
+    return ::LockFileEx(uchwyt, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &od) != 0;
+}
+
 void ZamknijPlikBlokady(int plik) {
     if (plik >= 0)
         ::_close(plik);

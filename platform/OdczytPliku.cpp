@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +33,11 @@ long long CzytajCzescPliku(int plik, char* bufor, size_t ile) {
         n = ::read(plik, bufor, ile);
     } while (n < 0 && errno == EINTR);
     return n;
+}
+
+void CzekajNaDane(int plik, int czasMs) {
+    pollfd czekanie{plik, POLLIN, 0};
+    ::poll(&czekanie, 1, czasMs);
 }
 
 void ZamknijPlik(int plik) {

@@ -27,6 +27,8 @@ bool CzytajZCzekaniem(int plik);
 // the bytes read, 0 at the end, -1 with errno set.
 long long CzytajCzescPliku(int plik, char* bufor, size_t ile);
 
+// Waits up to `czasMs` for data to read (after a read said EAGAIN).
+void CzekajNaDane(int plik, int czasMs);
 void ZamknijPlik(int plik);
 
 } // namespace orbaklaw::platform

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 namespace orbaklaw::platform {
 
@@ -37,6 +38,11 @@ bool CzytajZCzekaniem(int) {
 
 long long CzytajCzescPliku(int plik, char* bufor, size_t ile) {
     return ::_read(plik, bufor, static_cast<unsigned>(ile > INT_MAX ? INT_MAX : ile));
+}
+
+void CzekajNaDane(int, int czasMs) {
+    // Files here don't answer "would wait": a short pause is enough.
+    ::Sleep(static_cast<DWORD>(czasMs < 10 ? (czasMs < 0 ? 0 : czasMs) : 10));
 }
 
 void ZamknijPlik(int plik) {

@@ -89,16 +89,6 @@ bool UstawLinie(HANDLE uchwyt, int predkosc) {
 
 } // namespace
 
-std::string UrzadzeniePortu(int com) {
-    // A port under another name (a USB adapter's COM12, say) takes the place
-    // of COM n through the environment.
-    const std::string zmienna = "ORBAKLAW_COM" + std::to_string(com);
-    if (const char* urzadzenie = std::getenv(zmienna.c_str()); urzadzenie && *urzadzenie)
-        return urzadzenie;
-    // The device namespace reaches COM10 and above as well as COM1..COM9.
-    return "\\\\.\\COM" + std::to_string(com);
-}
-
 std::unique_ptr<PortSzeregowy> PortSzeregowy::Otworz(const std::string& urzadzenie, int predkosc,
                                                      WynikOtwarciaPortu& wynik) {
     wynik = WynikOtwarciaPortu::NieOtwarty;

@@ -12,4 +12,11 @@ std::optional<bool> TenSamPlik(const std::filesystem::path& a, const std::filesy
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+bool TenSamOtwartyPlik(int plik, const std::filesystem::path& sciezka) {
+    struct stat otwarty {};
+    struct stat nazwany {};
+    return ::fstat(plik, &otwarty) == 0 && ::lstat(sciezka.c_str(), &nazwany) == 0 &&
+           otwarty.st_dev == nazwany.st_dev && otwarty.st_ino == nazwany.st_ino;
+}
+
 } // namespace orbaklaw::platform

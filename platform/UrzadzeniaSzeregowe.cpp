@@ -6,6 +6,7 @@
 #include <regex>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orbaklaw::platform {
@@ -81,6 +82,13 @@ int BladOtwarciaUrzadzenia(const std::string& sciezka) {
     if (fd < 0)
         return errno;
     ::close(fd);
+    return 0;
+}
+
+int BladDostepuDoUrzadzenia(const std::string& sciezka) {
+    struct stat s {};
+    if (::stat(sciezka.c_str(), &s) != 0 || ::access(sciezka.c_str(), R_OK | W_OK) != 0)
+        return errno;
     return 0;
 }
 

@@ -34,7 +34,11 @@ std::string OpisZNazwyPoId(const std::string& nazwa);
 // (without waiting, and closed again at once); 0 when it opens.
 int BladOtwarciaUrzadzenia(const std::string& sciezka);
 
-// The device COM n is when nothing else is said: /dev/ttyS<n-1>.
+// The system's error number met looking at the device (there, and open to
+// this user for reading and writing); 0 when it is usable.
+int BladDostepuDoUrzadzenia(const std::string& sciezka);
+// The device COM n is when nothing else is said: /dev/ttyS<n-1> (Linux),
+// \\.\COMn (Windows).
 std::string DomyslneUrzadzeniePortu(int com);
 
 } // namespace orbaklaw::platform

@@ -3,6 +3,7 @@
 
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
+#include "platform/KodowanieSciezek.h"
 #include "platform/Srodowisko.h"
 
 #include <algorithm>
@@ -148,7 +149,16 @@ void UtworzFolder(const fs::path& folder) {
 
 fs::path FolderKopii(const ZmienneFolderuKopii& zmienne) {
     if (Niepusta(zmienne.kopie))
-        return fs::path(*zmienne.kopie);
+        return platform::SciezkaZBajtow(*zmienne.kopie);
+#ifdef _WIN32
+    // The user's own data of this machine, as Windows programs keep it.
+    if (Niepusta(zmienne.lokalneDane) &&
+        platform::SciezkaZBajtow(*zmienne.lokalneDane).is_absolute())
+        return platform::SciezkaZBajtow(*zmienne.lokalneDane) / "orbaklaw" / "kopie";
+    // "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej LOCALAPPDATA)"
+    throw BladWejsciaWyjscia(
+        "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej LOCALAPPDATA)"_w1250);
+#endif
     if (Niepusta(zmienne.xdgDataHome) && fs::path(*zmienne.xdgDataHome).is_absolute())
         return fs::path(*zmienne.xdgDataHome) / "orbaklaw" / "kopie";
     if (Niepusta(zmienne.home))
@@ -159,7 +169,8 @@ fs::path FolderKopii(const ZmienneFolderuKopii& zmienne) {
 }
 
 fs::path FolderKopii() {
-    return FolderKopii({Zmienna("ORBAKLAW_KOPIE"), Zmienna("XDG_DATA_HOME"), Zmienna("HOME")});
+    return FolderKopii({Zmienna("ORBAKLAW_KOPIE"), Zmienna("XDG_DATA_HOME"), Zmienna("HOME"),
+                        Zmienna("LOCALAPPDATA")});
 }
 
 std::string NumerKasyKopii(const std::string& numerKasy) {

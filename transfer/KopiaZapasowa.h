@@ -3,7 +3,8 @@
 // written into the register or deleted in it. One folder holds them all:
 //   $ORBAKLAW_KOPIE, else $XDG_DATA_HOME/orbaklaw/kopie,
 //   else $HOME/.local/share/orbaklaw/kopie
-// (an empty variable counts as unset; XDG_DATA_HOME only when absolute).
+// (an empty variable counts as unset; XDG_DATA_HOME only when absolute);
+// on Windows $ORBAKLAW_KOPIE, else %LOCALAPPDATA%\orbaklaw\kopie.
 // Each backup is "kasaNN-YYYYMMDD-HHMMSS.txt" (NN the register number in two
 // digits, local time). A second backup of the same register in the same
 // second gets "-2", "-3", ... before ".txt"; an existing backup is never
@@ -23,6 +24,7 @@ struct ZmienneFolderuKopii {
     std::optional<std::string> kopie;       // ORBAKLAW_KOPIE
     std::optional<std::string> xdgDataHome; // XDG_DATA_HOME
     std::optional<std::string> home;        // HOME
+    std::optional<std::string> lokalneDane; // LOCALAPPDATA (Windows)
 };
 
 constexpr size_t LiczbaKopiiKasy = 50;
@@ -30,7 +32,7 @@ constexpr size_t LiczbaKopiiKasy = 50;
 constexpr std::chrono::hours OkresOchronyKopii{24};
 
 // The folder by the rule above; throws BladWejsciaWyjscia when no variable
-// gives one (no HOME either).
+// gives one (no HOME, or on Windows no LOCALAPPDATA, either).
 std::filesystem::path FolderKopii(const ZmienneFolderuKopii& zmienne);
 
 // The same from the process's environment.

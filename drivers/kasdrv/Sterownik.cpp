@@ -13,9 +13,11 @@
 #include "format/KomunikatyBledow.h"
 #include "format/UrzadzeniePortu.h"
 #include "orbaklaw/kasdrv_kody.h"
+#include "platform/KodowanieSciezek.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace orbaklaw::kasdrv {
@@ -28,14 +30,14 @@ constexpr int MsNaSekunde = 1000;
 
 // Whether a file can be created beside the output before the register is asked.
 bool MoznaUtworzyc(const std::string& wyjscie) {
-    const fs::path cel(PlikNaDysku(wyjscie));
-    const fs::path proba = cel.parent_path() / ("." + cel.filename().string() + "." +
-                                                std::to_string(getpid()) + ".probe");
-    std::FILE* f = std::fopen(proba.c_str(), "wb");
-    if (!f)
+    const fs::path cel = platform::SciezkaZBajtow(PlikNaDysku(wyjscie));
+    const fs::path proba =
+        cel.parent_path() / platform::SciezkaZBajtow("." + platform::BajtySciezki(cel.filename()) +
+                                                     "." + std::to_string(getpid()) + ".probe");
+    if (!std::ofstream(proba, std::ios::binary))
         return false;
-    std::fclose(f);
-    std::remove(proba.c_str());
+    std::error_code ec;
+    fs::remove(proba, ec);
     return true;
 }
 

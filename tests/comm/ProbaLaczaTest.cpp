@@ -37,20 +37,21 @@ void Zapisz(const std::string& wywolanie) {
     skrypt.wywolania += (skrypt.wywolania.empty() ? "" : " ") + wywolanie;
 }
 
-uint8_t Inicjuj(uint8_t port, uint16_t szybkosc, uint16_t t1, uint16_t t2) {
+uint8_t KOMPORT_WYWOLANIE Inicjuj(uint8_t port, uint16_t szybkosc, uint16_t t1, uint16_t t2) {
     Zapisz("I(" + std::to_string(port) + "," + std::to_string(szybkosc) + "," + std::to_string(t1) +
            "," + std::to_string(t2) + ")");
     return skrypt.otwarcie;
 }
-uint8_t Zamknij() {
+uint8_t KOMPORT_WYWOLANIE Zamknij() {
     Zapisz("U");
     return 0;
 }
-uint8_t Kanal(uint8_t k) {
+uint8_t KOMPORT_WYWOLANIE Kanal(uint8_t k) {
     Zapisz("K(" + std::to_string(k) + ")");
     return skrypt.kanal;
 }
-uint8_t Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t, uint8_t* odpowiedz, uint8_t*) {
+uint8_t KOMPORT_WYWOLANIE Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t, uint8_t* odpowiedz,
+                                    uint8_t*) {
     const bool identyfikacja = rozkaz == RozkazIdentyfikacji;
     Zapisz(std::string(identyfikacja ? "R(FE," : "R(C0,") + std::to_string(ile) + ")");
     std::memset(odpowiedz, 0, 256);

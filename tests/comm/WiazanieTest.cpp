@@ -20,14 +20,14 @@ struct Zapis {
 };
 Zapis zapis;
 
-uint8_t Fake2(const char* a, const char* b) {
+uint8_t KASDRV_WYWOLANIE Fake2(const char* a, const char* b) {
     std::copy(a, a + 256, zapis.pierwszy.begin());
     std::copy(b, b + 256, zapis.drugi.begin());
     ++zapis.wywolania;
     return 21;
 }
 
-uint8_t Fake1(const char* a) {
+uint8_t KASDRV_WYWOLANIE Fake1(const char* a) {
     std::copy(a, a + 256, zapis.pierwszy.begin());
     ++zapis.wywolania;
     return 229;
@@ -90,19 +90,23 @@ TEST(WinSer, MissingFunctionIsAClearError) {
     EXPECT_THROW(w.UnInitializePort(), BladBiblioteki);
 }
 
+uint8_t KOMPORT_WYWOLANIE InicjujTrzeci(uint8_t port, uint16_t s, uint16_t t1, uint16_t t2) {
+    return port == 3 && s == 19200 && t1 == 20 && t2 == 20 ? 0 : 1;
+}
+
+uint8_t KOMPORT_WYWOLANIE Identyfikacja(uint8_t rozkaz, uint8_t ile, uint8_t zero, uint8_t* odp,
+                                        uint8_t* bufor) {
+    if (rozkaz != 0xFE || ile != 4 || zero != 0 || !bufor)
+        return 23;
+    odp[0] = 0x6B;
+    odp[1] = 2;
+    return 0;
+}
+
 TEST(WinSer, PassesTheTimeoutTwiceAndKeepsTheReply) {
     FunkcjeKomPort f;
-    f.InitializePort = [](uint8_t port, uint16_t s, uint16_t t1, uint16_t t2) -> uint8_t {
-        return port == 3 && s == 19200 && t1 == 20 && t2 == 20 ? 0 : 1;
-    };
-    f.RSSequence = [](uint8_t rozkaz, uint8_t ile, uint8_t zero, uint8_t* odp,
-                      uint8_t* bufor) -> uint8_t {
-        if (rozkaz != 0xFE || ile != 4 || zero != 0 || !bufor)
-            return 23;
-        odp[0] = 0x6B;
-        odp[1] = 2;
-        return 0;
-    };
+    f.InitializePort = InicjujTrzeci;
+    f.RSSequence = Identyfikacja;
     WinSer w(f);
     EXPECT_EQ(w.InitializePort(3, 19200, 20), 0);
     ASSERT_EQ(w.RSSequence(RozkazIdentyfikacji, 4), 0);

@@ -1,4 +1,6 @@
+#include "format/UrzadzeniePortu.h"
 #include "platform/PortSzeregowy.h"
+#include "platform/UrzadzeniaSzeregowe.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +13,10 @@ namespace {
 
 TEST(PortSzeregowyWin32, ComPortsAreTheDeviceNamespacesUnlessTheEnvironmentNamesAnother) {
     _putenv_s("ORBAKLAW_COM7", "");
-    EXPECT_EQ(UrzadzeniePortu(1), "\\\\.\\COM1");
-    EXPECT_EQ(UrzadzeniePortu(7), "\\\\.\\COM7");
+    EXPECT_EQ(orbaklaw::UrzadzeniePortu(1), "\\\\.\\COM1");
+    EXPECT_EQ(orbaklaw::UrzadzeniePortu(7), "\\\\.\\COM7");
     _putenv_s("ORBAKLAW_COM7", "\\\\.\\COM12");
-    EXPECT_EQ(UrzadzeniePortu(7), "\\\\.\\COM12");
+    EXPECT_EQ(orbaklaw::UrzadzeniePortu(7), "\\\\.\\COM12");
     _putenv_s("ORBAKLAW_COM7", "");
 }
 
@@ -34,7 +36,7 @@ TEST(PortSzeregowyWin32, BytesGoBothWaysAndAReadEndsWhenTheyComeOrWhenTheTimeIsU
                         "sets one up)";
     using Zegar = std::chrono::steady_clock;
     auto wynik = WynikOtwarciaPortu::NieOtwarty;
-    auto port = PortSzeregowy::Otworz(UrzadzeniePortu(std::atoi(com)), 9600, wynik);
+    auto port = PortSzeregowy::Otworz(DomyslneUrzadzeniePortu(std::atoi(com)), 9600, wynik);
     ASSERT_NE(port, nullptr);
     EXPECT_EQ(wynik, WynikOtwarciaPortu::Otwarty);
 
