@@ -11,13 +11,15 @@ namespace {
 
 constexpr int NajdluzszeCzekanieMs = 10000;
 constexpr int PrzerwaMs = 20;
+// A folder can't be held by a handle of its own without keeping others
+// (the current folder of a process, say) from opening it: a file in it,
+// opened for one client alone, holds it instead.
+constexpr wchar_t PlikBlokady[] = L".blokada";
 
-// The folder opened for removal, shared with no one else who would remove
-// it: a second such opening fails while the first handle lives.
 HANDLE OtworzWylacznie(const std::filesystem::path& folder) {
-    return ::CreateFileW(folder.c_str(), DELETE | FILE_READ_ATTRIBUTES,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                         FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    return ::CreateFileW((folder / PlikBlokady).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                         nullptr);
 }
 
 } // namespace
@@ -34,7 +36,7 @@ int ZajmijFolder(const std::filesystem::path& folder, bool czekaj) {
         errno = ::GetLastError() == ERROR_SHARING_VIOLATION ? EWOULDBLOCK : ENOENT;
         return -1;
     }
-    const int f = ::_open_osfhandle(reinterpret_cast<intptr_t>(uchwyt), _O_RDONLY);
+    const int f = ::_open_osfhandle(reinterpret_cast<intptr_t>(uchwyt), _O_RDWR);
     if (f < 0) {
         ::CloseHandle(uchwyt);
         errno = EMFILE;
@@ -43,15 +45,10 @@ int ZajmijFolder(const std::filesystem::path& folder, bool czekaj) {
 }
 
 void UsunZajetyFolder(const std::filesystem::path& folder, int blokada) {
-    // The folder's own removal needs the holder's handle gone first.
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), koniec; !ec && it != koniec;
-         it.increment(ec)) {
-        std::error_code e;
-        std::filesystem::remove_all(it->path(), e);
-    }
+    // The file that holds the folder can go only once it is closed.
     ZwolnijFolder(blokada);
-    std::filesystem::remove(folder, ec);
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
 }
 
 void ZwolnijFolder(int blokada) {
