@@ -1,6 +1,8 @@
 #include "transfer/KasowanieDefinicji.h"
 
+#include "comm/BibliotekiKasy.h"
 #include "comm/PokazBlad.h"
+#include "comm/PostepOperacji.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
 #include "keys/OpisKlawiszy.h"
@@ -29,6 +31,9 @@ void KasowanieDefinicji::Wykonaj() {
     // What the register holds is read first, to show what the deletion
     // clears, and kept before it is deleted.
     SesjaKasy& sesja = wymiana.Sesja(numer);
+    // The read, the deletion and the check after it under one bar.
+    auto postep =
+        okno_.biblioteki->Operacja(QStringLiteral("Kasowanie definicji klawiszy w kasie..."), 3);
     sesja.CzytajPrzedZmiana();
     if (!dialogi_.Pytanie(DoSkasowania(sesja) +
                               QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
@@ -45,6 +50,8 @@ void KasowanieDefinicji::Wykonaj() {
                           QStringLiteral("Uwaga"), Odpowiedz::Nie))
         return;
     const WynikZmiany zmiana = sesja.Kasuj();
+    if (!zmiana.wynik.Udany() || zmiana.stan)
+        postep.reset(); // no check follows
     if (zmiana.wynik.rodzaj != Niepowodzenie::Brak && zmiana.wynik.rodzaj != Niepowodzenie::Kasa)
         DoObslugiWyjatku(zmiana.wynik);
     // A reply lost after the request: what the register holds decided.
@@ -63,6 +70,7 @@ void KasowanieDefinicji::Wykonaj() {
     QString dopisek;
     if (!zmiana.stan) {
         const auto wynik = SprawdzKase(sesja);
+        postep.reset();
         if (wynik.rozne) {
             dialogi_.Blad(wynik.tekst);
             return;

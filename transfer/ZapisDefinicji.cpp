@@ -1,7 +1,9 @@
 #include "transfer/ZapisDefinicji.h"
 #include "files/NazwyStale.h"
 
+#include "comm/BibliotekiKasy.h"
 #include "comm/PokazBlad.h"
+#include "comm/PostepOperacji.h"
 #include "files/NazwyPlikow.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
@@ -27,6 +29,8 @@ namespace orbaklaw {
 
 ZapisDefinicji::ZapisDefinicji(const OknoTransferu& okno) : okno_(okno), dialogi_(*okno.dialogi) {}
 
+ZapisDefinicji::~ZapisDefinicji() = default;
+
 void ZapisDefinicji::CzytajNumerKasy() {
     WymianaZKasa wymiana(okno_);
     if (auto numer =
@@ -39,6 +43,9 @@ void ZapisDefinicji::DoKasy() {
     if (Zapisz(NazwaPlikuKlawiszy, QString::fromLatin1(NazwaPlikuKlawiszy))) {
         WymianaZKasa wymiana(okno_);
         SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
+        // The backup read, the write and the check after it under one bar.
+        postep_ =
+            okno_.biblioteki->Operacja(QStringLiteral("Zapis definicji klawiszy do kasy..."), 3);
         if (!ZachowajKopie(sesja) || !PotwierdzZmiany(sesja) || !WyslijDoKasy(sesja))
             return;
     }
@@ -65,6 +72,7 @@ bool ZapisDefinicji::PotwierdzZmiany(const SesjaKasy& sesja) {
         return true;
     const auto& roznice = *zmiany;
     if (roznice.empty()) {
+        postep_.reset();
         ZapamietajDefinicje(Stan());
         dialogi_.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach: "
                                           "nic nie wysłano do kasy."));
@@ -112,6 +120,8 @@ bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& na
 bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
     const WynikZmiany zmiana = sesja.Zapisz(Stan().tablice);
     const WynikKasy& wynik = zmiana.wynik;
+    if (!wynik.Udany() || zmiana.stan)
+        postep_.reset(); // no check follows
     if (wynik.rodzaj != Niepowodzenie::Brak && wynik.rodzaj != Niepowodzenie::Kasa) {
         dialogi_.Komunikat(QStringLiteral("Wystąpił wyjątek w zapisie definicji klawiszy"));
         return true;
@@ -144,6 +154,7 @@ void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
              QString::fromLatin1(NazwaPlikuKlawiszy);
     if (!zmiana.stan) {
         const auto wynik = SprawdzKase(sesja);
+        postep_.reset();
         if (wynik.rozne) {
             dialogi_.Blad(wynik.tekst);
             return;

@@ -9,18 +9,23 @@
 #include <QString>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace orbaklaw {
 
 class Dialogi;
+class PostepOperacji;
 class SesjaKasy;
 struct WynikZmiany;
 
 class ZapisDefinicji {
 public:
     explicit ZapisDefinicji(const OknoTransferu& okno);
+    ~ZapisDefinicji();
+    ZapisDefinicji(const ZapisDefinicji&) = delete;
+    ZapisDefinicji& operator=(const ZapisDefinicji&) = delete;
 
     void DoKasy();
     void DoPliku();
@@ -42,6 +47,7 @@ private:
 
     const OknoTransferu& okno_;
     Dialogi& dialogi_;
+    std::unique_ptr<PostepOperacji> postep_; // of "Zapis do kasy", until its result shows
 };
 
 } // namespace orbaklaw
