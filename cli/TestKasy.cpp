@@ -67,7 +67,6 @@ int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& ni
 }
 
 int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, std::ostream& err) {
-    // "Niemożliwe zainicjowanie portu szeregowego"
     const std::string niemozliwe =
         "Niemożliwe zainicjowanie portu szeregowego ("_w1250 + sesja.Urzadzenie() + ")";
     WynikProbyLacza wynik;

@@ -18,7 +18,6 @@ std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komun
     if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
         if (auto numer = CzytajNumerKasy(plik))
             return numer;
-        // "Nie można odczytać pliku konfig.txt"
         throw BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
     }
     okno_.dialogi->Komunikat(komunikat);
