@@ -63,12 +63,11 @@ std::string KomunikatPliku(const BladWejsciaWyjscia& blad) {
 std::string LiniaWKomunikacie(const std::string& linia) {
     if (linia.size() <= NajdluzszaPokazanaLinia)
         return linia;
-    return linia.substr(0, NajdluzszaPokazanaLinia) + "\xE2\x80\xA6"; // …
+    return linia.substr(0, NajdluzszaPokazanaLinia) + "…";
 }
 
 std::string KomunikatKodu(uint8_t kod) {
-    const std::string przycisk = "Naciśnij przycisk"_w1250; // "Naciśnij przycisk"
-    // "Sprawdź KONFIG.TXT lub opcje --config, --port, --register."
+    const std::string przycisk = "Naciśnij przycisk"_w1250;
     const std::string rada = "Sprawdź KONFIG.TXT lub opcje --config, --port, --register."_w1250;
     const std::string tekst = KomunikatBledu(kod);
     std::string wynik = "Kod " + std::to_string(kod) + ": ";

@@ -55,13 +55,13 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
             return false;
         }
         if (zWartoscia && i + 1 >= a.size()) {
-            blad = o + " wymaga wartości"_w1250; // "wymaga wartości"
+            blad = o + " wymaga wartości"_w1250;
             return false;
         }
         if (o == "--port") {
             opcje.port = a[++i];
             if (opcje.port->empty()) {
-                blad = "--port wymaga urządzenia lub COMn"_w1250; // "urządzenia"
+                blad = "--port wymaga urządzenia lub COMn"_w1250;
                 return false;
             }
         } else if (o == "--speed") {
@@ -79,13 +79,13 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
         } else if (o == "--timeout") {
             opcje.timeout = Liczba(a[++i], 1, 1000);
             if (!opcje.timeout) {
-                blad = "--timeout bierze liczbę sekund 1..1000"_w1250; // "liczbę"
+                blad = "--timeout bierze liczbę sekund 1..1000"_w1250;
                 return false;
             }
         } else if (o == "--mux") {
             opcje.mux = Liczba(a[++i], 0, 4);
             if (!opcje.mux) {
-                blad = "--mux bierze 0 (bez multipleksera) lub kanał 1..4"_w1250; // "kanał"
+                blad = "--mux bierze 0 (bez multipleksera) lub kanał 1..4"_w1250;
                 return false;
             }
         } else if (o == "--config") {

@@ -41,7 +41,6 @@ std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
         if (fs::is_directory(s))
             return BladWejsciaWyjscia(sciezka, OpisBleduSystemu(EISDIR));
         if (!fs::is_regular_file(s))
-            // "zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)"
             return BladWejsciaWyjscia(
                 sciezka, "zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)"_w1250);
     }

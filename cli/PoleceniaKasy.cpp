@@ -6,7 +6,7 @@
 #include "cli/Komunikaty.h"
 #include "cli/PlikiCli.h"
 #include "cli/Porownanie.h"
-#include "cli/SesjaKasy.h"
+#include "cli/SesjaCli.h"
 #include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
 #include "files/PlikTekstowy.h"
@@ -14,7 +14,6 @@
 #include "format/PlikDefinicji.h"
 #include "format/TabliceKlawiszy.h"
 #include "format/Towary.h"
-#include "transfer/PlikKasowania.h"
 
 #include <functional>
 #include <optional>
@@ -86,9 +85,16 @@ void TowaryJson(const Towary& towary, const std::optional<std::string>& plik, st
     out << (pierwszy ? "]}\n" : "\n]}\n");
 }
 
+// The configuration read and the session opened; an exit code.
+int Otworz(SesjaCli& sesja) {
+    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+        return kod;
+    return sesja.Otworz();
+}
+
 // The register's definitions compared with `tablice`: one line per
 // difference on stdout (or one JSON document); 4 when any.
-int PorownajZKasa(SesjaKasy& sesja, const TabliceKlawiszy& tablice, bool json, std::ostream& out) {
+int PorownajZKasa(SesjaCli& sesja, const TabliceKlawiszy& tablice, bool json, std::ostream& out) {
     std::string tresc;
     if (int kod = sesja.OdczytajDefinicje(tresc); kod != KodSukces)
         return kod;
@@ -113,7 +119,7 @@ void WypiszZmiany(const std::optional<std::string>& przed, const TabliceKlawiszy
 
 // --dry-run: the register's definitions are read and the keys the change
 // (`po` of them) would touch are shown; nothing is sent, nothing written.
-int Proba(SesjaKasy& sesja, const std::function<TabliceKlawiszy(const TabliceKlawiszy&)>& po,
+int Proba(SesjaCli& sesja, const std::function<TabliceKlawiszy(const TabliceKlawiszy&)>& po,
           std::ostream& out) {
     std::string tresc;
     if (int kod = sesja.OdczytajDefinicje(tresc); kod != KodSukces)
@@ -124,7 +130,6 @@ int Proba(SesjaKasy& sesja, const std::function<TabliceKlawiszy(const TabliceKla
     const TabliceKlawiszy nowe = po(*wKasie);
     WypiszRoznice(Porownaj(*wKasie, nowe), out);
     WypiszZmiany(tresc, nowe, out);
-    // "Próba: nic nie wysłano do kasy"
     out << DlaTerminala("Próba: nic nie wysłano do kasy"_w1250) << "\n";
     return KodSukces;
 }
@@ -138,9 +143,9 @@ int Read(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
         return KodBladUzycia;
     if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
         return kod;
-    SesjaKasy sesja(opcje, err);
+    SesjaCli sesja(opcje, err);
     std::string tresc;
-    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+    if (int kod = Otworz(sesja); kod != KodSukces)
         return kod;
     if (int kod = sesja.OdczytajDefinicje(tresc); kod != KodSukces)
         return kod;
@@ -160,8 +165,8 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
         return kod;
     if (opcje.proba) {
-        SesjaKasy sesja(opcje, err);
-        if (int kod = sesja.Przygotuj(); kod != KodSukces)
+        SesjaCli sesja(opcje, err);
+        if (int kod = Otworz(sesja); kod != KodSukces)
             return kod;
         return Proba(
             sesja, [&t](const TabliceKlawiszy&) { return t; }, out);
@@ -170,20 +175,23 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     const std::string kopia = ZnajdzPlik(NazwaPlikuKlawiszy).string();
     if (int kod = Wyjscie(kopia, {}, err); kod != KodSukces)
         return kod;
-    SesjaKasy sesja(opcje, err);
-    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+    SesjaCli sesja(opcje, err);
+    if (int kod = Otworz(sesja); kod != KodSukces)
         return kod;
     if (int kod = sesja.ZachowajKopieKasy(); kod != KodSukces)
         return kod;
     const std::string tresc = TekstPlikuDefinicji(t, sesja.NumerKasy());
     if (int kod = Zapisz(kopia, tresc, err); kod != KodSukces)
         return kod;
-    if (int kod = sesja.ZapiszDefinicje(tresc); kod != KodSukces)
+    if (int kod = Zapisz((sesja.Folder() / NazwaPlikuKlawiszy).string(), tresc, err);
+        kod != KodSukces)
+        return kod;
+    if (int kod = sesja.Wynik(sesja.Sesja().Zapisz(t), false); kod != KodSukces)
         return kod;
     out << "Definicje klawiszy zapisano do kasy i do pliku " << NazwaPlikuKlawiszy << "\n";
     if (opcje.sprawdz)
         return PorownajZKasa(sesja, t, false, out);
-    WypiszZmiany(sesja.Kopia(), t, out);
+    WypiszZmiany(sesja.Sesja().Poprzednie(), t, out);
     return KodSukces;
 }
 
@@ -193,8 +201,8 @@ int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     if (!Argumenty(a, {.bezKopii = true, .proba = true}, 0, "delete nie bierze plików"_w1250, opcje,
                    pliki, err))
         return KodBladUzycia;
-    SesjaKasy sesja(opcje, err);
-    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+    SesjaCli sesja(opcje, err);
+    if (int kod = Otworz(sesja); kod != KodSukces)
         return kod;
     if (opcje.proba)
         return Proba(
@@ -205,7 +213,7 @@ int Delete(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
             out);
     if (int kod = sesja.ZachowajKopieKasy(); kod != KodSukces)
         return kod;
-    if (int kod = sesja.KasujDefinicje(TekstPlikuKasowania(sesja.NumerKasy())); kod != KodSukces)
+    if (int kod = sesja.Wynik(sesja.Sesja().Kasuj(), true); kod != KodSukces)
         return kod;
     out << "Skasowano definicje klawiszy\n";
     return KodSukces;
@@ -223,11 +231,11 @@ int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (!pliki.empty())
         if (int kod = Wyjscie(pliki[0], {}, err); kod != KodSukces)
             return kod;
-    SesjaKasy sesja(opcje, err);
-    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+    SesjaCli sesja(opcje, err);
+    if (int kod = Otworz(sesja); kod != KodSukces)
         return kod;
     std::vector<std::string> linie;
-    if (int kod = sesja.OdczytajTowary(linie); kod != KodSukces)
+    if (int kod = sesja.Wynik(sesja.Sesja().OdczytajTowary(linie)); kod != KodSukces)
         return kod;
     Towary towary;
     CzytajTowary(linie, towary);
@@ -237,7 +245,7 @@ int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (opcje.json)
         TowaryJson(towary, pliki.empty() ? std::nullopt : std::optional(pliki[0]), out);
     else
-        out << "Odczytano nazwy towarĂłw z kasy do pliku "_w1250 << DlaTerminala(pliki[0]) << "\n";
+        out << "Odczytano nazwy towarów z kasy do pliku " << DlaTerminala(pliki[0]) << "\n";
     return KodSukces;
 }
 
@@ -249,8 +257,8 @@ int Verify(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     TabliceKlawiszy t;
     if (int kod = WczytajDefinicje(pliki[0], t, err); kod != KodSukces)
         return kod;
-    SesjaKasy sesja(opcje, err);
-    if (int kod = sesja.Przygotuj(); kod != KodSukces)
+    SesjaCli sesja(opcje, err);
+    if (int kod = Otworz(sesja); kod != KodSukces)
         return kod;
     return PorownajZKasa(sesja, t, opcje.json, out);
 }

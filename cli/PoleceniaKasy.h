@@ -1,6 +1,6 @@
 #pragma once
 // The register commands of orbaklaw-cli. They talk to the register through
-// the same libraries as the program (cli/SesjaKasy.h) and print the message
+// the same libraries as the program (cli/SesjaCli.h) and print the message
 // of the library's result in UTF-8.
 //   read OUT                  the register's key definitions into OUT
 //   write FILE [--verify]     the definitions of FILE into the register

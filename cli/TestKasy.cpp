@@ -4,7 +4,7 @@
 #include "cli/Json.h"
 #include "cli/KodyWyjscia.h"
 #include "cli/Komunikaty.h"
-#include "cli/SesjaKasy.h"
+#include "cli/SesjaCli.h"
 #include "comm/ModeleKas.h"
 #include "comm/NumerKasy.h"
 #include "comm/ProbaLacza.h"
@@ -43,8 +43,8 @@ void Wypisz(const WynikProbyLacza& w, bool json, std::ostream& out) {
 
 // The test's outcome; an exit code. `niemozliwe` is the message of a port
 // that can't be opened.
-int Pokaz(const WynikProbyLacza& w, const SesjaKasy& sesja, const std::string& niemozliwe,
-          bool json, std::ostream& out, std::ostream& err) {
+int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& niemozliwe, bool json,
+          std::ostream& out, std::ostream& err) {
     switch (w.blad) {
     case BladProbyLacza::Brak:
         break;
@@ -66,8 +66,7 @@ int Pokaz(const WynikProbyLacza& w, const SesjaKasy& sesja, const std::string& n
     return KodSukces;
 }
 
-int Polacz(WinSer& port, const SesjaKasy& sesja, bool json, std::ostream& out, std::ostream& err) {
-    // "Niemożliwe zainicjowanie portu szeregowego"
+int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, std::ostream& err) {
     const std::string niemozliwe =
         "Niemożliwe zainicjowanie portu szeregowego ("_w1250 + sesja.Urzadzenie() + ")";
     WynikProbyLacza wynik;
@@ -91,7 +90,7 @@ int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
             << " (orbaklaw-cli --help)\n";
         return KodBladUzycia;
     }
-    SesjaKasy sesja(opcje, err);
+    SesjaCli sesja(opcje, err);
     if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
     try {

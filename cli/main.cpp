@@ -47,8 +47,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         std::cerr << "orbaklaw-cli: " << e.what() << "\n";
     } catch (...) {
-        std::cerr << "orbaklaw-cli: nieznany b\xc5\x82\xc4\x85"
-                     "d\n"; // "nieznany błąd"
+        std::cerr << "orbaklaw-cli: nieznany błąd\n";
     }
     return orbaklaw::cli::KodBladPliku;
 }

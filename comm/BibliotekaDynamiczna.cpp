@@ -9,7 +9,6 @@ BibliotekaDynamiczna::BibliotekaDynamiczna(const std::filesystem::path& plik) : 
     std::string powod;
     uchwyt_ = platform::ZaladujBiblioteke(plik, &powod);
     if (!uchwyt_)
-        // "Nie można załadować biblioteki "
         throw BladBiblioteki("Nie można załadować biblioteki "_w1250 + plik.string() +
                              (powod.empty() ? std::string() : ": " + powod));
 }

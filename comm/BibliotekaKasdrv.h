@@ -62,6 +62,7 @@ public:
     // The exchanges above go through `wykonawca` (the file helpers do not).
     // KodBledu is stored where the exchange was asked for, once it ended.
     void UstawWykonawce(WykonawcaWywolan wykonawca) { wykonawca_ = std::move(wykonawca); }
+    const WykonawcaWywolan& Wykonawca() const { return wykonawca_; }
     // Bytes done and expected of the exchange in progress, from any thread;
     // none when the library can't tell or no exchange runs.
     std::optional<std::pair<uint64_t, uint64_t>> Postep() const;

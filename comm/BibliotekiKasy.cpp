@@ -1,5 +1,6 @@
 #include "comm/BibliotekiKasy.h"
 
+#include "comm/PostepOperacji.h"
 #include "comm/WymianaWTle.h"
 #include "state/StanProgramu.h"
 
@@ -15,7 +16,8 @@ void BibliotekiKasy::UzyjWatku(Dialogi& dialogi) {
 
 void BibliotekiKasy::Przygotuj(BibliotekaKasdrv& kasdrv) const {
     if (dialogi_ != nullptr)
-        kasdrv.UstawWykonawce(WymianaWTle(*dialogi_, [k = &kasdrv] { return k->Postep(); }));
+        kasdrv.UstawWykonawce(WymianaWTle(
+            *dialogi_, [k = &kasdrv] { return k->Postep(); }, &operacja_));
 }
 
 void BibliotekiKasy::Przygotuj(WinSer& komPort) const {
@@ -51,6 +53,12 @@ std::unique_ptr<BibliotekaKasdrv> BibliotekiKasy::NowaKasdrv() {
     auto kasdrv = std::make_unique<BibliotekaKasdrv>(Utworz());
     Przygotuj(*kasdrv);
     return kasdrv;
+}
+
+std::unique_ptr<PostepOperacji> BibliotekiKasy::Operacja(const QString& tekst, int wywolan) {
+    if (dialogi_ == nullptr)
+        return nullptr;
+    return std::make_unique<PostepOperacji>(*dialogi_, tekst, wywolan, operacja_);
 }
 
 WinSer& BibliotekiKasy::KomPort() {

@@ -7,12 +7,15 @@
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/WinSer.h"
 
+#include <QString>
+
 #include <memory>
 #include <optional>
 
 namespace orbaklaw {
 
 class Dialogi;
+class PostepOperacji;
 struct StanProgramu;
 
 class BibliotekiKasy {
@@ -31,6 +34,11 @@ public:
     std::unique_ptr<BibliotekaKasdrv> NowaKasdrv();
     WinSer& KomPort();
 
+    // Until the object given goes, the calls of the definition buttons
+    // share one progress box `tekst`, its bar split among `wywolan` calls;
+    // none while calls run where they stand (no worker thread).
+    std::unique_ptr<PostepOperacji> Operacja(const QString& tekst, int wywolan);
+
     // Tests: these functions instead of libkasdrv.so, or this serial
     // library, for every call from now on.
     void UzyjKasdrv(const FunkcjeKasdrv& funkcje);
@@ -46,6 +54,7 @@ private:
     std::optional<FunkcjeKasdrv> funkcje_;
     std::unique_ptr<BibliotekaKasdrv> kasdrv_;
     std::unique_ptr<WinSer> komPort_;
+    PostepOperacji* operacja_ = nullptr; // the action under way
 };
 
 } // namespace orbaklaw

@@ -1,5 +1,6 @@
 #include "comm/OdczytStartowy.h"
 #include "files/NazwyStale.h"
+#include "files/StronyKodowe.h"
 
 #include "comm/BibliotekiKasy.h"
 #include "comm/NumerKasy.h"
@@ -109,7 +110,7 @@ bool OdczytStartowy::UstalNumerKasy() {
     if (Istnieje(konfiguracja) && !KonfiguracjaPusta(konfiguracja)) {
         const auto numer = CzytajNumerKasy(konfiguracja);
         if (!numer) // "Nie można odczytać pliku KONFIG.TXT"
-            throw BladWejsciaWyjscia("Nie mo\xBFna odczyta\xE6 pliku KONFIG.TXT");
+            throw BladWejsciaWyjscia("Nie można odczytać pliku KONFIG.TXT"_w1250);
         Stan().NumerKasy = *numer;
         return true;
     }

@@ -1,5 +1,6 @@
 #include "comm/WymianaWTle.h"
 
+#include "comm/PostepOperacji.h"
 #include "ui/BlokadaWejscia.h"
 #include "ui/Dialogi.h"
 #include "ui/PostepWymiany.h"
@@ -20,8 +21,8 @@ namespace {
 constexpr int OkresOdswiezania = 50; // ms between two looks at the progress
 } // namespace
 
-WymianaWTle::WymianaWTle(Dialogi& dialogi, ZrodloPostepu postep)
-    : dialogi_(&dialogi), postep_(std::move(postep)) {}
+WymianaWTle::WymianaWTle(Dialogi& dialogi, ZrodloPostepu postep, PostepOperacji* const* operacja)
+    : dialogi_(&dialogi), postep_(std::move(postep)), operacja_(operacja) {}
 
 QString WymianaWTle::Opis(const char* funkcja) {
     const struct {
@@ -55,7 +56,9 @@ uint8_t WymianaWTle::operator()(const char* funkcja,
     // Input is dropped from before the box shows until the last event that
     // came in during the call has been seen.
     const BlokadaWejscia blokada;
-    const std::unique_ptr<PostepWymiany> postep = dialogi_->Postep(Opis(funkcja));
+    PostepOperacji* operacja = operacja_ ? *operacja_ : nullptr;
+    const std::unique_ptr<PostepWymiany> postep =
+        operacja ? operacja->NastepneWywolanie() : dialogi_->Postep(Opis(funkcja));
 
     std::atomic<bool> koniec{false};
     uint64_t oczekiwane = 0;

@@ -18,6 +18,7 @@
 namespace orbaklaw {
 
 class Dialogi;
+class PostepOperacji;
 class PostepWymiany;
 
 class WymianaWTle {
@@ -25,7 +26,10 @@ public:
     // Bytes done and expected of the exchange in progress, when known.
     using ZrodloPostepu = std::function<std::optional<std::pair<uint64_t, uint64_t>>()>;
 
-    explicit WymianaWTle(Dialogi& dialogi, ZrodloPostepu postep = {});
+    // While an action's progress (`operacja`) is under way, its box shows
+    // the call instead of a box of the call's own.
+    explicit WymianaWTle(Dialogi& dialogi, ZrodloPostepu postep = {},
+                         PostepOperacji* const* operacja = nullptr);
 
     uint8_t operator()(const char* funkcja, const std::function<uint8_t()>& wywolanie) const;
 
@@ -38,6 +42,7 @@ private:
 
     Dialogi* dialogi_;
     ZrodloPostepu postep_;
+    PostepOperacji* const* operacja_;
 };
 
 } // namespace orbaklaw

@@ -8,15 +8,11 @@ const char* KomunikatKwoty() {
 }
 
 const char* KomunikatLimituPlatnosci() {
-    // "       Klawisz nie może zostać zatwierdzony.        " LF
-    // "Zdefiniowano już maksymalną liczbę płatności (osiem)."
     return "       Klawisz nie może zostać zatwierdzony.        \n"_w1250
            "Zdefiniowano już maksymalną liczbę płatności (osiem)."_w1250;
 }
 
 const char* KomunikatWersjiKasy() {
-    // "   Nie można zapisać tej płatności do kasy.  " CR
-    // "Opcja możliwa od wersji 2 programu pracy kasy"
     return "   Nie można zapisać tej płatności do kasy.  \r"_w1250
            "Opcja możliwa od wersji 2 programu pracy kasy"_w1250;
 }

@@ -1,13 +1,16 @@
 #include "transfer/KasowanieDefinicji.h"
 
+#include "comm/BibliotekiKasy.h"
 #include "comm/PokazBlad.h"
+#include "comm/PostepOperacji.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"
-#include "transfer/KopiaPrzedZmiana.h"
+#include "transfer/NiepowodzenieKasy.h"
 #include "transfer/PlikKasowania.h"
+#include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
@@ -27,39 +30,47 @@ void KasowanieDefinicji::Wykonaj() {
             .value_or("");
     // What the register holds is read first, to show what the deletion
     // clears, and kept before it is deleted.
-    KopiaPrzedZmiana kopia(wymiana, dialogi_);
-    kopia.Przeczytaj(numer);
-    if (!dialogi_.Pytanie(DoSkasowania(kopia.Odczytane()) +
+    SesjaKasy& sesja = wymiana.Sesja(numer);
+    // The read, the deletion and the check after it under one bar.
+    auto postep =
+        okno_.biblioteki->Operacja(QStringLiteral("Kasowanie definicji klawiszy w kasie..."), 3);
+    sesja.CzytajPrzedZmiana();
+    if (!dialogi_.Pytanie(DoSkasowania(sesja) +
                               QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
                           QStringLiteral("Uwaga"), Odpowiedz::Nie))
         return;
     if (!UsunStaryPlik())
         return;
-    if (!kopia.Zachowaj(numer, QStringLiteral("Czy mimo to skasować definicje klawiszy w kasie?")))
+    if (const WynikKasy kopia = sesja.ZachowajKopie();
+        !kopia.Udany() &&
+        !dialogi_.Pytanie(QStringLiteral("Nie udało się zachować kopii zapasowej definicji "
+                                         "klawiszy z kasy:\r") +
+                              PowodNiepowodzenia(kopia) +
+                              QStringLiteral("\rCzy mimo to skasować definicje klawiszy w kasie?"),
+                          QStringLiteral("Uwaga"), Odpowiedz::Nie))
         return;
-    ZapiszAtomowo(NazwaPlikuKasowania, TekstPlikuKasowania(numer));
-    uint8_t kod = wymiana.Wywolaj(
-        [](BibliotekaKasdrv& kasdrv) { return kasdrv.KDefKlaw(NazwaPlikuKasowania); });
-    // A reply lost after the request: what the register holds decides.
-    const ZmianaWKasie zmiana{true, {}, DefinicjeZTekstu(kopia.Odczytane())};
-    const auto stan = SprawdzPoZmianie(kod, zmiana, [&] { return kopia.Odczytaj(numer); });
-    const QString uwaga = stan ? Z1250(OpisStanu(*stan, true)) : QString();
-    if (stan == StanPoZmianie::Nowe)
-        kod = 0;
-    if (stan)
-        Stan().KodBledu = kod; // the deletion's, not the read's after it
+    const WynikZmiany zmiana = sesja.Kasuj();
+    if (!zmiana.wynik.Udany() || zmiana.stan)
+        postep.reset(); // no check follows
+    if (zmiana.wynik.rodzaj != Niepowodzenie::Brak && zmiana.wynik.rodzaj != Niepowodzenie::Kasa)
+        DoObslugiWyjatku(zmiana.wynik);
+    // A reply lost after the request: what the register holds decided.
+    const uint8_t kod = zmiana.wynik.kod;
+    Stan().KodBledu = kod; // the deletion's, not the read's after it
+    const QString uwaga = zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, true)) : QString();
     if (kod != 0) {
-        if (stan)
+        if (zmiana.stan)
             dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga);
         else
             PokazBlad(dialogi_, kod);
         return;
     }
-    // The register took it: unless a lost reply already made us read it, it
-    // is read back and compared.
+    // The register took it: unless a lost reply already made the session
+    // read it, it is read back and compared.
     QString dopisek;
-    if (!stan) {
-        const auto wynik = SprawdzKase(kopia, numer, zmiana, kopia.PlikKopii());
+    if (!zmiana.stan) {
+        const auto wynik = SprawdzKase(sesja);
+        postep.reset();
         if (wynik.rozne) {
             dialogi_.Blad(wynik.tekst);
             return;
@@ -69,17 +80,16 @@ void KasowanieDefinicji::Wykonaj() {
     PokazWynik(uwaga, dopisek);
 }
 
-QString KasowanieDefinicji::DoSkasowania(const std::optional<std::string>& wKasie) {
-    const auto definicje = DefinicjeZTekstu(wKasie);
-    if (!definicje)
+QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) {
+    const auto roznice = sesja.ZmianyKasowania();
+    if (!roznice)
         return {};
-    const auto roznice = Porownaj(*definicje, Oczekiwane({true, {}, definicje}, *definicje));
-    if (roznice.empty())
+    if (roznice->empty())
         return QStringLiteral("W kasie nie ma zdefiniowanych klawiszy do skasowania.\r");
     NazwyKasy nazwy;
     nazwy.towary = Stan().towary;
-    QString tekst = QStringLiteral("Kasowanie wyczyści klawisze (%1):").arg(roznice.size());
-    for (const auto& r : roznice)
+    QString tekst = QStringLiteral("Kasowanie wyczyści klawisze (%1):").arg(roznice->size());
+    for (const auto& r : *roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);
     return tekst + QStringLiteral("\r");
 }
@@ -98,8 +108,6 @@ void KasowanieDefinicji::PokazWynik(const QString& uwaga, const QString& dopisek
     Stan().tablice.WyczyscLiczone();
     Stan().zachowane.WyczyscLiczone();
     okno_.wybor->WybierzF1();
-    std::error_code ec;
-    std::filesystem::remove(NazwaPlikuKasowania, ec);
     okno_.opis->OpiszKlawisze(true);
     dialogi_.Komunikat((uwaga.isEmpty() ? QString() : uwaga + QStringLiteral("\r")) +
                        QStringLiteral("Skasowano definicje klawiszy") + dopisek);

@@ -13,6 +13,7 @@
 namespace orbaklaw {
 
 class Dialogi;
+class SesjaKasy;
 
 class KasowanieDefinicji {
 public:
@@ -23,7 +24,7 @@ public:
 private:
     // The keys the deletion clears, from the register's definitions read
     // first, as lines before the question; nothing when they weren't read.
-    static QString DoSkasowania(const std::optional<std::string>& wKasie);
+    static QString DoSkasowania(const SesjaKasy& sesja);
     // False (after a message) when an old request file is in the way.
     bool UsunStaryPlik();
     // `uwaga`: what the check after a lost reply found, said first.

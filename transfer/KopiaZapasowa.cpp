@@ -137,7 +137,6 @@ void UtworzFolder(const fs::path& folder) {
         return;
     std::error_code ec2;
     if (fs::is_symlink(fs::symlink_status(folder, ec2)) && !fs::exists(folder, ec2))
-        // "Dowiązanie symboliczne do nieistniejącego katalogu"
         throw BladWejsciaWyjscia(folder,
                                  "Dowiązanie symboliczne do nieistniejącego katalogu"_w1250);
     if (fs::exists(folder, ec2) && !fs::is_directory(folder, ec2))
@@ -163,7 +162,6 @@ fs::path FolderKopii(const ZmienneFolderuKopii& zmienne) {
         return fs::path(*zmienne.xdgDataHome) / "orbaklaw" / "kopie";
     if (Niepusta(zmienne.home))
         return fs::path(*zmienne.home) / ".local" / "share" / "orbaklaw" / "kopie";
-    // "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej HOME)"
     throw BladWejsciaWyjscia(
         "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej HOME)"_w1250);
 }
@@ -175,7 +173,6 @@ fs::path FolderKopii() {
 
 std::string NumerKasyKopii(const std::string& numerKasy) {
     if (numerKasy.empty() || numerKasy.size() > 2 || !Cyfry(numerKasy))
-        // "Niepoprawny numer kasy: "
         throw BladWejsciaWyjscia("Niepoprawny numer kasy: " + numerKasy);
     return numerKasy.size() == 1 ? "0" + numerKasy : numerKasy;
 }

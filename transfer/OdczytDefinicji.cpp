@@ -1,13 +1,12 @@
 #include "transfer/OdczytDefinicji.h"
 #include "files/NazwyStale.h"
 
-#include "comm/NumerKasy.h"
-#include "comm/PlikZapytania.h"
 #include "comm/PokazBlad.h"
 #include "format/PlikDefinicji.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"
+#include "transfer/NiepowodzenieKasy.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
@@ -16,24 +15,6 @@
 #include "widgets/GrupaRadiowa.h"
 
 namespace orbaklaw {
-
-namespace {
-
-// The request file goes whatever the call does.
-class UsunPlikNaKoniec {
-public:
-    explicit UsunPlikNaKoniec(const char* plik) : plik_(plik) {}
-    ~UsunPlikNaKoniec() {
-        std::error_code ec;
-        std::filesystem::remove(plik_, ec);
-    }
-    UsunPlikNaKoniec(const UsunPlikNaKoniec&) = delete;
-    UsunPlikNaKoniec& operator=(const UsunPlikNaKoniec&) = delete;
-
-private:
-    const char* plik_;
-};
-} // namespace
 
 OdczytDefinicji::OdczytDefinicji(const OknoTransferu& okno)
     : okno_(okno), dialogi_(*okno.dialogi) {}
@@ -62,22 +43,27 @@ bool OdczytDefinicji::PobierzZKasy() {
     if (auto numer =
             wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji")))
         stan.NumerKasy = *numer;
-    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba(stan.NumerKasy))) {
+    std::string tresc;
+    const WynikKasy wynik =
+        wymiana.Sesja(stan.NumerKasy).OdczytajDefinicje(tresc, NazwaPlikuKlawiszy);
+    switch (wynik.rodzaj) {
+    case Niepowodzenie::Zapytanie:
         dialogi_.Komunikat(QStringLiteral("Nie udało się stworzyc pliku wejsciowego"));
         return false;
-    }
-    uint8_t kod = 0;
-    {
-        UsunPlikNaKoniec usun(NazwaPlikuZapytania);
-        kod = wymiana.Wywolaj([](BibliotekaKasdrv& kasdrv) {
-            return kasdrv.ODefKlaw(NazwaPlikuZapytania, NazwaPlikuKlawiszy);
-        });
-    }
-    // A refused read ends here: an old "klawisz.txt" is not the register's content.
-    if (kod != 0) {
-        PokazBlad(dialogi_, kod);
+    case Niepowodzenie::Kasa:
+        // A refused read ends here: an old "klawisz.txt" is not the register's content.
+        PokazBlad(dialogi_, wynik.kod);
         return false;
+    case Niepowodzenie::Biblioteka:
+    case Niepowodzenie::NumerKasy:
+        DoObslugiWyjatku(wynik);
+    case Niepowodzenie::Brak:
+    case Niepowodzenie::Odpowiedz:
+    case Niepowodzenie::Plik:
+        break;
     }
+    // The reply is taken as a file the user picked would be, and what is
+    // wrong with it said so.
     return true;
 }
 

@@ -1,7 +1,8 @@
 #include "transfer/PorownanieZKasa.h"
 
 #include "state/Stan.h"
-#include "transfer/KopiaPrzedZmiana.h"
+#include "transfer/NiepowodzenieKasy.h"
+#include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"
@@ -15,11 +16,12 @@ void PorownanieZKasa::Wykonaj() {
         wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"));
     if (!numer)
         return; // said, and the communication dialog was shown
-    KopiaPrzedZmiana kopia(wymiana, dialogi);
-    QString powod;
-    const auto wKasie = DefinicjeZTekstu(kopia.Odczytaj(*numer, &powod));
-    if (!wKasie) {
-        dialogi.Blad(QStringLiteral("Nie udało się odczytać definicji z kasy:\r") + powod);
+    std::string tresc;
+    const WynikKasy odczyt = wymiana.Sesja(*numer).OdczytajDefinicje(tresc);
+    const auto wKasie = DefinicjeZTekstu(tresc);
+    if (!odczyt.Udany() || !wKasie) {
+        dialogi.Blad(QStringLiteral("Nie udało się odczytać definicji z kasy:\r") +
+                     PowodNiepowodzenia(odczyt));
         return;
     }
     const auto roznice = Porownaj(*wKasie, Stan().tablice);

@@ -2,8 +2,9 @@
 
 #include "format/ListyWyboru.h"
 #include "state/Stan.h"
-#include "transfer/KopiaPrzedZmiana.h"
+#include "transfer/NiepowodzenieKasy.h"
 #include "transfer/PorownanieDefinicji.h"
+#include "transfer/SesjaKasy.h"
 #include "ui/Tekst1250.h"
 
 #include <QDir>
@@ -24,26 +25,22 @@ QString OpisKopii(const std::optional<std::filesystem::path>& plik) {
            QDir::toNativeSeparators(QString::fromStdString(plik->string()));
 }
 
-WynikSprawdzenia SprawdzKase(KopiaPrzedZmiana& kopia, const std::string& numerKasy,
-                             const ZmianaWKasie& zmiana,
-                             const std::optional<std::filesystem::path>& plikKopii) {
+OpisSprawdzenia SprawdzKase(SesjaKasy& sesja) {
     const uint8_t kod = Stan().KodBledu;
-    QString powod;
-    const auto odczytane = DefinicjeZTekstu(kopia.Odczytaj(numerKasy, &powod));
+    const WynikSprawdzenia wynik = sesja.Sprawdz();
     Stan().KodBledu = kod; // the change's, not the read's after it
-    const QString kopiaZapasowa = OpisKopii(plikKopii);
-    if (!odczytane)
-        return {false, QStringLiteral("Nie udało się sprawdzić definicji w kasie: ") + powod +
-                           QStringLiteral("\r") + kopiaZapasowa};
-    const auto roznice = Porownaj(*odczytane, Oczekiwane(zmiana, *odczytane));
-    if (roznice.empty())
+    const QString kopiaZapasowa = OpisKopii(sesja.PlikKopii());
+    if (!wynik.odczyt.Udany())
+        return {false, QStringLiteral("Nie udało się sprawdzić definicji w kasie: ") +
+                           PowodNiepowodzenia(wynik.odczyt) + QStringLiteral("\r") + kopiaZapasowa};
+    if (wynik.roznice.empty())
         return {false, QStringLiteral("Definicje w kasie sprawdzono: są takie, jakie miały "
                                       "być.\r") +
                            kopiaZapasowa};
     QString tekst = QStringLiteral("Definicje w kasie różnią się od tych, jakie miały być "
                                    "(klawiszy: %1):")
-                        .arg(roznice.size());
-    for (const auto& r : roznice)
+                        .arg(wynik.roznice.size());
+    for (const auto& r : wynik.roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" zamiast "));
     return {true, tekst + QStringLiteral("\r") + kopiaZapasowa};
 }

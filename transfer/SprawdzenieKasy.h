@@ -4,7 +4,6 @@
 // found and which backup holds the definitions from before.
 
 #include "transfer/PorownanieDefinicji.h"
-#include "transfer/SprawdzenieZmiany.h"
 
 #include <QString>
 
@@ -14,19 +13,17 @@
 
 namespace orbaklaw {
 
-class KopiaPrzedZmiana;
+class SesjaKasy;
 
-struct WynikSprawdzenia {
+struct OpisSprawdzenia {
     bool rozne = false; // the register holds other definitions than it should
     QString tekst;      // the line(s) that follow the success message, or the error
 };
 
-// Reads register `numerKasy` through `kopia` and judges it against `zmiana`.
-// `plikKopii` is the backup taken before the change (none when none was).
-// The register's result code is left as the change gave it.
-WynikSprawdzenia SprawdzKase(KopiaPrzedZmiana& kopia, const std::string& numerKasy,
-                             const ZmianaWKasie& zmiana,
-                             const std::optional<std::filesystem::path>& plikKopii);
+// Reads the register back through `sesja` after the change it took and
+// judges it; names the backup the session kept before the change. The
+// register's result code is left as the change gave it.
+OpisSprawdzenia SprawdzKase(SesjaKasy& sesja);
 
 // One key of a comparison for people: "LEWY  ALT+F1: <a>" then `laczenie`
 // and b's definition.

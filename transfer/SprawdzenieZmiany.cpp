@@ -70,31 +70,26 @@ SprawdzPoZmianie(uint8_t kod, const ZmianaWKasie& zmiana,
 std::string OpisStanu(StanPoZmianie stan, bool kasowanie) {
     switch (stan) {
     case StanPoZmianie::Nowe:
-        // "Kasa nie potwierdziła zapisu, lecz odczytane z niej definicje są nowe: zapis się udał."
         return kasowanie ? "Kasa nie potwierdziła kasowania, lecz odczytane z niej definicje "_w1250
                            "są skasowane: kasowanie się udało."_w1250
                          : "Kasa nie potwierdziła zapisu, lecz odczytane z niej definicje "_w1250
                            "są nowe: zapis się udał."_w1250;
     case StanPoZmianie::Stare:
-        // "Odczytane z kasy definicje są poprzednie: kasa nie przyjęła zapisu."
         return kasowanie ? "Odczytane z kasy definicje są poprzednie: kasa nie skasowała "_w1250
                            "definicji."
                          : "Odczytane z kasy definicje są poprzednie: kasa nie przyjęła "_w1250
                            "zapisu.";
     case StanPoZmianie::NieNowe:
-        // "Odczytane z kasy definicje nie są nowe: kasa nie przyjęła zapisu."
         return kasowanie ? "Odczytane z kasy definicje nie są skasowane: kasa nie skasowała "_w1250
                            "definicji."
                          : "Odczytane z kasy definicje nie są nowe: kasa nie przyjęła "_w1250
                            "zapisu.";
     case StanPoZmianie::Inne:
-        // "Odczytane z kasy definicje nie są ani nowe, ani poprzednie: należy je sprawdzić."
         return "Odczytane z kasy definicje nie są ani nowe, ani poprzednie: należy je "_w1250
                "sprawdzić."_w1250;
     case StanPoZmianie::Nieznany:
         break;
     }
-    // "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa przyjęła zapis."
     return kasowanie ? "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa "_w1250
                        "skasowała definicje."_w1250
                      : "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa "_w1250

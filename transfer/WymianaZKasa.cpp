@@ -18,7 +18,6 @@ std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komun
     if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
         if (auto numer = CzytajNumerKasy(plik))
             return numer;
-        // "Nie można odczytać pliku konfig.txt"
         throw BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
     }
     okno_.dialogi->Komunikat(komunikat);
@@ -26,14 +25,22 @@ std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komun
     return std::nullopt;
 }
 
-uint8_t WymianaZKasa::Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
-    // A library of the exchange's own, on a worker thread while the window
-    // stays live.
-    const auto kasdrv = okno_.biblioteki->NowaKasdrv();
-    // The user sees the window as it stands before the register blocks it.
-    okno_.okno->repaint();
-    PokazanaKlepsydra klepsydra(*okno_.klepsydra);
-    return wywolanie(*kasdrv);
+WymianaZKasa::~WymianaZKasa() = default;
+
+SesjaKasy& WymianaZKasa::Sesja(const std::string& numerKasy) {
+    if (sesja_)
+        return *sesja_;
+    // The calls run on a worker thread while the window stays live; the
+    // user sees the window as it stands before the register blocks it.
+    kasdrv_ = okno_.biblioteki->NowaKasdrv();
+    kasdrv_->UstawWykonawce([this, wykonawca = kasdrv_->Wykonawca()](
+                                const char* funkcja, const std::function<uint8_t()>& wywolanie) {
+        okno_.okno->repaint();
+        PokazanaKlepsydra klepsydra(*okno_.klepsydra);
+        return Wykonaj(wykonawca, funkcja, wywolanie);
+    });
+    sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, ".", numerKasy);
+    return *sesja_;
 }
 
 } // namespace orbaklaw

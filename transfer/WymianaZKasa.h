@@ -1,15 +1,16 @@
 #pragma once
-// What the transfer buttons share around a register exchange: the register
+// What the transfer buttons share around a register action: the register
 // number from konfig.txt (or the communication dialog when it is missing)
-// and one library call with the window repainted and the busy cursor shown.
+// and the register session of the action in the working folder, whose
+// library calls run with the window repainted and the busy cursor shown.
 
 #include "comm/BibliotekaKasdrv.h"
 #include "transfer/OknoTransferu.h"
+#include "transfer/SesjaKasy.h"
 
 #include <QString>
 
-#include <cstdint>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,18 +19,24 @@ namespace orbaklaw {
 class WymianaZKasa {
 public:
     explicit WymianaZKasa(const OknoTransferu& okno) : okno_(okno) {}
+    ~WymianaZKasa();
+    WymianaZKasa(const WymianaZKasa&) = delete;
+    WymianaZKasa& operator=(const WymianaZKasa&) = delete;
 
     // The register number of konfig.txt when the file exists. Otherwise shows
     // `komunikat` and then the communication dialog, and gives none. A file
     // that exists but can't be read throws BladWejsciaWyjscia.
     std::optional<std::string> NumerZKonfiguracji(const QString& komunikat);
 
-    // One call into the register library; its result is also in KodBledu.
-    // The cursor comes back whatever the call does.
-    uint8_t Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
+    // The session of this action with register `numerKasy`, made at the
+    // first call: a library of its own, let go with this object. Its
+    // results go to KodBledu too.
+    SesjaKasy& Sesja(const std::string& numerKasy);
 
 private:
     const OknoTransferu& okno_;
+    std::unique_ptr<BibliotekaKasdrv> kasdrv_;
+    std::unique_ptr<SesjaKasy> sesja_;
 };
 
 } // namespace orbaklaw

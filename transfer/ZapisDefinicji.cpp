@@ -1,7 +1,9 @@
 #include "transfer/ZapisDefinicji.h"
 #include "files/NazwyStale.h"
 
+#include "comm/BibliotekiKasy.h"
 #include "comm/PokazBlad.h"
+#include "comm/PostepOperacji.h"
 #include "files/NazwyPlikow.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
@@ -9,7 +11,8 @@
 #include "keys/WyborKlawisza.h"
 #include "orbaklaw/kasdrv_kody.h"
 #include "state/Stan.h"
-#include "transfer/KopiaPrzedZmiana.h"
+#include "transfer/NiepowodzenieKasy.h"
+#include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
@@ -26,6 +29,8 @@ namespace orbaklaw {
 
 ZapisDefinicji::ZapisDefinicji(const OknoTransferu& okno) : okno_(okno), dialogi_(*okno.dialogi) {}
 
+ZapisDefinicji::~ZapisDefinicji() = default;
+
 void ZapisDefinicji::CzytajNumerKasy() {
     WymianaZKasa wymiana(okno_);
     if (auto numer =
@@ -36,31 +41,38 @@ void ZapisDefinicji::CzytajNumerKasy() {
 void ZapisDefinicji::DoKasy() {
     CzytajNumerKasy();
     if (Zapisz(NazwaPlikuKlawiszy, QString::fromLatin1(NazwaPlikuKlawiszy))) {
-        if (!ZachowajKopie() || !PotwierdzZmiany() || !WyslijDoKasy())
+        WymianaZKasa wymiana(okno_);
+        SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
+        // The backup read, the write and the check after it under one bar.
+        postep_ =
+            okno_.biblioteki->Operacja(QStringLiteral("Zapis definicji klawiszy do kasy..."), 3);
+        if (!ZachowajKopie(sesja) || !PotwierdzZmiany(sesja) || !WyslijDoKasy(sesja))
             return;
     }
     okno_.wybor->WybierzF1();
 }
 
 // What the register holds is kept before it is replaced.
-bool ZapisDefinicji::ZachowajKopie() {
-    WymianaZKasa wymiana(okno_);
-    KopiaPrzedZmiana kopia(wymiana, dialogi_);
-    const bool dalej = kopia.Zachowaj(
-        Stan().NumerKasy, QStringLiteral("Czy mimo to zapisać definicje klawiszy do kasy?"));
-    poprzednie_ = kopia.Odczytane();
-    plikKopii_ = kopia.PlikKopii();
-    return dalej;
+bool ZapisDefinicji::ZachowajKopie(SesjaKasy& sesja) {
+    const WynikKasy wynik = sesja.ZachowajKopie();
+    if (wynik.Udany())
+        return true;
+    return dialogi_.Pytanie(QStringLiteral("Nie udało się zachować kopii zapasowej definicji "
+                                           "klawiszy z kasy:\r") +
+                                PowodNiepowodzenia(wynik) +
+                                QStringLiteral("\rCzy mimo to zapisać definicje klawiszy do kasy?"),
+                            QStringLiteral("Uwaga"), Odpowiedz::Nie);
 }
 
 // The keys the write will change, from what the register holds as read for
 // the backup; without that read there is nothing to compare with.
-bool ZapisDefinicji::PotwierdzZmiany() {
-    const auto wKasie = DefinicjeZTekstu(poprzednie_);
-    if (!wKasie)
+bool ZapisDefinicji::PotwierdzZmiany(const SesjaKasy& sesja) {
+    const auto zmiany = sesja.ZmianyZapisu(Stan().tablice);
+    if (!zmiany)
         return true;
-    const auto roznice = Porownaj(*wKasie, Stan().tablice);
+    const auto& roznice = *zmiany;
     if (roznice.empty()) {
+        postep_.reset();
         ZapamietajDefinicje(Stan());
         dialogi_.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach: "
                                           "nic nie wysłano do kasy."));
@@ -105,58 +117,52 @@ bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& na
     }
 }
 
-bool ZapisDefinicji::WyslijDoKasy() {
-    try {
-        WymianaZKasa wymiana(okno_);
-        uint8_t kod = wymiana.Wywolaj(
-            [](BibliotekaKasdrv& kasdrv) { return kasdrv.ZDefKlaw(NazwaPlikuKlawiszy); });
-        // A reply lost after the request: what the register holds decides.
-        KopiaPrzedZmiana kopia(wymiana, dialogi_);
-        const ZmianaWKasie zmiana{false, Stan().tablice, DefinicjeZTekstu(poprzednie_)};
-        const auto stan =
-            SprawdzPoZmianie(kod, zmiana, [&] { return kopia.Odczytaj(Stan().NumerKasy); });
-        QString uwaga;
-        if (stan) {
-            uwaga = Z1250(OpisStanu(*stan, false)) + QStringLiteral("\r");
-            if (*stan == StanPoZmianie::Nowe)
-                kod = 0;
-            Stan().KodBledu = kod; // the write's, not the read's after it
-        }
-        if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
-            dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
-                                           "klawisze i ponowić zapis."),
-                            QStringLiteral("Error"), Ikona::Blad, Przyciski::Tak});
-            return false;
-        }
-        if (kod == 0) {
-            Zapisano(kopia, zmiana, uwaga, !stan);
-        } else if (stan) {
-            dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga.chopped(1));
-        } else {
-            PokazBlad(dialogi_, kod);
-        }
-    } catch (const std::exception&) {
+bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
+    const WynikZmiany zmiana = sesja.Zapisz(Stan().tablice);
+    const WynikKasy& wynik = zmiana.wynik;
+    if (!wynik.Udany() || zmiana.stan)
+        postep_.reset(); // no check follows
+    if (wynik.rodzaj != Niepowodzenie::Brak && wynik.rodzaj != Niepowodzenie::Kasa) {
         dialogi_.Komunikat(QStringLiteral("Wystąpił wyjątek w zapisie definicji klawiszy"));
+        return true;
     }
+    // A reply lost after the request: what the register holds decided.
+    const uint8_t kod = wynik.kod;
+    Stan().KodBledu = kod; // the write's, not the read's after it
+    const QString uwaga = zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) : QString();
+    if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
+        dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
+                                       "klawisze i ponowić zapis."),
+                        QStringLiteral("Error"), Ikona::Blad, Przyciski::Tak});
+        return false;
+    }
+    if (kod == 0)
+        Zapisano(sesja, zmiana);
+    else if (zmiana.stan)
+        dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga);
+    else
+        PokazBlad(dialogi_, kod);
     return true;
 }
 
-// The register took the write; unless a lost reply already made us read it,
-// it is read back and compared with what was sent.
-void ZapisDefinicji::Zapisano(KopiaPrzedZmiana& kopia, const ZmianaWKasie& zmiana,
-                              const QString& uwaga, bool sprawdz) {
-    QString dopisek;
-    if (sprawdz) {
-        const auto wynik = SprawdzKase(kopia, Stan().NumerKasy, zmiana, plikKopii_);
+// The register took the write; unless a lost reply already made the session
+// read it, it is read back and compared with what was sent.
+void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
+    QString tekst =
+        zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) + QStringLiteral("\r") : QString();
+    tekst += QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
+             QString::fromLatin1(NazwaPlikuKlawiszy);
+    if (!zmiana.stan) {
+        const auto wynik = SprawdzKase(sesja);
+        postep_.reset();
         if (wynik.rozne) {
             dialogi_.Blad(wynik.tekst);
             return;
         }
-        dopisek = QStringLiteral("\r") + wynik.tekst;
+        tekst += QStringLiteral("\r") + wynik.tekst;
     }
     ZapamietajDefinicje(Stan());
-    dialogi_.Komunikat(uwaga + QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
-                       QString::fromLatin1(NazwaPlikuKlawiszy) + dopisek);
+    dialogi_.Komunikat(tekst);
 }
 
 } // namespace orbaklaw

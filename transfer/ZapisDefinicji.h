@@ -9,18 +9,23 @@
 #include <QString>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace orbaklaw {
 
 class Dialogi;
-class KopiaPrzedZmiana;
-struct ZmianaWKasie;
+class PostepOperacji;
+class SesjaKasy;
+struct WynikZmiany;
 
 class ZapisDefinicji {
 public:
     explicit ZapisDefinicji(const OknoTransferu& okno);
+    ~ZapisDefinicji();
+    ZapisDefinicji(const ZapisDefinicji&) = delete;
+    ZapisDefinicji& operator=(const ZapisDefinicji&) = delete;
 
     void DoKasy();
     void DoPliku();
@@ -28,22 +33,21 @@ public:
 private:
     void CzytajNumerKasy();
     // False when the backup failed and the user chose not to go on.
-    bool ZachowajKopie();
+    bool ZachowajKopie(SesjaKasy& sesja);
     // False (after a message) when the file could not be written.
     bool Zapisz(const std::filesystem::path& plik, const QString& nazwa);
     // False when the user answered "Nie" to the keys the write changes, or
     // nothing would change (said, and nothing is sent).
-    bool PotwierdzZmiany();
+    bool PotwierdzZmiany(const SesjaKasy& sesja);
     // False when the register refused the payments (F1 is then left alone).
-    bool WyslijDoKasy();
-    // The success message, after the register was read back when `sprawdz`.
-    void Zapisano(KopiaPrzedZmiana& kopia, const ZmianaWKasie& zmiana, const QString& uwaga,
-                  bool sprawdz);
+    bool WyslijDoKasy(SesjaKasy& sesja);
+    // The success message, after the register was read back unless a lost
+    // reply already made the session read it.
+    void Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana);
 
     const OknoTransferu& okno_;
     Dialogi& dialogi_;
-    std::optional<std::string> poprzednie_;          // the register's definitions before the write
-    std::optional<std::filesystem::path> plikKopii_; // their backup
+    std::unique_ptr<PostepOperacji> postep_; // of "Zapis do kasy", until its result shows
 };
 
 } // namespace orbaklaw

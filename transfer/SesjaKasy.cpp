@@ -1,0 +1,262 @@
+#include "transfer/SesjaKasy.h"
+
+#include "comm/BibliotekaKasdrv.h"
+#include "comm/NumerKasy.h"
+#include "comm/PlikZapytania.h"
+#include "files/GraniceOdczytu.h"
+#include "files/NazwyStale.h"
+#include "files/OtwarciePliku.h"
+#include "files/PlikTekstowy.h"
+#include "format/PlikDefinicji.h"
+#include "transfer/KopiaZapasowa.h"
+#include "transfer/PlikKasowania.h"
+
+#include <exception>
+#include <utility>
+
+namespace orbaklaw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The register's definitions read for the session itself (the backup, the
+// check after a change) go to a name of the program's own, so that
+// "klawisz.txt" keeps what was last sent or read.
+constexpr const char* PlikOdczytuSesji = "kopia.@#$";
+
+// A file of the exchange goes whatever happens.
+class UsunNaKoniec {
+public:
+    explicit UsunNaKoniec(fs::path plik) : plik_(std::move(plik)) {}
+    ~UsunNaKoniec() {
+        std::error_code ec;
+        fs::remove(plik_, ec);
+    }
+    UsunNaKoniec(const UsunNaKoniec&) = delete;
+    UsunNaKoniec& operator=(const UsunNaKoniec&) = delete;
+
+private:
+    fs::path plik_;
+};
+
+// The library works in the session's folder; the current folder comes back
+// whatever happens.
+class WFolderze {
+public:
+    explicit WFolderze(const fs::path& folder) {
+        if (folder.empty() || folder == ".")
+            return;
+        poprzedni_ = fs::current_path();
+        fs::current_path(folder);
+    }
+    ~WFolderze() {
+        std::error_code ec;
+        if (!poprzedni_.empty())
+            fs::current_path(poprzedni_, ec);
+    }
+    WFolderze(const WFolderze&) = delete;
+    WFolderze& operator=(const WFolderze&) = delete;
+
+private:
+    fs::path poprzedni_;
+};
+
+WynikKasy Niepowodzenie_(Niepowodzenie rodzaj, std::string powod = {}) {
+    WynikKasy w;
+    w.rodzaj = rodzaj;
+    w.powod = std::move(powod);
+    return w;
+}
+
+WynikKasy BladPliku(const BladWejsciaWyjscia& e) {
+    WynikKasy w = Niepowodzenie_(Niepowodzenie::Plik, e.what());
+    w.plik = e;
+    return w;
+}
+
+// The reply `tresc` checked as a definition file.
+WynikKasy SprawdzOdpowiedz(const std::string& tresc) {
+    TabliceKlawiszy t;
+    const auto wynik = ParsujDefinicje(t, PodzielNaLinie(tresc));
+    if (wynik.poprawny)
+        return {};
+    WynikKasy w = Niepowodzenie_(Niepowodzenie::Odpowiedz);
+    w.linia = wynik.numerLinii;
+    w.zlaLinia = wynik.zlaLinia;
+    return w;
+}
+
+} // namespace
+
+SesjaKasy::SesjaKasy(BibliotekaKasdrv& kasdrv, fs::path folder, std::string numerKasy)
+    : kasdrv_(kasdrv), folder_(std::move(folder)), numer_(std::move(numerKasy)) {}
+
+SesjaKasy::~SesjaKasy() = default;
+
+WynikKasy SesjaKasy::Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
+    try {
+        const WFolderze w(folder_);
+        const uint8_t kod = wywolanie(kasdrv_);
+        WynikKasy wynik;
+        wynik.kod = kod;
+        wynik.rodzaj = kod == 0 ? Niepowodzenie::Brak : Niepowodzenie::Kasa;
+        wynik.powod = kasdrv_.OpisBledu();
+        return wynik;
+    } catch (const BladBiblioteki& e) {
+        return Niepowodzenie_(Niepowodzenie::Biblioteka, e.what());
+    } catch (const fs::filesystem_error& e) {
+        return BladPliku(BladWejsciaWyjscia(e.path1(), e.code().message()));
+    }
+}
+
+WynikKasy SesjaKasy::UtworzZapytanie() {
+    try {
+        if (UtworzPlikWejsciowy(Sciezka(NazwaPlikuZapytania), NumerKasyJakoLiczba(numer_)))
+            return {};
+    } catch (const BladNumeruKasy& e) {
+        return Niepowodzenie_(Niepowodzenie::NumerKasy, e.what());
+    }
+    return Niepowodzenie_(Niepowodzenie::Zapytanie);
+}
+
+WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi) {
+    const char* plik = plikOdpowiedzi ? plikOdpowiedzi : PlikOdczytuSesji;
+    const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
+    std::optional<UsunNaKoniec> odpowiedz;
+    if (!plikOdpowiedzi)
+        odpowiedz.emplace(Sciezka(plik));
+    // A reply of an earlier read must not pass for this one's.
+    std::error_code ec;
+    fs::remove(Sciezka(plik), ec);
+    if (WynikKasy w = UtworzZapytanie(); !w.Udany())
+        return w;
+    WynikKasy wynik =
+        Wywolaj([plik](BibliotekaKasdrv& k) { return k.ODefKlaw(NazwaPlikuZapytania, plik); });
+    if (!wynik.Udany())
+        return wynik;
+    try {
+        tresc = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
+    } catch (const BladWejsciaWyjscia& e) {
+        return BladPliku(e);
+    }
+    if (WynikKasy w = SprawdzOdpowiedz(tresc); !w.Udany())
+        return w;
+    return wynik;
+}
+
+WynikKasy SesjaKasy::OdczytajLinie(uint8_t (BibliotekaKasdrv::*funkcja)(const std::string&,
+                                                                        const std::string&),
+                                   const char* plik, std::vector<std::string>& linie) {
+    const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
+    if (WynikKasy w = UtworzZapytanie(); !w.Udany())
+        return w;
+    WynikKasy wynik = Wywolaj(
+        [funkcja, plik](BibliotekaKasdrv& k) { return (k.*funkcja)(NazwaPlikuZapytania, plik); });
+    if (!wynik.Udany())
+        return wynik;
+    try {
+        linie = CzytajLinie(Sciezka(plik), plik == NazwaPlikuTowarow ? GranicePlikuTowarow
+                                                                     : GranicePlikuPlatnosci);
+    } catch (const BladWejsciaWyjscia& e) {
+        return BladPliku(e);
+    }
+    return wynik;
+}
+
+WynikKasy SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
+    return OdczytajLinie(&BibliotekaKasdrv::TowarMax, NazwaPlikuTowarow, linie);
+}
+
+WynikKasy SesjaKasy::OdczytajPlatnosci(std::vector<std::string>& linie) {
+    return OdczytajLinie(&BibliotekaKasdrv::OPlat, NazwaPlikuPlatnosci, linie);
+}
+
+WynikKasy SesjaKasy::CzytajPrzedZmiana() {
+    if (!przeczytane_) {
+        std::string tresc;
+        odczytPoprzednich_ = OdczytajDefinicje(tresc);
+        if (odczytPoprzednich_.Udany())
+            poprzednie_ = ZlaczLinie(PodzielNaLinie(tresc));
+        przeczytane_ = true;
+    }
+    return odczytPoprzednich_;
+}
+
+WynikKasy SesjaKasy::ZachowajKopie() {
+    if (WynikKasy w = CzytajPrzedZmiana(); !w.Udany())
+        return w;
+    try {
+        plikKopii_ = orbaklaw::ZachowajKopie(numer_, *poprzednie_);
+    } catch (const BladWejsciaWyjscia& e) {
+        return BladPliku(e);
+    }
+    return odczytPoprzednich_;
+}
+
+std::optional<std::vector<RoznicaKlawisza>>
+SesjaKasy::ZmianyZapisu(const TabliceKlawiszy& nowe) const {
+    const auto wKasie = DefinicjeZTekstu(poprzednie_);
+    if (!wKasie)
+        return std::nullopt;
+    return Porownaj(*wKasie, nowe);
+}
+
+std::optional<std::vector<RoznicaKlawisza>> SesjaKasy::ZmianyKasowania() const {
+    const auto wKasie = DefinicjeZTekstu(poprzednie_);
+    if (!wKasie)
+        return std::nullopt;
+    return Porownaj(*wKasie, Oczekiwane({true, {}, wKasie}, *wKasie));
+}
+
+WynikZmiany SesjaKasy::Zmien(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
+    WynikZmiany zmiana;
+    zmiana.wynik = Wywolaj(wywolanie);
+    if (zmiana.wynik.rodzaj != Niepowodzenie::Kasa)
+        return zmiana;
+    // A reply lost after the request: what the register holds decides.
+    zmiana.stan = SprawdzPoZmianie(zmiana.wynik.kod, *zmiana_, [this] {
+        std::string tresc;
+        return OdczytajDefinicje(tresc).Udany() ? std::optional(tresc) : std::nullopt;
+    });
+    if (zmiana.stan == StanPoZmianie::Nowe) {
+        zmiana.wynik.rodzaj = Niepowodzenie::Brak;
+        zmiana.wynik.kod = 0;
+        zmiana.wynik.powod.clear();
+    }
+    return zmiana;
+}
+
+WynikZmiany SesjaKasy::Zapisz(const TabliceKlawiszy& wyslane) {
+    zmiana_ = ZmianaWKasie{false, wyslane, DefinicjeZTekstu(poprzednie_)};
+    return Zmien([](BibliotekaKasdrv& k) { return k.ZDefKlaw(NazwaPlikuKlawiszy); });
+}
+
+WynikZmiany SesjaKasy::Kasuj() {
+    zmiana_ = ZmianaWKasie{true, {}, DefinicjeZTekstu(poprzednie_)};
+    try {
+        ZapiszAtomowo(Sciezka(NazwaPlikuKasowania), TekstPlikuKasowania(numer_));
+    } catch (const BladWejsciaWyjscia& e) {
+        return {BladPliku(e), std::nullopt};
+    }
+    WynikZmiany wynik = Zmien([](BibliotekaKasdrv& k) { return k.KDefKlaw(NazwaPlikuKasowania); });
+    // A refused request stays on disk to be looked at.
+    if (wynik.wynik.Udany()) {
+        std::error_code ec;
+        fs::remove(Sciezka(NazwaPlikuKasowania), ec);
+    }
+    return wynik;
+}
+
+WynikSprawdzenia SesjaKasy::Sprawdz() {
+    WynikSprawdzenia sprawdzenie;
+    std::string tresc;
+    sprawdzenie.odczyt = OdczytajDefinicje(tresc);
+    if (!sprawdzenie.odczyt.Udany() || !zmiana_)
+        return sprawdzenie;
+    const auto wKasie = DefinicjeZTekstu(tresc);
+    sprawdzenie.roznice = Porownaj(*wKasie, Oczekiwane(*zmiana_, *wKasie));
+    return sprawdzenie;
+}
+
+} // namespace orbaklaw
