@@ -9,11 +9,11 @@
 namespace orbaklaw {
 namespace {
 
-uint8_t Odmowa(const char*, const char*) {
+uint8_t KASDRV_WYWOLANIE Odmowa(const char*, const char*) {
     return 229;
 }
 
-uint8_t Zgoda(const char*, const char*) {
+uint8_t KASDRV_WYWOLANIE Zgoda(const char*, const char*) {
     return 0;
 }
 

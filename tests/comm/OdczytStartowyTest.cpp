@@ -200,14 +200,14 @@ namespace {
 // A register library whose goods read works and whose payment read fails.
 bool klepsydraPrzyWymianie = false;
 
-uint8_t TowaryDobre(const char* wejscie, const char* wyjscie) {
+uint8_t KASDRV_WYWOLANIE TowaryDobre(const char* wejscie, const char* wyjscie) {
     klepsydraPrzyWymianie =
         QGuiApplication::overrideCursor() != nullptr && std::filesystem::exists(wejscie);
     ZapiszAtomowo(wyjscie, "#01\r\n#\r\n#\r\n$1\tNOWY\r\n");
     return 0;
 }
 
-uint8_t PlatnosciZle(const char*, const char*) {
+uint8_t KASDRV_WYWOLANIE PlatnosciZle(const char*, const char*) {
     return 24;
 }
 } // namespace

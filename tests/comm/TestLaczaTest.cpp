@@ -208,22 +208,23 @@ void Wywolanie() {
     port.naWatkuOkna |= QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
-uint8_t Inicjuj(uint8_t, uint16_t, uint16_t, uint16_t) {
+uint8_t KOMPORT_WYWOLANIE Inicjuj(uint8_t, uint16_t, uint16_t, uint16_t) {
     Wywolanie();
     port.otwarty = true;
     return 0;
 }
-uint8_t Zamknij() {
+uint8_t KOMPORT_WYWOLANIE Zamknij() {
     Wywolanie();
     port.otwarty = false;
     return 0;
 }
-uint8_t Kanal(uint8_t) {
+uint8_t KOMPORT_WYWOLANIE Kanal(uint8_t) {
     Wywolanie();
     ++port.kanaly;
     return 1;
 }
-uint8_t Sekwencja(uint8_t rozkaz, uint8_t, uint8_t, uint8_t* odpowiedz, uint8_t*) {
+uint8_t KOMPORT_WYWOLANIE Sekwencja(uint8_t rozkaz, uint8_t, uint8_t, uint8_t* odpowiedz,
+                                    uint8_t*) {
     Wywolanie();
     port.klepsydraPrzyWymianie &= QGuiApplication::overrideCursor() != nullptr;
     std::memset(odpowiedz, 0, 256);

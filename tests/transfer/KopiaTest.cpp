@@ -85,10 +85,10 @@ TEST_F(Kopia, EveryWriteAndDeleteKeepsTheRegistersPreviousDefinitions) {
 namespace {
 // A register whose read fails; writes and deletions are counted.
 std::atomic<int> zapisy = 0;
-uint8_t OdczytNieudany(const char*, const char*) {
+uint8_t KASDRV_WYWOLANIE OdczytNieudany(const char*, const char*) {
     return 21;
 }
-uint8_t Zapis(const char*) {
+uint8_t KASDRV_WYWOLANIE Zapis(const char*) {
     ++zapisy;
     return 0;
 }

@@ -66,16 +66,16 @@ void Zobacz(const char* plik) {
         podglad.wTrakcie();
 }
 
-uint8_t ODef(const char* wejscie, const char* wyjscie) {
+uint8_t KASDRV_WYWOLANIE ODef(const char* wejscie, const char* wyjscie) {
     Zobacz(wejscie);
     ZapiszPlikDefinicji(TabliceKlawiszy{}, wyjscie, "01");
     return 0;
 }
-uint8_t ZDef(const char* plik) {
+uint8_t KASDRV_WYWOLANIE ZDef(const char* plik) {
     Zobacz(plik);
     return 0;
 }
-uint8_t KDef(const char* plik) {
+uint8_t KASDRV_WYWOLANIE KDef(const char* plik) {
     Zobacz(plik);
     return 0;
 }
