@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <unistd.h>
 
 namespace orbaklaw {
 
@@ -186,8 +185,8 @@ void ZapisAtomowy::Przepisz() {
         blad = platform::UstawDlugosc(cel, nowy);
     if (blad == 0)
         blad = UtrwalOtwarty(cel);
-    if (cel >= 0 && ::close(cel) != 0 && blad == 0)
-        blad = errno;
+    if (const int zamkniecie = cel >= 0 ? platform::ZamknijPoZapisie(cel) : 0; blad == 0)
+        blad = zamkniecie;
     if (zrodlo >= 0)
         platform::ZamknijPlik(zrodlo);
     if (blad == 0)

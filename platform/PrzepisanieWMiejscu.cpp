@@ -49,6 +49,10 @@ int UstawDlugosc(int plik, int64_t rozmiar) {
     return ::ftruncate(plik, static_cast<off_t>(rozmiar)) == 0 ? 0 : errno;
 }
 
+int ZamknijPoZapisie(int plik) {
+    return ::close(plik) == 0 ? 0 : errno;
+}
+
 int64_t DlugoscPliku(int plik) {
     struct stat st {};
     if (::fstat(plik, &st) != 0)

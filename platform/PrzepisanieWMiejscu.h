@@ -14,6 +14,9 @@ int ZarezerwujMiejsce(int plik, int64_t rozmiar);
 int SkopiujCzesc(int zrodlo, int cel, int64_t od, int64_t ile);
 // Sets the length of `plik` to `rozmiar` bytes.
 int UstawDlugosc(int plik, int64_t rozmiar);
+// Closes `plik` after writing: 0, or the error the system reported (a
+// network file system tells a failed write only then).
+int ZamknijPoZapisie(int plik);
 // The length of `plik`, -1 with errno set when the system won't tell.
 int64_t DlugoscPliku(int plik);
 

@@ -36,6 +36,10 @@ int UstawDlugosc(int plik, int64_t rozmiar) {
     return ::_chsize_s(plik, rozmiar);
 }
 
+int ZamknijPoZapisie(int plik) {
+    return ::_close(plik) == 0 ? 0 : errno;
+}
+
 int64_t DlugoscPliku(int plik) {
     struct _stat64 st {};
     if (::_fstat64(plik, &st) != 0)
