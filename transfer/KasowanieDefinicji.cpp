@@ -3,6 +3,7 @@
 #include "comm/BibliotekiKasy.h"
 #include "comm/PokazBlad.h"
 #include "comm/PostepOperacji.h"
+#include "comm/WymianaWTle.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
 #include "keys/OpisKlawiszy.h"
@@ -25,15 +26,12 @@ KasowanieDefinicji::KasowanieDefinicji(const OknoTransferu& okno)
 void KasowanieDefinicji::Wykonaj() {
     WymianaZKasa wymiana(okno_);
     // The number is this deletion's own; NumerKasy stays as it is.
-    const std::string numer =
-        wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"))
-            .value_or("");
+    const std::string numer = wymiana.NumerZKonfiguracji().value_or("");
     // What the register holds is read first, to show what the deletion
     // clears, and kept before it is deleted.
     SesjaKasy& sesja = wymiana.Sesja(numer);
     // The read, the deletion and the check after it under one bar.
-    auto postep =
-        okno_.biblioteki->Operacja(QStringLiteral("Kasowanie definicji klawiszy w kasie..."), 3);
+    auto postep = okno_.biblioteki->Operacja(WymianaWTle::Opis("__KDefKlaw"), 3);
     sesja.CzytajPrzedZmiana();
     if (!dialogi_.Pytanie(DoSkasowania(sesja) +
                               QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
@@ -41,13 +39,8 @@ void KasowanieDefinicji::Wykonaj() {
         return;
     if (!UsunStaryPlik())
         return;
-    if (const WynikKasy kopia = sesja.ZachowajKopie();
-        !kopia.Udany() &&
-        !dialogi_.Pytanie(QStringLiteral("Nie udało się zachować kopii zapasowej definicji "
-                                         "klawiszy z kasy:\r") +
-                              PowodNiepowodzenia(kopia) +
-                              QStringLiteral("\rCzy mimo to skasować definicje klawiszy w kasie?"),
-                          QStringLiteral("Uwaga"), Odpowiedz::Nie))
+    if (!DalejBezKopii(dialogi_, sesja.ZachowajKopie(),
+                       QStringLiteral("Czy mimo to skasować definicje klawiszy w kasie?")))
         return;
     const WynikZmiany zmiana = sesja.Kasuj();
     if (!zmiana.wynik.Udany() || zmiana.stan)

@@ -2,6 +2,7 @@
 
 #include "format/KomunikatyBledow.h"
 #include "orbaklaw/kasdrv_kody.h"
+#include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 
 #include <stdexcept>
@@ -24,6 +25,15 @@ QString PowodNiepowodzenia(const WynikKasy& wynik) {
         break;
     }
     return Z1250(wynik.powod);
+}
+
+bool DalejBezKopii(Dialogi& dialogi, const WynikKasy& kopia, const QString& dalej) {
+    if (kopia.Udany())
+        return true;
+    return dialogi.Pytanie(QStringLiteral("Nie udało się zachować kopii zapasowej definicji "
+                                          "klawiszy z kasy:\r") +
+                               PowodNiepowodzenia(kopia) + QStringLiteral("\r") + dalej,
+                           QStringLiteral("Uwaga"), Odpowiedz::Nie);
 }
 
 void DoObslugiWyjatku(const WynikKasy& wynik) {

@@ -9,9 +9,15 @@
 
 namespace orbaklaw {
 
+class Dialogi;
+
 // Why the action failed (Polish): the code's message and the library's
 // reason, or what else went wrong.
 QString PowodNiepowodzenia(const WynikKasy& wynik);
+
+// True when the backup before a change (`kopia`) was kept, or the user,
+// told why not, chose to go on without it (`dalej` asks; Enter answers No).
+bool DalejBezKopii(Dialogi& dialogi, const WynikKasy& kopia, const QString& dalej);
 
 // Throws the failure of the library, the register number or a file to the
 // action's error handler.

@@ -12,8 +12,7 @@ namespace orbaklaw {
 void PorownanieZKasa::Wykonaj() {
     Dialogi& dialogi = *okno_.dialogi;
     WymianaZKasa wymiana(okno_);
-    const auto numer =
-        wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"));
+    const auto numer = wymiana.NumerZKonfiguracji();
     if (!numer)
         return; // said, and the communication dialog was shown
     std::string tresc;

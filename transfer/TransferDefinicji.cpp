@@ -68,8 +68,7 @@ void TransferDefinicji::KopieZapasowe() {
     std::filesystem::path folder;
     std::vector<KopiaKasy> kopie;
     try {
-        const auto numer =
-            wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji"));
+        const auto numer = wymiana.NumerZKonfiguracji();
         if (!numer)
             return;
         folder = FolderKopii();

@@ -27,6 +27,10 @@ std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komun
 
 WymianaZKasa::~WymianaZKasa() = default;
 
+QString WymianaZKasa::BrakKonfiguracji() {
+    return QStringLiteral("Należy ustawić parametry komunikacji");
+}
+
 SesjaKasy& WymianaZKasa::Sesja(const std::string& numerKasy) {
     if (sesja_)
         return *sesja_;

@@ -26,7 +26,10 @@ public:
     // The register number of konfig.txt when the file exists. Otherwise shows
     // `komunikat` and then the communication dialog, and gives none. A file
     // that exists but can't be read throws BladWejsciaWyjscia.
-    std::optional<std::string> NumerZKonfiguracji(const QString& komunikat);
+    std::optional<std::string> NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
+
+    // "Należy ustawić parametry komunikacji"
+    static QString BrakKonfiguracji();
 
     // The session of this action with register `numerKasy`, made at the
     // first call: a library of its own, let go with this object. Its

@@ -4,6 +4,7 @@
 #include "comm/BibliotekiKasy.h"
 #include "comm/PokazBlad.h"
 #include "comm/PostepOperacji.h"
+#include "comm/WymianaWTle.h"
 #include "files/NazwyPlikow.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
@@ -33,8 +34,7 @@ ZapisDefinicji::~ZapisDefinicji() = default;
 
 void ZapisDefinicji::CzytajNumerKasy() {
     WymianaZKasa wymiana(okno_);
-    if (auto numer =
-            wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawić parametry komunikacji")))
+    if (auto numer = wymiana.NumerZKonfiguracji())
         Stan().NumerKasy = *numer;
 }
 
@@ -44,8 +44,7 @@ void ZapisDefinicji::DoKasy() {
         WymianaZKasa wymiana(okno_);
         SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
         // The backup read, the write and the check after it under one bar.
-        postep_ =
-            okno_.biblioteki->Operacja(QStringLiteral("Zapis definicji klawiszy do kasy..."), 3);
+        postep_ = okno_.biblioteki->Operacja(WymianaWTle::Opis("__ZDefKlaw"), 3);
         if (!ZachowajKopie(sesja) || !PotwierdzZmiany(sesja) || !WyslijDoKasy(sesja))
             return;
     }
@@ -54,14 +53,8 @@ void ZapisDefinicji::DoKasy() {
 
 // What the register holds is kept before it is replaced.
 bool ZapisDefinicji::ZachowajKopie(SesjaKasy& sesja) {
-    const WynikKasy wynik = sesja.ZachowajKopie();
-    if (wynik.Udany())
-        return true;
-    return dialogi_.Pytanie(QStringLiteral("Nie udało się zachować kopii zapasowej definicji "
-                                           "klawiszy z kasy:\r") +
-                                PowodNiepowodzenia(wynik) +
-                                QStringLiteral("\rCzy mimo to zapisać definicje klawiszy do kasy?"),
-                            QStringLiteral("Uwaga"), Odpowiedz::Nie);
+    return DalejBezKopii(dialogi_, sesja.ZachowajKopie(),
+                         QStringLiteral("Czy mimo to zapisać definicje klawiszy do kasy?"));
 }
 
 // The keys the write will change, from what the register holds as read for

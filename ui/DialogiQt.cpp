@@ -11,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace orbaklaw {
 
 namespace {
@@ -49,7 +51,32 @@ QString Wybrany(const QFileDialog& dialog) {
 
 DialogiQt::DialogiQt(QWidget* rodzic) : rodzic_(rodzic) {}
 
+namespace {
+// The progress boxes step aside while a message box asks between two calls.
+class PostepyNaBok {
+public:
+    explicit PostepyNaBok(const std::vector<PostepWymianyQt*>& otwarte)
+        : otwarte_(otwarte), wstrzymane_(otwarte) {
+        for (auto* p : wstrzymane_)
+            p->Wstrzymaj();
+    }
+    ~PostepyNaBok() {
+        // Only those still alive come back.
+        for (auto* p : wstrzymane_)
+            if (std::find(otwarte_.begin(), otwarte_.end(), p) != otwarte_.end())
+                p->Wznow();
+    }
+    PostepyNaBok(const PostepyNaBok&) = delete;
+    PostepyNaBok& operator=(const PostepyNaBok&) = delete;
+
+private:
+    const std::vector<PostepWymianyQt*>& otwarte_;
+    std::vector<PostepWymianyQt*> wstrzymane_;
+};
+} // namespace
+
 Odpowiedz DialogiQt::Pokaz(const OknoKomunikatu& okno) {
+    const PostepyNaBok naBok(postepy_);
     QMessageBox box(IkonaQt(okno.ikona), okno.tytul, ZLamaniemLinii(okno.tekst),
                     QMessageBox::NoButton, rodzic_);
     if (okno.przyciski == Przyciski::Ok) {
@@ -137,7 +164,7 @@ int DialogiQt::Modalnie(QDialog& okno) {
 std::unique_ptr<PostepWymiany> DialogiQt::Postep(const QString& tekst) {
     // Over the communication dialog when the link test runs from it.
     QWidget* nad = QApplication::activeModalWidget();
-    return std::make_unique<PostepWymianyQt>(nad != nullptr ? nad : rodzic_, tekst);
+    return std::make_unique<PostepWymianyQt>(nad != nullptr ? nad : rodzic_, tekst, postepy_);
 }
 
 } // namespace orbaklaw

@@ -3,9 +3,13 @@
 
 #include "ui/Dialogi.h"
 
+#include <vector>
+
 class QWidget;
 
 namespace orbaklaw {
+
+class PostepWymianyQt;
 
 class DialogiQt : public Dialogi {
 public:
@@ -32,6 +36,7 @@ private:
     std::optional<QString> PlikDoZapisu(const DialogPliku& d, const QString& tytul);
 
     QWidget* rodzic_;
+    std::vector<PostepWymianyQt*> postepy_; // progress boxes alive
 };
 
 } // namespace orbaklaw

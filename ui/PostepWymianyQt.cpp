@@ -10,8 +10,10 @@
 
 namespace orbaklaw {
 
-PostepWymianyQt::PostepWymianyQt(QWidget* rodzic, const QString& tekst)
-    : okno_(new QProgressDialog(rodzic)) {
+PostepWymianyQt::PostepWymianyQt(QWidget* rodzic, const QString& tekst,
+                                 std::vector<PostepWymianyQt*>& otwarte)
+    : okno_(new QProgressDialog(rodzic)), otwarte_(otwarte) {
+    otwarte_.push_back(this);
     okno_->setObjectName(QStringLiteral("PostepWymiany"));
     okno_->setWindowTitle(QString::fromLatin1(TytulProgramu));
     okno_->setWindowFlag(Qt::WindowCloseButtonHint, false);
@@ -26,11 +28,33 @@ PostepWymianyQt::PostepWymianyQt(QWidget* rodzic, const QString& tekst)
     okno_->setMinimumDuration(std::numeric_limits<int>::max());
     okno_->setRange(0, 0); // a busy bar until the library tells how far it is
     okno_->setMinimumWidth(320);
-    QTimer::singleShot(OpoznieniePokazania, okno_, [okno = okno_] { okno->show(); });
+    QTimer::singleShot(OpoznieniePokazania, okno_, [this] { Pokaz(); });
 }
 
 PostepWymianyQt::~PostepWymianyQt() {
+    std::erase(otwarte_, this);
     delete okno_;
+}
+
+void PostepWymianyQt::Pokaz() {
+    if (wstrzymany_ > 0)
+        doPokazania_ = true;
+    else
+        okno_->show();
+}
+
+void PostepWymianyQt::Wstrzymaj() {
+    if (wstrzymany_++ == 0 && okno_->isVisible()) {
+        okno_->hide();
+        doPokazania_ = true;
+    }
+}
+
+void PostepWymianyQt::Wznow() {
+    if (wstrzymany_ > 0 && --wstrzymany_ == 0 && doPokazania_) {
+        doPokazania_ = false;
+        okno_->show();
+    }
 }
 
 void PostepWymianyQt::Ustaw(uint64_t zrobione, uint64_t oczekiwane) {

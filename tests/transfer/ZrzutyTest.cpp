@@ -7,7 +7,9 @@
 #include "format/KodyKlawiszy.h"
 #include "transfer/OknoKopii.h"
 
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 
 using namespace orbaklaw;
@@ -29,6 +31,9 @@ TEST_F(Zrzuty, Zrzut) {
     NaOknie("QMessageBox", [this, plik](QWidget& w) {
         QTest::qWait(50);
         EXPECT_TRUE(w.grab().save(plik));
+        // The whole screen: the write's progress box under the question.
+        if (QScreen* ekran = QGuiApplication::primaryScreen())
+            ekran->grabWindow(0).save(plik + u"-ekran.png"_s);
         QTest::keyClick(&w, Qt::Key_Return);
         NacisnijWOknie(Qt::Key_Return);
     });

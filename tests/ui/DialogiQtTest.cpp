@@ -122,3 +122,32 @@ TEST(DialogiQt, TheProgressBoxOfAnExchange) {
     postep.reset();
     EXPECT_EQ(okno.findChild<QProgressDialog*>(), nullptr) << "gone with the object";
 }
+
+// A question between two calls of one action is not covered by the action's
+// progress box: the box hides while the question is open, one due to show
+// meanwhile waits, and both show again once it is answered.
+TEST(DialogiQt, AQuestionSetsTheProgressBoxAside) {
+    for (const bool pokazanyPrzed : {true, false}) {
+        SCOPED_TRACE(pokazanyPrzed ? "shown before" : "due during the question");
+        QWidget okno;
+        okno.show();
+        DialogiQt dialogi(&okno);
+        auto postep = dialogi.Postep(u"Zapis definicji klawiszy do kasy..."_s);
+        auto* box = okno.findChild<QProgressDialog*>(u"PostepWymiany"_s);
+        ASSERT_NE(box, nullptr);
+        if (pokazanyPrzed) {
+            ASSERT_TRUE(QTest::qWaitFor([box] { return box->isVisible(); }, 2000));
+        }
+        bool widocznyWPytaniu = true;
+        QTimer::singleShot(PostepWymianyQt::OpoznieniePokazania + 200, [&] {
+            widocznyWPytaniu = box->isVisible();
+            if (auto* pytanie = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                pytanie->defaultButton()->click();
+        });
+        EXPECT_EQ(dialogi.Pytanie(u"Czy zapisać definicje klawiszy do kasy?"_s, u"Zapis do kasy"_s,
+                                  Odpowiedz::Tak),
+                  true);
+        EXPECT_FALSE(widocznyWPytaniu);
+        EXPECT_TRUE(box->isVisible()) << "back once the question is answered";
+    }
+}
