@@ -145,31 +145,20 @@ WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpow
     return wynik;
 }
 
-WynikKasy SesjaKasy::OdczytajLinie(uint8_t (BibliotekaKasdrv::*funkcja)(const std::string&,
-                                                                        const std::string&),
-                                   const char* plik, std::vector<std::string>& linie) {
+WynikKasy SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
         return w;
     WynikKasy wynik = Wywolaj(
-        [funkcja, plik](BibliotekaKasdrv& k) { return (k.*funkcja)(NazwaPlikuZapytania, plik); });
+        [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); });
     if (!wynik.Udany())
         return wynik;
     try {
-        linie = CzytajLinie(Sciezka(plik), plik == NazwaPlikuTowarow ? GranicePlikuTowarow
-                                                                     : GranicePlikuPlatnosci);
+        linie = CzytajLinie(Sciezka(NazwaPlikuTowarow), GranicePlikuTowarow);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e);
     }
     return wynik;
-}
-
-WynikKasy SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
-    return OdczytajLinie(&BibliotekaKasdrv::TowarMax, NazwaPlikuTowarow, linie);
-}
-
-WynikKasy SesjaKasy::OdczytajPlatnosci(std::vector<std::string>& linie) {
-    return OdczytajLinie(&BibliotekaKasdrv::OPlat, NazwaPlikuPlatnosci, linie);
 }
 
 WynikKasy SesjaKasy::CzytajPrzedZmiana() {
