@@ -135,13 +135,15 @@ WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpow
         Wywolaj([plik](BibliotekaKasdrv& k) { return k.ODefKlaw(NazwaPlikuZapytania, plik); });
     if (!wynik.Udany())
         return wynik;
+    std::string odczytana;
     try {
-        tresc = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
+        odczytana = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e);
     }
-    if (WynikKasy w = SprawdzOdpowiedz(tresc); !w.Udany())
+    if (WynikKasy w = SprawdzOdpowiedz(odczytana); !w.Udany())
         return w;
+    tresc = std::move(odczytana);
     return wynik;
 }
 

@@ -51,7 +51,7 @@ public:
 
     const std::string& NumerKasy() const { return numer_; }
 
-    // The register's definition file into `tresc`. The reply goes to
+    // The register's definition file into `tresc` (only when it is one). The reply goes to
     // `plikOdpowiedzi` of the folder when given (and stays there), else to a
     // name of the session's own that goes at once.
     WynikKasy OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi = nullptr);
