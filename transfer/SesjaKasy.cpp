@@ -135,41 +135,32 @@ WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpow
         Wywolaj([plik](BibliotekaKasdrv& k) { return k.ODefKlaw(NazwaPlikuZapytania, plik); });
     if (!wynik.Udany())
         return wynik;
+    std::string odczytana;
     try {
-        tresc = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
+        odczytana = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
     } catch (const BladWejsciaWyjscia& e) {
         return BladPliku(e);
     }
-    if (WynikKasy w = SprawdzOdpowiedz(tresc); !w.Udany())
+    if (WynikKasy w = SprawdzOdpowiedz(odczytana); !w.Udany())
         return w;
-    return wynik;
-}
-
-WynikKasy SesjaKasy::OdczytajLinie(uint8_t (BibliotekaKasdrv::*funkcja)(const std::string&,
-                                                                        const std::string&),
-                                   const char* plik, std::vector<std::string>& linie) {
-    const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
-    if (WynikKasy w = UtworzZapytanie(); !w.Udany())
-        return w;
-    WynikKasy wynik = Wywolaj(
-        [funkcja, plik](BibliotekaKasdrv& k) { return (k.*funkcja)(NazwaPlikuZapytania, plik); });
-    if (!wynik.Udany())
-        return wynik;
-    try {
-        linie = CzytajLinie(Sciezka(plik), plik == NazwaPlikuTowarow ? GranicePlikuTowarow
-                                                                     : GranicePlikuPlatnosci);
-    } catch (const BladWejsciaWyjscia& e) {
-        return BladPliku(e);
-    }
+    tresc = std::move(odczytana);
     return wynik;
 }
 
 WynikKasy SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
-    return OdczytajLinie(&BibliotekaKasdrv::TowarMax, NazwaPlikuTowarow, linie);
-}
-
-WynikKasy SesjaKasy::OdczytajPlatnosci(std::vector<std::string>& linie) {
-    return OdczytajLinie(&BibliotekaKasdrv::OPlat, NazwaPlikuPlatnosci, linie);
+    const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
+    if (WynikKasy w = UtworzZapytanie(); !w.Udany())
+        return w;
+    WynikKasy wynik = Wywolaj(
+        [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); });
+    if (!wynik.Udany())
+        return wynik;
+    try {
+        linie = CzytajLinie(Sciezka(NazwaPlikuTowarow), GranicePlikuTowarow);
+    } catch (const BladWejsciaWyjscia& e) {
+        return BladPliku(e);
+    }
+    return wynik;
 }
 
 WynikKasy SesjaKasy::CzytajPrzedZmiana() {

@@ -51,14 +51,14 @@ public:
 
     const std::string& NumerKasy() const { return numer_; }
 
-    // The register's definition file into `tresc`. The reply goes to
+    // The register's definition file into `tresc` (only when it is one). The reply goes to
     // `plikOdpowiedzi` of the folder when given (and stays there), else to a
     // name of the session's own that goes at once.
     WynikKasy OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi = nullptr);
-    // The lines of the goods (TowarMax) or payments (OPlat) reply; the reply
-    // file stays in the folder.
+    // The lines of the goods reply (TowarMax); the reply file stays in the
+    // folder. (The window's start-up query reads goods and payments by its
+    // own rules for their reply files.)
     WynikKasy OdczytajTowary(std::vector<std::string>& linie);
-    WynikKasy OdczytajPlatnosci(std::vector<std::string>& linie);
 
     // Before a change: the register's definitions read once and kept for the
     // questions and the judgements that follow.
@@ -87,9 +87,6 @@ private:
     WynikKasy Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
     WynikKasy UtworzZapytanie();
     WynikZmiany Zmien(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
-    WynikKasy OdczytajLinie(uint8_t (BibliotekaKasdrv::*funkcja)(const std::string&,
-                                                                 const std::string&),
-                            const char* plik, std::vector<std::string>& linie);
     std::filesystem::path Sciezka(const char* plik) const { return folder_ / plik; }
 
     BibliotekaKasdrv& kasdrv_;
