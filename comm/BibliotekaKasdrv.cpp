@@ -7,9 +7,21 @@ namespace orbaklaw {
 
 namespace {
 
+// The names the register library exports its functions under.
+namespace nazwy {
+constexpr const char* ODefKlaw = "__ODefKlaw";
+constexpr const char* ZDefKlaw = "__ZDefKlaw";
+constexpr const char* KDefKlaw = "__KDefKlaw";
+constexpr const char* TowarMax = "__TowarMax";
+constexpr const char* OPlat = "__OPlat";
+constexpr const char* OtwartoPlik = "_OtwartoPlik";
+constexpr const char* ZapisanoDoPlikuLinie = "_ZapisanoDoPlikuLinie";
+constexpr const char* ZamknieciePliku = "_ZamknieciePliku";
+} // namespace nazwy
+
 BuforTekstu Bufor(const std::string& tekst) {
     auto bufor = KonwNaBufor(tekst);
-    if (!bufor) // "Za długa nazwa pliku (ponad 255 znaków): "
+    if (!bufor)
         throw BladBiblioteki("Za długa nazwa pliku (ponad 255 znaków): "_w1250 +
                              tekst.substr(0, 64) + "...");
     return *bufor;
@@ -29,15 +41,15 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
         std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
     // Every function is looked up now so that a missing one is named at once.
     FunkcjeKasdrv f;
-    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__ODefKlaw");
-    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>("__ZDefKlaw");
-    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>("__KDefKlaw");
-    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__TowarMax");
-    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__OPlat");
-    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>("_OtwartoPlik");
+    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy::ODefKlaw);
+    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy::ZDefKlaw);
+    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy::KDefKlaw);
+    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy::TowarMax);
+    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy::OPlat);
+    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>(nazwy::OtwartoPlik);
     f.ZapisanoDoPlikuLinie =
-        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>("_ZapisanoDoPlikuLinie");
-    f.ZamknieciePliku = biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>("_ZamknieciePliku");
+        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>(nazwy::ZapisanoDoPlikuLinie);
+    f.ZamknieciePliku = biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>(nazwy::ZamknieciePliku);
     f.PostepWymiany =
         reinterpret_cast<decltype(f.PostepWymiany)>(biblioteka->Opcjonalny(NazwaFunkcjiPostepu));
     f.OpisBledu =
@@ -55,36 +67,36 @@ template <typename F> F BibliotekaKasdrv::Wymagana(F f, const char* nazwa) {
 }
 
 uint8_t BibliotekaKasdrv::ODefKlaw(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().ODefKlaw, "__ODefKlaw");
+    auto f = Wymagana(Funkcje().ODefKlaw, nazwy::ODefKlaw);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana("__ODefKlaw", [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy::ODefKlaw, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().ZDefKlaw, "__ZDefKlaw");
+    auto f = Wymagana(Funkcje().ZDefKlaw, nazwy::ZDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana("__ZDefKlaw", [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(nazwy::ZDefKlaw, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().KDefKlaw, "__KDefKlaw");
+    auto f = Wymagana(Funkcje().KDefKlaw, nazwy::KDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana("__KDefKlaw", [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(nazwy::KDefKlaw, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::TowarMax(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().TowarMax, "__TowarMax");
+    auto f = Wymagana(Funkcje().TowarMax, nazwy::TowarMax);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana("__TowarMax", [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy::TowarMax, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::OPlat(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().OPlat, "__OPlat");
+    auto f = Wymagana(Funkcje().OPlat, nazwy::OPlat);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana("__OPlat", [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy::OPlat, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::Wymiana(const char* nazwa, const std::function<uint8_t()>& wywolanie) {
@@ -110,7 +122,7 @@ std::string BibliotekaKasdrv::OpisBledu() const {
 }
 
 std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
-    auto f = Wymagana(Funkcje().OtwartoPlik, "_OtwartoPlik");
+    auto f = Wymagana(Funkcje().OtwartoPlik, nazwy::OtwartoPlik);
     const auto b = Bufor(nazwa);
     int32_t uchwyt = 0;
     if (f(&uchwyt, b.data(), 1) == 0)
@@ -119,13 +131,13 @@ std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
 }
 
 bool BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
-    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, "_ZapisanoDoPlikuLinie");
+    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, nazwy::ZapisanoDoPlikuLinie);
     const auto b = Bufor(linia);
     return f(uchwyt, b.data()) != 0;
 }
 
 bool BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
-    auto f = Wymagana(Funkcje().ZamknieciePliku, "_ZamknieciePliku");
+    auto f = Wymagana(Funkcje().ZamknieciePliku, nazwy::ZamknieciePliku);
     return f(&uchwyt) != 0;
 }
 

@@ -11,6 +11,7 @@
 #include "ui/Czcionki.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
+#include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/PokazanaKlepsydra.h"
 
@@ -198,7 +199,7 @@ void TOknoKomunik::KlawPolaczClick() {
         return;
     }
     if (Stan().TypKasy != KodOrba) {
-        dialogi_.Blad(QStringLiteral("Podłączone urządzenie nie jest kasą VARKO ORBA"));
+        dialogi_.Blad(Z1250(InnaKasaNizOrba()));
         return;
     }
     KlawZapis->setEnabled(true);
