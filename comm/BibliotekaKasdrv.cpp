@@ -61,8 +61,7 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
 
 template <typename F> F BibliotekaKasdrv::Wymagana(F f, const char* nazwa) {
     if (!f)
-        throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
-                             NazwaBibliotekiKasdrv);
+        throw BrakFunkcji(nazwa, NazwaBibliotekiKasdrv);
     return f;
 }
 

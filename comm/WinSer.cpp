@@ -14,8 +14,7 @@ constexpr const char* RSSequence = "RSSequence";
 
 template <typename F> F Wymagana(F f, const char* nazwa) {
     if (!f)
-        throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
-                             NazwaBibliotekiKomPort);
+        throw BrakFunkcji(nazwa, NazwaBibliotekiKomPort);
     return f;
 }
 
