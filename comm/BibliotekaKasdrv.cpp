@@ -7,18 +7,6 @@ namespace orbaklaw {
 
 namespace {
 
-// The names the register library exports its functions under.
-namespace nazwy {
-constexpr const char* ODefKlaw = "__ODefKlaw";
-constexpr const char* ZDefKlaw = "__ZDefKlaw";
-constexpr const char* KDefKlaw = "__KDefKlaw";
-constexpr const char* TowarMax = "__TowarMax";
-constexpr const char* OPlat = "__OPlat";
-constexpr const char* OtwartoPlik = "_OtwartoPlik";
-constexpr const char* ZapisanoDoPlikuLinie = "_ZapisanoDoPlikuLinie";
-constexpr const char* ZamknieciePliku = "_ZamknieciePliku";
-} // namespace nazwy
-
 BuforTekstu Bufor(const std::string& tekst) {
     auto bufor = KonwNaBufor(tekst);
     if (!bufor)
@@ -41,15 +29,16 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
         std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
     // Every function is looked up now so that a missing one is named at once.
     FunkcjeKasdrv f;
-    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy::ODefKlaw);
-    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy::ZDefKlaw);
-    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy::KDefKlaw);
-    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy::TowarMax);
-    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy::OPlat);
-    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>(nazwy::OtwartoPlik);
+    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::ODefKlaw);
+    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy_kasdrv::ZDefKlaw);
+    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy_kasdrv::KDefKlaw);
+    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::TowarMax);
+    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::OPlat);
+    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>(nazwy_kasdrv::OtwartoPlik);
     f.ZapisanoDoPlikuLinie =
-        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>(nazwy::ZapisanoDoPlikuLinie);
-    f.ZamknieciePliku = biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>(nazwy::ZamknieciePliku);
+        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>(nazwy_kasdrv::ZapisanoDoPlikuLinie);
+    f.ZamknieciePliku =
+        biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>(nazwy_kasdrv::ZamknieciePliku);
     f.PostepWymiany =
         reinterpret_cast<decltype(f.PostepWymiany)>(biblioteka->Opcjonalny(NazwaFunkcjiPostepu));
     f.OpisBledu =
@@ -66,36 +55,36 @@ template <typename F> F BibliotekaKasdrv::Wymagana(F f, const char* nazwa) {
 }
 
 uint8_t BibliotekaKasdrv::ODefKlaw(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().ODefKlaw, nazwy::ODefKlaw);
+    auto f = Wymagana(Funkcje().ODefKlaw, nazwy_kasdrv::ODefKlaw);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana(nazwy::ODefKlaw, [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::ODefKlaw, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().ZDefKlaw, nazwy::ZDefKlaw);
+    auto f = Wymagana(Funkcje().ZDefKlaw, nazwy_kasdrv::ZDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana(nazwy::ZDefKlaw, [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::ZDefKlaw, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().KDefKlaw, nazwy::KDefKlaw);
+    auto f = Wymagana(Funkcje().KDefKlaw, nazwy_kasdrv::KDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana(nazwy::KDefKlaw, [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::KDefKlaw, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::TowarMax(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().TowarMax, nazwy::TowarMax);
+    auto f = Wymagana(Funkcje().TowarMax, nazwy_kasdrv::TowarMax);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana(nazwy::TowarMax, [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::TowarMax, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::OPlat(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().OPlat, nazwy::OPlat);
+    auto f = Wymagana(Funkcje().OPlat, nazwy_kasdrv::OPlat);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana(nazwy::OPlat, [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::OPlat, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::Wymiana(const char* nazwa, const std::function<uint8_t()>& wywolanie) {
@@ -121,7 +110,7 @@ std::string BibliotekaKasdrv::OpisBledu() const {
 }
 
 std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
-    auto f = Wymagana(Funkcje().OtwartoPlik, nazwy::OtwartoPlik);
+    auto f = Wymagana(Funkcje().OtwartoPlik, nazwy_kasdrv::OtwartoPlik);
     const auto b = Bufor(nazwa);
     int32_t uchwyt = 0;
     if (f(&uchwyt, b.data(), 1) == 0)
@@ -130,13 +119,13 @@ std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
 }
 
 bool BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
-    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, nazwy::ZapisanoDoPlikuLinie);
+    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie);
     const auto b = Bufor(linia);
     return f(uchwyt, b.data()) != 0;
 }
 
 bool BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
-    auto f = Wymagana(Funkcje().ZamknieciePliku, nazwy::ZamknieciePliku);
+    auto f = Wymagana(Funkcje().ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku);
     return f(&uchwyt) != 0;
 }
 
