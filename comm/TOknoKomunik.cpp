@@ -2,6 +2,7 @@
 
 #include "comm/BibliotekiKasy.h"
 #include "comm/ModeleKas.h"
+#include "comm/OknoPortow.h"
 #include "comm/TestLacza.h"
 #include "comm/ZapisKonfiguracji.h"
 #include "format/UrzadzeniePortu.h"
@@ -59,7 +60,7 @@ QString OpisPortu(int com) {
     if (u.zrodlo == ZrodloUrzadzenia::Zmienna)
         tekst += QStringLiteral(" (zmienna ORBAKLAW_COM%1)").arg(com);
     else if (u.zrodlo == ZrodloUrzadzenia::Domyslne)
-        tekst += QStringLiteral(" (domyślnie)");
+        tekst += DopiskDomyslnego();
     return tekst;
 }
 
