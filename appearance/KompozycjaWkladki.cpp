@@ -1,10 +1,10 @@
 #include "appearance/KompozycjaWkladki.h"
 
 #include "appearance/ObrazKlawiatury.h"
+#include "ui/Tekst1250.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStringDecoder>
 
 #include <cmath>
 
@@ -17,11 +17,6 @@ constexpr double RozciagniecieSzerokosci = 1.223;
 
 QColor KolorPola(uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
-QString ZWindows1250(const std::string& tekst) {
-    QStringDecoder dekoder("windows-1250");
-    return dekoder.decode(QByteArrayView(tekst.data(), static_cast<qsizetype>(tekst.size())));
 }
 
 double PunktyCzcionki(const QFont& czcionka, double dpiEkranu) {
@@ -108,7 +103,7 @@ QImage KomponujWkladke(const QImage& szablon, TekstyEtykiet& teksty, QSize rozmi
         if (funkcyjny)
             malarz.fillRect(RamkaKlawiszaF(pole.miejsce, skala), tlo);
         malarz.setClipRect(RamkaPolaWkladki(pole, skala));
-        RysujTekst(malarz, PunktTekstuWkladki(pole.miejsce, skala), ZWindows1250(teksty[i]), tlo);
+        RysujTekst(malarz, PunktTekstuWkladki(pole.miejsce, skala), Z1250(teksty[i]), tlo);
         malarz.setClipping(false);
     }
     return wkladka;

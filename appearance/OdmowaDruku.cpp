@@ -24,4 +24,10 @@ std::optional<QString> OdmowaDruku(const QPrinter& drukarka) {
 #endif
 }
 
+QString NiePrzyjetoWydruku(const QPrinter& drukarka, const std::optional<QString>& powod) {
+    return powod ? QStringLiteral("Drukarka %1 nie przyjęła wydruku: %2")
+                       .arg(drukarka.printerName(), *powod)
+                 : QStringLiteral("Drukarka %1 nie przyjęła wydruku.").arg(drukarka.printerName());
+}
+
 } // namespace orbaklaw

@@ -18,4 +18,8 @@ namespace orbaklaw {
 // through the service (a PDF file, a system without CUPS).
 std::optional<QString> OdmowaDruku(const QPrinter& drukarka);
 
+// What the user is told of a job `drukarka` did not take: with the service's
+// reason when there is one.
+QString NiePrzyjetoWydruku(const QPrinter& drukarka, const std::optional<QString>& powod);
+
 } // namespace orbaklaw

@@ -19,6 +19,11 @@ namespace orbaklaw {
 
 namespace {
 
+// Printing the page and keeping measurements both need a printer.
+QString BrakDrukarki() {
+    return QStringLiteral("Brak drukarki do kalibracji.");
+}
+
 QString Tekst(double mm) {
     return QLocale(QLocale::Polish).toString(mm, 'f', 2);
 }
@@ -46,7 +51,7 @@ OknoKalibracji::OknoKalibracji(const PomiaryDrukarek& pomiary, const QStringList
     : QDialog(rodzic), pomiary_(pomiary), dialogi_(dialogi), cbDrukarka_(new QComboBox(this)),
       ePoziomo_(PoleDlugosci("ePoziomo", this)), ePionowo_(PoleDlugosci("ePionowo", this)) {
     setObjectName(QStringLiteral("OknoKalibracji"));
-    setWindowTitle(QStringLiteral("Kalibracja drukarki"));
+    setWindowTitle(TytulKalibracji());
     cbDrukarka_->setObjectName(QStringLiteral("cbDrukarka"));
     cbDrukarka_->addItems(drukarki);
     cbDrukarka_->setCurrentIndex(std::max(0, static_cast<int>(drukarki.indexOf(domyslna))));
@@ -99,7 +104,7 @@ void OknoKalibracji::PokazPomiar() {
 
 void OknoKalibracji::DrukujStrone() {
     if (cbDrukarka_->currentText().isEmpty()) {
-        dialogi_.Blad(QStringLiteral("Brak drukarki do kalibracji."));
+        dialogi_.Blad(BrakDrukarki());
         return;
     }
     QPrinter drukarka(QPrinter::HighResolution);
@@ -113,7 +118,7 @@ void OknoKalibracji::Zapisz() {
     const auto poziomo = Dlugosc(ePoziomo_->text());
     const auto pionowo = Dlugosc(ePionowo_->text());
     if (Drukarka().empty()) {
-        dialogi_.Blad(QStringLiteral("Brak drukarki do kalibracji."));
+        dialogi_.Blad(BrakDrukarki());
         return;
     }
     if (!poziomo || !pionowo) {

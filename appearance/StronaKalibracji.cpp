@@ -78,19 +78,21 @@ void RysujStrone(QPainter& p, const QPrinter& drukarka) {
 
 } // namespace
 
+QString TytulKalibracji() {
+    return QStringLiteral("Kalibracja drukarki");
+}
+
 WynikWydruku DrukujStroneKalibracji(QPrinter& drukarka) {
-    drukarka.setDocName(QStringLiteral("Kalibracja drukarki"));
+    drukarka.setDocName(TytulKalibracji());
     QPainter p;
     if (!p.begin(&drukarka))
         return {false, QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.")
                            .arg(drukarka.printerName())};
     RysujStrone(p, drukarka);
     if (!p.end())
-        return {false,
-                QStringLiteral("Drukarka %1 nie przyjęła wydruku.").arg(drukarka.printerName())};
+        return {false, NiePrzyjetoWydruku(drukarka, std::nullopt)};
     if (const auto powod = OdmowaDruku(drukarka))
-        return {false, QStringLiteral("Drukarka %1 nie przyjęła wydruku: %2")
-                           .arg(drukarka.printerName(), *powod)};
+        return {false, NiePrzyjetoWydruku(drukarka, powod)};
     return {};
 }
 

@@ -14,6 +14,9 @@ constexpr double DlugoscLinijkiMm = 100.0;
 constexpr double SzerokoscWkladkiMm = 111.25;
 constexpr double WysokoscWkladkiMm = 103.21;
 
+// The calibration window's caption, also the name of its print job.
+QString TytulKalibracji();
+
 // One page, one job; the print service's refusal is reported.
 WynikWydruku DrukujStroneKalibracji(QPrinter& drukarka);
 

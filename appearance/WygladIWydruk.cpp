@@ -91,7 +91,7 @@ std::optional<QString> WygladIWydruk::NazwaZapisu() {
     if (!wybrana)
         return std::nullopt;
     if (NazwaZastrzezona(SciezkaSystemu(*wybrana).string())) {
-        dialogi_.Komunikat(*wybrana + QStringLiteral(" : zastrzeżona nazwa pliku"));
+        dialogi_.Komunikat(ZastrzezonaNazwaPliku(*wybrana));
         return std::nullopt;
     }
     return wybrana;

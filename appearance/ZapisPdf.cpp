@@ -31,11 +31,15 @@ std::optional<std::string> PdfWkladki(const QImage& obraz, const QPageLayout& uk
     return dane.toStdString();
 }
 
+const char* PdfNiePowstal() {
+    return "PDF nie powstał"_w1250;
+}
+
 void ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
                       const QPageLayout& uklad, int dpi) {
     const auto pdf = PdfWkladki(obraz, uklad, dpi);
     if (!pdf)
-        throw BladWejsciaWyjscia(plik, "PDF nie powstał"_w1250);
+        throw BladWejsciaWyjscia(plik, PdfNiePowstal());
     ZapiszAtomowo(plik, *pdf);
 }
 

@@ -17,6 +17,10 @@ namespace orbaklaw {
 // drawn.
 std::optional<std::string> PdfWkladki(const QImage& obraz, const QPageLayout& uklad, int dpi);
 
+// Why a PDF of the insert or of the key list was not saved: it could not be
+// drawn (Windows-1250).
+const char* PdfNiePowstal();
+
 // Saves that PDF as `plik`. Throws BladWejsciaWyjscia naming `plik`.
 void ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
                       const QPageLayout& uklad, int dpi);

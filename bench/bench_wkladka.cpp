@@ -67,8 +67,9 @@ int main(int argc, char** argv) {
     int razy = 15;
     if (argc == 3 && std::string(argv[1]) == "--runs")
         razy = std::max(1, std::atoi(argv[2]));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    constexpr const char* platforma = "QT_QPA_PLATFORM";
+    if (qEnvironmentVariableIsEmpty(platforma))
+        qputenv(platforma, "offscreen");
     QGuiApplication aplikacja(argc, argv);
 
     const fs::path folder = fs::temp_directory_path() / "orbaklaw-bench-wkladka";

@@ -12,6 +12,12 @@ class BladWejsciaWyjscia;
 
 namespace orbaklaw::cli {
 
+// What every message of the command begins with on the terminal.
+inline constexpr const char* PoczatekKomunikatu = "orbaklaw-cli: ";
+
+// What ends a message on a command given wrongly: where its usage is told.
+inline constexpr const char* OdeslanieDoPomocy = " (orbaklaw-cli --help)\n";
+
 // Valid UTF-8 sequences pass unchanged, every other byte above 127 is read
 // as Windows-1250; a CR that is not part of CR LF becomes a line end.
 std::string DlaTerminala(const std::string& tekst);

@@ -8,6 +8,9 @@ namespace orbaklaw::cli {
 
 namespace {
 
+// After the option that lacks the file it names.
+constexpr const char* WymagaPliku = " wymaga pliku";
+
 // Option values: at most five digits.
 std::optional<int> Liczba(const std::string& s, int od, int do_) {
     return CzytajCyfry(s, 5, od, do_);
@@ -34,7 +37,7 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
         const bool nazwy = o == "--goods" || o == "--payments";
         if (nazwy && dozwolone.nazwy) {
             if (i + 1 >= a.size()) {
-                blad = o + " wymaga pliku";
+                blad = o + WymagaPliku;
                 return false;
             }
             (o == "--goods" ? opcje.towary : opcje.platnosci) = a[++i];
@@ -42,7 +45,7 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
         }
         if (o == "--pdf" && dozwolone.pdf) {
             if (i + 1 >= a.size()) {
-                blad = o + " wymaga pliku";
+                blad = o + WymagaPliku;
                 return false;
             }
             opcje.pdf = a[++i];

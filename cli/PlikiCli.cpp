@@ -3,8 +3,10 @@
 
 #include "files/BladSystemu.h"
 #include "files/NazwyPlikow.h"
+#include "format/KomunikatyBledow.h"
 #include "platform/KodowanieSciezek.h"
 #include "platform/TozsamoscPliku.h"
+#include "transfer/TekstyZapisu.h"
 
 #include <cerrno>
 
@@ -30,11 +32,10 @@ bool TenSamPlik(const std::string& a, const std::string& b) {
 
 std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
                                                  const std::vector<std::string>& wejscia) {
-    if (sciezka.empty()) // "Brak nazwy pliku wyjściowego."
-        return BladWejsciaWyjscia("Brak nazwy pliku wyjściowego."_w1250);
-    if (NazwaZastrzezona(sciezka)) // "BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("
-        return BladWejsciaWyjscia("BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("_w1250 +
-                                  CzescNazwy(sciezka) + ")");
+    if (sciezka.empty())
+        return BladWejsciaWyjscia(KomunikatBledu(KASDRV_BRAK_WYJSCIA));
+    if (NazwaZastrzezona(sciezka))
+        return BladWejsciaWyjscia(BladZastrzezonejNazwy(CzescNazwy(sciezka)));
     std::error_code ec;
     const fs::file_status s = fs::status(platform::SciezkaZBajtow(sciezka), ec);
     if (!ec && fs::exists(s)) {
@@ -45,9 +46,8 @@ std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
                 sciezka, "zapis możliwy tylko do zwykłego pliku (to urządzenie lub potok)"_w1250);
     }
     for (const auto& we : wejscia)
-        if (TenSamPlik(sciezka, we)) // "Jednakowe nazwy plików wejściowego i wyjściowego."
-            return BladWejsciaWyjscia(sciezka,
-                                      "Jednakowe nazwy plików wejściowego i wyjściowego."_w1250);
+        if (TenSamPlik(sciezka, we))
+            return BladWejsciaWyjscia(sciezka, KomunikatBledu(KASDRV_TE_SAME_NAZWY));
     return std::nullopt;
 }
 

@@ -85,7 +85,7 @@ void WypiszUzycie(std::ostream& o) {
 }
 
 int BladUzycia(std::ostream& err, const std::string& powod) {
-    err << "orbaklaw-cli: " << powod << "\n";
+    err << PoczatekKomunikatu << powod << "\n";
     WypiszUzycie(err);
     return KodBladUzycia;
 }
@@ -137,7 +137,7 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     if (pliki.size() != 2)
         return BladUzycia(err, "normalize bierze plik wejściowy i wyjściowy");
     if (auto problem = ProblemWyjscia(pliki[1], {pliki[0]})) {
-        err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
         return KodBladPliku;
     }
     TabliceKlawiszy tablice;
@@ -146,7 +146,7 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     try {
         ZapiszPlikDefinicji(tablice, pliki[1], numer);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -170,7 +170,7 @@ int WczytajNazwy(const OpcjeKasy& o, NazwyKasy& nazwy, std::ostream& err) {
         if (const std::string p = plik(o.platnosci, NazwaPlikuPlatnosci); !p.empty())
             nazwy.platnosci = CzytajPlatnosci(CzytajLinie(p, GranicePlikuPlatnosci));
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -207,7 +207,7 @@ int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
             if (plik)
                 wejscia.push_back(*plik);
         if (auto problem = ProblemWyjscia(*opcje.pdf, wejscia)) {
-            err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
+            err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
             return KodBladPliku;
         }
     }
@@ -286,12 +286,11 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::o
     try {
         return Polecenie_(argumenty, out, err, dodatkowe, listaPdf);
     } catch (const std::bad_alloc&) {
-        err << "orbaklaw-cli: "
-            << "brak pamięci\n";
+        err << PoczatekKomunikatu << "brak pamięci\n";
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
     } catch (const std::exception& e) {
-        err << "orbaklaw-cli: " << DlaTerminala(e.what()) << "\n";
+        err << PoczatekKomunikatu << DlaTerminala(e.what()) << "\n";
     }
     return KodBladPliku;
 }

@@ -14,6 +14,7 @@
 #include "format/PlikDefinicji.h"
 #include "format/TabliceKlawiszy.h"
 #include "format/Towary.h"
+#include "transfer/TekstyZapisu.h"
 
 #include <functional>
 #include <optional>
@@ -23,7 +24,7 @@ namespace orbaklaw::cli {
 namespace {
 
 int BladUzyciaKasy(std::ostream& err, const std::string& powod) {
-    err << "orbaklaw-cli: " << DlaTerminala(powod) << " (orbaklaw-cli --help)\n";
+    err << PoczatekKomunikatu << DlaTerminala(powod) << OdeslanieDoPomocy;
     return KodBladUzycia;
 }
 
@@ -47,7 +48,7 @@ bool Argumenty(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolon
 
 int Wyjscie(const std::string& plik, const std::vector<std::string>& wejscia, std::ostream& err) {
     if (auto problem = ProblemWyjscia(plik, wejscia)) {
-        err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -58,7 +59,7 @@ int Zapisz(const std::string& plik, const std::string& tresc, std::ostream& err)
         ZapiszAtomowo(plik, tresc);
         return KodSukces;
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
 }
@@ -188,7 +189,7 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
         return kod;
     if (int kod = sesja.Wynik(sesja.Sesja().Zapisz(t), false); kod != KodSukces)
         return kod;
-    out << "Definicje klawiszy zapisano do kasy i do pliku " << NazwaPlikuKlawiszy << "\n";
+    out << DlaTerminala(ZapisanoDoKasyIDoPliku()) << "\n";
     if (opcje.sprawdz)
         return PorownajZKasa(sesja, t, false, out);
     WypiszZmiany(sesja.Sesja().Poprzednie(), t, out);

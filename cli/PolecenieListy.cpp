@@ -1,12 +1,12 @@
 #include "cli/PolecenieListy.h"
 
+#include "appearance/ZapisPdf.h"
 #include "cli/Komunikaty.h"
 #include "cli/PolecenieWkladki.h"
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"
 #include "transfer/ListaKlawiszyPdf.h"
 
-#include <QDateTime>
 #include <QGuiApplication>
 
 namespace orbaklaw::cli {
@@ -27,23 +27,20 @@ int ZapiszListePdf(const ListaDoPdf& lista, std::ostream& err) {
     const auto aplikacja = AplikacjaCli();
     try {
         ListaKlawiszy strona;
-        strona.naglowek = {
-            NumerKasyPliku(lista.plik),
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString(),
-            "plik " + lista.plik};
+        strona.naglowek = {NumerKasyPliku(lista.plik), DataListyKlawiszy(), "plik " + lista.plik};
         NazwyZKasy nazwy;
         nazwy.towary = lista.nazwy.towary ? &*lista.nazwy.towary : nullptr;
         nazwy.platnosci = lista.nazwy.platnosci;
         strona.wiersze = WierszeListyKlawiszy(lista.tablice, nazwy);
         const QByteArray pdf = ListaKlawiszyPdf(strona);
         if (pdf.isEmpty()) {
-            err << "orbaklaw-cli: " << lista.pdf << ": PDF nie powstał\n";
+            err << PoczatekKomunikatu << lista.pdf << ": " << DlaTerminala(PdfNiePowstal()) << "\n";
             return KodBladPliku;
         }
         ZapiszAtomowo(lista.pdf, pdf.toStdString());
         return KodSukces;
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
 }

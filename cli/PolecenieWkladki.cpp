@@ -1,5 +1,4 @@
 #include "cli/PolecenieWkladki.h"
-#include "files/StronyKodowe.h"
 
 #include "appearance/CzcionkaEtykiet.h"
 #include "appearance/KompozycjaWkladki.h"
@@ -71,7 +70,7 @@ int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
             pdf.emplace(a.pdf);
             const auto tresc = PdfWkladki(wkladka, UkladStrony(), RozdzielczoscPdf);
             if (!tresc)
-                throw BladWejsciaWyjscia(a.pdf, "PDF nie powstał"_w1250);
+                throw BladWejsciaWyjscia(a.pdf, PdfNiePowstal());
             pdf->Dopisz(*tresc);
             pdf->Utrwal();
         }
@@ -81,7 +80,7 @@ int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
             pdf->Zatwierdz();
         bmp.Zatwierdz();
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
     return KodSukces;
@@ -93,7 +92,7 @@ bool SprawdzWyjscia(const Argumenty& a, std::ostream& err) {
     if (!problem && !a.pdf.empty())
         problem = ProblemWyjscia(a.pdf, {a.etykiety, a.bmp});
     if (problem)
-        err << "orbaklaw-cli: " << KomunikatPliku(*problem) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
     return !problem;
 }
 
@@ -103,9 +102,10 @@ bool SprawdzWyjscia(const Argumenty& a, std::ostream& err) {
 std::unique_ptr<QGuiApplication> AplikacjaCli() {
     if (QGuiApplication::instance())
         return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    constexpr const char* platforma = "QT_QPA_PLATFORM";
+    if (qEnvironmentVariableIsEmpty(platforma) && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv(platforma, "offscreen");
     static int argc = 1;
     static char nazwa[] = "orbaklaw-cli";
     static char* argv[] = {nazwa, nullptr};
@@ -127,7 +127,7 @@ int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err)
     try {
         teksty = CzytajPlikEtykiet(argumenty.etykiety);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
     if (!SprawdzWyjscia(argumenty, err))
@@ -139,7 +139,7 @@ int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err)
                             DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet(), DomyslneDpiEkranu);
         return ZapiszWyniki(wkladka, argumenty, err);
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
 }

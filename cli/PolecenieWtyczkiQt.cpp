@@ -1,5 +1,6 @@
 #include "cli/PolecenieWtyczkiQt.h"
 
+#include "cli/Komunikaty.h"
 #include "cli/WtyczkaQt.h"
 #include "comm/FolderyProgramu.h"
 #include "platform/LadowanieBibliotek.h"
@@ -28,19 +29,20 @@ FunkcjaWtyczkiQt Funkcja(const std::string& sciezka, std::string& powod) {
 } // namespace
 
 Polecenie PolecenieWtyczkiQt(const std::string& nazwa) {
-    return [nazwa](const std::vector<std::string>& argumenty, std::ostream& out,
-                   std::ostream& err) {
-        std::string powod;
-        const FunkcjaWtyczkiQt funkcja =
-            Funkcja(SciezkaBiblioteki(ORBAKLAW_WTYCZKA_QT).string(), powod);
-        if (!funkcja) {
-            err << "orbaklaw-cli: " << nazwa << ": nie można wczytać biblioteki: " << powod << "\n";
-            return KodBladPliku;
-        }
-        std::vector<std::string> wiersz{nazwa};
-        wiersz.insert(wiersz.end(), argumenty.begin(), argumenty.end());
-        return funkcja(&wiersz, &out, &err);
-    };
+    return
+        [nazwa](const std::vector<std::string>& argumenty, std::ostream& out, std::ostream& err) {
+            std::string powod;
+            const FunkcjaWtyczkiQt funkcja =
+                Funkcja(SciezkaBiblioteki(ORBAKLAW_WTYCZKA_QT).string(), powod);
+            if (!funkcja) {
+                err << PoczatekKomunikatu << nazwa << ": nie można wczytać biblioteki: " << powod
+                    << "\n";
+                return KodBladPliku;
+            }
+            std::vector<std::string> wiersz{nazwa};
+            wiersz.insert(wiersz.end(), argumenty.begin(), argumenty.end());
+            return funkcja(&wiersz, &out, &err);
+        };
 }
 
 } // namespace orbaklaw::cli

@@ -1,5 +1,4 @@
 #include "cli/TestKasy.h"
-#include "files/StronyKodowe.h"
 
 #include "cli/Json.h"
 #include "cli/KodyWyjscia.h"
@@ -7,6 +6,7 @@
 #include "cli/SesjaCli.h"
 #include "comm/ModeleKas.h"
 #include "comm/NumerKasy.h"
+#include "comm/PowodNiedostepnosciPortu.h"
 #include "comm/ProbaLacza.h"
 #include "comm/WinSer.h"
 #include "orbaklaw/kasdrv_kody.h"
@@ -16,7 +16,7 @@ namespace orbaklaw::cli {
 namespace {
 
 int Blad(std::ostream& err, const std::string& tekst, int kod) {
-    err << "orbaklaw-cli: " << DlaTerminala(tekst) << "\n";
+    err << PoczatekKomunikatu << DlaTerminala(tekst) << "\n";
     return kod;
 }
 
@@ -58,8 +58,8 @@ int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& ni
     if (w.numer.empty()) // the library failed before the test was over
         return KodOdmowaKasy;
     Wypisz(w, json, out);
-    if (KodModelu(w.model) != KodOrba) // "Podłączone urządzenie nie jest kasą VARKO ORBA"
-        return Blad(err, "Podłączone urządzenie nie jest kasą VARKO ORBA"_w1250, KodOdmowaKasy);
+    if (KodModelu(w.model) != KodOrba)
+        return Blad(err, InnaKasaNizOrba(), KodOdmowaKasy);
     // The commands would be refused by this register: say so now.
     if (w.nrKasy != static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())))
         return BladKodu(err, KASDRV_INNA_KASA);
@@ -68,7 +68,7 @@ int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& ni
 
 int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, std::ostream& err) {
     const std::string niemozliwe =
-        "Niemożliwe zainicjowanie portu szeregowego ("_w1250 + sesja.Urzadzenie() + ")";
+        NiemozliweZainicjowaniePortu() + std::string(" (") + sesja.Urzadzenie() + ")";
     WynikProbyLacza wynik;
     try {
         ProbujLacze(port, sesja.Ustawienia(), wynik);
@@ -86,8 +86,8 @@ int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     std::vector<std::string> pliki;
     std::string blad;
     if (!ParsujOpcje(a, {.kasa = true, .json = true}, opcje, pliki, blad) || !pliki.empty()) {
-        err << "orbaklaw-cli: " << DlaTerminala(blad.empty() ? "test nie bierze plików" : blad)
-            << " (orbaklaw-cli --help)\n";
+        err << PoczatekKomunikatu << DlaTerminala(blad.empty() ? "test nie bierze plików" : blad)
+            << OdeslanieDoPomocy;
         return KodBladUzycia;
     }
     SesjaCli sesja(opcje, err);

@@ -20,13 +20,13 @@ int WczytajDefinicje(const std::string& plik, TabliceKlawiszy& tablice, std::ost
         // definition file, one bounded line held at a time.
         const auto wynik = CzytajPlikDefinicji(tablice, plik);
         if (!wynik.poprawny) {
-            err << "orbaklaw-cli: " << KomunikatFormatu(plik, wynik.numerLinii, wynik.zlaLinia)
+            err << PoczatekKomunikatu << KomunikatFormatu(plik, wynik.numerLinii, wynik.zlaLinia)
                 << "\n";
             return KodBladFormatu;
         }
         return KodSukces;
     } catch (const BladWejsciaWyjscia& e) {
-        err << "orbaklaw-cli: " << KomunikatPliku(e) << "\n";
+        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
 }

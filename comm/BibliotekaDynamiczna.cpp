@@ -5,6 +5,10 @@
 
 namespace orbaklaw {
 
+BladBiblioteki BrakFunkcji(const std::string& funkcja, const std::string& biblioteka) {
+    return BladBiblioteki("Brak funkcji " + funkcja + " w bibliotece " + biblioteka);
+}
+
 BibliotekaDynamiczna::BibliotekaDynamiczna(const std::filesystem::path& plik) : plik_(plik) {
     std::string powod;
     uchwyt_ = platform::ZaladujBiblioteke(plik, &powod);
@@ -20,8 +24,7 @@ BibliotekaDynamiczna::~BibliotekaDynamiczna() {
 void* BibliotekaDynamiczna::Symbol(const char* nazwa) const {
     void* adres = platform::AdresFunkcji(uchwyt_, nazwa);
     if (!adres)
-        throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
-                             plik_.string());
+        throw BrakFunkcji(nazwa, plik_.string());
     return adres;
 }
 

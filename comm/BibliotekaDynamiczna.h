@@ -17,6 +17,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The error of the function `funkcja` missing from the library `biblioteka`.
+BladBiblioteki BrakFunkcji(const std::string& funkcja, const std::string& biblioteka);
+
 class BibliotekaDynamiczna {
 public:
     // Loads the library; throws BladBiblioteki when it can't be loaded.

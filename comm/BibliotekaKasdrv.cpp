@@ -9,7 +9,7 @@ namespace {
 
 BuforTekstu Bufor(const std::string& tekst) {
     auto bufor = KonwNaBufor(tekst);
-    if (!bufor) // "Za długa nazwa pliku (ponad 255 znaków): "
+    if (!bufor)
         throw BladBiblioteki("Za długa nazwa pliku (ponad 255 znaków): "_w1250 +
                              tekst.substr(0, 64) + "...");
     return *bufor;
@@ -29,15 +29,16 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
         std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
     // Every function is looked up now so that a missing one is named at once.
     FunkcjeKasdrv f;
-    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__ODefKlaw");
-    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>("__ZDefKlaw");
-    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>("__KDefKlaw");
-    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__TowarMax");
-    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>("__OPlat");
-    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>("_OtwartoPlik");
+    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::ODefKlaw);
+    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy_kasdrv::ZDefKlaw);
+    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy_kasdrv::KDefKlaw);
+    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::TowarMax);
+    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::OPlat);
+    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>(nazwy_kasdrv::OtwartoPlik);
     f.ZapisanoDoPlikuLinie =
-        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>("_ZapisanoDoPlikuLinie");
-    f.ZamknieciePliku = biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>("_ZamknieciePliku");
+        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>(nazwy_kasdrv::ZapisanoDoPlikuLinie);
+    f.ZamknieciePliku =
+        biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>(nazwy_kasdrv::ZamknieciePliku);
     f.PostepWymiany =
         reinterpret_cast<decltype(f.PostepWymiany)>(biblioteka->Opcjonalny(NazwaFunkcjiPostepu));
     f.OpisBledu =
@@ -49,42 +50,41 @@ const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
 
 template <typename F> F BibliotekaKasdrv::Wymagana(F f, const char* nazwa) {
     if (!f)
-        throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
-                             NazwaBibliotekiKasdrv);
+        throw BrakFunkcji(nazwa, NazwaBibliotekiKasdrv);
     return f;
 }
 
 uint8_t BibliotekaKasdrv::ODefKlaw(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().ODefKlaw, "__ODefKlaw");
+    auto f = Wymagana(Funkcje().ODefKlaw, nazwy_kasdrv::ODefKlaw);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana("__ODefKlaw", [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::ODefKlaw, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().ZDefKlaw, "__ZDefKlaw");
+    auto f = Wymagana(Funkcje().ZDefKlaw, nazwy_kasdrv::ZDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana("__ZDefKlaw", [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::ZDefKlaw, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().KDefKlaw, "__KDefKlaw");
+    auto f = Wymagana(Funkcje().KDefKlaw, nazwy_kasdrv::KDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana("__KDefKlaw", [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::KDefKlaw, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::TowarMax(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().TowarMax, "__TowarMax");
+    auto f = Wymagana(Funkcje().TowarMax, nazwy_kasdrv::TowarMax);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana("__TowarMax", [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::TowarMax, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::OPlat(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().OPlat, "__OPlat");
+    auto f = Wymagana(Funkcje().OPlat, nazwy_kasdrv::OPlat);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana("__OPlat", [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ = Wymiana(nazwy_kasdrv::OPlat, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::Wymiana(const char* nazwa, const std::function<uint8_t()>& wywolanie) {
@@ -110,7 +110,7 @@ std::string BibliotekaKasdrv::OpisBledu() const {
 }
 
 std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
-    auto f = Wymagana(Funkcje().OtwartoPlik, "_OtwartoPlik");
+    auto f = Wymagana(Funkcje().OtwartoPlik, nazwy_kasdrv::OtwartoPlik);
     const auto b = Bufor(nazwa);
     int32_t uchwyt = 0;
     if (f(&uchwyt, b.data(), 1) == 0)
@@ -119,13 +119,13 @@ std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
 }
 
 bool BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
-    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, "_ZapisanoDoPlikuLinie");
+    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie);
     const auto b = Bufor(linia);
     return f(uchwyt, b.data()) != 0;
 }
 
 bool BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
-    auto f = Wymagana(Funkcje().ZamknieciePliku, "_ZamknieciePliku");
+    auto f = Wymagana(Funkcje().ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku);
     return f(&uchwyt) != 0;
 }
 

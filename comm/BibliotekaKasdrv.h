@@ -42,6 +42,18 @@ struct FunkcjeKasdrv {
     uint32_t(KASDRV_WYWOLANIE* OpisBledu)(char* opis, uint32_t rozmiar) = nullptr;
 };
 
+// The names the register library exports its functions under.
+namespace nazwy_kasdrv {
+constexpr const char* ODefKlaw = "__ODefKlaw";
+constexpr const char* ZDefKlaw = "__ZDefKlaw";
+constexpr const char* KDefKlaw = "__KDefKlaw";
+constexpr const char* TowarMax = "__TowarMax";
+constexpr const char* OPlat = "__OPlat";
+constexpr const char* OtwartoPlik = "_OtwartoPlik";
+constexpr const char* ZapisanoDoPlikuLinie = "_ZapisanoDoPlikuLinie";
+constexpr const char* ZamknieciePliku = "_ZamknieciePliku";
+} // namespace nazwy_kasdrv
+
 // The exported names of the optional progress and reason functions.
 constexpr const char* NazwaFunkcjiPostepu = "kasdrv_postep";
 constexpr const char* NazwaFunkcjiOpisuBledu = "kasdrv_opis_bledu";

@@ -1,4 +1,5 @@
 #include "comm/ModeleKas.h"
+#include "files/StronyKodowe.h"
 
 #include <array>
 
@@ -41,6 +42,10 @@ int KodModelu(uint8_t pierwszyBajt) {
 std::string NazwaModelu(uint8_t pierwszyBajt) {
     const Model* m = Znajdz(pierwszyBajt);
     return m ? m->nazwa : std::string();
+}
+
+const char* InnaKasaNizOrba() {
+    return "Podłączone urządzenie nie jest kasą VARKO ORBA"_w1250;
 }
 
 } // namespace orbaklaw

@@ -15,4 +15,7 @@ int KodModelu(uint8_t pierwszyBajt);
 // The model's name ("ORBA", "TUMO 2047", ...); empty for an unknown byte.
 std::string NazwaModelu(uint8_t pierwszyBajt);
 
+// The refusal of a device that answers but is not an ORBA (Windows-1250).
+const char* InnaKasaNizOrba();
+
 } // namespace orbaklaw

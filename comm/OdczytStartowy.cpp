@@ -109,7 +109,7 @@ bool OdczytStartowy::UstalNumerKasy() {
     const fs::path konfiguracja = ZnajdzPlik(NazwaPlikuKonfiguracji);
     if (Istnieje(konfiguracja) && !KonfiguracjaPusta(konfiguracja)) {
         const auto numer = CzytajNumerKasy(konfiguracja);
-        if (!numer) // "Nie można odczytać pliku KONFIG.TXT"
+        if (!numer)
             throw BladWejsciaWyjscia("Nie można odczytać pliku KONFIG.TXT"_w1250);
         Stan().NumerKasy = *numer;
         return true;

@@ -24,6 +24,10 @@ QString Pokazana(const std::string& sciezka) {
 }
 } // namespace
 
+QString DopiskDomyslnego() {
+    return QStringLiteral(" (domyślnie)");
+}
+
 QString OpisUrzadzenia(const platform::UrzadzenieSzeregowe& u) {
     QString tekst = Pokazana(u.sciezka);
     QStringList szczegoly;
@@ -97,7 +101,7 @@ void OknoPortow::UtworzPort(int com, const std::vector<platform::UrzadzenieSzere
     for (const auto& u : urzadzenia)
         wybor->addItem(OpisUrzadzenia(u), Pokazana(u.sciezka));
     wybor->lineEdit()->setPlaceholderText(Pokazana(platform::DomyslneUrzadzeniePortu(com)) +
-                                          QStringLiteral(" (domyślnie)"));
+                                          DopiskDomyslnego());
     const QString obecne = Pokazana(przypisanie.Urzadzenie(com).value_or(""));
     const int pozycja = obecne.isEmpty() ? 0 : wybor->findData(obecne);
     if (pozycja >= 0)

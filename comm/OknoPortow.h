@@ -56,4 +56,8 @@ private:
 // ("/dev/serial/by-id/usb-X-if00-port0 (X, /dev/ttyUSB0)").
 QString OpisUrzadzenia(const platform::UrzadzenieSzeregowe& u);
 
+// What follows a port's device when no one assigned it and the program
+// falls back on its own choice.
+QString DopiskDomyslnego();
+
 } // namespace orbaklaw

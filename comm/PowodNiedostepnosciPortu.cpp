@@ -33,4 +33,8 @@ std::string PowodNiedostepnosciPortu(const std::string& urzadzenie) {
     return PowodNiedostepnosciPortu(urzadzenie, platform::BladOtwarciaUrzadzenia(urzadzenie));
 }
 
+const char* NiemozliweZainicjowaniePortu() {
+    return "Niemożliwe zainicjowanie portu szeregowego"_w1250;
+}
+
 } // namespace orbaklaw

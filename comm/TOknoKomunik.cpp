@@ -2,6 +2,7 @@
 
 #include "comm/BibliotekiKasy.h"
 #include "comm/ModeleKas.h"
+#include "comm/OknoPortow.h"
 #include "comm/TestLacza.h"
 #include "comm/ZapisKonfiguracji.h"
 #include "format/UrzadzeniePortu.h"
@@ -11,6 +12,7 @@
 #include "ui/Czcionki.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
+#include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/PokazanaKlepsydra.h"
 
@@ -58,7 +60,7 @@ QString OpisPortu(int com) {
     if (u.zrodlo == ZrodloUrzadzenia::Zmienna)
         tekst += QStringLiteral(" (zmienna ORBAKLAW_COM%1)").arg(com);
     else if (u.zrodlo == ZrodloUrzadzenia::Domyslne)
-        tekst += QStringLiteral(" (domyślnie)");
+        tekst += DopiskDomyslnego();
     return tekst;
 }
 
@@ -198,7 +200,7 @@ void TOknoKomunik::KlawPolaczClick() {
         return;
     }
     if (Stan().TypKasy != KodOrba) {
-        dialogi_.Blad(QStringLiteral("Podłączone urządzenie nie jest kasą VARKO ORBA"));
+        dialogi_.Blad(Z1250(InnaKasaNizOrba()));
         return;
     }
     KlawZapis->setEnabled(true);

@@ -64,7 +64,7 @@ std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
 
 // A port that can't be opened is named, with the reason, under the message.
 void TestLacza::PokazBladPortu(const WynikProbyLacza& wynik) {
-    QString tekst = QStringLiteral("Niemożliwe zainicjowanie portu szeregowego");
+    QString tekst = Z1250(NiemozliweZainicjowaniePortu());
     if (wynik.blad == BladProbyLacza::Port) {
         const std::string powod = PowodNiedostepnosciPortu(UrzadzeniePortu(com_));
         if (!powod.empty())

@@ -4,10 +4,17 @@ namespace orbaklaw {
 
 namespace {
 
+// The names the port library exports its functions under.
+namespace nazwy {
+constexpr const char* InitializePort = "InitializePort";
+constexpr const char* UnInitializePort = "UnInitializePort";
+constexpr const char* UstawKanal = "UstawKanal";
+constexpr const char* RSSequence = "RSSequence";
+} // namespace nazwy
+
 template <typename F> F Wymagana(F f, const char* nazwa) {
     if (!f)
-        throw BladBiblioteki("Brak funkcji " + std::string(nazwa) + " w bibliotece " +
-                             NazwaBibliotekiKomPort);
+        throw BrakFunkcji(nazwa, NazwaBibliotekiKomPort);
     return f;
 }
 
@@ -21,34 +28,35 @@ const FunkcjeKomPort& WinSer::Funkcje() {
     auto biblioteka =
         std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKomPort));
     FunkcjeKomPort f;
-    f.InitializePort = biblioteka->Funkcja_<decltype(f.InitializePort)>("InitializePort");
-    f.UnInitializePort = biblioteka->Funkcja_<decltype(f.UnInitializePort)>("UnInitializePort");
-    f.UstawKanal = biblioteka->Funkcja_<decltype(f.UstawKanal)>("UstawKanal");
-    f.RSSequence = biblioteka->Funkcja_<decltype(f.RSSequence)>("RSSequence");
+    f.InitializePort = biblioteka->Funkcja_<decltype(f.InitializePort)>(nazwy::InitializePort);
+    f.UnInitializePort =
+        biblioteka->Funkcja_<decltype(f.UnInitializePort)>(nazwy::UnInitializePort);
+    f.UstawKanal = biblioteka->Funkcja_<decltype(f.UstawKanal)>(nazwy::UstawKanal);
+    f.RSSequence = biblioteka->Funkcja_<decltype(f.RSSequence)>(nazwy::RSSequence);
     biblioteka_ = std::move(biblioteka);
     funkcje_ = f;
     return *funkcje_;
 }
 
 uint8_t WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout) {
-    auto f = Wymagana(Funkcje().InitializePort, "InitializePort");
-    return Wykonaj(wykonawca_, "InitializePort",
+    auto f = Wymagana(Funkcje().InitializePort, nazwy::InitializePort);
+    return Wykonaj(wykonawca_, nazwy::InitializePort,
                    [&] { return f(port, szybkosc, timeout, timeout); });
 }
 
 void WinSer::UnInitializePort() {
-    auto f = Wymagana(Funkcje().UnInitializePort, "UnInitializePort");
-    Wykonaj(wykonawca_, "UnInitializePort", [&] { return f(); });
+    auto f = Wymagana(Funkcje().UnInitializePort, nazwy::UnInitializePort);
+    Wykonaj(wykonawca_, nazwy::UnInitializePort, [&] { return f(); });
 }
 
 bool WinSer::UstawKanal(uint8_t kanal) {
-    auto f = Wymagana(Funkcje().UstawKanal, "UstawKanal");
-    return Wykonaj(wykonawca_, "UstawKanal", [&] { return f(kanal); }) != 0;
+    auto f = Wymagana(Funkcje().UstawKanal, nazwy::UstawKanal);
+    return Wykonaj(wykonawca_, nazwy::UstawKanal, [&] { return f(kanal); }) != 0;
 }
 
 uint8_t WinSer::RSSequence(uint8_t rozkaz, uint8_t ile) {
-    auto f = Wymagana(Funkcje().RSSequence, "RSSequence");
-    return Wykonaj(wykonawca_, "RSSequence",
+    auto f = Wymagana(Funkcje().RSSequence, nazwy::RSSequence);
+    return Wykonaj(wykonawca_, nazwy::RSSequence,
                    [&] { return f(rozkaz, ile, 0, odpowiedz_.data(), bufor_.data()); });
 }
 

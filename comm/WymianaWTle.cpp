@@ -1,5 +1,6 @@
 #include "comm/WymianaWTle.h"
 
+#include "comm/BibliotekaKasdrv.h"
 #include "comm/PostepOperacji.h"
 #include "ui/BlokadaWejscia.h"
 #include "ui/Dialogi.h"
@@ -29,11 +30,11 @@ QString WymianaWTle::Opis(const char* funkcja) {
         const char* funkcja;
         const char* opis;
     } opisy[] = {
-        {"__ODefKlaw", "Odczyt definicji klawiszy z kasy..."},
-        {"__ZDefKlaw", "Zapis definicji klawiszy do kasy..."},
-        {"__KDefKlaw", "Kasowanie definicji klawiszy w kasie..."},
-        {"__TowarMax", "Odczyt bazy towarowej z kasy..."},
-        {"__OPlat", "Odczyt płatności z kasy..."},
+        {nazwy_kasdrv::ODefKlaw, "Odczyt definicji klawiszy z kasy..."},
+        {nazwy_kasdrv::ZDefKlaw, "Zapis definicji klawiszy do kasy..."},
+        {nazwy_kasdrv::KDefKlaw, "Kasowanie definicji klawiszy w kasie..."},
+        {nazwy_kasdrv::TowarMax, "Odczyt bazy towarowej z kasy..."},
+        {nazwy_kasdrv::OPlat, "Odczyt płatności z kasy..."},
     };
     for (const auto& o : opisy)
         if (std::strcmp(o.funkcja, funkcja) == 0)

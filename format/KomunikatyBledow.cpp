@@ -9,14 +9,10 @@ namespace orbaklaw {
 
 namespace {
 
-// Second line of the configuration messages:
-// Naciśnij przycisk "POŁĄCZENIE" i ustaw ponownie parametry komunikacji
+// Second line of the configuration messages.
 #define POLACZENIE "Naciśnij przycisk \"POŁĄCZENIE\" i ustaw ponownie parametry komunikacji"_w1250
 
-// The causes both line timeouts list first:
-// Możliwe przyczyny błędu:  | - kasa nie jest podłączona do komputera, |
-// - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
-//   niż wybrany w programie orbaklaw
+// The causes both line timeouts list first.
 #define PRZYCZYNY_TIMEOUTU                                                                         \
     "Możliwe przyczyny błędu: "_w1250                                                           \
     "\r"                                                                                           \
@@ -28,10 +24,13 @@ namespace {
     "\r"                                                                                           \
     "  niż wybrany w programie orbaklaw"_w1250
 
+// The library refuses KONFIG.TXT and RAPORT.TXT alike as an input file.
+constexpr const char* ZastrzezoneWejscie = "Zastrzeżona nazwa pliku wejściowego."_w1250;
+
 // Texts are Windows-1250; "\r" separates the lines of one message.
 constexpr std::pair<uint8_t, const char*> Komunikaty[] = {
-    {1, "Zastrzeżona nazwa pliku wejściowego."_w1250},
-    {2, "Zastrzeżona nazwa pliku wejściowego."_w1250},
+    {1, ZastrzezoneWejscie},
+    {2, ZastrzezoneWejscie},
     {3, "Brak nazwy pliku wyjściowego."_w1250},
     {4, "Zastrzeżona nazwa pliku wyjściowego."_w1250},
     {5, "Jednakowe nazwy plików wejściowego i wyjściowego."_w1250},
@@ -43,75 +42,52 @@ constexpr std::pair<uint8_t, const char*> Komunikaty[] = {
     {10, "Niekompletne dane w pliku wejściowym."_w1250},
     {11, "Niepoprawny format pliku wejściowego."_w1250},
     {12, "Niepoprawne dane w pliku wejściowym."_w1250},
-    // 13: Niekompletne dane w pliku konfiguracji.
     {13, "Niekompletne dane w pliku konfiguracji."
          "\r" POLACZENIE},
-    // 14: Brak skojarzenia w pliku konfiguracji.
     {14, "Brak skojarzenia w pliku konfiguracji."
          "\r" POLACZENIE},
-    // 15: Niepoprawne dane w pliku konfiguracji.
     {15, "Niepoprawne dane w pliku konfiguracji."
          "\r" POLACZENIE},
-    // 16: Niepoprawny format pliku konfiguracji.
     {16, "Niepoprawny format pliku konfiguracji."
          "\r" POLACZENIE},
     {17, "Niemożliwy zapis do pliku wyjściowego."_w1250},
     {18, "Niemożliwy zapis do pliku raportu."_w1250},
-    // 19: Numer kasy poza zakresem.
     {19, "Numer kasy poza zakresem."},
-    // 20: Wystąpił timeout nadawania. | Możliwe przyczyny błędu:  | - kasa nie jest podłączona do
-    // komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
-    // niż wybrany w programie orbaklaw.
     {20, "Wystąpił timeout nadawania."_w1250
          "\r" PRZYCZYNY_TIMEOUTU "."},
-    // 21: Wystąpił timeout odbierania.  | Możliwe przyczyny błędu:  | - kasa nie jest podłączona do
-    // komputera, | - kasa nie jest włączona, | - kasa jest podłączona do innego portu szeregowego |
-    // niż wybrany w programie orbaklaw, | - w kasie jest wybrana inna szybkość transmisji |   niż w
-    // programie orbaklaw.
     {21, "Wystąpił timeout odbierania. "_w1250
          "\r" PRZYCZYNY_TIMEOUTU ","
          "\r"
          "- w kasie jest wybrana inna szybkość transmisji"_w1250
          "\r"
          "  niż w programie orbaklaw."_w1250},
-    // 22: Pod podanym skojarzeniem kasa o innym numerze.
     {22, "Pod podanym skojarzeniem kasa o innym numerze."
          "\r" POLACZENIE},
     {23, "Niepoprawna odpowiedź z kasy."_w1250},
     {24, "Odpowiedź z kasy : NAK."_w1250},
-    // 25: Rozkaz niedostepny w tej wersji programu kasy.
     {25, "Rozkaz niedostepny w tej wersji programu kasy."},
     {101, "Pamięć została skasowana. Ustaw zegar programem serwisowym tilladm.exe"_w1250},
     {102, "Błąd w nazwie towaru."_w1250},
     {103, "Błąd w stawce podatkowej towaru"_w1250},
-    // 104: Brak miejsca na opakowanie.
     {104, "Brak miejsca na opakowanie."},
     {105, "Błędny numer towaru."_w1250},
     {107, "Brak miejsca na towary wiązane."_w1250},
     {108, "Za duży kod kreskowy."_w1250},
     {109, "Za duża cena."_w1250},
-    // 110: Numer grupy towarowej poza zakresem.
     {110, "Numer grupy towarowej poza zakresem."},
-    // 111: Numer jednostki towarowej poza zakresem.
     {111, "Numer jednostki towarowej poza zakresem."},
     {112, "Błędna ilość miejsc po przecinku."_w1250},
     {113, "Błąd w informacji o blokadzie towaru."_w1250},
     {114, "Błąd w informacji o opakowaniu."_w1250},
     {115, "Numer płatności poza zakresem."_w1250},
-    // 200: Nowa nazwa lub stawka dla towaru.
     {200, "Nowa nazwa lub stawka dla towaru."},
     {201, "Nie wszystkie dane zostały przeczytane."_w1250},
-    // 202: Pod podanym numerem towaru brak danych.
     {202, "Pod podanym numerem towaru brak danych."},
-    // 203: Numer kasjera poza zakresem.
     {203, "Numer kasjera poza zakresem."},
-    // 204: Pod podanym numerem brak danych kasjera.
     {204, "Pod podanym numerem brak danych kasjera."},
     {205, "Kasjer ma otwartą zmianę."_w1250},
     {206, "W danych tekstowych wystąpił błędny kod."_w1250},
-    // 207: Rabat poza zakresem.
     {207, "Rabat poza zakresem."},
-    // 208: Parametr poza zakresem.
     {208, "Parametr poza zakresem."},
     {209, "Towar posiada niezerowe stany sprzedaży lub zwrotów."_w1250},
     {210, "Ilość wysuwów poza zakresem."_w1250},

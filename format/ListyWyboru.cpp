@@ -91,4 +91,8 @@ int PozycjaPlatnosci(uint8_t numer) {
     return numer == NumerEuro ? PozycjaEuro : numer;
 }
 
+std::string NazwaPlatnosciNumer(uint8_t numer) {
+    return "płatność "_w1250 + std::to_string(numer);
+}
+
 } // namespace orbaklaw

@@ -43,4 +43,7 @@ const char* TekstParagon();
 uint8_t NumerPlatnosci(int pozycja);
 int PozycjaPlatnosci(uint8_t numer);
 
+// The name of a payment form outside the chooser: "płatność " and its number.
+std::string NazwaPlatnosciNumer(uint8_t numer);
+
 } // namespace orbaklaw

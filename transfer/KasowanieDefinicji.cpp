@@ -31,7 +31,7 @@ void KasowanieDefinicji::Wykonaj() {
     // clears, and kept before it is deleted.
     SesjaKasy& sesja = wymiana.Sesja(numer);
     // The read, the deletion and the check after it under one bar.
-    auto postep = okno_.biblioteki->Operacja(WymianaWTle::Opis("__KDefKlaw"), 3);
+    auto postep = okno_.biblioteki->Operacja(WymianaWTle::Opis(nazwy_kasdrv::KDefKlaw), 3);
     sesja.CzytajPrzedZmiana();
     if (!dialogi_.Pytanie(DoSkasowania(sesja) +
                               QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),

@@ -1,5 +1,4 @@
 #include "transfer/ListaKlawiszy.h"
-#include "files/StronyKodowe.h"
 
 #include "format/KodyKlawiszy.h"
 #include "format/ListyWyboru.h"
@@ -29,7 +28,7 @@ std::string Platnosc_(const DefinicjaKlawisza& d, const NazwyZKasy& nazwy) {
     const int pozycja = PozycjaPlatnosci(d.Numer);
     if (pozycja >= 0 && pozycja < LiczbaPozycjiPlatnosci)
         return PoczatkoweNazwyPlatnosci()[static_cast<size_t>(pozycja)];
-    return "płatność "_w1250 + std::to_string(d.Numer); // płatność n
+    return NazwaPlatnosciNumer(d.Numer);
 }
 
 WierszListyKlawiszy Wiersz(PozycjaKlawisza pozycja, const DefinicjaKlawisza& d,

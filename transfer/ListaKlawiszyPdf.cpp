@@ -5,6 +5,7 @@
 #include "ui/Tekst1250.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -178,13 +179,16 @@ QByteArray ListaKlawiszyPdf(const ListaKlawiszy& lista) {
     return bajty;
 }
 
+std::string DataListyKlawiszy() {
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
+}
+
 QString DrukujListeKlawiszy(QPrinter& drukarka, const ListaKlawiszy& lista) {
     drukarka.setDocName(QString::fromUtf8(TytulListyKlawiszy));
     if (!RysujListeKlawiszy(drukarka, lista))
-        return QStringLiteral("Drukarka %1 nie przyjęła wydruku.").arg(drukarka.printerName());
+        return NiePrzyjetoWydruku(drukarka, std::nullopt);
     if (const auto powod = OdmowaDruku(drukarka))
-        return QStringLiteral("Drukarka %1 nie przyjęła wydruku: %2")
-            .arg(drukarka.printerName(), *powod);
+        return NiePrzyjetoWydruku(drukarka, powod);
     return {};
 }
 

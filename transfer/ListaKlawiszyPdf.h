@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -22,6 +23,9 @@ struct ListaKlawiszy {
 };
 
 constexpr const char* TytulListyKlawiszy = "Lista klawiszy kasy VARKO ORBA";
+
+// The heading's date: now, to the minute.
+std::string DataListyKlawiszy();
 
 // One page on `urzadzenie`, which is set to A4 portrait with its margins.
 // False when the device can't be painted on.

@@ -9,7 +9,6 @@
 #include "ui/Tekst1250.h"
 
 #include <QComboBox>
-#include <QDateTime>
 #include <QPrinter>
 
 namespace orbaklaw {
@@ -26,10 +25,7 @@ MenuListyKlawiszy::MenuListyKlawiszy(MenuOkna& menu, const OknoListyKlawiszy& ok
 ListaKlawiszy MenuListyKlawiszy::Lista() const {
     const StanProgramu& stan = *okno_.stan;
     ListaKlawiszy lista;
-    lista.naglowek = {
-        stan.NumerKasy,
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString(),
-        stan.ZrodloDefinicji};
+    lista.naglowek = {stan.NumerKasy, DataListyKlawiszy(), stan.ZrodloDefinicji};
     NazwyZKasy nazwy;
     nazwy.towary = &stan.towary; // an unknown goods name is simply left out
     for (int i = 0; i < 3 && okno_.platnosci != nullptr; ++i)
@@ -61,7 +57,7 @@ void MenuListyKlawiszy::ZapiszListePdf() {
         return;
     const std::string plik = SciezkaSystemu(*wybrany).string();
     if (NazwaZastrzezona(plik)) {
-        dialogi_.Komunikat(*wybrany + QStringLiteral(" : zastrzeżona nazwa pliku"));
+        dialogi_.Komunikat(ZastrzezonaNazwaPliku(*wybrany));
         return;
     }
     const QByteArray bajty = ListaKlawiszyPdf(Lista());

@@ -1,5 +1,4 @@
 #include "transfer/OpisKlawisza.h"
-#include "files/StronyKodowe.h"
 
 #include "format/ListyWyboru.h"
 #include "keys/Kwota.h"
@@ -34,7 +33,7 @@ std::string OpisPlatnosci(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
     if (nazwa.empty())
         nazwa = pozycja < LiczbaPozycjiPlatnosci
                     ? PoczatkoweNazwyPlatnosci()[static_cast<size_t>(pozycja)]
-                    : "płatność "_w1250 + std::to_string(d.Numer); // płatność n
+                    : NazwaPlatnosciNumer(d.Numer);
     return nazwa + " " + FormatujKwote(std::to_string(d.Kwota));
 }
 

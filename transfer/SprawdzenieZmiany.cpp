@@ -90,10 +90,8 @@ std::string OpisStanu(StanPoZmianie stan, bool kasowanie) {
     case StanPoZmianie::Nieznany:
         break;
     }
-    return kasowanie ? "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa "_w1250
-                       "skasowała definicje."_w1250
-                     : "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa "_w1250
-                       "przyjęła zapis."_w1250;
+    return "Nie udało się odczytać definicji z kasy: nie wiadomo, czy kasa "_w1250 +
+           std::string(kasowanie ? "skasowała definicje."_w1250 : "przyjęła zapis."_w1250);
 }
 
 } // namespace orbaklaw

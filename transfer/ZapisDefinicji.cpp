@@ -16,6 +16,7 @@
 #include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
+#include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
@@ -44,7 +45,7 @@ void ZapisDefinicji::DoKasy() {
         WymianaZKasa wymiana(okno_);
         SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
         // The backup read, the write and the check after it under one bar.
-        postep_ = okno_.biblioteki->Operacja(WymianaWTle::Opis("__ZDefKlaw"), 3);
+        postep_ = okno_.biblioteki->Operacja(WymianaWTle::Opis(nazwy_kasdrv::ZDefKlaw), 3);
         if (!ZachowajKopie(sesja) || !PotwierdzZmiany(sesja) || !WyslijDoKasy(sesja))
             return;
     }
@@ -87,8 +88,7 @@ void ZapisDefinicji::DoPliku() {
         return;
     const QString nazwa = QFileInfo(*plik).fileName();
     if (NazwaZastrzezona(SciezkaSystemu(nazwa).string())) {
-        dialogi_.Blad(QStringLiteral("BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU (") + nazwa +
-                      QStringLiteral(")"));
+        dialogi_.Blad(Z1250(BladZastrzezonejNazwy("%1")).arg(nazwa));
         return;
     }
     const QString pelna = QDir::toNativeSeparators(*plik);
@@ -143,8 +143,7 @@ bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
 void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     QString tekst =
         zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) + QStringLiteral("\r") : QString();
-    tekst += QStringLiteral("Definicje klawiszy zapisano do kasy i do pliku ") +
-             QString::fromLatin1(NazwaPlikuKlawiszy);
+    tekst += Z1250(ZapisanoDoKasyIDoPliku());
     if (!zmiana.stan) {
         const auto wynik = SprawdzKase(sesja);
         postep_.reset();

@@ -12,4 +12,8 @@ QString SciezkaDoPokazania(const std::string& sciezka) {
     return QFile::decodeName(QByteArray::fromStdString(sciezka));
 }
 
+QString ZastrzezonaNazwaPliku(const QString& sciezka) {
+    return sciezka + QStringLiteral(" : zastrzeżona nazwa pliku");
+}
+
 } // namespace orbaklaw

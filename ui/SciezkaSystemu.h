@@ -16,4 +16,8 @@ std::filesystem::path SciezkaSystemu(const QString& sciezka);
 // A path of the file system as the user reads it.
 QString SciezkaDoPokazania(const std::string& sciezka);
 
+// What the user is told of a chosen file whose name the register library
+// keeps for itself.
+QString ZastrzezonaNazwaPliku(const QString& sciezka);
+
 } // namespace orbaklaw

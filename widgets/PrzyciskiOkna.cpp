@@ -24,6 +24,15 @@ QPushButton* Przycisk(QWidget* okno, const char* nazwa, const QString& tekst, in
     p->setAutoDefault(false);
     return p;
 }
+
+// Both groups read and write files with buttons of these captions.
+QString OdczytZPliku() {
+    return QStringLiteral("Odczyt z pliku");
+}
+
+QString ZapisDoPliku() {
+    return QStringLiteral("Zapis do pliku");
+}
 } // namespace
 
 PrzyciskiOkna::PrzyciskiOkna(QWidget* okno) {
@@ -37,19 +46,16 @@ void PrzyciskiOkna::UtworzDefinicje(QWidget* okno) {
     bZapis = Przycisk(okno, "bZapis", QStringLiteral("Zapis do kasy"), 8, 496, 224, 89, 25);
     Button4 = Przycisk(okno, "Button4", QStringLiteral("Połączenie"), 9, 393, 255, 95, 26);
     bKasowanie = Przycisk(okno, "bKasowanie", QStringLiteral("Kasowanie"), 8, 496, 256, 89, 25);
-    bOdczytPlik =
-        Przycisk(okno, "bOdczytPlik", QStringLiteral("Odczyt z pliku"), 8, 392, 288, 97, 25);
-    bZapisPlik =
-        Przycisk(okno, "bZapisPlik", QStringLiteral("Zapis do pliku"), 8, 496, 288, 89, 25);
+    bOdczytPlik = Przycisk(okno, "bOdczytPlik", OdczytZPliku(), 8, 392, 288, 97, 25);
+    bZapisPlik = Przycisk(okno, "bZapisPlik", ZapisDoPliku(), 8, 496, 288, 89, 25);
 }
 
 void PrzyciskiOkna::UtworzWyglad(QWidget* okno) {
     grupaWygladu = Grupa(okno, QStringLiteral("Wygląd klawiatury"), 360, 328, 249, 113);
     Button2 = Przycisk(okno, "Button2", QStringLiteral("Edycja"), 9, 392, 348, 83, 25);
     bbDrukuj = Przycisk(okno, "bbDrukuj", QStringLiteral("Wydruk"), 9, 493, 348, 91, 25);
-    BitBtnOdczyt =
-        Przycisk(okno, "BitBtnOdczyt", QStringLiteral("Odczyt z pliku"), 9, 392, 375, 81, 26);
-    BitBtn1 = Przycisk(okno, "BitBtn1", QStringLiteral("Zapis do pliku"), 9, 496, 375, 89, 26);
+    BitBtnOdczyt = Przycisk(okno, "BitBtnOdczyt", OdczytZPliku(), 9, 392, 375, 81, 26);
+    BitBtn1 = Przycisk(okno, "BitBtn1", ZapisDoPliku(), 9, 496, 375, 89, 26);
     bCzcionka = Przycisk(okno, "bCzcionka", QStringLiteral("Czcionka"), 9, 392, 407, 82, 26);
     Button1 = Przycisk(okno, "Button1", QStringLiteral("Układ domyślny"), 9, 491, 407, 95, 26);
 }

@@ -1,0 +1,16 @@
+#include "transfer/TekstyZapisu.h"
+#include "files/StronyKodowe.h"
+
+#include "files/NazwyStale.h"
+
+namespace orbaklaw {
+
+std::string BladZastrzezonejNazwy(const std::string& nazwa) {
+    return "BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("_w1250 + nazwa + ")";
+}
+
+std::string ZapisanoDoKasyIDoPliku() {
+    return std::string("Definicje klawiszy zapisano do kasy i do pliku ") + NazwaPlikuKlawiszy;
+}
+
+} // namespace orbaklaw
