@@ -19,6 +19,7 @@
 #include "platform/OdczytPliku.h"
 #include "platform/Srodowisko.h"
 #include "platform/UrzadzeniaSzeregowe.h"
+#include "transfer/TekstyZapisu.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -44,9 +45,11 @@ std::string OpisWywolania(const char* funkcja) {
         const char* funkcja;
         const char* opis;
     } opisy[] = {
-        {"__ODefKlaw", "Odczyt definicji z kasy"},     {"__ZDefKlaw", "Zapis definicji do kasy"},
-        {"__KDefKlaw", "Kasowanie definicji w kasie"}, {"__TowarMax", "Odczyt towarów z kasy"},
-        {"__OPlat", "Odczyt płatności z kasy"},
+        {nazwy_kasdrv::ODefKlaw, "Odczyt definicji z kasy"},
+        {nazwy_kasdrv::ZDefKlaw, "Zapis definicji do kasy"},
+        {nazwy_kasdrv::KDefKlaw, "Kasowanie definicji w kasie"},
+        {nazwy_kasdrv::TowarMax, "Odczyt towarów z kasy"},
+        {nazwy_kasdrv::OPlat, "Odczyt płatności z kasy"},
     };
     for (const auto& o : opisy)
         if (std::strcmp(o.funkcja, funkcja) == 0)
@@ -61,7 +64,7 @@ SesjaCli::SesjaCli(const OpcjeKasy& opcje, std::ostream& err) : opcje_(opcje), e
 SesjaCli::~SesjaCli() = default;
 
 int SesjaCli::Wypisz(const std::string& tekstTerminala, int kod) const {
-    *err_ << "orbaklaw-cli: " << tekstTerminala << "\n";
+    *err_ << PoczatekKomunikatu << tekstTerminala << "\n";
     return kod;
 }
 
@@ -238,7 +241,7 @@ int SesjaCli::Wynik(const WynikKasy& wynik, const std::string& dopisek) {
                         (dopisek.empty() ? "" : "\r" + dopisek),
                     KodWyjsciaKasy(wynik.kod));
     case Niepowodzenie::Zapytanie:
-        return Blad("Nie udało się stworzyc pliku wejsciowego"_w1250, KodBladPliku);
+        return Blad(NieUtworzonoZapytania(), KodBladPliku);
     case Niepowodzenie::Odpowiedz:
         return Wypisz(KomunikatFormatu("odpowiedź kasy", wynik.linia, wynik.zlaLinia),
                       KodBladFormatu);
@@ -280,7 +283,7 @@ int SesjaCli::ZachowajKopieKasy() {
             DlaTerminala("Nie zachowano kopii definicji z kasy, nic nie wysłano: "_w1250) +
                 KomunikatPliku(*wynik.plik),
             KodBladPliku);
-    *err_ << "orbaklaw-cli: " << DlaTerminala("Kopia definicji klawiszy z kasy: ")
+    *err_ << PoczatekKomunikatu << DlaTerminala("Kopia definicji klawiszy z kasy: ")
           << sesja_->PlikKopii()->string() << "\n";
     return Wynik(wynik);
 }

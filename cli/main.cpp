@@ -1,4 +1,5 @@
 // orbaklaw-cli: key-definition and label files from the command line.
+#include "cli/Komunikaty.h"
 #include "cli/Polecenia.h"
 #include "generated/WersjaProgramu.h"
 #include "platform/Terminal.h"
@@ -45,7 +46,7 @@ int main(int argc, char** argv) {
 #endif
         return orbaklaw::cli::Uruchom(argumenty, std::cout, std::cerr, dodatkowe);
     } catch (const std::exception& e) {
-        std::cerr << "orbaklaw-cli: " << e.what() << "\n";
+        std::cerr << orbaklaw::cli::PoczatekKomunikatu << e.what() << "\n";
     } catch (...) {
         std::cerr << "orbaklaw-cli: nieznany błąd\n";
     }

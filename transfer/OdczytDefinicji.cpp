@@ -7,6 +7,7 @@
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"
 #include "transfer/NiepowodzenieKasy.h"
+#include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
@@ -48,7 +49,7 @@ bool OdczytDefinicji::PobierzZKasy() {
         wymiana.Sesja(stan.NumerKasy).OdczytajDefinicje(tresc, NazwaPlikuKlawiszy);
     switch (wynik.rodzaj) {
     case Niepowodzenie::Zapytanie:
-        dialogi_.Komunikat(QStringLiteral("Nie udało się stworzyc pliku wejsciowego"));
+        dialogi_.Komunikat(Z1250(NieUtworzonoZapytania()));
         return false;
     case Niepowodzenie::Kasa:
         // A refused read ends here: an old "klawisz.txt" is not the register's content.

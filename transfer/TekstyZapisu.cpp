@@ -13,4 +13,8 @@ std::string ZapisanoDoKasyIDoPliku() {
     return std::string("Definicje klawiszy zapisano do kasy i do pliku ") + NazwaPlikuKlawiszy;
 }
 
+std::string NieUtworzonoZapytania() {
+    return "Nie udało się stworzyc pliku wejsciowego"_w1250;
+}
+
 } // namespace orbaklaw

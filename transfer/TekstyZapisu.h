@@ -10,6 +10,9 @@ namespace orbaklaw {
 // folder) is put in as it is.
 std::string BladZastrzezonejNazwy(const std::string& nazwa);
 
+// The request file of a read could not be made.
+std::string NieUtworzonoZapytania();
+
 // The register took the definitions, and the working copy of them was saved.
 std::string ZapisanoDoKasyIDoPliku();
 
