@@ -123,12 +123,16 @@ WynikKasy SesjaKasy::UtworzZapytanie() {
 WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi) {
     const char* plik = plikOdpowiedzi ? plikOdpowiedzi : PlikOdczytuSesji;
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
+    // A reply of the session's own goes before and after: an earlier one must
+    // not pass for this one's. A file the caller names (the window's
+    // "klawisz.txt", the copy of what was last written or read) stays as it
+    // is until the library replaces it.
     std::optional<UsunNaKoniec> odpowiedz;
-    if (!plikOdpowiedzi)
+    if (!plikOdpowiedzi) {
+        std::error_code ec;
+        fs::remove(Sciezka(plik), ec);
         odpowiedz.emplace(Sciezka(plik));
-    // A reply of an earlier read must not pass for this one's.
-    std::error_code ec;
-    fs::remove(Sciezka(plik), ec);
+    }
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
         return w;
     WynikKasy wynik =

@@ -2,6 +2,8 @@
 
 #include "OknoZKasa.h"
 
+#include "files/OtwarciePliku.h"
+
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
 #include "format/PlikDefinicji.h"
@@ -90,6 +92,8 @@ TEST_F(Odczyt, FailedRegisterReadShowsOnlyItsMessage) {
     EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Error");
     EXPECT_EQ(Zrzut(), przed);
     EXPECT_FALSE(Istnieje("123.@#$"));
+    EXPECT_EQ(CzytajCalyPlik("klawisz.txt", 1 << 20), TekstPlikuDefinicji(Przyklad(), "01"))
+        << "the copy of what was last written stays";
     EXPECT_FALSE(okno->Klepsydra().Widoczny());
 }
 
