@@ -313,14 +313,14 @@ TEST_F(Wymiana, TheProgressReachesItsEnd) {
         const auto& postep = dialogi.postepy[0];
         EXPECT_EQ(postep.tekst, p.tekst);
         EXPECT_TRUE(postep.zamkniety);
-        const auto jest = [&postep](uint64_t zrobione, uint64_t oczekiwane) {
+        const auto jest = [&postep](uint64_t zrobioneBajty, uint64_t wszystkieBajty) {
             return std::find(postep.stany.begin(), postep.stany.end(),
-                             std::pair{zrobione, oczekiwane}) != postep.stany.end();
+                             std::pair{zrobioneBajty, wszystkieBajty}) != postep.stany.end();
         };
         if (!p.licznik) {
             // Without a count each call shows only where its share begins.
-            for (const auto& [zrobione, oczekiwane] : postep.stany)
-                EXPECT_EQ(zrobione % 1000, 0u);
+            for (const auto& stan : postep.stany)
+                EXPECT_EQ(stan.first % 1000, 0u);
             EXPECT_EQ(postep.stany.empty(), odczyt);
             continue;
         }
