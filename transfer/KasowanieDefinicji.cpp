@@ -50,27 +50,19 @@ void KasowanieDefinicji::Wykonaj() {
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = zmiana.wynik.kod;
     Stan().KodBledu = kod; // the deletion's, not the read's after it
-    const QString uwaga = zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, true)) : QString();
     if (kod != 0) {
-        if (zmiana.stan)
-            dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga);
-        else
-            PokazBlad(dialogi_, kod);
+        PokazOdmoweZmiany(dialogi_, zmiana, true);
         return;
     }
-    // The register took it: unless a lost reply already made the session
-    // read it, it is read back and compared.
-    QString dopisek;
-    if (!zmiana.stan) {
-        const auto wynik = SprawdzKase(sesja);
-        postep.reset();
-        if (wynik.rozne) {
-            dialogi_.Blad(wynik.tekst);
-            return;
-        }
-        dopisek = QStringLiteral("\r") + wynik.tekst;
+    // The register took it: it is read back and compared.
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
+    postep.reset();
+    if (sprawdzenie.rozne) {
+        dialogi_.Blad(sprawdzenie.tekst);
+        return;
     }
-    PokazWynik(uwaga, dopisek);
+    PokazWynik(zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, true)) : QString(),
+               sprawdzenie.tekst.isEmpty() ? QString() : QStringLiteral("\r") + sprawdzenie.tekst);
 }
 
 QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) {

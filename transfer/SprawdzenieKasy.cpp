@@ -1,10 +1,13 @@
 #include "transfer/SprawdzenieKasy.h"
 
+#include "comm/PokazBlad.h"
+#include "format/KomunikatyBledow.h"
 #include "format/ListyWyboru.h"
 #include "state/Stan.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/PorownanieDefinicji.h"
 #include "transfer/SesjaKasy.h"
+#include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 
 #include <QDir>
@@ -25,7 +28,9 @@ QString OpisKopii(const std::optional<std::filesystem::path>& plik) {
            QDir::toNativeSeparators(QString::fromStdString(plik->string()));
 }
 
-OpisSprawdzenia SprawdzKase(SesjaKasy& sesja) {
+OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana) {
+    if (zmiana.stan)
+        return {};
     const uint8_t kod = Stan().KodBledu;
     const WynikSprawdzenia wynik = sesja.Sprawdz();
     Stan().KodBledu = kod; // the change's, not the read's after it
@@ -43,6 +48,15 @@ OpisSprawdzenia SprawdzKase(SesjaKasy& sesja) {
     for (const auto& r : wynik.roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" zamiast "));
     return {true, tekst + QStringLiteral("\r") + kopiaZapasowa};
+}
+
+void PokazOdmoweZmiany(Dialogi& dialogi, const WynikZmiany& zmiana, bool kasowanie) {
+    const uint8_t kod = zmiana.wynik.kod;
+    if (zmiana.stan)
+        dialogi.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") +
+                     Z1250(OpisStanu(*zmiana.stan, kasowanie)));
+    else
+        PokazBlad(dialogi, kod);
 }
 
 } // namespace orbaklaw

@@ -13,17 +13,25 @@
 
 namespace orbaklaw {
 
+class Dialogi;
 class SesjaKasy;
+struct WynikZmiany;
 
 struct OpisSprawdzenia {
     bool rozne = false; // the register holds other definitions than it should
     QString tekst;      // the line(s) that follow the success message, or the error
 };
 
-// Reads the register back through `sesja` after the change it took and
-// judges it; names the backup the session kept before the change. The
-// register's result code is left as the change gave it.
-OpisSprawdzenia SprawdzKase(SesjaKasy& sesja);
+// After the register took `zmiana`: its definitions read back through
+// `sesja` and judged, naming the backup the session kept before the change.
+// Nothing is read (an empty text) when a lost reply already made the
+// session read them. The register's result code is left as the change gave
+// it.
+OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana);
+
+// A change the register did not take: the code's message, with what the
+// register was found to hold when a lost reply made the session read it.
+void PokazOdmoweZmiany(Dialogi& dialogi, const WynikZmiany& zmiana, bool kasowanie);
 
 // One key of a comparison for people: "LEWY  ALT+F1: <a>" then `laczenie`
 // and b's definition.

@@ -122,7 +122,6 @@ bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = wynik.kod;
     Stan().KodBledu = kod; // the write's, not the read's after it
-    const QString uwaga = zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) : QString();
     if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
         dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
                                        "klawisze i ponowić zapis."),
@@ -131,28 +130,25 @@ bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
     }
     if (kod == 0)
         Zapisano(sesja, zmiana);
-    else if (zmiana.stan)
-        dialogi_.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") + uwaga);
     else
-        PokazBlad(dialogi_, kod);
+        PokazOdmoweZmiany(dialogi_, zmiana, false);
     return true;
 }
 
-// The register took the write; unless a lost reply already made the session
-// read it, it is read back and compared with what was sent.
+// The register took the write: it is read back and compared with what was
+// sent.
 void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     QString tekst =
         zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) + QStringLiteral("\r") : QString();
     tekst += Z1250(ZapisanoDoKasyIDoPliku());
-    if (!zmiana.stan) {
-        const auto wynik = SprawdzKase(sesja);
-        postep_.reset();
-        if (wynik.rozne) {
-            dialogi_.Blad(wynik.tekst);
-            return;
-        }
-        tekst += QStringLiteral("\r") + wynik.tekst;
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
+    postep_.reset();
+    if (sprawdzenie.rozne) {
+        dialogi_.Blad(sprawdzenie.tekst);
+        return;
     }
+    if (!sprawdzenie.tekst.isEmpty())
+        tekst += QStringLiteral("\r") + sprawdzenie.tekst;
     ZapamietajDefinicje(Stan());
     dialogi_.Komunikat(tekst);
 }
