@@ -1,5 +1,7 @@
 #include "app/Unit3.h"
 
+#include "app/OProgramie.h"
+
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/MenuWydruku.h"
 #include "appearance/ObrazKlawiatury.h"
@@ -120,6 +122,7 @@ void TForm3::UtworzMenu() {
     transfer_->DodajDoMenu(*menu_);
     (new MenuListyKlawiszy(*menu_, {&dialogi_, &Stan(), panel_->cbPlatnosc}))->setParent(this);
     (new MenuWydruku(*menu_, {this, &dialogi_}))->setParent(this);
+    DodajOProgramie(*menu_, dialogi_);
 }
 
 void TForm3::UtworzObszary() {

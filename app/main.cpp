@@ -9,11 +9,11 @@
 #include "generated/WersjaProgramu.h"
 #include "ui/Czcionki.h"
 #include "ui/DialogiQt.h"
+#include "ui/SciezkaSystemu.h"
 #include "widgets/KursorKlepsydry.h"
 #include "widgets/StylPodpowiedzi.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLocale>
 #include <QTranslator>
 
@@ -50,8 +50,7 @@ int main(int argc, char* argv[]) {
         return 0;
     // A missing file keeps the standard cursor; an installed program falls
     // back to the one in its data folder.
-    okno.Klepsydra().WczytajZBiezacegoKataloguLub(
-        QFile::decodeName(FolderDanychProgramu().c_str()));
+    okno.Klepsydra().WczytajZBiezacegoKataloguLub(SciezkaQt(FolderDanychProgramu()));
     dialogi.UstawRodzica(&okno);
     okno.Wysrodkuj();
     okno.show();

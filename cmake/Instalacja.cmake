@@ -1,6 +1,11 @@
 # Where an installed tree keeps each part, and the generated headers that tell
 # the programs the project's version and where, relative to their own folder,
 # the register libraries and the data of an installed tree lie.
+# A Windows program is installed as one folder: the programs, the register
+# libraries, Qt's DLLs and the data side by side (the setup program's folder).
+if(WIN32)
+  set(CMAKE_INSTALL_BINDIR . CACHE PATH "Programs, libraries and data of the Windows install")
+endif()
 include(GNUInstallDirs)
 
 # The register libraries and the CLI's Qt plugin are loaded at run time, never
@@ -15,12 +20,17 @@ else()
   set(ORBAKLAW_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/orbaklaw)
 endif()
 set(ORBAKLAW_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/orbaklaw)
+if(WIN32)
+  set(ORBAKLAW_INSTALL_LIBDIR ${CMAKE_INSTALL_BINDIR})
+  set(ORBAKLAW_INSTALL_DATADIR ${CMAKE_INSTALL_BINDIR})
+endif()
 
 cmake_path(ABSOLUTE_PATH ORBAKLAW_INSTALL_LIBDIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
            OUTPUT_VARIABLE ORBAKLAW_INSTALL_FULL_LIBDIR)
 file(RELATIVE_PATH ORBAKLAW_LIB_Z_BIN ${CMAKE_INSTALL_FULL_BINDIR} ${ORBAKLAW_INSTALL_FULL_LIBDIR})
-file(RELATIVE_PATH ORBAKLAW_DANE_Z_BIN ${CMAKE_INSTALL_FULL_BINDIR}
-     ${CMAKE_INSTALL_FULL_DATADIR}/orbaklaw)
+cmake_path(ABSOLUTE_PATH ORBAKLAW_INSTALL_DATADIR BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+           OUTPUT_VARIABLE ORBAKLAW_INSTALL_FULL_DATADIR)
+file(RELATIVE_PATH ORBAKLAW_DANE_Z_BIN ${CMAKE_INSTALL_FULL_BINDIR} ${ORBAKLAW_INSTALL_FULL_DATADIR})
 
 set(ORBAKLAW_GENERATED_INCLUDE ${CMAKE_BINARY_DIR}/include)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/WersjaProgramu.h.in

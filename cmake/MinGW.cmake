@@ -10,15 +10,15 @@ set(CMAKE_CXX_COMPILER ${ORBAKLAW_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${ORBAKLAW_MINGW_TRIPLET}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${ORBAKLAW_MINGW_TRIPLET})
+# An unpacked Qt for Windows (ORBAKLAW_QT_WINDOWS) lies outside the
+# compiler's root: its packages, libjpeg-turbo among them, are found there too.
+if(ORBAKLAW_QT_WINDOWS)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${ORBAKLAW_QT_WINDOWS})
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The compiler's own runtime (libgcc, libstdc++, winpthread) goes into every
-# program and library, so that each one runs alone from its folder.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
 find_program(ORBAKLAW_WINE NAMES wine wine64 REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${ORBAKLAW_WINE})

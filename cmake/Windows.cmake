@@ -14,3 +14,15 @@ if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_compile_definitions(KASDRV_WYWOLANIE=__${ORBAKLAW_KASDRV_WYWOLANIE}
                           KOMPORT_WYWOLANIE=__${ORBAKLAW_KOMPORT_WYWOLANIE})
 endif()
+
+if(WIN32)
+  if(ORBAKLAW_GUI)
+    # Qt's DLLs use the compiler's shared runtime (libstdc++, libgcc,
+    # winpthread); everything of ours does too, so that a process holds one
+    # C++ runtime. The DLLs go beside the programs (cmake/WdrozenieWindows.cmake).
+  else()
+    # Without Qt the compiler's runtime goes into every program and library,
+    # so that each one runs alone from its folder.
+    add_link_options(-static)
+  endif()
+endif()

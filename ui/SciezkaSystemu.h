@@ -13,7 +13,10 @@ namespace orbaklaw {
 
 std::filesystem::path SciezkaSystemu(const QString& sciezka);
 
-// A path of the file system as the user reads it.
+// A path of the file system as Qt takes it.
+QString SciezkaQt(const std::filesystem::path& sciezka);
+
+// A path of the program's bytes as the user reads it.
 QString SciezkaDoPokazania(const std::string& sciezka);
 
 // What the user is told of a chosen file whose name the register library

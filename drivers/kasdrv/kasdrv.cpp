@@ -5,6 +5,7 @@
 #include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
 #include "drivers/kasdrv/PlikiPomocnicze.h"
 #include "drivers/kasdrv/Sterownik.h"
+#include "generated/WersjaProgramu.h"
 
 #include <algorithm>
 #include <cstring>
@@ -87,6 +88,10 @@ uint32_t KASDRV_WYWOLANIE kasdrv_opis_bledu(char* opis, uint32_t rozmiar) {
         opis[ile] = 0;
     }
     return static_cast<uint32_t>(tekst.size());
+}
+
+const char* KASDRV_WYWOLANIE kasdrv_orbaklaw(void) {
+    return orbaklaw::WersjaProgramu;
 }
 
 } // extern "C"

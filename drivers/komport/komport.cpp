@@ -3,6 +3,7 @@
 #include "orbaklaw/komport.h"
 
 #include "drivers/komport/Komport.h"
+#include "generated/WersjaProgramu.h"
 
 namespace {
 orbaklaw::komport::Komport& Port() {
@@ -30,6 +31,10 @@ uint8_t KOMPORT_WYWOLANIE UstawKanal(uint8_t kanal) {
 uint8_t KOMPORT_WYWOLANIE RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane,
                                      uint8_t* odpowiedz, uint8_t* bufor) {
     return Port().Sekwencja(rozkaz, ile, wysylane, odpowiedz, bufor);
+}
+
+const char* KOMPORT_WYWOLANIE komport_orbaklaw(void) {
+    return orbaklaw::WersjaProgramu;
 }
 
 } // extern "C"

@@ -188,6 +188,10 @@ KASDRV_API int KASDRV_WYWOLANIE kasdrv_postep(uint32_t* zrobione, uint32_t* ocze
  * describes the last call that ended. */
 KASDRV_API uint32_t KASDRV_WYWOLANIE kasdrv_opis_bledu(char* opis, uint32_t rozmiar);
 
+/* The version of orbaklaw this library came with, e.g. "1.50": a program
+ * tells this library from the register maker's one by it. */
+KASDRV_API const char* KASDRV_WYWOLANIE kasdrv_orbaklaw(void);
+
 #ifdef __cplusplus
 }
 #endif

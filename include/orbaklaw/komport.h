@@ -76,6 +76,10 @@ KOMPORT_API uint8_t KOMPORT_WYWOLANIE UstawKanal(uint8_t kanal);
 KOMPORT_API uint8_t KOMPORT_WYWOLANIE RSSequence(uint8_t rozkaz, uint8_t ile, uint8_t wysylane,
                                                  uint8_t* odpowiedz, uint8_t* bufor);
 
+/* Extension of this library (the register maker's has none): the version of
+ * orbaklaw it came with, e.g. "1.50". */
+KOMPORT_API const char* KOMPORT_WYWOLANIE komport_orbaklaw(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -276,9 +276,10 @@ TEST_F(UkladOkna, EnterActsOnZatwierdzFromAnyControlButAButton) {
 // Alt and the underlined letter open the menu, and a letter picks its entry.
 TEST_F(UkladOkna, AltKOpensTheKasaMenuAndPChoosesSerialPorts) {
     const auto* pasek = Kontrolka<QMenuBar>("PasekMenu");
-    ASSERT_EQ(pasek->actions().size(), 2);
+    ASSERT_EQ(pasek->actions().size(), 3);
     EXPECT_EQ(pasek->actions()[0]->text(), u"&Kasa");
     EXPECT_EQ(pasek->actions()[1]->text(), u"&Wydruk");
+    EXPECT_EQ(pasek->actions()[2]->text(), u"Po&moc");
     auto* kasa = Kontrolka<QMenu>("MenuKasa");
     EXPECT_EQ(kasa->actions()[0]->text(), u"&Porty szeregowe...");
     QTest::keyClick(okno.get(), Qt::Key_K, Qt::AltModifier);
