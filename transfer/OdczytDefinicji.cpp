@@ -1,7 +1,6 @@
 #include "transfer/OdczytDefinicji.h"
 #include "files/NazwyStale.h"
 
-#include "comm/PokazBlad.h"
 #include "format/PlikDefinicji.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
@@ -53,7 +52,7 @@ bool OdczytDefinicji::PobierzZKasy() {
         return false;
     case Niepowodzenie::Kasa:
         // A refused read ends here: an old "klawisz.txt" is not the register's content.
-        PokazBlad(dialogi_, wynik.kod);
+        PokazNiepowodzenie(dialogi_, wynik);
         return false;
     case Niepowodzenie::Biblioteka:
     case Niepowodzenie::NumerKasy:
