@@ -157,7 +157,7 @@ void TOknoKomunik::keyPressEvent(QKeyEvent* e) {
 }
 
 // The assignment and KONFIG.TXT may have changed since the dialog last
-// showed (another program, another working folder).
+// showed (orbaklaw-cli or another program may have written the file).
 void TOknoKomunik::showEvent(QShowEvent* e) {
     PokazZapisana();
     PokazUrzadzenie();
