@@ -156,10 +156,30 @@ void TOknoKomunik::keyPressEvent(QKeyEvent* e) {
         KlawZapis->click();
 }
 
-// The assignment may have changed since the dialog last showed.
+// The assignment and KONFIG.TXT may have changed since the dialog last
+// showed (orbaklaw-cli or another program may have written the file).
 void TOknoKomunik::showEvent(QShowEvent* e) {
+    PokazZapisana();
     PokazUrzadzenie();
     QDialog::showEvent(e);
+}
+
+void TOknoKomunik::PokazZapisana() {
+    const auto zapisana = CzytajZapisanaKonfiguracje();
+    numerZPliku_ = zapisana ? zapisana->numerKasy : std::string();
+    if (!zapisana || zapisana == zapisana_)
+        return;
+    Pokaz(zapisana->ustawienia);
+    zapisana_ = zapisana;
+}
+
+void TOknoKomunik::Pokaz(const UstawieniaKomunikacji& u) {
+    seCOM->setValue(u.port);
+    GrupaSzybkosc->UstawItemIndex(u.szybkosc == 19200 ? 1 : 0);
+    GrupaMux->UstawItemIndex(u.multiplekser);
+    GrupaKanal->UstawItemIndex(u.kanal - 1);
+    GrupaMuxClick();
+    WartoscTimeout->setValue(u.timeout);
 }
 
 void TOknoKomunik::Podlacz(const Akcje& akcje) {
@@ -209,8 +229,10 @@ void TOknoKomunik::KlawPolaczClick() {
 }
 
 void TOknoKomunik::KlawZapisClick() {
-    if (ZapisKonfiguracji(biblioteki_.Kasdrv(), dialogi_).Zapisz(Ustawienia()))
-        accept();
+    if (!ZapisKonfiguracji(biblioteki_.Kasdrv(), dialogi_).Zapisz(Ustawienia(), numerZPliku_))
+        return;
+    zapisana_ = CzytajZapisanaKonfiguracje();
+    accept();
 }
 
 UstawieniaKomunikacji TOknoKomunik::Ustawienia() const {

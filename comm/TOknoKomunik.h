@@ -1,10 +1,16 @@
 #pragma once
 // "Parametry komunikacji": how the register is reached (port, speed,
 // multiplexer and channel, timeout), the link test and the save to
-// KONFIG.TXT. Created once at start; its controls keep their values for the
-// rest of the run.
+// KONFIG.TXT. Created once at start. It opens showing what KONFIG.TXT holds
+// when the file reads well and holds something else than the dialog last
+// took from it or saved to it; otherwise its controls keep their values
+// (the design values until then).
 
+#include "comm/ZapisanaKonfiguracja.h"
 #include "format/Konfiguracja.h"
+
+#include <optional>
+#include <string>
 
 #include <QDialog>
 
@@ -45,6 +51,8 @@ public:
 
     // The settings the controls show.
     UstawieniaKomunikacji Ustawienia() const;
+    // The controls show `u`.
+    void Pokaz(const UstawieniaKomunikacji& u);
 
     QLabel* Label1;
     QSpinBox* seCOM;
@@ -68,10 +76,17 @@ private:
     void UtworzPrzyciski();
     void Podlacz(const Akcje& akcje);
     void UstawKolejnoscTab();
+    // What KONFIG.TXT holds now, shown when it changed since last seen.
+    void PokazZapisana();
 
     Dialogi& dialogi_;
     KursorKlepsydry& klepsydra_;
     BibliotekiKasy& biblioteki_;
+    // KONFIG.TXT as the controls last took it or saved it.
+    std::optional<ZapisanaKonfiguracja> zapisana_;
+    // The register number of KONFIG.TXT at this showing; a save without a
+    // link test keeps it ("" without a file that reads well).
+    std::string numerZPliku_;
 };
 
 } // namespace orbaklaw

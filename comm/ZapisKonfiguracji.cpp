@@ -18,17 +18,19 @@ std::string NazwaWFolderze(const char* nazwa) {
     return ZnajdzPlik(nazwa).filename().string();
 }
 
-std::string NumerDoZapisu() {
+std::string NumerDoZapisu(const std::string& numerZPliku) {
     const int nr = Stan().NrKasyZTestu;
-    return nr != 0 ? std::to_string(nr).substr(0, 2) : "01";
+    if (nr != 0)
+        return std::to_string(nr).substr(0, 2);
+    return numerZPliku.empty() ? "01" : numerZPliku;
 }
 } // namespace
 
-bool ZapisKonfiguracji::Zapisz(const UstawieniaKomunikacji& u) {
+bool ZapisKonfiguracji::Zapisz(const UstawieniaKomunikacji& u, const std::string& numerZPliku) {
     auto in = Otworz(NazwaWFolderze(NazwaPlikuIn));
     if (!in)
         return false;
-    Stan().NumerKasy = NumerDoZapisu();
+    Stan().NumerKasy = NumerDoZapisu(numerZPliku);
     const std::string numer = Stan().NumerKasy;
     if (!Dokoncz(*in, {"#" + numer, "#", "#"}))
         return false;

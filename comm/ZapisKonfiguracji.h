@@ -19,10 +19,11 @@ public:
     ZapisKonfiguracji(BibliotekaKasdrv& kasdrv, Dialogi& dialogi)
         : kasdrv_(kasdrv), dialogi_(dialogi) {}
 
-    // Sets NumerKasy from the last link test ("01" without one) and writes
-    // both files. True when both are in place; otherwise the user has been
+    // Sets NumerKasy from the last link test (without one `numerZPliku`, the
+    // number KONFIG.TXT held, or "01" when it is empty) and writes both
+    // files. True when both are in place; otherwise the user has been
     // told "Nie zapisano parametrów komunikacji." and nothing more is written.
-    bool Zapisz(const UstawieniaKomunikacji& u);
+    bool Zapisz(const UstawieniaKomunikacji& u, const std::string& numerZPliku = {});
 
 private:
     // Opens a file for writing; none (and the message) when it can't be.

@@ -18,7 +18,7 @@ struct StanKlawiszy {
     Towary towary;               // goods names from the register
     uint8_t WersjaKasy = 0;      // register program version, 0 until identified
     uint8_t OstatniKlawisz = 0;  // position last shown in the editor panel
-    std::string ZrodloDefinicji; // UTF-8: where the definitions were last read from
+    std::string ZrodloDefinicji; // UTF-8: what `zachowane` were read from or written to
 };
 
 } // namespace orbaklaw

@@ -32,14 +32,18 @@ void KasowanieDefinicji::Wykonaj() {
     SesjaKasy& sesja = wymiana.Sesja(numer);
     // The read, the deletion and the check after it under one bar.
     auto postep = okno_.biblioteki->Operacja(WymianaWTle::Opis(nazwy_kasdrv::KDefKlaw), 3);
-    sesja.CzytajPrzedZmiana();
-    if (!dialogi_.Pytanie(DoSkasowania(sesja) +
+    const WynikKasy odczyt = sesja.CzytajPrzedZmiana();
+    // A register that can't be read is said so first: the question is then
+    // whether to go on without the list and the backup.
+    const QString przedPytaniem = odczyt.Udany() ? DoSkasowania(sesja) : BezOdczytu(odczyt);
+    if (!dialogi_.Pytanie(przedPytaniem +
                               QStringLiteral("Czy skasować wszystkie definicje klawiszy w kasie?"),
                           QStringLiteral("Uwaga"), Odpowiedz::Nie))
         return;
     if (!UsunStaryPlik())
         return;
-    if (!DalejBezKopii(dialogi_, sesja.ZachowajKopie(),
+    if (odczyt.Udany() &&
+        !DalejBezKopii(dialogi_, sesja.ZachowajKopie(),
                        QStringLiteral("Czy mimo to skasować definicje klawiszy w kasie?")))
         return;
     const WynikZmiany zmiana = sesja.Kasuj();
@@ -77,6 +81,12 @@ QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) {
     for (const auto& r : *roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);
     return tekst + QStringLiteral("\r");
+}
+
+QString KasowanieDefinicji::BezOdczytu(const WynikKasy& odczyt) {
+    return QStringLiteral("Nie udało się odczytać definicji klawiszy z kasy, więc nie ma ich "
+                          "listy ani kopii zapasowej:\r") +
+           PowodNiepowodzenia(odczyt) + QStringLiteral("\r");
 }
 
 bool KasowanieDefinicji::UsunStaryPlik() {

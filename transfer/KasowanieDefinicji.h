@@ -14,6 +14,7 @@ namespace orbaklaw {
 
 class Dialogi;
 class SesjaKasy;
+struct WynikKasy;
 
 class KasowanieDefinicji {
 public:
@@ -25,6 +26,8 @@ private:
     // The keys the deletion clears, from the register's definitions read
     // first, as lines before the question; nothing when they weren't read.
     static QString DoSkasowania(const SesjaKasy& sesja);
+    // Instead of them, when the register could not be read: that, and why.
+    static QString BezOdczytu(const WynikKasy& odczyt);
     // False (after a message) when an old request file is in the way.
     bool UsunStaryPlik();
     // `uwaga`: what the check after a lost reply found, said first.

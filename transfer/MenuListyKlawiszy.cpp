@@ -3,6 +3,7 @@
 #include "files/NazwyPlikow.h"
 #include "files/PlikTekstowy.h"
 #include "state/StanProgramu.h"
+#include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
 #include "ui/MenuOkna.h"
 #include "ui/SciezkaSystemu.h"
@@ -25,7 +26,7 @@ MenuListyKlawiszy::MenuListyKlawiszy(MenuOkna& menu, const OknoListyKlawiszy& ok
 ListaKlawiszy MenuListyKlawiszy::Lista() const {
     const StanProgramu& stan = *okno_.stan;
     ListaKlawiszy lista;
-    lista.naglowek = {stan.NumerKasy, DataListyKlawiszy(), stan.ZrodloDefinicji};
+    lista.naglowek = {stan.NumerKasy, DataListyKlawiszy(), OpisZrodla(stan)};
     NazwyZKasy nazwy;
     nazwy.towary = &stan.towary; // an unknown goods name is simply left out
     for (int i = 0; i < 3 && okno_.platnosci != nullptr; ++i)

@@ -1,6 +1,9 @@
 #include "transfer/NiepowodzenieKasy.h"
 
+#include "comm/PowodNiedostepnosciPortu.h"
+#include "comm/ZapisanaKonfiguracja.h"
 #include "format/KomunikatyBledow.h"
+#include "format/UrzadzeniePortu.h"
 #include "orbaklaw/kasdrv_kody.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
@@ -9,9 +12,29 @@
 
 namespace orbaklaw {
 
+namespace {
+
+// The library could not open the port: its reason, then the device of the
+// port KONFIG.TXT names, what keeps it from opening and how to get the
+// permission, as the link test tells it.
+QString PrzyczynaPortu(const WynikKasy& wynik) {
+    QString tekst = Z1250(wynik.powod);
+    if (const auto konfiguracja = CzytajZapisanaKonfiguracje()) {
+        const std::string urzadzenie =
+            PowodNiedostepnosciPortu(UrzadzeniePortu(konfiguracja->ustawienia.port));
+        if (!urzadzenie.empty())
+            tekst += QStringLiteral("\r") + Z1250(urzadzenie);
+    }
+    return tekst;
+}
+
+} // namespace
+
 QString PowodNiepowodzenia(const WynikKasy& wynik) {
     switch (wynik.rodzaj) {
     case Niepowodzenie::Kasa:
+        if (wynik.kod == KASDRV_TIMEOUT_NADAWANIA && !wynik.powod.empty())
+            return PrzyczynaPortu(wynik) + QStringLiteral("\r") + Z1250(KomunikatBledu(wynik.kod));
         return Z1250(KomunikatBledu(wynik.kod)) +
                (wynik.powod.empty() ? QString() : QStringLiteral("\r") + Z1250(wynik.powod));
     case Niepowodzenie::Zapytanie:
@@ -25,6 +48,10 @@ QString PowodNiepowodzenia(const WynikKasy& wynik) {
         break;
     }
     return Z1250(wynik.powod);
+}
+
+void PokazNiepowodzenie(Dialogi& dialogi, const WynikKasy& wynik) {
+    dialogi.Blad(PowodNiepowodzenia(wynik));
 }
 
 bool DalejBezKopii(Dialogi& dialogi, const WynikKasy& kopia, const QString& dalej) {

@@ -1,7 +1,6 @@
 #include "transfer/OdczytDefinicji.h"
 #include "files/NazwyStale.h"
 
-#include "comm/PokazBlad.h"
 #include "format/PlikDefinicji.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
@@ -21,21 +20,18 @@ OdczytDefinicji::OdczytDefinicji(const OknoTransferu& okno)
     : okno_(okno), dialogi_(*okno.dialogi) {}
 
 void OdczytDefinicji::ZKasy() {
-    if (PobierzZKasy() && Wczytaj(NazwaPlikuKlawiszy))
-        Stan().ZrodloDefinicji = "odczyt z kasy nr " + Stan().NumerKasy;
+    if (PobierzZKasy())
+        Wczytaj(NazwaPlikuKlawiszy, "odczyt z kasy nr " + Stan().NumerKasy);
 }
 
 void OdczytDefinicji::ZPliku() {
     const auto plik = dialogi_.OtworzPlik(*okno_.odczytPliku);
-    if (!plik)
-        return;
-    if (Wczytaj(SciezkaSystemu(*plik)))
-        Stan().ZrodloDefinicji = "plik " + plik->toStdString();
+    if (plik)
+        Wczytaj(SciezkaSystemu(*plik), "plik " + plik->toStdString());
 }
 
 void OdczytDefinicji::ZKopii(const std::filesystem::path& plik) {
-    if (Wczytaj(plik))
-        Stan().ZrodloDefinicji = "plik " + plik.string();
+    Wczytaj(plik, "kopia zapasowa " + plik.string());
 }
 
 bool OdczytDefinicji::PobierzZKasy() {
@@ -53,7 +49,7 @@ bool OdczytDefinicji::PobierzZKasy() {
         return false;
     case Niepowodzenie::Kasa:
         // A refused read ends here: an old "klawisz.txt" is not the register's content.
-        PokazBlad(dialogi_, wynik.kod);
+        PokazNiepowodzenie(dialogi_, wynik);
         return false;
     case Niepowodzenie::Biblioteka:
     case Niepowodzenie::NumerKasy:
@@ -68,7 +64,7 @@ bool OdczytDefinicji::PobierzZKasy() {
     return true;
 }
 
-bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
+bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik, std::string zrodlo) {
     TabliceKlawiszy nowe = Stan().tablice;
     nowe.WyczyscDoOdczytu();
     const auto wynik = CzytajPlikDefinicji(nowe, plik);
@@ -77,7 +73,7 @@ bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik) {
         return false;
     }
     Stan().tablice = nowe;
-    ZapamietajDefinicje(Stan());
+    ZapamietajDefinicje(Stan(), std::move(zrodlo));
     PokazWynik();
     return true;
 }

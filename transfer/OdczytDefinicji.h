@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace orbaklaw {
 
@@ -26,8 +27,9 @@ public:
 private:
     // Asks the register for "klawisz.txt"; false when nothing is to be read.
     bool PobierzZKasy();
-    // Takes the file into the tables; false when it was refused (and told).
-    bool Wczytaj(const std::filesystem::path& plik);
+    // Takes the file into the tables, `zrodlo` (UTF-8) naming where they
+    // now come from; false when it was refused (and told).
+    bool Wczytaj(const std::filesystem::path& plik, std::string zrodlo);
     void PokazWynik();
 
     const OknoTransferu& okno_;

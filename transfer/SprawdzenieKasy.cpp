@@ -1,6 +1,5 @@
 #include "transfer/SprawdzenieKasy.h"
 
-#include "comm/PokazBlad.h"
 #include "format/KomunikatyBledow.h"
 #include "format/ListyWyboru.h"
 #include "state/Stan.h"
@@ -56,7 +55,7 @@ void PokazOdmoweZmiany(Dialogi& dialogi, const WynikZmiany& zmiana, bool kasowan
         dialogi.Blad(Z1250(KomunikatBledu(kod)) + QStringLiteral("\r") +
                      Z1250(OpisStanu(*zmiana.stan, kasowanie)));
     else
-        PokazBlad(dialogi, kod);
+        PokazNiepowodzenie(dialogi, zmiana.wynik);
 }
 
 } // namespace orbaklaw

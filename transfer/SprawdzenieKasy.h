@@ -29,8 +29,9 @@ struct OpisSprawdzenia {
 // it.
 OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana);
 
-// A change the register did not take: the code's message, with what the
-// register was found to hold when a lost reply made the session read it.
+// A change the register did not take: why (PowodNiepowodzenia), or the
+// code's message with what the register was found to hold when a lost
+// reply made the session read it.
 void PokazOdmoweZmiany(Dialogi& dialogi, const WynikZmiany& zmiana, bool kasowanie);
 
 // One key of a comparison for people: "LEWY  ALT+F1: <a>" then `laczenie`

@@ -67,7 +67,7 @@ bool ZapisDefinicji::PotwierdzZmiany(const SesjaKasy& sesja) {
     const auto& roznice = *zmiany;
     if (roznice.empty()) {
         postep_.reset();
-        ZapamietajDefinicje(Stan());
+        ZapamietajDefinicje(Stan(), "odczyt z kasy nr " + sesja.NumerKasy());
         dialogi_.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach: "
                                           "nic nie wysłano do kasy."));
         return false;
@@ -93,7 +93,7 @@ void ZapisDefinicji::DoPliku() {
     }
     const QString pelna = QDir::toNativeSeparators(*plik);
     if (Zapisz(SciezkaSystemu(*plik), pelna)) {
-        ZapamietajDefinicje(Stan());
+        ZapamietajDefinicje(Stan(), "zapis do pliku " + pelna.toStdString());
         dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do pliku ") + pelna);
     }
     okno_.wybor->WybierzF1();
@@ -149,7 +149,7 @@ void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     }
     if (!sprawdzenie.tekst.isEmpty())
         tekst += QStringLiteral("\r") + sprawdzenie.tekst;
-    ZapamietajDefinicje(Stan());
+    ZapamietajDefinicje(Stan(), "zapis do kasy nr " + sesja.NumerKasy());
     dialogi_.Komunikat(tekst);
 }
 

@@ -5,6 +5,8 @@
 
 #include "keys/StanKlawiszy.h"
 
+#include <string>
+
 namespace orbaklaw {
 
 // True when the tables differ in meaning from those kept by ZapamietajDefinicje.
@@ -12,5 +14,14 @@ bool DefinicjeZmienione(const StanKlawiszy& stan);
 
 // The tables as they are now have just been read, written or loaded.
 void ZapamietajDefinicje(StanKlawiszy& stan);
+// The same, naming where from or where to (UTF-8): "odczyt z kasy nr 01",
+// "plik <path>", "kopia zapasowa <path>", "zapis do kasy nr 01",
+// "zapis do pliku <path>".
+void ZapamietajDefinicje(StanKlawiszy& stan, std::string zrodlo);
+
+// Where the tables come from, for the key listing: the last of those, with
+// ", potem zmienione" when they were changed since. Empty when the tables
+// were never read, loaded or written.
+std::string OpisZrodla(const StanKlawiszy& stan);
 
 } // namespace orbaklaw

@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 using namespace orbaklaw;
@@ -236,5 +237,74 @@ TEST_F(OknoKomunik, WhatIsSavedIsWhatIsShown) {
                 : konfiguracja.substr(konfiguracja.rfind('\t') + 1,
                                       konfiguracja.size() - konfiguracja.rfind('\t') - 3);
         EXPECT_EQ(pokazane.toStdString(), zapisane);
+    }
+}
+
+namespace {
+struct Pokazane {
+    int com, szybkosc, mux, kanal, timeout;
+    bool operator==(const Pokazane&) const = default;
+};
+Pokazane CoPokazuje(const TOknoKomunik& o) {
+    return {o.seCOM->value(), o.GrupaSzybkosc->ItemIndex(), o.GrupaMux->ItemIndex(),
+            o.GrupaKanal->ItemIndex(), o.WartoscTimeout->value()};
+}
+} // namespace
+
+// The dialog opens showing what a KONFIG.TXT that reads well holds, and
+// "Zapisz" keeps its register number; without such a file it shows what it
+// showed before (the design values at first). The showings follow one
+// another in one run, as a user's do.
+TEST_F(OknoKomunik, OpensShowingTheConfigurationAndSavingKeepsItsNumber) {
+    struct Przypadek {
+        const char* jak;
+        std::optional<std::string> konfiguracja; // none: no file
+        Pokazane pokazane;
+        bool kanalWlaczony;
+        std::string zapisane; // after Enter ("Zapisz", the default)
+    };
+    const std::vector<Przypadek> przypadki{
+        {"no file: the design values",
+         std::nullopt,
+         {1, 0, 0, 0, 5},
+         false,
+         "$01\tcom1:9600:mux0:1\t5\r\n"},
+        {"register 05 behind a multiplexer",
+         "$05\tcom3:19200:mux1:4\t20\r\n",
+         {3, 1, 1, 3, 20},
+         true,
+         "$05\tcom3:19200:mux1:4\t20\r\n"},
+        {"a one-digit number after a blank line",
+         "\r\n$7\tcom2:9600:mux0:1\t9\r\n",
+         {2, 0, 0, 0, 9},
+         false,
+         "$7\tcom2:9600:mux0:1\t9\r\n"},
+        {"a port the library refuses: what was shown stays",
+         "$05\tcom12:9600:mux0:1\t5\r\n",
+         {2, 0, 0, 0, 9},
+         false,
+         "$01\tcom2:9600:mux0:1\t9\r\n"},
+        {"a file of blanks: what was shown stays",
+         "  \r\n",
+         {2, 0, 0, 0, 9},
+         false,
+         "$01\tcom2:9600:mux0:1\t9\r\n"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.jak);
+        std::filesystem::remove(kasa->Folder() / "KONFIG.TXT");
+        if (p.konfiguracja)
+            Zapisz("KONFIG.TXT", *p.konfiguracja);
+        Pokazane pokazane{};
+        bool kanal = false;
+        OtworzOkno([&](TOknoKomunik& o) {
+            pokazane = CoPokazuje(o);
+            kanal = o.GrupaKanal->isEnabled();
+            Aktywuj(o, o.WartoscTimeout);
+            NacisnijKlawisz(o, Qt::Key_Return);
+        });
+        EXPECT_EQ(pokazane, p.pokazane);
+        EXPECT_EQ(kanal, p.kanalWlaczony);
+        EXPECT_EQ(Plik("KONFIG.TXT"), p.zapisane);
     }
 }

@@ -93,13 +93,9 @@ TEST_F(Kasowanie, AnswerNoSendsNothing) {
 TEST_F(Kasowanie, RefusedDeletionChangesNothingAndLeavesTheRequest) {
     const TabliceKlawiszy przed = Stan().tablice;
     kasa.Zatrzymaj();
-    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // on without the backup
-    Kasuj(Odpowiedz::Tak);
+    Kasuj(Odpowiedz::Tak); // on without the list and the backup
     ASSERT_NE(Stan().KodBledu, 0);
-    EXPECT_EQ(
-        dialogi.Teksty(),
-        (QStringList{Pytanie, PytanieKopii(KomunikatKodu(Stan().KodBledu) + PowodPortu(), true),
-                     KomunikatKodu(Stan().KodBledu)}));
+    EXPECT_EQ(dialogi.Teksty(), (QStringList{PytanieBezOdczytu(BrakPortu()), BrakPortu()}));
     EXPECT_EQ(Stan().tablice, przed);
     EXPECT_EQ(NazwaKlawisza(), u"LEWY  ALT+F5");
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania("01")) << "40 lines, kept for the next try";
@@ -108,17 +104,18 @@ TEST_F(Kasowanie, RefusedDeletionChangesNothingAndLeavesTheRequest) {
 TEST_F(Kasowanie, MissingConfigurationSendsAnEmptyRegisterNumber) {
     std::filesystem::remove("KONFIG.TXT");
     Stan().NumerKasy = "01";
-    // The configuration message, yes to the deletion, then on without the backup.
-    dialogi.odpowiedzi = {Odpowiedz::Ok, Odpowiedz::Tak, Odpowiedz::Tak};
+    // The configuration message, then on without the list and the backup.
+    dialogi.odpowiedzi = {Odpowiedz::Ok, Odpowiedz::Tak};
     Kliknij("bKasowanie");
     // No backup without a register number; the library then refuses the
     // request with its own code.
     ASSERT_NE(Stan().KodBledu, 0);
     const QStringList teksty = dialogi.Teksty();
-    ASSERT_EQ(teksty.size(), 4);
-    EXPECT_EQ(teksty.mid(0, 2), (QStringList{u"Należy ustawić parametry komunikacji"_s, Pytanie}));
-    EXPECT_TRUE(teksty[2].startsWith(PytanieKopii({}, true).section(u'\r', 0, 0)));
-    EXPECT_EQ(teksty[3], KomunikatKodu(Stan().KodBledu));
+    ASSERT_EQ(teksty.size(), 3);
+    EXPECT_EQ(teksty[0], u"Należy ustawić parametry komunikacji"_s);
+    EXPECT_TRUE(teksty[1].startsWith(PytanieBezOdczytu({}).section(u'\r', 0, 0)));
+    EXPECT_TRUE(teksty[1].endsWith(Pytanie));
+    EXPECT_EQ(teksty[2], KomunikatKodu(Stan().KodBledu));
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania(""));
     EXPECT_EQ(Stan().NumerKasy, "01") << "the deletion's number is its own";
 }
@@ -126,8 +123,7 @@ TEST_F(Kasowanie, MissingConfigurationSendsAnEmptyRegisterNumber) {
 TEST_F(Kasowanie, RegisterNumberIsTheConfigurationsText) {
     kasa.Konfiguracja({"$3\tcom1:9600:mux0:1\t1"});
     kasa.Zatrzymaj();
-    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // on without the backup
-    Kasuj(Odpowiedz::Tak);
+    Kasuj(Odpowiedz::Tak); // on without the list and the backup
     EXPECT_EQ(Plik("tmp.plk"), PlikKasowania("3"));
 }
 
@@ -146,4 +142,19 @@ TEST_F(Kasowanie, OldRequestIsReplaced) {
     Kasuj(Odpowiedz::Tak);
     EXPECT_EQ(dialogi.komunikaty.back().tekst, u"Skasowano definicje klawiszy"_s + Sprawdzono());
     EXPECT_FALSE(Istnieje("tmp.plk"));
+}
+
+// A register that can't be read has no list of what the deletion clears:
+// that is said first, in the question whether to go on; Enter ("Nie")
+// sends nothing and nothing more is asked.
+TEST_F(Kasowanie, AnUnreadableRegisterIsToldBeforeTheQuestion) {
+    const TabliceKlawiszy przed = Stan().tablice;
+    kasa.Zatrzymaj();
+    Kasuj(Odpowiedz::Nie);
+    EXPECT_EQ(dialogi.Teksty(), QStringList{PytanieBezOdczytu(BrakPortu())});
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+    EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Uwaga");
+    EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie);
+    EXPECT_FALSE(Istnieje("tmp.plk"));
+    EXPECT_EQ(Stan().tablice, przed);
 }

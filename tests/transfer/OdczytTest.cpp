@@ -88,7 +88,7 @@ TEST_F(Odczyt, FailedRegisterReadShowsOnlyItsMessage) {
     Kliknij("bOdczyt");
 
     ASSERT_NE(Stan().KodBledu, 0);
-    EXPECT_EQ(dialogi.Teksty(), QStringList{KomunikatKodu(Stan().KodBledu)});
+    EXPECT_EQ(dialogi.Teksty(), QStringList{BrakPortu()});
     EXPECT_EQ(dialogi.komunikaty[0].tytul, u"Error");
     EXPECT_EQ(Zrzut(), przed);
     EXPECT_FALSE(Istnieje("123.@#$"));

@@ -70,8 +70,18 @@ TabliceKlawiszy OknoZKasa::Znaczenie(const TabliceKlawiszy& t) {
     return z;
 }
 
-QString OknoZKasa::PowodPortu() const {
-    return u"\rNie można otworzyć portu "_s + QString::fromStdString(kasa.Link()) + u"."_s;
+QString OknoZKasa::BrakPortu(bool zajety) const {
+    const QString port = QString::fromStdString(kasa.Link());
+    return (zajety ? u"Port "_s + port + u" jest zajęty przez inny program."_s
+                   : u"Nie można otworzyć portu "_s + port + u".\rNie ma urządzenia "_s + port +
+                         u"."_s) +
+           u"\r"_s + KomunikatKodu(20);
+}
+
+QString OknoZKasa::PytanieBezOdczytu(const QString& powod) {
+    return u"Nie udało się odczytać definicji klawiszy z kasy, więc nie ma ich listy ani "
+           u"kopii zapasowej:\r"_s +
+           powod + u"\rCzy skasować wszystkie definicje klawiszy w kasie?"_s;
 }
 
 QString OknoZKasa::KomunikatKodu(uint8_t kod) {

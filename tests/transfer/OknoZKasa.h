@@ -37,8 +37,13 @@ protected:
     // The question after a backup that failed for `powod`, before a write
     // (or a deletion).
     static QString PytanieKopii(const QString& powod, bool kasowanie = false);
-    // What the backup's question adds when the register's port is not there.
-    QString PowodPortu() const;
+    // How a register call fails when the port can't be opened: the device
+    // is gone, or another program holds it. The cause first, then the
+    // message of the code the library gives (20).
+    QString BrakPortu(bool zajety = false) const;
+    // The question of a deletion that could not read the register: that
+    // said first, with `powod`.
+    static QString PytanieBezOdczytu(const QString& powod);
     static bool Istnieje(const std::string& nazwa);
     // The newest backup in the test's backup folder, as the window names it.
     static QString NajnowszaKopia();

@@ -1,0 +1,32 @@
+#include "comm/ZapisanaKonfiguracja.h"
+
+#include "comm/NumerKasy.h"
+#include "files/GraniceOdczytu.h"
+#include "files/NazwyStale.h"
+#include "files/PlikTekstowy.h"
+
+#include <vector>
+
+namespace orbaklaw {
+
+std::optional<ZapisanaKonfiguracja> CzytajZapisanaKonfiguracje() {
+    std::vector<std::string> linie;
+    try {
+        linie = CzytajLinie(ZnajdzPlik(NazwaPlikuKonfiguracji), GranicePlikuKonfiguracji);
+    } catch (const BladWejsciaWyjscia&) {
+        return std::nullopt;
+    }
+    const std::string numer = NumerKasyZKonfiguracji(linie);
+    int liczba = 0;
+    try {
+        liczba = static_cast<int>(NumerKasyJakoLiczba(numer));
+    } catch (const BladNumeruKasy&) {
+        return std::nullopt;
+    }
+    const auto wynik = KonfiguracjaKasy(linie, liczba);
+    if (wynik.kod != 0)
+        return std::nullopt;
+    return ZapisanaKonfiguracja{numer, wynik.wpis.ustawienia};
+}
+
+} // namespace orbaklaw
