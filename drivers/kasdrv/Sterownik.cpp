@@ -206,12 +206,15 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     std::string powod;
     uint8_t kod = KASDRV_TIMEOUT_NADAWANIA;
     const std::string urzadzenie = UrzadzeniePortu(u.port);
+    // The begin line is a trace of an exchange that may be cut off; the end
+    // line below is the one that tells how it went.
+    const bool poczatek = raport.Poczatek(funkcja, numer, Lacze(u));
     if (auto lacze = otworz_(urzadzenie, u.szybkosc, powod)) {
         const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
         kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;
     }
     UstawOpis(powod);
-    if (raport.Dopisz(funkcja, numer, Lacze(u), kod, powod))
+    if (raport.Dopisz(funkcja, numer, Lacze(u), kod, powod) && poczatek)
         return kod;
     // What the register said (and did) is the result whatever happens to
     // the report: the line that can't be written is told beside it.
