@@ -10,6 +10,7 @@
 #include "drivers/protocol/SerialLink.h"
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
+#include "files/PlikZastrzezony.h"
 #include "format/KomunikatyBledow.h"
 #include "format/UrzadzeniePortu.h"
 #include "orbaklaw/kasdrv_kody.h"
@@ -140,7 +141,7 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
         if (wy->empty())
             return {KASDRV_BRAK_WYJSCIA, {}, {}};
         if (NazwaZastrzezona(*wy, NazwaPlikuKonfiguracji) ||
-            NazwaZastrzezona(*wy, NazwaPlikuRaportu))
+            NazwaZastrzezona(*wy, NazwaPlikuRaportu) || PlikZastrzezony(PlikNaDysku(*wy)))
             return {KASDRV_WYJSCIE_ZASTRZEZONE, {}, {}};
         if (we && TenSamPlik(*we, *wy))
             return {KASDRV_TE_SAME_NAZWY, {}, {}};
