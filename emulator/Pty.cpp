@@ -42,6 +42,10 @@ bool Zablokuj(int fd, short rodzaj, int polecenie) {
            (polecenie != F_OFD_GETLK || blokada.l_type == F_UNLCK);
 }
 
+bool Pozniej(const timespec& a, const timespec& b) {
+    return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec > b.tv_nsec;
+}
+
 // Whether the existing `link` may be taken over: only a symbolic link to a
 // pseudo-terminal that no running emulator serves (gone, or alive but not
 // locked by one). Anything else is the user's, and stays.
@@ -68,7 +72,11 @@ void SprawdzStareDowiazanie(const std::string& link, const std::string& wlasny) 
             link +
             ": nie można sprawdzić, czy to łącze obsługuje inny emulator: " + PowodSystemu(errno));
     }
-    const bool wolny = Zablokuj(fd, F_WRLCK, F_OFD_GETLK);
+    // A number given again to a newer pseudo-terminal (another emulator's,
+    // after the one the link was made for ended) is not this link's.
+    struct stat pts {};
+    const bool nowszy = fstat(fd, &pts) == 0 && Pozniej(pts.st_ctim, s.st_mtim);
+    const bool wolny = nowszy || Zablokuj(fd, F_WRLCK, F_OFD_GETLK);
     close(fd);
     if (!wolny)
         throw std::runtime_error(link + ": to łącze obsługuje już inny emulator");

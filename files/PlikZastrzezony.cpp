@@ -3,6 +3,9 @@
 #include "files/NazwyPlikow.h"
 #include "platform/TozsamoscPliku.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace orbaklaw {
 
 namespace fs = std::filesystem;
@@ -27,7 +30,7 @@ std::optional<std::string> Zastrzezona(const fs::path& p) {
 // The reserved file of `folder` that is the file `plik` itself.
 std::optional<std::string> TenSamWFolderze(const fs::path& folder, const fs::path& plik) {
     std::error_code ec;
-    fs::directory_iterator wpis(folder.empty() ? fs::path(".") : folder, ec);
+    fs::directory_iterator wpis(folder, ec);
     int ile = 0;
     for (; !ec && wpis != fs::directory_iterator() && ile < NajwiecejWpisow;
          wpis.increment(ec), ++ile) {
@@ -56,9 +59,16 @@ std::optional<std::string> PlikZastrzezony(const fs::path& sciezka) {
     std::error_code ec;
     if (!fs::is_regular_file(fs::status(p, ec)))
         return std::nullopt;
-    for (const fs::path& folder : {p.parent_path(), sciezka.parent_path(), fs::path(".")})
+    std::vector<fs::path> przeszukane;
+    for (fs::path folder : {p.parent_path(), sciezka.parent_path(), fs::path(".")}) {
+        if (folder.empty())
+            folder = ".";
+        if (std::find(przeszukane.begin(), przeszukane.end(), folder) != przeszukane.end())
+            continue;
+        przeszukane.push_back(folder);
         if (auto nazwa = TenSamWFolderze(folder, p))
             return nazwa;
+    }
     return std::nullopt;
 }
 

@@ -132,6 +132,8 @@ TEST(OrbaEmu, TheLinkReplacesOnlyALinkNoRunningEmulatorServes) {
         p.Zabij();
     }
     ASSERT_TRUE(fs::is_symlink(zabity));
+    // Another emulator, which as a rule is given the killed one's number.
+    ProcesEmulatora drugi(ORBA_EMU, folder / "drugi", {"--no-pacing"});
 
     const std::string obcy =
         ": to nie jest dowiązanie do pseudoterminala; emulator go nie zastąpi\n";
