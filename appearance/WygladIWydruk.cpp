@@ -12,6 +12,7 @@
 #include "appearance/ZapisBmp.h"
 #include "appearance/ZapisPdf.h"
 #include "files/NazwyPlikow.h"
+#include "files/PlikZastrzezony.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
 
@@ -103,13 +104,19 @@ void WygladIWydruk::BitBtn1Click() {
         return;
     // The chosen path as the file system spells it; only the extension changes.
     const std::string obraz = ZmienRozszerzenie(SciezkaSystemu(*nazwa).string(), ".bmp");
+    const std::string etykiety = ZmienRozszerzenie(obraz, ".bm0");
+    // Either file may be a link to one the register library keeps.
+    if (PlikZastrzezony(obraz) || PlikZastrzezony(etykiety)) {
+        dialogi_.Komunikat(ZastrzezonaNazwaPliku(*nazwa));
+        return;
+    }
     okno_.zapis->nazwa = SciezkaDoPokazania(obraz);
     TekstyEtykiet teksty = TekstyPol();
     *okno_.obraz = Komponuj(teksty);
     UstawTeksty(teksty, false);
     ZapiszObrazBmp(*okno_.obraz, obraz);
     *okno_.obraz = QImage(); // the working picture is only needed while saving
-    ZapiszPlikEtykiet(ZmienRozszerzenie(obraz, ".bm0"), teksty);
+    ZapiszPlikEtykiet(etykiety, teksty);
 }
 
 void WygladIWydruk::BitBtnOdczytClick() {
@@ -154,6 +161,12 @@ void WygladIWydruk::bbDrukujClick() {
     // Printing to a PDF file saves it as every file is saved, whole or not
     // at all.
     if (drukarka.outputFormat() == QPrinter::PdfFormat && !drukarka.outputFileName().isEmpty()) {
+        const QString pdf = drukarka.outputFileName();
+        if (NazwaZastrzezona(SciezkaSystemu(pdf).string()) ||
+            PlikZastrzezony(SciezkaSystemu(pdf))) {
+            dialogi_.Komunikat(ZastrzezonaNazwaPliku(pdf));
+            return;
+        }
         ZapiszPdfWkladki(*okno_.obraz, SciezkaSystemu(drukarka.outputFileName()),
                          drukarka.pageLayout(), drukarka.resolution());
         return;

@@ -3,6 +3,7 @@
 
 #include "files/BladSystemu.h"
 #include "files/NazwyPlikow.h"
+#include "files/PlikZastrzezony.h"
 #include "format/KomunikatyBledow.h"
 #include "platform/KodowanieSciezek.h"
 #include "platform/TozsamoscPliku.h"
@@ -36,6 +37,8 @@ std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
         return BladWejsciaWyjscia(KomunikatBledu(KASDRV_BRAK_WYJSCIA));
     if (NazwaZastrzezona(sciezka))
         return BladWejsciaWyjscia(BladZastrzezonejNazwy(CzescNazwy(sciezka)));
+    if (const auto zastrzezony = PlikZastrzezony(platform::SciezkaZBajtow(sciezka)))
+        return BladWejsciaWyjscia(BladZastrzezonejNazwy(*zastrzezony));
     std::error_code ec;
     const fs::file_status s = fs::status(platform::SciezkaZBajtow(sciezka), ec);
     if (!ec && fs::exists(s)) {

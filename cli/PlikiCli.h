@@ -1,7 +1,7 @@
 #pragma once
 // The outputs named on orbaklaw-cli's command line, checked before anything
 // is read or written: an output must not be KONFIG.TXT or RAPORT.TXT
-// (whatever its case and folder), a folder, a device, a FIFO or one of the
+// (whatever its case and folder, or a link to either), a folder, a device, a FIFO or one of the
 // command's inputs. Inputs need no check of their own: they are read by the
 // program's readers, which take only a regular file within the bounds of its
 // kind (files/GraniceOdczytu.h). Paths are used as the bytes given.

@@ -1,5 +1,8 @@
 #include "emulator/Odlaczenie.h"
 
+#include "emulator/Komunikaty.h"
+
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
@@ -38,13 +41,15 @@ void OdlaczStrumienie() {
 int UruchomWTle(const std::function<int(int kanalGotowosci)>& sluz) {
     int kanal[2];
     if (pipe2(kanal, O_CLOEXEC) != 0) {
-        std::perror("orba-emu: pipe");
+        std::fprintf(stderr, "orba-emu: nie można utworzyć potoku: %s\n",
+                     PowodSystemu(errno).c_str());
         return 2;
     }
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid < 0) {
-        std::perror("orba-emu: fork");
+        std::fprintf(stderr, "orba-emu: nie można uruchomić procesu w tle: %s\n",
+                     PowodSystemu(errno).c_str());
         return 2;
     }
     if (pid == 0) {
@@ -59,7 +64,7 @@ int UruchomWTle(const std::function<int(int kanalGotowosci)>& sluz) {
         std::printf("%spid %d\n", tekst.c_str(), static_cast<int>(pid));
         return 0;
     }
-    std::fputs(tekst.empty() ? "orba-emu: the background process ended before it was ready\n"
+    std::fputs(tekst.empty() ? "orba-emu: proces w tle zakończył się, zanim był gotowy\n"
                              : tekst.c_str(),
                stderr);
     waitpid(pid, nullptr, 0);

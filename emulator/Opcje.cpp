@@ -23,8 +23,8 @@ int Liczba(const std::string& tekst, int od, int do_, const std::string& opcja) 
         n = CzytajLiczbe(tekst);
     }
     if (!n || *n < od || *n > do_)
-        throw std::invalid_argument(opcja + ": " + tekst + " is not a number in " +
-                                    std::to_string(od) + ".." + std::to_string(do_));
+        throw std::invalid_argument(opcja + ": " + tekst + " nie jest liczbą od " +
+                                    std::to_string(od) + " do " + std::to_string(do_));
     return *n;
 }
 
@@ -74,7 +74,7 @@ Opcje CzytajOpcje(int argc, const char* const* argv) {
         const std::string a = argv[i];
         auto wartosc = [&]() -> std::string {
             if (i + 1 >= argc)
-                throw std::invalid_argument(a + " needs a value");
+                throw std::invalid_argument(a + ": brak wartości");
             return argv[++i];
         };
         if (a == "--help") {
@@ -99,7 +99,7 @@ Opcje CzytajOpcje(int argc, const char* const* argv) {
             const std::string k = wartosc();
             auto it = Usterki().find(k);
             if (it == Usterki().end())
-                throw std::invalid_argument("unknown fault: " + k);
+                throw std::invalid_argument("nieznana usterka: " + k);
             o.usterki.insert(it->second);
         } else if (a == "--model")
             o.model = Liczba(wartosc(), 0, 255, a);
@@ -114,10 +114,10 @@ Opcje CzytajOpcje(int argc, const char* const* argv) {
         else if (a == "--fault-percent")
             o.procentUsterki = Liczba(wartosc(), 0, 100, a);
         else
-            throw std::invalid_argument("unknown option: " + a);
+            throw std::invalid_argument("nieznana opcja: " + a);
     }
     if (o.link.empty())
-        throw std::invalid_argument("--link PATH is required");
+        throw std::invalid_argument("brak wymaganej opcji --link ŚCIEŻKA");
     return o;
 }
 

@@ -11,8 +11,10 @@ namespace orbaklaw::emulator {
 
 class Pty {
 public:
-    // Opens the pseudo-terminal and puts the link at `link` (replacing an old
-    // link there). Throws std::runtime_error on failure.
+    // Opens the pseudo-terminal and puts the link at `link`. An old link
+    // there is replaced only when it leads to a pseudo-terminal no running
+    // emulator serves; anything else there is refused. Throws
+    // std::runtime_error (with a Polish reason) on failure.
     explicit Pty(std::string link);
     ~Pty();
     Pty(const Pty&) = delete;
@@ -29,6 +31,7 @@ public:
 
 private:
     std::string link_;
+    std::string slaveNazwa_; // where the link leads once it is put there
     int master_ = -1;
     int slave_ = -1;
 };

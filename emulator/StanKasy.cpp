@@ -73,7 +73,7 @@ void StanKasy::UstawDemo() {
 void StanKasy::Wczytaj() {
     TabliceKlawiszy klawisze;
     if (!CzytajPlikDefinicji(klawisze, *folder_ / PlikKlawiszy).poprawny)
-        throw BladWejsciaWyjscia((*folder_ / PlikKlawiszy).string() + ": bad key line");
+        throw BladWejsciaWyjscia(*folder_ / PlikKlawiszy, "błędny wiersz definicji klawisza"_w1250);
     klawisze_ = klawisze;
     towary_.Wyczysc();
     CzytajTowary(CzytajLinie(*folder_ / PlikTowarow, GranicePlikuTowarow), towary_);

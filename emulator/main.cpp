@@ -3,6 +3,7 @@
 // its parent ends, and removes its link. With --detach it serves in the
 // background instead, outliving whoever started it, until it is killed.
 #include "emulator/Emulator.h"
+#include "emulator/Komunikaty.h"
 #include "emulator/Odlaczenie.h"
 #include "emulator/Opcje.h"
 #include "emulator/Pty.h"
@@ -52,7 +53,7 @@ int Sluz(const orbaklaw::emulator::Opcje& opcje, int wyjscie, pid_t rodzic) {
         emulator.Sluz([&] { return !koniec && (rodzic == 0 || getppid() == rodzic); });
     } catch (const std::exception& e) {
         Pisz(wyjscie == STDOUT_FILENO ? STDERR_FILENO : wyjscie,
-             std::string("orba-emu: ") + e.what() + "\n");
+             "orba-emu: " + orbaklaw::emulator::TekstWyjatku(e) + "\n");
         return 2;
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
+#include "files/PlikZastrzezony.h"
 
 #include "platform/OdczytPliku.h"
 #include "platform/PlikZapisu.h"
@@ -35,6 +36,12 @@ fs::path KoniecDowiazan(const fs::path& plik) {
         p = cel.is_absolute() ? cel : p.parent_path() / cel;
     }
     throw BladWejsciaWyjscia(plik, OpisBleduSystemu(ELOOP));
+}
+
+// The name part as PlikZastrzezony spells it.
+std::string NazwaCzesci(const fs::path& plik) {
+    const std::u8string u8 = plik.filename().u8string();
+    return std::string(u8.begin(), u8.end());
 }
 
 bool ZapiszWszystko(int fd, const char* dane, size_t ile) {
@@ -73,6 +80,11 @@ int UtrwalOtwarty(int fd) {
 } // namespace
 
 ZapisAtomowy::ZapisAtomowy(const fs::path& plik) : plik_(plik), cel_(KoniecDowiazan(plik)) {
+    // The register library's own files are saved only under their names.
+    if (const auto zastrzezony = PlikZastrzezony(plik);
+        zastrzezony && *zastrzezony != NazwaCzesci(plik))
+        throw BladWejsciaWyjscia(plik_,
+                                 "to dowiązanie do zastrzeżonego pliku "_w1250 + *zastrzezony);
     const int stan = platform::StanSciezki(cel_, stanCelu_);
     if (stan == 0) {
         celIstnieje_ = true;

@@ -10,7 +10,9 @@
 //   new content is safely on disk beside it and the room for it is reserved
 //   in the target, so every name sees the new content; a disk too full for
 //   that leaves every name with the old content.
-// - A read-only target, a folder, a device or a FIFO is refused.
+// - A read-only target, a folder, a device or a FIFO is refused, and so is
+//   a name that is a link (symbolic or hard) to KONFIG.TXT or RAPORT.TXT:
+//   those are saved only under their own names.
 // - Every save has a temporary file of its own (created exclusively, its
 //   name carrying the writer's process number and a random part) and holds
 //   a lock on it while it lives: saves of one file at once never disturb

@@ -3,8 +3,10 @@
 
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
+#include "platform/BlokadaFolderu.h"
 #include "platform/KodowanieSciezek.h"
 #include "platform/Srodowisko.h"
+#include "transfer/KolejnoscKopii.h"
 
 #include <algorithm>
 #include <chrono>
@@ -103,30 +105,94 @@ struct Kopia {
     fs::file_time_type zapisana; // by the file system
     KluczKopii klucz;            // by the name, for backups written at once
     fs::path sciezka;
+    std::optional<size_t> kolejna; // its place in the order of making, when listed
 };
 
-// The newest `zostaw` stay, by the time the file system recorded (the name
-// only orders backups written at the same moment). A backup written in the
-// last day, or later than now (a clock set back), is never removed, nor is
-// `chroniony` (the backup just made), nor a file whose time can't be read.
-void Przytnij(const fs::path& folder, const std::string& numer, size_t zostaw,
-              const fs::path& chroniony) {
+// The backups of register `numer` in `folder`.
+std::vector<Kopia> Kopie(const fs::path& folder, const std::string& numer) {
     std::vector<Kopia> kopie;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
         if (auto klucz = Klucz(it->path().filename().string(), numer))
             if (auto czas = CzasZapisu(it->path()))
-                kopie.push_back({*czas, *klucz, it->path()});
-    if (kopie.size() <= zostaw)
-        return;
-    std::sort(kopie.begin(), kopie.end(), [](const Kopia& a, const Kopia& b) {
-        return a.zapisana != b.zapisana ? a.zapisana < b.zapisana : a.klucz < b.klucz;
-    });
-    const auto mlode = fs::file_time_type::clock::now() - OkresOchronyKopii;
-    for (size_t i = 0; i + zostaw < kopie.size(); ++i)
-        if (kopie[i].sciezka != chroniony && kopie[i].zapisana < mlode)
-            fs::remove(kopie[i].sciezka, ec);
+                kopie.push_back({*czas, *klucz, it->path(), std::nullopt});
+    return kopie;
 }
+
+// Oldest first. The order of making decides where it is known: backups the
+// list of that order names come after all others, in its order. The others
+// go by the time the file system recorded (the name only orders backups
+// written at the same moment).
+bool Starsza(const Kopia& a, const Kopia& b) {
+    if (a.kolejna.has_value() != b.kolejna.has_value())
+        return !a.kolejna;
+    if (a.kolejna)
+        return *a.kolejna < *b.kolejna;
+    return a.zapisana != b.zapisana ? a.zapisana < b.zapisana : a.klucz < b.klucz;
+}
+
+// Prunes register `numer`'s backups to the newest `zostaw`. `nowa` is the
+// backup just made (empty for none): it is never removed, and it joins the
+// list of the order of making when that is kept, or starts it when a backup
+// already there was written later by the file system's clock. Never removed
+// either: a backup written in the last day by the file system's time, or
+// (when its place in the order isn't known) later than now, nor a file whose
+// time can't be read.
+void Przytnij(const fs::path& folder, const std::string& numer, size_t zostaw,
+              const fs::path& nowa) {
+    std::vector<Kopia> kopie = Kopie(folder, numer);
+    const std::vector<std::string> zapisana = CzytajKolejnoscKopii(folder, numer);
+    std::vector<std::string> kolejnosc = zapisana;
+    const bool prowadzona = !kolejnosc.empty();
+    if (!nowa.empty()) {
+        const auto czasNowej = CzasZapisu(nowa);
+        const bool zaburzona =
+            czasNowej && std::any_of(kopie.begin(), kopie.end(), [&](const Kopia& k) {
+                return k.sciezka != nowa && k.zapisana > *czasNowej;
+            });
+        if (prowadzona || zaburzona)
+            kolejnosc.push_back(nowa.filename().string());
+    }
+    for (size_t i = 0; i < kolejnosc.size(); ++i)
+        for (auto& k : kopie)
+            if (k.sciezka.filename().string() == kolejnosc[i])
+                k.kolejna = i;
+    std::sort(kopie.begin(), kopie.end(), Starsza);
+    const auto teraz = fs::file_time_type::clock::now();
+    const auto mlode = teraz - OkresOchronyKopii;
+    std::error_code ec;
+    for (size_t i = 0; i + zostaw < kopie.size(); ++i) {
+        const Kopia& k = kopie[i];
+        const bool chroniona =
+            k.zapisana >= mlode && (!k.kolejna || k.zapisana <= teraz); // the last day
+        if (k.sciezka != nowa && !chroniona && fs::remove(k.sciezka, ec))
+            kopie[i].sciezka.clear();
+    }
+    if (kolejnosc.empty())
+        return;
+    // The list keeps the backups that are still there, in their order.
+    std::vector<std::string> pozostale;
+    for (const auto& k : kopie)
+        if (k.kolejna && !k.sciezka.empty())
+            pozostale.push_back(k.sciezka.filename().string());
+    if (pozostale != zapisana)
+        ZapiszKolejnoscKopii(folder, numer, pozostale);
+}
+
+// One backup of the folder at a time: the list of the order of making is
+// read, extended and written whole. A folder that can't be held is used
+// all the same.
+class ZajetyFolder {
+public:
+    explicit ZajetyFolder(const fs::path& folder)
+        : blokada_(platform::ZajmijFolder(folder, true)) {}
+    ~ZajetyFolder() { platform::ZwolnijFolder(blokada_); }
+    ZajetyFolder(const ZajetyFolder&) = delete;
+    ZajetyFolder& operator=(const ZajetyFolder&) = delete;
+
+private:
+    int blokada_;
+};
 
 // Makes the backup folder; a reason the system gives only vaguely (a name
 // that exists but is no folder) is told plainly.
@@ -200,6 +266,7 @@ fs::path ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
     const fs::path roboczy =
         folder / (".kopia" + numer + "." + std::to_string(std::random_device{}()) + ".tmp");
     ZapiszAtomowo(roboczy, trescDefinicji);
+    const ZajetyFolder zajety(folder);
     for (unsigned kolejna = 1; kolejna < 1000; ++kolejna) {
         const fs::path cel = folder / NazwaKopii(numer, czas, kolejna);
         if (PolozBezZastapienia(roboczy, cel)) {

@@ -10,6 +10,8 @@
 // second gets "-2", "-3", ... before ".txt"; an existing backup is never
 // replaced. The 50 newest backups of each register are kept, newest by the
 // time the file system recorded; none written in the last day is removed.
+// Once the clock has gone back against the backups there, the order in which
+// they were made decides instead (transfer/KolejnoscKopii).
 
 #include <chrono>
 #include <ctime>

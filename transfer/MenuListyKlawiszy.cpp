@@ -2,6 +2,7 @@
 
 #include "files/NazwyPlikow.h"
 #include "files/PlikTekstowy.h"
+#include "files/PlikZastrzezony.h"
 #include "state/StanProgramu.h"
 #include "transfer/ZmianyDefinicji.h"
 #include "ui/Dialogi.h"
@@ -57,7 +58,7 @@ void MenuListyKlawiszy::ZapiszListePdf() {
     if (!wybrany)
         return;
     const std::string plik = SciezkaSystemu(*wybrany).string();
-    if (NazwaZastrzezona(plik)) {
+    if (NazwaZastrzezona(plik) || PlikZastrzezony(plik)) {
         dialogi_.Komunikat(ZastrzezonaNazwaPliku(*wybrany));
         return;
     }

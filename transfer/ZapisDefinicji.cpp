@@ -7,6 +7,7 @@
 #include "comm/WymianaWTle.h"
 #include "files/NazwyPlikow.h"
 #include "files/PlikTekstowy.h"
+#include "files/PlikZastrzezony.h"
 #include "format/KomunikatyBledow.h"
 #include "format/PlikDefinicji.h"
 #include "keys/WyborKlawisza.h"
@@ -89,6 +90,10 @@ void ZapisDefinicji::DoPliku() {
     const QString nazwa = QFileInfo(*plik).fileName();
     if (NazwaZastrzezona(SciezkaSystemu(nazwa).string())) {
         dialogi_.Blad(Z1250(BladZastrzezonejNazwy("%1")).arg(nazwa));
+        return;
+    }
+    if (const auto zastrzezony = PlikZastrzezony(SciezkaSystemu(*plik))) {
+        dialogi_.Blad(Z1250(BladZastrzezonejNazwy(*zastrzezony)));
         return;
     }
     const QString pelna = QDir::toNativeSeparators(*plik);

@@ -1,6 +1,7 @@
 #include "drivers/kasdrv/Raport.h"
 
 #include "files/PlikTekstowy.h"
+#include "files/StronyKodowe.h"
 #include "orbaklaw/kasdrv.h"
 #include "platform/Dopisywanie.h"
 #include "platform/OdczytPliku.h"
@@ -36,8 +37,20 @@ bool Raport::Otworz() {
     return plik_ != nullptr;
 }
 
+bool Raport::Poczatek(const std::string& funkcja, int numer, const std::string& lacze) {
+    return Linia(funkcja, numer, lacze, "początek"_w1250);
+}
+
 bool Raport::Dopisz(const std::string& funkcja, int numer, const std::string& lacze, uint8_t kod,
                     const std::string& opis) {
+    std::string stan = "kod " + std::to_string(kod);
+    if (!opis.empty())
+        stan += "\t" + opis;
+    return Linia(funkcja, numer, lacze, stan);
+}
+
+bool Raport::Linia(const std::string& funkcja, int numer, const std::string& lacze,
+                   const std::string& stan) {
     if (!plik_)
         return false;
     char czas[32] = "";
@@ -45,11 +58,8 @@ bool Raport::Dopisz(const std::string& funkcja, int numer, const std::string& la
     std::tm tm{};
     if (platform::CzasLokalny(teraz, tm))
         std::strftime(czas, sizeof czas, "%Y-%m-%d\t%H:%M:%S", &tm);
-    std::string linia = std::string(czas) + "\t" + funkcja + "\tkasa " + std::to_string(numer) +
-                        "\t" + lacze + "\tkod " + std::to_string(kod);
-    if (!opis.empty())
-        linia += "\t" + opis;
-    linia += "\r\n";
+    const std::string linia = std::string(czas) + "\t" + funkcja + "\tkasa " +
+                              std::to_string(numer) + "\t" + lacze + "\t" + stan + "\r\n";
     const bool zapisana = std::fwrite(linia.data(), 1, linia.size(), plik_) == linia.size();
     return std::fflush(plik_) == 0 && zapisana;
 }

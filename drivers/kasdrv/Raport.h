@@ -1,5 +1,9 @@
 #pragma once
-// RAPORT.TXT: one line per exchange, appended:
+// RAPORT.TXT: two lines per exchange, appended. When it begins (before the
+// port is opened), so that an exchange cut off (a killed run) leaves its
+// trace:
+//   date TAB time TAB function TAB "kasa " number TAB link TAB "początek"
+// and when it ends:
 //   date TAB time TAB function TAB "kasa " number TAB link TAB "kod " code
 // followed, when the library knows more than the code says, by TAB and a
 // Polish sentence (Windows-1250), such as which port is in use.
@@ -25,11 +29,17 @@ public:
 
     // Opens the report (found whatever its case) for appending.
     bool Otworz();
-    // Appends the line of one exchange; false when it can't be written.
+    // Appends the line of an exchange that begins; false when it can't be
+    // written.
+    bool Poczatek(const std::string& funkcja, int numer, const std::string& lacze);
+    // Appends the line of one exchange's end; false when it can't be written.
     bool Dopisz(const std::string& funkcja, int numer, const std::string& lacze, uint8_t kod,
                 const std::string& opis = {});
 
 private:
+    bool Linia(const std::string& funkcja, int numer, const std::string& lacze,
+               const std::string& stan);
+
     std::FILE* plik_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "drivers/protocol/SerialLink.h"
 #include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
+#include "files/PlikZastrzezony.h"
 #include "format/KomunikatyBledow.h"
 #include "format/UrzadzeniePortu.h"
 #include "orbaklaw/kasdrv_kody.h"
@@ -140,7 +141,7 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
         if (wy->empty())
             return {KASDRV_BRAK_WYJSCIA, {}, {}};
         if (NazwaZastrzezona(*wy, NazwaPlikuKonfiguracji) ||
-            NazwaZastrzezona(*wy, NazwaPlikuRaportu))
+            NazwaZastrzezona(*wy, NazwaPlikuRaportu) || PlikZastrzezony(PlikNaDysku(*wy)))
             return {KASDRV_WYJSCIE_ZASTRZEZONE, {}, {}};
         if (we && TenSamPlik(*we, *wy))
             return {KASDRV_TE_SAME_NAZWY, {}, {}};
@@ -206,12 +207,15 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     std::string powod;
     uint8_t kod = KASDRV_TIMEOUT_NADAWANIA;
     const std::string urzadzenie = UrzadzeniePortu(u.port);
+    // The begin line is a trace of an exchange that may be cut off; the end
+    // line below is the one that tells how it went.
+    const bool poczatek = raport.Poczatek(funkcja, numer, Lacze(u));
     if (auto lacze = otworz_(urzadzenie, u.szybkosc, powod)) {
         const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
         kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;
     }
     UstawOpis(powod);
-    if (raport.Dopisz(funkcja, numer, Lacze(u), kod, powod))
+    if (raport.Dopisz(funkcja, numer, Lacze(u), kod, powod) && poczatek)
         return kod;
     // What the register said (and did) is the result whatever happens to
     // the report: the line that can't be written is told beside it.

@@ -181,8 +181,32 @@ int SerwerDruku::Trwajace() const {
     return trwajace;
 }
 
-bool SerwerDruku::CzekajNaKoniec(int zadania, std::chrono::seconds czas) const {
-    const auto koniec = std::chrono::steady_clock::now() + czas;
+bool SerwerDruku::WszystkieUkonczone() const {
+    cups_job_t* zadania = nullptr;
+    const int liczba = cupsGetJobs2(CUPS_HTTP_DEFAULT, &zadania, Kolejka().toUtf8().constData(), 0,
+                                    CUPS_WHICHJOBS_ALL);
+    bool ukonczone = liczba > 0;
+    for (int i = 0; i < liczba; ++i)
+        ukonczone = ukonczone && zadania[i].state == IPP_JSTATE_COMPLETED;
+    cupsFreeJobs(liczba, zadania);
+    return ukonczone;
+}
+
+std::string SerwerDruku::StanyZadan() const {
+    cups_job_t* zadania = nullptr;
+    const int liczba = cupsGetJobs2(CUPS_HTTP_DEFAULT, &zadania, Kolejka().toUtf8().constData(), 0,
+                                    CUPS_WHICHJOBS_ALL);
+    std::string opis;
+    for (int i = 0; i < liczba; ++i) {
+        const char* stan = ippEnumString("job-state", static_cast<int>(zadania[i].state));
+        opis += (opis.empty() ? "" : ", ") + std::to_string(zadania[i].id) + " " + stan;
+    }
+    cupsFreeJobs(liczba, zadania);
+    return opis.empty() ? "no job" : opis;
+}
+
+bool SerwerDruku::CzekajNaKoniec(int zadania, std::chrono::seconds limit) const {
+    const auto koniec = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < koniec) {
         if (Trwajace() == 0 && LiczbaZadan() == zadania)
             return true;
@@ -191,13 +215,17 @@ bool SerwerDruku::CzekajNaKoniec(int zadania, std::chrono::seconds czas) const {
     return false;
 }
 
-std::optional<fs::path> SerwerDruku::CzekajNaPdf(std::chrono::seconds czas) const {
-    const auto koniec = std::chrono::steady_clock::now() + czas;
+std::optional<fs::path> SerwerDruku::CzekajNaPdf(std::chrono::seconds limit) const {
+    const auto koniec = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < koniec) {
-        if (Trwajace() == 0)
+        if (Trwajace() == 0 && LiczbaZadan() > 0) {
+            // cups-pdf has written the file before its job completes.
             for (const fs::path& plik : PlikiWyjscia())
                 if (!przedtem_.count(plik))
                     return plik;
+            if (!WszystkieUkonczone())
+                return std::nullopt; // a job ended without its PDF
+        }
         QThread::msleep(200);
     }
     return std::nullopt;

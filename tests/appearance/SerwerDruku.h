@@ -38,15 +38,22 @@ public:
     bool Przyjmuj();
     // Jobs the scheduler knows of, finished ones included.
     int LiczbaZadan() const;
-    // True once every job has ended and `zadania` jobs are known.
-    bool CzekajNaKoniec(int zadania, std::chrono::seconds czas) const;
-    // The PDF cups-pdf wrote for a job sent since the scheduler started,
-    // once every job has ended; none when none came within `czas`.
-    std::optional<std::filesystem::path> CzekajNaPdf(std::chrono::seconds czas) const;
+    // Waits on the jobs' states: true once `zadania` jobs are known and
+    // every one has ended (completed, aborted or canceled); false when that
+    // hasn't happened within `limit`, an overall bound for a loaded machine.
+    bool CzekajNaKoniec(int zadania, std::chrono::seconds limit) const;
+    // The PDF cups-pdf wrote for a job sent since the scheduler started, once
+    // every job has ended and completed. None as soon as a job has ended
+    // otherwise, or when none came within `limit`.
+    std::optional<std::filesystem::path> CzekajNaPdf(std::chrono::seconds limit) const;
+    // Each job's number and state ("1001 completed, 1002 aborted"), for a
+    // failure's message.
+    std::string StanyZadan() const;
 
 private:
     bool Uruchom(Wyjscie wyjscie);
     int Trwajace() const;
+    bool WszystkieUkonczone() const;
     bool Polecenie(const QString& program, const QStringList& argumenty);
     std::set<std::filesystem::path> PlikiWyjscia() const;
 

@@ -98,6 +98,36 @@ TEST_F(Wyglad, ReservedNamesAreRefusedAndCancelWritesNothing) {
     EXPECT_TRUE(fs::is_empty(katalog.sciezka()));
 }
 
+TEST_F(Wyglad, LinksToReservedFilesAreRefusedInEverySave) {
+    katalog.Zapisz("KONFIG.TXT", "$01\tcom1:9600:mux0:1\t5\r\n");
+    katalog.Zapisz("RAPORT.TXT", "raport\r\n");
+    fs::create_symlink("KONFIG.TXT", katalog / "k.bmp");
+    fs::create_hard_link(katalog / "KONFIG.TXT", katalog / "t.bmp");
+    fs::create_symlink("RAPORT.TXT", katalog / "r.bm0"); // the picture's label file
+    fs::create_symlink("KONFIG.TXT", katalog / "l.pdf");
+    QAction* lista = okno->PasekMenu()->findChild<QAction*>(u"aListaPdf"_s);
+    ASSERT_NE(lista, nullptr);
+    const struct {
+        const char* wybrany;
+        std::function<void()> zapis;
+    } przypadki[] = {{"k.bmp", [&] { Kliknij("BitBtn1"); }},
+                     {"t.bmp", [&] { Kliknij("BitBtn1"); }},
+                     {"r.bmp", [&] { Kliknij("BitBtn1"); }},
+                     {"l.pdf", [&] { lista->trigger(); }}};
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.wybrany);
+        dialogi.komunikaty.clear();
+        dialogi.pliki.push_back(Sciezka(p.wybrany));
+        p.zapis();
+        ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+        EXPECT_EQ(dialogi.komunikaty[0].tekst,
+                  Sciezka(p.wybrany) + u" : zastrzeżona nazwa pliku"_s);
+    }
+    EXPECT_EQ(Plik("KONFIG.TXT"), "$01\tcom1:9600:mux0:1\t5\r\n");
+    EXPECT_EQ(Plik("RAPORT.TXT"), "raport\r\n");
+    EXPECT_FALSE(fs::exists(katalog / "r.bmp"));
+}
+
 TEST_F(Wyglad, ExampleLayoutIsSavedAs104BytesAndPaddedInTheFields) {
     Kliknij("Button2");
     Etykieta("Edit1")->setText(u"PIECZYWO"_s);

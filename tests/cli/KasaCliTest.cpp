@@ -345,8 +345,9 @@ TEST_F(KasaCli, ExchangesLeaveTheConfigurationAloneAndReportInRaport) {
     const std::string konfiguracja = Tresc("KONFIG.TXT");
     ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
     // read: one exchange; write: the backup and the write; delete: the same.
+    // Each exchange has its begin line and its end line.
     const std::pair<std::vector<std::string>, size_t> polecenia[] = {
-        {{"read", "odczyt.txt"}, 1}, {{"write", "moje.txt"}, 3}, {{"delete"}, 5}};
+        {{"read", "odczyt.txt"}, 2}, {{"write", "moje.txt"}, 6}, {{"delete"}, 10}};
     for (const auto& [polecenie, linie] : polecenia) {
         SCOPED_TRACE(polecenie[0]);
         EXPECT_EQ(UruchomCli(polecenie).kod, 0);

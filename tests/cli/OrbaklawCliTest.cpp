@@ -291,6 +291,43 @@ TEST(OrbaklawCli, ReservedNamesAndTheInputAreNeverOutputs) {
     EXPECT_NE(sam.err.find("Jednakowe nazwy plików wejściowego i wyjściowego."), std::string::npos);
 }
 
+TEST(OrbaklawCli, ALinkToAReservedFileIsRefusedAsTheFileItself) {
+    test::KatalogTymczasowy tmp;
+    const std::string konfig = "$01\tcom1:9600:mux0:1\t5\r\n";
+    const std::string raport = "01.01.2026 10:00:00 K01 read Kod 0\r\n";
+    tmp.Zapisz("KONFIG.TXT", konfig);
+    tmp.Zapisz("raport.txt", raport);
+    fs::create_symlink("KONFIG.TXT", tmp / "k.txt");
+    fs::create_symlink("k.txt", tmp / "k2.txt");
+    fs::create_hard_link(tmp / "KONFIG.TXT", tmp / "twarde.txt");
+    fs::create_symlink("raport.txt", tmp / "r.txt");
+    fs::create_hard_link(tmp / "raport.txt", tmp / "r2.txt");
+    fs::create_symlink("RAPORT.TXT", tmp / "nowy.txt"); // leads to no file yet
+    const std::string we = (Dane / "przyklad.txt").string();
+    const struct {
+        const char* plik;
+        const char* zastrzezony;
+    } przypadki[] = {{"k.txt", "KONFIG.TXT"},      {"k2.txt", "KONFIG.TXT"},
+                     {"twarde.txt", "KONFIG.TXT"}, {"r.txt", "raport.txt"},
+                     {"r2.txt", "raport.txt"},     {"nowy.txt", "RAPORT.TXT"}};
+    for (const auto& p : przypadki) {
+        const std::string wy = (tmp / p.plik).string();
+        for (const std::vector<std::string>& a : {std::vector<std::string>{"normalize", we, wy},
+                                                  {"read", wy},
+                                                  {"goods", wy},
+                                                  {"show", we, "--pdf", wy}}) {
+            const auto w = Uruchom(a);
+            EXPECT_EQ(w.kod, 2) << p.plik << " " << a[0];
+            EXPECT_EQ(w.err, std::string("orbaklaw-cli: BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU (") +
+                                 p.zastrzezony + ")\n")
+                << p.plik << " " << a[0];
+        }
+    }
+    EXPECT_EQ(tmp.Czytaj("KONFIG.TXT"), konfig);
+    EXPECT_EQ(tmp.Czytaj("raport.txt"), raport);
+    EXPECT_FALSE(fs::exists(tmp / "RAPORT.TXT"));
+}
+
 TEST(OrbaklawCli, ABadLineIsShownCutTo255Bytes) {
     test::KatalogTymczasowy tmp;
     const std::string linia = "$237\t1\t" + std::string(1'000'000, '7');

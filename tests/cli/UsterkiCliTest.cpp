@@ -5,6 +5,7 @@
 #include "SrodowiskoKasy.h"
 
 #include "files/PlikTekstowy.h"
+#include "files/StronyKodowe.h"
 #include "format/KodyKlawiszy.h"
 #include "format/PlikDefinicji.h"
 #include "format/TabliceKlawiszy.h"
@@ -209,6 +210,28 @@ TEST_F(UsterkiCli, TheFoldersOfKilledRunsAreRemoved) {
     const Wynik w = Skrypt(t + "$CLI test");
     EXPECT_EQ(w.kod, 0) << w.err;
     EXPECT_EQ(Pozostalosci(tmp), 0u);
+}
+
+// A run killed while the register is still to answer leaves the line of the
+// exchange it began in RAPORT.TXT; a finished exchange has its end line too.
+TEST_F(UsterkiCli, AnExchangeCutOffStillLeavesItsReportLine) {
+    Przygotuj(Pelny(1), {"--no-pacing"});
+    fs::remove("RAPORT.TXT");
+    ASSERT_EQ(Skrypt("$CLI read odczyt.txt").kod, 0);
+    kasa.Uruchom({"--no-pacing", "--state", kasa.Stan(), "--fault", "slow", "--slow-ms", "5000"});
+    ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+    Skrypt("$CLI write nowe.txt --timeout 9 & p=$!; sleep 1; kill -9 $p; wait $p; exit 0");
+    const auto linie = PodzielNaLinie(Tresc("RAPORT.TXT"));
+    ASSERT_EQ(linie.size(), 3u) << Tresc("RAPORT.TXT");
+    const std::string poczatek = "\tkasa 1\tcom1:9600:mux0:1\tpoczątek"_w1250;
+    const auto konczy = [](const std::string& linia, const std::string& koniec) {
+        return linia.size() >= koniec.size() &&
+               linia.compare(linia.size() - koniec.size(), koniec.size(), koniec) == 0;
+    };
+    EXPECT_TRUE(konczy(linie[0], poczatek)) << linie[0];
+    EXPECT_NE(linie[0].find("\t__ODefKlaw\t"), std::string::npos) << linie[0];
+    EXPECT_TRUE(konczy(linie[1], "\tkasa 1\tcom1:9600:mux0:1\tkod 0")) << linie[1];
+    EXPECT_TRUE(konczy(linie[2], poczatek)) << "the killed run's exchange: " << linie[2];
 }
 
 // A report line that can't be written never decides the result of a write

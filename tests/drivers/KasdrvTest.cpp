@@ -5,6 +5,7 @@
 #include "comm/PlikZapytania.h"
 #include "files/Konw852.h"
 #include "files/PlikTekstowy.h"
+#include "files/StronyKodowe.h"
 #include "format/OdpowiedziKasy.h"
 #include "format/PlikDefinicji.h"
 #include "format/Towary.h"
@@ -89,13 +90,16 @@ TEST_F(Kasdrv, DeletionClearsTheCountedKeysOnly) {
     EXPECT_EQ(Odczytane().KlawiszeObaAlt[8].NrTowaru, 511);
 }
 
-TEST_F(Kasdrv, EveryExchangeLeavesOneReportLine) {
+TEST_F(Kasdrv, EveryExchangeLeavesABeginAndAnEndLine) {
     ASSERT_EQ(Towary(), 0);
     ASSERT_EQ(Plat(), 0);
     ASSERT_EQ(ODef(), 0);
     auto linie = CzytajLinie("RAPORT.TXT");
-    ASSERT_EQ(linie.size(), 3u);
-    EXPECT_NE(linie[0].find("__TowarMax\tkasa 1\tcom1:9600:mux0:1\tkod 0"), std::string::npos);
+    ASSERT_EQ(linie.size(), 6u);
+    EXPECT_NE(linie[0].find("__TowarMax\tkasa 1\tcom1:9600:mux0:1\tpoczątek"_w1250),
+              std::string::npos);
+    EXPECT_NE(linie[1].find("__TowarMax\tkasa 1\tcom1:9600:mux0:1\tkod 0"), std::string::npos);
+    EXPECT_NE(linie[5].find("__ODefKlaw\tkasa 1\tcom1:9600:mux0:1\tkod 0"), std::string::npos);
 }
 
 TEST_F(Kasdrv, AcknowledgedWriteSurvivesAKillAndRestart) {

@@ -106,6 +106,29 @@ TEST(ZapisAtomowy, WritesThroughASymbolicLinkToItsTarget) {
 }
 #endif
 
+#ifndef _WIN32 // POSIX: rights and owners, links, FIFOs, tmpfs, fork and flock
+// A save under another name never lands on the register library's own files;
+// naming one of them is a deliberate save of it.
+TEST(ZapisAtomowy, ALinkToAReservedFileIsRefused) {
+    test::KatalogTymczasowy katalog;
+    katalog.Zapisz("KONFIG.TXT", "konfiguracja");
+    katalog.Zapisz("raport.txt", "raport");
+    fs::create_symlink("KONFIG.TXT", katalog / "s.txt");
+    fs::create_hard_link(katalog / "KONFIG.TXT", katalog / "t.txt");
+    fs::create_hard_link(katalog / "raport.txt", katalog / "r.txt");
+    fs::create_symlink("RAPORT.TXT", katalog / "nowy.txt");
+    for (const char* nazwa : {"s.txt", "t.txt", "r.txt", "nowy.txt"}) {
+        SCOPED_TRACE(nazwa);
+        EXPECT_THROW(ZapiszAtomowo(katalog / nazwa, "klawisze"), BladWejsciaWyjscia);
+    }
+    EXPECT_EQ(katalog.Czytaj("KONFIG.TXT"), "konfiguracja");
+    EXPECT_EQ(katalog.Czytaj("raport.txt"), "raport");
+    EXPECT_FALSE(fs::exists(katalog / "RAPORT.TXT"));
+    ZapiszAtomowo(katalog / "KONFIG.TXT", "nowa");
+    EXPECT_EQ(katalog.Czytaj("t.txt"), "nowa");
+}
+#endif
+
 TEST(ZapisAtomowy, ReadOnlyFileIsRefusedAndKept) {
     test::KatalogTymczasowy katalog;
     katalog.Zapisz("chroniony.txt", "stary");

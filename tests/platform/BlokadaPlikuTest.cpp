@@ -1,4 +1,5 @@
 #include "platform/BlokadaPliku.h"
+#include "platform/FolderTymczasowy.h"
 #include "platform/KodowanieSciezek.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,13 @@ namespace orbaklaw::platform {
 namespace {
 
 TEST(BlokadaPliku, SecondHolderIsRefusedUntilTheFirstCloses) {
-    const auto sciezka = std::filesystem::temp_directory_path() / "orbaklaw-blokada-testu";
+    // A folder of this run's own: another test run at the same time holds
+    // a lock file of its own.
+    std::error_code blad;
+    const auto folder =
+        UtworzFolderTymczasowy(std::filesystem::temp_directory_path(), "orbaklaw-blokada-", blad);
+    ASSERT_FALSE(blad);
+    const auto sciezka = folder / "blokada";
     const std::string bajty = BajtySciezki(sciezka);
     const int pierwszy = OtworzPlikBlokady(bajty.c_str());
     const int drugi = OtworzPlikBlokady(bajty.c_str());
@@ -20,7 +27,7 @@ TEST(BlokadaPliku, SecondHolderIsRefusedUntilTheFirstCloses) {
     ZamknijPlikBlokady(pierwszy);
     EXPECT_TRUE(ZablokujWylacznie(drugi));
     ZamknijPlikBlokady(drugi);
-    std::filesystem::remove(sciezka);
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

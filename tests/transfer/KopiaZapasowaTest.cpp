@@ -174,9 +174,12 @@ TEST(KopiaZapasowa, ABackupOfTheLastDayIsNeverPruned) {
         const char* opis;
         int dniPrzyszlych; // how long ago the future-named backups were made
         size_t zostaje;    // of them
+        // The list of the order of making: the file system's times of the
+        // future-named (up to 49 s ahead) are later than the new backups'.
+        size_t kolejnosc;
     };
-    for (const Przypadek& p :
-         {Przypadek{"they were made today", 0, 50}, Przypadek{"they were made long ago", 30, 47}}) {
+    for (const Przypadek& p : {Przypadek{"they were made today", 0, 50, 1},
+                               Przypadek{"they were made long ago", 30, 47, 0}}) {
         SCOPED_TRACE(p.opis);
         KatalogTymczasowy tmp;
         std::vector<std::string> przyszle;
@@ -193,11 +196,45 @@ TEST(KopiaZapasowa, ABackupOfTheLastDayIsNeverPruned) {
         const auto nazwy = Nazwy(tmp.sciezka());
         for (const auto& kopia : nowe)
             EXPECT_EQ(nazwy.count(kopia.filename().string()), 1u) << kopia;
-        EXPECT_EQ(nazwy.size(), p.zostaje + 3);
+        EXPECT_EQ(nazwy.count(".kolejnosc-kasa01.txt"), p.kolejnosc);
+        EXPECT_EQ(nazwy.size(), p.zostaje + 3 + p.kolejnosc);
         for (size_t i = 0; i < 3 && p.dniPrzyszlych > 0; ++i) {
             EXPECT_EQ(nazwy.count(przyszle[i]), 0u) << "the oldest by the file system go first";
         }
     }
+}
+
+// Whatever the clock did, the backups made last are never the ones pruned:
+// 50 made while the clock was a year ahead, then 5 after it was put right
+// (two days ago), then one more now.
+TEST(KopiaZapasowa, TheBackupsMadeLastSurviveAClockChange) {
+    KatalogTymczasowy tmp;
+    const std::time_t teraz = std::time(nullptr);
+    constexpr std::time_t Dzien = 24 * 3600;
+    std::set<std::string> przyszle;
+    for (int i = 0; i < 50; ++i) {
+        const std::string nazwa = NazwaKopii("01", teraz + 365 * Dzien + i);
+        tmp.Zapisz(nazwa, "z przyszlosci");
+        fs::last_write_time(tmp / nazwa, DniTemu(-365) + std::chrono::seconds(i));
+        przyszle.insert(nazwa);
+    }
+    std::vector<fs::path> ostatnie;
+    for (int i = 0; i < 5; ++i) {
+        ostatnie.push_back(ZachowajKopie(tmp.sciezka(), "01", "prawdziwa", teraz - 2 * Dzien + i));
+        fs::last_write_time(ostatnie.back(), DniTemu(2) + std::chrono::seconds(i));
+    }
+    ostatnie.push_back(ZachowajKopie(tmp.sciezka(), "01", "nowa", teraz));
+    const auto nazwy = Nazwy(tmp.sciezka());
+    for (const auto& kopia : ostatnie)
+        EXPECT_EQ(nazwy.count(kopia.filename().string()), 1u) << kopia;
+    for (const auto& nazwa : przyszle)
+        EXPECT_EQ(nazwy.count(nazwa), 1u) << nazwa << ": later than now, it is kept a while";
+    // The order of making is kept beside them from the first backup made
+    // "before" one already there.
+    std::string kolejnosc;
+    for (const auto& kopia : ostatnie)
+        kolejnosc += kopia.filename().string() + "\r\n";
+    EXPECT_EQ(tmp.Czytaj(".kolejnosc-kasa01.txt"), kolejnosc);
 }
 
 // A backup folder that is a symbolic link to nothing, or a file, is said to

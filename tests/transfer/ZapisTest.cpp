@@ -163,6 +163,27 @@ TEST_F(Zapis, ReservedNamesAreRefusedInAnyFolder) {
     EXPECT_FALSE(Istnieje("raport.txt"));
 }
 
+TEST_F(Zapis, LinksToReservedFilesAreRefused) {
+    const std::string konfig = Plik("KONFIG.TXT");
+    std::filesystem::create_symlink("KONFIG.TXT", "k.txt");
+    std::filesystem::create_hard_link("KONFIG.TXT", "t.txt");
+    std::filesystem::create_symlink("RAPORT.TXT", "r.txt"); // leads to no file yet
+    for (const auto& [nazwa, zastrzezona] : {std::pair{u"k.txt"_s, u"KONFIG.TXT"_s},
+                                             {u"t.txt"_s, u"KONFIG.TXT"_s},
+                                             {u"r.txt"_s, u"RAPORT.TXT"_s}}) {
+        SCOPED_TRACE(nazwa.toStdString());
+        dialogi.komunikaty.clear();
+        PokazPole(Bezp, "Edit2");
+        dialogi.pliki.push_back(QDir::current().absoluteFilePath(nazwa));
+        Kliknij("bZapisPlik");
+        ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+        EXPECT_EQ(dialogi.komunikaty[0].tekst,
+                  u"BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("_s + zastrzezona + u")"_s);
+    }
+    EXPECT_EQ(Plik("KONFIG.TXT"), konfig);
+    EXPECT_TRUE(std::filesystem::is_symlink("r.txt"));
+}
+
 TEST_F(Zapis, ToAFileNamedByTheUser) {
     DefiniujWOknie();
     for (const char* nazwa : {"moje.txt", "klawisz.txt"}) {

@@ -1,0 +1,16 @@
+#pragma once
+// The emulator speaks Polish, as the program does, in UTF-8 on the terminal;
+// the program's own reasons are Windows-1250 and are brought over here.
+
+#include <exception>
+#include <string>
+
+namespace orbaklaw::emulator {
+
+// The system's reason for an errno value.
+std::string PowodSystemu(int numer);
+
+// What a failure that ends the emulator says (without the "orba-emu: ").
+std::string TekstWyjatku(const std::exception& e);
+
+} // namespace orbaklaw::emulator
