@@ -6,13 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <qglobal.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static int argc = 1;
     static char nazwa[] = "ani_reader";
     static char* argv[] = {nazwa, nullptr};
     static QGuiApplication* aplikacja = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         return new QGuiApplication(argc, argv);
     }();
     (void)aplikacja;
