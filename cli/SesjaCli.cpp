@@ -76,11 +76,6 @@ int SesjaCli::BladPliku(const BladWejsciaWyjscia& blad, int kod) const {
     return Wypisz(KomunikatPliku(blad), kod);
 }
 
-std::string SesjaCli::Urzadzenie() const {
-    return opcje_.port ? UrzadzeniePortu(*opcje_.port)
-                       : UrzadzeniePortu("COM" + std::to_string(ustawienia_.port));
-}
-
 int SesjaCli::Przygotuj() {
     const std::string plik =
         opcje_.konfiguracja ? *opcje_.konfiguracja : ZnajdzPlik(NazwaPlikuKonfiguracji).string();
@@ -145,10 +140,18 @@ int SesjaCli::Konfiguruj(const std::string& tresc, bool jest) {
                              ? ZlaczLinie({LiniaKonfiguracji(numer_, ustawienia_)})
                              : tresc;
 
+    // The device, once: a port assignment that can't be used is named here
+    // rather than left to the library's timeout.
+    const UrzadzenieComN port =
+        opcje_.port ? UrzadzeniePortu(*opcje_.port) : UrzadzenieCom(ustawienia_.port);
+    if (port.blad)
+        return Wypisz(DlaTerminala(BlednePrzypisaniePortow()) + KomunikatPliku(*port.blad),
+                      KodBladPliku);
+    urzadzenie_ = port.urzadzenie;
     // The library finds the device by COM number; a relative path would be
     // looked for in the private folder.
     platform::UstawZmienna("ORBAKLAW_COM" + std::to_string(ustawienia_.port),
-                           platform::BajtySciezki(fs::absolute(Urzadzenie())));
+                           platform::BajtySciezki(fs::absolute(urzadzenie_)));
     // Our library appends its report lines to the user's RAPORT.TXT itself,
     // so a line of a call that reached the register is there even if this
     // run is killed before it could copy them.
@@ -170,7 +173,7 @@ int SesjaCli::Konfiguruj(const std::string& tresc, bool jest) {
 }
 
 int SesjaCli::Otworz() {
-    const std::string urzadzenie = Urzadzenie();
+    const std::string& urzadzenie = urzadzenie_;
     if (const int blad = platform::BladDostepuDoUrzadzenia(urzadzenie); blad != 0)
         return Wypisz(DlaTerminala("Nie można otworzyć portu szeregowego "_w1250) +
                           KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(blad))),

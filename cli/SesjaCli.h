@@ -44,7 +44,7 @@ public:
     // The connection with the options applied.
     const UstawieniaKomunikacji& Ustawienia() const { return ustawienia_; }
     // The serial device behind the connection's COM port.
-    std::string Urzadzenie() const;
+    const std::string& Urzadzenie() const { return urzadzenie_; }
     // The private folder, where the session trades its files.
     const std::filesystem::path& Folder() const { return folder_; }
 
@@ -80,6 +80,7 @@ private:
     std::ostream* err_;
     std::string numer_;
     UstawieniaKomunikacji ustawienia_;
+    std::string urzadzenie_;
     std::string trescKonfiguracji_;
     std::unique_ptr<FolderWymiany> wymiany_;
     std::filesystem::path folder_;

@@ -205,8 +205,12 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     opcje_.postep = &postep_;
     std::string powod;
     uint8_t kod = KASDRV_TIMEOUT_NADAWANIA;
-    const std::string urzadzenie = UrzadzeniePortu(u.port);
-    if (auto lacze = otworz_(urzadzenie, u.szybkosc, powod)) {
+    // An assignment file the user made but that can't be used names its
+    // fault; the port's default device is never taken in its place.
+    const auto port = UrzadzenieCom(u.port);
+    if (port.blad)
+        powod = BlednePrzypisaniePortow() + std::string(port.blad->what());
+    else if (auto lacze = otworz_(port.urzadzenie, u.szybkosc, powod)) {
         const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
         kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;
     }

@@ -186,6 +186,24 @@ TEST_F(KasaCli, BadDefinitionFileIsNotSent) {
     EXPECT_FALSE(fs::exists("RAPORT.TXT"));
 }
 
+// A file that defines no key, or whose lines don't all reach a key, is not
+// sent: the register keeps its definitions.
+TEST_F(KasaCli, AFileThatLosesLinesIsNotSent) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
+    for (const std::string tresc : {"", "\r\r", "#01\r\n#\r\n#\r\n$999\t0\r\n$237\t0\r\n",
+                                    "#01\r\n#\r\n#\r\n$237\t0\r\n$237\t0\r\n"}) {
+        SCOPED_TRACE(tresc);
+        ZapiszAtomowo("zle.txt", tresc);
+        const WynikCli w = UruchomCli({"write", "zle.txt", "--no-backup"});
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_NE(w.err.find("nic nie wysłano do kasy (klawisze kasuje polecenie delete)"),
+                  std::string::npos)
+            << w.err;
+        EXPECT_EQ(TekstPlikuDefinicji(Odczytane(), "01"), TekstPlikuDefinicji(Przyklad(), "01"));
+    }
+}
+
 TEST_F(KasaCli, DeleteClearsTheCountedKeys) {
     ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
@@ -344,9 +362,10 @@ TEST_F(KasaCli, VerifyComparesTheRegisterWithAFile) {
 TEST_F(KasaCli, ExchangesLeaveTheConfigurationAloneAndReportInRaport) {
     const std::string konfiguracja = Tresc("KONFIG.TXT");
     ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
-    // read: one exchange; write: the backup and the write; delete: the same.
+    // read: one exchange; write: the backup, the write and the read back;
+    // delete: the backup and the deletion.
     const std::pair<std::vector<std::string>, size_t> polecenia[] = {
-        {{"read", "odczyt.txt"}, 1}, {{"write", "moje.txt"}, 3}, {{"delete"}, 5}};
+        {{"read", "odczyt.txt"}, 1}, {{"write", "moje.txt"}, 4}, {{"delete"}, 6}};
     for (const auto& [polecenie, linie] : polecenia) {
         SCOPED_TRACE(polecenie[0]);
         EXPECT_EQ(UruchomCli(polecenie).kod, 0);
@@ -599,6 +618,32 @@ TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
         polecenie.insert(polecenie.end(), zle.begin(), zle.end());
         EXPECT_EQ(UruchomCli(polecenie).kod, 2) << zle[0];
     }
+}
+
+// A port assignment file that can't be used is named with its line, in
+// every register command; the port's default device is not tried instead.
+TEST_F(KasaCli, AnUnusablePortAssignmentIsNamed) {
+    const fs::path xdg = kasa.Folder() / "xdg";
+    fs::create_directories(xdg / "orbaklaw");
+    ZapiszAtomowo(xdg / "orbaklaw" / "porty.txt", "# porty\r\nCOM1=\r\n");
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    const std::string link = std::getenv("ORBAKLAW_COM1");
+    unsetenv("ORBAKLAW_COM1");
+    setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    for (const auto& polecenie :
+         std::vector<std::vector<std::string>>{{"read", "x.txt"},
+                                               {"write", "moje.txt"},
+                                               {"test"},
+                                               {"read", "x.txt", "--port", "COM1"}}) {
+        SCOPED_TRACE(polecenie[0]);
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_EQ(w.err, "orbaklaw-cli: Błędny plik przypisania portów COM: " +
+                             (xdg / "orbaklaw" / "porty.txt").string() +
+                             ": linia 2: brak urządzenia po znaku =\n");
+    }
+    setenv("ORBAKLAW_COM1", link.c_str(), 1);
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST_F(KasaCli, RegisterCommandsAsJson) {

@@ -167,6 +167,56 @@ TEST_F(UsterkiCli, AChangeWithoutAnAnswerIsJudgedByWhatTheRegisterHolds) {
     }
 }
 
+// A write is read back unless --no-verify says not to: a write the register
+// did not keep is never a success, and when the read back fails after the
+// register took the write, the message says exactly that.
+TEST_F(UsterkiCli, AWriteIsReadBackUnlessToldNotTo) {
+    const TabliceKlawiszy stare = Pelny(1);
+    TabliceKlawiszy jedenStary = Pelny(2);
+    jedenStary.Rekord(KolejnoscKlawiszy()[0].miejsce) =
+        stare.Rekord(KolejnoscKlawiszy()[0].miejsce);
+    const std::vector<std::string> staryKlawisz{"--no-pacing", "--fault", "stale-key"};
+    const std::vector<std::string> bezOdczytu{"--no-pacing", "--fault", "silent", "--fault-command",
+                                              "0x10"};
+    struct Przypadek {
+        const char* nazwa;
+        std::vector<std::string> emulator;
+        const char* polecenie;
+        int kod;
+        const char* mowi;
+        std::string wKasie;
+    };
+    for (const auto& p : {
+             Przypadek{"a key kept old", staryKlawisz, "$CLI write nowe.txt", 4,
+                       "orbaklaw-cli: Definicje w kasie różnią się od tych, jakie miały być "
+                       "(klawiszy: 1)\n",
+                       Klucz(jedenStary)},
+             Przypadek{"a key kept old, --verify", staryKlawisz, "$CLI write nowe.txt --verify", 4,
+                       "(klawiszy: 1)", Klucz(jedenStary)},
+             Przypadek{"a key kept old, --no-verify", staryKlawisz,
+                       "$CLI write nowe.txt --no-verify", 0, "", Klucz(jedenStary)},
+             Przypadek{"the read back fails", bezOdczytu,
+                       "$CLI write nowe.txt --no-backup --timeout 1", 5,
+                       "orbaklaw-cli: Kasa przyjęła zapis, lecz nie udało się go sprawdzić: "
+                       "odczyt definicji z kasy się nie powiódł.\norbaklaw-cli: Kod 2",
+                       Klucz(Pelny(2))},
+         }) {
+        SCOPED_TRACE(p.nazwa);
+        Przygotuj(stare, p.emulator);
+        ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+        const Wynik w = Skrypt(p.polecenie);
+        EXPECT_EQ(w.kod, p.kod) << w.err;
+        EXPECT_NE(w.err.find(p.mowi), std::string::npos) << w.err;
+        EXPECT_EQ(w.out.rfind("Definicje klawiszy zapisano do kasy i do pliku klawisz.txt\n", 0),
+                  0u)
+            << w.out;
+        if (p.kod == 4) {
+            EXPECT_NE(w.out.find("\t"), std::string::npos) << "the key that differs: " << w.out;
+        }
+        EXPECT_TRUE(WKasie() == p.wKasie) << "what the register holds";
+    }
+}
+
 // A client killed while it holds the port leaves no lock behind: the next
 // one, of a user who is not root, opens the port.
 TEST_F(UsterkiCli, AKilledClientLeavesThePortFreeForTheNext) {
@@ -225,7 +275,7 @@ TEST_F(UsterkiCli, AReportLineThatCannotBeWrittenIsOnlyAWarning) {
     const std::string doPelna = "TMPDIR=" + Cytuj(maly.string()) + "; export TMPDIR; ";
     for (const auto& p : {
              Przypadek{"the temporary folder on a full disk",
-                       doPelna + "$CLI write nowe.txt --no-backup", nullptr},
+                       doPelna + "$CLI write nowe.txt --no-backup --no-verify", nullptr},
              Przypadek{"RAPORT.TXT can't grow",
                        "head -c 65536 /dev/zero >RAPORT.TXT; trap '' XFSZ; "
                        "CLI=\"prlimit --fsize=65536 -- $CLI\"; "
