@@ -75,6 +75,8 @@ private:
     uint8_t Wykonaj(const char* funkcja, const std::function<uint8_t()>& wywolanie);
     void OddajRaport() const;
     int Wypisz(const std::string& tekstTerminala, int kod) const;
+    // A port that can't be set up, with why (Windows-1250).
+    int BladPortu(const std::string& powod) const;
 
     const OpcjeKasy& opcje_;
     std::ostream* err_;

@@ -67,8 +67,13 @@ int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& ni
 }
 
 int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, std::ostream& err) {
-    const std::string niemozliwe =
+    // As the window's "Połącz" says it: the device and why it can't be opened.
+    std::string niemozliwe =
         NiemozliweZainicjowaniePortu() + std::string(" (") + sesja.Urzadzenie() + ")";
+    const auto powod = [&] {
+        const std::string p = PowodNiedostepnosciPortu(sesja.Urzadzenie());
+        return p.empty() ? p : "\r" + p;
+    };
     WynikProbyLacza wynik;
     try {
         ProbujLacze(port, sesja.Ustawienia(), wynik);
@@ -76,6 +81,8 @@ int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, st
         Pokaz(wynik, sesja, niemozliwe, json, out, err); // what came before the library failed
         throw;
     }
+    if (wynik.blad == BladProbyLacza::Port)
+        niemozliwe += powod();
     return Pokaz(wynik, sesja, niemozliwe, json, out, err);
 }
 

@@ -612,6 +612,8 @@ TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
                                                                  {"--timeout", "1001"},
                                                                  {"--mux", "5"},
                                                                  {"--port", ""},
+                                                                 {"--port", "COM10"},
+                                                                 {"--port", "com0"},
                                                                  {"--port"},
                                                                  {"--bogus"}}) {
         std::vector<std::string> polecenie{"read", "x.txt"};
@@ -740,17 +742,38 @@ TEST_F(KasaCli, ProgressCountsTheBytesTheLibraryReports) {
     EXPECT_NE(w.err.find(" B, "), std::string::npos) << w.err;
 }
 
+// A port held by another program, and a device that is no serial port, are
+// told as what they are, never as the register's silence (code 20).
 TEST_F(KasaCli, APortInUseIsNamedWithTheReason) {
+    ASSERT_EQ(::mkfifo("potok", 0600), 0);
+    ZapiszAtomowo("plik", "x");
     // Another program holds the port.
     const int fd = ::open(kasa.Link().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
-    const WynikCli w = UruchomCli({"read", "x.txt"});
+    const std::string potok = (fs::current_path() / "potok").string();
+    const std::string plik = (fs::current_path() / "plik").string();
+    const struct {
+        std::vector<std::string> polecenie;
+        std::string mowi;
+    } przypadki[] = {
+        {{"read", "x.txt"}, "Urządzenie " + kasa.Link() + " jest zajęte przez inny program."},
+        {{"test"}, "Urządzenie " + kasa.Link() + " jest zajęte przez inny program."},
+        {{"read", "x.txt", "--port", "/dev/null"},
+         "Urządzenie /dev/null nie jest portem szeregowym."},
+        {{"test", "--port", "/dev/null"}, "Urządzenie /dev/null nie jest portem szeregowym."},
+        {{"read", "x.txt", "--port", potok},
+         "Urządzenie " + potok + " nie jest portem szeregowym."},
+        {{"read", "x.txt", "--port", plik}, "Urządzenie " + plik + " nie jest portem szeregowym."},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.polecenie.back());
+        const WynikCli w = UruchomCli(p.polecenie);
+        EXPECT_EQ(w.kod, 5);
+        EXPECT_NE(w.err.find(p.mowi), std::string::npos) << w.err;
+        EXPECT_EQ(w.err.find("timeout nadawania"), std::string::npos) << w.err;
+    }
     ::close(fd);
-    EXPECT_EQ(w.kod, 5);
-    EXPECT_EQ(w.err.rfind("orbaklaw-cli: Kod 20: Wystąpił timeout nadawania.\n", 0), 0u) << w.err;
-    EXPECT_NE(w.err.find(kasa.Link()), std::string::npos) << w.err;
-    EXPECT_NE(w.err.find("zajęty"), std::string::npos) << w.err;
 }
 
 TEST_F(KasaCli, TheLibrarysFilesInTheCurrentFolderMustBeRegular) {

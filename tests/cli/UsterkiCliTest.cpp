@@ -310,18 +310,30 @@ TEST_F(UsterkiCli, EveryCommandJudgesTheConfigurationAlike) {
         std::vector<std::string> linie;
         int kod;
     };
+    std::vector<std::string> wiele(256, "$01\tcom1:9600:mux0:1\t1");
+    std::vector<std::string> zaWiele = wiele;
+    zaWiele.push_back("$02\tcom1:9600:mux0:1\t1");
+    ZapiszPlikDefinicji(Pelny(1), "nowe.txt", "01");
     for (const auto& p : {
              Przypadek{"a malformed second line", {"$01\tcom1:9600:mux0:1\t1", "$02\tcom1"}, 2},
              Przypadek{"a blank first line", {"", " ", "$01\tcom1:9600:mux0:1\t1"}, 0},
              Przypadek{"two fields for 01", {"$01\tcom1:9600:mux0:1"}, 2},
+             Przypadek{"256 lines", wiele, 0},
+             Przypadek{"257 lines", zaWiele, 2},
          }) {
         SCOPED_TRACE(p.nazwa);
         kasa.Konfiguracja(p.linie);
         const Wynik test = Skrypt("$CLI test");
-        const Wynik odczyt = Skrypt("$CLI read x.txt");
         EXPECT_EQ(test.kod, p.kod) << test.err;
-        EXPECT_EQ(odczyt.kod, p.kod) << odczyt.err;
-        EXPECT_EQ(test.err, odczyt.err);
+        for (const char* polecenie :
+             {"$CLI write nowe.txt --no-backup", "$CLI verify nowe.txt", "$CLI read x.txt"}) {
+            SCOPED_TRACE(polecenie);
+            const Wynik w = Skrypt(polecenie);
+            EXPECT_EQ(w.kod, p.kod) << w.err;
+            if (p.kod != 0) {
+                EXPECT_EQ(test.err, w.err);
+            }
+        }
     }
 }
 

@@ -38,6 +38,18 @@ TEST_F(PortWUzyciu, TheReasonOfA20CanBeAskedFor) {
     EXPECT_EQ(kasdrv_opis_bledu(opis, sizeof opis), 0u);
 }
 
+// A device that is no serial port is named so.
+TEST_F(PortWUzyciu, TheReasonNamesADeviceThatIsNoSerialPort) {
+    const std::string link = std::getenv("ORBAKLAW_COM1");
+    setenv("ORBAKLAW_COM1", "/dev/null", 1);
+    EXPECT_EQ(ODef("123.@#$", "k.txt"), 20);
+    char opis[512] = "";
+    kasdrv_opis_bledu(opis, sizeof opis);
+    setenv("ORBAKLAW_COM1", link.c_str(), 1);
+    EXPECT_EQ(std::string(opis), "Urz\xB9"
+                                 "dzenie /dev/null nie jest portem szeregowym.");
+}
+
 // A port assignment file that can't be used is the reason, with its line;
 // the port's default device is not tried in its place.
 TEST_F(PortWUzyciu, TheReasonNamesAnUnusablePortAssignment) {
