@@ -195,7 +195,7 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     if (wyjscie && !MoznaUtworzyc(*wyjscie))
         return KASDRV_WYJSCIE_NIEDOSTEPNE;
     Raport raport;
-    if (!raport.Otworz())
+    if (raport.Otworz() == Raport::Otwarcie::Odrzucony)
         return KASDRV_BRAK_RAPORTU;
 
     const auto& u = konfiguracja.wpis.ustawienia;

@@ -591,6 +591,15 @@ TEST_F(KasaCli, ConfigurationElsewhereOrOnlyOptions) {
     const WynikCli brak = UruchomCli({"read", "d.txt", "--config", "inne/brak.txt"});
     EXPECT_EQ(brak.kod, 2);
     EXPECT_EQ(brak.err, "orbaklaw-cli: inne/brak.txt: Nie ma takiego pliku ani katalogu\n");
+    // A KONFIG.TXT that is there but can't be read is not a missing one.
+    fs::create_symlink("KONFIG.TXT", "KONFIG.TXT");
+    for (const auto& polecenie : std::vector<std::vector<std::string>>{
+             {"read", "e.txt", "--port", kasa.Link()}, {"test"}}) {
+        const WynikCli petla = UruchomCli(polecenie);
+        EXPECT_EQ(petla.kod, 2);
+        EXPECT_EQ(petla.err, "orbaklaw-cli: KONFIG.TXT: Za dużo dowiązań symbolicznych\n");
+    }
+    fs::remove("KONFIG.TXT");
 }
 
 TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {

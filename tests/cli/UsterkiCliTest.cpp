@@ -302,6 +302,39 @@ TEST_F(UsterkiCli, AReportLineThatCannotBeWrittenIsOnlyAWarning) {
         ::umount(maly.c_str());
 }
 
+// A working folder the user can't write in holds no report line: that is a
+// warning, and the read is done.
+TEST_F(UsterkiCli, AReadOnlyWorkingFolderOnlyWarnsOfTheReport) {
+    const bool root = ::geteuid() == 0;
+    const std::string jako = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    if (root && std::system("setpriv --version >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "setpriv (util-linux) is missing: the test must run as another user";
+    Przygotuj(Pelny(1), {"--no-pacing"});
+    ASSERT_EQ(::chmod(fs::canonical(kasa.Link()).c_str(), 0666), 0);
+    const fs::path tylko = kasa.Folder() / "tylko";
+    const fs::path wy = kasa.Folder() / "wy";
+    fs::create_directory(tylko);
+    fs::create_directory(wy);
+    fs::copy_file("KONFIG.TXT", tylko / "KONFIG.TXT");
+    fs::permissions(tylko / "KONFIG.TXT", fs::perms::all);
+    fs::permissions(wy, fs::perms::all);
+    fs::permissions(tylko, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                               fs::perms::group_exec | fs::perms::others_read |
+                               fs::perms::others_exec);
+    fs::permissions(kasa.Folder(), fs::perms::others_exec, fs::perm_options::add);
+    const std::string w_ = Cytuj(wy.string());
+    const Wynik w =
+        Skrypt("cd " + Cytuj(tylko.string()) + " && export HOME=" + w_ + " TMPDIR=" + w_ +
+               " ORBAKLAW_KOPIE=" + w_ + "/kopie; " + jako + "$CLI read " + w_ + "/x.txt");
+    fs::permissions(tylko, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(w.kod, 0) << w.err;
+    EXPECT_NE(w.err.find("Uwaga: "), std::string::npos) << w.err;
+    EXPECT_NE(w.err.find("RAPORT.TXT"), std::string::npos) << w.err;
+    TabliceKlawiszy t;
+    EXPECT_TRUE(CzytajPlikDefinicji(t, wy / "x.txt").poprawny);
+    EXPECT_TRUE(Klucz(t) == Klucz(Pelny(1)));
+}
+
 // KONFIG.TXT is judged alike by every command (and by the libraries).
 TEST_F(UsterkiCli, EveryCommandJudgesTheConfigurationAlike) {
     kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
