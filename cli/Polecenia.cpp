@@ -62,7 +62,7 @@ constexpr const char* UzycieKasy =
     "  orbaklaw-cli goods WY                     zapisuje nazwy towarów kasy do WY (UTF-8)\n"
     "  orbaklaw-cli test                         identyfikuje kasę: model, wersja, numer\n"
     "Opcje poleceń kasy (zastępują KONFIG.TXT, którego nigdy nie zmieniają):\n"
-    "  --port URZĄDZENIE|COMn  port szeregowy, np. /dev/ttyUSB0; COM n to urządzenie\n"
+    "  --port URZĄDZENIE|COMn  port szeregowy, np. /dev/ttyUSB0; COM n (1..9) to urządzenie\n"
     "                          ze zmiennej ORBAKLAW_COM<n>, inaczej z pliku\n"
     "                          ~/.config/orbaklaw/porty.txt, inaczej /dev/ttyS<n-1>\n"
     "  --speed 9600|19200      szybkość transmisji\n"

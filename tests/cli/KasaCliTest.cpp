@@ -827,6 +827,7 @@ TEST_F(KasaCli, UsageErrors) {
                           "verify PLIK",
                           "diff A B",
                           "--verify",
+                          "--no-verify",
                           "--port",
                           "ORBAKLAW_COM<n>",
                           "/dev/ttyS<n-1>",
