@@ -353,6 +353,7 @@ TEST_F(UsterkiCli, EveryCommandJudgesTheConfigurationAlike) {
              Przypadek{"two fields for 01", {"$01\tcom1:9600:mux0:1"}, 2},
              Przypadek{"256 lines", wiele, 0},
              Przypadek{"257 lines", zaWiele, 2},
+             Przypadek{"a multiplexer that isn't there", {"$01\tcom1:9600:mux1:2\t1"}, 6},
          }) {
         SCOPED_TRACE(p.nazwa);
         kasa.Konfiguracja(p.linie);
