@@ -16,18 +16,25 @@ std::optional<int> Liczba(const std::string& s, int od, int do_) {
     return CzytajCyfry(s, 5, od, do_);
 }
 
-// "COM3" or "com3": 3; none for anything else.
+// Whether `port` names a COM port ("COM" or "com" and digits): a device
+// path never looks so.
+bool NazwaCom(const std::string& port) {
+    return port.size() >= 4 && (port.compare(0, 3, "COM") == 0 || port.compare(0, 3, "com") == 0) &&
+           port.find_first_not_of("0123456789", 3) == std::string::npos;
+}
+
+// "COM3" or "com3": 3; the ports are those KONFIG.TXT can name, COM1..COM9.
 std::optional<int> NumerCom(const std::string& port) {
-    if (port.size() < 4 || (port.compare(0, 3, "COM") != 0 && port.compare(0, 3, "com") != 0))
+    if (!NazwaCom(port))
         return std::nullopt;
-    return Liczba(port.substr(3), 1, 256);
+    return Liczba(port.substr(3), 1, 9);
 }
 
 } // namespace
 
-std::string UrzadzeniePortu(const std::string& port) {
+UrzadzenieComN UrzadzeniePortu(const std::string& port) {
     const auto n = NumerCom(port);
-    return n ? orbaklaw::UrzadzeniePortu(*n) : port;
+    return n ? UrzadzenieCom(*n) : UrzadzenieComN{port, ZrodloUrzadzenia::Zmienna, std::nullopt};
 }
 
 bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolone,
@@ -67,6 +74,10 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
                 blad = "--port wymaga urządzenia lub COMn"_w1250;
                 return false;
             }
+            if (NazwaCom(*opcje.port) && !NumerCom(*opcje.port)) {
+                blad = "--port bierze COM1..COM9 (jak KONFIG.TXT) albo ścieżkę urządzenia"_w1250;
+                return false;
+            }
         } else if (o == "--speed") {
             opcje.szybkosc = Liczba(a[++i], 0, 19200);
             if (opcje.szybkosc != 9600 && opcje.szybkosc != 19200) {
@@ -97,6 +108,8 @@ bool ParsujOpcje(const std::vector<std::string>& a, const DozwoloneOpcje& dozwol
             opcje.bezKopii = true;
         } else if (o == "--verify" && dozwolone.sprawdz) {
             opcje.sprawdz = true;
+        } else if (o == "--no-verify" && dozwolone.sprawdz) {
+            opcje.bezSprawdzenia = true;
         } else if (o == "--dry-run" && dozwolone.proba) {
             opcje.proba = true;
         } else if (o == "--json" && dozwolone.json) {

@@ -1,18 +1,23 @@
 #pragma once
 // The options every register command takes. Each overrides what KONFIG.TXT
 // of the current folder (or the file of --config) says:
-//   --port DEVICE|COMn   the serial device (COM n is $ORBAKLAW_COM<n>, else /dev/ttyS<n-1>)
+//   --port DEVICE|COMn   the serial device (COM n, n 1..9, is $ORBAKLAW_COM<n>, else the
+//                        user's port assignment, else /dev/ttyS<n-1>)
 //   --speed 9600|19200   bit/s
 //   --register NN        the register number (1..99), also the line of KONFIG.TXT used
 //   --timeout S          seconds, 1..1000
 //   --mux N              0 no multiplexer, 1..4 the multiplexer's channel
 //   --config FILE        the configuration file to start from
 //   --no-backup          write/delete without the backup read first
-//   --verify             write: read back and compare
+//   --verify             write: read back and compare (as it does unless --no-verify),
+//                        the keys that differ listed in place of the change counts
+//   --no-verify          write: not read back
 //   --dry-run            write/delete: show the changes, send nothing
 //   --json               show/test/goods/diff/verify: one JSON document on stdout
 //   --goods FILE, --payments FILE   show: names from these reply files
 //   --pdf FILE           show: the listing of the keys as a one-page PDF
+
+#include "format/UrzadzeniePortu.h"
 
 #include <optional>
 #include <string>
@@ -28,8 +33,9 @@ struct OpcjeKasy {
     std::optional<int> mux;
     std::optional<std::string> konfiguracja;
     bool bezKopii = false;
-    bool sprawdz = false;
-    bool proba = false; // --dry-run
+    bool sprawdz = false;        // --verify
+    bool bezSprawdzenia = false; // --no-verify
+    bool proba = false;          // --dry-run
     bool json = false;
     std::optional<std::string> towary;    // show --goods FILE
     std::optional<std::string> platnosci; // show --payments FILE
@@ -43,8 +49,8 @@ struct OpcjeKasy {
 struct DozwoloneOpcje {
     bool kasa = false;
     bool bezKopii = false;
-    bool sprawdz = false;
-    bool proba = false; // --dry-run
+    bool sprawdz = false; // --verify and --no-verify
+    bool proba = false;   // --dry-run
     bool json = false;
     bool nazwy = false; // --goods and --payments
     bool pdf = false;   // --pdf FILE
@@ -55,7 +61,8 @@ struct DozwoloneOpcje {
 bool ParsujOpcje(const std::vector<std::string>& argumenty, const DozwoloneOpcje& dozwolone,
                  OpcjeKasy& opcje, std::vector<std::string>& pliki, std::string& blad);
 
-// The device of --port: a path as given, or COM n resolved.
-std::string UrzadzeniePortu(const std::string& port);
+// The device of --port: a path as given, or COM n resolved (which may
+// find the user's port assignment unusable).
+UrzadzenieComN UrzadzeniePortu(const std::string& port);
 
 } // namespace orbaklaw::cli

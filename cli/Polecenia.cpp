@@ -52,15 +52,17 @@ constexpr const char* UzycieKasy =
     "  orbaklaw-cli --help                       ten opis\n"
     "Polecenia kasy (port i numer kasy z pliku KONFIG.TXT bieżącego katalogu):\n"
     "  orbaklaw-cli read WY                      odczytuje definicje klawiszy z kasy do WY\n"
-    "  orbaklaw-cli write PLIK [--verify]        zapisuje definicje klawiszy z PLIK do kasy\n"
-    "                                            (--verify: odczytuje je potem i porównuje;\n"
-    "                                            bez niego: zmiany +dodane -skasowane ~inne)\n"
+    "  orbaklaw-cli write PLIK [--verify|--no-verify]\n"
+    "                                            zapisuje definicje klawiszy z PLIK do kasy,\n"
+    "                                            odczytuje je potem i porównuje (--no-verify:\n"
+    "                                            bez odczytu; --verify: bez liczby zmian\n"
+    "                                            +dodane -skasowane ~inne)\n"
     "  orbaklaw-cli verify PLIK                  porównuje definicje w kasie z PLIK\n"
     "  orbaklaw-cli delete                       kasuje definicje klawiszy w kasie\n"
     "  orbaklaw-cli goods WY                     zapisuje nazwy towarów kasy do WY (UTF-8)\n"
     "  orbaklaw-cli test                         identyfikuje kasę: model, wersja, numer\n"
     "Opcje poleceń kasy (zastępują KONFIG.TXT, którego nigdy nie zmieniają):\n"
-    "  --port URZĄDZENIE|COMn  port szeregowy, np. /dev/ttyUSB0; COM n to urządzenie\n"
+    "  --port URZĄDZENIE|COMn  port szeregowy, np. /dev/ttyUSB0; COM n (1..9) to urządzenie\n"
     "                          ze zmiennej ORBAKLAW_COM<n>, inaczej z pliku\n"
     "                          ~/.config/orbaklaw/porty.txt, inaczej /dev/ttyS<n-1>\n"
     "  --speed 9600|19200      szybkość transmisji\n"
@@ -76,6 +78,8 @@ constexpr const char* UzycieKasy =
     "bez odczytanej kopii nic nie jest wysyłane, chyba że podano --no-backup.\n"
     "Gdy po write lub delete zabraknie odpowiedzi kasy, jej definicje są raz odczytywane:\n"
     "kod wyjścia mówi, co kasa zawiera (0, gdy nowe definicje).\n"
+    "Plik dla write i check musi definiować klawisze, a każda jego linia trafić do klawisza\n"
+    "(nie: kod spoza kasy, klawisz podany ponownie); klawisze kasuje polecenie delete.\n"
     "Kody wyjścia: 0 gotowe, 1 błędny format pliku, 2 plik nieczytelny, niezapisywalny lub\n"
     "błędne użycie, 3 odmowa kasy lub biblioteki (kod w komunikacie), 4 definicje się różnią,\n"
     "5 brak odpowiedzi kasy lub błąd łącza (kody 20, 21, 23, 24), 6 kasa o innym numerze (22).\n";
@@ -107,7 +111,7 @@ int Check(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     if (a.size() != 1)
         return BladUzycia(err, "check bierze jeden plik");
     TabliceKlawiszy tablice;
-    if (int kod = Wczytaj(a[0], tablice, err); kod != KodSukces)
+    if (int kod = WczytajDefinicje(a[0], tablice, err, CalyPlik::Tak); kod != KodSukces)
         return kod;
     out << Podsumowanie(tablice) << "\n";
     return KodSukces;

@@ -7,6 +7,7 @@
 #include "cli/WczytanieDefinicji.h"
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/NumerKasy.h"
+#include "comm/PowodNiedostepnosciPortu.h"
 #include "files/BladSystemu.h"
 #include "files/GraniceOdczytu.h"
 #include "files/NazwyStale.h"
@@ -76,17 +77,15 @@ int SesjaCli::BladPliku(const BladWejsciaWyjscia& blad, int kod) const {
     return Wypisz(KomunikatPliku(blad), kod);
 }
 
-std::string SesjaCli::Urzadzenie() const {
-    return opcje_.port ? UrzadzeniePortu(*opcje_.port)
-                       : UrzadzeniePortu("COM" + std::to_string(ustawienia_.port));
-}
-
 int SesjaCli::Przygotuj() {
     const std::string plik =
         opcje_.konfiguracja ? *opcje_.konfiguracja : ZnajdzPlik(NazwaPlikuKonfiguracji).string();
-    // A file given with --config is always read: its reader says why it can't be.
+    // A file given with --config is always read, and so is anything in
+    // KONFIG.TXT's place (a link that leads nowhere, a loop of links): its
+    // reader says why it can't be.
     std::error_code ec;
-    const bool jest = opcje_.konfiguracja || fs::exists(plik, ec);
+    const bool jest =
+        opcje_.konfiguracja || fs::symlink_status(plik, ec).type() != fs::file_type::not_found;
     if (!jest && (!opcje_.port || !opcje_.numer))
         return Blad("Należy ustawić parametry komunikacji (brak pliku KONFIG.TXT)"_w1250,
                     KodBladPliku);
@@ -101,7 +100,7 @@ int SesjaCli::Przygotuj() {
     std::string tresc;
     if (jest) {
         try {
-            tresc = CzytajCalyPlik(plik, GranicePlikuKonfiguracji.bajtow);
+            tresc = CzytajKonfiguracje(plik);
         } catch (const BladWejsciaWyjscia& e) {
             return BladPliku(e, KodBladPliku);
         }
@@ -145,10 +144,18 @@ int SesjaCli::Konfiguruj(const std::string& tresc, bool jest) {
                              ? ZlaczLinie({LiniaKonfiguracji(numer_, ustawienia_)})
                              : tresc;
 
+    // The device, once: a port assignment that can't be used is named here
+    // rather than left to the library's timeout.
+    const UrzadzenieComN port =
+        opcje_.port ? UrzadzeniePortu(*opcje_.port) : UrzadzenieCom(ustawienia_.port);
+    if (port.blad)
+        return Wypisz(DlaTerminala(BlednePrzypisaniePortow()) + KomunikatPliku(*port.blad),
+                      KodBladPliku);
+    urzadzenie_ = port.urzadzenie;
     // The library finds the device by COM number; a relative path would be
     // looked for in the private folder.
     platform::UstawZmienna("ORBAKLAW_COM" + std::to_string(ustawienia_.port),
-                           platform::BajtySciezki(fs::absolute(Urzadzenie())));
+                           platform::BajtySciezki(fs::absolute(urzadzenie_)));
     // Our library appends its report lines to the user's RAPORT.TXT itself,
     // so a line of a call that reached the register is there even if this
     // run is killed before it could copy them.
@@ -170,11 +177,9 @@ int SesjaCli::Konfiguruj(const std::string& tresc, bool jest) {
 }
 
 int SesjaCli::Otworz() {
-    const std::string urzadzenie = Urzadzenie();
+    const std::string& urzadzenie = urzadzenie_;
     if (const int blad = platform::BladDostepuDoUrzadzenia(urzadzenie); blad != 0)
-        return Wypisz(DlaTerminala("Nie można otworzyć portu szeregowego "_w1250) +
-                          KomunikatPliku(BladWejsciaWyjscia(urzadzenie, OpisBleduSystemu(blad))),
-                      KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
+        return BladPortu(PowodNiedostepnosciPortu(urzadzenie, blad));
     kasdrv_ = std::make_unique<BibliotekaKasdrv>(kodBledu_);
     kasdrv_->UstawWykonawce([this](const char* funkcja, const std::function<uint8_t()>& wywolanie) {
         return Wykonaj(funkcja, wywolanie);
@@ -228,7 +233,18 @@ void SesjaCli::OddajRaport() const {
                0);
 }
 
+int SesjaCli::BladPortu(const std::string& powod) const {
+    return Blad(std::string(NiemozliweZainicjowaniePortu()) + "\r" + powod,
+                KodWyjsciaKasy(KASDRV_TIMEOUT_NADAWANIA));
+}
+
 int SesjaCli::Wynik(const WynikKasy& wynik, const std::string& dopisek) {
+    // The library says 20 also when it could not open the port: what the
+    // device is (no serial port, held by another program, out of reach) is
+    // the cause then, not the register's silence.
+    if (wynik.rodzaj == Niepowodzenie::Kasa && wynik.kod == KASDRV_TIMEOUT_NADAWANIA)
+        if (const std::string powod = PowodNiedostepnosciPortu(urzadzenie_); !powod.empty())
+            return BladPortu(powod);
     switch (wynik.rodzaj) {
     case Niepowodzenie::Brak:
         // The register did it; what went wrong besides (a report line that

@@ -44,7 +44,7 @@ public:
     // The connection with the options applied.
     const UstawieniaKomunikacji& Ustawienia() const { return ustawienia_; }
     // The serial device behind the connection's COM port.
-    std::string Urzadzenie() const;
+    const std::string& Urzadzenie() const { return urzadzenie_; }
     // The private folder, where the session trades its files.
     const std::filesystem::path& Folder() const { return folder_; }
 
@@ -75,11 +75,14 @@ private:
     uint8_t Wykonaj(const char* funkcja, const std::function<uint8_t()>& wywolanie);
     void OddajRaport() const;
     int Wypisz(const std::string& tekstTerminala, int kod) const;
+    // A port that can't be set up, with why (Windows-1250).
+    int BladPortu(const std::string& powod) const;
 
     const OpcjeKasy& opcje_;
     std::ostream* err_;
     std::string numer_;
     UstawieniaKomunikacji ustawienia_;
+    std::string urzadzenie_;
     std::string trescKonfiguracji_;
     std::unique_ptr<FolderWymiany> wymiany_;
     std::filesystem::path folder_;

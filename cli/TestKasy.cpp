@@ -66,9 +66,26 @@ int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& ni
     return KodSukces;
 }
 
+// A channel the multiplexer did not take: when a register answers on the
+// line without one, there is no multiplexer there, which the register
+// commands (their library) tell as 22, another register under the
+// association; the test says the same.
+bool KasaZamiastMultipleksera(WinSer& port, const SesjaCli& sesja) {
+    UstawieniaKomunikacji bezMultipleksera = sesja.Ustawienia();
+    bezMultipleksera.multiplekser = 0;
+    WynikProbyLacza proba;
+    ProbujLacze(port, bezMultipleksera, proba);
+    return proba.zidentyfikowana;
+}
+
 int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, std::ostream& err) {
-    const std::string niemozliwe =
+    // As the window's "Połącz" says it: the device and why it can't be opened.
+    std::string niemozliwe =
         NiemozliweZainicjowaniePortu() + std::string(" (") + sesja.Urzadzenie() + ")";
+    const auto powod = [&] {
+        const std::string p = PowodNiedostepnosciPortu(sesja.Urzadzenie());
+        return p.empty() ? p : "\r" + p;
+    };
     WynikProbyLacza wynik;
     try {
         ProbujLacze(port, sesja.Ustawienia(), wynik);
@@ -76,6 +93,10 @@ int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, st
         Pokaz(wynik, sesja, niemozliwe, json, out, err); // what came before the library failed
         throw;
     }
+    if (wynik.blad == BladProbyLacza::Port)
+        niemozliwe += powod();
+    if (wynik.blad == BladProbyLacza::Kanal && KasaZamiastMultipleksera(port, sesja))
+        return BladKodu(err, KASDRV_INNA_KASA);
     return Pokaz(wynik, sesja, niemozliwe, json, out, err);
 }
 

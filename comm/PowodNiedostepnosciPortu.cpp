@@ -21,6 +21,8 @@ std::string PowodNiedostepnosciPortu(const std::string& urzadzenie, int blad) {
     case ENODEV:
     case ENXIO:
         return "Nie ma urządzenia "_w1250 + urzadzenie + ".";
+    case ENOTTY:
+        return "Urządzenie "_w1250 + urzadzenie + " nie jest portem szeregowym."_w1250;
     case EBUSY:
         return "Urządzenie "_w1250 + urzadzenie + " jest zajęte przez inny program."_w1250;
     default:

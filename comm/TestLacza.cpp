@@ -66,7 +66,10 @@ std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
 void TestLacza::PokazBladPortu(const WynikProbyLacza& wynik) {
     QString tekst = Z1250(NiemozliweZainicjowaniePortu());
     if (wynik.blad == BladProbyLacza::Port) {
-        const std::string powod = PowodNiedostepnosciPortu(UrzadzeniePortu(com_));
+        const auto port = UrzadzenieCom(com_);
+        const std::string powod = port.blad
+                                      ? BlednePrzypisaniePortow() + std::string(port.blad->what())
+                                      : PowodNiedostepnosciPortu(port.urzadzenie);
         if (!powod.empty())
             tekst += QStringLiteral("\r") + Z1250(powod);
     }

@@ -1,6 +1,8 @@
 #include "format/Konfiguracja.h"
 
 #include "files/LiczbaCalkowita.h"
+#include "files/OtwarciePliku.h"
+#include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
 #include "orbaklaw/kasdrv_kody.h"
 
@@ -98,6 +100,23 @@ WynikKonfiguracji KonfiguracjaKasy(const std::vector<std::string>& linie, int nu
     if (!jestLinia)
         return {KASDRV_NIEKOMPLETNA_KONFIGURACJA, {}};
     return znaleziony ? *znaleziony : WynikKonfiguracji{KASDRV_BRAK_SKOJARZENIA, {}};
+}
+
+std::string CzytajKonfiguracje(const std::filesystem::path& plik) {
+    std::string tresc = CzytajCalyPlik(plik, GranicePlikuKonfiguracji.bajtow);
+    if (PodzielNaLinie(tresc).size() > GranicePlikuKonfiguracji.linii)
+        throw PlikOdrzucony(plik);
+    return tresc;
+}
+
+WynikKonfiguracji OcenPlikKonfiguracji(const std::filesystem::path& plik, int numer) {
+    std::vector<std::string> linie;
+    try {
+        linie = PodzielNaLinie(CzytajKonfiguracje(plik));
+    } catch (const BladWejsciaWyjscia&) {
+        return {KASDRV_BRAK_KONFIGURACJI, {}};
+    }
+    return KonfiguracjaKasy(linie, numer);
 }
 
 std::string NumerKasyZKonfiguracji(const std::vector<std::string>& linie) {

@@ -49,6 +49,15 @@ bool LiniaPusta(std::string_view linia);
 // register's (14 when none is).
 WynikKonfiguracji KonfiguracjaKasy(const std::vector<std::string>& linie, int numer);
 
+// KONFIG.TXT (or a file in its place) as every reader of it takes it: the
+// text of a regular file within GranicePlikuKonfiguracji, its bytes and its
+// lines; throws BladWejsciaWyjscia when it can't be read or is refused.
+std::string CzytajKonfiguracje(const std::filesystem::path& plik);
+
+// The verdict of the file on register `numer`: 7 when it can't be read
+// (as CzytajKonfiguracje), else that of KonfiguracjaKasy.
+WynikKonfiguracji OcenPlikKonfiguracji(const std::filesystem::path& plik, int numer);
+
 // The register number of a line: its 2nd and 3rd characters, the 3rd
 // dropped when below "0" (the tab after a one-digit number).
 std::string NumerKasyZLinii(std::string_view linia);

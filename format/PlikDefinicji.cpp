@@ -6,6 +6,7 @@
 #include "files/PlikTekstowy.h"
 #include "files/WezArgument.h"
 
+#include <map>
 #include <optional>
 
 namespace orbaklaw {
@@ -130,18 +131,38 @@ public:
             return true;
         if (!CzytajLinieKlawisza(linia, rob_))
             return false;
-        if (DefinicjaKlawisza* slot = tablice_.SlotKodu(rob_.KodKlawisza))
-            *slot = rob_;
+        DefinicjaKlawisza* slot = tablice_.SlotKodu(rob_.KodKlawisza);
+        if (!slot) {
+            wynik_.bezSkutku.push_back({numer_, linia, 0});
+            return true;
+        }
+        *slot = rob_;
+        ++wynik_.zapisanych;
+        auto [poprzednia, nowy] = linieKluczy_.try_emplace(slot, LiniaBezSkutku{numer_, linia, 0});
+        if (!nowy) {
+            poprzednia->second.ponownie = numer_;
+            wynik_.bezSkutku.push_back(std::move(poprzednia->second));
+            poprzednia->second = {numer_, linia, 0};
+        }
         return true;
     }
 
-    // The number of the line taken last, the first being 1.
-    size_t Numer() const { return numer_; }
+    WynikOdczytuDefinicji Wynik() { return std::move(wynik_); }
+    WynikOdczytuDefinicji Blad(const std::string& linia) {
+        WynikOdczytuDefinicji w = Wynik();
+        w.poprawny = false;
+        w.zlaLinia = linia;
+        w.numerLinii = numer_;
+        return w;
+    }
 
 private:
     TabliceKlawiszy& tablice_;
     DefinicjaKlawisza rob_;
     size_t numer_ = 0;
+    WynikOdczytuDefinicji wynik_;
+    // The line that last stored each key.
+    std::map<const DefinicjaKlawisza*, LiniaBezSkutku> linieKluczy_;
 };
 
 } // namespace
@@ -151,8 +172,8 @@ WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
     ParserDefinicji parser(tablice);
     for (const std::string& linia : linie)
         if (!parser.Linia(linia))
-            return {false, linia, parser.Numer()};
-    return {};
+            return parser.Blad(linia);
+    return parser.Wynik();
 }
 
 WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& czytnik) {
@@ -160,8 +181,8 @@ WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& cz
     std::string linia;
     while (czytnik.Nastepna(linia))
         if (!parser.Linia(linia))
-            return {false, linia, parser.Numer()};
-    return {};
+            return parser.Blad(linia);
+    return parser.Wynik();
 }
 
 WynikOdczytuDefinicji CzytajPlikDefinicji(TabliceKlawiszy& tablice,

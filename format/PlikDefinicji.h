@@ -15,10 +15,25 @@ class CzytnikLinii;
 
 constexpr size_t NajdluzszaLiniaDefinicji = 255;
 
+// A good key line that left no definition behind: its code belongs to no
+// key, or a later line gave its key again.
+struct LiniaBezSkutku {
+    size_t numer = 0; // the first line being 1
+    std::string linia;
+    // Of a key given again: the line that gave it again (the later one
+    // holds); 0 for a code of no key.
+    size_t ponownie = 0;
+};
+
 struct WynikOdczytuDefinicji {
     bool poprawny = true;
     std::string zlaLinia;  // the offending line when not poprawny
     size_t numerLinii = 0; // its number in the file, the first line being 1
+    // What a reader may want to tell: how many key lines were stored into
+    // a key, and the good lines that stored nothing that lasted (in the
+    // order of the lines that made them so).
+    size_t zapisanych = 0;
+    std::vector<LiniaBezSkutku> bezSkutku;
 };
 
 // The whole file as bytes, keys in the fixed file order with codes from the

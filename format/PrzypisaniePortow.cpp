@@ -1,5 +1,6 @@
 #include "format/PrzypisaniePortow.h"
 #include "files/LiczbaCalkowita.h"
+#include "files/StronyKodowe.h"
 
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"
@@ -28,6 +29,24 @@ std::optional<std::string> Zmienna(const char* nazwa) {
     return std::string(w);
 }
 
+// What is wrong with a line (Windows-1250); none for a good one, a
+// comment or a blank line.
+const char* BladLinii(const std::string& linia) {
+    if (linia.find_first_not_of(" \t") == std::string::npos || linia[0] == '#')
+        return nullptr;
+    const size_t rowna = linia.find('=');
+    if (rowna == std::string::npos || rowna < 4 ||
+        (linia.compare(0, 3, "COM") != 0 && linia.compare(0, 3, "com") != 0))
+        return "to nie jest wiersz COM<n>=<urządzenie>"_w1250;
+    if (!NumerPortu(linia.substr(3, rowna - 3)))
+        return "numer portu COM poza zakresem 1..256"_w1250;
+    if (rowna + 1 == linia.size())
+        return "brak urządzenia po znaku ="_w1250;
+    if (linia.find('\0') != std::string::npos)
+        return "znak NUL w nazwie urządzenia"_w1250;
+    return nullptr;
+}
+
 } // namespace
 
 fs::path PrzypisaniePortow::Plik() {
@@ -46,6 +65,22 @@ PrzypisaniePortow PrzypisaniePortow::Czytaj(const fs::path& plik) {
     } catch (const std::exception&) {
         return {};
     }
+}
+
+PrzypisaniePortow::Odczyt PrzypisaniePortow::CzytajDoPolaczenia(const fs::path& plik) {
+    std::error_code ec;
+    if (plik.empty() || fs::symlink_status(plik, ec).type() == fs::file_type::not_found)
+        return {};
+    std::vector<std::string> linie;
+    try {
+        linie = CzytajLinie(plik, GranicePlikuPortow);
+    } catch (const BladWejsciaWyjscia& e) {
+        return {{}, e};
+    }
+    for (size_t i = 0; i < linie.size(); ++i)
+        if (const char* powod = BladLinii(linie[i]))
+            return {{}, BladWejsciaWyjscia(plik, "linia " + std::to_string(i + 1) + ": " + powod)};
+    return {ZLinii(linie), std::nullopt};
 }
 
 PrzypisaniePortow PrzypisaniePortow::ZTekstu(const std::string& tekst) {

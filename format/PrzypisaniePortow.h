@@ -7,9 +7,14 @@
 //
 // The file: one line per assigned port, "COM<n>=<device>" (n 1..256, the
 // device's path as bytes of the system's encoding), lines ended by CR LF
-// (LF alone is read too). Lines starting with "#" are comments; lines of any
-// other form are passed over; of two lines for one port the first counts.
-// A port without a line is its system default (/dev/ttyS<n-1>).
+// (LF alone is read too). Lines starting with "#" are comments and blank
+// lines count as none; of two lines for one port the first counts. A port
+// without a line is its system default (/dev/ttyS<n-1>). A file that is
+// there but can't be read, or that has a line of any other form, assigns
+// no port at all: a register call then fails naming the file, the line and
+// what is wrong rather than reach a device the user never chose.
+
+#include "files/PlikTekstowy.h"
 
 #include <filesystem>
 #include <map>
@@ -30,6 +35,12 @@ public:
     static PrzypisaniePortow Czytaj(const std::filesystem::path& plik);
     static PrzypisaniePortow ZTekstu(const std::string& tekst);
 
+    // The file's assignments for a connection: none assigned when it is
+    // missing; a file that can't be read or has a bad line gives the
+    // reason instead (the file, "linia N: " and what is wrong).
+    struct Odczyt;
+    static Odczyt CzytajDoPolaczenia(const std::filesystem::path& plik);
+
     // Writes the file atomically, creating its folder; throws
     // BladWejsciaWyjscia when that fails.
     void Zapisz(const std::filesystem::path& plik) const;
@@ -45,6 +56,11 @@ private:
     static PrzypisaniePortow ZLinii(const std::vector<std::string>& linie);
 
     std::map<int, std::string> porty_;
+};
+
+struct PrzypisaniePortow::Odczyt {
+    PrzypisaniePortow przypisanie;
+    std::optional<BladWejsciaWyjscia> blad;
 };
 
 } // namespace orbaklaw

@@ -1,9 +1,11 @@
 #include "format/UrzadzeniePortu.h"
 
+#include "files/StronyKodowe.h"
 #include "format/PrzypisaniePortow.h"
 #include "platform/UrzadzeniaSzeregowe.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace orbaklaw {
 
@@ -12,14 +14,21 @@ UrzadzenieComN UrzadzenieCom(int com, const std::filesystem::path& plikPrzypisan
     // through the environment, whatever the assignment says.
     const std::string zmienna = "ORBAKLAW_COM" + std::to_string(com);
     if (const char* urzadzenie = std::getenv(zmienna.c_str()); urzadzenie && *urzadzenie)
-        return {urzadzenie, ZrodloUrzadzenia::Zmienna};
-    if (auto urzadzenie = PrzypisaniePortow::Czytaj(plikPrzypisania).Urzadzenie(com))
-        return {*urzadzenie, ZrodloUrzadzenia::Przypisanie};
-    return {platform::DomyslneUrzadzeniePortu(com), ZrodloUrzadzenia::Domyslne};
+        return {urzadzenie, ZrodloUrzadzenia::Zmienna, std::nullopt};
+    auto odczyt = PrzypisaniePortow::CzytajDoPolaczenia(plikPrzypisania);
+    if (odczyt.blad)
+        return {{}, ZrodloUrzadzenia::Przypisanie, std::move(odczyt.blad)};
+    if (auto urzadzenie = odczyt.przypisanie.Urzadzenie(com))
+        return {*urzadzenie, ZrodloUrzadzenia::Przypisanie, std::nullopt};
+    return {platform::DomyslneUrzadzeniePortu(com), ZrodloUrzadzenia::Domyslne, std::nullopt};
 }
 
 UrzadzenieComN UrzadzenieCom(int com) {
     return UrzadzenieCom(com, PrzypisaniePortow::Plik());
+}
+
+const char* BlednePrzypisaniePortow() {
+    return "Błędny plik przypisania portów COM: "_w1250;
 }
 
 std::string UrzadzeniePortu(int com) {

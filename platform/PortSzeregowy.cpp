@@ -118,6 +118,8 @@ std::unique_ptr<PortSzeregowy> OpenTermios(const std::string& device, int speed,
     }
     termios t{};
     if (tcgetattr(fd, &t) != 0) {
+        if (errno == ENOTTY)
+            wynik = WynikOtwarciaPortu::NieSzeregowy;
         close(fd);
         return nullptr;
     }

@@ -18,9 +18,10 @@ namespace orbaklaw::platform {
 
 enum class WynikOtwarciaPortu {
     Otwarty,
-    Zajety,      // another client holds the port
-    NieOtwarty,  // the device can't be opened or set up
-    NieUstawiony // the port was taken but refused the line settings
+    Zajety,       // another client holds the port
+    NieOtwarty,   // the device can't be opened or set up
+    NieSzeregowy, // the device opens but is no serial port (a file, a FIFO, /dev/null)
+    NieUstawiony  // the port was taken but refused the line settings
 };
 
 class PortSzeregowy {

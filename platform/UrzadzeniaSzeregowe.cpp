@@ -6,6 +6,7 @@
 #include <regex>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,8 +82,13 @@ int BladOtwarciaUrzadzenia(const std::string& sciezka) {
     const int fd = ::open(sciezka.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno;
+    int blad = 0;
+    if (!::isatty(fd))
+        blad = ENOTTY;
+    else if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        blad = errno == EWOULDBLOCK ? EBUSY : errno;
     ::close(fd);
-    return 0;
+    return blad;
 }
 
 int BladDostepuDoUrzadzenia(const std::string& sciezka) {

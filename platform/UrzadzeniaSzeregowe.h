@@ -31,7 +31,9 @@ std::vector<UrzadzenieSzeregowe> UrzadzeniaSzeregowe(const FolderyUrzadzen& fold
 std::string OpisZNazwyPoId(const std::string& nazwa);
 
 // The system's error number met opening the device for reading and writing
-// (without waiting, and closed again at once); 0 when it opens.
+// (without waiting, and closed again at once); 0 when it opens. A device
+// that opens but is no terminal gives ENOTTY, one another program holds
+// (its lock) EBUSY.
 int BladOtwarciaUrzadzenia(const std::string& sciezka);
 
 // The system's error number met looking at the device (there, and open to

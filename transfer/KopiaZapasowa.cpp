@@ -265,7 +265,12 @@ fs::path ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
     // Written whole under a name of our own, then given its final name.
     const fs::path roboczy =
         folder / (".kopia" + numer + "." + std::to_string(std::random_device{}()) + ".tmp");
-    ZapiszAtomowo(roboczy, trescDefinicji);
+    try {
+        ZapiszAtomowo(roboczy, trescDefinicji);
+    } catch (const BladWejsciaWyjscia& e) {
+        // The user knows the backup, not the name it is written through.
+        throw BladWejsciaWyjscia(folder / NazwaKopii(numer, czas, 1), e.Powod());
+    }
     const ZajetyFolder zajety(folder);
     for (unsigned kolejna = 1; kolejna < 1000; ++kolejna) {
         const fs::path cel = folder / NazwaKopii(numer, czas, kolejna);

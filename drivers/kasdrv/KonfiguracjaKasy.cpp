@@ -6,13 +6,7 @@
 namespace orbaklaw::kasdrv {
 
 WynikKonfiguracji KonfiguracjaKasy(int numer) {
-    std::vector<std::string> linie;
-    try {
-        linie = CzytajLinie(ZnajdzPlik(NazwaPlikuKonfiguracji), GranicePlikuKonfiguracji);
-    } catch (const BladWejsciaWyjscia&) {
-        return {KASDRV_BRAK_KONFIGURACJI, {}};
-    }
-    return orbaklaw::KonfiguracjaKasy(linie, numer);
+    return OcenPlikKonfiguracji(ZnajdzPlik(NazwaPlikuKonfiguracji), numer);
 }
 
 } // namespace orbaklaw::kasdrv

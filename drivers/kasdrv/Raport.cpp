@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 namespace orbaklaw::kasdrv {
 
@@ -17,24 +18,34 @@ Raport::~Raport() {
         std::fclose(plik_);
 }
 
-bool Raport::Otworz() {
+Raport::Otwarcie Raport::Otworz() {
     const char* inny = std::getenv(KASDRV_ZMIENNA_RAPORTU);
     const std::filesystem::path sciezka =
         inny && *inny ? std::filesystem::path(inny) : ZnajdzPlik(NazwaPlikuRaportu);
     // A pipe under the name must not hold the call until someone reads it.
     const int fd = platform::OtworzDoDopisywania(sciezka);
-    if (fd < 0)
-        return false;
+    if (fd < 0) {
+        // A link, a pipe or a device is refused; a regular file or none that
+        // can't be opened leaves the line out.
+        std::error_code ec;
+        const auto rodzaj = std::filesystem::symlink_status(sciezka, ec).type();
+        return rodzaj == std::filesystem::file_type::regular ||
+                       rodzaj == std::filesystem::file_type::not_found
+                   ? Otwarcie::NieOtwarty
+                   : Otwarcie::Odrzucony;
+    }
     auto rodzaj = platform::RodzajPliku::Inny;
     uintmax_t rozmiar = 0;
     if (!platform::RodzajIRozmiar(fd, rodzaj, rozmiar) || rodzaj != platform::RodzajPliku::Zwykly) {
         platform::ZamknijPlik(fd);
-        return false;
+        return Otwarcie::Odrzucony;
     }
     plik_ = platform::StrumienDopisywania(fd);
-    if (!plik_)
+    if (!plik_) {
         platform::ZamknijPlik(fd);
-    return plik_ != nullptr;
+        return Otwarcie::NieOtwarty;
+    }
+    return Otwarcie::Otwarty;
 }
 
 bool Raport::Poczatek(const std::string& funkcja, int numer, const std::string& lacze) {

@@ -10,7 +10,9 @@
 //
 // The report is only ever a regular file: a symbolic link, a device or a
 // pipe under its name is refused (code 9), so nothing is appended to
-// whatever such a name points at.
+// whatever such a name points at. A report that can't be opened (a folder
+// the user can't write in) does not stop the exchange: its line is then
+// missing, which the caller tells as a warning.
 
 #include "files/NazwyStale.h"
 #include "orbaklaw/kasdrv_kody.h"
@@ -27,8 +29,10 @@ public:
     Raport(const Raport&) = delete;
     Raport& operator=(const Raport&) = delete;
 
-    // Opens the report (found whatever its case) for appending.
-    bool Otworz();
+    enum class Otwarcie { Otwarty, NieOtwarty, Odrzucony };
+    // Opens the report (found whatever its case) for appending; Odrzucony
+    // when something else than a regular file is under its name.
+    Otwarcie Otworz();
     // Appends the line of an exchange that begins; false when it can't be
     // written.
     bool Poczatek(const std::string& funkcja, int numer, const std::string& lacze);

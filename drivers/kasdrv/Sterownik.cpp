@@ -196,7 +196,7 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     if (wyjscie && !MoznaUtworzyc(*wyjscie))
         return KASDRV_WYJSCIE_NIEDOSTEPNE;
     Raport raport;
-    if (!raport.Otworz())
+    if (raport.Otworz() == Raport::Otwarcie::Odrzucony)
         return KASDRV_BRAK_RAPORTU;
 
     const auto& u = konfiguracja.wpis.ustawienia;
@@ -206,11 +206,15 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     opcje_.postep = &postep_;
     std::string powod;
     uint8_t kod = KASDRV_TIMEOUT_NADAWANIA;
-    const std::string urzadzenie = UrzadzeniePortu(u.port);
+    // An assignment file the user made but that can't be used names its
+    // fault; the port's default device is never taken in its place.
+    const auto port = UrzadzenieCom(u.port);
     // The begin line is a trace of an exchange that may be cut off; the end
     // line below is the one that tells how it went.
     const bool poczatek = raport.Poczatek(funkcja, numer, Lacze(u));
-    if (auto lacze = otworz_(urzadzenie, u.szybkosc, powod)) {
+    if (port.blad)
+        powod = BlednePrzypisaniePortow() + std::string(port.blad->what());
+    else if (auto lacze = otworz_(port.urzadzenie, u.szybkosc, powod)) {
         const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
         kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;
     }

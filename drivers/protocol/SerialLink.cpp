@@ -14,6 +14,11 @@ std::string InUse(const std::string& device) {
     return "Port " + device + " jest zajęty przez inny program."_w1250;
 }
 
+// Urządzenie <device> nie jest portem szeregowym.
+std::string NoSerialPort(const std::string& device) {
+    return "Urządzenie "_w1250 + device + " nie jest portem szeregowym."_w1250;
+}
+
 // Nie można otworzyć portu <device>.
 std::string CannotOpen(const std::string& device) {
     return "Nie można otworzyć portu "_w1250 + device + ".";
@@ -55,6 +60,8 @@ std::unique_ptr<SerialLink> SerialLink::Open(const std::string& device, int spee
         return std::make_unique<PortLink>(std::move(port));
     if (wynik == platform::WynikOtwarciaPortu::Zajety)
         Say(reason, InUse(device));
+    else if (wynik == platform::WynikOtwarciaPortu::NieSzeregowy)
+        Say(reason, NoSerialPort(device));
     else if (wynik == platform::WynikOtwarciaPortu::NieOtwarty)
         Say(reason, CannotOpen(device));
     return nullptr;

@@ -186,6 +186,24 @@ TEST_F(KasaCli, BadDefinitionFileIsNotSent) {
     EXPECT_FALSE(fs::exists("RAPORT.TXT"));
 }
 
+// A file that defines no key, or whose lines don't all reach a key, is not
+// sent: the register keeps its definitions.
+TEST_F(KasaCli, AFileThatLosesLinesIsNotSent) {
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
+    for (const std::string tresc : {"", "\r\r", "#01\r\n#\r\n#\r\n$999\t0\r\n$237\t0\r\n",
+                                    "#01\r\n#\r\n#\r\n$237\t0\r\n$237\t0\r\n"}) {
+        SCOPED_TRACE(tresc);
+        ZapiszAtomowo("zle.txt", tresc);
+        const WynikCli w = UruchomCli({"write", "zle.txt", "--no-backup"});
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_NE(w.err.find("nic nie wysłano do kasy (klawisze kasuje polecenie delete)"),
+                  std::string::npos)
+            << w.err;
+        EXPECT_EQ(TekstPlikuDefinicji(Odczytane(), "01"), TekstPlikuDefinicji(Przyklad(), "01"));
+    }
+}
+
 TEST_F(KasaCli, DeleteClearsTheCountedKeys) {
     ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
@@ -344,10 +362,11 @@ TEST_F(KasaCli, VerifyComparesTheRegisterWithAFile) {
 TEST_F(KasaCli, ExchangesLeaveTheConfigurationAloneAndReportInRaport) {
     const std::string konfiguracja = Tresc("KONFIG.TXT");
     ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
-    // read: one exchange; write: the backup and the write; delete: the same.
-    // Each exchange has its begin line and its end line.
+    // read: one exchange; write: the backup, the write and the read back;
+    // delete: the backup and the deletion. Each exchange has its begin line
+    // and its end line.
     const std::pair<std::vector<std::string>, size_t> polecenia[] = {
-        {{"read", "odczyt.txt"}, 2}, {{"write", "moje.txt"}, 6}, {{"delete"}, 10}};
+        {{"read", "odczyt.txt"}, 2}, {{"write", "moje.txt"}, 8}, {{"delete"}, 12}};
     for (const auto& [polecenie, linie] : polecenia) {
         SCOPED_TRACE(polecenie[0]);
         EXPECT_EQ(UruchomCli(polecenie).kod, 0);
@@ -573,6 +592,15 @@ TEST_F(KasaCli, ConfigurationElsewhereOrOnlyOptions) {
     const WynikCli brak = UruchomCli({"read", "d.txt", "--config", "inne/brak.txt"});
     EXPECT_EQ(brak.kod, 2);
     EXPECT_EQ(brak.err, "orbaklaw-cli: inne/brak.txt: Nie ma takiego pliku ani katalogu\n");
+    // A KONFIG.TXT that is there but can't be read is not a missing one.
+    fs::create_symlink("KONFIG.TXT", "KONFIG.TXT");
+    for (const auto& polecenie : std::vector<std::vector<std::string>>{
+             {"read", "e.txt", "--port", kasa.Link()}, {"test"}}) {
+        const WynikCli petla = UruchomCli(polecenie);
+        EXPECT_EQ(petla.kod, 2);
+        EXPECT_EQ(petla.err, "orbaklaw-cli: KONFIG.TXT: Za dużo dowiązań symbolicznych\n");
+    }
+    fs::remove("KONFIG.TXT");
 }
 
 TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
@@ -594,12 +622,40 @@ TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
                                                                  {"--timeout", "1001"},
                                                                  {"--mux", "5"},
                                                                  {"--port", ""},
+                                                                 {"--port", "COM10"},
+                                                                 {"--port", "com0"},
                                                                  {"--port"},
                                                                  {"--bogus"}}) {
         std::vector<std::string> polecenie{"read", "x.txt"};
         polecenie.insert(polecenie.end(), zle.begin(), zle.end());
         EXPECT_EQ(UruchomCli(polecenie).kod, 2) << zle[0];
     }
+}
+
+// A port assignment file that can't be used is named with its line, in
+// every register command; the port's default device is not tried instead.
+TEST_F(KasaCli, AnUnusablePortAssignmentIsNamed) {
+    const fs::path xdg = kasa.Folder() / "xdg";
+    fs::create_directories(xdg / "orbaklaw");
+    ZapiszAtomowo(xdg / "orbaklaw" / "porty.txt", "# porty\r\nCOM1=\r\n");
+    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    const std::string link = std::getenv("ORBAKLAW_COM1");
+    unsetenv("ORBAKLAW_COM1");
+    setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    for (const auto& polecenie :
+         std::vector<std::vector<std::string>>{{"read", "x.txt"},
+                                               {"write", "moje.txt"},
+                                               {"test"},
+                                               {"read", "x.txt", "--port", "COM1"}}) {
+        SCOPED_TRACE(polecenie[0]);
+        const WynikCli w = UruchomCli(polecenie);
+        EXPECT_EQ(w.kod, 2);
+        EXPECT_EQ(w.err, "orbaklaw-cli: Błędny plik przypisania portów COM: " +
+                             (xdg / "orbaklaw" / "porty.txt").string() +
+                             ": linia 2: brak urządzenia po znaku =\n");
+    }
+    setenv("ORBAKLAW_COM1", link.c_str(), 1);
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST_F(KasaCli, RegisterCommandsAsJson) {
@@ -696,17 +752,38 @@ TEST_F(KasaCli, ProgressCountsTheBytesTheLibraryReports) {
     EXPECT_NE(w.err.find(" B, "), std::string::npos) << w.err;
 }
 
+// A port held by another program, and a device that is no serial port, are
+// told as what they are, never as the register's silence (code 20).
 TEST_F(KasaCli, APortInUseIsNamedWithTheReason) {
+    ASSERT_EQ(::mkfifo("potok", 0600), 0);
+    ZapiszAtomowo("plik", "x");
     // Another program holds the port.
     const int fd = ::open(kasa.Link().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
-    const WynikCli w = UruchomCli({"read", "x.txt"});
+    const std::string potok = (fs::current_path() / "potok").string();
+    const std::string plik = (fs::current_path() / "plik").string();
+    const struct {
+        std::vector<std::string> polecenie;
+        std::string mowi;
+    } przypadki[] = {
+        {{"read", "x.txt"}, "Urządzenie " + kasa.Link() + " jest zajęte przez inny program."},
+        {{"test"}, "Urządzenie " + kasa.Link() + " jest zajęte przez inny program."},
+        {{"read", "x.txt", "--port", "/dev/null"},
+         "Urządzenie /dev/null nie jest portem szeregowym."},
+        {{"test", "--port", "/dev/null"}, "Urządzenie /dev/null nie jest portem szeregowym."},
+        {{"read", "x.txt", "--port", potok},
+         "Urządzenie " + potok + " nie jest portem szeregowym."},
+        {{"read", "x.txt", "--port", plik}, "Urządzenie " + plik + " nie jest portem szeregowym."},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.polecenie.back());
+        const WynikCli w = UruchomCli(p.polecenie);
+        EXPECT_EQ(w.kod, 5);
+        EXPECT_NE(w.err.find(p.mowi), std::string::npos) << w.err;
+        EXPECT_EQ(w.err.find("timeout nadawania"), std::string::npos) << w.err;
+    }
     ::close(fd);
-    EXPECT_EQ(w.kod, 5);
-    EXPECT_EQ(w.err.rfind("orbaklaw-cli: Kod 20: Wystąpił timeout nadawania.\n", 0), 0u) << w.err;
-    EXPECT_NE(w.err.find(kasa.Link()), std::string::npos) << w.err;
-    EXPECT_NE(w.err.find("zajęty"), std::string::npos) << w.err;
 }
 
 TEST_F(KasaCli, TheLibrarysFilesInTheCurrentFolderMustBeRegular) {
@@ -751,6 +828,7 @@ TEST_F(KasaCli, UsageErrors) {
                           "verify PLIK",
                           "diff A B",
                           "--verify",
+                          "--no-verify",
                           "--port",
                           "ORBAKLAW_COM<n>",
                           "/dev/ttyS<n-1>",

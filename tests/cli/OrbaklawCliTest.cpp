@@ -35,9 +35,46 @@ TEST(OrbaklawCli, CheckSummarisesAValidFile) {
     auto w = Uruchom({"check", (Dane / "przyklad.txt").string()});
     EXPECT_EQ(w.kod, 0) << w.err;
     EXPECT_EQ(w.out, "64 klawisze: niezdefiniowane 61, towary 1, funkcje 1, płatności 1\n");
-    for (const char* plik :
-         {"tylko-naglowek.txt", "pusty.txt", "lf.txt", "nadmiarowy-niezdefiniowany.txt"})
-        EXPECT_EQ(Uruchom({"check", (Dane / plik).string()}).kod, 0) << plik;
+    EXPECT_EQ(Uruchom({"check", (Dane / "lf.txt").string()}).kod, 0);
+}
+
+// A line that reaches no key (a code the register doesn't have) and a key
+// given again are named with their numbers, and so is a file that defines
+// no key at all; check and write refuse such a file (exit 2), write saying
+// that delete clears keys.
+TEST(OrbaklawCli, LinesThatReachNoKeyAreNamed) {
+    test::KatalogTymczasowy tmp;
+    tmp.Zapisz("cr.txt", "\r\r\r\r");
+    tmp.Zapisz("kody.txt", "#01\r\n#\r\n#\r\n$999\t0\r\n$237\t2\t5\t\r\n$1\t2\t7\t\r\n"
+                           "$237\t2\t6\t\r\n");
+    const struct {
+        std::string plik;
+        std::vector<std::string> wiersze;
+    } przypadki[] = {
+        {(Dane / "pusty.txt").string(), {"nie definiuje żadnego klawisza"}},
+        {(Dane / "tylko-naglowek.txt").string(), {"nie definiuje żadnego klawisza"}},
+        {(tmp / "cr.txt").string(), {"nie definiuje żadnego klawisza"}},
+        {(Dane / "nadmiarowy-niezdefiniowany.txt").string(),
+         {"linia 4: kod klawisza, którego kasa nie ma, linia pominięta: $100\t0",
+          "linia 5: kod klawisza, którego kasa nie ma, linia pominięta: $0\t1\t5\t0\t0\t0"}},
+        {(tmp / "kody.txt").string(),
+         {"linia 4: kod klawisza, którego kasa nie ma, linia pominięta: $999\t0",
+          "linia 5: klawisz podany ponownie w linii 7, linia pominięta: $237\t2\t5\t"}},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.plik);
+        std::string oczekiwane;
+        for (const auto& w : p.wiersze)
+            oczekiwane += "orbaklaw-cli: " + p.plik + ": " + w + "\n";
+        const auto c = Uruchom({"check", p.plik});
+        EXPECT_EQ(c.kod, 2);
+        EXPECT_EQ(c.err, oczekiwane);
+        EXPECT_EQ(c.out, "");
+        const auto z = Uruchom({"write", p.plik});
+        EXPECT_EQ(z.kod, 2);
+        EXPECT_EQ(z.err, oczekiwane + "orbaklaw-cli: " + p.plik +
+                             ": nic nie wysłano do kasy (klawisze kasuje polecenie delete)\n");
+    }
 }
 
 TEST(OrbaklawCli, FormatErrorsNameTheLine) {

@@ -23,6 +23,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 
 using namespace orbaklaw;
 using namespace Qt::StringLiterals;
@@ -149,6 +152,29 @@ TEST_F(TestLacza, PortThatCannotBeOpened) {
     EXPECT_EQ(Stan().KodBledu, 0);
 }
 
+// A port assignment file that can't be used is named with its line under
+// the message; the port's default device is not tried in its place.
+TEST_F(TestLacza, APortAssignmentThatCannotBeUsedIsNamed) {
+    const std::filesystem::path xdg = kasa->Folder() / "xdg";
+    std::filesystem::create_directories(xdg / "orbaklaw");
+    { std::ofstream(xdg / "orbaklaw" / "porty.txt") << "COM9=\r\n"; }
+    const char* stary = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<std::string> poprzedni =
+        stary ? std::optional<std::string>(stary) : std::nullopt;
+    setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    unsetenv("ORBAKLAW_COM9");
+    OtworzOkno([&](TOknoKomunik& o) {
+        o.seCOM->setValue(9);
+        Polacz(o, 1);
+    });
+    poprzedni ? (void)setenv("XDG_CONFIG_HOME", poprzedni->c_str(), 1)
+              : (void)unsetenv("XDG_CONFIG_HOME");
+    const QString plik = QString::fromStdString((xdg / "orbaklaw" / "porty.txt").string());
+    EXPECT_EQ(dialogi.Teksty(),
+              QStringList{BladPortu + u"\rBłędny plik przypisania portów COM: "_s + plik +
+                          u": linia 1: brak urządzenia po znaku ="_s});
+}
+
 // Why a device can't be opened, named with it; a permission says how to get it.
 TEST(PowodNiedostepnosciPortu, NamesTheDeviceAndTheReason) {
     const std::pair<int, QString> przypadki[] = {
@@ -158,6 +184,7 @@ TEST(PowodNiedostepnosciPortu, NamesTheDeviceAndTheReason) {
                 u"dialout (sudo usermod -aG dialout $USER, potem ponowne zalogowanie)."_s},
         {ENOENT, u"Nie ma urządzenia /dev/ttyUSB0."_s},
         {EBUSY, u"Urządzenie /dev/ttyUSB0 jest zajęte przez inny program."_s},
+        {ENOTTY, u"Urządzenie /dev/ttyUSB0 nie jest portem szeregowym."_s},
         {0, QString()},
     };
     for (const auto& [blad, tekst] : przypadki)

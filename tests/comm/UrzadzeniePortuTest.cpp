@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
+#include <sys/stat.h>
 
 using namespace orbaklaw;
 
@@ -32,10 +34,9 @@ TEST(UrzadzeniePortu, VariableThenAssignmentThenDefault) {
         {2, plik, std::nullopt, "/dev/ttyS1", ZrodloUrzadzenia::Domyslne},
         {3, plik, "/tmp/ttyORBA", "/tmp/ttyORBA", ZrodloUrzadzenia::Zmienna},
         {4, std::nullopt, "/dev/ttyACM0", "/dev/ttyACM0", ZrodloUrzadzenia::Zmienna},
-        // LF alone, comments, other lines and a second line for a port.
-        {2, "# porty\nCOM2=/dev/ttyACM1\nCOM2=/dev/ttyACM2\nCOMX=/a\nCOM5\n", std::nullopt,
-         "/dev/ttyACM1", ZrodloUrzadzenia::Przypisanie},
-        {5, "COM5=\r\nCOM05x=/a\r\n", std::nullopt, "/dev/ttyS4", ZrodloUrzadzenia::Domyslne},
+        // LF alone, comments, blank lines and a second line for a port.
+        {2, "# porty\nCOM2=/dev/ttyACM1\n\n \t\nCOM2=/dev/ttyACM2\n", std::nullopt, "/dev/ttyACM1",
+         ZrodloUrzadzenia::Przypisanie},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(std::to_string(p.com) + " " + p.plik.value_or("-") + " " +
@@ -52,7 +53,60 @@ TEST(UrzadzeniePortu, VariableThenAssignmentThenDefault) {
         unsetenv(zmienna.c_str());
         EXPECT_EQ(wynik.urzadzenie, p.urzadzenie);
         EXPECT_EQ(wynik.zrodlo, p.zrodlo);
+        EXPECT_FALSE(wynik.blad) << wynik.blad->what();
     }
+}
+
+// An assignment file that is there but can't be used gives no device at all
+// (never the port's default): the reason names the file, the line and what
+// is wrong.
+TEST(UrzadzeniePortu, AnAssignmentThatCannotBeUsedGivesItsReason) {
+    test::KatalogTymczasowy k;
+    const fs::path plik = k / "porty.txt";
+    struct Przypadek {
+        const char* nazwa;
+        std::function<void()> przygotuj;
+        std::string powod; // the reason's beginning (Windows-1250)
+    };
+    std::string losowe;
+    for (unsigned i = 0, x = 12345; i < 4096; ++i, x = x * 1103515245u + 12345u)
+        losowe += static_cast<char>(x >> 16);
+    const auto tekst = [&](const std::string& t) { return [&, t] { k.Zapisz("porty.txt", t); }; };
+    const Przypadek przypadki[] = {
+        {"COM1= with nothing after it", tekst("# porty\r\nCOM1=\r\n"),
+         "linia 2: brak urz\xB9"
+         "dzenia po znaku ="},
+        {"another form", tekst("COM2=/dev/ttyUSB0\r\nPORT1=/a\r\n"),
+         "linia 2: to nie jest wiersz COM<n>=<urz\xB9"
+         "dzenie>"},
+        {"a port beyond 256", tekst("COM257=/dev/ttyUSB0\r\n"),
+         "linia 1: numer portu COM poza zakresem 1..256"},
+        {"random bytes", tekst(losowe), ""},
+        {"a folder", [&] { fs::create_directory(plik); }, "To jest katalog"},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(plik.c_str(), 0600), 0); }, ""},
+        {"a link loop", [&] { fs::create_symlink(plik, plik); }, ""},
+        {"a link to /proc/kmsg", [&] { fs::create_symlink("/proc/kmsg", plik); }, ""},
+        {"20 MB",
+         [&] {
+             tekst("COM1=/dev/ttyUSB0\r\n")();
+             fs::resize_file(plik, 20u << 20);
+         },
+         ""},
+    };
+    unsetenv("ORBAKLAW_COM1");
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        std::error_code ec;
+        fs::remove_all(plik, ec);
+        p.przygotuj();
+        const auto wynik = UrzadzenieCom(1, plik);
+        EXPECT_EQ(wynik.urzadzenie, "");
+        ASSERT_TRUE(wynik.blad);
+        EXPECT_EQ(wynik.blad->Sciezka(), plik.string());
+        EXPECT_EQ(wynik.blad->Powod().rfind(p.powod, 0), 0u) << wynik.blad->Powod();
+    }
+    fs::remove_all(plik);
+    EXPECT_EQ(UrzadzenieCom(1, plik).urzadzenie, "/dev/ttyS0") << "no file: the default";
 }
 
 // The file sits under $XDG_CONFIG_HOME/orbaklaw, else ~/.config/orbaklaw,

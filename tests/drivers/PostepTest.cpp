@@ -8,8 +8,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <thread>
 
 namespace orbaklaw::testy {
@@ -33,6 +36,40 @@ TEST_F(PortWUzyciu, TheReasonOfA20CanBeAskedFor) {
     UnInitializePort();
     EXPECT_EQ(ODef("123.@#$", "k.txt"), 0);
     EXPECT_EQ(kasdrv_opis_bledu(opis, sizeof opis), 0u);
+}
+
+// A device that is no serial port is named so.
+TEST_F(PortWUzyciu, TheReasonNamesADeviceThatIsNoSerialPort) {
+    const std::string link = std::getenv("ORBAKLAW_COM1");
+    setenv("ORBAKLAW_COM1", "/dev/null", 1);
+    EXPECT_EQ(ODef("123.@#$", "k.txt"), 20);
+    char opis[512] = "";
+    kasdrv_opis_bledu(opis, sizeof opis);
+    setenv("ORBAKLAW_COM1", link.c_str(), 1);
+    EXPECT_EQ(std::string(opis), "Urz\xB9"
+                                 "dzenie /dev/null nie jest portem szeregowym.");
+}
+
+// A port assignment file that can't be used is the reason, with its line;
+// the port's default device is not tried in its place.
+TEST_F(PortWUzyciu, TheReasonNamesAnUnusablePortAssignment) {
+    const std::filesystem::path xdg = std::filesystem::current_path() / "xdg";
+    std::filesystem::create_directories(xdg / "orbaklaw");
+    { std::ofstream(xdg / "orbaklaw" / "porty.txt") << "COM1=\r\n"; }
+    const std::string link = std::getenv("ORBAKLAW_COM1");
+    const char* poprzedni = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<std::string> stary =
+        poprzedni ? std::optional<std::string>(poprzedni) : std::nullopt;
+    unsetenv("ORBAKLAW_COM1");
+    setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    EXPECT_EQ(ODef("123.@#$", "k.txt"), 20);
+    char opis[512] = "";
+    kasdrv_opis_bledu(opis, sizeof opis);
+    setenv("ORBAKLAW_COM1", link.c_str(), 1);
+    stary ? (void)setenv("XDG_CONFIG_HOME", stary->c_str(), 1) : (void)unsetenv("XDG_CONFIG_HOME");
+    EXPECT_NE(std::string(opis).find((xdg / "orbaklaw" / "porty.txt").string() + ": linia 1: "),
+              std::string::npos)
+        << opis;
 }
 
 TEST_F(PortWUzyciu, TheLinkTestCannotOpenAPortAnExchangeHolds) {

@@ -7,6 +7,9 @@
 #include "platform/Srodowisko.h"
 #include "tests/support/Cp1250.h"
 #include "tests/support/KatalogTymczasowy.h"
+#ifndef _WIN32
+#include "tests/support/MalySystemPlikow.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -261,6 +264,26 @@ TEST(KopiaZapasowa, ADanglingLinkAsTheFolderIsToldInPolish) {
         }
     }
     EXPECT_EQ(Nazwy(tmp.sciezka()).size(), 2u);
+}
+
+// A backup that can't be written (a full disk) is named as the backup it
+// was to be, never as the temporary file it is written through.
+TEST(KopiaZapasowa, AFailedBackupIsNamedAsTheBackup) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a small file system is mounted only on Linux";
+#else
+    test::MalySystemPlikow maly;
+    if (!maly.Zamontowany())
+        GTEST_SKIP() << maly.Powod();
+    maly.ZostawWolne(1024);
+    try {
+        ZachowajKopie(maly.sciezka(), "01", std::string(64 * 1024, 'x'), Chwila());
+        ADD_FAILURE() << "no error";
+    } catch (const BladWejsciaWyjscia& e) {
+        EXPECT_EQ(e.Sciezka(), (maly / "kasa01-20261209-031507.txt").string());
+        EXPECT_EQ(std::string(e.what()).find(".tmp"), std::string::npos) << e.what();
+    }
+#endif
 }
 
 TEST(KopiaZapasowa, AFolderThatCannotBeMadeIsAnInputOutputError) {
