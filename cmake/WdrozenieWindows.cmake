@@ -1,7 +1,8 @@
 # What the Windows programs need beside them, in the build's bin/ (so that
 # the tests run there under Wine) and in the installed folder: Qt's DLLs and
 # plugins, the compiler's runtime, Qt's Polish texts and the busy cursor.
-# Every DLL a program imports is then a system DLL or one of these.
+# Every DLL a program imports is then a system DLL or one of these. The busy
+# cursor's frames are icons: Qt's ico plugin goes with them.
 
 find_package(Qt6 REQUIRED COMPONENTS Test)
 set(orbaklaw_qt_dll)
@@ -34,13 +35,18 @@ find_file(ORBAKLAW_QTBASE_PL qtbase_pl.qm PATHS /usr/share/qt6/translations NO_D
 set(bin ${CMAKE_BINARY_DIR}/bin)
 add_custom_target(
   orbaklaw_wdrozenie ALL
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles ${bin}/translations
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles ${bin}/imageformats
+          ${bin}/translations
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${orbaklaw_qt_dll} $<TARGET_FILE:Qt6::Test>
           ${orbaklaw_runtime} ${CMAKE_SOURCE_DIR}/resources/hourglas.ani ${bin}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
           $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> ${bin}/platforms
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
           ${bin}/styles
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QICOPlugin> ${bin}/imageformats
+  # Only for the tests, which make JPEG files through Qt; the program decodes
+  # its picture with libjpeg itself.
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QJpegPlugin> ${bin}/imageformats
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${ORBAKLAW_QTBASE_PL} ${bin}/translations
   COMMENT "Qt's DLLs, plugins and texts and the compiler's runtime beside the programs"
   VERBATIM)
@@ -51,6 +57,8 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
         DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
         DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
+# The busy cursor's frames are icons, read through Qt's ico plugin.
+install(FILES $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION ${CMAKE_INSTALL_BINDIR}/imageformats)
 install(FILES ${ORBAKLAW_QTBASE_PL} DESTINATION ${CMAKE_INSTALL_BINDIR}/translations)
 
 # The setup program (NSIS): build/.../orbaklaw-1.50-x64-setup.exe or -x86-.

@@ -29,8 +29,8 @@ bool RowneBezWielkosci(const std::string& a, const std::string& b) {
 } // namespace
 
 BladWejsciaWyjscia::BladWejsciaWyjscia(const fs::path& sciezka, const std::string& powod)
-    : std::runtime_error(sciezka.string() + ": " + powod), sciezka_(sciezka.string()),
-      powod_(powod) {}
+    : std::runtime_error(platform::BajtySciezki(sciezka) + ": " + powod),
+      sciezka_(platform::BajtySciezki(sciezka)), powod_(powod) {}
 
 std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
     std::vector<std::string> linie;

@@ -13,7 +13,8 @@ namespace orbaklaw {
 
 // An input-output failure, with the reason in the message (Windows-1250).
 // When it names a file, the path (bytes of the system's encoding) and the
-// reason are also kept apart, so that a window can show the path readably.
+// reason are also kept apart, so that a window can show the path readably;
+// on Windows the path is the program's Windows-1250 bytes for it.
 class BladWejsciaWyjscia : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

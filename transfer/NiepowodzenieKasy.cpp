@@ -14,18 +14,17 @@ namespace orbaklaw {
 
 namespace {
 
-// The library could not open the port: its reason, then the device of the
-// port KONFIG.TXT names, what keeps it from opening and how to get the
-// permission, as the link test tells it.
+// The library could not open the port: what keeps the device of the port
+// KONFIG.TXT names from opening (and how to get the permission), as the link
+// test tells it; the library's own reason where the device shows nothing.
 QString PrzyczynaPortu(const WynikKasy& wynik) {
-    QString tekst = Z1250(wynik.powod);
     if (const auto konfiguracja = CzytajZapisanaKonfiguracje()) {
         const std::string urzadzenie =
             PowodNiedostepnosciPortu(UrzadzeniePortu(konfiguracja->ustawienia.port));
         if (!urzadzenie.empty())
-            tekst += QStringLiteral("\r") + Z1250(urzadzenie);
+            return Z1250(urzadzenie);
     }
-    return tekst;
+    return Z1250(wynik.powod);
 }
 
 } // namespace

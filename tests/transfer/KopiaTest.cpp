@@ -151,8 +151,8 @@ TEST_F(Kopia, ABackupRefusedForAPortInUseNamesTheReason) {
     ::close(port);
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
     const QString& pytanie = dialogi.komunikaty[0].tekst;
-    EXPECT_TRUE(pytanie.contains(u"Port "_s + QString::fromStdString(kasa.Link()) +
-                                 u" jest zajęty przez inny program."_s))
+    EXPECT_TRUE(pytanie.contains(u"Urządzenie "_s + QString::fromStdString(kasa.Link()) +
+                                 u" jest zajęte przez inny program."_s))
         << pytanie.toStdString();
 }
 

@@ -72,9 +72,8 @@ TabliceKlawiszy OknoZKasa::Znaczenie(const TabliceKlawiszy& t) {
 
 QString OknoZKasa::BrakPortu(bool zajety) const {
     const QString port = QString::fromStdString(kasa.Link());
-    return (zajety ? u"Port "_s + port + u" jest zajęty przez inny program."_s
-                   : u"Nie można otworzyć portu "_s + port + u".\rNie ma urządzenia "_s + port +
-                         u"."_s) +
+    return (zajety ? u"Urządzenie "_s + port + u" jest zajęte przez inny program."_s
+                   : u"Nie ma urządzenia "_s + port + u"."_s) +
            u"\r"_s + KomunikatKodu(20);
 }
 

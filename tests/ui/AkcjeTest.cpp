@@ -39,7 +39,7 @@ TEST_F(AkcjeOkna, AnExceptionIsShownAndNoKeepsTheProgramAsItWas) {
 // A path is in the system's encoding, the reason in the program's own.
 TEST_F(AkcjeOkna, AFailingFileIsNamedAsTheUserSeesIt) {
     okno->AkcjeOkna().Wykonaj([] {
-        throw BladWejsciaWyjscia(std::filesystem::path("/tmp/Wkładki/zażółć.txt"),
+        throw BladWejsciaWyjscia(std::filesystem::path(u8"/tmp/Wkładki/zażółć.txt"),
                                  "Brak uprawnie\361");
     });
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
