@@ -28,7 +28,9 @@ int main(int argc, char* argv[]) {
         std::printf("orbaklaw %s\n", WersjaProgramu);
         return 0;
     }
+    UstawPolskiRegionQt();
     QApplication aplikacja(argc, argv);
+    PrzywrocRegionC();
     aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
     aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
     UstawZastepstwaCzcionek();
