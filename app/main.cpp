@@ -5,6 +5,7 @@
 #include "app/TlumaczenieQt.h"
 #include "app/Unit3.h"
 #include "app/Uruchomienie.h"
+#include "app/UzupelnienieTlumaczenia.h"
 #include "comm/FolderyProgramu.h"
 #include "generated/WersjaProgramu.h"
 #include "ui/Czcionki.h"
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
     QTranslator tlumaczenieQt; // Qt's own dialogs in Polish
     if (WczytajTlumaczenieQt(tlumaczenieQt))
         QApplication::installTranslator(&tlumaczenieQt);
+    UzupelnienieTlumaczenia uzupelnienie; // what Qt's translation lacks
+    QApplication::installTranslator(&uzupelnienie);
 
     DialogiQt dialogi;
     // Every user action in the window runs through its action wrapper, which

@@ -4,11 +4,13 @@
 // reads the environment once.
 
 #include "app/TlumaczenieQt.h"
+#include "app/UzupelnienieTlumaczenia.h"
 #include "platform/Srodowisko.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +27,31 @@ TEST(RegionQt, FileDialogsSizesAndDatesArePolish) {
     EXPECT_FALSE(systemowy.formattedDataSize(500).contains(QStringLiteral("bytes")))
         << systemowy.formattedDataSize(500).toStdString();
     EXPECT_EQ(systemowy.formattedDataSize(1536), QStringLiteral("1,50 KiB"));
+}
+
+// The print dialog's texts, Qt's own translation and what it lacks, as the
+// program installs them.
+TEST(RegionQt, ThePrintDialogIsPolish) {
+    QTranslator qt;
+    ASSERT_TRUE(orbaklaw::WczytajTlumaczenieQt(qt));
+    QCoreApplication::installTranslator(&qt);
+    orbaklaw::UzupelnienieTlumaczenia uzupelnienie;
+    QCoreApplication::installTranslator(&uzupelnienie);
+    const struct {
+        const char* tekst;
+        const char* polski;
+    } teksty[] = {{"Pages from", "Strony od"},
+                  {"Pages", "Strony"},
+                  {"Double Sided Printing", "Druk dwustronny"},
+                  {"Off", "Wyłączony"},
+                  {"Long side binding", "Łączenie wzdłuż dłuższej krawędzi"},
+                  {"Short side binding", "Łączenie wzdłuż krótszej krawędzi"}};
+    for (const auto& t : teksty)
+        EXPECT_EQ(QCoreApplication::translate("QPrintSettingsOutput", t.tekst),
+                  QString::fromUtf8(t.polski));
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Drukowanie"));
+    QCoreApplication::removeTranslator(&uzupelnienie);
+    QCoreApplication::removeTranslator(&qt);
 }
 
 TEST(RegionQt, TheCLibraryKeepsItsDecimalPoint) {
