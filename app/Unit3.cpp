@@ -1,7 +1,7 @@
 #include "app/Unit3.h"
 
 #include "app/OProgramie.h"
-
+#include "appearance/DopasowanieEtykiet.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/MenuWydruku.h"
 #include "appearance/ObrazKlawiatury.h"
@@ -17,11 +17,13 @@
 #include "keys/OstrzezeniaWersji.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
+#include "keys/WyszukiwanieTowaru.h"
 #include "keys/ZatwierdzenieDefinicji.h"
 #include "state/Stan.h"
 #include "transfer/MenuListyKlawiszy.h"
 #include "transfer/TransferDefinicji.h"
 #include "ui/Czcionki.h"
+#include "ui/FolderyDialogow.h"
 #include "ui/MenuOkna.h"
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
@@ -55,17 +57,25 @@ void UstawWygladGrupy(QGroupBox& grupa) {
         "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0px 2px; }"));
 }
 
+// The kinds of file whose folders are remembered across runs: definition
+// files, and inserts with their label files.
+constexpr char RodzajDefinicji[] = "definicje";
+constexpr char RodzajWkladki[] = "wkladki";
+
 DialogPliku PlikiDefinicji() {
     return {QStringLiteral("Pliki tekstowe|*.txt|Wszystkie pliki|*.*"),
             QStringLiteral("txt"),
             {},
             false,
-            {}};
+            {},
+            QString::fromLatin1(RodzajDefinicji)};
 }
 } // namespace
 
 TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
-    : QWidget(rodzic), dialogi_(dialogi), obsluga_(dialogi, *this), akcje_(obsluga_) {
+    : QWidget(rodzic), dialogi_(dialogi),
+      foldery_(std::make_unique<FolderyDialogow>(FolderyDialogow::PlikUzytkownika())),
+      obsluga_(dialogi, *this), akcje_(obsluga_) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Definiowanie klawiszy w kasie VARKO ORBA (ver.%1)")
                        .arg(QLatin1String(WersjaProgramu)));
@@ -74,12 +84,15 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     OKlawisze = PlikiDefinicji();
     OKlawisze.wieluPlikow = true;
     zklawisze = PlikiDefinicji();
-    Save = {QStringLiteral("Bitmaps (*.bmp)|*.bmp"), {}, {}, false, {}};
+    Save = {QStringLiteral("Bitmaps (*.bmp)|*.bmp"), {}, {}, false, {},
+            QString::fromLatin1(RodzajWkladki)};
     oBitmapa = {QStringLiteral("Definicje tekstów na klawiszach (*.bm0)|*.bm0"),
                 QStringLiteral("bm0"),
                 {},
                 false,
-                {}};
+                {},
+                QString::fromLatin1(RodzajWkladki)};
+    dialogi_.PamietajFoldery(foldery_.get());
     UtworzObszary();
     UtworzEdytor(Stan());
     UtworzPodsystemy(Stan());
@@ -94,7 +107,9 @@ TForm3::TForm3(Dialogi& dialogi, QWidget* rodzic)
     FormCreate();
 }
 
-TForm3::~TForm3() = default;
+TForm3::~TForm3() {
+    dialogi_.PamietajFoldery(nullptr);
+}
 
 QMenuBar* TForm3::PasekMenu() {
     return pasek_;
@@ -131,6 +146,7 @@ void TForm3::UtworzObszary() {
     iWkladka_->setGeometry(0, 0, 358, 406);
     iWkladka_->UstawObraz(WczytajObrazKlawiatury());
     etykiety_ = std::make_unique<EtykietyKlawiszy>(f);
+    dopasowanie_ = std::make_unique<DopasowanieEtykiet>(*etykiety_, *iWkladka_, nullptr);
     QStringList warianty;
     for (const char* nazwa : NazwyWariantow())
         warianty << Z1250(nazwa);
@@ -156,8 +172,9 @@ void TForm3::UtworzEdytor(StanProgramu& stan) {
     auto* filtrKwoty = new FiltrKwoty(*panel_->Edit10, akcje_);
     filtrKwoty->setParent(this);
     auto* filtrWyboru = new FiltrWyboru(this);
-    for (QComboBox* wybor : {panel_->cbTowary, panel_->cbFunkcja, panel_->cbPlatnosc})
+    for (QComboBox* wybor : {panel_->cbFunkcja, panel_->cbPlatnosc})
         filtrWyboru->Obsluguj(wybor);
+    new WyszukiwanieTowaru(*panel_->cbTowary, this);
 }
 
 // The classes behind the buttons, each given the window parts it uses.
@@ -282,12 +299,17 @@ void TForm3::FormCreate() {
     UstawPozycjeBezZmiany(panel_->cbPlatnosc, 0);
     UstawPozycjeBezZmiany(panel_->cbFunkcja, 0);
     Save.folder = QDir::currentPath();
+    // A folder chosen in an earlier run, when it is still there.
+    for (DialogPliku* d : {&zklawisze, &OKlawisze, &Save, &oBitmapa})
+        if (const auto folder = foldery_->Folder(d->rodzaj))
+            d->folder = *folder;
     akcje_.Wykonaj([this] { wybor_->WybierzF1(); });
 }
 
 void TForm3::closeEvent(QCloseEvent* e) {
     bool zamknij = true;
-    akcje_.Wykonaj([this, &zamknij] { zamknij = transfer_->MoznaZamknac(); });
+    akcje_.Wykonaj(
+        [this, &zamknij] { zamknij = transfer_->MoznaZamknac() && wyglad_->MoznaZamknac(); });
     if (zamknij)
         e->accept();
     else

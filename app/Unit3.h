@@ -17,7 +17,9 @@ class QMenuBar;
 
 namespace orbaklaw {
 
+class DopasowanieEtykiet;
 class EtykietyKlawiszy;
+class FolderyDialogow;
 class GrupaRadiowa;
 class KursorKlepsydry;
 class MenuOkna;
@@ -77,7 +79,8 @@ public:
     QImage Image2; // the working picture of the insert
 
 protected:
-    // Definitions written nowhere are not dropped without a question.
+    // Definitions and label texts written nowhere are not dropped without a
+    // question.
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -94,6 +97,8 @@ private:
     void FormCreate();
 
     Dialogi& dialogi_;
+    // The folders of the file dialogs, remembered across runs.
+    std::unique_ptr<FolderyDialogow> foldery_;
     ObslugaWyjatku obsluga_;
     Akcje akcje_;
     QMenuBar* pasek_ = nullptr;
@@ -101,6 +106,8 @@ private:
     QWidget* formularz_ = nullptr;
     WidokKlawiatury* iWkladka_ = nullptr;
     std::unique_ptr<EtykietyKlawiszy> etykiety_;
+    // Goes before the fields it watches.
+    std::unique_ptr<DopasowanieEtykiet> dopasowanie_;
     GrupaRadiowa* rgAlty_ = nullptr;
     std::unique_ptr<PanelDefinicji> panel_;
     std::unique_ptr<PrzyciskiOkna> przyciski_;

@@ -5,6 +5,7 @@
 #include "app/TlumaczenieQt.h"
 #include "app/Unit3.h"
 #include "app/Uruchomienie.h"
+#include "app/UzupelnienieTlumaczenia.h"
 #include "comm/FolderyProgramu.h"
 #include "generated/WersjaProgramu.h"
 #include "ui/Czcionki.h"
@@ -28,7 +29,9 @@ int main(int argc, char* argv[]) {
         std::printf("orbaklaw %s\n", WersjaProgramu);
         return 0;
     }
+    UstawPolskiRegionQt();
     QApplication aplikacja(argc, argv);
+    PrzywrocRegionC();
     aplikacja.setApplicationName(QString::fromLatin1(TytulProgramu));
     aplikacja.setStyle(new StylPodpowiedzi(QStringLiteral("Fusion")));
     UstawZastepstwaCzcionek();
@@ -36,6 +39,8 @@ int main(int argc, char* argv[]) {
     QTranslator tlumaczenieQt; // Qt's own dialogs in Polish
     if (WczytajTlumaczenieQt(tlumaczenieQt))
         QApplication::installTranslator(&tlumaczenieQt);
+    UzupelnienieTlumaczenia uzupelnienie; // what Qt's translation lacks
+    QApplication::installTranslator(&uzupelnienie);
 
     DialogiQt dialogi;
     // Every user action in the window runs through its action wrapper, which

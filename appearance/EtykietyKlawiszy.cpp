@@ -1,6 +1,7 @@
 #include "appearance/EtykietyKlawiszy.h"
 
 #include "appearance/PoleNaKlawiszu.h"
+#include "appearance/PytanieOEtykietach.h"
 #include "ui/Dialogi.h"
 
 namespace orbaklaw {
@@ -48,17 +49,37 @@ std::vector<PoleNaKlawiszu*> EtykietyKlawiszy::KolejnoscEdycji() const {
     return kolejnosc;
 }
 
+// Fields all empty hold nothing to lose, whatever was there before.
+bool EtykietyKlawiszy::Zmienione() const {
+    bool zmienione = false;
+    bool puste = true;
+    for (const auto* pole : pola_) {
+        zmienione = zmienione || pole->Zmieniony();
+        puste = puste && pole->text().isEmpty();
+    }
+    return zmienione && !puste;
+}
+
+void EtykietyKlawiszy::Zapamietaj() {
+    for (auto* pole : pola_)
+        pole->Zapamietaj();
+}
+
 void EtykietyKlawiszy::Button2Click() {
     for (auto* pole : KolejnoscEdycji())
         pole->show();
 }
 
 void EtykietyKlawiszy::Button1Click(Dialogi& dialogi, const std::function<void()>& wybierzF1) {
-    // Enter must not empty the user's labels: "Nie" is the default.
-    if (dialogi.Pytanie(QStringLiteral("Czy przywrócić domyślny uklad klawiszy?"),
-                        QStringLiteral("Uwaga"), Odpowiedz::Nie)) {
+    // Enter must not empty the user's labels: "Nie" is the default. Typed
+    // texts saved nowhere are named before the question.
+    QString pytanie = QStringLiteral("Czy przywrócić domyślny uklad klawiszy?");
+    if (Zmienione())
+        pytanie = NiezapisaneEtykiety() +
+                  QStringLiteral("Przywrócenie układu domyślnego je usunie.\r") + pytanie;
+    if (dialogi.Pytanie(pytanie, QStringLiteral("Uwaga"), Odpowiedz::Nie)) {
         for (auto* pole : KolejnoscEdycji()) {
-            pole->clear();
+            pole->setText(QString()); // the program's own change, as a label file's
             pole->hide();
         }
     }

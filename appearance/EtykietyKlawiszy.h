@@ -32,9 +32,15 @@ public:
     // digits row by row from the top (7 8 9 4 5 6 1 2 3 0).
     std::vector<QWidget*> KolejnoscTab() const;
 
+    // Whether the fields hold texts the user typed or emptied since they were
+    // last saved or read, and not all of them are empty.
+    bool Zmienione() const;
+    // The texts as they are now have just been saved or read.
+    void Zapamietaj();
+
     void Button2Click();
-    // Asks first; on Yes empties and hides every field. Then, on either
-    // answer, chooses F1 through `wybierzF1`.
+    // Asks first (saying so when typed texts would be lost); on Yes empties and hides every field.
+    // Then, on either answer, chooses F1 through `wybierzF1`.
     void Button1Click(Dialogi& dialogi, const std::function<void()>& wybierzF1);
 
 private:

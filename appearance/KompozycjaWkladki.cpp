@@ -32,10 +32,22 @@ QFont CzcionkaWkladki(const QFont& czcionka, double sy, double dpiEkranu) {
     return wynik;
 }
 
+// Texts are measured on a picture like the insert, as they are drawn there.
+QFontMetrics MiaryWkladki(const QFont& czcionka) {
+    static const QImage wzor(1, 1, QImage::Format_RGB888);
+    return QFontMetrics(czcionka, &wzor);
+}
+
+QString BezSpacjiNaKoncu(QString tekst) {
+    while (tekst.endsWith(QLatin1Char(' ')))
+        tekst.chop(1);
+    return tekst;
+}
+
 // Text on an opaque background of the field colour: the text's cell is
 // filled first, then the glyphs are drawn over it.
 void RysujTekst(QPainter& malarz, QPoint punkt, const QString& tekst, const QColor& tlo) {
-    const QFontMetrics miary(malarz.font());
+    const QFontMetrics miary = MiaryWkladki(malarz.font());
     const QRect komorka(punkt, QSize(miary.horizontalAdvance(tekst), miary.height()));
     malarz.fillRect(komorka, tlo);
     malarz.drawText(QPointF(punkt.x(), punkt.y() + miary.ascent()), tekst);
@@ -105,6 +117,49 @@ QImage KomponujWkladke(const QImage& szablon, TekstyEtykiet& teksty, QSize rozmi
         malarz.setClipRect(RamkaPolaWkladki(pole, skala));
         RysujTekst(malarz, PunktTekstuWkladki(pole.miejsce, skala), Z1250(teksty[i]), tlo);
         malarz.setClipping(false);
+    }
+    return wkladka;
+}
+
+} // namespace orbaklaw
+
+namespace orbaklaw {
+
+DopasowanieEtykiety DopasujEtykiete(const PoleEtykiety& pole, const QString& tekst,
+                                    QSize rozmiarObrazu, const QFont& czcionka, double dpiEkranu,
+                                    QSize szablon) {
+    if (dpiEkranu <= 0)
+        dpiEkranu = 96.0;
+    const SkalaWkladki skala = ObliczSkaleWkladki(szablon, rozmiarObrazu);
+    const QRect ramka = RamkaPolaWkladki(pole, skala);
+    const QFontMetrics miary = MiaryWkladki(CzcionkaWkladki(czcionka, skala.sy, dpiEkranu));
+    const QString tresc = BezSpacjiNaKoncu(tekst);
+    if (tresc.isEmpty())
+        return {true, tekst};
+    const bool miesciSieWzwyz = miary.height() <= ramka.height();
+    if (miesciSieWzwyz && miary.horizontalAdvance(tresc) <= ramka.width())
+        return {true, tekst};
+    qsizetype n = tresc.size();
+    while (n > 0 && miary.horizontalAdvance(tresc.left(n)) > ramka.width())
+        --n;
+    return {false, tresc.left(n)};
+}
+
+QImage ZaznaczUcieteEtykiety(QImage wkladka, const TekstyEtykiet& teksty, QSize rozmiarObrazu,
+                             const QFont& czcionka, double dpiEkranu) {
+    if (wkladka.isNull())
+        return wkladka;
+    const SkalaWkladki skala = ObliczSkaleWkladki(wkladka.size(), rozmiarObrazu);
+    QPainter malarz(&wkladka);
+    malarz.setPen(QPen(QColor(Qt::red), 5));
+    malarz.setBrush(Qt::NoBrush);
+    const auto& pola = PolaEtykiet();
+    for (size_t i = 0; i < pola.size(); ++i) {
+        if (DopasujEtykiete(pola[i], Z1250(teksty[i]), rozmiarObrazu, czcionka, dpiEkranu,
+                            wkladka.size())
+                .miesciSie)
+            continue;
+        malarz.drawRect(RamkaPolaWkladki(pola[i], skala).adjusted(-4, -4, 4, 4));
     }
     return wkladka;
 }

@@ -3,6 +3,7 @@
 
 #include "appearance/PlikEtykiet.h"
 #include "appearance/PolaEtykiet.h"
+#include "appearance/SzablonWkladki.h"
 
 #include <QColor>
 #include <QFont>
@@ -51,5 +52,21 @@ int PunktyCzcionkiWkladki(const QFont& czcionka, double sy, double dpiEkranu);
 // the fields on screen.
 QImage KomponujWkladke(const QImage& szablon, TekstyEtykiet& teksty, QSize rozmiarObrazu,
                        const QFont& czcionka, const QColor& kolorTekstu, double dpiEkranu);
+
+// Whether a label's text shows whole on the insert, measured as the insert
+// draws it: the text, trailing spaces aside, against its key's box.
+struct DopasowanieEtykiety {
+    bool miesciSie = true;
+    QString widoczne; // the text as far as its characters print whole
+};
+
+DopasowanieEtykiety DopasujEtykiete(const PoleEtykiety& pole, const QString& tekst,
+                                    QSize rozmiarObrazu, const QFont& czcionka, double dpiEkranu,
+                                    QSize szablon = RozmiarSzablonuWkladki);
+
+// The print preview's copy of a composed insert: a red frame around the box
+// of every label it cuts. The insert itself is never marked.
+QImage ZaznaczUcieteEtykiety(QImage wkladka, const TekstyEtykiet& teksty, QSize rozmiarObrazu,
+                             const QFont& czcionka, double dpiEkranu);
 
 } // namespace orbaklaw

@@ -25,6 +25,13 @@ public:
 
     QColor Kolor() const;
 
+    // Whether the field holds a text the user typed since the program last
+    // put one there or the labels were last saved or read: one the insert
+    // would show otherwise than what the program knows of.
+    bool Zmieniony() const;
+    // The text as it is now is kept (the labels were saved or read).
+    void Zapamietaj();
+
 signals:
     // The field got the focus from the user or the program (not from the
     // window coming back to the front).
@@ -35,8 +42,15 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    // The text padded as the insert pads it: "AB" and "AB" with trailing
+    // spaces up to the limit are one insert.
+    QString NaWkladce(const QString& tekst) const;
+
     WalidatorEtykiety* walidator_;
     int nrKlawisza_;
+    int limitWkladki_;
+    QString zapamietany_; // as last put by the program, saved or read
+    QString ostatni_;     // the text before the last change
 };
 
 } // namespace orbaklaw

@@ -26,6 +26,9 @@ void WidokKlawiatury::paintEvent(QPaintEvent*) {
     // The label fields lie over the keys: the marks stand just outside them.
     for (const auto& z : znaczniki_)
         malarz.fillRect(QRect(z.obszar.left() - 4, z.obszar.top() - 4, 7, 7), z.kolor);
+    // Clear of the chosen key's outline, in the gap before the next key.
+    for (const auto& pole : zaDlugie_)
+        malarz.fillRect(QRect(pole.right() + 4, pole.top(), 3, pole.height()), QColor(Qt::red));
     if (wybrany_) {
         malarz.setPen(QPen(QColor(0, 0, 160), 2));
         malarz.setBrush(Qt::NoBrush);
@@ -37,6 +40,13 @@ void WidokKlawiatury::UstawZnaczniki(std::vector<ZnacznikKlawisza> znaczniki,
                                      std::optional<QRect> wybrany) {
     znaczniki_ = std::move(znaczniki);
     wybrany_ = wybrany;
+    update();
+}
+
+void WidokKlawiatury::UstawZaDlugie(std::vector<QRect> pola) {
+    if (pola == zaDlugie_)
+        return;
+    zaDlugie_ = std::move(pola);
     update();
 }
 

@@ -34,6 +34,11 @@ public:
     const std::vector<ZnacznikKlawisza>& Znaczniki() const { return znaczniki_; }
     const std::optional<QRect>& Wybrany() const { return wybrany_; }
 
+    // The label fields whose texts the insert would cut: a red bar is drawn
+    // just right of each, on the screen only.
+    void UstawZaDlugie(std::vector<QRect> pola);
+    const std::vector<QRect>& ZaDlugie() const { return zaDlugie_; }
+
 signals:
     // Any button; the point is in picture (and so window) coordinates.
     void nacisniecie(QPoint punkt);
@@ -46,6 +51,7 @@ private:
     QImage obraz_;
     std::vector<ZnacznikKlawisza> znaczniki_;
     std::optional<QRect> wybrany_;
+    std::vector<QRect> zaDlugie_;
 };
 
 } // namespace orbaklaw

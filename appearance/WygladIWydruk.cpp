@@ -6,6 +6,7 @@
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/PoleNaKlawiszu.h"
+#include "appearance/PytanieOEtykietach.h"
 #include "appearance/StanWygladu.h"
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WidokKlawiatury.h"
@@ -60,20 +61,32 @@ private:
 WygladIWydruk::WygladIWydruk(const OknoWygladu& okno)
     : okno_(okno), dialogi_(*okno.dialogi), fontDialog1_(PoczatkowaCzcionkaDialogu()) {}
 
-TekstyEtykiet WygladIWydruk::TekstyPol() const {
+TekstyEtykiet WygladIWydruk::TekstyWkladki() const {
     TekstyEtykiet teksty;
-    for (int i = 0; i < LiczbaPolEtykiet; ++i)
-        teksty[static_cast<size_t>(i)] = Do1250(okno_.etykiety->Pole(i)->text());
+    for (int i = 0; i < LiczbaPolEtykiet; ++i) {
+        const PoleNaKlawiszu* pole = okno_.etykiety->Pole(i);
+        if (!pole->isHidden())
+            teksty[static_cast<size_t>(i)] = Do1250(pole->text());
+    }
     return teksty;
 }
 
-void WygladIWydruk::UstawTeksty(const TekstyEtykiet& teksty, bool pokaz) {
+void WygladIWydruk::UstawTeksty(const TekstyEtykiet& teksty) {
     for (int i = 0; i < LiczbaPolEtykiet; ++i) {
         PoleNaKlawiszu* pole = okno_.etykiety->Pole(i);
         pole->setText(Z1250(teksty[static_cast<size_t>(i)]));
         pole->setCursorPosition(0); // a text wider than its field shows its start
-        if (pokaz)
-            pole->show();
+        pole->show();
+    }
+}
+
+void WygladIWydruk::UzupelnijPokazane(const TekstyEtykiet& teksty) {
+    for (int i = 0; i < LiczbaPolEtykiet; ++i) {
+        PoleNaKlawiszu* pole = okno_.etykiety->Pole(i);
+        if (pole->isHidden())
+            continue;
+        pole->setText(Z1250(teksty[static_cast<size_t>(i)]));
+        pole->setCursorPosition(0);
     }
 }
 
@@ -111,24 +124,37 @@ void WygladIWydruk::BitBtn1Click() {
         return;
     }
     okno_.zapis->nazwa = SciezkaDoPokazania(obraz);
-    TekstyEtykiet teksty = TekstyPol();
+    TekstyEtykiet teksty = TekstyWkladki();
     *okno_.obraz = Komponuj(teksty);
-    UstawTeksty(teksty, false);
+    UzupelnijPokazane(teksty);
     ZapiszObrazBmp(*okno_.obraz, obraz);
     *okno_.obraz = QImage(); // the working picture is only needed while saving
     ZapiszPlikEtykiet(etykiety, teksty);
+    // A print's files are its own, not the user's copy of the labels.
+    if (okno_.stan->PlikWydruku.empty())
+        okno_.etykiety->Zapamietaj();
 }
 
 void WygladIWydruk::BitBtnOdczytClick() {
+    if (!MoznaUtracicEtykiety(dialogi_, *okno_.etykiety, UtrataEtykiet::OdczytZPliku))
+        return;
     const auto plik = dialogi_.OtworzPlik(*okno_.odczyt);
     if (!plik)
         return;
-    UstawTeksty(CzytajPlikEtykiet(SciezkaSystemu(*plik)), true);
+    UstawTeksty(CzytajPlikEtykiet(SciezkaSystemu(*plik)));
+    okno_.etykiety->Zapamietaj();
+}
+
+bool WygladIWydruk::MoznaZamknac() {
+    return MoznaUtracicEtykiety(dialogi_, *okno_.etykiety, UtrataEtykiet::Zamkniecie);
 }
 
 bool WygladIWydruk::Podglad(QPrinter& drukarka) {
-    TekstyEtykiet teksty = TekstyPol(); // a copy: the preview changes no field
-    const QImage wkladka = Komponuj(teksty);
+    TekstyEtykiet teksty = TekstyWkladki(); // a copy: the preview changes no field
+    const PoleNaKlawiszu* edit1 = okno_.etykiety->Pole(0);
+    // Labels the insert cuts are framed in red on the preview only.
+    const QImage wkladka = ZaznaczUcieteEtykiety(Komponuj(teksty), teksty, okno_.klawiatura->size(),
+                                                 edit1->font(), edit1->logicalDpiY());
     return dialogi_.Podglad(
         drukarka, [&wkladka](QPrinter& p) { RysujWkladke(p, wkladka, KorektaDlaDrukarki(p)); });
 }

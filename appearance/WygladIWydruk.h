@@ -24,13 +24,19 @@ public:
     void BitBtnOdczytClick();
     void BitBtn1Click();
     void bCzcionkaClick();
+    // Asks before label texts typed and saved nowhere are lost with the window.
+    bool MoznaZamknac();
 
     // The font dialog starts from the last chosen font.
     const WyborCzcionki& FontDialog1() const { return fontDialog1_; }
 
 private:
-    TekstyEtykiet TekstyPol() const;
-    void UstawTeksty(const TekstyEtykiet& teksty, bool pokaz);
+    // The texts of the fields on show; a hidden field's text, kept in its
+    // field, is left off the insert.
+    TekstyEtykiet TekstyWkladki() const;
+    void UstawTeksty(const TekstyEtykiet& teksty);
+    // The fields on show take their padded texts after a composition.
+    void UzupelnijPokazane(const TekstyEtykiet& teksty);
     QImage Komponuj(TekstyEtykiet& teksty);
     std::optional<QString> NazwaZapisu();
     // The page as it will print; true when the user goes on to print.

@@ -56,8 +56,12 @@ void OdczytStartowy::Wykonaj() {
     const bool zKasy = Zapytaj();
     if (zKasy && !PobierzZKasy())
         return;
-    WczytajTowary(zKasy);
+    const bool saTowary = WczytajTowary();
     WczytajPlatnosci();
+    // The definitions are read once the payment chooser holds the
+    // register's payment names, so that the payment keys are named by them.
+    if (zKasy && saTowary)
+        okno_.odczytajDefinicje();
     okno_.panel->WypelnijTowary(Stan().towary);
     PokazWybranyKlawisz();
 }
@@ -127,13 +131,12 @@ uint8_t OdczytStartowy::OPlat() {
     return biblioteki_.Kasdrv().OPlat(NazwaPlikuZapytania, NazwaPlikuPlatnosci);
 }
 
-void OdczytStartowy::WczytajTowary(bool odczytajDefinicje) {
+bool OdczytStartowy::WczytajTowary() {
     const fs::path plik = ZnajdzPlik(NazwaPlikuTowarow);
     if (!Istnieje(plik))
-        return;
+        return false;
     CzytajTowary(CzytajLinie(plik, GranicePlikuTowarow), Stan().towary);
-    if (odczytajDefinicje)
-        okno_.odczytajDefinicje();
+    return true;
 }
 
 // The payment names stand as the register wrote them; items 0 "GOTÓWKA"
@@ -144,8 +147,10 @@ void OdczytStartowy::WczytajPlatnosci() {
         return;
     const auto nazwy = CzytajPlatnosci(CzytajLinie(plik, GranicePlikuPlatnosci));
     for (size_t k = 0; k < nazwy.size(); ++k)
-        if (nazwy[k])
+        if (nazwy[k]) {
             okno_.panel->cbPlatnosc->setItemText(static_cast<int>(k) + 1, Z1250(*nazwy[k]));
+            Stan().platnosci[k] = *nazwy[k];
+        }
 }
 
 } // namespace orbaklaw

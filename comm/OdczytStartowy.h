@@ -28,7 +28,8 @@ private:
     bool UstalNumerKasy();
     uint8_t TowarMax();
     uint8_t OPlat();
-    void WczytajTowary(bool odczytajDefinicje);
+    // False when there is no goods reply to read.
+    bool WczytajTowary();
     void WczytajPlatnosci();
     void PokazWybranyKlawisz();
 

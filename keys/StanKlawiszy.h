@@ -7,15 +7,19 @@
 #include "format/TabliceKlawiszy.h"
 #include "format/Towary.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orbaklaw {
 
 struct StanKlawiszy {
-    TabliceKlawiszy tablice;     // the 64 key definitions
-    TabliceKlawiszy zachowane;   // the definitions as last read, written or loaded
-    Towary towary;               // goods names from the register
+    TabliceKlawiszy tablice;   // the 64 key definitions
+    TabliceKlawiszy zachowane; // the definitions as last read, written or loaded
+    Towary towary;             // goods names from the register
+    // The register's names of payment forms 1..3 (plat.txt), Windows-1250.
+    std::array<std::optional<std::string>, 3> platnosci;
     uint8_t WersjaKasy = 0;      // register program version, 0 until identified
     uint8_t OstatniKlawisz = 0;  // position last shown in the editor panel
     std::string ZrodloDefinicji; // UTF-8: what `zachowane` were read from or written to

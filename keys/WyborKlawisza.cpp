@@ -11,6 +11,7 @@
 #include "ui/Tekst1250.h"
 #include "widgets/GrupaRadiowa.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -49,7 +50,16 @@ void WyborKlawisza::BezKlawisza() {
 }
 
 void WyborKlawisza::PoleWejscie(int nr) {
+    if (wejscie_)
+        return; // the field taking the focus back
+    QWidget* pole = QApplication::focusWidget();
+    wejscie_ = true;
     PokazKlawisz(nr);
+    // Showing the key's definition focuses its chooser; the line the user
+    // entered keeps the focus, so that what is typed next goes into it.
+    if (pole != nullptr && QApplication::focusWidget() != pole)
+        pole->setFocus(Qt::OtherFocusReason);
+    wejscie_ = false;
 }
 
 void WyborKlawisza::rgAltyClick() {

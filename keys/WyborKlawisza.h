@@ -19,7 +19,8 @@ public:
 
     // Any button; the key areas follow the first-line fields as they stand now.
     void iWkladkaMouseDown(QPoint punkt);
-    // The focus action of both label fields of key `nr`.
+    // The focus action of both label fields of key `nr`; the field keeps
+    // the focus.
     void PoleWejscie(int nr);
     void rgAltyClick();
     // A press at the top-left corner of Edit1: F1 of the variant shown.
@@ -41,6 +42,7 @@ private:
     PanelDefinicji& panel_;
     WidokKlawiatury& iWkladka_;
     StanKlawiszy* stan_;
+    bool wejscie_ = false;
 };
 
 } // namespace orbaklaw

@@ -2,9 +2,13 @@
 // This process's environment and its local time.
 
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace orbaklaw::platform {
+
+// The value of the environment variable `nazwa`; none when it isn't set.
+std::optional<std::string> Zmienna(const std::string& nazwa);
 
 // Sets the environment variable `nazwa` for this process and the programs
 // it starts; false when the system refuses.

@@ -1,8 +1,16 @@
 #include "platform/Srodowisko.h"
 
+#include <cstdlib>
 #include <stdlib.h>
 
 namespace orbaklaw::platform {
+
+std::optional<std::string> Zmienna(const std::string& nazwa) {
+    const char* wartosc = std::getenv(nazwa.c_str());
+    if (wartosc == nullptr)
+        return std::nullopt;
+    return std::string(wartosc);
+}
 
 bool UstawZmienna(const std::string& nazwa, const std::string& wartosc) {
     // An empty value removes the variable on Windows.

@@ -75,8 +75,7 @@ QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) {
         return {};
     if (roznice->empty())
         return QStringLiteral("W kasie nie ma zdefiniowanych klawiszy do skasowania.\r");
-    NazwyKasy nazwy;
-    nazwy.towary = Stan().towary;
+    const NazwyKasy nazwy = NazwyZeStanu(Stan());
     QString tekst = QStringLiteral("Kasowanie wyczyści klawisze (%1):").arg(roznice->size());
     for (const auto& r : *roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);

@@ -53,7 +53,8 @@ void MenuListyKlawiszy::ZapiszListePdf() {
                     QStringLiteral("pdf"),
                     {},
                     false,
-                    QStringLiteral("lista-klawiszy.pdf")};
+                    QStringLiteral("lista-klawiszy.pdf"),
+                    {}};
     const auto wybrany = dialogi_.ZapiszPlik(pdf);
     if (!wybrany)
         return;

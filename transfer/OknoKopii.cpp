@@ -72,8 +72,7 @@ void OknoKopii::Porownaj() {
         dialogi_.Komunikat(QStringLiteral("Kopia jest taka sama jak tablice."));
         return;
     }
-    NazwyKasy nazwy;
-    nazwy.towary = Stan().towary;
+    const NazwyKasy nazwy = NazwyZeStanu(Stan());
     QString tekst = QStringLiteral("Kopia różni się od tablic (klawiszy: %1):").arg(roznice.size());
     for (const auto& r : roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" / w tablicach: "), nazwy);

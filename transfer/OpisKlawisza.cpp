@@ -52,6 +52,13 @@ std::string Szczegoly(const DefinicjaKlawisza& d, const NazwyKasy& nazwy) {
 
 } // namespace
 
+NazwyKasy NazwyZeStanu(const StanKlawiszy& stan) {
+    NazwyKasy nazwy;
+    nazwy.towary = stan.towary;
+    nazwy.platnosci = stan.platnosci;
+    return nazwy;
+}
+
 std::string NazwaKlawisza(MiejsceKlawisza miejsce) {
     const auto pozycja = PozycjaMiejsca(miejsce);
     if (!pozycja)

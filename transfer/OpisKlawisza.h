@@ -5,6 +5,7 @@
 #include "format/DefinicjaKlawisza.h"
 #include "format/KodyKlawiszy.h"
 #include "format/Towary.h"
+#include "keys/StanKlawiszy.h"
 
 #include <array>
 #include <optional>
@@ -18,6 +19,9 @@ struct NazwyKasy {
     std::optional<Towary> towary;
     std::array<std::optional<std::string>, 3> platnosci;
 };
+
+// The names the program knows of the register: its goods and payment names.
+NazwyKasy NazwyZeStanu(const StanKlawiszy& stan);
 
 std::string OpisKlawisza(MiejsceKlawisza miejsce, const DefinicjaKlawisza& d,
                          const NazwyKasy& nazwy = {});

@@ -28,8 +28,7 @@ void PorownanieZKasa::Wykonaj() {
         dialogi.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach."));
         return;
     }
-    NazwyKasy nazwy;
-    nazwy.towary = Stan().towary;
+    const NazwyKasy nazwy = NazwyZeStanu(Stan());
     QString tekst = QStringLiteral("Definicje w kasie różnią się od tablic (klawiszy: %1):")
                         .arg(roznice.size());
     for (const auto& r : roznice)

@@ -73,8 +73,7 @@ bool ZapisDefinicji::PotwierdzZmiany(const SesjaKasy& sesja) {
                                           "nic nie wysłano do kasy."));
         return false;
     }
-    NazwyKasy nazwy;
-    nazwy.towary = Stan().towary;
+    const NazwyKasy nazwy = NazwyZeStanu(Stan());
     QString tekst = QStringLiteral("Zapis zmieni definicje klawiszy (%1):").arg(roznice.size());
     for (const auto& r : roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);

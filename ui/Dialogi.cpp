@@ -1,5 +1,7 @@
 #include "ui/Dialogi.h"
 
+#include "ui/FolderyDialogow.h"
+
 #include <QFileInfo>
 
 namespace orbaklaw {
@@ -21,8 +23,11 @@ bool Dialogi::Pytanie(const QString& tekst, const QString& tytul, Odpowiedz domy
 }
 
 std::optional<QString> Dialogi::Zapamietaj(DialogPliku& d, std::optional<QString> plik) {
-    if (plik)
-        d.folder = QFileInfo(*plik).absolutePath();
+    if (!plik)
+        return plik;
+    d.folder = QFileInfo(*plik).absolutePath();
+    if (foldery_ != nullptr)
+        foldery_->Zapamietaj(d.rodzaj, d.folder);
     return plik;
 }
 

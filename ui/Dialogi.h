@@ -15,6 +15,7 @@ class QPrinter;
 
 namespace orbaklaw {
 
+class FolderyDialogow;
 class PostepWymiany;
 
 enum class Ikona { Brak, Informacja, Ostrzezenie, Blad, Pytanie };
@@ -36,6 +37,7 @@ struct DialogPliku {
     QString folder;               // where the dialog opens
     bool wieluPlikow = false;     // several files may be marked; one is reported
     QString nazwa;                // the file name proposed when the dialog opens
+    QString rodzaj; // the kind of file whose folder is remembered across runs; empty: none
 };
 
 // A font with the colour its texts are drawn in.
@@ -50,7 +52,9 @@ public:
 
     virtual Odpowiedz Pokaz(const OknoKomunikatu& okno) = 0;
     // The file dialogs. A chosen file becomes the folder the dialog opens
-    // in next time; the program's working folder never moves.
+    // in next time (and at the next start, for a dialog of a kind that
+    // `foldery` remembers); the program's working folder never moves.
+    void PamietajFoldery(FolderyDialogow* foldery) { foldery_ = foldery; }
     std::optional<QString> OtworzPlik(DialogPliku& d) { return Zapamietaj(d, Otwarcie(d)); }
     std::optional<QString> ZapiszPlik(DialogPliku& d) { return Zapamietaj(d, Zapis(d)); }
     std::optional<QString> ZapiszObraz(DialogPliku& d) { return Zapamietaj(d, ZapisObrazu(d)); }
@@ -80,7 +84,9 @@ protected:
     virtual std::optional<QString> ZapisObrazu(const DialogPliku& d) = 0;
 
 private:
-    static std::optional<QString> Zapamietaj(DialogPliku& d, std::optional<QString> plik);
+    std::optional<QString> Zapamietaj(DialogPliku& d, std::optional<QString> plik);
+
+    FolderyDialogow* foldery_ = nullptr;
 };
 
 // Caption of the plain message box: the program's name.

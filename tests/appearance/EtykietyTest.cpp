@@ -4,6 +4,7 @@
 #include "OknoTestowe.h"
 
 #include "appearance/PoleNaKlawiszu.h"
+#include "appearance/WidokKlawiatury.h"
 
 #include <QTest>
 
@@ -123,4 +124,41 @@ TEST_F(Etykiety, EnterOrEscapeInUkladDomyslnyKeepsEveryText) {
     }
     ASSERT_EQ(dialogi.komunikaty.size(), 3u);
     EXPECT_EQ(dialogi.komunikaty[0].domyslna, Odpowiedz::Nie);
+}
+
+// A label the insert would cut is marked beside its field (a red bar on the
+// picture, right of the field) and says so in its hint, as it is typed; a
+// hidden field, which the insert leaves out, is not marked.
+TEST_F(Etykiety, LabelsTheInsertCutsAreMarkedBesideTheirFields) {
+    auto* widok = Kontrolka<WidokKlawiatury>("iWkladka");
+    Kliknij("Button2");
+    const auto wpisz = [this](const char* nazwa, const QString& tekst) {
+        Etykieta(nazwa)->setFocus();
+        QTest::keyClicks(Etykieta(nazwa), tekst);
+    };
+    wpisz("Edit1", u"WWWWWWWW"_s);
+    wpisz("Edit2", u"ABC"_s);
+    wpisz("e7", u"WWWW"_s);
+    const auto miejsca = [widok] {
+        QList<QRect> m(widok->ZaDlugie().begin(), widok->ZaDlugie().end());
+        return m;
+    };
+    EXPECT_EQ(miejsca(), (QList<QRect>{Etykieta("Edit1")->geometry(), Etykieta("e7")->geometry()}));
+    EXPECT_TRUE(Etykieta("Edit1")->toolTip().startsWith(
+        u"Ten tekst nie mieści się na klawiszu wkładki i zostanie obcięty: wydrukuje się „W"_s))
+        << Etykieta("Edit1")->toolTip().toStdString();
+    EXPECT_TRUE(Etykieta("Edit2")->toolTip().isEmpty());
+    const QImage obraz = widok->grab().toImage();
+    const QRect e1 = Etykieta("Edit1")->geometry();
+    EXPECT_EQ(obraz.pixelColor(e1.right() + 5, e1.center().y()), QColor(Qt::red));
+    const QRect e2 = Etykieta("Edit2")->geometry();
+    EXPECT_NE(obraz.pixelColor(e2.right() + 5, e2.center().y()), QColor(Qt::red));
+
+    Etykieta("Edit1")->setFocus();
+    QTest::keyClick(Etykieta("Edit1"), Qt::Key_End);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(Etykieta("Edit1"), Qt::Key_Backspace);
+    Etykieta("e7")->hide();
+    EXPECT_TRUE(widok->ZaDlugie().empty());
+    EXPECT_TRUE(Etykieta("Edit1")->toolTip().isEmpty());
 }

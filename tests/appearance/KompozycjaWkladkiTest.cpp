@@ -259,3 +259,65 @@ TEST(KompozycjaWkladki, AnEmptyPictureSizeCountsAsTheLaidOutOne) {
 
 } // namespace
 } // namespace orbaklaw
+
+namespace orbaklaw {
+namespace {
+
+// Whether a label shows whole on the insert is measured as the insert is
+// drawn: its text, trailing spaces aside, against its key's box.
+TEST(KompozycjaWkladki, LabelsTheBoxCutsAreFound) {
+    const struct {
+        const char* pole;
+        QString tekst;
+        bool miesciSie;
+    } przypadki[] = {
+        {"Edit1", QStringLiteral("AB"), true},
+        {"Edit1", QStringLiteral("AB      "), true},
+        {"Edit1", QStringLiteral("WWWWWWWW"), false},
+        {"Edit5a", QStringLiteral("WWWWWWWW"), false},
+        {"e7", QStringLiteral("1"), true},
+        {"e7", QStringLiteral("WWWW"), false},
+        {"e0a", QStringLiteral("BARDZO DŁUGI"), false},
+        {"e0a", QString(), true},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(std::string(p.pole) + " " + p.tekst.toStdString());
+        const auto d =
+            DopasujEtykiete(PolaEtykiet()[Indeks(p.pole)], p.tekst, Ekran, Czcionka(9), 96);
+        EXPECT_EQ(d.miesciSie, p.miesciSie);
+        if (p.miesciSie) {
+            EXPECT_EQ(d.widoczne, p.tekst);
+        } else {
+            EXPECT_LT(d.widoczne.size(), p.tekst.trimmed().size());
+            EXPECT_TRUE(p.tekst.startsWith(d.widoczne));
+        }
+    }
+}
+
+// The preview's copy marks the boxes of cut labels in red; the insert itself
+// is never marked.
+TEST(KompozycjaWkladki, ThePreviewMarksCutLabelsAndTheInsertStaysClean) {
+    TekstyEtykiet teksty;
+    teksty[Indeks("Edit1")] = "WWWWWWWW";
+    teksty[Indeks("Edit2")] = "AB";
+    const QImage wkladka = Komponuj(teksty);
+    const QImage podglad = ZaznaczUcieteEtykiety(wkladka, teksty, Ekran, Czcionka(9), 96);
+    ASSERT_EQ(podglad.size(), wkladka.size());
+    const auto czerwone = [](const QImage& obraz, QRect obszar) {
+        int n = 0;
+        for (int y = obszar.top(); y <= obszar.bottom(); ++y)
+            for (int x = obszar.left(); x <= obszar.right(); ++x)
+                if (obraz.pixelColor(x, y) == QColor(Qt::red))
+                    ++n;
+        return n;
+    };
+    const auto okolica = [](const char* pole) {
+        return RamkaPola(PolaEtykiet()[Indeks(pole)]).adjusted(-8, -8, 8, 8);
+    };
+    EXPECT_GT(czerwone(podglad, okolica("Edit1")), 100);
+    EXPECT_EQ(czerwone(podglad, okolica("Edit2")), 0);
+    EXPECT_EQ(czerwone(wkladka, wkladka.rect()), 0);
+}
+
+} // namespace
+} // namespace orbaklaw

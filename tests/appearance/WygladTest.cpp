@@ -11,6 +11,7 @@
 #include "appearance/StronaKalibracji.h"
 #include "appearance/SzablonWkladki.h"
 #include "appearance/WygladIWydruk.h"
+#include "keys/OpisKlawiszy.h"
 #include "tests/cli/UruchomCli.h"
 #include "tests/support/KatalogTymczasowy.h"
 #include "tests/support/MalySystemPlikow.h"
@@ -552,4 +553,34 @@ TEST_F(Wyglad, Zrzut) {
     strona.setOutputFileName(plik + u"-strona.pdf"_s);
     strona.setPageSize(QPageSize(QPageSize::A4));
     EXPECT_TRUE(DrukujStroneKalibracji(strona).udany);
+}
+
+// A digit key cleared while its variant is shown hides its field, which
+// keeps its text ("GOT" after "Kasowanie"); the insert shows what the window
+// shows, so the hidden text is neither drawn nor written to the label file
+// until "Edycja" shows it again.
+TEST_F(Wyglad, AHiddenFieldsTextIsLeftOffTheInsert) {
+    UstawWariant(LewyAlt);
+    Slot(LewyAlt, 16) = {0, Platnosc, 0, 0, 0, 0, 0, 0};
+    okno->Opis().OpiszKlawisze(true);
+    ASSERT_EQ(Etykieta("e7")->text(), u"GOT");
+    ASSERT_TRUE(Etykieta("e7")->isVisible());
+    Slot(LewyAlt, 16) = {};
+    okno->Opis().OpiszKlawisze(true);
+    ASSERT_FALSE(Etykieta("e7")->isVisible());
+
+    Zapisz(Sciezka("plan"));
+    const std::string linie = Plik("plan.bm0");
+    const size_t e7 = 18 + 7; // lines before e7
+    size_t poczatek = 0;
+    for (size_t i = 0; i < e7; ++i)
+        poczatek = linie.find("\r\n", poczatek) + 2;
+    EXPECT_EQ(linie.substr(poczatek, 2), "\r\n") << "e7's line is empty";
+    EXPECT_EQ(QImage(Sciezka("plan.bmp")).convertToFormat(QImage::Format_RGB888),
+              WczytajSzablonWkladki());
+    EXPECT_EQ(Etykieta("e7")->text(), u"GOT") << "the field keeps its text";
+
+    Kliknij("Button2");
+    Zapisz(Sciezka("plan"));
+    EXPECT_NE(Plik("plan.bm0").find("GOT \r\n"), std::string::npos);
 }

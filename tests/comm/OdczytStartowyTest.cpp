@@ -389,3 +389,26 @@ TEST_F(OdczytStartowy, YesInTheErrorHandlerBeforeTheLoopEndsTheProgram) {
         EXPECT_FALSE(Stan().ZapytanieStartowe);
     }
 }
+
+// Answered "Tak", the key definitions are named with the register's own
+// payment names: the payment chooser holds them before the labels are written.
+TEST_F(OdczytStartowy, YesLabelsPaymentKeysWithTheRegistersPaymentNames) {
+    Uruchom();
+    kasa->Konfiguracja(2);
+    Stan().tablice.KlawiszeBezp[3] = {0, Platnosc, 1, 0, 0, 0, 0, 0};
+    Stan().tablice.KlawiszeBezp[6] = {0, Platnosc, 2, 0, 0, 0, 0, 0};
+    Stan().NumerKasy = "01";
+    dialogi.odpowiedzi.push_back(Odpowiedz::Tak); // to the keys the write changes
+    okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().bZapisClick(Kontrolka("bZapis")); });
+    ASSERT_EQ(Stan().KodBledu, 0) << dialogi.Teksty().join('|').toStdString();
+
+    Stan().tablice = TabliceKlawiszy{};
+    dialogi.komunikaty.clear();
+    dialogi.odpowiedzi = {Odpowiedz::Tak};
+    Odczytaj();
+    ASSERT_EQ(dialogi.Teksty(), QStringList{Pytanie});
+    const QStringList platnosci = PlatnosciOkna();
+    ASSERT_NE(platnosci[1], PoczatkowePlatnosci()[1]) << "the register's names were loaded";
+    EXPECT_EQ(Pole("Edit4")->text(), platnosci[1].left(6));
+    EXPECT_EQ(Pole("Edit7")->text(), platnosci[2].left(6));
+}

@@ -3,6 +3,7 @@
 
 #include "OknoTestowe.h"
 
+#include "keys/PanelDefinicji.h"
 #include "widgets/GrupaRadiowa.h"
 
 #include <QClipboard>
@@ -256,4 +257,34 @@ TEST_F(PanelDefinicjiWOknie, TypingStopsAtNineCharactersWhateverTheFieldShows) {
     Wcisnij(Qt::Key_End);
     Wcisnij(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(kwota->text(), u"123456789"_s) << "a paste is cut to the room left";
+}
+
+// The goods list is searched by typing: a goods number (with or without its
+// leading zeros) or the start of a name, whatever its case; a pause starts a
+// new search. Enter then confirms the goods item found.
+TEST_F(PanelDefinicjiWOknie, GoodsAreFoundByTypingTheirNumberOrName) {
+    Stan().towary.UstawNazwe(7, "CHLEB");
+    Stan().towary.UstawNazwe(300, "MAS\x88O"); // "MASŁO" in CP852
+    Stan().towary.UstawNazwe(301, "MASA");
+    okno->Panel().WypelnijTowary(Stan().towary);
+    KliknijPozycje("rgDefinicja", 1);
+    QComboBox* towary = Wybor("cbTowary");
+    ASSERT_EQ(QApplication::focusWidget(), towary);
+    const struct {
+        QString tekst;
+        int pozycja;
+    } przypadki[] = {
+        {u"12"_s, 11},   {u"007"_s, 6},    {u"511"_s, 510}, {u"ch"_s, 6},   {u"masa"_s, 300},
+        {u"MAS"_s, 299}, {u"masł"_s, 299}, {u"xyz"_s, 299}, {u"512"_s, 50}, // 51 found on the way
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.tekst.toStdString());
+        Wpisz(towary, p.tekst);
+        EXPECT_EQ(towary->currentIndex(), p.pozycja);
+        QTest::qWait(1100);
+    }
+    Wpisz(towary, u"8"_s);
+    QTest::keyClick(towary, Qt::Key_Return);
+    EXPECT_EQ(Slot(Bezp, 0).Rodzaj, Towar);
+    EXPECT_EQ(Slot(Bezp, 0).NrTowaru, 8);
 }

@@ -105,12 +105,18 @@ TEST_F(WyborKlawiszaWOknie, EnteringADigitFieldInBezpAfterF2GivesAnEmptyName) {
     EXPECT_FALSE(Kontrolka("Button5")->isVisible());
 }
 
-TEST_F(WyborKlawiszaWOknie, EnteringADefinedKeysFieldMovesTheFocusToItsChooser) {
+// One click into a key's label line chooses the key and leaves the cursor
+// there: what is typed next goes into the line, not to the key's chooser.
+TEST_F(WyborKlawiszaWOknie, EnteringADefinedKeysFieldKeepsTheFocusInTheField) {
     Slot(3, 1).Rodzaj = 2;
     Slot(3, 1).Numer = 5;
     Kliknij("Button2");
-    Pole("Edit2")->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(QApplication::focusWidget(), Wybor("cbFunkcja"));
+    QTest::mouseClick(Pole("Edit2"), Qt::LeftButton, Qt::NoModifier, QPoint(3, 8));
+    EXPECT_EQ(NazwaKlawisza(), u"F2");
+    EXPECT_EQ(QApplication::focusWidget(), Pole("Edit2"));
+    EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), 4);
+    QTest::keyClicks(QApplication::focusWidget(), u"KAWA"_s);
+    EXPECT_EQ(Pole("Edit2")->text(), u"KAWA");
     EXPECT_EQ(Wybor("cbFunkcja")->currentIndex(), 4);
     // The other field of the key shown: nothing is reset, the focus stays.
     Pole("Edit2a")->setFocus(Qt::MouseFocusReason);

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QRadioButton>
@@ -14,6 +15,10 @@ namespace orbaklaw {
 
 void OknoTestowe::SetUp() {
     NowyStan();
+    // The dialogs' folders are remembered in a settings folder of the test's own.
+    ustawienia_ = std::make_unique<test::KatalogTymczasowy>();
+    qputenv("XDG_CONFIG_HOME",
+            QFile::encodeName(QString::fromStdString(ustawienia_->sciezka().string())));
     okno = std::make_unique<TForm3>(dialogi);
     okno->show();
     okno->activateWindow();
@@ -23,6 +28,7 @@ void OknoTestowe::SetUp() {
 void OknoTestowe::TearDown() {
     kontekst_.reset();
     okno.reset();
+    ustawienia_.reset();
 }
 
 void OknoTestowe::NaOknie(const char* klasa, std::function<void(QWidget&)> akcja) {

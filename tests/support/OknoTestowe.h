@@ -5,6 +5,7 @@
 #include "DialogiTestowe.h"
 #include "app/Unit3.h"
 #include "state/Stan.h"
+#include "tests/support/KatalogTymczasowy.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,6 +68,7 @@ protected:
 
 private:
     std::unique_ptr<QObject> kontekst_ = std::make_unique<QObject>();
+    std::unique_ptr<test::KatalogTymczasowy> ustawienia_;
 };
 
 } // namespace orbaklaw

@@ -3,11 +3,13 @@
 
 #include "OknoZKasa.h"
 
+#include "comm/PolaczenieZKasa.h"
 #include "format/KodyKlawiszy.h"
 #include "format/PlikDefinicji.h"
 
 #include <QTest>
 
+#include <fstream>
 #include <vector>
 
 using namespace orbaklaw;
@@ -81,4 +83,25 @@ TEST_F(ZmianyPrzedZapisem, EnterWritesEscapeSendsNothing) {
         EXPECT_EQ(Plik("klawisz.txt"), TekstPlikuDefinicji(p.tablice, "01"))
             << "klawisz.txt is written as before";
     }
+}
+
+// Payment forms 1 to 3 are named as the register names them once its names
+// are known (here from an earlier run's reply, at the start-up query).
+TEST_F(ZmianyPrzedZapisem, PaymentsAreNamedAsTheRegisterNamesThem) {
+    ZapiszWKasie(Przyklad());
+    {
+        std::ofstream plat("plat.txt", std::ios::binary);
+        plat << "#01\r\n#\r\n#\r\n$1\tKARTA\r\n$2\tCZEK\r\n$3\tBON\r\n";
+    }
+    dialogi.odpowiedzi.push_back(Odpowiedz::Nie); // to the start-up question
+    okno->AkcjeOkna().Wykonaj([this] { okno->Komunikacja().OdczytStartowy(); });
+    TabliceKlawiszy nowe = Przyklad();
+    nowe.KlawiszeLewyAlt[12] = {};
+    Stan().tablice = nowe;
+    dialogi.komunikaty.clear();
+    Kliknij("bZapis"); // answered Nie: nothing is sent
+    ASSERT_FALSE(dialogi.komunikaty.empty());
+    EXPECT_TRUE(
+        dialogi.komunikaty[0].tekst.contains(u"LEWY  ALT+3: 3 - PŁATNOŚĆ: CZEK 0,00 → NIEZDEF."_s))
+        << dialogi.komunikaty[0].tekst.toStdString();
 }

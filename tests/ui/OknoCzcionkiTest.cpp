@@ -115,3 +115,30 @@ TEST(OknoCzcionki, TheProgramsDialogConfirmedUnchangedGivesBackTheFontInUse) {
     EXPECT_EQ(wybor->czcionka, wUzyciu.czcionka);
     EXPECT_EQ(wybor->kolor, wUzyciu.kolor);
 }
+
+// Typing a face's name into the chooser's face list walks through other
+// faces on the way; the style the user chose stays (a face without it gets
+// its own of the same weight and slant).
+TEST(OknoCzcionki, TypingAFaceNameKeepsTheChosenStyle) {
+    QFont zwykla(QStringLiteral("DejaVu Sans"), 9);
+    QFont pochyla = zwykla;
+    pochyla.setItalic(true);
+    for (const QFont& wUzyciu : {CzcionkaOkna(9), zwykla, pochyla}) {
+        SCOPED_TRACE(wUzyciu.toString().toStdString());
+        OknoCzcionki okno({wUzyciu, QColor(Qt::black)}, nullptr);
+        Pokaz(okno);
+        auto* wybor = okno.findChild<QFontDialog*>();
+        const QFont przed = wybor->currentFont();
+        QWidget* rodziny = okno.findChildren<QListView*>().at(0);
+        rodziny->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(rodziny, QStringLiteral("DejaVu Serif"));
+        const QFont po = wybor->currentFont();
+        ASSERT_EQ(po.family(), QStringLiteral("DejaVu Serif"));
+        EXPECT_EQ(QFontInfo(po).bold(), QFontInfo(przed).bold()) << po.styleName().toStdString();
+        EXPECT_EQ(QFontInfo(po).italic(), QFontInfo(przed).italic())
+            << po.styleName().toStdString();
+        okno.accept();
+        EXPECT_EQ(QFontInfo(okno.Wybor().czcionka).bold(), QFontInfo(wUzyciu).bold());
+        EXPECT_EQ(QFontInfo(okno.Wybor().czcionka).italic(), QFontInfo(wUzyciu).italic());
+    }
+}
