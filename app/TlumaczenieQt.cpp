@@ -34,8 +34,11 @@ void UstawPolskiRegionQt() {
 }
 
 void PrzywrocRegionC() {
-    for (int kategoria : {LC_MESSAGES, LC_NUMERIC, LC_TIME})
+    for (int kategoria : {LC_NUMERIC, LC_TIME})
         std::setlocale(kategoria, "C");
+#ifdef LC_MESSAGES // POSIX's; Windows' C library has no messages category
+    std::setlocale(LC_MESSAGES, "C");
+#endif
 }
 
 } // namespace orbaklaw
