@@ -19,10 +19,14 @@ using FolderyDialogowOkna = OknoTestowe;
 
 TEST_F(FolderyDialogowOkna, EachKindOfFileOpensWhereItWasLastChosenAfterARestart) {
     const test::KatalogTymczasowy pliki;
-    fs::create_directory(pliki / "definicje");
-    fs::create_directory(pliki / "wkładki");
-    const auto sciezka = [&pliki](const char* nazwa) {
-        return QString::fromStdString((pliki / nazwa).string());
+    // Names as UTF-8 in the source, paths as Qt spells them, on any system.
+    const auto w = [&pliki](const char* nazwa) {
+        return pliki.sciezka() / std::u8string(reinterpret_cast<const char8_t*>(nazwa));
+    };
+    fs::create_directory(w("definicje"));
+    fs::create_directory(w("wkładki"));
+    const auto sciezka = [&w](const char* nazwa) {
+        return QDir::fromNativeSeparators(QString::fromStdU16String(w(nazwa).u16string()));
     };
     // A definition file chosen in one folder, an insert saved in another.
     dialogi.pliki.push_back(sciezka("definicje/plan.txt"));
@@ -39,7 +43,7 @@ TEST_F(FolderyDialogowOkna, EachKindOfFileOpensWhereItWasLastChosenAfterARestart
         EXPECT_EQ(d->folder, sciezka("wkładki"));
 
     // A remembered folder that is gone: the working folder, as at a first start.
-    fs::remove_all(pliki / "wkładki");
+    fs::remove_all(w("wkładki"));
     okno.reset();
     okno = std::make_unique<TForm3>(dialogi);
     EXPECT_EQ(okno->Save.folder, QDir::currentPath());
