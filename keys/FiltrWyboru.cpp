@@ -11,9 +11,13 @@ void FiltrWyboru::Obsluguj(QObject* wybor) {
 // cbTowaryKeyPress, cbFunkcjaKeyPress, cbPlatnoscKeyPress: a key that types
 // a printable character is dropped; Enter, Escape and the arrows still work.
 bool FiltrWyboru::eventFilter(QObject*, QEvent* zdarzenie) {
+    return WpisujeZnak(zdarzenie);
+}
+
+bool WpisujeZnak(const QEvent* zdarzenie) {
     if (zdarzenie->type() != QEvent::KeyPress)
         return false;
-    const auto* k = static_cast<QKeyEvent*>(zdarzenie);
+    const auto* k = static_cast<const QKeyEvent*>(zdarzenie);
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
     const QString tekst = k->text();

@@ -4,7 +4,13 @@
 
 #include <QObject>
 
+class QEvent;
+
 namespace orbaklaw {
+
+// Whether `zdarzenie` is a key press that types a printable character
+// (neither Ctrl nor Alt held).
+bool WpisujeZnak(const QEvent* zdarzenie);
 
 class FiltrWyboru : public QObject {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "keys/WyszukiwanieTowaru.h"
 
+#include "keys/FiltrWyboru.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 
@@ -18,14 +20,9 @@ WyszukiwanieTowaru::WyszukiwanieTowaru(QComboBox& towary, QObject* rodzic)
 }
 
 bool WyszukiwanieTowaru::eventFilter(QObject*, QEvent* zdarzenie) {
-    if (zdarzenie->type() != QEvent::KeyPress)
+    if (!WpisujeZnak(zdarzenie))
         return false;
-    const auto* k = static_cast<QKeyEvent*>(zdarzenie);
-    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    const QString tekst = k->text();
-    if (tekst.isEmpty() || !tekst[0].isPrint())
-        return false;
+    const QString tekst = static_cast<QKeyEvent*>(zdarzenie)->text();
     if (!odOstatniego_.isValid() || odOstatniego_.elapsed() > PrzerwaMs)
         wpisane_.clear();
     odOstatniego_.start();
