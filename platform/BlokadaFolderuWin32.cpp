@@ -13,13 +13,15 @@ constexpr int NajdluzszeCzekanieMs = 10000;
 constexpr int PrzerwaMs = 20;
 // A folder can't be held by a handle of its own without keeping others
 // (the current folder of a process, say) from opening it: a file in it,
-// opened for one client alone, holds it instead.
+// opened for one client alone, holds it instead, and goes with its handle
+// (however the process ends), so nothing of it stays among the user's files.
 constexpr wchar_t PlikBlokady[] = L".blokada";
 
 HANDLE OtworzWylacznie(const std::filesystem::path& folder) {
-    return ::CreateFileW((folder / PlikBlokady).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
-                         nullptr);
+    return ::CreateFileW(
+        (folder / PlikBlokady).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+        OPEN_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
 }
 
 } // namespace

@@ -18,8 +18,10 @@ bool JedynaKopia::PrzywolajOkno(const char* klasa, const char* tytul) {
     HWND okno = ::FindWindowA(klasa, tytul);
     if (!okno)
         return false;
+    // Asynchronously: the first copy's window belongs to another process,
+    // and a busy one must not hold this copy, which only ends.
     if (::IsIconic(okno))
-        ::ShowWindow(okno, SW_RESTORE);
+        ::ShowWindowAsync(okno, SW_RESTORE);
     ::SetForegroundWindow(okno);
     return true;
 }
