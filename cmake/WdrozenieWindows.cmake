@@ -71,7 +71,7 @@ set(ORBAKLAW_INSTALATOR ${CMAKE_BINARY_DIR}/orbaklaw-${PROJECT_VERSION}-${orbakl
 add_custom_target(
   instalator
   COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DARCH=${orbaklaw_arch}
-          -DWERSJA=${PROJECT_VERSION} -DWYJSCIE=${ORBAKLAW_INSTALATOR}
+          -DWERSJA=${PROJECT_VERSION} -DWYJSCIE=${ORBAKLAW_INSTALATOR} -DSTRIP=${CMAKE_STRIP}
           -P ${CMAKE_SOURCE_DIR}/packaging/windows/Instalator.cmake
   DEPENDS orbaklaw orbaklaw-cli orbaklaw_cli_qt kasdrv komport
   COMMENT "Setup program ${ORBAKLAW_INSTALATOR}"

@@ -1,7 +1,7 @@
 # Makes the setup program of a Windows build: installs the build into a
 # folder of its own, lists that folder's files for the setup program and its
 # uninstaller, and runs makensis. Run as
-#   cmake -DBUILD=dir -DARCH=x64|x86 -DWERSJA=1.50 -DWYJSCIE=setup.exe -P Instalator.cmake
+#   cmake -DBUILD=dir -DARCH=x64|x86 -DWERSJA=1.50 -DWYJSCIE=setup.exe [-DSTRIP=strip] -P Instalator.cmake
 foreach(v BUILD ARCH WERSJA WYJSCIE)
   if(NOT DEFINED ${v})
     message(FATAL_ERROR "Instalator.cmake needs -D${v}=")
@@ -13,6 +13,13 @@ set(folder ${BUILD}/instalacja)
 file(REMOVE_RECURSE ${folder})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${folder} COMMAND_ERROR_IS_FATAL ANY
                 OUTPUT_QUIET)
+
+# A shop owner's folder carries no debugging information (the build's own
+# binaries keep theirs).
+if(STRIP)
+  file(GLOB_RECURSE binarne ${folder}/*.exe ${folder}/*.dll ${folder}/*.DLL)
+  execute_process(COMMAND ${STRIP} --strip-unneeded ${binarne} COMMAND_ERROR_IS_FATAL ANY)
+endif()
 
 # One File line per file, in its folder; the uninstaller's Delete lines for
 # the same files, then the folders, deepest first.
