@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -132,6 +133,20 @@ TEST(OrbaEmu, TheLinkReplacesOnlyALinkNoRunningEmulatorServes) {
         p.Zabij();
     }
     ASSERT_TRUE(fs::is_symlink(zabity));
+    // File times go by the clock's tick: a terminal made within the tick the
+    // link was made in can't be told from the link's own (the emulator then
+    // keeps off it). The test waits until the file clock has moved on.
+    struct stat link {};
+    ASSERT_EQ(lstat(zabity.c_str(), &link), 0);
+    const fs::path probka = folder / "probka";
+    for (struct stat teraz{};; std::this_thread::sleep_for(std::chrono::milliseconds(1))) {
+        std::ofstream(probka) << "t";
+        ASSERT_EQ(stat(probka.c_str(), &teraz), 0);
+        if (teraz.st_mtim.tv_sec != link.st_mtim.tv_sec ||
+            teraz.st_mtim.tv_nsec != link.st_mtim.tv_nsec)
+            break;
+    }
+    fs::remove(probka);
     // Another emulator, which as a rule is given the killed one's number.
     ProcesEmulatora drugi(ORBA_EMU, folder / "drugi", {"--no-pacing"});
 
