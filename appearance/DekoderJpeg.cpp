@@ -68,7 +68,7 @@ bool CzytajWiersze(jpeg_decompress_struct& info, BladJpeg& blad, uchar* bity, qs
     if (setjmp(blad.skok))
         return false;
     while (info.output_scanline < info.output_height) {
-        JSAMPROW wiersz = bity + naWiersz * info.output_scanline;
+        JSAMPROW wiersz = bity + naWiersz * static_cast<qsizetype>(info.output_scanline);
         if (jpeg_read_scanlines(&info, &wiersz, 1) != 1)
             return false;
     }
