@@ -1,6 +1,7 @@
 # Where an installed tree keeps each part, and the generated headers that tell
 # the programs the project's version and where, relative to their own folder,
 # the register libraries and the data of an installed tree lie.
+
 # A Windows program is installed as one folder: the programs, the register
 # libraries, Qt's DLLs and the data side by side (the setup program's folder).
 if(WIN32)
