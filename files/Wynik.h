@@ -1,0 +1,51 @@
+#pragma once
+// What a routine that can fail gives back: its value, or the reason it could
+// not be had. Below the window nothing is thrown across a folder: a failure
+// travels as one of these to the front end, which tells the user (the window
+// in its messages, orbaklaw-cli in its messages and exit code).
+
+#include <optional>
+#include <utility>
+#include <variant>
+
+namespace orbaklaw {
+
+template <typename T, typename Blad> class [[nodiscard]] Wynik {
+public:
+    Wynik(T wartosc) : v_(std::in_place_index<0>, std::move(wartosc)) {}
+    Wynik(Blad blad) : v_(std::in_place_index<1>, std::move(blad)) {}
+
+    bool Udany() const { return v_.index() == 0; }
+    explicit operator bool() const { return Udany(); }
+
+    // Only on success.
+    T& operator*() & { return std::get<0>(v_); }
+    const T& operator*() const& { return std::get<0>(v_); }
+    T&& operator*() && { return std::get<0>(std::move(v_)); }
+    T* operator->() { return &std::get<0>(v_); }
+    const T* operator->() const { return &std::get<0>(v_); }
+
+    // Only on failure.
+    const Blad& Niepowodzenie() const { return std::get<1>(v_); }
+
+private:
+    std::variant<T, Blad> v_;
+};
+
+// A routine that gives nothing but can fail.
+template <typename Blad> class [[nodiscard]] Wynik<void, Blad> {
+public:
+    Wynik() = default;
+    Wynik(Blad blad) : blad_(std::move(blad)) {}
+
+    bool Udany() const { return !blad_; }
+    explicit operator bool() const { return Udany(); }
+
+    // Only on failure.
+    const Blad& Niepowodzenie() const { return *blad_; }
+
+private:
+    std::optional<Blad> blad_;
+};
+
+} // namespace orbaklaw
