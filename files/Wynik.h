@@ -10,10 +10,10 @@
 
 namespace orbaklaw {
 
-template <typename T, typename Blad> class [[nodiscard]] Wynik {
+template <typename T, typename TBlad> class [[nodiscard]] Wynik {
 public:
     Wynik(T wartosc) : v_(std::in_place_index<0>, std::move(wartosc)) {}
-    Wynik(Blad blad) : v_(std::in_place_index<1>, std::move(blad)) {}
+    Wynik(TBlad blad) : v_(std::in_place_index<1>, std::move(blad)) {}
 
     bool Udany() const { return v_.index() == 0; }
     explicit operator bool() const { return Udany(); }
@@ -26,26 +26,26 @@ public:
     const T* operator->() const { return &std::get<0>(v_); }
 
     // Only on failure.
-    const Blad& Niepowodzenie() const { return std::get<1>(v_); }
+    const TBlad& Blad() const { return std::get<1>(v_); }
 
 private:
-    std::variant<T, Blad> v_;
+    std::variant<T, TBlad> v_;
 };
 
 // A routine that gives nothing but can fail.
-template <typename Blad> class [[nodiscard]] Wynik<void, Blad> {
+template <typename TBlad> class [[nodiscard]] Wynik<void, TBlad> {
 public:
     Wynik() = default;
-    Wynik(Blad blad) : blad_(std::move(blad)) {}
+    Wynik(TBlad blad) : blad_(std::move(blad)) {}
 
     bool Udany() const { return !blad_; }
     explicit operator bool() const { return Udany(); }
 
     // Only on failure.
-    const Blad& Niepowodzenie() const { return *blad_; }
+    const TBlad& Blad() const { return *blad_; }
 
 private:
-    std::optional<Blad> blad_;
+    std::optional<TBlad> blad_;
 };
 
 } // namespace orbaklaw
