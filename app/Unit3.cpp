@@ -136,7 +136,7 @@ void TForm3::UtworzMenu() {
     komunikacja_->DodajDoMenu(*menu_);
     transfer_->DodajDoMenu(*menu_);
     (new MenuListyKlawiszy(*menu_, {&dialogi_, &Stan(), panel_->cbPlatnosc}))->setParent(this);
-    (new MenuWydruku(*menu_, {this, &dialogi_}))->setParent(this);
+    (new MenuWydruku(*menu_, {this, &dialogi_, &akcje_}))->setParent(this);
     DodajOProgramie(*menu_, dialogi_);
 }
 
@@ -201,6 +201,7 @@ void TForm3::UtworzPodsystemy(StanProgramu& stan) {
                                .biblioteki = &komunikacja_->Biblioteki(),
                                .pokazOknoKomunik = [this] { komunikacja_->PokazOknoKomunik(); }});
     wyglad_ = new WygladIWydruk({.dialogi = &dialogi_,
+                                 .akcje = &akcje_,
                                  .etykiety = etykiety_.get(),
                                  .klawiatura = iWkladka_,
                                  .szablon = &Image1,

@@ -54,12 +54,15 @@ std::optional<fs::path> PlikDrukarek() {
     return std::nullopt;
 }
 
-PomiaryDrukarek CzytajPomiaryDrukarek(const fs::path& plik) {
+WynikPliku<PomiaryDrukarek> CzytajPomiaryDrukarek(const fs::path& plik) {
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(plik, ec)))
-        return {};
+        return PomiaryDrukarek{};
+    const auto linie = CzytajLinie(plik, GranicePlikuDrukarek);
+    if (!linie)
+        return linie.Blad();
     PomiaryDrukarek wynik;
-    for (const std::string& linia : CzytajLinie(plik, GranicePlikuDrukarek)) {
+    for (const std::string& linia : *linie) {
         if (linia.empty() || linia[0] == '#')
             continue;
         const size_t t1 = linia.find('\t');
@@ -83,23 +86,21 @@ std::string TekstPomiarowDrukarek(const PomiaryDrukarek& pomiary) {
     return ZlaczLinie(linie);
 }
 
-void ZapiszPomiaryDrukarek(const fs::path& plik, const PomiaryDrukarek& pomiary) {
+WynikPliku<void> ZapiszPomiaryDrukarek(const fs::path& plik, const PomiaryDrukarek& pomiary) {
     std::error_code ec;
     fs::create_directories(plik.parent_path(), ec);
-    ZapiszAtomowo(plik, TekstPomiarowDrukarek(pomiary));
+    return ZapiszAtomowo(plik, TekstPomiarowDrukarek(pomiary));
 }
 
 KorektaDruku KorektaDrukarki(const std::string& drukarka) {
     const auto plik = PlikDrukarek();
     if (!plik || drukarka.empty())
         return {};
-    try {
-        const PomiaryDrukarek pomiary = CzytajPomiaryDrukarek(*plik);
-        const auto it = pomiary.find(drukarka);
-        return it == pomiary.end() ? KorektaDruku{} : KorektaZPomiaru(it->second);
-    } catch (const BladWejsciaWyjscia&) {
+    const auto pomiary = CzytajPomiaryDrukarek(*plik);
+    if (!pomiary)
         return {}; // an unreadable file: the printer prints as it would without one
-    }
+    const auto it = pomiary->find(drukarka);
+    return it == pomiary->end() ? KorektaDruku{} : KorektaZPomiaru(it->second);
 }
 
 } // namespace orbaklaw

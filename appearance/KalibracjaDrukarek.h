@@ -14,6 +14,7 @@
 // A line that isn't of this form, or measures outside 50..200 mm, is passed
 // over: that printer then prints without a correction.
 
+#include "files/BladWejsciaWyjscia.h"
 #include "files/GraniceOdczytu.h"
 
 #include <filesystem>
@@ -50,12 +51,13 @@ using PomiaryDrukarek = std::map<std::string, PomiarLinijek>;
 // without either.
 std::optional<std::filesystem::path> PlikDrukarek();
 
-// The file's printers; a missing file has none. Throws BladWejsciaWyjscia
-// when the file is there but can't be read.
-PomiaryDrukarek CzytajPomiaryDrukarek(const std::filesystem::path& plik);
+// The file's printers; a missing file has none. The reason when the file is
+// there but can't be read.
+WynikPliku<PomiaryDrukarek> CzytajPomiaryDrukarek(const std::filesystem::path& plik);
 
-// The whole file, its folders created when missing, replaced atomically.
-void ZapiszPomiaryDrukarek(const std::filesystem::path& plik, const PomiaryDrukarek& pomiary);
+// The whole file, its folders created when missing, replaced atomically;
+// else the reason it could not be written.
+WynikPliku<void> ZapiszPomiaryDrukarek(const std::filesystem::path& plik, const PomiaryDrukarek& pomiary);
 
 // The file's text for the printers, with its heading comment.
 std::string TekstPomiarowDrukarek(const PomiaryDrukarek& pomiary);

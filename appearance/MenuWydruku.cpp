@@ -2,6 +2,7 @@
 
 #include "appearance/KalibracjaDrukarek.h"
 #include "appearance/OknoKalibracji.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/MenuOkna.h"
 
@@ -25,7 +26,12 @@ void MenuWydruku::KalibracjaDrukarki() {
                                      "zmiennej HOME)."));
         return;
     }
-    PomiaryDrukarek pomiary = CzytajPomiaryDrukarek(*plik);
+    auto odczytane = CzytajPomiaryDrukarek(*plik);
+    if (!odczytane) {
+        okno_.akcje->Zglos(odczytane.Blad());
+        return;
+    }
+    PomiaryDrukarek& pomiary = *odczytane;
     OknoKalibracji okno(pomiary, QPrinterInfo::availablePrinterNames(),
                         QPrinterInfo::defaultPrinterName(), dialogi_, okno_.okno);
     if (dialogi_.Modalnie(okno) != QDialog::Accepted)
@@ -34,7 +40,8 @@ void MenuWydruku::KalibracjaDrukarki() {
         pomiary.erase(okno.Drukarka()); // 100 mm each way: no correction
     else
         pomiary[okno.Drukarka()] = okno.Pomiar();
-    ZapiszPomiaryDrukarek(*plik, pomiary);
+    if (auto zapis = ZapiszPomiaryDrukarek(*plik, pomiary); !zapis)
+        okno_.akcje->Zglos(zapis.Blad());
 }
 
 } // namespace orbaklaw

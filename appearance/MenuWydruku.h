@@ -9,6 +9,7 @@ class QWidget;
 
 namespace orbaklaw {
 
+class Akcje;
 class Dialogi;
 class MenuOkna;
 
@@ -16,6 +17,7 @@ class MenuOkna;
 struct OknoMenuWydruku {
     QWidget* okno = nullptr;
     Dialogi* dialogi = nullptr;
+    const Akcje* akcje = nullptr;
 };
 
 class MenuWydruku : public QObject {

@@ -7,6 +7,7 @@ class QImage;
 
 namespace orbaklaw {
 
+class Akcje;
 class Dialogi;
 class EtykietyKlawiszy;
 class WidokKlawiatury;
@@ -15,6 +16,7 @@ struct StanWygladu;
 
 struct OknoWygladu {
     Dialogi* dialogi = nullptr;
+    const Akcje* akcje = nullptr; // tells of a file that can't be read or saved
     EtykietyKlawiszy* etykiety = nullptr;
     const WidokKlawiatury* klawiatura = nullptr; // the insert has its size
     QImage* szablon = nullptr;                   // the insert template, loaded when first needed

@@ -9,8 +9,9 @@ std::string TekstPlikuEtykiet(const TekstyEtykiet& teksty) {
     return ZlaczLinie(std::vector<std::string>(teksty.begin(), teksty.end()));
 }
 
-void ZapiszPlikEtykiet(const std::filesystem::path& plik, const TekstyEtykiet& teksty) {
-    ZapiszAtomowo(plik, TekstPlikuEtykiet(teksty));
+WynikPliku<void> ZapiszPlikEtykiet(const std::filesystem::path& plik,
+                                   const TekstyEtykiet& teksty) {
+    return ZapiszAtomowo(plik, TekstPlikuEtykiet(teksty));
 }
 
 TekstyEtykiet ParsujEtykiety(const std::vector<std::string>& linie) {
@@ -20,13 +21,19 @@ TekstyEtykiet ParsujEtykiety(const std::vector<std::string>& linie) {
     return teksty;
 }
 
-TekstyEtykiet CzytajPlikEtykiet(const std::filesystem::path& plik) {
+WynikPliku<TekstyEtykiet> CzytajPlikEtykiet(const std::filesystem::path& plik) {
     // Lines after the last field are not even read.
     CzytnikLinii czytnik(plik, GranicePlikuEtykiet.bajtow);
+    if (auto otwarcie = czytnik.Otworz(); !otwarcie)
+        return otwarcie.Blad();
     TekstyEtykiet teksty;
-    for (std::string& tekst : teksty)
-        if (!czytnik.Nastepna(tekst))
+    for (std::string& tekst : teksty) {
+        const auto jest = czytnik.Nastepna(tekst);
+        if (!jest)
+            return jest.Blad();
+        if (!*jest)
             break;
+    }
     return teksty;
 }
 

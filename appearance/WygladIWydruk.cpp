@@ -14,13 +14,13 @@
 #include "appearance/ZapisPdf.h"
 #include "files/NazwyPlikow.h"
 #include "files/PlikZastrzezony.h"
+#include "ui/Akcje.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
 
 #include <QFile>
 #include <QPrinter>
 
-#include <stdexcept>
 
 namespace orbaklaw {
 
@@ -111,28 +111,35 @@ std::optional<QString> WygladIWydruk::NazwaZapisu() {
     return wybrana;
 }
 
-void WygladIWydruk::BitBtn1Click() {
+bool WygladIWydruk::BitBtn1Click() {
     const auto nazwa = NazwaZapisu();
     if (!nazwa)
-        return;
+        return true;
     // The chosen path as the file system spells it; only the extension changes.
     const std::string obraz = ZmienRozszerzenie(SciezkaSystemu(*nazwa).string(), ".bmp");
     const std::string etykiety = ZmienRozszerzenie(obraz, ".bm0");
     // Either file may be a link to one the register library keeps.
     if (PlikZastrzezony(obraz) || PlikZastrzezony(etykiety)) {
         dialogi_.Komunikat(ZastrzezonaNazwaPliku(*nazwa));
-        return;
+        return true;
     }
     okno_.zapis->nazwa = SciezkaDoPokazania(obraz);
     TekstyEtykiet teksty = TekstyWkladki();
     *okno_.obraz = Komponuj(teksty);
     UzupelnijPokazane(teksty);
-    ZapiszObrazBmp(*okno_.obraz, obraz);
+    if (auto zapis = ZapiszObrazBmp(*okno_.obraz, obraz); !zapis) {
+        okno_.akcje->Zglos(zapis.Blad());
+        return false;
+    }
     *okno_.obraz = QImage(); // the working picture is only needed while saving
-    ZapiszPlikEtykiet(etykiety, teksty);
+    if (auto zapis = ZapiszPlikEtykiet(etykiety, teksty); !zapis) {
+        okno_.akcje->Zglos(zapis.Blad());
+        return false;
+    }
     // A print's files are its own, not the user's copy of the labels.
     if (okno_.stan->PlikWydruku.empty())
         okno_.etykiety->Zapamietaj();
+    return true;
 }
 
 void WygladIWydruk::BitBtnOdczytClick() {
@@ -141,7 +148,12 @@ void WygladIWydruk::BitBtnOdczytClick() {
     const auto plik = dialogi_.OtworzPlik(*okno_.odczyt);
     if (!plik)
         return;
-    UstawTeksty(CzytajPlikEtykiet(SciezkaSystemu(*plik)));
+    const auto teksty = CzytajPlikEtykiet(SciezkaSystemu(*plik));
+    if (!teksty) {
+        okno_.akcje->Zglos(teksty.Blad());
+        return;
+    }
+    UstawTeksty(*teksty);
     okno_.etykiety->Zapamietaj();
 }
 
@@ -177,13 +189,17 @@ void WygladIWydruk::bbDrukujClick() {
         return;
     {
         const CzyszczeniePlikuWydruku czyszczenie(*okno_.stan);
-        BitBtn1Click();
+        if (!BitBtn1Click())
+            return;
         okno_.obraz->load(QString::fromLatin1(NazwaPlikuWydruku));
         QFile::remove(QString::fromLatin1(NazwaPlikuWydruku));
     }
     const KorektaDruku korekta = KorektaDlaDrukarki(drukarka);
-    if (!ZgodaNaObciecie(drukarka, korekta))
-        return;
+    if (ZgodaNaObciecie(drukarka, korekta))
+        Drukuj(drukarka, korekta);
+}
+
+void WygladIWydruk::Drukuj(QPrinter& drukarka, KorektaDruku korekta) {
     // Printing to a PDF file saves it as every file is saved, whole or not
     // at all.
     if (drukarka.outputFormat() == QPrinter::PdfFormat && !drukarka.outputFileName().isEmpty()) {
@@ -193,13 +209,15 @@ void WygladIWydruk::bbDrukujClick() {
             dialogi_.Komunikat(ZastrzezonaNazwaPliku(pdf));
             return;
         }
-        ZapiszPdfWkladki(*okno_.obraz, SciezkaSystemu(drukarka.outputFileName()),
-                         drukarka.pageLayout(), drukarka.resolution());
+        if (auto zapis = ZapiszPdfWkladki(*okno_.obraz, SciezkaSystemu(drukarka.outputFileName()),
+                                          drukarka.pageLayout(), drukarka.resolution());
+            !zapis)
+            okno_.akcje->Zglos(zapis.Blad());
         return;
     }
     const WynikWydruku wynik = DrukujWkladke(drukarka, *okno_.obraz, korekta);
     if (!wynik.udany)
-        throw std::runtime_error(Do1250(wynik.blad));
+        okno_.akcje->Zglos(BladWejsciaWyjscia(Do1250(wynik.blad)));
 }
 
 void WygladIWydruk::bCzcionkaClick() {

@@ -22,7 +22,8 @@ public:
 
     void bbDrukujClick();
     void BitBtnOdczytClick();
-    void BitBtn1Click();
+    // False when the files could not be saved (the user was told why).
+    bool BitBtn1Click();
     void bCzcionkaClick();
     // Asks before label texts typed and saved nowhere are lost with the window.
     bool MoznaZamknac();
@@ -43,6 +44,7 @@ private:
     bool Podglad(QPrinter& drukarka);
     // True when the insert fits the page, or the user prints it cut anyway.
     bool ZgodaNaObciecie(const QPrinter& drukarka, KorektaDruku korekta);
+    void Drukuj(QPrinter& drukarka, KorektaDruku korekta);
 
     OknoWygladu okno_;
     Dialogi& dialogi_;

@@ -13,8 +13,8 @@ std::string ObrazJakoBmp(const QImage& obraz) {
                       static_cast<size_t>(bgr.bytesPerLine()), dpi);
 }
 
-void ZapiszObrazBmp(const QImage& obraz, const std::filesystem::path& plik) {
-    ZapiszAtomowo(plik, ObrazJakoBmp(obraz));
+WynikPliku<void> ZapiszObrazBmp(const QImage& obraz, const std::filesystem::path& plik) {
+    return ZapiszAtomowo(plik, ObrazJakoBmp(obraz));
 }
 
 } // namespace orbaklaw

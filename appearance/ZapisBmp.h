@@ -1,6 +1,8 @@
 #pragma once
 // Saving a picture as a 24-bit Windows bitmap, replacing the file atomically.
 
+#include "files/BladWejsciaWyjscia.h"
+
 #include <QImage>
 
 #include <filesystem>
@@ -11,8 +13,8 @@ namespace orbaklaw {
 // The whole bitmap file of `obraz`.
 std::string ObrazJakoBmp(const QImage& obraz);
 
-// Throws BladWejsciaWyjscia when the file can't be written; an old file of
-// that name is then left as it was.
-void ZapiszObrazBmp(const QImage& obraz, const std::filesystem::path& plik);
+// Else the reason the file can't be written; an old file of that name is
+// then left as it was.
+WynikPliku<void> ZapiszObrazBmp(const QImage& obraz, const std::filesystem::path& plik);
 
 } // namespace orbaklaw

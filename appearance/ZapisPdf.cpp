@@ -35,12 +35,12 @@ const char* PdfNiePowstal() {
     return "PDF nie powstał"_w1250;
 }
 
-void ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
-                      const QPageLayout& uklad, int dpi) {
+WynikPliku<void> ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
+                                  const QPageLayout& uklad, int dpi) {
     const auto pdf = PdfWkladki(obraz, uklad, dpi);
     if (!pdf)
-        throw BladWejsciaWyjscia(plik, PdfNiePowstal());
-    ZapiszAtomowo(plik, *pdf);
+        return BladWejsciaWyjscia(plik, PdfNiePowstal());
+    return ZapiszAtomowo(plik, *pdf);
 }
 
 } // namespace orbaklaw

@@ -4,6 +4,8 @@
 // memory and saved as a whole (ZapisAtomowy): a full disk is reported and
 // never leaves a cut PDF, nor touches an older file of that name.
 
+#include "files/BladWejsciaWyjscia.h"
+
 #include <QImage>
 #include <QPageLayout>
 
@@ -21,8 +23,8 @@ std::optional<std::string> PdfWkladki(const QImage& obraz, const QPageLayout& uk
 // drawn (Windows-1250).
 const char* PdfNiePowstal();
 
-// Saves that PDF as `plik`. Throws BladWejsciaWyjscia naming `plik`.
-void ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
-                      const QPageLayout& uklad, int dpi);
+// Saves that PDF as `plik`; else the reason, naming `plik`.
+WynikPliku<void> ZapiszPdfWkladki(const QImage& obraz, const std::filesystem::path& plik,
+                                  const QPageLayout& uklad, int dpi);
 
 } // namespace orbaklaw

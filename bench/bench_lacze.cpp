@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
         UtworzPlikWejsciowy(NazwaPlikuZapytania, 1);
         TabliceKlawiszy t;
         t.KlawiszeBezp[0] = {0, Towar, 0, 12, 1, 0, 1, 0};
-        ZapiszPlikDefinicji(t, NazwaPlikuKlawiszy, "01");
+        dobrze = ZapiszPlikDefinicji(t, NazwaPlikuKlawiszy, "01").Udany();
         const std::vector<Pomiar> pomiary{
             {"key definitions read", BajtyKlawiszy(),
              [] { return Wywolaj2(__ODefKlaw, NazwaPlikuZapytania, "odczyt.txt"); }},
@@ -132,8 +132,10 @@ int main(int argc, char** argv) {
              }},
         };
         for (int szybkosc : {9600, 19200}) {
-            ZapiszAtomowo(NazwaPlikuKonfiguracji,
-                          "$01\tcom1:" + std::to_string(szybkosc) + ":mux0:1\t5\r\n");
+            dobrze = ZapiszAtomowo(NazwaPlikuKonfiguracji,
+                                   "$01\tcom1:" + std::to_string(szybkosc) + ":mux0:1\t5\r\n")
+                         .Udany() &&
+                     dobrze;
             for (const auto& p : pomiary) {
                 dobrze = Zmierz(p, szybkosc) && dobrze;
                 if (szybko)

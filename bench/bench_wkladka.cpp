@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
         const QImage obraz =
             KomponujWkladke(szablon, teksty, RozmiarPolaKlawiatury, DomyslnaCzcionkaEtykiet(),
                             DomyslnyKolorEtykiet(), DomyslneDpiEkranu);
-        ZapiszObrazBmp(obraz, folder / "wkladka.bmp");
+        if (!ZapiszObrazBmp(obraz, folder / "wkladka.bmp"))
+            std::fprintf(stderr, "insert picture not saved\n");
     });
     fs::remove_all(folder);
 

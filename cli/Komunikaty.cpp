@@ -1,6 +1,7 @@
 #include "cli/Komunikaty.h"
 #include "files/StronyKodowe.h"
 
+#include "cli/KodyWyjscia.h"
 #include "cli/Utf8.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
@@ -56,8 +57,12 @@ std::string DlaTerminala(const std::string& tekst) {
 
 std::string KomunikatPliku(const BladWejsciaWyjscia& blad) {
     if (blad.Sciezka().empty())
-        return DlaTerminala(blad.what());
+        return DlaTerminala(blad.Komunikat());
     return blad.Sciezka() + ": " + Utf8Z1250(blad.Powod());
+}
+
+int ZglosBladPliku(std::ostream& err, const BladWejsciaWyjscia& blad) {
+    return ZglosBladPliku(err, blad);
 }
 
 std::string LiniaWKomunikacie(const std::string& linia) {

@@ -4,6 +4,7 @@
 // A message often holds both, so each byte sequence is taken for what it is.
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 namespace orbaklaw {
@@ -26,6 +27,10 @@ std::string DlaTerminala(const std::string& tekst);
 // converted), ": " and the reason (Windows-1250) in UTF-8. A failure that
 // names no file is shown as DlaTerminala shows its message.
 std::string KomunikatPliku(const BladWejsciaWyjscia& blad);
+
+// Tells `err` of a failed file operation (PoczatekKomunikatu, KomunikatPliku
+// and a line end) and gives the exit code for it, KodBladPliku.
+int ZglosBladPliku(std::ostream& err, const BladWejsciaWyjscia& blad);
 
 // A line of an input file as a message shows it: at most its first 255
 // bytes, then "…" when there was more.

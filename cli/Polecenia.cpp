@@ -141,18 +141,13 @@ int Normalize(const std::vector<std::string>& a, std::ostream&, std::ostream& er
     if (pliki.size() != 2)
         return BladUzycia(err, "normalize bierze plik wejściowy i wyjściowy");
     if (auto problem = ProblemWyjscia(pliki[1], {pliki[0]})) {
-        err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
-        return KodBladPliku;
+        return ZglosBladPliku(err, *problem);
     }
     TabliceKlawiszy tablice;
     if (int kod = Wczytaj(pliki[0], tablice, err); kod != KodSukces)
         return kod;
-    try {
-        ZapiszPlikDefinicji(tablice, pliki[1], numer);
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
-        return KodBladPliku;
-    }
+    if (auto zapis = ZapiszPlikDefinicji(tablice, pliki[1], numer); !zapis)
+        return ZglosBladPliku(err, zapis.Blad());
     return KodSukces;
 }
 
@@ -166,16 +161,18 @@ int WczytajNazwy(const OpcjeKasy& o, NazwyKasy& nazwy, std::ostream& err) {
         const auto p = ZnajdzPlik(domyslny);
         return fs::exists(p, ec) ? p.string() : std::string();
     };
-    try {
-        if (const std::string t = plik(o.towary, NazwaPlikuTowarow); !t.empty()) {
-            nazwy.towary.emplace();
-            CzytajTowary(CzytajLinie(t, GranicePlikuTowarow), *nazwy.towary);
-        }
-        if (const std::string p = plik(o.platnosci, NazwaPlikuPlatnosci); !p.empty())
-            nazwy.platnosci = CzytajPlatnosci(CzytajLinie(p, GranicePlikuPlatnosci));
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
-        return KodBladPliku;
+    if (const std::string t = plik(o.towary, NazwaPlikuTowarow); !t.empty()) {
+        nazwy.towary.emplace();
+        const auto linie = CzytajLinie(t, GranicePlikuTowarow);
+        if (!linie)
+            return ZglosBladPliku(err, linie.Blad());
+        CzytajTowary(*linie, *nazwy.towary);
+    }
+    if (const std::string p = plik(o.platnosci, NazwaPlikuPlatnosci); !p.empty()) {
+        const auto linie = CzytajLinie(p, GranicePlikuPlatnosci);
+        if (!linie)
+            return ZglosBladPliku(err, linie.Blad());
+        nazwy.platnosci = CzytajPlatnosci(*linie);
     }
     return KodSukces;
 }
@@ -211,8 +208,7 @@ int Show(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
             if (plik)
                 wejscia.push_back(*plik);
         if (auto problem = ProblemWyjscia(*opcje.pdf, wejscia)) {
-            err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
-            return KodBladPliku;
+            return ZglosBladPliku(err, *problem);
         }
     }
     TabliceKlawiszy tablice;
@@ -291,8 +287,6 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& out, std::o
         return Polecenie_(argumenty, out, err, dodatkowe, listaPdf);
     } catch (const std::bad_alloc&) {
         err << PoczatekKomunikatu << "brak pamięci\n";
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
     } catch (const std::exception& e) {
         err << PoczatekKomunikatu << DlaTerminala(e.what()) << "\n";
     }

@@ -49,8 +49,7 @@ bool Argumenty(const std::vector<std::string>& a, const DozwoloneOpcje& dozwolon
 
 int Wyjscie(const std::string& plik, const std::vector<std::string>& wejscia, std::ostream& err) {
     if (auto problem = ProblemWyjscia(plik, wejscia)) {
-        err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
-        return KodBladPliku;
+        return ZglosBladPliku(err, *problem);
     }
     return KodSukces;
 }
@@ -60,8 +59,7 @@ int Zapisz(const std::string& plik, const std::string& tresc, std::ostream& err)
         ZapiszAtomowo(plik, tresc);
         return KodSukces;
     } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
-        return KodBladPliku;
+        return ZglosBladPliku(err, e);
     }
 }
 

@@ -14,35 +14,36 @@ namespace orbaklaw::cli {
 namespace {
 
 // The register number of the file's first line, "#NN".
-std::string NumerKasyPliku(const std::string& plik) {
+WynikPliku<std::string> NumerKasyPliku(const std::string& plik) {
     const auto linie = CzytajLinie(plik, GranicePlikuDefinicji);
-    if (linie.empty() || linie[0].size() < 2 || linie[0][0] != '#')
-        return {};
-    return linie[0].substr(1, 2);
+    if (!linie)
+        return linie.Blad();
+    if (linie->empty() || (*linie)[0].size() < 2 || (*linie)[0][0] != '#')
+        return std::string();
+    return (*linie)[0].substr(1, 2);
 }
 
 } // namespace
 
 int ZapiszListePdf(const ListaDoPdf& lista, std::ostream& err) {
     const auto aplikacja = AplikacjaCli();
-    try {
-        ListaKlawiszy strona;
-        strona.naglowek = {NumerKasyPliku(lista.plik), DataListyKlawiszy(), "plik " + lista.plik};
-        NazwyZKasy nazwy;
-        nazwy.towary = lista.nazwy.towary ? &*lista.nazwy.towary : nullptr;
-        nazwy.platnosci = lista.nazwy.platnosci;
-        strona.wiersze = WierszeListyKlawiszy(lista.tablice, nazwy);
-        const QByteArray pdf = ListaKlawiszyPdf(strona);
-        if (pdf.isEmpty()) {
-            err << PoczatekKomunikatu << lista.pdf << ": " << DlaTerminala(PdfNiePowstal()) << "\n";
-            return KodBladPliku;
-        }
-        ZapiszAtomowo(lista.pdf, pdf.toStdString());
-        return KodSukces;
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
+    const auto numer = NumerKasyPliku(lista.plik);
+    if (!numer)
+        return ZglosBladPliku(err, numer.Blad());
+    ListaKlawiszy strona;
+    strona.naglowek = {*numer, DataListyKlawiszy(), "plik " + lista.plik};
+    NazwyZKasy nazwy;
+    nazwy.towary = lista.nazwy.towary ? &*lista.nazwy.towary : nullptr;
+    nazwy.platnosci = lista.nazwy.platnosci;
+    strona.wiersze = WierszeListyKlawiszy(lista.tablice, nazwy);
+    const QByteArray pdf = ListaKlawiszyPdf(strona);
+    if (pdf.isEmpty()) {
+        err << PoczatekKomunikatu << lista.pdf << ": " << DlaTerminala(PdfNiePowstal()) << "\n";
         return KodBladPliku;
     }
+    if (auto zapis = ZapiszAtomowo(lista.pdf, pdf.toStdString()); !zapis)
+        return ZglosBladPliku(err, zapis.Blad());
+    return KodSukces;
 }
 
 } // namespace orbaklaw::cli

@@ -62,28 +62,31 @@ QPageLayout UkladStrony() {
 // Both files are made whole beside their targets and brought to the disk
 // before either takes its name: either both outputs are new or both are as
 // they were. A failure names the output as given.
-int ZapiszWyniki(const QImage& wkladka, const Argumenty& a, std::ostream& err) {
-    try {
-        ZapisAtomowy bmp(a.bmp);
-        std::optional<ZapisAtomowy> pdf;
-        if (!a.pdf.empty()) {
-            pdf.emplace(a.pdf);
-            const auto tresc = PdfWkladki(wkladka, UkladStrony(), RozdzielczoscPdf);
-            if (!tresc)
-                throw BladWejsciaWyjscia(a.pdf, PdfNiePowstal());
-            pdf->Dopisz(*tresc);
-            pdf->Utrwal();
-        }
-        bmp.Dopisz(ObrazJakoBmp(wkladka));
-        bmp.Utrwal();
-        if (pdf)
-            pdf->Zatwierdz();
-        bmp.Zatwierdz();
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
-        return KodBladPliku;
+WynikPliku<void> ZapiszWyniki(const QImage& wkladka, const Argumenty& a) {
+    ZapisAtomowy bmp(a.bmp);
+    if (auto w = bmp.Otworz(); !w)
+        return w;
+    std::optional<ZapisAtomowy> pdf;
+    if (!a.pdf.empty()) {
+        pdf.emplace(a.pdf);
+        if (auto w = pdf->Otworz(); !w)
+            return w;
+        const auto tresc = PdfWkladki(wkladka, UkladStrony(), RozdzielczoscPdf);
+        if (!tresc)
+            return BladWejsciaWyjscia(a.pdf, PdfNiePowstal());
+        if (auto w = pdf->Dopisz(*tresc); !w)
+            return w;
+        if (auto w = pdf->Utrwal(); !w)
+            return w;
     }
-    return KodSukces;
+    if (auto w = bmp.Dopisz(ObrazJakoBmp(wkladka)); !w)
+        return w;
+    if (auto w = bmp.Utrwal(); !w)
+        return w;
+    if (pdf)
+        if (auto w = pdf->Zatwierdz(); !w)
+            return w;
+    return bmp.Zatwierdz();
 }
 
 // The outputs checked before anything is composed.
@@ -92,7 +95,7 @@ bool SprawdzWyjscia(const Argumenty& a, std::ostream& err) {
     if (!problem && !a.pdf.empty())
         problem = ProblemWyjscia(a.pdf, {a.etykiety, a.bmp});
     if (problem)
-        err << PoczatekKomunikatu << KomunikatPliku(*problem) << "\n";
+        ZglosBladPliku(err, *problem);
     return !problem;
 }
 
@@ -123,25 +126,18 @@ int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err)
     }
     // The labels are read first, as the program reads a label file: nothing
     // is composed or written from a file that can't be.
-    TekstyEtykiet teksty;
-    try {
-        teksty = CzytajPlikEtykiet(argumenty.etykiety);
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
-        return KodBladPliku;
-    }
+    const auto teksty = CzytajPlikEtykiet(argumenty.etykiety);
+    if (!teksty)
+        return ZglosBladPliku(err, teksty.Blad());
     if (!SprawdzWyjscia(argumenty, err))
         return KodBladPliku;
     const auto aplikacja = AplikacjaCli();
-    try {
-        const QImage wkladka =
-            KomponujWkladke(WczytajSzablonWkladki(), teksty, RozmiarPolaKlawiatury,
-                            DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet(), DomyslneDpiEkranu);
-        return ZapiszWyniki(wkladka, argumenty, err);
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
-        return KodBladPliku;
-    }
+    const QImage wkladka =
+        KomponujWkladke(WczytajSzablonWkladki(), *teksty, RozmiarPolaKlawiatury,
+                        DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet(), DomyslneDpiEkranu);
+    if (auto zapis = ZapiszWyniki(wkladka, argumenty); !zapis)
+        return ZglosBladPliku(err, zapis.Blad());
+    return KodSukces;
 }
 
 } // namespace orbaklaw::cli

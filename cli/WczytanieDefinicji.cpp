@@ -40,28 +40,25 @@ bool CalyPlikDoKlawiszy(const std::string& plik, const WynikOdczytuDefinicji& wy
 int WczytajDefinicje(const std::string& plik, TabliceKlawiszy& tablice, std::ostream& err,
                      CalyPlik calyPlik) {
     tablice = TabliceKlawiszy{};
-    try {
-        // The program's own reader: a regular file within the bounds of a
-        // definition file, one bounded line held at a time.
-        const auto wynik = CzytajPlikDefinicji(tablice, plik);
-        if (!wynik.poprawny) {
-            err << PoczatekKomunikatu << KomunikatFormatu(plik, wynik.numerLinii, wynik.zlaLinia)
+    // The program's own reader: a regular file within the bounds of a
+    // definition file, one bounded line held at a time.
+    const auto odczyt = CzytajPlikDefinicji(tablice, plik);
+    if (!odczyt)
+        return ZglosBladPliku(err, odczyt.Blad());
+    const auto& wynik = *odczyt;
+    if (!wynik.poprawny) {
+        err << PoczatekKomunikatu << KomunikatFormatu(plik, wynik.numerLinii, wynik.zlaLinia)
+            << "\n";
+        return KodBladFormatu;
+    }
+    if (calyPlik != CalyPlik::Nie && !CalyPlikDoKlawiszy(plik, wynik, err)) {
+        if (calyPlik == CalyPlik::DoKasy)
+            err << PoczatekKomunikatu << plik << ": "
+                << DlaTerminala("nic nie wysłano do kasy (klawisze kasuje polecenie delete)"_w1250)
                 << "\n";
-            return KodBladFormatu;
-        }
-        if (calyPlik != CalyPlik::Nie && !CalyPlikDoKlawiszy(plik, wynik, err)) {
-            if (calyPlik == CalyPlik::DoKasy)
-                err << PoczatekKomunikatu << plik << ": "
-                    << DlaTerminala(
-                           "nic nie wysłano do kasy (klawisze kasuje polecenie delete)"_w1250)
-                    << "\n";
-            return KodBladPliku;
-        }
-        return KodSukces;
-    } catch (const BladWejsciaWyjscia& e) {
-        err << PoczatekKomunikatu << KomunikatPliku(e) << "\n";
         return KodBladPliku;
     }
+    return KodSukces;
 }
 
 } // namespace orbaklaw::cli

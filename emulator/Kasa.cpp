@@ -119,11 +119,8 @@ std::vector<uint8_t> Kasa::Zapisz(const std::vector<uint8_t>& dane) {
         if (const auto* stary = stare.SlotKodu(klawisze->front().KodKlawisza))
             *nowe.SlotKodu(klawisze->front().KodKlawisza) = *stary;
     }
-    try {
-        stan_.UstawKlawisze(nowe);
-    } catch (const BladWejsciaWyjscia&) {
+    if (!stan_.UstawKlawisze(nowe))
         return Status(status::ParametrPozaZakresem);
-    }
     return Werdykt(0);
 }
 
@@ -138,11 +135,8 @@ std::vector<uint8_t> Kasa::Kasuj(const std::vector<uint8_t>& dane) {
             return Werdykt(KASDRV_KLAWISZ_NIEDEFINIOWALNY);
         nowe.Rekord(*miejsce) = PolaRodzaju(DefinicjaKlawisza{kod, Niezdefiniowany});
     }
-    try {
-        stan_.UstawKlawisze(nowe);
-    } catch (const BladWejsciaWyjscia&) {
+    if (!stan_.UstawKlawisze(nowe))
         return Status(status::ParametrPozaZakresem);
-    }
     return Werdykt(0);
 }
 

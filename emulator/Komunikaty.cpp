@@ -1,7 +1,7 @@
 #include "emulator/Komunikaty.h"
 
 #include "files/BladSystemu.h"
-#include "files/PlikTekstowy.h"
+#include "files/BladWejsciaWyjscia.h"
 #include "files/StronyKodowe.h"
 
 namespace orbaklaw::emulator {
@@ -11,15 +11,13 @@ std::string PowodSystemu(int numer) {
 }
 
 std::string TekstWyjatku(const std::exception& e) {
-    // A file's failure: the path as the system spells it, the reason in
-    // Windows-1250.
-    if (const auto* plik = dynamic_cast<const BladWejsciaWyjscia*>(&e)) {
-        const std::string powod = Utf8ZeStrony(Strona1250, plik->Powod());
-        if (!plik->Sciezka().empty())
-            return plik->Sciezka() + ": " + powod;
-        return Utf8ZeStrony(Strona1250, plik->what());
-    }
     return e.what();
+}
+
+std::string TekstBleduPliku(const BladWejsciaWyjscia& blad) {
+    if (!blad.Sciezka().empty())
+        return blad.Sciezka() + ": " + Utf8ZeStrony(Strona1250, blad.Powod());
+    return Utf8ZeStrony(Strona1250, blad.Komunikat());
 }
 
 } // namespace orbaklaw::emulator

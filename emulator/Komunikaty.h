@@ -5,6 +5,10 @@
 #include <exception>
 #include <string>
 
+namespace orbaklaw {
+class BladWejsciaWyjscia;
+}
+
 namespace orbaklaw::emulator {
 
 // The system's reason for an errno value.
@@ -12,5 +16,8 @@ std::string PowodSystemu(int numer);
 
 // What a failure that ends the emulator says (without the "orba-emu: ").
 std::string TekstWyjatku(const std::exception& e);
+
+// A file's failure: the path as the system spells it, the reason in UTF-8.
+std::string TekstBleduPliku(const BladWejsciaWyjscia& blad);
 
 } // namespace orbaklaw::emulator

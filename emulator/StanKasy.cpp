@@ -1,12 +1,14 @@
 #include "emulator/StanKasy.h"
 #include "files/StronyKodowe.h"
 
+#include "emulator/Komunikaty.h"
 #include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
 #include "format/OdpowiedziKasy.h"
 #include "format/PlikDefinicji.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace orbaklaw::emulator {
 
@@ -55,10 +57,9 @@ StanKasy::StanKasy(std::optional<fs::path> folder) : folder_(std::move(folder)) 
     if (!folder_)
         return;
     fs::create_directories(*folder_);
-    if (fs::exists(*folder_ / PlikKlawiszy))
-        Wczytaj();
-    else
-        ZapiszWszystko();
+    const auto wynik = fs::exists(*folder_ / PlikKlawiszy) ? Wczytaj() : ZapiszWszystko();
+    if (!wynik)
+        throw std::runtime_error(TekstBleduPliku(wynik.Blad())); // ends the emulator
 }
 
 void StanKasy::UstawDemo() {
@@ -70,36 +71,53 @@ void StanKasy::UstawDemo() {
         platnosci_[i] = PlatnosciDemo[i];
 }
 
-void StanKasy::Wczytaj() {
+WynikPliku<void> StanKasy::Wczytaj() {
     TabliceKlawiszy klawisze;
-    if (!CzytajPlikDefinicji(klawisze, *folder_ / PlikKlawiszy).poprawny)
-        throw BladWejsciaWyjscia(*folder_ / PlikKlawiszy, "błędny wiersz definicji klawisza"_w1250);
+    const auto odczyt = CzytajPlikDefinicji(klawisze, *folder_ / PlikKlawiszy);
+    if (!odczyt)
+        return odczyt.Blad();
+    if (!odczyt->poprawny)
+        return BladWejsciaWyjscia(*folder_ / PlikKlawiszy,
+                                  "błędny wiersz definicji klawisza"_w1250);
     klawisze_ = klawisze;
     towary_.Wyczysc();
-    CzytajTowary(CzytajLinie(*folder_ / PlikTowarow, GranicePlikuTowarow), towary_);
-    const auto platnosci =
-        CzytajPlatnosci(CzytajLinie(*folder_ / PlikPlatnosci, GranicePlikuPlatnosci));
+    const auto towary = CzytajLinie(*folder_ / PlikTowarow, GranicePlikuTowarow);
+    if (!towary)
+        return towary.Blad();
+    CzytajTowary(*towary, towary_);
+    const auto linie = CzytajLinie(*folder_ / PlikPlatnosci, GranicePlikuPlatnosci);
+    if (!linie)
+        return linie.Blad();
+    const auto platnosci = CzytajPlatnosci(*linie);
     for (size_t i = 0; i < platnosci_.size(); ++i)
         platnosci_[i] = platnosci[i].value_or("");
+    return {};
 }
 
-void StanKasy::ZapiszWszystko() const {
+WynikPliku<void> StanKasy::ZapiszWszystko() const {
     std::vector<std::string> towary;
     for (int n = 1; n <= NajwiekszyNumerTowaru; ++n)
         towary.push_back(towary_.Nazwa852(n));
-    ZapiszAtomowo(*folder_ / PlikTowarow, TekstNazw(towary));
-    ZapiszAtomowo(*folder_ / PlikPlatnosci, TekstNazw({platnosci_.begin(), platnosci_.end()}));
-    ZapiszKlawisze(klawisze_);
+    if (auto w = ZapiszAtomowo(*folder_ / PlikTowarow, TekstNazw(towary)); !w)
+        return w;
+    if (auto w = ZapiszAtomowo(*folder_ / PlikPlatnosci,
+                               TekstNazw({platnosci_.begin(), platnosci_.end()}));
+        !w)
+        return w;
+    return ZapiszKlawisze(klawisze_);
 }
 
-void StanKasy::ZapiszKlawisze(const TabliceKlawiszy& klawisze) const {
-    if (folder_)
-        ZapiszAtomowo(*folder_ / PlikKlawiszy, TekstPlikuDefinicji(klawisze, "01"));
+WynikPliku<void> StanKasy::ZapiszKlawisze(const TabliceKlawiszy& klawisze) const {
+    if (!folder_)
+        return {};
+    return ZapiszAtomowo(*folder_ / PlikKlawiszy, TekstPlikuDefinicji(klawisze, "01"));
 }
 
-void StanKasy::UstawKlawisze(const TabliceKlawiszy& klawisze) {
-    ZapiszKlawisze(klawisze);
+WynikPliku<void> StanKasy::UstawKlawisze(const TabliceKlawiszy& klawisze) {
+    if (auto w = ZapiszKlawisze(klawisze); !w)
+        return w;
     klawisze_ = klawisze;
+    return {};
 }
 
 } // namespace orbaklaw::emulator

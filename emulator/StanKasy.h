@@ -7,6 +7,7 @@
 //   plat.txt      "$1".."$3" TAB name, after three header lines
 // A new folder gets a demo goods base.
 
+#include "files/BladWejsciaWyjscia.h"
 #include "format/TabliceKlawiszy.h"
 #include "format/Towary.h"
 
@@ -26,14 +27,14 @@ public:
     const Towary& Towary_() const { return towary_; }
     const std::array<std::string, 3>& Platnosci() const { return platnosci_; }
 
-    // Replaces the definitions and saves them; throws BladWejsciaWyjscia
-    // when they can't be saved (the memory then stays as it was).
-    void UstawKlawisze(const TabliceKlawiszy& klawisze);
+    // Replaces the definitions and saves them; the reason when they can't
+    // be saved (the memory then stays as it was).
+    WynikPliku<void> UstawKlawisze(const TabliceKlawiszy& klawisze);
 
 private:
-    void Wczytaj();
-    void ZapiszWszystko() const;
-    void ZapiszKlawisze(const TabliceKlawiszy& klawisze) const;
+    WynikPliku<void> Wczytaj();
+    WynikPliku<void> ZapiszWszystko() const;
+    WynikPliku<void> ZapiszKlawisze(const TabliceKlawiszy& klawisze) const;
     void UstawDemo();
 
     std::optional<std::filesystem::path> folder_;

@@ -2,8 +2,6 @@
 
 #include "files/BladSystemu.h"
 #include "files/OtwarciePliku.h"
-#include "files/PlikOdrzucony.h"
-#include "files/PlikTekstowy.h"
 #include "platform/OdczytPliku.h"
 
 #include <algorithm>
@@ -14,25 +12,36 @@ namespace orbaklaw {
 
 CzytnikLinii::CzytnikLinii(const std::filesystem::path& plik, uintmax_t najwiecejBajtow,
                            size_t najdluzszaLinia)
-    : plik_(plik), fd_(OtworzDoOdczytu(plik, najwiecejBajtow)), najwiecej_(najwiecejBajtow),
-      najdluzsza_(najdluzszaLinia), bufor_(RozmiarBufora),
-      termin_(std::chrono::steady_clock::now() + NajdluzszyOdczyt) {}
+    : plik_(plik), najwiecej_(najwiecejBajtow), najdluzsza_(najdluzszaLinia),
+      bufor_(RozmiarBufora) {}
 
 CzytnikLinii::~CzytnikLinii() {
-    platform::ZamknijPlik(fd_);
+    if (fd_ >= 0)
+        platform::ZamknijPlik(fd_);
 }
 
-bool CzytnikLinii::Doczytaj() {
+WynikPliku<void> CzytnikLinii::Otworz() {
+    auto otwarty = OtworzDoOdczytu(plik_, najwiecej_);
+    if (!otwarty)
+        return otwarty.Blad();
+    fd_ = *otwarty;
+    termin_ = std::chrono::steady_clock::now() + NajdluzszyOdczyt;
+    return {};
+}
+
+WynikPliku<bool> CzytnikLinii::Doczytaj() {
     if (koniecPliku_)
         return false;
+    if (fd_ < 0)
+        return BladOdczytu(plik_, EBADF);
     const ssize_t n = CzytajCzescWejscia(fd_, bufor_.data(), bufor_.size(), termin_);
     if (n < 0)
-        BladOdczytu(plik_, errno);
+        return BladOdczytu(plik_, errno);
     pozycja_ = 0;
     koniec_ = static_cast<size_t>(n);
     przeczytane_ += koniec_;
     if (przeczytane_ > najwiecej_)
-        throw PlikOdrzucony(plik_);
+        return BladWejsciaWyjscia::PlikOdrzucony(plik_);
     koniecPliku_ = n == 0;
     return n > 0;
 }
@@ -42,14 +51,19 @@ void CzytnikLinii::Dodaj(std::string& linia, const char* od, size_t ile) {
     linia.append(od, std::min(ile, miejsce));
 }
 
-bool CzytnikLinii::Nastepna(std::string& linia) {
+WynikPliku<bool> CzytnikLinii::Nastepna(std::string& linia) {
     linia.clear();
     bool cos = false;       // anything of a line seen, its end included
     bool ostatniCr = false; // the line's last byte, even past the cut, was CR
     bool uciety = false;
     for (;;) {
-        if (pozycja_ == koniec_ && !Doczytaj())
-            break;
+        if (pozycja_ == koniec_) {
+            const auto doczytane = Doczytaj();
+            if (!doczytane)
+                return doczytane.Blad();
+            if (!*doczytane)
+                break;
+        }
         cos = true;
         const char* poczatek = bufor_.data() + pozycja_;
         const char* lf = static_cast<const char*>(std::memchr(poczatek, '\n', koniec_ - pozycja_));

@@ -7,6 +7,8 @@
 // file larger than the reader's bound. A file that waits for data, or whose
 // reading takes longer than NajdluzszyOdczyt, is refused (OtwarciePliku).
 
+#include "files/BladWejsciaWyjscia.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -20,8 +22,7 @@ class CzytnikLinii {
 public:
     static constexpr size_t RozmiarBufora = 16384;
 
-    // Throws BladWejsciaWyjscia when the file can't be opened or is refused
-    // (PlikOdrzucony when for its size).
+    // Nothing is opened before Otworz().
     // A line longer than `najdluzszaLinia` is given cut to one byte more, so
     // the caller can tell it is too long without the rest being held.
     CzytnikLinii(const std::filesystem::path& plik, uintmax_t najwiecejBajtow,
@@ -30,17 +31,20 @@ public:
     CzytnikLinii(const CzytnikLinii&) = delete;
     CzytnikLinii& operator=(const CzytnikLinii&) = delete;
 
-    // The next line without its end; false after the last one. Throws
-    // BladWejsciaWyjscia on a read error, PlikOdrzucony when the file grows
-    // past the bound.
-    bool Nastepna(std::string& linia);
+    // Opens the file; else the reason it can't be opened or is refused
+    // (Odrzucony() when for its size).
+    WynikPliku<void> Otworz();
+
+    // The next line without its end; false after the last one. The reason
+    // on a read error, Odrzucony() when the file grows past the bound.
+    WynikPliku<bool> Nastepna(std::string& linia);
 
     // Bytes taken from the file so far.
     uintmax_t Przeczytane() const { return przeczytane_; }
     const std::filesystem::path& Plik() const { return plik_; }
 
 private:
-    bool Doczytaj();
+    WynikPliku<bool> Doczytaj();
     void Dodaj(std::string& linia, const char* od, size_t ile);
 
     std::filesystem::path plik_;

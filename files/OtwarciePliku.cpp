@@ -1,8 +1,6 @@
 #include "files/OtwarciePliku.h"
 
 #include "files/BladSystemu.h"
-#include "files/PlikOdrzucony.h"
-#include "files/PlikTekstowy.h"
 
 #include "platform/OdczytPliku.h"
 
@@ -11,10 +9,10 @@
 
 namespace orbaklaw {
 
-int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow) {
+WynikPliku<int> OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow) {
     const int fd = platform::OtworzDoCzytania(plik);
     if (fd < 0)
-        throw BladWejsciaWyjscia(plik, OpisBleduSystemu(errno));
+        return BladWejsciaWyjscia(plik, OpisBleduSystemu(errno));
     auto rodzaj = platform::RodzajPliku::Inny;
     uintmax_t rozmiar = 0;
     std::string powod;
@@ -26,13 +24,13 @@ int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow
         powod = OpisNieZwyklegoPliku();
     else if (rozmiar > najwiecejBajtow) {
         platform::ZamknijPlik(fd);
-        throw PlikOdrzucony(plik);
+        return BladWejsciaWyjscia::PlikOdrzucony(plik);
     }
     // A regular file stays without waiting: one that would wait for data
     // (the kernel's log) says so instead of stalling the reader.
     if (!powod.empty()) {
         platform::ZamknijPlik(fd);
-        throw BladWejsciaWyjscia(plik, powod);
+        return BladWejsciaWyjscia(plik, powod);
     }
     return fd;
 }
@@ -63,16 +61,20 @@ ssize_t CzytajCzescWejscia(int fd, char* bufor, size_t ile,
     }
 }
 
-void BladOdczytu(const std::filesystem::path& plik, int numer) {
+BladWejsciaWyjscia BladOdczytu(const std::filesystem::path& plik, int numer) {
     if (numer == EAGAIN)
-        throw BladWejsciaWyjscia(plik, OpisCzekaniaNaDane());
+        return BladWejsciaWyjscia(plik, OpisCzekaniaNaDane());
     if (numer == ETIMEDOUT)
-        throw BladWejsciaWyjscia(plik, OpisZaDlugiegoOdczytu());
-    throw BladWejsciaWyjscia(plik, OpisBleduSystemu(numer));
+        return BladWejsciaWyjscia(plik, OpisZaDlugiegoOdczytu());
+    return BladWejsciaWyjscia(plik, OpisBleduSystemu(numer));
 }
 
-std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow) {
-    const int fd = OtworzDoOdczytu(plik, najwiecejBajtow);
+WynikPliku<std::string> CzytajCalyPlik(const std::filesystem::path& plik,
+                                       uintmax_t najwiecejBajtow) {
+    const auto otwarty = OtworzDoOdczytu(plik, najwiecejBajtow);
+    if (!otwarty)
+        return otwarty.Blad();
+    const int fd = *otwarty;
     const auto termin = std::chrono::steady_clock::now() + NajdluzszyOdczyt;
     std::string dane;
     char bufor[65536];
@@ -92,9 +94,9 @@ std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiece
     }
     platform::ZamknijPlik(fd);
     if (zaDuzy)
-        throw PlikOdrzucony(plik);
+        return BladWejsciaWyjscia::PlikOdrzucony(plik);
     if (blad != 0)
-        BladOdczytu(plik, blad);
+        return BladOdczytu(plik, blad);
     return dane;
 }
 

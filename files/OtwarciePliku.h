@@ -6,6 +6,8 @@
 // well: a file that looks regular but waits for data (the kernel's log) is
 // refused after a short wait, and so is a read that goes on too long.
 
+#include "files/BladWejsciaWyjscia.h"
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -19,14 +21,14 @@ namespace orbaklaw {
 inline constexpr std::chrono::seconds NajdluzszyOdczyt{10};
 inline constexpr std::chrono::milliseconds NajdluzszeCzekanieNaDane{500};
 
-// A descriptor for reading, that never waits; throws BladWejsciaWyjscia with the reason, the
-// PlikOdrzucony kind of it for a file larger than the bound.
-int OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
+// A descriptor for reading, that never waits; else the reason, Odrzucony()
+// for a file larger than the bound.
+WynikPliku<int> OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
 
-// The whole file; throws BladWejsciaWyjscia when it can't be read or is
-// refused, PlikOdrzucony when it is larger than the bound, also when it
-// grows past it while being read.
-std::string CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
+// The whole file; else the reason it can't be read or is refused,
+// Odrzucony() when it is larger than the bound, also when it grows past it
+// while being read.
+WynikPliku<std::string> CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
 
 // One read of at most `ile` bytes, repeated when a signal interrupts it:
 // the bytes read, 0 at the end, -1 with errno set on a failure.
@@ -38,8 +40,7 @@ ssize_t CzytajCzesc(int fd, char* bufor, size_t ile);
 ssize_t CzytajCzescWejscia(int fd, char* bufor, size_t ile,
                            std::chrono::steady_clock::time_point termin);
 
-// Throws BladWejsciaWyjscia for a failed read of `plik` with errno `numer`,
-// the reason in Polish.
-[[noreturn]] void BladOdczytu(const std::filesystem::path& plik, int numer);
+// The failure of a read of `plik` with errno `numer`, the reason in Polish.
+BladWejsciaWyjscia BladOdczytu(const std::filesystem::path& plik, int numer);
 
 } // namespace orbaklaw

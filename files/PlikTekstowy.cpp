@@ -2,7 +2,6 @@
 
 #include "files/BladSystemu.h"
 #include "files/CzytnikLinii.h"
-#include "files/PlikOdrzucony.h"
 #include "files/ZapisAtomowy.h"
 #include "platform/KodowanieSciezek.h"
 
@@ -28,10 +27,6 @@ bool RowneBezWielkosci(const std::string& a, const std::string& b) {
 
 } // namespace
 
-BladWejsciaWyjscia::BladWejsciaWyjscia(const fs::path& sciezka, const std::string& powod)
-    : std::runtime_error(platform::BajtySciezki(sciezka) + ": " + powod),
-      sciezka_(platform::BajtySciezki(sciezka)), powod_(powod) {}
-
 std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
     std::vector<std::string> linie;
     size_t poczatek = 0;
@@ -48,19 +43,26 @@ std::vector<std::string> PodzielNaLinie(const std::string& tekst) {
     return linie;
 }
 
-std::vector<std::string> CzytajLinie(const fs::path& plik, const GraniceOdczytu& granice) {
+WynikPliku<std::vector<std::string>> CzytajLinie(const fs::path& plik,
+                                                 const GraniceOdczytu& granice) {
     CzytnikLinii czytnik(plik, granice.bajtow);
+    if (auto otwarcie = czytnik.Otworz(); !otwarcie)
+        return otwarcie.Blad();
     std::vector<std::string> linie;
     std::string linia;
-    while (czytnik.Nastepna(linia)) {
+    for (;;) {
+        auto jest = czytnik.Nastepna(linia);
+        if (!jest)
+            return jest.Blad();
+        if (!*jest)
+            return linie;
         if (linie.size() == granice.linii)
-            throw PlikOdrzucony(plik);
+            return BladWejsciaWyjscia::PlikOdrzucony(plik);
         linie.push_back(std::move(linia));
     }
-    return linie;
 }
 
-std::vector<std::string> CzytajLinie(const fs::path& plik) {
+WynikPliku<std::vector<std::string>> CzytajLinie(const fs::path& plik) {
     return CzytajLinie(plik, GranicePlikuTekstowego);
 }
 
@@ -73,10 +75,13 @@ std::string ZlaczLinie(const std::vector<std::string>& linie) {
     return tresc;
 }
 
-void ZapiszAtomowo(const fs::path& plik, const std::string& tresc) {
+WynikPliku<void> ZapiszAtomowo(const fs::path& plik, const std::string& tresc) {
     ZapisAtomowy zapis(plik);
-    zapis.Dopisz(tresc);
-    zapis.Zatwierdz();
+    if (auto otwarcie = zapis.Otworz(); !otwarcie)
+        return otwarcie;
+    if (auto dopisanie = zapis.Dopisz(tresc); !dopisanie)
+        return dopisanie;
+    return zapis.Zatwierdz();
 }
 
 fs::path ZnajdzPlik(const fs::path& folder, const std::string& nazwa) {

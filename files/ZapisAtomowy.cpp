@@ -2,7 +2,6 @@
 #include "files/StronyKodowe.h"
 
 #include "files/BladSystemu.h"
-#include "files/PlikTekstowy.h"
 #include "files/PlikZastrzezony.h"
 
 #include "platform/OdczytPliku.h"
@@ -24,7 +23,7 @@ namespace {
 constexpr int NajwiecejDowiazan = 40;
 
 // The file a chain of symbolic links ends at (which need not exist yet).
-fs::path KoniecDowiazan(const fs::path& plik) {
+WynikPliku<fs::path> KoniecDowiazan(const fs::path& plik) {
     fs::path p = plik;
     for (int i = 0; i < NajwiecejDowiazan; ++i) {
         std::error_code ec;
@@ -32,10 +31,10 @@ fs::path KoniecDowiazan(const fs::path& plik) {
             return p;
         const fs::path cel = fs::read_symlink(p, ec);
         if (ec)
-            throw BladWejsciaWyjscia(plik, OpisBleduSystemu(ec.value()));
+            return BladWejsciaWyjscia(plik, OpisBleduSystemu(ec.value()));
         p = cel.is_absolute() ? cel : p.parent_path() / cel;
     }
-    throw BladWejsciaWyjscia(plik, OpisBleduSystemu(ELOOP));
+    return BladWejsciaWyjscia(plik, OpisBleduSystemu(ELOOP));
 }
 
 // The name part as PlikZastrzezony spells it.
@@ -79,40 +78,48 @@ int UtrwalOtwarty(int fd) {
 
 } // namespace
 
-ZapisAtomowy::ZapisAtomowy(const fs::path& plik) : plik_(plik), cel_(KoniecDowiazan(plik)) {
+WynikPliku<void> ZapisAtomowy::Otworz() {
+    if (fd_ >= 0 || utrwalony_)
+        return Blad(EBADF);
+    auto koniec = KoniecDowiazan(plik_);
+    if (!koniec)
+        return koniec.Blad();
+    cel_ = *std::move(koniec);
     // The register library's own files are saved only under their names.
-    if (const auto zastrzezony = PlikZastrzezony(plik);
-        zastrzezony && *zastrzezony != NazwaCzesci(plik))
-        throw BladWejsciaWyjscia(plik_,
-                                 "to dowiązanie do zastrzeżonego pliku "_w1250 + *zastrzezony);
+    if (const auto zastrzezony = PlikZastrzezony(plik_);
+        zastrzezony && *zastrzezony != NazwaCzesci(plik_))
+        return BladWejsciaWyjscia(plik_,
+                                  "to dowiązanie do zastrzeżonego pliku "_w1250 + *zastrzezony);
     const int stan = platform::StanSciezki(cel_, stanCelu_);
     if (stan == 0) {
         celIstnieje_ = true;
         if (stanCelu_.rodzaj == platform::StanPliku::Rodzaj::Katalog)
-            Blad(EISDIR);
+            return Blad(EISDIR);
         if (stanCelu_.rodzaj != platform::StanPliku::Rodzaj::Zwykly)
-            throw BladWejsciaWyjscia(plik_, OpisNieZwyklegoPliku());
+            return BladWejsciaWyjscia(plik_, OpisNieZwyklegoPliku());
         if (platform::TylkoDoOdczytu(cel_, stanCelu_))
-            throw BladWejsciaWyjscia(plik_, OpisPlikuDoOdczytu());
+            return BladWejsciaWyjscia(plik_, OpisPlikuDoOdczytu());
     } else if (stan != ENOENT) {
-        Blad(stan);
+        return Blad(stan);
     }
     UsunPorzuconePliki(cel_);
     const PlikTymczasowy tymczasowy = UtworzPlikTymczasowy(cel_, celIstnieje_ ? 0600 : 0666);
     if (tymczasowy.fd < 0)
-        Blad(errno);
+        return Blad(errno);
     fd_ = tymczasowy.fd;
     tymczasowy_ = tymczasowy.sciezka;
     if (celIstnieje_)
-        PrzejmijWlasciwosciCelu();
+        return PrzejmijWlasciwosciCelu();
+    return {};
 }
 
 // Another owner is kept where the system allows it; the rights always.
-void ZapisAtomowy::PrzejmijWlasciwosciCelu() {
+WynikPliku<void> ZapisAtomowy::PrzejmijWlasciwosciCelu() {
     if (const int blad = platform::NadajWlasciwosci(fd_, stanCelu_); blad != 0) {
-        Porzuc(); // the destructor of a half-made save does not run
-        Blad(blad);
+        Porzuc();
+        return Blad(blad);
     }
+    return {};
 }
 
 ZapisAtomowy::~ZapisAtomowy() {
@@ -130,40 +137,44 @@ void ZapisAtomowy::Porzuc() noexcept {
     fd_ = -1;
 }
 
-void ZapisAtomowy::Blad(int numer) {
-    throw BladWejsciaWyjscia(plik_, OpisBleduSystemu(numer));
+BladWejsciaWyjscia ZapisAtomowy::Blad(int numer) const {
+    return BladWejsciaWyjscia(plik_, OpisBleduSystemu(numer));
 }
 
-void ZapisAtomowy::Dopisz(std::string_view dane) {
+WynikPliku<void> ZapisAtomowy::Dopisz(std::string_view dane) {
     if (fd_ < 0 || utrwalony_)
-        Blad(EBADF);
+        return Blad(EBADF);
     if (!ZapiszWszystko(fd_, dane.data(), dane.size()))
-        Blad(errno);
+        return Blad(errno);
+    return {};
 }
 
-void ZapisAtomowy::Utrwal() {
+WynikPliku<void> ZapisAtomowy::Utrwal() {
     if (fd_ < 0)
-        Blad(EBADF);
+        return Blad(EBADF);
     std::error_code ec;
     if (!utrwalony_ && !platform::UtrwalPlik(fd_, ec))
-        throw BladWejsciaWyjscia(plik_, OpisBledu(ec));
+        return BladWejsciaWyjscia(plik_, OpisBledu(ec));
     utrwalony_ = true;
+    return {};
 }
 
-void ZapisAtomowy::Zatwierdz() {
-    Utrwal();
+WynikPliku<void> ZapisAtomowy::Zatwierdz() {
+    if (auto utrwalenie = Utrwal(); !utrwalenie)
+        return utrwalenie;
     if (celIstnieje_ && stanCelu_.dowiazania > 1) {
-        Przepisz();
+        auto przepisanie = Przepisz();
         Porzuc();
-        return;
+        return przepisanie;
     }
     // The lock is held until the file has its new name.
     std::error_code ec;
     if (!platform::ZastapPlik(tymczasowy_, cel_, ec))
-        throw BladWejsciaWyjscia(plik_, OpisBledu(ec));
+        return BladWejsciaWyjscia(plik_, OpisBledu(ec));
     tymczasowy_.clear();
     platform::ZamknijPlik(fd_); // all its bytes are on the disk already
     fd_ = -1;
+    return {};
 }
 
 // Copies the complete temporary file into the target itself, so that every
@@ -171,7 +182,7 @@ void ZapisAtomowy::Zatwierdz() {
 // part beyond the old end is written before the old content is touched: a
 // full disk leaves the old content whole. Should the rewrite fail later,
 // the new content stays whole in the temporary file beside the target.
-void ZapisAtomowy::Przepisz() {
+WynikPliku<void> ZapisAtomowy::Przepisz() {
     const int zrodlo = platform::OtworzDoPrzepisania(tymczasowy_);
     const int cel = zrodlo < 0 ? -1 : platform::OtworzDoZapisu(cel_, false);
     int blad = zrodlo < 0 || cel < 0 ? errno : 0;
@@ -202,13 +213,13 @@ void ZapisAtomowy::Przepisz() {
     if (zrodlo >= 0)
         platform::ZamknijPlik(zrodlo);
     if (blad == 0)
-        return;
+        return {};
     if (!ruszaStary)
-        Blad(blad);      // the temporary file goes with the save
-    tymczasowy_.clear(); // keep the only whole copy of the new content
-    throw BladWejsciaWyjscia(plik_, OpisBleduSystemu(blad) +
-                                        " (nowa treść została obok, w pliku "_w1250
-                                        "tymczasowym)");
+        return Blad(blad); // the temporary file goes with the save
+    tymczasowy_.clear();   // keep the only whole copy of the new content
+    return BladWejsciaWyjscia(plik_, OpisBleduSystemu(blad) +
+                                         " (nowa treść została obok, w pliku "_w1250
+                                         "tymczasowym)");
 }
 
 } // namespace orbaklaw

@@ -19,6 +19,7 @@
 //   each other. A temporary file left by an interrupted save is removed by
 //   the next save of the same target once no writer holds it.
 
+#include "files/BladWejsciaWyjscia.h"
 #include "files/PlikTymczasowy.h"
 #include "platform/StanPliku.h"
 
@@ -30,28 +31,30 @@ namespace orbaklaw {
 
 class ZapisAtomowy {
 public:
-    // Checks the target and opens the temporary file. Throws
-    // BladWejsciaWyjscia when the target can't or mustn't be replaced.
-    explicit ZapisAtomowy(const std::filesystem::path& plik);
+    // Nothing is checked or opened before Otworz().
+    explicit ZapisAtomowy(const std::filesystem::path& plik) : plik_(plik) {}
     // An unfinished save is dropped; the target stays as it was.
     ~ZapisAtomowy();
     ZapisAtomowy(const ZapisAtomowy&) = delete;
     ZapisAtomowy& operator=(const ZapisAtomowy&) = delete;
 
-    // Throws BladWejsciaWyjscia (a full disk, ...).
-    void Dopisz(std::string_view dane);
+    // Checks the target and opens the temporary file; else the reason the
+    // target can't or mustn't be replaced.
+    WynikPliku<void> Otworz();
+    // Else the reason (a full disk, ...).
+    WynikPliku<void> Dopisz(std::string_view dane);
     // Brings all the new content to the disk, so that only the change of
-    // name is left to do. Throws BladWejsciaWyjscia; the target is as it was.
-    void Utrwal();
+    // name is left to do. On a failure the target is as it was.
+    WynikPliku<void> Utrwal();
     // Puts the new content in the target's place (Utrwal first when not yet
-    // done). Throws BladWejsciaWyjscia; the target is then as it was.
-    void Zatwierdz();
+    // done). On a failure the target is as it was.
+    WynikPliku<void> Zatwierdz();
 
 private:
-    void PrzejmijWlasciwosciCelu();
+    WynikPliku<void> PrzejmijWlasciwosciCelu();
     void Porzuc() noexcept;
-    void Przepisz();
-    [[noreturn]] void Blad(int numer);
+    WynikPliku<void> Przepisz();
+    BladWejsciaWyjscia Blad(int numer) const;
 
     std::filesystem::path plik_; // as the caller named it, for messages
     std::filesystem::path cel_;  // the file really replaced

@@ -2,7 +2,6 @@
 
 #include "files/LiczbaCalkowita.h"
 #include "files/OtwarciePliku.h"
-#include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
 #include "orbaklaw/kasdrv_kody.h"
 
@@ -102,21 +101,18 @@ WynikKonfiguracji KonfiguracjaKasy(const std::vector<std::string>& linie, int nu
     return znaleziony ? *znaleziony : WynikKonfiguracji{KASDRV_BRAK_SKOJARZENIA, {}};
 }
 
-std::string CzytajKonfiguracje(const std::filesystem::path& plik) {
-    std::string tresc = CzytajCalyPlik(plik, GranicePlikuKonfiguracji.bajtow);
-    if (PodzielNaLinie(tresc).size() > GranicePlikuKonfiguracji.linii)
-        throw PlikOdrzucony(plik);
+WynikPliku<std::string> CzytajKonfiguracje(const std::filesystem::path& plik) {
+    auto tresc = CzytajCalyPlik(plik, GranicePlikuKonfiguracji.bajtow);
+    if (tresc && PodzielNaLinie(*tresc).size() > GranicePlikuKonfiguracji.linii)
+        return BladWejsciaWyjscia::PlikOdrzucony(plik);
     return tresc;
 }
 
 WynikKonfiguracji OcenPlikKonfiguracji(const std::filesystem::path& plik, int numer) {
-    std::vector<std::string> linie;
-    try {
-        linie = PodzielNaLinie(CzytajKonfiguracje(plik));
-    } catch (const BladWejsciaWyjscia&) {
+    const auto tresc = CzytajKonfiguracje(plik);
+    if (!tresc)
         return {KASDRV_BRAK_KONFIGURACJI, {}};
-    }
-    return KonfiguracjaKasy(linie, numer);
+    return KonfiguracjaKasy(PodzielNaLinie(*tresc), numer);
 }
 
 std::string NumerKasyZKonfiguracji(const std::vector<std::string>& linie) {
@@ -127,22 +123,20 @@ std::string NumerKasyZKonfiguracji(const std::vector<std::string>& linie) {
 }
 
 std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik) {
-    try {
-        return NumerKasyZKonfiguracji(CzytajLinie(plik, GranicePlikuKonfiguracji));
-    } catch (const BladWejsciaWyjscia&) {
+    const auto linie = CzytajLinie(plik, GranicePlikuKonfiguracji);
+    if (!linie)
         return std::nullopt;
-    }
+    return NumerKasyZKonfiguracji(*linie);
 }
 
 bool KonfiguracjaPusta(const std::filesystem::path& plik) {
-    try {
-        for (const auto& linia : CzytajLinie(plik))
-            if (!LiniaPusta(linia))
-                return false;
-        return true;
-    } catch (const BladWejsciaWyjscia&) {
+    const auto linie = CzytajLinie(plik);
+    if (!linie)
         return false;
-    }
+    for (const auto& linia : *linie)
+        if (!LiniaPusta(linia))
+            return false;
+    return true;
 }
 
 } // namespace orbaklaw

@@ -4,6 +4,7 @@
 // e.g. "$01\tcom1:9600:mux0:1\t5". The library reads every line; the program
 // reads back only the register number of the first.
 
+#include "files/BladWejsciaWyjscia.h"
 #include "files/NazwyStale.h"
 #include <cstdint>
 #include <filesystem>
@@ -51,8 +52,8 @@ WynikKonfiguracji KonfiguracjaKasy(const std::vector<std::string>& linie, int nu
 
 // KONFIG.TXT (or a file in its place) as every reader of it takes it: the
 // text of a regular file within GranicePlikuKonfiguracji, its bytes and its
-// lines; throws BladWejsciaWyjscia when it can't be read or is refused.
-std::string CzytajKonfiguracje(const std::filesystem::path& plik);
+// lines; else the reason it can't be read or is refused.
+WynikPliku<std::string> CzytajKonfiguracje(const std::filesystem::path& plik);
 
 // The verdict of the file on register `numer`: 7 when it can't be read
 // (as CzytajKonfiguracje), else that of KonfiguracjaKasy.
@@ -65,11 +66,11 @@ std::string NumerKasyZLinii(std::string_view linia);
 // is not blank ("" when there is none).
 std::string NumerKasyZKonfiguracji(const std::vector<std::string>& linie);
 // The same read from the file; none when the file can't be read.
-std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik);
+[[nodiscard]] std::optional<std::string> CzytajNumerKasy(const std::filesystem::path& plik);
 
 // True when the file holds nothing but blanks and line breaks: the
 // parameters are still to be set, as when the file is missing. False also
 // when it can't be read (the reader then says why).
-bool KonfiguracjaPusta(const std::filesystem::path& plik);
+[[nodiscard]] bool KonfiguracjaPusta(const std::filesystem::path& plik);
 
 } // namespace orbaklaw

@@ -114,9 +114,10 @@ std::string TekstPlikuDefinicji(const TabliceKlawiszy& tablice, std::string_view
     return ZlaczLinie(linie);
 }
 
-void ZapiszPlikDefinicji(const TabliceKlawiszy& tablice, const std::filesystem::path& plik,
-                         std::string_view numerKasy) {
-    ZapiszAtomowo(plik, TekstPlikuDefinicji(tablice, numerKasy));
+WynikPliku<void> ZapiszPlikDefinicji(const TabliceKlawiszy& tablice,
+                                     const std::filesystem::path& plik,
+                                     std::string_view numerKasy) {
+    return ZapiszAtomowo(plik, TekstPlikuDefinicji(tablice, numerKasy));
 }
 
 namespace {
@@ -176,18 +177,26 @@ WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
     return parser.Wynik();
 }
 
-WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& czytnik) {
+WynikPliku<WynikOdczytuDefinicji> ParsujDefinicje(TabliceKlawiszy& tablice,
+                                                  CzytnikLinii& czytnik) {
     ParserDefinicji parser(tablice);
     std::string linia;
-    while (czytnik.Nastepna(linia))
+    for (;;) {
+        const auto jest = czytnik.Nastepna(linia);
+        if (!jest)
+            return jest.Blad();
+        if (!*jest)
+            return parser.Wynik();
         if (!parser.Linia(linia))
             return parser.Blad(linia);
-    return parser.Wynik();
+    }
 }
 
-WynikOdczytuDefinicji CzytajPlikDefinicji(TabliceKlawiszy& tablice,
-                                          const std::filesystem::path& plik) {
+WynikPliku<WynikOdczytuDefinicji> CzytajPlikDefinicji(TabliceKlawiszy& tablice,
+                                                      const std::filesystem::path& plik) {
     CzytnikLinii czytnik(plik, GranicePlikuDefinicji.bajtow, NajdluzszaLiniaDefinicji);
+    if (auto otwarcie = czytnik.Otworz(); !otwarcie)
+        return otwarcie.Blad();
     return ParsujDefinicje(tablice, czytnik);
 }
 

@@ -2,6 +2,7 @@
 // The key-definition text file: three header lines ("#" + register number,
 // "#", "#") and one line per key, "$" code TAB kind [TAB fields...].
 
+#include "files/BladWejsciaWyjscia.h"
 #include "format/TabliceKlawiszy.h"
 
 #include <filesystem>
@@ -40,23 +41,25 @@ struct WynikOdczytuDefinicji {
 // code tables. At most two characters of the register number are taken.
 std::string TekstPlikuDefinicji(const TabliceKlawiszy& tablice, std::string_view numerKasy);
 
-// Writes the file atomically; throws BladWejsciaWyjscia on failure.
-void ZapiszPlikDefinicji(const TabliceKlawiszy& tablice, const std::filesystem::path& plik,
-                         std::string_view numerKasy);
+// Writes the file atomically; else the reason it could not be written.
+WynikPliku<void> ZapiszPlikDefinicji(const TabliceKlawiszy& tablice,
+                                     const std::filesystem::path& plik,
+                                     std::string_view numerKasy);
 
 // Parses key lines into the tables (the caller clears them first if it wants
 // to). Stops at the first bad line: the lines before it stay stored.
 WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
                                       const std::vector<std::string>& linie);
 
-// The same, line by line from a reader: nothing after the first bad line is
-// read.
-WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& czytnik);
+// The same, line by line from an opened reader: nothing after the first bad
+// line is read; the reason when a line can't be read.
+WynikPliku<WynikOdczytuDefinicji> ParsujDefinicje(TabliceKlawiszy& tablice,
+                                                  CzytnikLinii& czytnik);
 
 // Reads and parses a file (a regular file within GranicePlikuDefinicji);
-// throws BladWejsciaWyjscia when it can't be read or is refused.
-WynikOdczytuDefinicji CzytajPlikDefinicji(TabliceKlawiszy& tablice,
-                                          const std::filesystem::path& plik);
+// else the reason it can't be read or is refused.
+WynikPliku<WynikOdczytuDefinicji> CzytajPlikDefinicji(TabliceKlawiszy& tablice,
+                                                      const std::filesystem::path& plik);
 
 // "Błędny format pliku wejsciowego" followed directly by the line
 // (Windows-1250); of a longer line only the first 255 bytes and "…".

@@ -60,23 +60,20 @@ fs::path PrzypisaniePortow::Plik() {
 PrzypisaniePortow PrzypisaniePortow::Czytaj(const fs::path& plik) {
     if (plik.empty())
         return {};
-    try {
-        return ZLinii(CzytajLinie(plik, GranicePlikuPortow));
-    } catch (const std::exception&) {
+    const auto linie = CzytajLinie(plik, GranicePlikuPortow);
+    if (!linie)
         return {};
-    }
+    return ZLinii(*linie);
 }
 
 PrzypisaniePortow::Odczyt PrzypisaniePortow::CzytajDoPolaczenia(const fs::path& plik) {
     std::error_code ec;
     if (plik.empty() || fs::symlink_status(plik, ec).type() == fs::file_type::not_found)
         return {};
-    std::vector<std::string> linie;
-    try {
-        linie = CzytajLinie(plik, GranicePlikuPortow);
-    } catch (const BladWejsciaWyjscia& e) {
-        return {{}, e};
-    }
+    const auto odczytane = CzytajLinie(plik, GranicePlikuPortow);
+    if (!odczytane)
+        return {{}, odczytane.Blad()};
+    const std::vector<std::string>& linie = *odczytane;
     for (size_t i = 0; i < linie.size(); ++i)
         if (const char* powod = BladLinii(linie[i]))
             return {{}, BladWejsciaWyjscia(plik, "linia " + std::to_string(i + 1) + ": " + powod)};
@@ -109,10 +106,10 @@ std::string PrzypisaniePortow::Tekst() const {
     return ZlaczLinie(linie);
 }
 
-void PrzypisaniePortow::Zapisz(const fs::path& plik) const {
+WynikPliku<void> PrzypisaniePortow::Zapisz(const fs::path& plik) const {
     std::error_code ec;
     fs::create_directories(plik.parent_path(), ec);
-    ZapiszAtomowo(plik, Tekst());
+    return ZapiszAtomowo(plik, Tekst());
 }
 
 std::optional<std::string> PrzypisaniePortow::Urzadzenie(int com) const {

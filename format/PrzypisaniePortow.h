@@ -41,9 +41,9 @@ public:
     struct Odczyt;
     static Odczyt CzytajDoPolaczenia(const std::filesystem::path& plik);
 
-    // Writes the file atomically, creating its folder; throws
-    // BladWejsciaWyjscia when that fails.
-    void Zapisz(const std::filesystem::path& plik) const;
+    // Writes the file atomically, creating its folder; else the reason it
+    // could not be written.
+    WynikPliku<void> Zapisz(const std::filesystem::path& plik) const;
     std::string Tekst() const;
 
     std::optional<std::string> Urzadzenie(int com) const;

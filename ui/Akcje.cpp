@@ -1,5 +1,6 @@
 #include "ui/Akcje.h"
 
+#include "files/BladWejsciaWyjscia.h"
 #include "ui/ObslugaWyjatku.h"
 #include "ui/TekstBledu.h"
 
@@ -17,6 +18,20 @@ void Akcje::Wykonaj(const std::function<void()>& akcja) const noexcept {
     } catch (...) {
         komunikat = QStringLiteral("Nieznany błąd");
     }
+    Pokaz(komunikat);
+}
+
+void Akcje::Zglos(const BladWejsciaWyjscia& blad) const noexcept {
+    QString komunikat;
+    try {
+        komunikat = TekstBledu(blad);
+    } catch (...) {
+        komunikat = QStringLiteral("Nieznany błąd");
+    }
+    Pokaz(komunikat);
+}
+
+void Akcje::Pokaz(const QString& komunikat) const noexcept {
     try {
         obsluga_(komunikat);
     } catch (...) {

@@ -1,6 +1,7 @@
 #pragma once
-// Every user action runs through here: whatever it throws goes to
-// ObslugaWyjatku instead of unwinding into Qt's event loop.
+// Every user action runs through here: a failure it meets goes to
+// ObslugaWyjatku, handed over with Zglos; whatever it still throws goes
+// there too instead of unwinding into Qt's event loop.
 
 #include <QObject>
 
@@ -8,6 +9,7 @@
 
 namespace orbaklaw {
 
+class BladWejsciaWyjscia;
 class ObslugaWyjatku;
 
 class Akcje {
@@ -15,6 +17,9 @@ public:
     explicit Akcje(const ObslugaWyjatku& obsluga) : obsluga_(obsluga) {}
 
     void Wykonaj(const std::function<void()>& akcja) const noexcept;
+
+    // Tells the user of a failure an action met (the action then stops).
+    void Zglos(const BladWejsciaWyjscia& blad) const noexcept;
 
     // Connects a signal to an action run through Wykonaj; the signal's
     // arguments are dropped. `kontekst` ends the connection when destroyed.
@@ -26,6 +31,8 @@ public:
     }
 
 private:
+    void Pokaz(const QString& komunikat) const noexcept;
+
     const ObslugaWyjatku& obsluga_;
 };
 

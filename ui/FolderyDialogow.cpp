@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 
-#include <exception>
 
 namespace orbaklaw {
 
@@ -20,16 +19,15 @@ FolderyDialogow::FolderyDialogow(std::optional<fs::path> plik) : plik_(std::move
     std::error_code ec;
     if (!plik_ || !fs::exists(*plik_, ec))
         return;
-    try {
-        for (const std::string& linia : CzytajLinie(*plik_, GranicePlikuFolderow)) {
-            const size_t tab = linia.find('\t');
-            if (tab == 0 || tab == std::string::npos || tab + 1 == linia.size())
-                continue;
-            foldery_[QString::fromUtf8(linia.substr(0, tab))] =
-                QString::fromUtf8(linia.substr(tab + 1));
-        }
-    } catch (const std::exception&) {
-        foldery_.clear(); // a file that can't be read remembers nothing
+    const auto linie = CzytajLinie(*plik_, GranicePlikuFolderow);
+    if (!linie)
+        return; // a file that can't be read remembers nothing
+    for (const std::string& linia : *linie) {
+        const size_t tab = linia.find('\t');
+        if (tab == 0 || tab == std::string::npos || tab + 1 == linia.size())
+            continue;
+        foldery_[QString::fromUtf8(linia.substr(0, tab))] =
+            QString::fromUtf8(linia.substr(tab + 1));
     }
 }
 
@@ -59,11 +57,9 @@ void FolderyDialogow::Zapamietaj(const QString& rodzaj, const QString& folder) {
     std::vector<std::string> linie;
     for (const auto& [r, f] : foldery_)
         linie.push_back(r.toStdString() + "\t" + f.toStdString());
-    try {
-        std::error_code ec;
-        fs::create_directories(plik_->parent_path(), ec);
-        ZapiszAtomowo(*plik_, ZlaczLinie(linie));
-    } catch (const std::exception&) {
+    std::error_code ec;
+    fs::create_directories(plik_->parent_path(), ec);
+    if (!ZapiszAtomowo(*plik_, ZlaczLinie(linie))) {
         // Not remembered this time: the dialogs open in the working folder.
     }
 }

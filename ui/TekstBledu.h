@@ -9,6 +9,9 @@
 
 namespace orbaklaw {
 
+class BladWejsciaWyjscia;
+
 QString TekstBledu(const std::exception& blad);
+QString TekstBledu(const BladWejsciaWyjscia& blad);
 
 } // namespace orbaklaw

@@ -29,13 +29,10 @@ QString ZnajdzBezWzgleduNaWielkosc(const QDir& katalog, const QString& nazwa) {
 // Only a regular file of a cursor's size is read: the file is looked at
 // before the window shows, where a device or a FIFO would end or stall it.
 std::optional<KursorAnimowany> CzytajPlik(const QString& plik) {
-    std::string dane;
-    try {
-        dane = CzytajCalyPlik(SciezkaSystemu(plik), NajwiekszyPlikAni);
-    } catch (const BladWejsciaWyjscia&) {
+    const auto dane = CzytajCalyPlik(SciezkaSystemu(plik), NajwiekszyPlikAni);
+    if (!dane)
         return std::nullopt;
-    }
-    return DekodujKursorAni(QByteArray::fromStdString(dane));
+    return DekodujKursorAni(QByteArray::fromStdString(*dane));
 }
 
 } // namespace

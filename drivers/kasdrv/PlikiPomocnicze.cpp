@@ -15,11 +15,9 @@ int32_t PlikiPomocnicze::Otworz(const std::string& nazwa, int32_t tryb) {
     if (nastepny_ <= 0)
         return 0;
     Otwarty o;
-    try {
-        o.zapis = std::make_unique<ZapisAtomowy>(PlikNaDysku(nazwa));
-    } catch (const BladWejsciaWyjscia&) {
+    o.zapis = std::make_unique<ZapisAtomowy>(PlikNaDysku(nazwa));
+    if (!o.zapis->Otworz())
         return 0;
-    }
     const int32_t uchwyt = nastepny_++;
     otwarte_[uchwyt] = std::move(o);
     return uchwyt;
@@ -35,11 +33,8 @@ bool PlikiPomocnicze::ZapiszLinie(int32_t uchwyt, const std::string* linia) {
         o.blad = true;
     if (o.blad)
         return false;
-    try {
-        o.zapis->Dopisz(*linia + "\r\n");
-    } catch (const BladWejsciaWyjscia&) {
+    if (!o.zapis->Dopisz(*linia + "\r\n"))
         o.blad = true;
-    }
     return !o.blad;
 }
 
@@ -52,12 +47,7 @@ bool PlikiPomocnicze::Zamknij(int32_t uchwyt) {
     otwarte_.erase(it);
     if (o.blad)
         return false;
-    try {
-        o.zapis->Zatwierdz();
-        return true;
-    } catch (const BladWejsciaWyjscia&) {
-        return false;
-    }
+    return o.zapis->Zatwierdz().Udany();
 }
 
 } // namespace orbaklaw::kasdrv

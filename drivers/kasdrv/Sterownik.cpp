@@ -8,7 +8,6 @@
 #include "drivers/kasdrv/Raport.h"
 #include "drivers/protocol/Payload.h"
 #include "drivers/protocol/SerialLink.h"
-#include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
 #include "files/PlikZastrzezony.h"
 #include "format/KomunikatyBledow.h"
@@ -149,15 +148,14 @@ Sterownik::Pliki Sterownik::Przygotuj(const char* wejscie, const char* wyjscie, 
     }
     if (!we || we->empty())
         return {KASDRV_BRAK_WEJSCIA, {}, {}};
-    try {
-        // A request file or a definition file: the larger of the two bounds.
-        // A file beyond them is there but can't hold a valid request.
-        p.linie = CzytajLinie(PlikNaDysku(*we), GranicePlikuDefinicji);
-    } catch (const PlikOdrzucony&) {
+    // A request file or a definition file: the larger of the two bounds.
+    // A file beyond them is there but can't hold a valid request.
+    auto linie = CzytajLinie(PlikNaDysku(*we), GranicePlikuDefinicji);
+    if (!linie && linie.Blad().Odrzucony())
         return {KASDRV_ZLE_DANE_WEJSCIA, {}, {}};
-    } catch (const BladWejsciaWyjscia&) {
+    if (!linie)
         return {KASDRV_BRAK_WEJSCIA, {}, {}};
-    }
+    p.linie = *std::move(linie);
     return p;
 }
 
@@ -244,11 +242,8 @@ uint8_t Sterownik::Odczyt(
                       std::string tresc;
                       if (!tekst(dane, naglowek.numer, tresc))
                           return KASDRV_ZLA_ODPOWIEDZ;
-                      try {
-                          ZapiszAtomowo(PlikNaDysku(pliki.wyjscie), tresc);
-                      } catch (const BladWejsciaWyjscia&) {
+                      if (!ZapiszAtomowo(PlikNaDysku(pliki.wyjscie), tresc))
                           return KASDRV_ZAPIS_WYJSCIA;
-                      }
                       return 0;
                   });
 }
