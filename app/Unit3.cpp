@@ -135,7 +135,7 @@ void TForm3::UtworzFormularz() {
 void TForm3::UtworzMenu() {
     komunikacja_->DodajDoMenu(*menu_);
     transfer_->DodajDoMenu(*menu_);
-    (new MenuListyKlawiszy(*menu_, {&dialogi_, &Stan(), panel_->cbPlatnosc}))->setParent(this);
+    (new MenuListyKlawiszy(*menu_, {&dialogi_, &akcje_, &Stan(), panel_->cbPlatnosc}))->setParent(this);
     (new MenuWydruku(*menu_, {this, &dialogi_, &akcje_}))->setParent(this);
     DodajOProgramie(*menu_, dialogi_);
 }
@@ -192,6 +192,7 @@ void TForm3::UtworzPodsystemy(StanProgramu& stan) {
     transfer_ =
         new TransferDefinicji({.okno = this,
                                .dialogi = &dialogi_,
+                               .akcje = &akcje_,
                                .klepsydra = klepsydra_,
                                .wybor = wybor_.get(),
                                .opis = opis_.get(),

@@ -115,10 +115,10 @@ int main(int argc, char** argv) {
     bool dobrze = true;
     try {
         emulator::ProcesEmulatora emu(ORBA_EMU, link, {"--state", (folder / "stan").string()});
-        UtworzPlikWejsciowy(NazwaPlikuZapytania, 1);
+        dobrze = UtworzPlikWejsciowy(NazwaPlikuZapytania, 1);
         TabliceKlawiszy t;
         t.KlawiszeBezp[0] = {0, Towar, 0, 12, 1, 0, 1, 0};
-        dobrze = ZapiszPlikDefinicji(t, NazwaPlikuKlawiszy, "01").Udany();
+        dobrze = ZapiszPlikDefinicji(t, NazwaPlikuKlawiszy, "01").Udany() && dobrze;
         const std::vector<Pomiar> pomiary{
             {"key definitions read", BajtyKlawiszy(),
              [] { return Wywolaj2(__ODefKlaw, NazwaPlikuZapytania, "odczyt.txt"); }},

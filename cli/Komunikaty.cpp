@@ -62,7 +62,8 @@ std::string KomunikatPliku(const BladWejsciaWyjscia& blad) {
 }
 
 int ZglosBladPliku(std::ostream& err, const BladWejsciaWyjscia& blad) {
-    return ZglosBladPliku(err, blad);
+    err << PoczatekKomunikatu << KomunikatPliku(blad) << "\n";
+    return KodBladPliku;
 }
 
 std::string LiniaWKomunikacie(const std::string& linia) {

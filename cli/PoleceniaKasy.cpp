@@ -55,12 +55,9 @@ int Wyjscie(const std::string& plik, const std::vector<std::string>& wejscia, st
 }
 
 int Zapisz(const std::string& plik, const std::string& tresc, std::ostream& err) {
-    try {
-        ZapiszAtomowo(plik, tresc);
-        return KodSukces;
-    } catch (const BladWejsciaWyjscia& e) {
-        return ZglosBladPliku(err, e);
-    }
+    if (auto zapis = ZapiszAtomowo(plik, tresc); !zapis)
+        return ZglosBladPliku(err, zapis.Blad());
+    return KodSukces;
 }
 
 std::string ListaTowarow(const Towary& towary) {

@@ -126,7 +126,7 @@ int Wkladka(const std::vector<std::string>& a, std::ostream&, std::ostream& err)
     }
     // The labels are read first, as the program reads a label file: nothing
     // is composed or written from a file that can't be.
-    const auto teksty = CzytajPlikEtykiet(argumenty.etykiety);
+    auto teksty = CzytajPlikEtykiet(argumenty.etykiety);
     if (!teksty)
         return ZglosBladPliku(err, teksty.Blad());
     if (!SprawdzWyjscia(argumenty, err))

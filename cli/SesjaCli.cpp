@@ -99,11 +99,10 @@ int SesjaCli::Przygotuj() {
                          KodBladPliku);
     std::string tresc;
     if (jest) {
-        try {
-            tresc = CzytajKonfiguracje(plik);
-        } catch (const BladWejsciaWyjscia& e) {
-            return BladPliku(e, KodBladPliku);
-        }
+        auto odczyt = CzytajKonfiguracje(plik);
+        if (!odczyt)
+            return BladPliku(odczyt.Blad(), KodBladPliku);
+        tresc = *std::move(odczyt);
     }
     return Konfiguruj(tresc, jest);
 }
@@ -168,11 +167,8 @@ int SesjaCli::Konfiguruj(const std::string& tresc, bool jest) {
     if (!wymiany_)
         return BladPliku(BladWejsciaWyjscia(sciezka, OpisBleduSystemu(blad)), KodBladPliku);
     folder_ = wymiany_->Sciezka();
-    try {
-        ZapiszAtomowo(folder_ / NazwaPlikuKonfiguracji, trescKonfiguracji_);
-    } catch (const BladWejsciaWyjscia& e) {
-        return BladPliku(e, KodBladPliku);
-    }
+    if (auto zapis = ZapiszAtomowo(folder_ / NazwaPlikuKonfiguracji, trescKonfiguracji_); !zapis)
+        return BladPliku(zapis.Blad(), KodBladPliku);
     return KodSukces;
 }
 
@@ -205,12 +201,10 @@ uint8_t SesjaCli::Wykonaj(const char* funkcja, const std::function<uint8_t()>& w
 }
 
 void SesjaCli::OddajRaport() const {
-    std::string linie;
-    try {
-        linie = CzytajCalyPlik(folder_ / NazwaPlikuRaportu, GranicePlikuTekstowego.bajtow);
-    } catch (const BladWejsciaWyjscia&) {
+    const auto odczyt = CzytajCalyPlik(folder_ / NazwaPlikuRaportu, GranicePlikuTekstowego.bajtow);
+    if (!odczyt)
         return; // the library wrote none
-    }
+    const std::string& linie = *odczyt;
     std::error_code ec;
     fs::remove(folder_ / NazwaPlikuRaportu, ec);
     const fs::path raport = ZnajdzPlik(NazwaPlikuRaportu);

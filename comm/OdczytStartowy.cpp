@@ -12,6 +12,7 @@
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
 #include "state/Stan.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 #include "widgets/PokazanaKlepsydra.h"
@@ -56,11 +57,14 @@ void OdczytStartowy::Wykonaj() {
     const bool zKasy = Zapytaj();
     if (zKasy && !PobierzZKasy())
         return;
-    const bool saTowary = WczytajTowary();
-    WczytajPlatnosci();
+    const auto saTowary = WczytajTowary();
+    if (!saTowary)
+        return okno_.akcje->Zglos(saTowary.Blad());
+    if (auto platnosci = WczytajPlatnosci(); !platnosci)
+        return okno_.akcje->Zglos(platnosci.Blad());
     // The definitions are read once the payment chooser holds the
     // register's payment names, so that the payment keys are named by them.
-    if (zKasy && saTowary)
+    if (zKasy && *saTowary)
         okno_.odczytajDefinicje();
     okno_.panel->WypelnijTowary(Stan().towary);
     PokazWybranyKlawisz();
@@ -113,8 +117,10 @@ bool OdczytStartowy::UstalNumerKasy() {
     const fs::path konfiguracja = ZnajdzPlik(NazwaPlikuKonfiguracji);
     if (Istnieje(konfiguracja) && !KonfiguracjaPusta(konfiguracja)) {
         const auto numer = CzytajNumerKasy(konfiguracja);
-        if (!numer)
-            throw BladWejsciaWyjscia("Nie można odczytać pliku KONFIG.TXT"_w1250);
+        if (!numer) {
+            okno_.akcje->Zglos(BladWejsciaWyjscia("Nie można odczytać pliku KONFIG.TXT"_w1250));
+            return false;
+        }
         Stan().NumerKasy = *numer;
         return true;
     }
@@ -131,26 +137,33 @@ uint8_t OdczytStartowy::OPlat() {
     return biblioteki_.Kasdrv().OPlat(NazwaPlikuZapytania, NazwaPlikuPlatnosci);
 }
 
-bool OdczytStartowy::WczytajTowary() {
+WynikPliku<bool> OdczytStartowy::WczytajTowary() {
     const fs::path plik = ZnajdzPlik(NazwaPlikuTowarow);
     if (!Istnieje(plik))
         return false;
-    CzytajTowary(CzytajLinie(plik, GranicePlikuTowarow), Stan().towary);
+    const auto linie = CzytajLinie(plik, GranicePlikuTowarow);
+    if (!linie)
+        return linie.Blad();
+    CzytajTowary(*linie, Stan().towary);
     return true;
 }
 
 // The payment names stand as the register wrote them; items 0 "GOTÓWKA"
 // and 4 "EURO" stay.
-void OdczytStartowy::WczytajPlatnosci() {
+WynikPliku<void> OdczytStartowy::WczytajPlatnosci() {
     const fs::path plik = ZnajdzPlik(NazwaPlikuPlatnosci);
     if (!Istnieje(plik))
-        return;
-    const auto nazwy = CzytajPlatnosci(CzytajLinie(plik, GranicePlikuPlatnosci));
+        return {};
+    const auto linie = CzytajLinie(plik, GranicePlikuPlatnosci);
+    if (!linie)
+        return linie.Blad();
+    const auto nazwy = CzytajPlatnosci(*linie);
     for (size_t k = 0; k < nazwy.size(); ++k)
         if (nazwy[k]) {
             okno_.panel->cbPlatnosc->setItemText(static_cast<int>(k) + 1, Z1250(*nazwy[k]));
             Stan().platnosci[k] = *nazwy[k];
         }
+    return {};
 }
 
 } // namespace orbaklaw

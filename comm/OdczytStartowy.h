@@ -4,6 +4,7 @@
 // from the reply files (also those of an earlier run when declined).
 
 #include "comm/OknoPolaczenia.h"
+#include "files/BladWejsciaWyjscia.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,8 +30,9 @@ private:
     uint8_t TowarMax();
     uint8_t OPlat();
     // False when there is no goods reply to read.
-    bool WczytajTowary();
-    void WczytajPlatnosci();
+    // True when there were goods; else why they can't be read.
+    WynikPliku<bool> WczytajTowary();
+    WynikPliku<void> WczytajPlatnosci();
     void PokazWybranyKlawisz();
 
     const OknoPolaczenia& okno_;

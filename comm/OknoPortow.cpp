@@ -124,10 +124,9 @@ void OknoPortow::KlawZapiszClick() {
     for (int com = 1; com <= LiczbaPortow; ++com)
         if (Port(com)->isEnabled())
             przypisanie.Ustaw(com, SciezkaSystemu(Wybrane(com)).string());
-    try {
-        przypisanie.Zapisz(plik_);
-    } catch (const BladWejsciaWyjscia& e) {
-        dialogi_.Blad(QStringLiteral("Nie zapisano przypisania portów.\r") + TekstBledu(e));
+    if (auto zapis = przypisanie.Zapisz(plik_); !zapis) {
+        dialogi_.Blad(QStringLiteral("Nie zapisano przypisania portów.\r") +
+                      TekstBledu(zapis.Blad()));
         return;
     }
     accept();

@@ -7,12 +7,7 @@
 namespace orbaklaw {
 
 bool UtworzPlikWejsciowy(const std::filesystem::path& plik, unsigned numer) {
-    try {
-        ZapiszAtomowo(plik, ZlaczLinie({"#" + std::to_string(numer), "#", "#"}));
-        return true;
-    } catch (const BladWejsciaWyjscia&) {
-        return false;
-    }
+    return ZapiszAtomowo(plik, ZlaczLinie({"#" + std::to_string(numer), "#", "#"})).Udany();
 }
 
 } // namespace orbaklaw

@@ -6,7 +6,7 @@
 
 namespace orbaklaw {
 
-// True when the file was written whole; failures never throw.
-bool UtworzPlikWejsciowy(const std::filesystem::path& plik, unsigned numer);
+// True when the file was written whole.
+[[nodiscard]] bool UtworzPlikWejsciowy(const std::filesystem::path& plik, unsigned numer);
 
 } // namespace orbaklaw

@@ -68,7 +68,7 @@ void TestLacza::PokazBladPortu(const WynikProbyLacza& wynik) {
     if (wynik.blad == BladProbyLacza::Port) {
         const auto port = UrzadzenieCom(com_);
         const std::string powod = port.blad
-                                      ? BlednePrzypisaniePortow() + std::string(port.blad->what())
+                                      ? BlednePrzypisaniePortow() + port.blad->Komunikat()
                                       : PowodNiedostepnosciPortu(port.urzadzenie);
         if (!powod.empty())
             tekst += QStringLiteral("\r") + Z1250(powod);

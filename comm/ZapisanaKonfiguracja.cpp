@@ -10,12 +10,11 @@
 namespace orbaklaw {
 
 std::optional<ZapisanaKonfiguracja> CzytajZapisanaKonfiguracje() {
-    std::vector<std::string> linie;
-    try {
-        linie = CzytajLinie(ZnajdzPlik(NazwaPlikuKonfiguracji), GranicePlikuKonfiguracji);
-    } catch (const BladWejsciaWyjscia&) {
+    const auto odczytane =
+        CzytajLinie(ZnajdzPlik(NazwaPlikuKonfiguracji), GranicePlikuKonfiguracji);
+    if (!odczytane)
         return std::nullopt;
-    }
+    const std::vector<std::string>& linie = *odczytane;
     const std::string numer = NumerKasyZKonfiguracji(linie);
     int liczba = 0;
     try {

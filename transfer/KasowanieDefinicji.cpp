@@ -15,6 +15,7 @@
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 
@@ -26,7 +27,10 @@ KasowanieDefinicji::KasowanieDefinicji(const OknoTransferu& okno)
 void KasowanieDefinicji::Wykonaj() {
     WymianaZKasa wymiana(okno_);
     // The number is this deletion's own; NumerKasy stays as it is.
-    const std::string numer = wymiana.NumerZKonfiguracji().value_or("");
+    const auto zKonfiguracji = wymiana.NumerZKonfiguracji();
+    if (!zKonfiguracji)
+        return okno_.akcje->Zglos(zKonfiguracji.Blad());
+    const std::string numer = zKonfiguracji->value_or("");
     // What the register holds is read first, to show what the deletion
     // clears, and kept before it is deleted.
     SesjaKasy& sesja = wymiana.Sesja(numer);

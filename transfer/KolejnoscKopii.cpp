@@ -22,11 +22,10 @@ std::vector<std::string> CzytajKolejnoscKopii(const fs::path& folder, const std:
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(Plik(folder, numer), ec)))
         return {};
-    try {
-        return CzytajLinie(Plik(folder, numer), GraniceKolejnosci);
-    } catch (const BladWejsciaWyjscia&) {
+    auto linie = CzytajLinie(Plik(folder, numer), GraniceKolejnosci);
+    if (!linie)
         return {};
-    }
+    return *std::move(linie);
 }
 
 void ZapiszKolejnoscKopii(const fs::path& folder, const std::string& numer,
@@ -34,9 +33,8 @@ void ZapiszKolejnoscKopii(const fs::path& folder, const std::string& numer,
     std::string tresc;
     for (const auto& nazwa : nazwy)
         tresc += nazwa + "\r\n";
-    try {
-        ZapiszAtomowo(Plik(folder, numer), tresc);
-    } catch (const BladWejsciaWyjscia&) {
+    if (!ZapiszAtomowo(Plik(folder, numer), tresc)) {
+        // Not kept this time: the next backup goes by the file system's times.
     }
 }
 

@@ -74,7 +74,7 @@ std::optional<KluczKopii> Klucz(const std::string& nazwa, const std::string& num
 
 // Puts the finished temporary file in place under `cel` only if no file has
 // that name: a hard link fails instead of replacing. False when `cel` exists.
-bool PolozBezZastapienia(const fs::path& tymczasowy, const fs::path& cel) {
+WynikPliku<bool> PolozBezZastapienia(const fs::path& tymczasowy, const fs::path& cel) {
     std::error_code ec;
     fs::create_hard_link(tymczasowy, cel, ec);
     if (ec == std::errc::file_exists)
@@ -85,7 +85,7 @@ bool PolozBezZastapienia(const fs::path& tymczasowy, const fs::path& cel) {
             return false;
         fs::rename(tymczasowy, cel, ec);
         if (ec)
-            throw BladWejsciaWyjscia(cel, OpisBleduSystemu(ec.value()));
+            return BladWejsciaWyjscia(cel, OpisBleduSystemu(ec.value()));
         return true;
     }
     fs::remove(tymczasowy, ec);
@@ -196,23 +196,23 @@ private:
 
 // Makes the backup folder; a reason the system gives only vaguely (a name
 // that exists but is no folder) is told plainly.
-void UtworzFolder(const fs::path& folder) {
+WynikPliku<void> UtworzFolder(const fs::path& folder) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (!ec)
-        return;
+        return {};
     std::error_code ec2;
     if (fs::is_symlink(fs::symlink_status(folder, ec2)) && !fs::exists(folder, ec2))
-        throw BladWejsciaWyjscia(folder,
-                                 "Dowiązanie symboliczne do nieistniejącego katalogu"_w1250);
+        return BladWejsciaWyjscia(folder,
+                                  "Dowiązanie symboliczne do nieistniejącego katalogu"_w1250);
     if (fs::exists(folder, ec2) && !fs::is_directory(folder, ec2))
-        throw BladWejsciaWyjscia(folder, "To nie jest katalog");
-    throw BladWejsciaWyjscia(folder, OpisBleduSystemu(ec.value()));
+        return BladWejsciaWyjscia(folder, "To nie jest katalog");
+    return BladWejsciaWyjscia(folder, OpisBleduSystemu(ec.value()));
 }
 
 } // namespace
 
-fs::path FolderKopii(const ZmienneFolderuKopii& zmienne) {
+WynikPliku<fs::path> FolderKopii(const ZmienneFolderuKopii& zmienne) {
     if (Niepusta(zmienne.kopie))
         return platform::SciezkaZBajtow(*zmienne.kopie);
 #ifdef _WIN32
@@ -221,74 +221,98 @@ fs::path FolderKopii(const ZmienneFolderuKopii& zmienne) {
         platform::SciezkaZBajtow(*zmienne.lokalneDane).is_absolute())
         return platform::SciezkaZBajtow(*zmienne.lokalneDane) / "orbaklaw" / "kopie";
     // "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej LOCALAPPDATA)"
-    throw BladWejsciaWyjscia(
+    return BladWejsciaWyjscia(
         "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej LOCALAPPDATA)"_w1250);
 #endif
     if (Niepusta(zmienne.xdgDataHome) && fs::path(*zmienne.xdgDataHome).is_absolute())
         return fs::path(*zmienne.xdgDataHome) / "orbaklaw" / "kopie";
     if (Niepusta(zmienne.home))
         return fs::path(*zmienne.home) / ".local" / "share" / "orbaklaw" / "kopie";
-    throw BladWejsciaWyjscia(
+    return BladWejsciaWyjscia(
         "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej HOME)"_w1250);
 }
 
-fs::path FolderKopii() {
+WynikPliku<fs::path> FolderKopii() {
     return FolderKopii({Zmienna("ORBAKLAW_KOPIE"), Zmienna("XDG_DATA_HOME"), Zmienna("HOME"),
                         Zmienna("LOCALAPPDATA")});
 }
 
-std::string NumerKasyKopii(const std::string& numerKasy) {
+WynikPliku<std::string> NumerKasyKopii(const std::string& numerKasy) {
     if (numerKasy.empty() || numerKasy.size() > 2 || !Cyfry(numerKasy))
-        throw BladWejsciaWyjscia("Niepoprawny numer kasy: " + numerKasy);
+        return BladWejsciaWyjscia("Niepoprawny numer kasy: " + numerKasy);
     return numerKasy.size() == 1 ? "0" + numerKasy : numerKasy;
 }
 
-std::string NazwaKopii(const std::string& numerKasy, std::time_t czas, unsigned kolejna) {
+WynikPliku<std::string> NazwaKopii(const std::string& numerKasy, std::time_t czas,
+                                   unsigned kolejna) {
+    const auto numer = NumerKasyKopii(numerKasy);
+    if (!numer)
+        return numer.Blad();
     std::tm lokalny{};
     if (!platform::CzasLokalny(czas, lokalny))
-        throw BladWejsciaWyjscia("localtime: czas poza zakresem");
+        return BladWejsciaWyjscia("localtime: czas poza zakresem");
     char tekst[32];
     std::snprintf(tekst, sizeof tekst, "%04d%02d%02d-%02d%02d%02d", lokalny.tm_year + 1900,
                   lokalny.tm_mon + 1, lokalny.tm_mday, lokalny.tm_hour, lokalny.tm_min,
                   lokalny.tm_sec);
-    std::string nazwa = Przedrostek + NumerKasyKopii(numerKasy) + "-" + tekst;
+    std::string nazwa = Przedrostek + *numer + "-" + tekst;
     if (kolejna > 1)
         nazwa += "-" + std::to_string(kolejna);
     return nazwa + Rozszerzenie;
 }
 
-fs::path ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
-                       const std::string& trescDefinicji, std::time_t czas) {
-    const std::string numer = NumerKasyKopii(numerKasy);
-    UtworzFolder(folder);
+WynikPliku<fs::path> ZachowajKopie(const fs::path& folder, const std::string& numerKasy,
+                                   const std::string& trescDefinicji, std::time_t czas) {
+    const auto numerKopii = NumerKasyKopii(numerKasy);
+    if (!numerKopii)
+        return numerKopii.Blad();
+    const std::string& numer = *numerKopii;
+    if (auto utworzony = UtworzFolder(folder); !utworzony)
+        return utworzony.Blad();
     std::error_code ec;
     // Written whole under a name of our own, then given its final name.
     const fs::path roboczy =
         folder / (".kopia" + numer + "." + std::to_string(std::random_device{}()) + ".tmp");
-    try {
-        ZapiszAtomowo(roboczy, trescDefinicji);
-    } catch (const BladWejsciaWyjscia& e) {
+    if (auto zapis = ZapiszAtomowo(roboczy, trescDefinicji); !zapis) {
         // The user knows the backup, not the name it is written through.
-        throw BladWejsciaWyjscia(folder / NazwaKopii(numer, czas, 1), e.Powod());
+        const auto nazwa = NazwaKopii(numer, czas, 1);
+        if (!nazwa)
+            return nazwa.Blad();
+        return BladWejsciaWyjscia(folder / *nazwa, zapis.Blad().Powod());
     }
     const ZajetyFolder zajety(folder);
     for (unsigned kolejna = 1; kolejna < 1000; ++kolejna) {
-        const fs::path cel = folder / NazwaKopii(numer, czas, kolejna);
-        if (PolozBezZastapienia(roboczy, cel)) {
+        const auto nazwa = NazwaKopii(numer, czas, kolejna);
+        if (!nazwa)
+            return nazwa.Blad();
+        const fs::path cel = folder / *nazwa;
+        const auto polozona = PolozBezZastapienia(roboczy, cel);
+        if (!polozona)
+            return polozona.Blad();
+        if (*polozona) {
             Przytnij(folder, numer, LiczbaKopiiKasy, cel);
             return cel;
         }
     }
     fs::remove(roboczy, ec);
-    throw BladWejsciaWyjscia(folder, OpisBleduSystemu(EEXIST));
+    return BladWejsciaWyjscia(folder, OpisBleduSystemu(EEXIST));
 }
 
-fs::path ZachowajKopie(const std::string& numerKasy, const std::string& trescDefinicji) {
-    return ZachowajKopie(FolderKopii(), numerKasy, trescDefinicji, std::time(nullptr));
+WynikPliku<fs::path> ZachowajKopie(const std::string& numerKasy,
+                                   const std::string& trescDefinicji) {
+    const auto folder = FolderKopii();
+    if (!folder)
+        return folder.Blad();
+    return ZachowajKopie(*folder, numerKasy, trescDefinicji, std::time(nullptr));
 }
 
-void PrzytnijKopie(const fs::path& folder, const std::string& numerKasy, size_t zostaw) {
-    Przytnij(folder, NumerKasyKopii(numerKasy), zostaw, {});
+WynikPliku<void> PrzytnijKopie(const fs::path& folder, const std::string& numerKasy,
+                               size_t zostaw) {
+    const auto numer = NumerKasyKopii(numerKasy);
+    if (!numer)
+        return numer.Blad();
+    Przytnij(folder, *numer, zostaw, {});
+    return {};
 }
 
 } // namespace orbaklaw

@@ -13,6 +13,8 @@
 // Once the clock has gone back against the backups there, the order in which
 // they were made decides instead (transfer/KolejnoscKopii).
 
+#include "files/BladWejsciaWyjscia.h"
+
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -33,36 +35,37 @@ constexpr size_t LiczbaKopiiKasy = 50;
 // A backup younger than this is kept whatever the count.
 constexpr std::chrono::hours OkresOchronyKopii{24};
 
-// The folder by the rule above; throws BladWejsciaWyjscia when no variable
-// gives one (no HOME, or on Windows no LOCALAPPDATA, either).
-std::filesystem::path FolderKopii(const ZmienneFolderuKopii& zmienne);
+// The folder by the rule above; else the reason when no variable gives one
+// (no HOME, or on Windows no LOCALAPPDATA, either).
+WynikPliku<std::filesystem::path> FolderKopii(const ZmienneFolderuKopii& zmienne);
 
 // The same from the process's environment.
-std::filesystem::path FolderKopii();
+WynikPliku<std::filesystem::path> FolderKopii();
 
-// "01" and "1" both give "01"; anything but one or two digits throws
-// BladWejsciaWyjscia.
-std::string NumerKasyKopii(const std::string& numerKasy);
+// "01" and "1" both give "01"; anything but one or two digits is refused.
+WynikPliku<std::string> NumerKasyKopii(const std::string& numerKasy);
 
 // "kasaNN-YYYYMMDD-HHMMSS.txt" for `czas` in local time; `kolejna` above 1
 // adds "-kolejna" before the extension.
-std::string NazwaKopii(const std::string& numerKasy, std::time_t czas, unsigned kolejna = 1);
+WynikPliku<std::string> NazwaKopii(const std::string& numerKasy, std::time_t czas,
+                                   unsigned kolejna = 1);
 
 // Writes `trescDefinicji` as a new backup of register `numerKasy` in
 // `folder` (created when missing), prunes that register's backups to the 50
-// newest and gives the new file's path. Throws BladWejsciaWyjscia.
-std::filesystem::path ZachowajKopie(const std::filesystem::path& folder,
-                                    const std::string& numerKasy, const std::string& trescDefinicji,
-                                    std::time_t czas);
+// newest and gives the new file's path; else the reason.
+WynikPliku<std::filesystem::path> ZachowajKopie(const std::filesystem::path& folder,
+                                                const std::string& numerKasy,
+                                                const std::string& trescDefinicji,
+                                                std::time_t czas);
 
 // The same in FolderKopii(), now.
-std::filesystem::path ZachowajKopie(const std::string& numerKasy,
-                                    const std::string& trescDefinicji);
+WynikPliku<std::filesystem::path> ZachowajKopie(const std::string& numerKasy,
+                                                const std::string& trescDefinicji);
 
 // Removes all but the `zostaw` newest backups of register `numerKasy` in
 // `folder`, sparing those of the last day; other registers' backups and
-// other files stay.
-void PrzytnijKopie(const std::filesystem::path& folder, const std::string& numerKasy,
+// other files stay. Refuses a bad register number.
+WynikPliku<void> PrzytnijKopie(const std::filesystem::path& folder, const std::string& numerKasy,
                    size_t zostaw = LiczbaKopiiKasy);
 
 } // namespace orbaklaw

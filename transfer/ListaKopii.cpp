@@ -33,9 +33,13 @@ std::optional<NazwaKopiiKasy> CzytajNazwe(const std::string& nazwa, const std::s
 
 } // namespace
 
-std::vector<KopiaKasy> KopieKasy(const std::filesystem::path& folder, const std::string& numerKasy,
-                                 const TabliceKlawiszy& tablice) {
-    const std::string numer = NumerKasyKopii(numerKasy);
+WynikPliku<std::vector<KopiaKasy>> KopieKasy(const std::filesystem::path& folder,
+                                             const std::string& numerKasy,
+                                             const TabliceKlawiszy& tablice) {
+    const auto numerKopii = NumerKasyKopii(numerKasy);
+    if (!numerKopii)
+        return numerKopii.Blad();
+    const std::string& numer = *numerKopii;
     std::vector<std::pair<NazwaKopiiKasy, KopiaKasy>> kopie;
     std::error_code ec;
     for (const auto& w : std::filesystem::directory_iterator(folder, ec)) {
@@ -46,11 +50,8 @@ std::vector<KopiaKasy> KopieKasy(const std::filesystem::path& folder, const std:
         k.plik = w.path();
         k.czas = nazwa->czas;
         k.definicje.WyczyscDoOdczytu();
-        try {
-            k.poprawna = CzytajPlikDefinicji(k.definicje, w.path()).poprawny;
-        } catch (const std::exception&) {
-            k.poprawna = false;
-        }
+        const auto odczyt = CzytajPlikDefinicji(k.definicje, w.path());
+        k.poprawna = odczyt && odczyt->poprawny;
         if (k.poprawna) {
             k.zdefiniowane = Zdefiniowane(k.definicje).size();
             k.rozne = Porownaj(k.definicje, tablice).size();

@@ -3,6 +3,7 @@
 // first, each with what a user chooses one by: when it was taken, how many
 // keys it defines and how many differ from the tables now.
 
+#include "files/BladWejsciaWyjscia.h"
 #include "format/TabliceKlawiszy.h"
 
 #include <filesystem>
@@ -21,8 +22,10 @@ struct KopiaKasy {
 };
 
 // The backups of register `numerKasy` in `folder`, newest first (by name:
-// the time, then the second one of a second); none when the folder is missing.
-std::vector<KopiaKasy> KopieKasy(const std::filesystem::path& folder, const std::string& numerKasy,
-                                 const TabliceKlawiszy& tablice);
+// the time, then the second one of a second); none when the folder is
+// missing. A bad register number is refused.
+WynikPliku<std::vector<KopiaKasy>> KopieKasy(const std::filesystem::path& folder,
+                                             const std::string& numerKasy,
+                                             const TabliceKlawiszy& tablice);
 
 } // namespace orbaklaw

@@ -5,6 +5,7 @@
 #include "files/PlikZastrzezony.h"
 #include "state/StanProgramu.h"
 #include "transfer/ZmianyDefinicji.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/MenuOkna.h"
 #include "ui/SciezkaSystemu.h"
@@ -68,7 +69,8 @@ void MenuListyKlawiszy::ZapiszListePdf() {
         dialogi_.Blad(QStringLiteral("Nie udało się utworzyć listy klawiszy w PDF."));
         return;
     }
-    ZapiszAtomowo(plik, bajty.toStdString());
+    if (auto zapis = ZapiszAtomowo(plik, bajty.toStdString()); !zapis)
+        okno_.akcje->Zglos(zapis.Blad());
 }
 
 } // namespace orbaklaw

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace orbaklaw {
 
+class Akcje;
 class Dialogi;
 class MenuOkna;
 struct StanProgramu;
@@ -18,6 +19,7 @@ struct StanProgramu;
 // What the listing uses of the window.
 struct OknoListyKlawiszy {
     Dialogi* dialogi = nullptr;
+    const Akcje* akcje = nullptr;
     const StanProgramu* stan = nullptr;
     const QComboBox* platnosci = nullptr; // the payment chooser: the register's names
 };

@@ -9,6 +9,7 @@
 #include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
@@ -37,9 +38,14 @@ void OdczytDefinicji::ZKopii(const std::filesystem::path& plik) {
 bool OdczytDefinicji::PobierzZKasy() {
     WymianaZKasa wymiana(okno_);
     auto& stan = Stan();
-    if (auto numer =
-            wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji")))
-        stan.NumerKasy = *numer;
+    const auto numer =
+        wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji"));
+    if (!numer) {
+        okno_.akcje->Zglos(numer.Blad());
+        return false;
+    }
+    if (*numer)
+        stan.NumerKasy = **numer;
     std::string tresc;
     const WynikKasy wynik =
         wymiana.Sesja(stan.NumerKasy).OdczytajDefinicje(tresc, NazwaPlikuKlawiszy);
@@ -67,7 +73,12 @@ bool OdczytDefinicji::PobierzZKasy() {
 bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik, std::string zrodlo) {
     TabliceKlawiszy nowe = Stan().tablice;
     nowe.WyczyscDoOdczytu();
-    const auto wynik = CzytajPlikDefinicji(nowe, plik);
+    const auto odczyt = CzytajPlikDefinicji(nowe, plik);
+    if (!odczyt) {
+        okno_.akcje->Zglos(odczyt.Blad());
+        return false;
+    }
+    const auto& wynik = *odczyt;
     if (!wynik.poprawny) {
         dialogi_.Komunikat(Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)));
         return false;

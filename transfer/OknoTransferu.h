@@ -11,6 +11,7 @@ class QWidget;
 
 namespace orbaklaw {
 
+class Akcje;
 class BibliotekiKasy;
 class Dialogi;
 class GrupaRadiowa;
@@ -22,6 +23,7 @@ struct DialogPliku;
 struct OknoTransferu {
     QWidget* okno = nullptr; // repainted before the register blocks it
     Dialogi* dialogi = nullptr;
+    const Akcje* akcje = nullptr; // tells of a file that can't be read or saved
     KursorKlepsydry* klepsydra = nullptr;
     WyborKlawisza* wybor = nullptr;
     OpisKlawiszy* opis = nullptr;

@@ -5,6 +5,7 @@
 #include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 
 namespace orbaklaw {
@@ -14,9 +15,11 @@ void PorownanieZKasa::Wykonaj() {
     WymianaZKasa wymiana(okno_);
     const auto numer = wymiana.NumerZKonfiguracji();
     if (!numer)
+        return okno_.akcje->Zglos(numer.Blad());
+    if (!*numer)
         return; // said, and the communication dialog was shown
     std::string tresc;
-    const WynikKasy odczyt = wymiana.Sesja(*numer).OdczytajDefinicje(tresc);
+    const WynikKasy odczyt = wymiana.Sesja(**numer).OdczytajDefinicje(tresc);
     const auto wKasie = DefinicjeZTekstu(tresc);
     if (!odczyt.Udany() || !wKasie) {
         dialogi.Blad(QStringLiteral("Nie udało się odczytać definicji z kasy:\r") +

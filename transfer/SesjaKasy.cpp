@@ -70,7 +70,7 @@ WynikKasy Niepowodzenie_(Niepowodzenie rodzaj, std::string powod = {}) {
 }
 
 WynikKasy BladPliku(const BladWejsciaWyjscia& e) {
-    WynikKasy w = Niepowodzenie_(Niepowodzenie::Plik, e.what());
+    WynikKasy w = Niepowodzenie_(Niepowodzenie::Plik, e.Komunikat());
     w.plik = e;
     return w;
 }
@@ -139,15 +139,12 @@ WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpow
         Wywolaj([plik](BibliotekaKasdrv& k) { return k.ODefKlaw(NazwaPlikuZapytania, plik); });
     if (!wynik.Udany())
         return wynik;
-    std::string odczytana;
-    try {
-        odczytana = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
-    } catch (const BladWejsciaWyjscia& e) {
-        return BladPliku(e);
-    }
-    if (WynikKasy w = SprawdzOdpowiedz(odczytana); !w.Udany())
+    auto odczytana = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
+    if (!odczytana)
+        return BladPliku(odczytana.Blad());
+    if (WynikKasy w = SprawdzOdpowiedz(*odczytana); !w.Udany())
         return w;
-    tresc = std::move(odczytana);
+    tresc = *std::move(odczytana);
     return wynik;
 }
 
@@ -159,11 +156,10 @@ WynikKasy SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
         [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); });
     if (!wynik.Udany())
         return wynik;
-    try {
-        linie = CzytajLinie(Sciezka(NazwaPlikuTowarow), GranicePlikuTowarow);
-    } catch (const BladWejsciaWyjscia& e) {
-        return BladPliku(e);
-    }
+    auto odczytane = CzytajLinie(Sciezka(NazwaPlikuTowarow), GranicePlikuTowarow);
+    if (!odczytane)
+        return BladPliku(odczytane.Blad());
+    linie = *std::move(odczytane);
     return wynik;
 }
 
@@ -181,11 +177,10 @@ WynikKasy SesjaKasy::CzytajPrzedZmiana() {
 WynikKasy SesjaKasy::ZachowajKopie() {
     if (WynikKasy w = CzytajPrzedZmiana(); !w.Udany())
         return w;
-    try {
-        plikKopii_ = orbaklaw::ZachowajKopie(numer_, *poprzednie_);
-    } catch (const BladWejsciaWyjscia& e) {
-        return BladPliku(e);
-    }
+    auto kopia = orbaklaw::ZachowajKopie(numer_, *poprzednie_);
+    if (!kopia)
+        return BladPliku(kopia.Blad());
+    plikKopii_ = *std::move(kopia);
     return odczytPoprzednich_;
 }
 
@@ -229,11 +224,9 @@ WynikZmiany SesjaKasy::Zapisz(const TabliceKlawiszy& wyslane) {
 
 WynikZmiany SesjaKasy::Kasuj() {
     zmiana_ = ZmianaWKasie{true, {}, DefinicjeZTekstu(poprzednie_)};
-    try {
-        ZapiszAtomowo(Sciezka(NazwaPlikuKasowania), TekstPlikuKasowania(numer_));
-    } catch (const BladWejsciaWyjscia& e) {
-        return {BladPliku(e), std::nullopt};
-    }
+    if (auto zapis = ZapiszAtomowo(Sciezka(NazwaPlikuKasowania), TekstPlikuKasowania(numer_));
+        !zapis)
+        return {BladPliku(zapis.Blad()), std::nullopt};
     WynikZmiany wynik = Zmien([](BibliotekaKasdrv& k) { return k.KDefKlaw(NazwaPlikuKasowania); });
     // A refused request stays on disk to be looked at.
     if (wynik.wynik.Udany()) {

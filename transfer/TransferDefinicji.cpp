@@ -67,16 +67,22 @@ void TransferDefinicji::KopieZapasowe() {
     WymianaZKasa wymiana(okno_);
     std::filesystem::path folder;
     std::vector<KopiaKasy> kopie;
-    try {
-        const auto numer = wymiana.NumerZKonfiguracji();
-        if (!numer)
-            return;
-        folder = FolderKopii();
-        kopie = KopieKasy(folder, *numer, Stan().tablice);
-    } catch (const std::exception& e) {
-        dialogi.Blad(Z1250(e.what()));
+    const auto blad = [&dialogi](const BladWejsciaWyjscia& b) {
+        dialogi.Blad(Z1250(b.Komunikat()));
+    };
+    const auto numer = wymiana.NumerZKonfiguracji();
+    if (!numer)
+        return blad(numer.Blad());
+    if (!*numer)
         return;
-    }
+    const auto folderKopii = FolderKopii();
+    if (!folderKopii)
+        return blad(folderKopii.Blad());
+    folder = *folderKopii;
+    auto lista = KopieKasy(folder, **numer, Stan().tablice);
+    if (!lista)
+        return blad(lista.Blad());
+    kopie = *std::move(lista);
     OknoKopii okno(okno_.okno, dialogi, folder, std::move(kopie), Stan().tablice);
     dialogi.Modalnie(okno);
     if (okno.DoWczytania() && MoznaUtracicZmiany(dialogi, Stan(), UtrataZmian::OdczytZPliku))

@@ -12,17 +12,18 @@
 
 namespace orbaklaw {
 
-std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
+WynikPliku<std::optional<std::string>>
+WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
     const auto plik = ZnajdzPlik(NazwaPlikuKonfiguracji);
     std::error_code ec;
     if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
         if (auto numer = CzytajNumerKasy(plik))
             return numer;
-        throw BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
+        return BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
     }
     okno_.dialogi->Komunikat(komunikat);
     okno_.pokazOknoKomunik();
-    return std::nullopt;
+    return std::optional<std::string>();
 }
 
 WymianaZKasa::~WymianaZKasa() = default;

@@ -5,6 +5,7 @@
 // library calls run with the window repainted and the busy cursor shown.
 
 #include "comm/BibliotekaKasdrv.h"
+#include "files/BladWejsciaWyjscia.h"
 #include "transfer/OknoTransferu.h"
 #include "transfer/SesjaKasy.h"
 
@@ -25,8 +26,8 @@ public:
 
     // The register number of konfig.txt when the file exists. Otherwise shows
     // `komunikat` and then the communication dialog, and gives none. A file
-    // that exists but can't be read throws BladWejsciaWyjscia.
-    std::optional<std::string> NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
+    // that exists but can't be read gives the reason.
+    WynikPliku<std::optional<std::string>> NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
 
     // "Należy ustawić parametry komunikacji"
     static QString BrakKonfiguracji();

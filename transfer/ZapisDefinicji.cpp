@@ -20,6 +20,7 @@
 #include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
@@ -34,14 +35,21 @@ ZapisDefinicji::ZapisDefinicji(const OknoTransferu& okno) : okno_(okno), dialogi
 
 ZapisDefinicji::~ZapisDefinicji() = default;
 
-void ZapisDefinicji::CzytajNumerKasy() {
+bool ZapisDefinicji::CzytajNumerKasy() {
     WymianaZKasa wymiana(okno_);
-    if (auto numer = wymiana.NumerZKonfiguracji())
-        Stan().NumerKasy = *numer;
+    const auto numer = wymiana.NumerZKonfiguracji();
+    if (!numer) {
+        okno_.akcje->Zglos(numer.Blad());
+        return false;
+    }
+    if (*numer)
+        Stan().NumerKasy = **numer;
+    return true;
 }
 
 void ZapisDefinicji::DoKasy() {
-    CzytajNumerKasy();
+    if (!CzytajNumerKasy())
+        return;
     if (Zapisz(NazwaPlikuKlawiszy, QString::fromLatin1(NazwaPlikuKlawiszy))) {
         WymianaZKasa wymiana(okno_);
         SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
@@ -82,7 +90,8 @@ bool ZapisDefinicji::PotwierdzZmiany(const SesjaKasy& sesja) {
 }
 
 void ZapisDefinicji::DoPliku() {
-    CzytajNumerKasy();
+    if (!CzytajNumerKasy())
+        return;
     const auto plik = dialogi_.ZapiszPlik(*okno_.zapisPliku);
     if (!plik)
         return;
@@ -104,14 +113,11 @@ void ZapisDefinicji::DoPliku() {
 }
 
 bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& nazwa) {
-    try {
-        ZapiszPlikDefinicji(Stan().tablice, plik, Stan().NumerKasy);
-        return true;
-    } catch (const BladWejsciaWyjscia& e) {
+    const auto zapis = ZapiszPlikDefinicji(Stan().tablice, plik, Stan().NumerKasy);
+    if (!zapis)
         dialogi_.Blad(QStringLiteral("Nie zapisano definicji klawiszy do pliku ") + nazwa +
-                      QStringLiteral("\r") + TekstBledu(e));
-        return false;
-    }
+                      QStringLiteral("\r") + TekstBledu(zapis.Blad()));
+    return zapis.Udany();
 }
 
 bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {

@@ -31,7 +31,8 @@ public:
     void DoPliku();
 
 private:
-    void CzytajNumerKasy();
+    // False when konfig.txt can't be read (the user was told why).
+    bool CzytajNumerKasy();
     // False when the backup failed and the user chose not to go on.
     bool ZachowajKopie(SesjaKasy& sesja);
     // False (after a message) when the file could not be written.

@@ -211,7 +211,7 @@ uint8_t Sterownik::Wymien(const char* funkcja, int numer, uint8_t rozkaz,
     // line below is the one that tells how it went.
     const bool poczatek = raport.Poczatek(funkcja, numer, Lacze(u));
     if (port.blad)
-        powod = BlednePrzypisaniePortow() + std::string(port.blad->what());
+        powod = BlednePrzypisaniePortow() + port.blad->Komunikat();
     else if (auto lacze = otworz_(port.urzadzenie, u.szybkosc, powod)) {
         const auto odpowiedz = Rozmowa(*lacze, u, numer, rozkaz, dane);
         kod = odpowiedz.code == 0 ? koniec(odpowiedz.data) : odpowiedz.code;

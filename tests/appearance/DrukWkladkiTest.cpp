@@ -54,7 +54,7 @@ TEST_P(DrukWPrawdziwymRozmiarze, APdfFileSavedWholeHasTheSamePage) {
                             QMarginsF(34, 25, 34, 25), QPageLayout::Point);
     QImage wkladka(1314, 1219, QImage::Format_RGB888);
     wkladka.fill(Qt::black);
-    ZapiszPdfWkladki(wkladka, katalog / "wydruk.pdf", uklad, GetParam());
+    EXPECT_TRUE(ZapiszPdfWkladki(wkladka, katalog / "wydruk.pdf", uklad, GetParam()));
 
     const Pomiar p = ZmierzStrone(QString::fromStdString((katalog / "wydruk.pdf").string()),
                                   QString::fromStdString(katalog.sciezka().string()));

@@ -65,14 +65,14 @@ protected:
         const WynikCli w = UruchomCli({"read", "odczyt.txt"});
         EXPECT_EQ(w.kod, 0) << w.err;
         TabliceKlawiszy t;
-        EXPECT_TRUE(CzytajPlikDefinicji(t, "odczyt.txt").poprawny);
+        EXPECT_TRUE(CzytajPlikDefinicji(t, "odczyt.txt")->poprawny);
         return t;
     }
     testy::SrodowiskoKasy kasa;
 };
 
 TEST_F(KasaCli, WriteThenReadGivesBackEveryDefinition) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const WynikCli z = UruchomCli({"write", "moje.txt"});
     EXPECT_EQ(z.kod, 0) << z.err;
     EXPECT_EQ(z.out, "Definicje klawiszy zapisano do kasy i do pliku klawisz.txt\n"
@@ -92,8 +92,8 @@ TEST_F(KasaCli, DryRunShowsTheChangesAndSendsNothing) {
     inne.KlawiszeBezp[1] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
     inne.KlawiszeBezp[0] = {};
     inne.KlawiszeLewyAlt[0] = {0, Funkcja, 5, 0, 0, 0, 0, 0};
-    ZapiszPlikDefinicji(inne, "inne.txt", "01");
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(inne, "inne.txt", "01"));
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
     const size_t kopie = LiczbaKopii();
     struct Przypadek {
@@ -129,7 +129,7 @@ TEST_F(KasaCli, DryRunShowsTheChangesAndSendsNothing) {
 TEST_F(KasaCli, WriteSendsTheRegisterNumberOfTheConfiguration) {
     kasa.Uruchom({"--no-pacing", "--number", "7"});
     kasa.Konfiguracja({"$7\tcom1:9600:mux0:1\t1"});
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     EXPECT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
     EXPECT_EQ(Tresc("klawisz.txt"), TekstPlikuDefinicji(Przyklad(), "7"));
 }
@@ -138,7 +138,7 @@ TEST_F(KasaCli, RefusalsExitWithThreeAndTheCodesMessage) {
     TabliceKlawiszy dziewiec;
     for (size_t i = 0; i < 9; ++i)
         dziewiec.KlawiszeBezp[i] = {0, Platnosc, 1, 0, 0, 0, 0, 100};
-    ZapiszPlikDefinicji(dziewiec, "dziewiec.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(dziewiec, "dziewiec.txt", "01"));
     const WynikCli w = UruchomCli({"write", "dziewiec.txt", "--no-backup"});
     EXPECT_EQ(w.kod, 3);
     EXPECT_EQ(w.err, "orbaklaw-cli: Kod 229: Brak miejsca na kwoty dla płatnosci z klawisza\n");
@@ -146,7 +146,7 @@ TEST_F(KasaCli, RefusalsExitWithThreeAndTheCodesMessage) {
 }
 
 TEST_F(KasaCli, RegisterThatDoesNotAnswer) {
-    ZapiszAtomowo("odczyt.txt", "stary\r\n");
+    EXPECT_TRUE(ZapiszAtomowo("odczyt.txt", "stary\r\n"));
     kasa.Zatrzymaj();
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"read", "odczyt.txt"}, {"delete"}, {"goods", "towary-wy.txt"}, {"test"}}) {
@@ -163,7 +163,7 @@ TEST_F(KasaCli, RegisterThatDoesNotAnswer) {
 
 TEST_F(KasaCli, WithoutConfigurationNothingIsSent) {
     fs::remove("KONFIG.TXT");
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"read", "x.txt"}, {"write", "moje.txt"}, {"delete"}, {"goods", "x.txt"}, {"test"}}) {
         SCOPED_TRACE(polecenie[0]);
@@ -177,7 +177,7 @@ TEST_F(KasaCli, WithoutConfigurationNothingIsSent) {
 }
 
 TEST_F(KasaCli, BadDefinitionFileIsNotSent) {
-    ZapiszAtomowo("zly.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t2"}));
+    EXPECT_TRUE(ZapiszAtomowo("zly.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t2"})));
     const WynikCli w = UruchomCli({"write", "zly.txt"});
     EXPECT_EQ(w.kod, 1);
     EXPECT_EQ(w.err, "orbaklaw-cli: zly.txt: Błędny format pliku wejsciowego, linia 4: "
@@ -189,12 +189,12 @@ TEST_F(KasaCli, BadDefinitionFileIsNotSent) {
 // A file that defines no key, or whose lines don't all reach a key, is not
 // sent: the register keeps its definitions.
 TEST_F(KasaCli, AFileThatLosesLinesIsNotSent) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
     for (const std::string tresc : {"", "\r\r", "#01\r\n#\r\n#\r\n$999\t0\r\n$237\t0\r\n",
                                     "#01\r\n#\r\n#\r\n$237\t0\r\n$237\t0\r\n"}) {
         SCOPED_TRACE(tresc);
-        ZapiszAtomowo("zle.txt", tresc);
+        EXPECT_TRUE(ZapiszAtomowo("zle.txt", tresc));
         const WynikCli w = UruchomCli({"write", "zle.txt", "--no-backup"});
         EXPECT_EQ(w.kod, 2);
         EXPECT_NE(w.err.find("nic nie wysłano do kasy (klawisze kasuje polecenie delete)"),
@@ -205,7 +205,7 @@ TEST_F(KasaCli, AFileThatLosesLinesIsNotSent) {
 }
 
 TEST_F(KasaCli, DeleteClearsTheCountedKeys) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
     const WynikCli w = UruchomCli({"delete"});
     EXPECT_EQ(w.kod, 0) << w.err;
@@ -265,7 +265,7 @@ std::string SciezkaKopii(const std::string& err) {
 }
 
 TEST_F(KasaCli, WriteAndDeleteFirstKeepTheRegistersDefinitions) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"write", "moje.txt"}, {"delete"}, {"write", "moje.txt"}}) {
         SCOPED_TRACE(polecenie[0]);
@@ -288,11 +288,11 @@ TEST_F(KasaCli, WriteAndDeleteFirstKeepTheRegistersDefinitions) {
 }
 
 TEST_F(KasaCli, WithoutABackupNothingIsSentUnlessAskedSo) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
     TabliceKlawiszy inne;
     inne.KlawiszeBezp[3] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
-    ZapiszPlikDefinicji(inne, "inne.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(inne, "inne.txt", "01"));
     // A register that answers NAK can't give its definitions for the backup.
     kasa.Uruchom({"--no-pacing", "--state", kasa.Stan(), "--fault", "nak"});
     for (const auto& polecenie :
@@ -318,11 +318,11 @@ TEST_F(KasaCli, WithoutABackupNothingIsSentUnlessAskedSo) {
 }
 
 TEST_F(KasaCli, ABackupFolderThatCannotBeMadeStopsTheWrite) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
     TabliceKlawiszy inne;
     inne.KlawiszeBezp[3] = {0, Funkcja, 7, 0, 0, 0, 0, 0};
-    ZapiszPlikDefinicji(inne, "inne.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(inne, "inne.txt", "01"));
     // A file where the backup folder's parent should be.
     std::ofstream(kasa.Folder() / "zażółć.txt") << "x";
     const std::string folder = (kasa.Folder() / "zażółć.txt" / "kopie").string();
@@ -336,12 +336,12 @@ TEST_F(KasaCli, ABackupFolderThatCannotBeMadeStopsTheWrite) {
 }
 
 TEST_F(KasaCli, VerifyComparesTheRegisterWithAFile) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const WynikCli z = UruchomCli({"write", "moje.txt", "--verify"});
     EXPECT_EQ(z.kod, 0) << z.err;
     EXPECT_EQ(z.out, "Definicje klawiszy zapisano do kasy i do pliku klawisz.txt\n");
     // Another register number in the file's first line is no difference.
-    ZapiszPlikDefinicji(Przyklad(), "moje-7.txt", "7");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje-7.txt", "7"));
     for (const char* plik : {"moje.txt", "moje-7.txt"}) {
         const WynikCli w = UruchomCli({"verify", plik});
         EXPECT_EQ(w.kod, 0) << plik << w.err;
@@ -350,7 +350,7 @@ TEST_F(KasaCli, VerifyComparesTheRegisterWithAFile) {
     TabliceKlawiszy inne = Przyklad();
     inne.KlawiszeBezp[1] = {0, Funkcja, 6, 0, 0, 0, 0, 0};
     inne.KlawiszeBezp[2] = {0, Towar, 0, 3, 0, 0, 0, 0};
-    ZapiszPlikDefinicji(inne, "inne.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(inne, "inne.txt", "01"));
     const WynikCli w = UruchomCli({"verify", "inne.txt"});
     EXPECT_EQ(w.kod, 4) << w.err;
     EXPECT_EQ(w.out, "BEZP.\tF2\t2 - FUNKCJA: 06   WYPŁATA Z KASY\t2 - FUNKCJA: 05   WPŁATA DO "
@@ -361,7 +361,7 @@ TEST_F(KasaCli, VerifyComparesTheRegisterWithAFile) {
 
 TEST_F(KasaCli, ExchangesLeaveTheConfigurationAloneAndReportInRaport) {
     const std::string konfiguracja = Tresc("KONFIG.TXT");
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     // read: one exchange; write: the backup, the write and the read back;
     // delete: the backup and the deletion. Each exchange has its begin line
     // and its end line.
@@ -378,7 +378,7 @@ TEST_F(KasaCli, ExchangesLeaveTheConfigurationAloneAndReportInRaport) {
 }
 
 TEST_F(KasaCli, ProgressOnlyOnATerminal) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const std::pair<std::vector<std::string>, const char*> polecenia[] = {
         {{"read", "odczyt.txt"}, "Odczyt definicji z kasy"},
         {{"write", "moje.txt"}, "Zapis definicji do kasy"},
@@ -424,7 +424,7 @@ TEST_F(KasaCli, OutputsAreNeverTheLibrarysOwnFiles) {
 
 TEST_F(KasaCli, PolishPathsInEveryRegisterCommand) {
     fs::create_directory("Wkładki");
-    ZapiszPlikDefinicji(Przyklad(), "Wkładki/zażółć.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "Wkładki/zażółć.txt", "01"));
     fs::copy_file("KONFIG.TXT", "Wkładki/konfiguracja-zażółć.txt");
     for (const auto& polecenie : std::vector<std::vector<std::string>>{
              {"write", "Wkładki/zażółć.txt"},
@@ -455,7 +455,7 @@ TEST_F(KasaCli, PolishPathsInEveryRegisterCommand) {
 }
 
 TEST_F(KasaCli, ExitCodesTellRefusalsFromLineFaultsAndAnotherRegister) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     struct Przypadek {
         std::vector<std::string> emulator;
         int kod;
@@ -548,7 +548,7 @@ TEST_F(KasaCli, OptionsOverrideTheConfiguration) {
     }
     // --register: the register's own line, its number in what is sent.
     kasa.Uruchom({"--no-pacing", "--number", "7"});
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const WynikCli z = UruchomCli({"write", "moje.txt", "--register", "07", "--port", "COM1"});
     EXPECT_EQ(z.kod, 0) << z.err;
     EXPECT_EQ(Tresc("klawisz.txt"), TekstPlikuDefinicji(Przyklad(), "07"));
@@ -561,7 +561,7 @@ TEST_F(KasaCli, OptionsOverrideTheConfiguration) {
 TEST_F(KasaCli, MultiplexerChannelAndTimeoutOptions) {
     // Behind the multiplexer, channel n holds register n.
     kasa.Uruchom({"--no-pacing", "--mux"});
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const WynikCli z = UruchomCli({"write", "moje.txt", "--mux", "2", "--register", "2"});
     EXPECT_EQ(z.kod, 0) << z.err;
     EXPECT_EQ(OstatnieLacze(), "kasa 2\tcom1:9600:mux1:2");
@@ -609,8 +609,9 @@ TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
                                                {"write", "x.txt", "--port", "/nie/ma/ttyUSB0"},
                                                {"test", "--port", "/nie/ma/ttyUSB0"}}) {
         SCOPED_TRACE(polecenie[0]);
-        if (polecenie[0] == "write")
-            ZapiszPlikDefinicji(Przyklad(), "x.txt", "01");
+        if (polecenie[0] == "write") {
+            EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "x.txt", "01"));
+        }
         const WynikCli w = UruchomCli(polecenie);
         EXPECT_EQ(w.kod, 5);
         EXPECT_NE(w.err.find("/nie/ma/ttyUSB0"), std::string::npos) << w.err;
@@ -637,8 +638,8 @@ TEST_F(KasaCli, APortThatCannotBeOpenedIsNamed) {
 TEST_F(KasaCli, AnUnusablePortAssignmentIsNamed) {
     const fs::path xdg = kasa.Folder() / "xdg";
     fs::create_directories(xdg / "orbaklaw");
-    ZapiszAtomowo(xdg / "orbaklaw" / "porty.txt", "# porty\r\nCOM1=\r\n");
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszAtomowo(xdg / "orbaklaw" / "porty.txt", "# porty\r\nCOM1=\r\n"));
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const std::string link = std::getenv("ORBAKLAW_COM1");
     unsetenv("ORBAKLAW_COM1");
     setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
@@ -676,12 +677,12 @@ TEST_F(KasaCli, RegisterCommandsAsJson) {
     EXPECT_TRUE(test::Jq(gp.out, ".plik == \"t.txt\" and (.towary | length == 511)"));
     EXPECT_EQ(PodzielNaLinie(Tresc("t.txt")).size(), 511u);
 
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     ASSERT_EQ(UruchomCli({"write", "moje.txt"}).kod, 0);
     const WynikCli v = UruchomCli({"verify", "moje.txt", "--json"});
     EXPECT_EQ(v.kod, 0);
     EXPECT_TRUE(test::Jq(v.out, ".rowne and (.roznice | length == 0)")) << v.out;
-    ZapiszPlikDefinicji(TabliceKlawiszy{}, "puste.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(TabliceKlawiszy{}, "puste.txt", "01"));
     const WynikCli r = UruchomCli({"verify", "puste.txt", "--json"});
     EXPECT_EQ(r.kod, 4);
     EXPECT_TRUE(test::Jq(r.out, "(.roznice | length == 6) and .roznice[0].a.rodzaj == 0 and "
@@ -696,13 +697,13 @@ TEST_F(KasaCli, RegisterCommandsAsJson) {
 
 // Runs in the fixture's folder, which may hold the register's reply files.
 TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
-    ZapiszAtomowo("plan.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t1",
-                                          "$238\t3\t1\t500\t0", "$239\t3\t8\t100\t0"}));
+    EXPECT_TRUE(ZapiszAtomowo("plan.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t1",
+                                                      "$238\t3\t1\t500\t0", "$239\t3\t8\t100\t0"})));
     fs::create_directory("odp-zażółć");
     // The goods name in code page 852 (Ż is 189), the payment names as the program shows them.
-    ZapiszAtomowo("odp-zażółć/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"}));
-    ZapiszAtomowo("odp-zażółć/p.txt",
-                  ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"}));
+    EXPECT_TRUE(ZapiszAtomowo("odp-zażółć/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"})));
+    EXPECT_TRUE(ZapiszAtomowo("odp-zażółć/p.txt",
+                              ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"})));
     const auto pierwsze = [](const WynikCli& w) {
         const auto linie = PodzielNaLinie(w.out);
         return std::vector<std::string>(
@@ -745,7 +746,7 @@ TEST_F(KasaCli, ProgressCountsTheBytesTheLibraryReports) {
     // At 9600 bit/s the 64 definitions take about a second on the line.
     kasa.Uruchom({"--state", kasa.Stan()});
     kasa.Konfiguracja(5);
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const WynikCli w = test::UruchomCliZTerminalem({"write", "moje.txt", "--no-backup"});
     EXPECT_EQ(w.kod, 0) << w.err;
     EXPECT_NE(w.err.find("Zapis definicji do kasy ["), std::string::npos) << w.err;
@@ -756,7 +757,7 @@ TEST_F(KasaCli, ProgressCountsTheBytesTheLibraryReports) {
 // told as what they are, never as the register's silence (code 20).
 TEST_F(KasaCli, APortInUseIsNamedWithTheReason) {
     ASSERT_EQ(::mkfifo("potok", 0600), 0);
-    ZapiszAtomowo("plik", "x");
+    EXPECT_TRUE(ZapiszAtomowo("plik", "x"));
     // Another program holds the port.
     const int fd = ::open(kasa.Link().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
@@ -787,7 +788,7 @@ TEST_F(KasaCli, APortInUseIsNamedWithTheReason) {
 }
 
 TEST_F(KasaCli, TheLibrarysFilesInTheCurrentFolderMustBeRegular) {
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     // A FIFO as RAPORT.TXT or klawisz.txt would block the append or be replaced.
     ASSERT_EQ(::mkfifo("RAPORT.TXT", 0600), 0);
     const WynikCli r = UruchomCli({"read", "odczyt.txt"});

@@ -106,11 +106,11 @@ TEST(OrbaklawCliWkladka, ThePictureIsTheProgramsInsert) {
     static char* argv[] = {nazwa, nullptr};
     QGuiApplication aplikacja(argc, argv);
     UstawZastepstwaCzcionek();
-    TekstyEtykiet teksty = CzytajPlikEtykiet(tmp / "plan.bm0");
-    ZapiszObrazBmp(KomponujWkladke(WczytajSzablonWkladki(), teksty, RozmiarPolaKlawiatury,
-                                   DomyslnaCzcionkaEtykiet(), DomyslnyKolorEtykiet(),
-                                   DomyslneDpiEkranu),
-                   tmp / "program.bmp");
+    TekstyEtykiet teksty = *CzytajPlikEtykiet(tmp / "plan.bm0");
+    EXPECT_TRUE(ZapiszObrazBmp(KomponujWkladke(WczytajSzablonWkladki(), teksty,
+                                               RozmiarPolaKlawiatury, DomyslnaCzcionkaEtykiet(),
+                                               DomyslnyKolorEtykiet(), DomyslneDpiEkranu),
+                               tmp / "program.bmp"));
     EXPECT_TRUE(tmp.Czytaj("cli.bmp") == tmp.Czytaj("program.bmp"));
 }
 

@@ -79,7 +79,8 @@ protected:
     // What the register holds: its memory, read behind the command's back.
     std::string WKasie() const {
         TabliceKlawiszy t;
-        if (!CzytajPlikDefinicji(t, fs::path(kasa.Stan()) / "klawisze.txt").poprawny)
+        const auto odczyt = CzytajPlikDefinicji(t, fs::path(kasa.Stan()) / "klawisze.txt");
+        if (!odczyt || !odczyt->poprawny)
             return "?";
         return Klucz(t);
     }
@@ -88,7 +89,7 @@ protected:
     void Przygotuj(const TabliceKlawiszy& t, const std::vector<std::string>& opcje) {
         kasa.Uruchom({"--no-pacing", "--state", kasa.Stan()});
         kasa.Konfiguracja(1);
-        ZapiszPlikDefinicji(t, "stare.txt", "01");
+        EXPECT_TRUE(ZapiszPlikDefinicji(t, "stare.txt", "01"));
         ASSERT_EQ(Skrypt("$CLI write stare.txt --no-backup").kod, 0);
         std::vector<std::string> wszystkie{"--state", kasa.Stan()};
         wszystkie.insert(wszystkie.end(), opcje.begin(), opcje.end());
@@ -118,7 +119,7 @@ TEST_F(UsterkiCli, AWriteTheRegisterTookIsNeverReportedAsFailed) {
           Przypadek{"slow 1200 ms, timeout 2", {"--fault", "slow", "--slow-ms", "1200"}, "2"}}) {
         SCOPED_TRACE(p.nazwa);
         Przygotuj(Pelny(1), p.emulator);
-        ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+        EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01"));
         const Wynik w = Skrypt(std::string("$CLI write nowe.txt --timeout ") + p.timeout);
         EXPECT_EQ(w.kod, 0) << w.err;
         EXPECT_TRUE(WKasie() == Klucz(Pelny(2))) << "what the register holds";
@@ -160,7 +161,7 @@ TEST_F(UsterkiCli, AChangeWithoutAnAnswerIsJudgedByWhatTheRegisterHolds) {
          }) {
         SCOPED_TRACE(p.nazwa);
         Przygotuj(stare, {"--no-pacing", "--fault", p.usterka, "--fault-command", p.rozkaz});
-        ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+        EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01"));
         const Wynik w = Skrypt(p.polecenie);
         EXPECT_EQ(w.kod, p.kod) << w.err;
         EXPECT_NE(w.err.find(p.mowi), std::string::npos) << w.err;
@@ -204,7 +205,7 @@ TEST_F(UsterkiCli, AWriteIsReadBackUnlessToldNotTo) {
          }) {
         SCOPED_TRACE(p.nazwa);
         Przygotuj(stare, p.emulator);
-        ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+        EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01"));
         const Wynik w = Skrypt(p.polecenie);
         EXPECT_EQ(w.kod, p.kod) << w.err;
         EXPECT_NE(w.err.find(p.mowi), std::string::npos) << w.err;
@@ -232,7 +233,7 @@ TEST_F(UsterkiCli, AKilledClientLeavesThePortFreeForTheNext) {
     fs::create_directory(folder);
     fs::permissions(folder, fs::perms::all);
     fs::permissions(kasa.Folder(), fs::perms::others_exec, fs::perm_options::add);
-    ZapiszPlikDefinicji(Pelny(2), folder / "nowe.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(2), folder / "nowe.txt", "01"));
     fs::copy_file("KONFIG.TXT", folder / "KONFIG.TXT");
     for (const char* plik : {"nowe.txt", "KONFIG.TXT"})
         fs::permissions(folder / plik, fs::perms::all);
@@ -252,7 +253,7 @@ TEST_F(UsterkiCli, TheFoldersOfKilledRunsAreRemoved) {
     Przygotuj(Pelny(1), {});
     const fs::path tmp = kasa.Folder() / "tmp";
     fs::create_directory(tmp);
-    ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01"));
     const std::string t = "TMPDIR=" + Cytuj(tmp.string()) + "; export TMPDIR; ";
     const Wynik zabity =
         Skrypt(t + "$CLI write nowe.txt & p=$!; sleep 0.7; kill -9 $p; wait $p; exit 0");
@@ -269,7 +270,7 @@ TEST_F(UsterkiCli, AnExchangeCutOffStillLeavesItsReportLine) {
     fs::remove("RAPORT.TXT");
     ASSERT_EQ(Skrypt("$CLI read odczyt.txt").kod, 0);
     kasa.Uruchom({"--no-pacing", "--state", kasa.Stan(), "--fault", "slow", "--slow-ms", "5000"});
-    ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01"));
     Skrypt("$CLI write nowe.txt --timeout 9 & p=$!; sleep 1; kill -9 $p; wait $p; exit 0");
     const auto linie = PodzielNaLinie(Tresc("RAPORT.TXT"));
     ASSERT_EQ(linie.size(), 3u) << Tresc("RAPORT.TXT");
@@ -311,7 +312,7 @@ TEST_F(UsterkiCli, AReportLineThatCannotBeWrittenIsOnlyAWarning) {
             continue;
         }
         Przygotuj(Pelny(1), {"--no-pacing"});
-        ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01");
+        EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(2), "nowe.txt", "01"));
         const Wynik w = Skrypt(p.polecenie);
         EXPECT_EQ(w.kod, 0) << w.err;
         EXPECT_TRUE(WKasie() == Klucz(Pelny(2))) << "what the register holds";
@@ -354,7 +355,7 @@ TEST_F(UsterkiCli, AReadOnlyWorkingFolderOnlyWarnsOfTheReport) {
     EXPECT_NE(w.err.find("Uwaga: "), std::string::npos) << w.err;
     EXPECT_NE(w.err.find("RAPORT.TXT"), std::string::npos) << w.err;
     TabliceKlawiszy t;
-    EXPECT_TRUE(CzytajPlikDefinicji(t, wy / "x.txt").poprawny);
+    EXPECT_TRUE(CzytajPlikDefinicji(t, wy / "x.txt")->poprawny);
     EXPECT_TRUE(Klucz(t) == Klucz(Pelny(1)));
 }
 
@@ -369,7 +370,7 @@ TEST_F(UsterkiCli, EveryCommandJudgesTheConfigurationAlike) {
     std::vector<std::string> wiele(256, "$01\tcom1:9600:mux0:1\t1");
     std::vector<std::string> zaWiele = wiele;
     zaWiele.push_back("$02\tcom1:9600:mux0:1\t1");
-    ZapiszPlikDefinicji(Pelny(1), "nowe.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Pelny(1), "nowe.txt", "01"));
     for (const auto& p : {
              Przypadek{"a malformed second line", {"$01\tcom1:9600:mux0:1\t1", "$02\tcom1"}, 2},
              Przypadek{"a blank first line", {"", " ", "$01\tcom1:9600:mux0:1\t1"}, 0},

@@ -63,7 +63,7 @@ std::string KasaTestowa::Plik(const std::string& nazwa) const {
 }
 
 void KasaTestowa::Zapisz(const std::string& nazwa, const std::string& tresc) const {
-    ZapiszAtomowo(kasa->Folder() / nazwa, tresc);
+    EXPECT_TRUE(ZapiszAtomowo(kasa->Folder() / nazwa, tresc));
 }
 
 } // namespace orbaklaw

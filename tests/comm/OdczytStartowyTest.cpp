@@ -122,7 +122,7 @@ TEST_F(OdczytStartowy, YesFetchesGoodsWithPolishLettersAndPaymentNames) {
     ASSERT_TRUE(Istnieje("towary.txt"));
     ASSERT_TRUE(Istnieje("plat.txt"));
 
-    const auto towary = CzytajLinie(kasa->Folder() / "towary.txt");
+    const auto towary = *CzytajLinie(kasa->Folder() / "towary.txt");
     ASSERT_GT(towary.size(), 3u);
     bool polskie = false;
     for (size_t i = 3; i < towary.size(); ++i) {
@@ -134,7 +134,7 @@ TEST_F(OdczytStartowy, YesFetchesGoodsWithPolishLettersAndPaymentNames) {
     }
     EXPECT_TRUE(polskie) << "the demo base has Polish letters";
 
-    const auto platnosci = CzytajLinie(kasa->Folder() / "plat.txt");
+    const auto platnosci = *CzytajLinie(kasa->Folder() / "plat.txt");
     for (int k = 1; k <= 3; ++k) {
         std::string nazwa;
         ASSERT_TRUE(WezPoleTab(platnosci[static_cast<size_t>(k) + 2], 2, nazwa));
@@ -203,7 +203,7 @@ bool klepsydraPrzyWymianie = false;
 uint8_t KASDRV_WYWOLANIE TowaryDobre(const char* wejscie, const char* wyjscie) {
     klepsydraPrzyWymianie =
         QGuiApplication::overrideCursor() != nullptr && std::filesystem::exists(wejscie);
-    ZapiszAtomowo(wyjscie, "#01\r\n#\r\n#\r\n$1\tNOWY\r\n");
+    EXPECT_TRUE(ZapiszAtomowo(wyjscie, "#01\r\n#\r\n#\r\n$1\tNOWY\r\n"));
     return 0;
 }
 

@@ -53,7 +53,7 @@ TEST(UrzadzeniePortu, VariableThenAssignmentThenDefault) {
         unsetenv(zmienna.c_str());
         EXPECT_EQ(wynik.urzadzenie, p.urzadzenie);
         EXPECT_EQ(wynik.zrodlo, p.zrodlo);
-        EXPECT_FALSE(wynik.blad) << wynik.blad->what();
+        EXPECT_FALSE(wynik.blad) << wynik.blad->Komunikat();
     }
 }
 
@@ -129,7 +129,7 @@ TEST(UrzadzeniePortu, TheUsersFileIsWrittenWholeAndReadByEveryLookup) {
     p.Ustaw(7, "/dev/ttyUSB3");
     p.Ustaw(7, "");
     p.Ustaw(1, "/dev/ttyACM0");
-    p.Zapisz(PrzypisaniePortow::Plik());
+    EXPECT_TRUE(p.Zapisz(PrzypisaniePortow::Plik()));
     EXPECT_EQ(k.Czytaj("xdg/orbaklaw/porty.txt"),
               "# orbaklaw: urzadzenia portow COM, wiersze COM<n>=<urzadzenie>\r\n"
               "COM1=/dev/ttyACM0\r\nCOM2=/dev/serial/by-id/usb-FTDI_A-if00-port0\r\n");

@@ -150,7 +150,7 @@ TEST_F(PrawdziweBiblioteki, FileHelpersWriteKonfig) {
     ASSERT_TRUE(uchwyt);
     EXPECT_TRUE(k.ZapiszLinie(*uchwyt, "$01\tcom1:9600:mux0:1\t5"));
     k.ZamknijPlik(*uchwyt);
-    EXPECT_EQ(CzytajLinie("KONFIG.TXT"), std::vector<std::string>{"$01\tcom1:9600:mux0:1\t5"});
+    EXPECT_EQ(*CzytajLinie("KONFIG.TXT"), std::vector<std::string>{"$01\tcom1:9600:mux0:1\t5"});
     EXPECT_FALSE(k.OtworzPlik("nie/ma/in"));
 }
 

@@ -29,7 +29,7 @@ void PrintTo(const Przypadek& p, std::ostream* os) {
 }
 
 void Plik(const std::string& nazwa, const std::vector<std::string>& linie) {
-    ZapiszAtomowo(nazwa, ZlaczLinie(linie));
+    EXPECT_TRUE(ZapiszAtomowo(nazwa, ZlaczLinie(linie)));
 }
 
 void Nic(SrodowiskoKasy&) {}

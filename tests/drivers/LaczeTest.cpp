@@ -40,7 +40,7 @@ std::map<std::string, std::string> Zawartosc(const fs::path& folder) {
 }
 
 std::string OstatniaLiniaRaportu() {
-    auto linie = CzytajLinie("RAPORT.TXT");
+    auto linie = *CzytajLinie("RAPORT.TXT");
     return linie.empty() ? "" : linie.back();
 }
 
@@ -68,7 +68,7 @@ protected:
     void SetUp() override {
         s.Uruchom({"--no-pacing", "--state", s.Stan(), "--number", "3"});
         s.Konfiguracja({"$03\tcom1:9600:mux0:1\t1", "$05\tcom1:9600:mux0:1\t1"});
-        ZapiszPlikDefinicji(Definicje(7), "klawisz.txt", "03");
+        EXPECT_TRUE(ZapiszPlikDefinicji(Definicje(7), "klawisz.txt", "03"));
         ASSERT_EQ(ZDef(), 0); // something the register holds and must keep
     }
     SrodowiskoKasy s;
@@ -76,7 +76,7 @@ protected:
 
 TEST_F(InnaKasa, AWriteForAnotherNumberChangesNothingInTheRegister) {
     const auto przed = Zawartosc(s.Stan());
-    ZapiszPlikDefinicji(Definicje(9), "klawisz.txt", "05");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Definicje(9), "klawisz.txt", "05"));
     EXPECT_EQ(ZDef(), 22);
     EXPECT_TRUE(Zawartosc(s.Stan()) == przed);
     EXPECT_NE(OstatniaLiniaRaportu().find("kod 22"), std::string::npos);
@@ -84,10 +84,10 @@ TEST_F(InnaKasa, AWriteForAnotherNumberChangesNothingInTheRegister) {
 
 TEST_F(InnaKasa, ADeletionForAnotherNumberChangesNothingInTheRegister) {
     const auto przed = Zawartosc(s.Stan());
-    ZapiszAtomowo("tmp.plk", PlikKasowania("05"));
+    EXPECT_TRUE(ZapiszAtomowo("tmp.plk", PlikKasowania("05")));
     EXPECT_EQ(KDef(), 22);
     EXPECT_TRUE(Zawartosc(s.Stan()) == przed);
-    ZapiszAtomowo("tmp.plk", PlikKasowania("03"));
+    EXPECT_TRUE(ZapiszAtomowo("tmp.plk", PlikKasowania("03")));
     EXPECT_EQ(KDef(), 0);
     EXPECT_TRUE(Zawartosc(s.Stan()) != przed);
 }
@@ -105,8 +105,8 @@ TEST(Multiplekser, AChannelThatNoMultiplexerTakesGivesTheNumberAdvice) {
 TEST(SpoznionaOdpowiedz, IsNeverTakenForTheAnswerOfTheNextRun) {
     SrodowiskoKasy s;
     s.Uruchom({"--no-pacing", "--state", s.Stan(), "--fault", "slow", "--slow-ms", "1500"});
-    ZapiszPlikDefinicji(Definicje(4), "a.txt", "01");
-    ZapiszPlikDefinicji(ZaDuzoPlatnosci(), "c.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Definicje(4), "a.txt", "01"));
+    EXPECT_TRUE(ZapiszPlikDefinicji(ZaDuzoPlatnosci(), "c.txt", "01"));
     s.Konfiguracja(1);
     EXPECT_EQ(WywolajWProcesie({"write", "a.txt"}), 21);
     s.Konfiguracja(6);
@@ -139,7 +139,7 @@ protected:
 };
 
 TEST_F(Raport, IsNeverWrittenThroughASymbolicLink) {
-    ZapiszAtomowo("cel.txt", "nie ruszac\r\n");
+    EXPECT_TRUE(ZapiszAtomowo("cel.txt", "nie ruszac\r\n"));
     fs::create_symlink("cel.txt", "RAPORT.TXT");
     EXPECT_EQ(ODef(), 9);
     EXPECT_EQ(Bajty("cel.txt"), "nie ruszac\r\n");
@@ -156,12 +156,12 @@ TEST_F(Raport, IsNeverAPipe) {
 }
 
 TEST_F(Raport, LogsTheResultTheCallReturns) {
-    ZapiszPlikDefinicji(ZaDuzoPlatnosci(), "klawisz.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(ZaDuzoPlatnosci(), "klawisz.txt", "01"));
     EXPECT_EQ(ZDef(), 229);
     EXPECT_EQ(OstatniaLiniaRaportu().substr(OstatniaLiniaRaportu().rfind('\t') + 1), "kod 229");
-    ZapiszAtomowo("tmp.plk", ZlaczLinie({"#01", "#", "#", "$86"}));
+    EXPECT_TRUE(ZapiszAtomowo("tmp.plk", ZlaczLinie({"#01", "#", "#", "$86"})));
     EXPECT_EQ(KDef(), 0);
-    ZapiszAtomowo("tmp.plk", ZlaczLinie({"#01", "#", "#", "$300"}));
+    EXPECT_TRUE(ZapiszAtomowo("tmp.plk", ZlaczLinie({"#01", "#", "#", "$300"})));
     EXPECT_EQ(KDef(), 228);
     EXPECT_EQ(OstatniaLiniaRaportu().substr(OstatniaLiniaRaportu().rfind('\t') + 1), "kod 228");
 }
@@ -192,7 +192,7 @@ TEST_F(Raport, AWriteTooLongForOneFrameIsRefusedWhole) {
     // has: refused before anything goes out.
     for (int i = 0; i < 5000; ++i)
         linie.push_back("$60000\t0");
-    ZapiszAtomowo("klawisz.txt", ZlaczLinie(linie));
+    EXPECT_TRUE(ZapiszAtomowo("klawisz.txt", ZlaczLinie(linie)));
     const auto przed = Zawartosc(s.Stan());
     EXPECT_EQ(ZDef(), 12);
     EXPECT_TRUE(Zawartosc(s.Stan()) == przed);

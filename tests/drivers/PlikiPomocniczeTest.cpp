@@ -11,12 +11,12 @@ namespace orbaklaw::testy {
 namespace {
 
 std::string Tresc(const std::string& plik) {
-    return ZlaczLinie(CzytajLinie(plik));
+    return ZlaczLinie(*CzytajLinie(plik));
 }
 
 TEST(PlikiPomocnicze, WriteLinesWithCrLfAndReplaceOnClose) {
     SrodowiskoKasy s;
-    ZapiszAtomowo("KONFIG.TXT", "stary\r\n");
+    EXPECT_TRUE(ZapiszAtomowo("KONFIG.TXT", "stary\r\n"));
     int32_t uchwyt = 0;
     ASSERT_NE(_OtwartoPlik(&uchwyt, B("KONFIG.TXT").data(), 1), 0);
     ASSERT_NE(uchwyt, 0);
@@ -29,7 +29,7 @@ TEST(PlikiPomocnicze, WriteLinesWithCrLfAndReplaceOnClose) {
 
 TEST(PlikiPomocnicze, ExistingNameIsFoundWhateverItsCase) {
     SrodowiskoKasy s;
-    ZapiszAtomowo("konfig.txt", "stary\r\n");
+    EXPECT_TRUE(ZapiszAtomowo("konfig.txt", "stary\r\n"));
     int32_t uchwyt = 0;
     ASSERT_NE(_OtwartoPlik(&uchwyt, B("KONFIG.TXT").data(), 1), 0);
     _ZapisanoDoPlikuLinie(uchwyt, B("nowy").data());
@@ -41,7 +41,7 @@ TEST(PlikiPomocnicze, ExistingNameIsFoundWhateverItsCase) {
 
 TEST(PlikiPomocnicze, FailedLineKeepsTheOldFile) {
     SrodowiskoKasy s;
-    ZapiszAtomowo("in", "#01\r\n");
+    EXPECT_TRUE(ZapiszAtomowo("in", "#01\r\n"));
     int32_t uchwyt = 0;
     ASSERT_NE(_OtwartoPlik(&uchwyt, B("in").data(), 1), 0);
     BuforTekstu pelny;
@@ -56,7 +56,7 @@ TEST(PlikiPomocnicze, FailedLineKeepsTheOldFile) {
 TEST(PlikiPomocnicze, ReplaceTheFileAsTheProgramsSaveDoes) {
     SrodowiskoKasy s;
     std::filesystem::create_directory("ustawienia");
-    ZapiszAtomowo("ustawienia/KONFIG.TXT", "stary\r\n");
+    EXPECT_TRUE(ZapiszAtomowo("ustawienia/KONFIG.TXT", "stary\r\n"));
     std::filesystem::permissions("ustawienia/KONFIG.TXT", std::filesystem::perms::owner_read |
                                                               std::filesystem::perms::owner_write);
     std::filesystem::create_symlink("ustawienia/KONFIG.TXT", "KONFIG.TXT");
@@ -69,7 +69,7 @@ TEST(PlikiPomocnicze, ReplaceTheFileAsTheProgramsSaveDoes) {
     EXPECT_EQ(std::filesystem::status("KONFIG.TXT").permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
-    ZapiszAtomowo("in", "#01\r\n");
+    EXPECT_TRUE(ZapiszAtomowo("in", "#01\r\n"));
     std::filesystem::permissions("in", std::filesystem::perms::owner_read);
     EXPECT_EQ(_OtwartoPlik(&uchwyt, B("in").data(), 1), 0);
     EXPECT_EQ(Tresc("in"), "#01\r\n");

@@ -86,8 +86,8 @@ TEST_F(Folder, NewFolderGetsTheDemoBaseAndKeepsWritesAcrossRestarts) {
         t.KlawiszeObaAlt[3] = {0, Funkcja, 18, 0, 0, 0, 0, 0};
         ASSERT_EQ(Zapisz(kasa, t), (std::vector<uint8_t>{0, 0}));
     }
-    EXPECT_EQ(CzytajLinie(folder / "plat.txt").size(), 6u);
-    EXPECT_EQ(CzytajLinie(folder / "towary.txt").size(), 3u + 511u);
+    EXPECT_EQ(CzytajLinie(folder / "plat.txt")->size(), 6u);
+    EXPECT_EQ(CzytajLinie(folder / "towary.txt")->size(), 3u + 511u);
     StanKasy ponownie(folder);
     EXPECT_EQ(ponownie.Klawisze().KlawiszeObaAlt[3].Numer, 18);
     EXPECT_EQ(ponownie.Towary_().Nazwa852(2), "MAS\235O EKSTRA 2"); // MASŁO EKSTRA, CP852

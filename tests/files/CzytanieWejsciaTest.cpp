@@ -3,7 +3,6 @@
 #include "appearance/PlikEtykiet.h"
 #include "files/CzytnikLinii.h"
 #include "files/OtwarciePliku.h"
-#include "files/PlikOdrzucony.h"
 #include "files/PlikTekstowy.h"
 #include "format/PlikDefinicji.h"
 #include "tests/support/Cp1250.h"
@@ -29,12 +28,18 @@ namespace fs = std::filesystem;
 using Linie = std::vector<std::string>;
 
 template <typename Czytanie> std::string Komunikat(Czytanie czytanie) {
-    try {
-        czytanie();
-    } catch (const BladWejsciaWyjscia& e) {
-        return e.what();
-    }
+    const auto wynik = czytanie();
+    if (!wynik)
+        return wynik.Blad().Komunikat();
     return "(no error)";
+}
+
+// A read whose value is not looked at: only whether it failed, and why.
+using Czytanie = std::function<WynikPliku<void>()>;
+template <typename T> WynikPliku<void> Samo(const WynikPliku<T>& wynik) {
+    if (!wynik)
+        return wynik.Blad();
+    return {};
 }
 
 TEST(CzytanieWejscia, AFinalLoneCrEndsTheLastLine) {
@@ -50,7 +55,7 @@ TEST(CzytanieWejscia, AFinalLoneCrEndsTheLastLine) {
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.tresc);
         katalog.Zapisz("x.txt", p.tresc);
-        EXPECT_EQ(CzytajLinie(katalog / "x.txt"), p.linie);
+        EXPECT_EQ(*CzytajLinie(katalog / "x.txt"), p.linie);
         EXPECT_EQ(PodzielNaLinie(p.tresc), p.linie);
     }
 }
@@ -59,22 +64,22 @@ TEST(CzytanieWejscia, DefinitionAndLabelFilesEndingInALoneCrAreGood) {
     test::KatalogTymczasowy katalog;
     katalog.Zapisz("k.txt", "#01\r\n#\r\n#\r\n$238\t2\t5\t\r\n$1\t3\t8\t1050\t0\r");
     TabliceKlawiszy t;
-    const auto wynik = CzytajPlikDefinicji(t, katalog / "k.txt");
+    const auto wynik = *CzytajPlikDefinicji(t, katalog / "k.txt");
     EXPECT_TRUE(wynik.poprawny) << wynik.zlaLinia;
     EXPECT_EQ(t.KlawiszeBezp[9].Kwota, 1050);
     katalog.Zapisz("e.bm0", "PIECZYWO\r\nMLEKO\r");
-    const TekstyEtykiet e = CzytajPlikEtykiet(katalog / "e.bm0");
+    const TekstyEtykiet e = *CzytajPlikEtykiet(katalog / "e.bm0");
     EXPECT_EQ(e[1], "MLEKO");
 }
 
 TEST(CzytanieWejscia, TheSystemsCommonReasonsAreGivenInPolish) {
     test::KatalogTymczasowy katalog;
-    const std::string brak = Komunikat([&] { CzytajLinie(katalog / "brak.txt"); });
+    const std::string brak = Komunikat([&] { return Samo(CzytajLinie(katalog / "brak.txt")); });
     EXPECT_EQ(brak, (katalog / "brak.txt").string() +
                         test::Cp1250(": Nie ma takiego pliku ani katalogu"));
-    const std::string folder = Komunikat([&] { CzytajLinie(katalog.sciezka()); });
+    const std::string folder = Komunikat([&] { return Samo(CzytajLinie(katalog.sciezka())); });
     EXPECT_EQ(folder, katalog.sciezka().string() + ": To jest katalog");
-    const std::string zapis = Komunikat([&] { ZapiszAtomowo(katalog / "nie" / "x.txt", "a"); });
+    const std::string zapis = Komunikat([&] { return Samo(ZapiszAtomowo(katalog / "nie" / "x.txt", "a")); });
     EXPECT_NE(zapis.find(test::Cp1250("Nie ma takiego pliku ani katalogu")), std::string::npos)
         << zapis;
 }
@@ -83,11 +88,11 @@ TEST(CzytanieWejscia, TheSystemsCommonReasonsAreGivenInPolish) {
 TEST(CzytanieWejscia, ADeviceIsNotReadAsAFile) {
     for (const char* urzadzenie : {"/dev/null", "/dev/zero"}) {
         SCOPED_TRACE(urzadzenie);
-        const std::string komunikat = Komunikat([&] { CzytajLinie(urzadzenie); });
+        const std::string komunikat = Komunikat([&] { return Samo(CzytajLinie(urzadzenie)); });
         EXPECT_EQ(komunikat, urzadzenie + test::Cp1250(": To nie jest zwykły plik"));
         TabliceKlawiszy t;
-        EXPECT_THROW(CzytajPlikDefinicji(t, urzadzenie), BladWejsciaWyjscia);
-        EXPECT_THROW(CzytajPlikEtykiet(urzadzenie), BladWejsciaWyjscia);
+        EXPECT_FALSE(CzytajPlikDefinicji(t, urzadzenie));
+        EXPECT_FALSE(CzytajPlikEtykiet(urzadzenie));
     }
 }
 #endif
@@ -96,18 +101,18 @@ TEST(CzytanieWejscia, ADeviceIsNotReadAsAFile) {
 TEST(CzytanieWejscia, AFifoIsRefusedWithoutWaitingForAWriter) {
     test::KatalogTymczasowy katalog;
     ASSERT_EQ(::mkfifo((katalog / "kolejka").c_str(), 0644), 0);
-    const std::string komunikat = Komunikat([&] { CzytajLinie(katalog / "kolejka"); });
+    const std::string komunikat = Komunikat([&] { return Samo(CzytajLinie(katalog / "kolejka")); });
     EXPECT_EQ(komunikat,
               (katalog / "kolejka").string() + test::Cp1250(": To nie jest zwykły plik"));
     TabliceKlawiszy t;
-    EXPECT_THROW(CzytajPlikDefinicji(t, katalog / "kolejka"), BladWejsciaWyjscia);
+    EXPECT_FALSE(CzytajPlikDefinicji(t, katalog / "kolejka"));
 }
 #endif
 
 #ifndef _WIN32 // POSIX: devices, FIFOs, /proc and fork
 // What `czytanie` threw in a child process, or why it never said, when the
 // child is still reading after `sekund`.
-std::string KomunikatWCzasie(const std::function<void()>& czytanie, int sekund) {
+std::string KomunikatWCzasie(const Czytanie& czytanie, int sekund) {
     int rura[2];
     if (::pipe(rura) != 0)
         return "(no pipe)";
@@ -147,15 +152,19 @@ TEST(CzytanieWejscia, AFileThatWaitsForDataIsRefusedInTime) {
     if (::access(kmsg.c_str(), R_OK) != 0)
         GTEST_SKIP() << "/proc/kmsg, a file that waits for data, can't be read here "
                         "(it needs the administrator)";
-    const std::vector<std::pair<const char*, std::function<void()>>> czytania{
-        {"CzytajCalyPlik", [&] { CzytajCalyPlik(kmsg, 64u << 10); }},
+    const std::vector<std::pair<const char*, Czytanie>> czytania{
+        {"CzytajCalyPlik", [&] { return Samo(CzytajCalyPlik(kmsg, 64u << 10)); }},
         {"CzytnikLinii",
-         [&] {
+         [&]() -> WynikPliku<void> {
              CzytnikLinii czytnik(kmsg, 64u << 10);
-             for (std::string linia; czytnik.Nastepna(linia);) {
-             }
+             if (auto otwarcie = czytnik.Otworz(); !otwarcie)
+                 return otwarcie;
+             std::string linia;
+             for (auto jest = czytnik.Nastepna(linia);; jest = czytnik.Nastepna(linia))
+                 if (!jest || !*jest)
+                     return Samo(jest);
          }},
-        {"CzytajLinie", [&] { CzytajLinie(kmsg); }},
+        {"CzytajLinie", [&] { return Samo(CzytajLinie(kmsg)); }},
     };
     for (const auto& [nazwa, czytanie] : czytania) {
         SCOPED_TRACE(nazwa);
@@ -178,23 +187,19 @@ TEST(CzytanieWejscia, HugeFilesAreRefusedBeforeReading) {
     const fs::path plik = katalog / "ogromny.txt";
     PlikRzadki(plik, uintmax_t{3} << 30);
     const std::string oczekiwany = plik.string() + test::Cp1250(": Plik jest za duży");
-    EXPECT_EQ(Komunikat([&] { CzytajLinie(plik); }), oczekiwany);
+    EXPECT_EQ(Komunikat([&] { return Samo(CzytajLinie(plik)); }), oczekiwany);
     TabliceKlawiszy t;
-    EXPECT_EQ(Komunikat([&] { CzytajPlikDefinicji(t, plik); }), oczekiwany);
-    EXPECT_EQ(Komunikat([&] { CzytajPlikEtykiet(plik); }), oczekiwany);
+    EXPECT_EQ(Komunikat([&] { return Samo(CzytajPlikDefinicji(t, plik)); }), oczekiwany);
+    EXPECT_EQ(Komunikat([&] { return Samo(CzytajPlikEtykiet(plik)); }), oczekiwany);
 }
 
 // How a read ended: "odrzucony" for a file refused for its size or line
 // count, "blad" for any other failure, "" when it was read.
-template <typename Czytanie> std::string Wynik(Czytanie czytanie) {
-    try {
-        czytanie();
-    } catch (const PlikOdrzucony& e) {
-        return std::string("odrzucony ") + e.what();
-    } catch (const BladWejsciaWyjscia& e) {
-        return std::string("blad ") + e.what();
-    }
-    return "";
+std::string Wynik(const Czytanie& czytanie) {
+    const auto wynik = czytanie();
+    if (wynik)
+        return "";
+    return (wynik.Blad().Odrzucony() ? "odrzucony " : "blad ") + wynik.Blad().Komunikat();
 }
 
 #ifndef _WIN32 // POSIX: devices, FIFOs, /proc and fork
@@ -212,41 +217,35 @@ TEST(CzytanieWejscia, AFileTooLargeForItsKindIsToldFromOneThatCantBeOpened) {
     const std::string nieZwykly = test::Cp1250(": To nie jest zwykły plik");
     const struct {
         const char* opis;
-        std::function<void()> czytanie;
+        Czytanie czytanie;
         std::string wynik;
     } przypadki[] = {
-        {"size, lines", [&] { CzytajLinie(ogromny); }, "odrzucony " + ogromny.string() + zaDuzy},
-        {"size, definitions", [&] { CzytajPlikDefinicji(t, ogromny); },
+        {"size, lines", [&] { return Samo(CzytajLinie(ogromny)); }, "odrzucony " + ogromny.string() + zaDuzy},
+        {"size, definitions", [&] { return Samo(CzytajPlikDefinicji(t, ogromny)); },
          "odrzucony " + ogromny.string() + zaDuzy},
-        {"size, labels", [&] { CzytajPlikEtykiet(ogromny); },
+        {"size, labels", [&] { return Samo(CzytajPlikEtykiet(ogromny)); },
          "odrzucony " + ogromny.string() + zaDuzy},
-        {"size, whole", [&] { CzytajCalyPlik(ogromny, 1u << 20); },
+        {"size, whole", [&] { return Samo(CzytajCalyPlik(ogromny, 1u << 20)); },
          "odrzucony " + ogromny.string() + zaDuzy},
         {"line count",
-         [&] {
-             CzytajLinie(trzy, {1024, 2});
-         },
+         [&] { return Samo(CzytajLinie(trzy, {1024, 2})); },
          "odrzucony " + trzy.string() + zaDuzy},
         {"grows, lines",
-         [&] {
-             CzytajLinie(rosnacy, {16, 1000});
-         },
+         [&] { return Samo(CzytajLinie(rosnacy, {16, 1000})); },
          "odrzucony " + rosnacy.string() + zaDuzy},
-        {"grows, whole", [&] { CzytajCalyPlik(rosnacy, 16); },
+        {"grows, whole", [&] { return Samo(CzytajCalyPlik(rosnacy, 16)); },
          "odrzucony " + rosnacy.string() + zaDuzy},
         {"within the bounds",
-         [&] {
-             CzytajLinie(trzy, {1024, 3});
-         },
+         [&] { return Samo(CzytajLinie(trzy, {1024, 3})); },
          ""},
-        {"missing", [&] { CzytajLinie(katalog / "brak.txt"); },
+        {"missing", [&] { return Samo(CzytajLinie(katalog / "brak.txt")); },
          "blad " + (katalog / "brak.txt").string() +
              test::Cp1250(": Nie ma takiego pliku ani katalogu")},
-        {"folder", [&] { CzytajCalyPlik(katalog.sciezka(), 1024); },
+        {"folder", [&] { return Samo(CzytajCalyPlik(katalog.sciezka(), 1024)); },
          "blad " + katalog.sciezka().string() + ": To jest katalog"},
-        {"fifo", [&] { CzytajPlikDefinicji(t, katalog / "kolejka"); },
+        {"fifo", [&] { return Samo(CzytajPlikDefinicji(t, katalog / "kolejka")); },
          "blad " + (katalog / "kolejka").string() + nieZwykly},
-        {"device", [&] { CzytajLinie("/dev/zero"); }, "blad /dev/zero" + nieZwykly},
+        {"device", [&] { return Samo(CzytajLinie("/dev/zero")); }, "blad /dev/zero" + nieZwykly},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.opis);

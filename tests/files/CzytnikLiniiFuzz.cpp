@@ -30,16 +30,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CzytnikLinii caly(plik, size);
     CzytnikLinii krotki(plik, size, Granica);
+    if (!caly.Otworz() || !krotki.Otworz())
+        std::abort();
+    // A line read, or none at the end; a failure to read ends the run.
+    const auto jest = [](CzytnikLinii& czytnik, std::string& linia) {
+        const auto wynik = czytnik.Nastepna(linia);
+        if (!wynik)
+            std::abort();
+        return *wynik;
+    };
     std::string linia, krotka;
     for (const std::string& o : oczekiwane) {
-        if (!caly.Nastepna(linia) || linia != o || !krotki.Nastepna(krotka))
+        if (!jest(caly, linia) || linia != o || !jest(krotki, krotka))
             std::abort();
         if (o.size() <= Granica
                 ? krotka != o
                 : krotka.size() != Granica + 1 || o.compare(0, Granica + 1, krotka) != 0)
             std::abort();
     }
-    if (caly.Nastepna(linia) || krotki.Nastepna(krotka) || caly.Przeczytane() != size)
+    if (jest(caly, linia) || jest(krotki, krotka) || caly.Przeczytane() != size)
         std::abort();
     return 0;
 }

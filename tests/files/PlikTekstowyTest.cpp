@@ -22,10 +22,10 @@ TEST(PlikTekstowy, LinesEndInCrLfOrLfAlone) {
 
 TEST(PlikTekstowy, AtomicWriteReplacesWholeFiles) {
     test::KatalogTymczasowy katalog;
-    ZapiszAtomowo(katalog / "x.txt", "pierwszy");
-    ZapiszAtomowo(katalog / "x.txt", "drugi");
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "x.txt", "pierwszy"));
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "x.txt", "drugi"));
     EXPECT_EQ(katalog.Czytaj("x.txt"), "drugi");
-    EXPECT_EQ(CzytajLinie(katalog / "x.txt"), Linie{"drugi"});
+    EXPECT_EQ(*CzytajLinie(katalog / "x.txt"), Linie{"drugi"});
 }
 
 TEST(PlikTekstowy, FixedNamesAreFoundWhateverTheirCase) {

@@ -43,11 +43,8 @@ size_t LiczbaPlikow(const fs::path& folder) {
 }
 
 std::string Komunikat(const fs::path& plik, const std::string& tresc) {
-    try {
-        ZapiszAtomowo(plik, tresc);
-    } catch (const BladWejsciaWyjscia& e) {
-        return e.what();
-    }
+    if (auto zapis = ZapiszAtomowo(plik, tresc); !zapis)
+        return zapis.Blad().Komunikat();
     return {};
 }
 
@@ -58,12 +55,12 @@ TEST(ZapisAtomowy, KeepsTheRightsOfTheFileItReplaces) {
         SCOPED_TRACE(prawa);
         katalog.Zapisz("x.txt", "stary");
         ASSERT_EQ(::chmod((katalog / "x.txt").c_str(), prawa), 0);
-        ZapiszAtomowo(katalog / "x.txt", "nowy");
+        ASSERT_TRUE(ZapiszAtomowo(katalog / "x.txt", "nowy"));
         EXPECT_EQ(katalog.Czytaj("x.txt"), "nowy");
         EXPECT_EQ(Prawa(katalog / "x.txt"), prawa);
     }
     const mode_t maska = ::umask(022);
-    ZapiszAtomowo(katalog / "nowy.txt", "a");
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "nowy.txt", "a"));
     ::umask(maska);
     EXPECT_EQ(Prawa(katalog / "nowy.txt"), 0644u) << "a new file gets the usual rights";
 }
@@ -76,7 +73,7 @@ TEST(ZapisAtomowy, KeepsTheOwnerWhereTheSystemAllows) {
     test::KatalogTymczasowy katalog;
     katalog.Zapisz("cudzy.txt", "stary");
     ASSERT_EQ(::chown((katalog / "cudzy.txt").c_str(), 4321, 4322), 0);
-    ZapiszAtomowo(katalog / "cudzy.txt", "nowy");
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "cudzy.txt", "nowy"));
     struct stat st {};
     ASSERT_EQ(::stat((katalog / "cudzy.txt").c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 4321u);
@@ -92,7 +89,7 @@ TEST(ZapisAtomowy, WritesThroughASymbolicLinkToItsTarget) {
     katalog.Zapisz("dane/prawdziwy.txt", "stary");
     fs::create_symlink("dane/prawdziwy.txt", katalog / "dowiazanie.txt");
     fs::create_symlink("dowiazanie.txt", katalog / "drugie.txt");
-    ZapiszAtomowo(katalog / "drugie.txt", "nowy");
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "drugie.txt", "nowy"));
     EXPECT_TRUE(fs::is_symlink(katalog / "dowiazanie.txt"));
     EXPECT_TRUE(fs::is_symlink(katalog / "drugie.txt"));
     EXPECT_EQ(katalog.Czytaj("dane/prawdziwy.txt"), "nowy");
@@ -100,7 +97,7 @@ TEST(ZapisAtomowy, WritesThroughASymbolicLinkToItsTarget) {
     EXPECT_EQ(LiczbaPlikow(katalog / "dane"), 1u) << "nothing left beside the target";
     // A link to a file that does not exist yet makes the file.
     fs::create_symlink("dane/pozniej.txt", katalog / "wiszace.txt");
-    ZapiszAtomowo(katalog / "wiszace.txt", "jest");
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "wiszace.txt", "jest"));
     EXPECT_TRUE(fs::is_symlink(katalog / "wiszace.txt"));
     EXPECT_EQ(katalog.Czytaj("dane/pozniej.txt"), "jest");
 }
@@ -119,12 +116,12 @@ TEST(ZapisAtomowy, ALinkToAReservedFileIsRefused) {
     fs::create_symlink("RAPORT.TXT", katalog / "nowy.txt");
     for (const char* nazwa : {"s.txt", "t.txt", "r.txt", "nowy.txt"}) {
         SCOPED_TRACE(nazwa);
-        EXPECT_THROW(ZapiszAtomowo(katalog / nazwa, "klawisze"), BladWejsciaWyjscia);
+        EXPECT_FALSE(ZapiszAtomowo(katalog / nazwa, "klawisze"));
     }
     EXPECT_EQ(katalog.Czytaj("KONFIG.TXT"), "konfiguracja");
     EXPECT_EQ(katalog.Czytaj("raport.txt"), "raport");
     EXPECT_FALSE(fs::exists(katalog / "RAPORT.TXT"));
-    ZapiszAtomowo(katalog / "KONFIG.TXT", "nowa");
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "KONFIG.TXT", "nowa"));
     EXPECT_EQ(katalog.Czytaj("t.txt"), "nowa");
 }
 #endif
@@ -149,7 +146,7 @@ TEST(ZapisAtomowy, HardLinkedFileKeepsItsLinks) {
     test::KatalogTymczasowy katalog;
     katalog.Zapisz("a.txt", "stary, dluzszy tekst");
     fs::create_hard_link(katalog / "a.txt", katalog / "b.txt");
-    ZapiszAtomowo(katalog / "a.txt", "nowy");
+    ASSERT_TRUE(ZapiszAtomowo(katalog / "a.txt", "nowy"));
     EXPECT_EQ(katalog.Czytaj("a.txt"), "nowy");
     EXPECT_EQ(katalog.Czytaj("b.txt"), "nowy");
     EXPECT_EQ(fs::hard_link_count(katalog / "a.txt"), 2u);
@@ -182,8 +179,8 @@ TEST(ZapisAtomowy, LongNamesUpToTheSystemsLimit) {
     for (size_t dlugosc : {240u, 250u, 251u, 254u, 255u}) {
         SCOPED_TRACE(dlugosc);
         const std::string nazwa = std::string(dlugosc - 4, 'd') + ".txt";
-        ZapiszAtomowo(katalog / nazwa, "pierwszy");
-        ZapiszAtomowo(katalog / nazwa, "drugi");
+        ASSERT_TRUE(ZapiszAtomowo(katalog / nazwa, "pierwszy"));
+        ASSERT_TRUE(ZapiszAtomowo(katalog / nazwa, "drugi"));
         EXPECT_EQ(katalog.Czytaj(nazwa), "drugi");
         fs::remove(katalog / nazwa);
         EXPECT_EQ(LiczbaPlikow(katalog.sciezka()), 0u);
@@ -273,12 +270,10 @@ TEST(ZapisAtomowy, ALeftoverGoesOnlyWhenItsWriterIsGone) {
     ASSERT_GE(pid, 0);
     if (pid == 0) {
         ::close(rura[0]);
-        try {
-            ZapisAtomowy zapis(cel);
-            zapis.Dopisz("pierwszy");
+        ZapisAtomowy zapis(cel);
+        if (zapis.Otworz() && zapis.Dopisz("pierwszy")) {
             [[maybe_unused]] const auto n = ::write(rura[1], "g", 1);
             ::pause(); // killed here
-        } catch (...) {
         }
         ::_exit(3);
     }

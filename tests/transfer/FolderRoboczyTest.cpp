@@ -42,7 +42,7 @@ TEST_F(FolderRoboczy, FilesChosenElsewhereNeverMoveTheWorkingFolder) {
     test::KatalogTymczasowy inne;
     fs::create_directories(inne / "definicje");
     fs::create_directories(inne / "wkladki");
-    ZapiszPlikDefinicji(Przyklad(), inne / "definicje" / "plan.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), inne / "definicje" / "plan.txt", "01"));
     inne.Zapisz("wkladki/plan.bm0", "KAWA\r\n");
     const auto przed = Zawartosc(inne.sciezka());
 

@@ -138,7 +138,7 @@ TEST_F(Kasowanie, OldRequestThatCannotBeRemovedStopsIt) {
 }
 
 TEST_F(Kasowanie, OldRequestIsReplaced) {
-    ZapiszAtomowo("tmp.plk", "stary");
+    EXPECT_TRUE(ZapiszAtomowo("tmp.plk", "stary"));
     Kasuj(Odpowiedz::Tak);
     EXPECT_EQ(dialogi.komunikaty.back().tekst, u"Skasowano definicje klawiszy"_s + Sprawdzono());
     EXPECT_FALSE(Istnieje("tmp.plk"));

@@ -66,7 +66,7 @@ TEST_F(Kopia, EveryWriteAndDeleteKeepsTheRegistersPreviousDefinitions) {
                     .hasMatch())
         << pliki[0];
     TabliceKlawiszy kopia;
-    ASSERT_TRUE(CzytajPlikDefinicji(kopia, pliki[0]).poprawny);
+    ASSERT_TRUE(CzytajPlikDefinicji(kopia, pliki[0])->poprawny);
     EXPECT_EQ(Znaczenie(kopia), Znaczenie(Przyklad())) << "the definitions before the write";
     EXPECT_EQ(Znaczenie(CzytajZKasy()), Znaczenie(nowe)) << "and the write went through";
 
@@ -77,7 +77,7 @@ TEST_F(Kopia, EveryWriteAndDeleteKeepsTheRegistersPreviousDefinitions) {
     ASSERT_EQ(pliki.size(), 2u);
     const fs::path druga = pliki[0] == pierwsza ? pliki[1] : pliki[0];
     TabliceKlawiszy przedKasowaniem;
-    ASSERT_TRUE(CzytajPlikDefinicji(przedKasowaniem, druga).poprawny);
+    ASSERT_TRUE(CzytajPlikDefinicji(przedKasowaniem, druga)->poprawny);
     EXPECT_EQ(Znaczenie(przedKasowaniem), Znaczenie(nowe)) << "the definitions before the deletion";
     EXPECT_FALSE(Istnieje("123.@#$"));
 }

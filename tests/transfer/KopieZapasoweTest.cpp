@@ -56,8 +56,8 @@ TEST_F(KopieZapasowe, ABackupLoadedAndWrittenRestoresTheRegister) {
     tm.tm_sec = 5;
     tm.tm_isdst = -1;
     const std::time_t dawno = std::mktime(&tm);
-    ZachowajKopie(folder, "01", TekstPlikuDefinicji(TabliceKlawiszy{}, "01"), dawno);
-    ZachowajKopie(folder, "02", TekstPlikuDefinicji(TabliceKlawiszy{}, "02"), dawno);
+    EXPECT_TRUE(ZachowajKopie(folder, "01", TekstPlikuDefinicji(TabliceKlawiszy{}, "01"), dawno));
+    EXPECT_TRUE(ZachowajKopie(folder, "02", TekstPlikuDefinicji(TabliceKlawiszy{}, "02"), dawno));
     dialogi.komunikaty.clear();
 
     dialogi.okna.push_back([&](QDialog& d) {

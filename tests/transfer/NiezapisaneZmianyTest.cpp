@@ -37,7 +37,7 @@ protected:
     void SetUp() override {
         OknoZKasa::SetUp();
         ZapiszWKasie(Przyklad());
-        ZapiszPlikDefinicji(Przyklad(), "plan.txt", "01");
+        EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "plan.txt", "01"));
     }
     // F1 of "BEZP." becomes a function key, confirmed with "Zatwierdź".
     void ZmienKlawisz() {

@@ -133,7 +133,7 @@ TEST(ParsowanieDefinicji, TheBadLineIsNumberedAsInTheFile) {
         EXPECT_EQ(zLinii.poprawny, p.numer == 0);
         EXPECT_EQ(zLinii.numerLinii, p.numer);
         katalog.Zapisz("k.txt", p.tresc);
-        const auto zPliku = CzytajPlikDefinicji(t, katalog / "k.txt");
+        const auto zPliku = *CzytajPlikDefinicji(t, katalog / "k.txt");
         EXPECT_EQ(zPliku.poprawny, p.numer == 0);
         EXPECT_EQ(zPliku.numerLinii, p.numer);
     }

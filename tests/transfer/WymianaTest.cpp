@@ -68,7 +68,7 @@ void Zobacz(const char* plik) {
 
 uint8_t KASDRV_WYWOLANIE ODef(const char* wejscie, const char* wyjscie) {
     Zobacz(wejscie);
-    ZapiszPlikDefinicji(TabliceKlawiszy{}, wyjscie, "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(TabliceKlawiszy{}, wyjscie, "01"));
     return 0;
 }
 uint8_t KASDRV_WYWOLANIE ZDef(const char* plik) {
@@ -337,7 +337,7 @@ TEST_F(Wymiana, AnEmptyConfigurationIsOneToSet) {
     for (const char* tresc : {"", "\r\n", " \r\n\r\n"}) {
         for (const char* przycisk : {"bOdczyt", "bZapis", "bKasowanie"}) {
             SCOPED_TRACE(std::string(przycisk) + " \"" + tresc + "\"");
-            ZapiszAtomowo("KONFIG.TXT", tresc);
+            EXPECT_TRUE(ZapiszAtomowo("KONFIG.TXT", tresc));
             Stan().NumerKasy = "01"; // as the program holds it after a save
             dialogi.komunikaty.clear();
             dialogi.pokazaneOkna = 0;

@@ -59,7 +59,7 @@ protected:
         TabliceKlawiszy t;
         for (size_t i = 0; i < 9; ++i)
             t.KlawiszeBezp[i] = {0, Platnosc, 1, 0, 0, 0, 0, 100};
-        ZapiszPlikDefinicji(t, "dziewiec.txt", "01");
+        EXPECT_TRUE(ZapiszPlikDefinicji(t, "dziewiec.txt", "01"));
         dialogi.pliki.push_back(u"dziewiec.txt"_s);
         Kliknij("bOdczytPlik");
         ASSERT_TRUE(dialogi.komunikaty.empty());

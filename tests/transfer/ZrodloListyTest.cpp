@@ -26,7 +26,7 @@ using ZrodloListy = OknoZKasa;
 TEST_F(ZrodloListy, TheListingNamesWhatTheTablesLastCameFromOrWentTo) {
     ZapiszWKasie(Przyklad());
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(kasa.Folder().string()));
-    ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01");
+    EXPECT_TRUE(ZapiszPlikDefinicji(Przyklad(), "moje.txt", "01"));
     const auto zmien = [] { Stan().tablice.KlawiszeBezp[3] = {0, Funkcja, 7, 0, 0, 0, 0, 0}; };
     struct Krok {
         const char* co;

@@ -23,8 +23,7 @@ TEST_F(AkcjeOkna, AnExceptionIsShownAndNoKeepsTheProgramAsItWas) {
     Slot(3, 4).Rodzaj = 2;
     Kliknij("Button2");
     Kontrolka<QLineEdit>("Edit1")->setText(u"TEKST"_s);
-    okno->AkcjeOkna().Wykonaj(
-        [] { throw BladWejsciaWyjscia("klawisz.txt: No such file or directory"); });
+    okno->AkcjeOkna().Zglos(BladWejsciaWyjscia("klawisz.txt: No such file or directory"));
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
     const auto& k = dialogi.komunikaty[0];
     EXPECT_EQ(k.tekst, Tekst(u"klawisz.txt: No such file or directory"_s));
@@ -38,10 +37,8 @@ TEST_F(AkcjeOkna, AnExceptionIsShownAndNoKeepsTheProgramAsItWas) {
 
 // A path is in the system's encoding, the reason in the program's own.
 TEST_F(AkcjeOkna, AFailingFileIsNamedAsTheUserSeesIt) {
-    okno->AkcjeOkna().Wykonaj([] {
-        throw BladWejsciaWyjscia(std::filesystem::path(u8"/tmp/Wkładki/zażółć.txt"),
-                                 "Brak uprawnie\361");
-    });
+    okno->AkcjeOkna().Zglos(
+        BladWejsciaWyjscia(std::filesystem::path(u8"/tmp/Wkładki/zażółć.txt"), "Brak uprawnie\361"));
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
     EXPECT_EQ(dialogi.komunikaty[0].tekst, Tekst(u"/tmp/Wkładki/zażółć.txt: Brak uprawnień"_s));
 }
@@ -63,7 +60,7 @@ TEST_F(AkcjeOkna, MessagesInTheProgramsCodePageAndUnknownExceptions) {
 TEST_F(AkcjeOkna, AButtonWhoseActionThrowsReachesTheHandler) {
     QPushButton przycisk;
     okno->AkcjeOkna().Podlacz(&przycisk, &QPushButton::clicked, okno.get(),
-                              [] { throw BladWejsciaWyjscia("zapis"); });
+                              [] { throw std::runtime_error("zapis"); });
     przycisk.click();
     EXPECT_EQ(dialogi.Teksty(), QStringList{Tekst(u"zapis"_s)});
 }
