@@ -135,7 +135,8 @@ void TForm3::UtworzFormularz() {
 void TForm3::UtworzMenu() {
     komunikacja_->DodajDoMenu(*menu_);
     transfer_->DodajDoMenu(*menu_);
-    (new MenuListyKlawiszy(*menu_, {&dialogi_, &akcje_, &Stan(), panel_->cbPlatnosc}))->setParent(this);
+    (new MenuListyKlawiszy(*menu_, {&dialogi_, &akcje_, &Stan(), panel_->cbPlatnosc}))
+        ->setParent(this);
     (new MenuWydruku(*menu_, {this, &dialogi_, &akcje_}))->setParent(this);
     DodajOProgramie(*menu_, dialogi_);
 }

@@ -57,7 +57,8 @@ WynikPliku<PomiaryDrukarek> CzytajPomiaryDrukarek(const std::filesystem::path& p
 
 // The whole file, its folders created when missing, replaced atomically;
 // else the reason it could not be written.
-WynikPliku<void> ZapiszPomiaryDrukarek(const std::filesystem::path& plik, const PomiaryDrukarek& pomiary);
+WynikPliku<void> ZapiszPomiaryDrukarek(const std::filesystem::path& plik,
+                                       const PomiaryDrukarek& pomiary);
 
 // The file's text for the printers, with its heading comment.
 std::string TekstPomiarowDrukarek(const PomiaryDrukarek& pomiary);

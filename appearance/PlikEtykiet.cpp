@@ -9,8 +9,7 @@ std::string TekstPlikuEtykiet(const TekstyEtykiet& teksty) {
     return ZlaczLinie(std::vector<std::string>(teksty.begin(), teksty.end()));
 }
 
-WynikPliku<void> ZapiszPlikEtykiet(const std::filesystem::path& plik,
-                                   const TekstyEtykiet& teksty) {
+WynikPliku<void> ZapiszPlikEtykiet(const std::filesystem::path& plik, const TekstyEtykiet& teksty) {
     return ZapiszAtomowo(plik, TekstPlikuEtykiet(teksty));
 }
 

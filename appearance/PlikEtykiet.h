@@ -18,8 +18,7 @@ using TekstyEtykiet = std::array<std::string, LiczbaPolEtykiet>;
 std::string TekstPlikuEtykiet(const TekstyEtykiet& teksty);
 
 // Writes the file atomically; else the reason it could not be written.
-WynikPliku<void> ZapiszPlikEtykiet(const std::filesystem::path& plik,
-                                   const TekstyEtykiet& teksty);
+WynikPliku<void> ZapiszPlikEtykiet(const std::filesystem::path& plik, const TekstyEtykiet& teksty);
 
 // Takes lines whole, no trimming or cutting; fields past the last line are
 // empty and lines after the 38th are ignored. CR LF and LF alone both end a line.

@@ -21,7 +21,6 @@
 #include <QFile>
 #include <QPrinter>
 
-
 namespace orbaklaw {
 
 namespace {

@@ -67,9 +67,8 @@ void TestLacza::PokazBladPortu(const WynikProbyLacza& wynik) {
     QString tekst = Z1250(NiemozliweZainicjowaniePortu());
     if (wynik.blad == BladProbyLacza::Port) {
         const auto port = UrzadzenieCom(com_);
-        const std::string powod = port.blad
-                                      ? BlednePrzypisaniePortow() + port.blad->Komunikat()
-                                      : PowodNiedostepnosciPortu(port.urzadzenie);
+        const std::string powod = port.blad ? BlednePrzypisaniePortow() + port.blad->Komunikat()
+                                            : PowodNiedostepnosciPortu(port.urzadzenie);
         if (!powod.empty())
             tekst += QStringLiteral("\r") + Z1250(powod);
     }

@@ -28,7 +28,8 @@ WynikPliku<int> OtworzDoOdczytu(const std::filesystem::path& plik, uintmax_t naj
 // The whole file; else the reason it can't be read or is refused,
 // Odrzucony() when it is larger than the bound, also when it grows past it
 // while being read.
-WynikPliku<std::string> CzytajCalyPlik(const std::filesystem::path& plik, uintmax_t najwiecejBajtow);
+WynikPliku<std::string> CzytajCalyPlik(const std::filesystem::path& plik,
+                                       uintmax_t najwiecejBajtow);
 
 // One read of at most `ile` bytes, repeated when a signal interrupts it:
 // the bytes read, 0 at the end, -1 with errno set on a failure.

@@ -177,8 +177,7 @@ WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
     return parser.Wynik();
 }
 
-WynikPliku<WynikOdczytuDefinicji> ParsujDefinicje(TabliceKlawiszy& tablice,
-                                                  CzytnikLinii& czytnik) {
+WynikPliku<WynikOdczytuDefinicji> ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& czytnik) {
     ParserDefinicji parser(tablice);
     std::string linia;
     for (;;) {

@@ -43,8 +43,7 @@ std::string TekstPlikuDefinicji(const TabliceKlawiszy& tablice, std::string_view
 
 // Writes the file atomically; else the reason it could not be written.
 WynikPliku<void> ZapiszPlikDefinicji(const TabliceKlawiszy& tablice,
-                                     const std::filesystem::path& plik,
-                                     std::string_view numerKasy);
+                                     const std::filesystem::path& plik, std::string_view numerKasy);
 
 // Parses key lines into the tables (the caller clears them first if it wants
 // to). Stops at the first bad line: the lines before it stay stored.
@@ -53,8 +52,7 @@ WynikOdczytuDefinicji ParsujDefinicje(TabliceKlawiszy& tablice,
 
 // The same, line by line from an opened reader: nothing after the first bad
 // line is read; the reason when a line can't be read.
-WynikPliku<WynikOdczytuDefinicji> ParsujDefinicje(TabliceKlawiszy& tablice,
-                                                  CzytnikLinii& czytnik);
+WynikPliku<WynikOdczytuDefinicji> ParsujDefinicje(TabliceKlawiszy& tablice, CzytnikLinii& czytnik);
 
 // Reads and parses a file (a regular file within GranicePlikuDefinicji);
 // else the reason it can't be read or is refused.

@@ -66,6 +66,6 @@ WynikPliku<std::filesystem::path> ZachowajKopie(const std::string& numerKasy,
 // `folder`, sparing those of the last day; other registers' backups and
 // other files stay. Refuses a bad register number.
 WynikPliku<void> PrzytnijKopie(const std::filesystem::path& folder, const std::string& numerKasy,
-                   size_t zostaw = LiczbaKopiiKasy);
+                               size_t zostaw = LiczbaKopiiKasy);
 
 } // namespace orbaklaw

@@ -12,8 +12,7 @@
 
 namespace orbaklaw {
 
-WynikPliku<std::optional<std::string>>
-WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
+WynikPliku<std::optional<std::string>> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
     const auto plik = ZnajdzPlik(NazwaPlikuKonfiguracji);
     std::error_code ec;
     if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {

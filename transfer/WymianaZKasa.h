@@ -27,7 +27,8 @@ public:
     // The register number of konfig.txt when the file exists. Otherwise shows
     // `komunikat` and then the communication dialog, and gives none. A file
     // that exists but can't be read gives the reason.
-    WynikPliku<std::optional<std::string>> NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
+    WynikPliku<std::optional<std::string>>
+    NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
 
     // "Należy ustawić parametry komunikacji"
     static QString BrakKonfiguracji();

@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 
-
 namespace orbaklaw {
 
 namespace fs = std::filesystem;

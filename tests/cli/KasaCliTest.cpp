@@ -697,11 +697,13 @@ TEST_F(KasaCli, RegisterCommandsAsJson) {
 
 // Runs in the fixture's folder, which may hold the register's reply files.
 TEST_F(KasaCli, ShowNamesGoodsAndPayments) {
-    EXPECT_TRUE(ZapiszAtomowo("plan.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t1",
-                                                      "$238\t3\t1\t500\t0", "$239\t3\t8\t100\t0"})));
+    EXPECT_TRUE(
+        ZapiszAtomowo("plan.txt", ZlaczLinie({"#01", "#", "#", "$237\t1\t12\t1\t0\t1",
+                                              "$238\t3\t1\t500\t0", "$239\t3\t8\t100\t0"})));
     fs::create_directory("odp-zażółć");
     // The goods name in code page 852 (Ż is 189), the payment names as the program shows them.
-    EXPECT_TRUE(ZapiszAtomowo("odp-zażółć/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"})));
+    EXPECT_TRUE(
+        ZapiszAtomowo("odp-zażółć/t.txt", ZlaczLinie({"#01", "#", "#", "$12\tCHLEB \275YTNI"})));
     EXPECT_TRUE(ZapiszAtomowo("odp-zażółć/p.txt",
                               ZlaczLinie({"#01", "#", "#", "$1\tKARTA", "$2\tBON", "$3\tCZEK"})));
     const auto pierwsze = [](const WynikCli& w) {

@@ -79,7 +79,8 @@ TEST(CzytanieWejscia, TheSystemsCommonReasonsAreGivenInPolish) {
                         test::Cp1250(": Nie ma takiego pliku ani katalogu"));
     const std::string folder = Komunikat([&] { return Samo(CzytajLinie(katalog.sciezka())); });
     EXPECT_EQ(folder, katalog.sciezka().string() + ": To jest katalog");
-    const std::string zapis = Komunikat([&] { return Samo(ZapiszAtomowo(katalog / "nie" / "x.txt", "a")); });
+    const std::string zapis =
+        Komunikat([&] { return Samo(ZapiszAtomowo(katalog / "nie" / "x.txt", "a")); });
     EXPECT_NE(zapis.find(test::Cp1250("Nie ma takiego pliku ani katalogu")), std::string::npos)
         << zapis;
 }
@@ -220,7 +221,8 @@ TEST(CzytanieWejscia, AFileTooLargeForItsKindIsToldFromOneThatCantBeOpened) {
         Czytanie czytanie;
         std::string wynik;
     } przypadki[] = {
-        {"size, lines", [&] { return Samo(CzytajLinie(ogromny)); }, "odrzucony " + ogromny.string() + zaDuzy},
+        {"size, lines", [&] { return Samo(CzytajLinie(ogromny)); },
+         "odrzucony " + ogromny.string() + zaDuzy},
         {"size, definitions", [&] { return Samo(CzytajPlikDefinicji(t, ogromny)); },
          "odrzucony " + ogromny.string() + zaDuzy},
         {"size, labels", [&] { return Samo(CzytajPlikEtykiet(ogromny)); },
@@ -228,15 +230,21 @@ TEST(CzytanieWejscia, AFileTooLargeForItsKindIsToldFromOneThatCantBeOpened) {
         {"size, whole", [&] { return Samo(CzytajCalyPlik(ogromny, 1u << 20)); },
          "odrzucony " + ogromny.string() + zaDuzy},
         {"line count",
-         [&] { return Samo(CzytajLinie(trzy, {1024, 2})); },
+         [&] {
+             return Samo(CzytajLinie(trzy, {1024, 2}));
+         },
          "odrzucony " + trzy.string() + zaDuzy},
         {"grows, lines",
-         [&] { return Samo(CzytajLinie(rosnacy, {16, 1000})); },
+         [&] {
+             return Samo(CzytajLinie(rosnacy, {16, 1000}));
+         },
          "odrzucony " + rosnacy.string() + zaDuzy},
         {"grows, whole", [&] { return Samo(CzytajCalyPlik(rosnacy, 16)); },
          "odrzucony " + rosnacy.string() + zaDuzy},
         {"within the bounds",
-         [&] { return Samo(CzytajLinie(trzy, {1024, 3})); },
+         [&] {
+             return Samo(CzytajLinie(trzy, {1024, 3}));
+         },
          ""},
         {"missing", [&] { return Samo(CzytajLinie(katalog / "brak.txt")); },
          "blad " + (katalog / "brak.txt").string() +

@@ -202,7 +202,8 @@ TEST_F(Odczyt, BadLineLeavesEverythingAsItWas) {
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.linia);
         dialogi.komunikaty.clear();
-        EXPECT_TRUE(ZapiszAtomowo("zly.txt", ZlaczLinie({"#01", "#", "#", "$238\t2\t5\t", p.linia, "$240\t0"})));
+        EXPECT_TRUE(ZapiszAtomowo(
+            "zly.txt", ZlaczLinie({"#01", "#", "#", "$238\t2\t5\t", p.linia, "$240\t0"})));
         dialogi.pliki.push_back(u"zly.txt"_s);
         Kliknij("bOdczytPlik");
         EXPECT_EQ(dialogi.Teksty(), QStringList{QString::fromUtf8(p.komunikat)});

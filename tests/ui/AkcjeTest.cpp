@@ -37,8 +37,8 @@ TEST_F(AkcjeOkna, AnExceptionIsShownAndNoKeepsTheProgramAsItWas) {
 
 // A path is in the system's encoding, the reason in the program's own.
 TEST_F(AkcjeOkna, AFailingFileIsNamedAsTheUserSeesIt) {
-    okno->AkcjeOkna().Zglos(
-        BladWejsciaWyjscia(std::filesystem::path(u8"/tmp/Wkładki/zażółć.txt"), "Brak uprawnie\361"));
+    okno->AkcjeOkna().Zglos(BladWejsciaWyjscia(std::filesystem::path(u8"/tmp/Wkładki/zażółć.txt"),
+                                               "Brak uprawnie\361"));
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
     EXPECT_EQ(dialogi.komunikaty[0].tekst, Tekst(u"/tmp/Wkładki/zażółć.txt: Brak uprawnień"_s));
 }
