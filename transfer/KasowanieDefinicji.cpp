@@ -31,7 +31,8 @@ void KasowanieDefinicji::Wykonaj() {
     // clears, and kept before it is deleted.
     SesjaKasy& sesja = wymiana.Sesja(numer);
     // The read, the deletion and the check after it under one bar.
-    auto postep = okno_.biblioteki->Operacja(WymianaWTle::Opis(nazwy_kasdrv::KDefKlaw), 3);
+    auto postep =
+        okno_.biblioteki->Operacja(WymianaWTle::Opis(OperacjaKasy::KasowanieDefinicji), 3);
     const WynikKasy odczyt = sesja.CzytajPrzedZmiana();
     // A register that can't be read is said so first: the question is then
     // whether to go on without the list and the backup.

@@ -38,10 +38,10 @@ SesjaKasy& WymianaZKasa::Sesja(const std::string& numerKasy) {
     // user sees the window as it stands before the register blocks it.
     kasdrv_ = okno_.biblioteki->NowaKasdrv();
     kasdrv_->UstawWykonawce([this, wykonawca = kasdrv_->Wykonawca()](
-                                const char* funkcja, const std::function<uint8_t()>& wywolanie) {
+                                OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie) {
         okno_.okno->repaint();
         PokazanaKlepsydra klepsydra(*okno_.klepsydra);
-        return Wykonaj(wykonawca, funkcja, wywolanie);
+        return Wykonaj(wykonawca, operacja, wywolanie);
     });
     sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, ".", numerKasy);
     return *sesja_;

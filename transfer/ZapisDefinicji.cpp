@@ -46,7 +46,7 @@ void ZapisDefinicji::DoKasy() {
         WymianaZKasa wymiana(okno_);
         SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
         // The backup read, the write and the check after it under one bar.
-        postep_ = okno_.biblioteki->Operacja(WymianaWTle::Opis(nazwy_kasdrv::ZDefKlaw), 3);
+        postep_ = okno_.biblioteki->Operacja(WymianaWTle::Opis(OperacjaKasy::ZapisDefinicji), 3);
         if (!ZachowajKopie(sesja) || !PotwierdzZmiany(sesja) || !WyslijDoKasy(sesja))
             return;
     }
