@@ -46,8 +46,6 @@ public:
     const UstawieniaKomunikacji& Ustawienia() const { return ustawienia_; }
     // The serial device behind the connection's COM port.
     const std::string& Urzadzenie() const { return urzadzenie_; }
-    // The private folder, where the session trades its files.
-    const std::filesystem::path& Folder() const { return folder_; }
 
     SesjaKasy& Sesja() { return *sesja_; }
 

@@ -1,6 +1,5 @@
 #include "comm/PolaczenieZKasa.h"
 
-#include "comm/OdczytStartowy.h"
 #include "comm/OknoPortow.h"
 #include "comm/TOknoKomunik.h"
 #include "ui/Dialogi.h"
@@ -44,10 +43,6 @@ void PolaczenieZKasa::PortySzeregowe() {
     dialogi_.Modalnie(okno);
     if (oknoKomunik_ != nullptr)
         oknoKomunik_->PokazUrzadzenie();
-}
-
-void PolaczenieZKasa::OdczytStartowy() {
-    orbaklaw::OdczytStartowy(okno_, biblioteki_, [this] { PokazOknoKomunik(); }).Wykonaj();
 }
 
 } // namespace orbaklaw

@@ -15,8 +15,10 @@
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
+#include "ui/TekstBledu.h"
 
 namespace orbaklaw {
 
@@ -26,7 +28,12 @@ KasowanieDefinicji::KasowanieDefinicji(const OknoTransferu& okno)
 void KasowanieDefinicji::Wykonaj() {
     WymianaZKasa wymiana(okno_);
     // The number is this deletion's own; NumerKasy stays as it is.
-    const std::string numer = wymiana.NumerZKonfiguracji().value_or("");
+    const auto zKonfiguracji = wymiana.NumerZKonfiguracji();
+    if (!zKonfiguracji) {
+        okno_.akcje->Zglos(TekstBledu(zKonfiguracji.Blad()));
+        return;
+    }
+    const std::string numer = zKonfiguracji->value_or("");
     // What the register holds is read first, to show what the deletion
     // clears, and kept before it is deleted.
     SesjaKasy& sesja = wymiana.Sesja(numer);
@@ -50,8 +57,10 @@ void KasowanieDefinicji::Wykonaj() {
     const WynikZmiany zmiana = sesja.Kasuj();
     if (!zmiana.wynik.Udany() || zmiana.stan)
         postep.reset(); // no check follows
-    if (zmiana.wynik.rodzaj != Niepowodzenie::Brak && zmiana.wynik.rodzaj != Niepowodzenie::Kasa)
-        DoObslugiWyjatku(zmiana.wynik);
+    if (zmiana.wynik.rodzaj != Niepowodzenie::Brak && zmiana.wynik.rodzaj != Niepowodzenie::Kasa) {
+        DoObslugiBledu(*okno_.akcje, zmiana.wynik);
+        return;
+    }
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = zmiana.wynik.kod;
     Stan().KodBledu = kod; // the deletion's, not the read's after it

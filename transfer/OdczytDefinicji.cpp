@@ -9,9 +9,11 @@
 #include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
+#include "ui/TekstBledu.h"
 #include "widgets/GrupaRadiowa.h"
 
 namespace orbaklaw {
@@ -37,9 +39,14 @@ void OdczytDefinicji::ZKopii(const std::filesystem::path& plik) {
 bool OdczytDefinicji::PobierzZKasy() {
     WymianaZKasa wymiana(okno_);
     auto& stan = Stan();
-    if (auto numer =
-            wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji")))
-        stan.NumerKasy = *numer;
+    const auto numer =
+        wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji"));
+    if (!numer) {
+        okno_.akcje->Zglos(TekstBledu(numer.Blad()));
+        return false;
+    }
+    if (*numer)
+        stan.NumerKasy = **numer;
     std::string tresc;
     const WynikKasy wynik =
         wymiana.Sesja(stan.NumerKasy).OdczytajDefinicje(tresc, NazwaPlikuKlawiszy);
@@ -53,7 +60,8 @@ bool OdczytDefinicji::PobierzZKasy() {
         return false;
     case Niepowodzenie::Biblioteka:
     case Niepowodzenie::NumerKasy:
-        DoObslugiWyjatku(wynik);
+        DoObslugiBledu(*okno_.akcje, wynik);
+        return false;
     case Niepowodzenie::Brak:
     case Niepowodzenie::Odpowiedz:
     case Niepowodzenie::Plik:

@@ -5,7 +5,9 @@
 #include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/WymianaZKasa.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
+#include "ui/TekstBledu.h"
 
 namespace orbaklaw {
 
@@ -13,10 +15,14 @@ void PorownanieZKasa::Wykonaj() {
     Dialogi& dialogi = *okno_.dialogi;
     WymianaZKasa wymiana(okno_);
     const auto numer = wymiana.NumerZKonfiguracji();
-    if (!numer)
+    if (!numer) {
+        okno_.akcje->Zglos(TekstBledu(numer.Blad()));
+        return;
+    }
+    if (!*numer)
         return; // said, and the communication dialog was shown
     std::string tresc;
-    const WynikKasy odczyt = wymiana.Sesja(*numer).OdczytajDefinicje(tresc);
+    const WynikKasy odczyt = wymiana.Sesja(**numer).OdczytajDefinicje(tresc);
     const auto wKasie = DefinicjeZTekstu(tresc);
     if (!odczyt.Udany() || !wKasie) {
         dialogi.Blad(QStringLiteral("Nie udało się odczytać definicji z kasy:\r") +

@@ -3,6 +3,7 @@
 #include "transfer/KasowanieDefinicji.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/OdczytDefinicji.h"
+#include "transfer/OdczytStartowy.h"
 #include "transfer/OknoKopii.h"
 #include "transfer/PorownanieZKasa.h"
 #include "transfer/PytanieOZmianach.h"
@@ -13,6 +14,7 @@
 #include "ui/Dialogi.h"
 #include "ui/MenuOkna.h"
 #include "ui/Tekst1250.h"
+#include "ui/TekstBledu.h"
 
 namespace orbaklaw {
 
@@ -44,7 +46,7 @@ void TransferDefinicji::bZapisClick(QObject* nadawca) {
 }
 
 void TransferDefinicji::OdczytStartowy() {
-    OdczytDefinicji(okno_).ZKasy();
+    orbaklaw::OdczytStartowy(okno_).Wykonaj();
 }
 
 void TransferDefinicji::bKasowanieClick() {
@@ -69,10 +71,14 @@ void TransferDefinicji::KopieZapasowe() {
     std::vector<KopiaKasy> kopie;
     try {
         const auto numer = wymiana.NumerZKonfiguracji();
-        if (!numer)
+        if (!numer) {
+            dialogi.Blad(TekstBledu(numer.Blad()));
+            return;
+        }
+        if (!*numer)
             return;
         folder = FolderKopii();
-        kopie = KopieKasy(folder, *numer, Stan().tablice);
+        kopie = KopieKasy(folder, **numer, Stan().tablice);
     } catch (const std::exception& e) {
         dialogi.Blad(Z1250(e.what()));
         return;

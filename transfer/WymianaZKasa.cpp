@@ -1,10 +1,7 @@
 #include "transfer/WymianaZKasa.h"
-#include "files/NazwyStale.h"
-#include "files/StronyKodowe.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "files/PlikTekstowy.h"
-#include "format/Konfiguracja.h"
+#include "comm/ZapisanaKonfiguracja.h"
 #include "ui/Dialogi.h"
 #include "widgets/PokazanaKlepsydra.h"
 
@@ -12,17 +9,14 @@
 
 namespace orbaklaw {
 
-std::optional<std::string> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
-    const auto plik = ZnajdzPlik(NazwaPlikuKonfiguracji);
-    std::error_code ec;
-    if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
-        if (auto numer = CzytajNumerKasy(plik))
-            return numer;
-        throw BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
+Wynik<std::optional<std::string>, BladWejsciaWyjscia>
+WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
+    auto numer = NumerZapisanejKasy();
+    if (numer && !*numer) {
+        okno_.dialogi->Komunikat(komunikat);
+        okno_.pokazOknoKomunik();
     }
-    okno_.dialogi->Komunikat(komunikat);
-    okno_.pokazOknoKomunik();
-    return std::nullopt;
+    return numer;
 }
 
 WymianaZKasa::~WymianaZKasa() = default;

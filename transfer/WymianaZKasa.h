@@ -5,6 +5,8 @@
 // library calls run with the window repainted and the busy cursor shown.
 
 #include "comm/BibliotekaKasdrv.h"
+#include "files/PlikTekstowy.h"
+#include "files/Wynik.h"
 #include "transfer/OknoTransferu.h"
 #include "transfer/SesjaKasy.h"
 
@@ -25,8 +27,9 @@ public:
 
     // The register number of konfig.txt when the file exists. Otherwise shows
     // `komunikat` and then the communication dialog, and gives none. A file
-    // that exists but can't be read throws BladWejsciaWyjscia.
-    std::optional<std::string> NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
+    // that exists but can't be read is a failure.
+    Wynik<std::optional<std::string>, BladWejsciaWyjscia>
+    NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
 
     // "Należy ustawić parametry komunikacji"
     static QString BrakKonfiguracji();

@@ -20,6 +20,7 @@
 #include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
 #include "transfer/ZmianyDefinicji.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
@@ -34,14 +35,21 @@ ZapisDefinicji::ZapisDefinicji(const OknoTransferu& okno) : okno_(okno), dialogi
 
 ZapisDefinicji::~ZapisDefinicji() = default;
 
-void ZapisDefinicji::CzytajNumerKasy() {
+bool ZapisDefinicji::CzytajNumerKasy() {
     WymianaZKasa wymiana(okno_);
-    if (auto numer = wymiana.NumerZKonfiguracji())
-        Stan().NumerKasy = *numer;
+    const auto numer = wymiana.NumerZKonfiguracji();
+    if (!numer) {
+        okno_.akcje->Zglos(TekstBledu(numer.Blad()));
+        return false;
+    }
+    if (*numer)
+        Stan().NumerKasy = **numer;
+    return true;
 }
 
 void ZapisDefinicji::DoKasy() {
-    CzytajNumerKasy();
+    if (!CzytajNumerKasy())
+        return;
     if (Zapisz(NazwaPlikuKlawiszy, QString::fromLatin1(NazwaPlikuKlawiszy))) {
         WymianaZKasa wymiana(okno_);
         SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
@@ -82,7 +90,8 @@ bool ZapisDefinicji::PotwierdzZmiany(const SesjaKasy& sesja) {
 }
 
 void ZapisDefinicji::DoPliku() {
-    CzytajNumerKasy();
+    if (!CzytajNumerKasy())
+        return;
     const auto plik = dialogi_.ZapiszPlik(*okno_.zapisPliku);
     if (!plik)
         return;

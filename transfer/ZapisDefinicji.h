@@ -31,7 +31,9 @@ public:
     void DoPliku();
 
 private:
-    void CzytajNumerKasy();
+    // False when the action ends (a konfig.txt that can't be read went to the
+    // error handler).
+    bool CzytajNumerKasy();
     // False when the backup failed and the user chose not to go on.
     bool ZachowajKopie(SesjaKasy& sesja);
     // False (after a message) when the file could not be written.

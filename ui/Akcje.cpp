@@ -17,6 +17,10 @@ void Akcje::Wykonaj(const std::function<void()>& akcja) const noexcept {
     } catch (...) {
         komunikat = QStringLiteral("Nieznany błąd");
     }
+    Zglos(komunikat);
+}
+
+void Akcje::Zglos(const QString& komunikat) const noexcept {
     try {
         obsluga_(komunikat);
     } catch (...) {

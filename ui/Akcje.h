@@ -1,8 +1,10 @@
 #pragma once
-// Every user action runs through here: whatever it throws goes to
-// ObslugaWyjatku instead of unwinding into Qt's event loop.
+// Every user action runs through here: a failure the action reports, and
+// whatever it throws, go to ObslugaWyjatku instead of unwinding into Qt's
+// event loop.
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -15,6 +17,10 @@ public:
     explicit Akcje(const ObslugaWyjatku& obsluga) : obsluga_(obsluga) {}
 
     void Wykonaj(const std::function<void()>& akcja) const noexcept;
+
+    // Hands an action's failure (`komunikat`, the reason) to the error
+    // handler; the action then ends.
+    void Zglos(const QString& komunikat) const noexcept;
 
     // Connects a signal to an action run through Wykonaj; the signal's
     // arguments are dropped. `kontekst` ends the connection when destroyed.
