@@ -10,14 +10,14 @@
 namespace orbaklaw {
 
 PolaczenieZKasa::PolaczenieZKasa(OknoPolaczenia okno, StanProgramu& stan)
-    : okno_(std::move(okno)), dialogi_(*okno_.dialogi), biblioteki_(stan) {
+    : okno_(std::move(okno)), dialogi_(*okno_.dialogi), biblioteki_(stan), stan_(stan) {
     biblioteki_.UzyjWatku(dialogi_);
 }
 
 void PolaczenieZKasa::UtworzOknoKomunik() {
     if (oknoKomunik_ == nullptr)
-        oknoKomunik_ =
-            new TOknoKomunik(okno_.okno, dialogi_, *okno_.akcje, *okno_.klepsydra, biblioteki_);
+        oknoKomunik_ = new TOknoKomunik(okno_.okno, dialogi_, *okno_.akcje, *okno_.klepsydra,
+                                        biblioteki_, stan_);
 }
 
 TOknoKomunik& PolaczenieZKasa::OknoKomunik() {

@@ -37,6 +37,7 @@ private:
     OknoPolaczenia okno_;
     Dialogi& dialogi_;
     BibliotekiKasy biblioteki_;
+    StanProgramu& stan_;
     TOknoKomunik* oknoKomunik_ = nullptr;
 };
 

@@ -8,7 +8,7 @@
 #include "format/KomunikatyBledow.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/PlikKasowania.h"
 #include "transfer/SesjaKasy.h"
@@ -63,13 +63,13 @@ void KasowanieDefinicji::Wykonaj() {
     }
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = zmiana.wynik.kod;
-    Stan().KodBledu = kod; // the deletion's, not the read's after it
+    okno_.stan->KodBledu = kod; // the deletion's, not the read's after it
     if (kod != 0) {
         PokazOdmoweZmiany(dialogi_, zmiana, true);
         return;
     }
     // The register took it: it is read back and compared.
-    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana, *okno_.stan);
     postep.reset();
     if (sprawdzenie.rozne) {
         dialogi_.Blad(sprawdzenie.tekst);
@@ -79,13 +79,13 @@ void KasowanieDefinicji::Wykonaj() {
                sprawdzenie.tekst.isEmpty() ? QString() : QStringLiteral("\r") + sprawdzenie.tekst);
 }
 
-QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) {
+QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) const {
     const auto roznice = sesja.ZmianyKasowania();
     if (!roznice)
         return {};
     if (roznice->empty())
         return QStringLiteral("W kasie nie ma zdefiniowanych klawiszy do skasowania.\r");
-    const NazwyKasy nazwy = NazwyZeStanu(Stan());
+    const NazwyKasy nazwy = NazwyZeStanu(*okno_.stan);
     QString tekst = QStringLiteral("Kasowanie wyczyści klawisze (%1):").arg(roznice->size());
     for (const auto& r : *roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);
@@ -109,8 +109,8 @@ bool KasowanieDefinicji::UsunStaryPlik() {
 
 void KasowanieDefinicji::PokazWynik(const QString& uwaga, const QString& dopisek) {
     // The register lost what the tables lose; other unsaved changes stay so.
-    Stan().tablice.WyczyscLiczone();
-    Stan().zachowane.WyczyscLiczone();
+    okno_.stan->tablice.WyczyscLiczone();
+    okno_.stan->zachowane.WyczyscLiczone();
     okno_.wybor->WybierzF1();
     okno_.opis->OpiszKlawisze(true);
     dialogi_.Komunikat((uwaga.isEmpty() ? QString() : uwaga + QStringLiteral("\r")) +

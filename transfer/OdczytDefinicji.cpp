@@ -4,7 +4,7 @@
 #include "format/PlikDefinicji.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
@@ -23,7 +23,7 @@ OdczytDefinicji::OdczytDefinicji(const OknoTransferu& okno)
 
 void OdczytDefinicji::ZKasy() {
     if (PobierzZKasy())
-        Wczytaj(NazwaPlikuKlawiszy, "odczyt z kasy nr " + Stan().NumerKasy);
+        Wczytaj(NazwaPlikuKlawiszy, "odczyt z kasy nr " + okno_.stan->NumerKasy);
 }
 
 void OdczytDefinicji::ZPliku() {
@@ -38,7 +38,7 @@ void OdczytDefinicji::ZKopii(const std::filesystem::path& plik) {
 
 bool OdczytDefinicji::PobierzZKasy() {
     WymianaZKasa wymiana(okno_);
-    auto& stan = Stan();
+    auto& stan = *okno_.stan;
     const auto numer =
         wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji"));
     if (!numer) {
@@ -73,15 +73,15 @@ bool OdczytDefinicji::PobierzZKasy() {
 }
 
 bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik, std::string zrodlo) {
-    TabliceKlawiszy nowe = Stan().tablice;
+    TabliceKlawiszy nowe = okno_.stan->tablice;
     nowe.WyczyscDoOdczytu();
     const auto wynik = CzytajPlikDefinicji(nowe, plik);
     if (!wynik.poprawny) {
         dialogi_.Komunikat(Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)));
         return false;
     }
-    Stan().tablice = nowe;
-    ZapamietajDefinicje(Stan(), std::move(zrodlo));
+    okno_.stan->tablice = nowe;
+    ZapamietajDefinicje(*okno_.stan, std::move(zrodlo));
     PokazWynik();
     return true;
 }

@@ -1,6 +1,6 @@
 #include "transfer/PorownanieZKasa.h"
 
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
@@ -29,12 +29,12 @@ void PorownanieZKasa::Wykonaj() {
                      PowodNiepowodzenia(odczyt));
         return;
     }
-    const auto roznice = Porownaj(*wKasie, Stan().tablice);
+    const auto roznice = Porownaj(*wKasie, okno_.stan->tablice);
     if (roznice.empty()) {
         dialogi.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach."));
         return;
     }
-    const NazwyKasy nazwy = NazwyZeStanu(Stan());
+    const NazwyKasy nazwy = NazwyZeStanu(*okno_.stan);
     QString tekst = QStringLiteral("Definicje w kasie różnią się od tablic (klawiszy: %1):")
                         .arg(roznice.size());
     for (const auto& r : roznice)

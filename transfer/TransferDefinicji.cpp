@@ -9,7 +9,7 @@
 #include "transfer/PytanieOZmianach.h"
 #include "transfer/ZapisDefinicji.h"
 
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"
 #include "ui/MenuOkna.h"
@@ -28,7 +28,7 @@ void TransferDefinicji::bOdczytClick(QObject* nadawca) {
     OdczytDefinicji odczyt(okno_);
     const bool zPliku = Nadawca(nadawca, "bOdczytPlik");
     // A read replaces every definition: changes written nowhere are asked about first.
-    if (!MoznaUtracicZmiany(*okno_.dialogi, Stan(),
+    if (!MoznaUtracicZmiany(*okno_.dialogi, *okno_.stan,
                             zPliku ? UtrataZmian::OdczytZPliku : UtrataZmian::OdczytZKasy))
         return;
     if (zPliku)
@@ -54,7 +54,7 @@ void TransferDefinicji::bKasowanieClick() {
 }
 
 bool TransferDefinicji::MoznaZamknac() {
-    return MoznaUtracicZmiany(*okno_.dialogi, Stan(), UtrataZmian::Zamkniecie);
+    return MoznaUtracicZmiany(*okno_.dialogi, *okno_.stan, UtrataZmian::Zamkniecie);
 }
 
 void TransferDefinicji::DodajDoMenu(MenuOkna& menu) {
@@ -78,14 +78,14 @@ void TransferDefinicji::KopieZapasowe() {
         if (!*numer)
             return;
         folder = FolderKopii();
-        kopie = KopieKasy(folder, **numer, Stan().tablice);
+        kopie = KopieKasy(folder, **numer, okno_.stan->tablice);
     } catch (const std::exception& e) {
         dialogi.Blad(Z1250(e.what()));
         return;
     }
-    OknoKopii okno(okno_.okno, dialogi, folder, std::move(kopie), Stan().tablice);
+    OknoKopii okno(okno_.okno, dialogi, folder, std::move(kopie), *okno_.stan);
     dialogi.Modalnie(okno);
-    if (okno.DoWczytania() && MoznaUtracicZmiany(dialogi, Stan(), UtrataZmian::OdczytZPliku))
+    if (okno.DoWczytania() && MoznaUtracicZmiany(dialogi, *okno_.stan, UtrataZmian::OdczytZPliku))
         OdczytDefinicji(okno_).ZKopii(*okno.DoWczytania());
 }
 
