@@ -7,7 +7,6 @@
 #include "cli/PlikiCli.h"
 #include "cli/Porownanie.h"
 #include "cli/SesjaCli.h"
-#include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
 #include "files/PlikTekstowy.h"
 #include "format/OdpowiedziKasy.h"
