@@ -181,20 +181,15 @@ void TForm3::UtworzEdytor(StanProgramu& stan) {
 // The classes behind the buttons, each given the window parts it uses.
 void TForm3::UtworzPodsystemy(StanProgramu& stan) {
     klepsydra_ = new KursorKlepsydry(this);
-    komunikacja_ =
-        new PolaczenieZKasa({.okno = this,
-                             .dialogi = &dialogi_,
-                             .akcje = &akcje_,
-                             .klepsydra = klepsydra_,
-                             .panel = panel_.get(),
-                             .wybor = wybor_.get(),
-                             .odczytajDefinicje = [this] { transfer_->OdczytStartowy(); }},
-                            stan);
+    komunikacja_ = new PolaczenieZKasa(
+        {.okno = this, .dialogi = &dialogi_, .akcje = &akcje_, .klepsydra = klepsydra_}, stan);
     transfer_ =
-        new TransferDefinicji({.okno = this,
+        new TransferDefinicji({.stan = &stan,
+                               .okno = this,
                                .dialogi = &dialogi_,
                                .akcje = &akcje_,
                                .klepsydra = klepsydra_,
+                               .panel = panel_.get(),
                                .wybor = wybor_.get(),
                                .opis = opis_.get(),
                                .alty = rgAlty_,

@@ -55,16 +55,13 @@ public:
 
     Dialogi& DialogiOkna() { return dialogi_; }
     const Akcje& AkcjeOkna() const { return akcje_; }
-    WidokKlawiatury& iWkladka() { return *iWkladka_; }
     EtykietyKlawiszy& Etykiety() { return *etykiety_; }
-    GrupaRadiowa& rgAlty() { return *rgAlty_; }
     PanelDefinicji& Panel() { return *panel_; }
     PrzyciskiOkna& Przyciski() { return *przyciski_; }
     WyborKlawisza& Wybor() { return *wybor_; }
     OpisKlawiszy& Opis() { return *opis_; }
     TransferDefinicji& Transfer() { return *transfer_; }
     PolaczenieZKasa& Komunikacja() { return *komunikacja_; }
-    WygladIWydruk& Wyglad() { return *wyglad_; }
     // The window's menu bar.
     QMenuBar* PasekMenu();
     // The busy cursor shown during every register exchange.

@@ -1,10 +1,10 @@
 #include "appearance/KalibracjaDrukarek.h"
 
 #include "files/PlikTekstowy.h"
+#include "platform/FolderyUzytkownika.h"
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <system_error>
 
 namespace orbaklaw {
@@ -28,11 +28,6 @@ std::string Tekst(double mm) {
     return bufor;
 }
 
-const char* Niepusta(const char* nazwa) {
-    const char* wartosc = std::getenv(nazwa);
-    return wartosc != nullptr && *wartosc != '\0' ? wartosc : nullptr;
-}
-
 } // namespace
 
 KorektaDruku KorektaZPomiaru(const PomiarLinijek& pomiar) {
@@ -46,11 +41,9 @@ bool PoprawnyPomiar(double mm) {
 }
 
 std::optional<fs::path> PlikDrukarek() {
-    if (const char* xdg = Niepusta("XDG_CONFIG_HOME");
-        xdg != nullptr && fs::path(xdg).is_absolute())
-        return fs::path(xdg) / "orbaklaw" / "drukarki.txt";
-    if (const char* dom = Niepusta("HOME"))
-        return fs::path(dom) / ".config" / "orbaklaw" / "drukarki.txt";
+    // By the XDG rule on every system, Windows too.
+    if (const auto ustawienia = platform::FolderUstawienXdg())
+        return *ustawienia / "orbaklaw" / "drukarki.txt";
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "appearance/KompozycjaWkladki.h"
 
 #include "appearance/ObrazKlawiatury.h"
+#include "ui/Czcionki.h"
 #include "ui/Tekst1250.h"
 
 #include <QFontMetrics>
@@ -54,6 +55,15 @@ void RysujTekst(QPainter& malarz, QPoint punkt, const QString& tekst, const QCol
 }
 
 } // namespace
+
+QFont DomyslnaCzcionkaEtykiet() {
+    // The window's font, which the label fields take.
+    return CzcionkaOkna(9);
+}
+
+QColor DomyslnyKolorEtykiet() {
+    return Qt::black;
+}
 
 SkalaWkladki ObliczSkaleWkladki(QSize szablon, QSize rozmiarObrazu) {
     if (rozmiarObrazu.width() <= 0 || rozmiarObrazu.height() <= 0)

@@ -20,6 +20,14 @@ constexpr int PrzesuniecieWkladki = 239;
 constexpr int SzerokoscRamkiF = 46;
 constexpr int WysokoscRamkiF = 16;
 
+// The label fields' font when the program starts, which the insert's texts
+// are drawn with until the user chooses another.
+QFont DomyslnaCzcionkaEtykiet();
+QColor DomyslnyKolorEtykiet();
+
+// Screen resolution the label font sizes are meant for.
+constexpr double DomyslneDpiEkranu = 96.0;
+
 // Scale factors from window pixels to template pixels.
 struct SkalaWkladki {
     double sx;

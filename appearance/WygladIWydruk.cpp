@@ -1,7 +1,6 @@
 #include "appearance/WygladIWydruk.h"
 #include "files/NazwyStale.h"
 
-#include "appearance/CzcionkaEtykiet.h"
 #include "appearance/DrukWkladki.h"
 #include "appearance/EtykietyKlawiszy.h"
 #include "appearance/KompozycjaWkladki.h"

@@ -6,7 +6,6 @@
 // as the program saves it, and prints their ratio; the target is at most 1.5.
 //
 //   bench_wkladka [--runs N]
-#include "appearance/CzcionkaEtykiet.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PlikBmp.h"

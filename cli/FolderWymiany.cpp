@@ -8,7 +8,6 @@
 #include "platform/StanPliku.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <ctime>
 
 namespace orbaklaw::cli {
@@ -23,16 +22,6 @@ constexpr const char* Przedrostek = "orbaklaw-cli-";
 constexpr const char* ZnakZycia = ".trwa";
 // A folder without the mark is being made, unless it has been so for long.
 constexpr time_t WiekPorzuconego = 60;
-
-fs::path FolderTymczasowy() {
-#ifdef _WIN32
-    std::error_code ec;
-    return fs::temp_directory_path(ec);
-#else
-    const char* tmp = std::getenv("TMPDIR");
-    return tmp && *tmp ? fs::path(tmp) : fs::path("/tmp");
-#endif
-}
 
 // Whether `folder` (this user's, locked by the caller) is a dead run's.
 bool Porzucony(const fs::path& folder, const platform::StanPliku& s) {
@@ -68,7 +57,7 @@ void UsunPozostalosciWymian(const fs::path& tmp) {
 }
 
 std::unique_ptr<FolderWymiany> FolderWymiany::Utworz(std::string& sciezkaBledu, int& blad) {
-    const fs::path tmp = FolderTymczasowy();
+    const fs::path tmp = platform::FolderPlikowTymczasowych();
     UsunPozostalosciWymian(tmp);
     blad = 0;
     sciezkaBledu = platform::BajtySciezki(tmp / (std::string(Przedrostek) + "XXXXXX"));

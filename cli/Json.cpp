@@ -1,7 +1,7 @@
 #include "cli/Json.h"
 
+#include "cli/Komunikaty.h"
 #include "cli/OpisKlawisza.h"
-#include "cli/Utf8.h"
 
 #include <cstdio>
 

@@ -2,7 +2,6 @@
 #include "files/StronyKodowe.h"
 
 #include "cli/KodyWyjscia.h"
-#include "cli/Utf8.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
 
@@ -33,6 +32,10 @@ size_t DlugoscUtf8(const std::string& s, size_t i) {
 }
 
 } // namespace
+
+std::string Utf8Z1250(const std::string& tekst1250) {
+    return Utf8ZeStrony(Strona1250, tekst1250);
+}
 
 std::string DlaTerminala(const std::string& tekst) {
     std::string wynik;

@@ -19,6 +19,10 @@ inline constexpr const char* PoczatekKomunikatu = "orbaklaw-cli: ";
 // What ends a message on a command given wrongly: where its usage is told.
 inline constexpr const char* OdeslanieDoPomocy = " (orbaklaw-cli --help)\n";
 
+// The terminal speaks UTF-8; the program's texts are Windows-1250 bytes.
+// Bytes that Windows-1250 leaves undefined come out as U+FFFD.
+std::string Utf8Z1250(const std::string& tekst1250);
+
 // Valid UTF-8 sequences pass unchanged, every other byte above 127 is read
 // as Windows-1250; a CR that is not part of CR LF becomes a line end.
 std::string DlaTerminala(const std::string& tekst);

@@ -8,7 +8,6 @@
 #include "cli/PoleceniaKasy.h"
 #include "cli/Porownanie.h"
 #include "cli/TestKasy.h"
-#include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
 #include "files/PlikTekstowy.h"
 #include "format/OdpowiedziKasy.h"

@@ -7,7 +7,6 @@
 #include "cli/PlikiCli.h"
 #include "cli/Porownanie.h"
 #include "cli/SesjaCli.h"
-#include "cli/Utf8.h"
 #include "cli/WczytanieDefinicji.h"
 #include "files/PlikTekstowy.h"
 #include "format/OdpowiedziKasy.h"
@@ -191,7 +190,8 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
         return Proba(
             sesja, [&t](const TabliceKlawiszy&) { return t; }, out);
     }
-    // The register gets the file as the program writes it, and a copy stays.
+    // The register gets the file as the program writes it, and a copy stays
+    // in the current folder.
     const std::string kopia = ZnajdzPlik(NazwaPlikuKlawiszy).string();
     if (int kod = Wyjscie(kopia, {}, err); kod != KodSukces)
         return kod;
@@ -202,9 +202,6 @@ int Write(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
         return kod;
     const std::string tresc = TekstPlikuDefinicji(t, sesja.NumerKasy());
     if (int kod = Zapisz(kopia, tresc, err); kod != KodSukces)
-        return kod;
-    if (int kod = Zapisz((sesja.Folder() / NazwaPlikuKlawiszy).string(), tresc, err);
-        kod != KodSukces)
         return kod;
     const WynikZmiany zmiana = sesja.Sesja().Zapisz(t);
     if (int kod = sesja.Wynik(zmiana, false); kod != KodSukces)

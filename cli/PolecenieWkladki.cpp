@@ -1,6 +1,5 @@
 #include "cli/PolecenieWkladki.h"
 
-#include "appearance/CzcionkaEtykiet.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PlikEtykiet.h"

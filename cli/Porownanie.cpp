@@ -1,8 +1,8 @@
 #include "cli/Porownanie.h"
 
 #include "cli/Json.h"
+#include "cli/Komunikaty.h"
 #include "cli/OpisKlawisza.h"
-#include "cli/Utf8.h"
 
 namespace orbaklaw::cli {
 

@@ -24,7 +24,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace orbaklaw::cli {
 
@@ -40,22 +39,23 @@ std::string PierwszaLinia(const std::vector<std::string>& linie) {
     return {};
 }
 
-// What the progress line says for a library function.
-std::string OpisWywolania(const char* funkcja) {
-    const struct {
-        const char* funkcja;
-        const char* opis;
-    } opisy[] = {
-        {nazwy_kasdrv::ODefKlaw, "Odczyt definicji z kasy"},
-        {nazwy_kasdrv::ZDefKlaw, "Zapis definicji do kasy"},
-        {nazwy_kasdrv::KDefKlaw, "Kasowanie definicji w kasie"},
-        {nazwy_kasdrv::TowarMax, "Odczyt towarów z kasy"},
-        {nazwy_kasdrv::OPlat, "Odczyt płatności z kasy"},
-    };
-    for (const auto& o : opisy)
-        if (std::strcmp(o.funkcja, funkcja) == 0)
-            return o.opis;
-    return funkcja;
+// What the progress line says for an operation.
+std::string OpisWywolania(OperacjaKasy operacja) {
+    switch (operacja) {
+    case OperacjaKasy::OdczytDefinicji:
+        return "Odczyt definicji z kasy";
+    case OperacjaKasy::ZapisDefinicji:
+        return "Zapis definicji do kasy";
+    case OperacjaKasy::KasowanieDefinicji:
+        return "Kasowanie definicji w kasie";
+    case OperacjaKasy::OdczytTowarow:
+        return "Odczyt towarów z kasy";
+    case OperacjaKasy::OdczytPlatnosci:
+        return "Odczyt płatności z kasy";
+    case OperacjaKasy::TestLacza:
+        break;
+    }
+    return "Test połączenia z kasą";
 }
 
 } // namespace
@@ -177,14 +177,15 @@ int SesjaCli::Otworz() {
     if (const int blad = platform::BladDostepuDoUrzadzenia(urzadzenie); blad != 0)
         return BladPortu(PowodNiedostepnosciPortu(urzadzenie, blad));
     kasdrv_ = std::make_unique<BibliotekaKasdrv>(kodBledu_);
-    kasdrv_->UstawWykonawce([this](const char* funkcja, const std::function<uint8_t()>& wywolanie) {
-        return Wykonaj(funkcja, wywolanie);
-    });
+    kasdrv_->UstawWykonawce(
+        [this](OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie) {
+            return Wykonaj(operacja, wywolanie);
+        });
     sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, folder_, numer_);
     return KodSukces;
 }
 
-uint8_t SesjaCli::Wykonaj(const char* funkcja, const std::function<uint8_t()>& wywolanie) {
+uint8_t SesjaCli::Wykonaj(OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie) {
     const auto stan = [this](uint64_t& zrobione, uint64_t& oczekiwane) {
         const auto postep = kasdrv_->Postep();
         if (!postep)
@@ -197,7 +198,7 @@ uint8_t SesjaCli::Wykonaj(const char* funkcja, const std::function<uint8_t()>& w
         const SesjaCli& sesja;
         ~OddajNaKoniec() { sesja.OddajRaport(); }
     } oddaj{*this};
-    return ZPostepem(DlaTerminala(OpisWywolania(funkcja)), wywolanie, stan);
+    return ZPostepem(DlaTerminala(OpisWywolania(operacja)), wywolanie, stan);
 }
 
 void SesjaCli::OddajRaport() const {

@@ -11,6 +11,7 @@
 // the current folder.
 
 #include "cli/OpcjeKasy.h"
+#include "comm/OperacjaKasy.h"
 #include "files/PlikTekstowy.h"
 #include "format/Konfiguracja.h"
 #include "transfer/SesjaKasy.h"
@@ -45,8 +46,6 @@ public:
     const UstawieniaKomunikacji& Ustawienia() const { return ustawienia_; }
     // The serial device behind the connection's COM port.
     const std::string& Urzadzenie() const { return urzadzenie_; }
-    // The private folder, where the session trades its files.
-    const std::filesystem::path& Folder() const { return folder_; }
 
     SesjaKasy& Sesja() { return *sesja_; }
 
@@ -72,7 +71,7 @@ public:
 private:
     int Konfiguruj(const std::string& trescKonfiguracji, bool jest);
     // One library call: the progress on the terminal, then the report lines.
-    uint8_t Wykonaj(const char* funkcja, const std::function<uint8_t()>& wywolanie);
+    uint8_t Wykonaj(OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie);
     void OddajRaport() const;
     int Wypisz(const std::string& tekstTerminala, int kod) const;
     // A port that can't be set up, with why (Windows-1250).

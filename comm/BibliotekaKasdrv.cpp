@@ -58,37 +58,41 @@ uint8_t BibliotekaKasdrv::ODefKlaw(const std::string& wejscie, const std::string
     auto f = Wymagana(Funkcje().ODefKlaw, nazwy_kasdrv::ODefKlaw);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana(nazwy_kasdrv::ODefKlaw, [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ =
+               Wymiana(OperacjaKasy::OdczytDefinicji, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
     auto f = Wymagana(Funkcje().ZDefKlaw, nazwy_kasdrv::ZDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana(nazwy_kasdrv::ZDefKlaw, [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(OperacjaKasy::ZapisDefinicji, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
     auto f = Wymagana(Funkcje().KDefKlaw, nazwy_kasdrv::KDefKlaw);
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana(nazwy_kasdrv::KDefKlaw, [&] { return f(b.data()); });
+    return kodBledu_ = Wymiana(OperacjaKasy::KasowanieDefinicji, [&] { return f(b.data()); });
 }
 
 uint8_t BibliotekaKasdrv::TowarMax(const std::string& wejscie, const std::string& wyjscie) {
     auto f = Wymagana(Funkcje().TowarMax, nazwy_kasdrv::TowarMax);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana(nazwy_kasdrv::TowarMax, [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ =
+               Wymiana(OperacjaKasy::OdczytTowarow, [&] { return f(we.data(), wy.data()); });
 }
 
 uint8_t BibliotekaKasdrv::OPlat(const std::string& wejscie, const std::string& wyjscie) {
     auto f = Wymagana(Funkcje().OPlat, nazwy_kasdrv::OPlat);
     const auto we = Bufor(wejscie);
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ = Wymiana(nazwy_kasdrv::OPlat, [&] { return f(we.data(), wy.data()); });
+    return kodBledu_ =
+               Wymiana(OperacjaKasy::OdczytPlatnosci, [&] { return f(we.data(), wy.data()); });
 }
 
-uint8_t BibliotekaKasdrv::Wymiana(const char* nazwa, const std::function<uint8_t()>& wywolanie) {
-    return Wykonaj(wykonawca_, nazwa, wywolanie);
+uint8_t BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
+                                  const std::function<uint8_t()>& wywolanie) {
+    return Wykonaj(wykonawca_, operacja, wywolanie);
 }
 
 std::optional<std::pair<uint64_t, uint64_t>> BibliotekaKasdrv::Postep() const {

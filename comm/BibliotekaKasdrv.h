@@ -93,7 +93,7 @@ private:
     const FunkcjeKasdrv& Funkcje();
     template <typename F> F Wymagana(F f, const char* nazwa);
 
-    uint8_t Wymiana(const char* nazwa, const std::function<uint8_t()>& wywolanie);
+    uint8_t Wymiana(OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie);
 
     uint8_t& kodBledu_;
     WykonawcaWywolan wykonawca_;

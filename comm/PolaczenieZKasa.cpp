@@ -1,6 +1,5 @@
 #include "comm/PolaczenieZKasa.h"
 
-#include "comm/OdczytStartowy.h"
 #include "comm/OknoPortow.h"
 #include "comm/TOknoKomunik.h"
 #include "ui/Dialogi.h"
@@ -11,14 +10,14 @@
 namespace orbaklaw {
 
 PolaczenieZKasa::PolaczenieZKasa(OknoPolaczenia okno, StanProgramu& stan)
-    : okno_(std::move(okno)), dialogi_(*okno_.dialogi), biblioteki_(stan) {
+    : okno_(std::move(okno)), dialogi_(*okno_.dialogi), biblioteki_(stan), stan_(stan) {
     biblioteki_.UzyjWatku(dialogi_);
 }
 
 void PolaczenieZKasa::UtworzOknoKomunik() {
     if (oknoKomunik_ == nullptr)
-        oknoKomunik_ =
-            new TOknoKomunik(okno_.okno, dialogi_, *okno_.akcje, *okno_.klepsydra, biblioteki_);
+        oknoKomunik_ = new TOknoKomunik(okno_.okno, dialogi_, *okno_.akcje, *okno_.klepsydra,
+                                        biblioteki_, stan_);
 }
 
 TOknoKomunik& PolaczenieZKasa::OknoKomunik() {
@@ -44,10 +43,6 @@ void PolaczenieZKasa::PortySzeregowe() {
     dialogi_.Modalnie(okno);
     if (oknoKomunik_ != nullptr)
         oknoKomunik_->PokazUrzadzenie();
-}
-
-void PolaczenieZKasa::OdczytStartowy() {
-    orbaklaw::OdczytStartowy(okno_, biblioteki_, [this] { PokazOknoKomunik(); }).Wykonaj();
 }
 
 } // namespace orbaklaw

@@ -1,6 +1,6 @@
 #pragma once
 // The register link: the communication parameters dialog behind
-// "Połączenie" and the one-time start-up query.
+// "Połączenie" and the serial ports' devices.
 
 #include "comm/BibliotekiKasy.h"
 #include "comm/OknoPolaczenia.h"
@@ -27,8 +27,6 @@ public:
     // "Kasa" / "Porty szeregowe...": which device each COM port is.
     void DodajDoMenu(MenuOkna& menu);
     void PortySzeregowe();
-    // Asks whether to read goods, payments and definitions from the register.
-    void OdczytStartowy();
 
     // The dialog (created on first need when not yet created).
     TOknoKomunik& OknoKomunik();
@@ -39,6 +37,7 @@ private:
     OknoPolaczenia okno_;
     Dialogi& dialogi_;
     BibliotekiKasy biblioteki_;
+    StanProgramu& stan_;
     TOknoKomunik* oknoKomunik_ = nullptr;
 };
 

@@ -7,7 +7,7 @@
 #include "comm/ZapisKonfiguracji.h"
 #include "format/UrzadzeniePortu.h"
 #include "platform/UrzadzeniaSzeregowe.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "ui/Akcje.h"
 #include "ui/Czcionki.h"
 #include "ui/Dialogi.h"
@@ -72,8 +72,10 @@ QPushButton* Przycisk(QWidget* okno, const char* nazwa, const QString& tekst) {
 } // namespace
 
 TOknoKomunik::TOknoKomunik(QWidget* rodzic, Dialogi& dialogi, const Akcje& akcje,
-                           KursorKlepsydry& klepsydra, BibliotekiKasy& biblioteki)
-    : QDialog(rodzic), dialogi_(dialogi), klepsydra_(klepsydra), biblioteki_(biblioteki) {
+                           KursorKlepsydry& klepsydra, BibliotekiKasy& biblioteki,
+                           StanProgramu& stan)
+    : QDialog(rodzic), dialogi_(dialogi), klepsydra_(klepsydra), biblioteki_(biblioteki),
+      stan_(stan) {
     setObjectName(QStringLiteral("OknoKomunik"));
     setWindowTitle(QStringLiteral("Parametry komunikacji"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -213,13 +215,13 @@ void TOknoKomunik::KlawPolaczClick() {
     std::string wynik;
     {
         PokazanaKlepsydra klepsydra(klepsydra_);
-        wynik = TestLacza(biblioteki_.KomPort(), dialogi_).Wykonaj(Ustawienia());
+        wynik = TestLacza(biblioteki_.KomPort(), dialogi_, stan_).Wykonaj(Ustawienia());
     }
     if (wynik.empty()) {
         KlawZapis->setEnabled(false); // the messages have been shown
         return;
     }
-    if (Stan().TypKasy != KodOrba) {
+    if (stan_.TypKasy != KodOrba) {
         dialogi_.Blad(Z1250(InnaKasaNizOrba()));
         return;
     }
@@ -229,7 +231,8 @@ void TOknoKomunik::KlawPolaczClick() {
 }
 
 void TOknoKomunik::KlawZapisClick() {
-    if (!ZapisKonfiguracji(biblioteki_.Kasdrv(), dialogi_).Zapisz(Ustawienia(), numerZPliku_))
+    if (!ZapisKonfiguracji(biblioteki_.Kasdrv(), dialogi_, stan_)
+             .Zapisz(Ustawienia(), numerZPliku_))
         return;
     zapisana_ = CzytajZapisanaKonfiguracje();
     accept();

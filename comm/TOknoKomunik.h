@@ -24,6 +24,7 @@ namespace orbaklaw {
 
 class Akcje;
 class BibliotekiKasy;
+struct StanProgramu;
 class Dialogi;
 class GrupaRadiowa;
 class KursorKlepsydry;
@@ -38,7 +39,7 @@ public:
     static constexpr int WysokoscKlienta = 232;
 
     TOknoKomunik(QWidget* rodzic, Dialogi& dialogi, const Akcje& akcje, KursorKlepsydry& klepsydra,
-                 BibliotekiKasy& biblioteki);
+                 BibliotekiKasy& biblioteki, StanProgramu& stan);
 
     void KlawEscClick();
     void GrupaMuxClick();
@@ -82,6 +83,7 @@ private:
     Dialogi& dialogi_;
     KursorKlepsydry& klepsydra_;
     BibliotekiKasy& biblioteki_;
+    StanProgramu& stan_;
     // KONFIG.TXT as the controls last took it or saved it.
     std::optional<ZapisanaKonfiguracja> zapisana_;
     // The register number of KONFIG.TXT at this showing; a save without a

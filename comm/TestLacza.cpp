@@ -5,7 +5,7 @@
 #include "comm/PowodNiedostepnosciPortu.h"
 #include "comm/ProbaLacza.h"
 #include "format/UrzadzeniePortu.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
 
@@ -21,8 +21,8 @@ std::string KodDwucyfrowy(int kod) {
 
 std::string TestLacza::Wykonaj(const UstawieniaKomunikacji& u) {
     com_ = u.port;
-    Stan().TypKasy = 0;
-    Stan().NrKasyZTestu = 0;
+    stan_.TypKasy = 0;
+    stan_.NrKasyZTestu = 0;
     WynikProbyLacza wynik;
     try {
         ProbujLacze(port_, u, wynik);
@@ -37,14 +37,14 @@ std::string TestLacza::Wykonaj(const UstawieniaKomunikacji& u) {
 // query then fails; NumerKasy only for a good number.
 std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
     if (wynik.zainicjowany)
-        Stan().KodBledu = 0; // a port that can't be opened has its own message, not a code's
+        stan_.KodBledu = 0; // a port that can't be opened has its own message, not a code's
     if (wynik.zidentyfikowana) {
-        Stan().TypKasy = KodModelu(wynik.model);
-        Stan().WersjaKasy = wynik.wersja;
+        stan_.TypKasy = KodModelu(wynik.model);
+        stan_.WersjaKasy = wynik.wersja;
     }
     if (!wynik.numer.empty()) {
-        Stan().NumerKasy = wynik.numer;
-        Stan().NrKasyZTestu = wynik.nrKasy;
+        stan_.NumerKasy = wynik.numer;
+        stan_.NrKasyZTestu = wynik.nrKasy;
     }
     switch (wynik.blad) {
     case BladProbyLacza::Brak:
@@ -55,11 +55,11 @@ std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
         return {};
     case BladProbyLacza::Identyfikacja:
     case BladProbyLacza::Numer:
-        Stan().KodBledu = wynik.kod;
+        stan_.KodBledu = wynik.kod;
         PokazBlad(dialogi_, wynik.kod);
         return {};
     }
-    return wynik.numer.empty() ? std::string() : KodDwucyfrowy(Stan().TypKasy) + wynik.numer;
+    return wynik.numer.empty() ? std::string() : KodDwucyfrowy(stan_.TypKasy) + wynik.numer;
 }
 
 // A port that can't be opened is named, with the reason, under the message.

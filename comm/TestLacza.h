@@ -11,11 +11,13 @@ namespace orbaklaw {
 
 class Dialogi;
 class WinSer;
+struct StanProgramu;
 struct WynikProbyLacza;
 
 class TestLacza {
 public:
-    TestLacza(WinSer& port, Dialogi& dialogi) : port_(port), dialogi_(dialogi) {}
+    TestLacza(WinSer& port, Dialogi& dialogi, StanProgramu& stan)
+        : port_(port), dialogi_(dialogi), stan_(stan) {}
 
     // The two-digit model code followed by the register's two-character
     // number ("0601"), or empty after a failure whose message was shown.
@@ -29,6 +31,7 @@ private:
     WinSer& port_;
     int com_ = 0; // the port of the test
     Dialogi& dialogi_;
+    StanProgramu& stan_;
 };
 
 } // namespace orbaklaw

@@ -40,23 +40,23 @@ const FunkcjeKomPort& WinSer::Funkcje() {
 
 uint8_t WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout) {
     auto f = Wymagana(Funkcje().InitializePort, nazwy::InitializePort);
-    return Wykonaj(wykonawca_, nazwy::InitializePort,
+    return Wykonaj(wykonawca_, OperacjaKasy::TestLacza,
                    [&] { return f(port, szybkosc, timeout, timeout); });
 }
 
 void WinSer::UnInitializePort() {
     auto f = Wymagana(Funkcje().UnInitializePort, nazwy::UnInitializePort);
-    Wykonaj(wykonawca_, nazwy::UnInitializePort, [&] { return f(); });
+    Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return f(); });
 }
 
 bool WinSer::UstawKanal(uint8_t kanal) {
     auto f = Wymagana(Funkcje().UstawKanal, nazwy::UstawKanal);
-    return Wykonaj(wykonawca_, nazwy::UstawKanal, [&] { return f(kanal); }) != 0;
+    return Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return f(kanal); }) != 0;
 }
 
 uint8_t WinSer::RSSequence(uint8_t rozkaz, uint8_t ile) {
     auto f = Wymagana(Funkcje().RSSequence, nazwy::RSSequence);
-    return Wykonaj(wykonawca_, nazwy::RSSequence,
+    return Wykonaj(wykonawca_, OperacjaKasy::TestLacza,
                    [&] { return f(rozkaz, ile, 0, odpowiedz_.data(), bufor_.data()); });
 }
 

@@ -1,6 +1,5 @@
 #include "comm/WymianaWTle.h"
 
-#include "comm/BibliotekaKasdrv.h"
 #include "comm/PostepOperacji.h"
 #include "ui/BlokadaWejscia.h"
 #include "ui/Dialogi.h"
@@ -11,7 +10,6 @@
 #include <QTimer>
 
 #include <atomic>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <thread>
@@ -25,20 +23,21 @@ constexpr int OkresOdswiezania = 50; // ms between two looks at the progress
 WymianaWTle::WymianaWTle(Dialogi& dialogi, ZrodloPostepu postep, PostepOperacji* const* operacja)
     : dialogi_(&dialogi), postep_(std::move(postep)), operacja_(operacja) {}
 
-QString WymianaWTle::Opis(const char* funkcja) {
-    const struct {
-        const char* funkcja;
-        const char* opis;
-    } opisy[] = {
-        {nazwy_kasdrv::ODefKlaw, "Odczyt definicji klawiszy z kasy..."},
-        {nazwy_kasdrv::ZDefKlaw, "Zapis definicji klawiszy do kasy..."},
-        {nazwy_kasdrv::KDefKlaw, "Kasowanie definicji klawiszy w kasie..."},
-        {nazwy_kasdrv::TowarMax, "Odczyt bazy towarowej z kasy..."},
-        {nazwy_kasdrv::OPlat, "Odczyt płatności z kasy..."},
-    };
-    for (const auto& o : opisy)
-        if (std::strcmp(o.funkcja, funkcja) == 0)
-            return QString::fromUtf8(o.opis);
+QString WymianaWTle::Opis(OperacjaKasy operacja) {
+    switch (operacja) {
+    case OperacjaKasy::OdczytDefinicji:
+        return QStringLiteral("Odczyt definicji klawiszy z kasy...");
+    case OperacjaKasy::ZapisDefinicji:
+        return QStringLiteral("Zapis definicji klawiszy do kasy...");
+    case OperacjaKasy::KasowanieDefinicji:
+        return QStringLiteral("Kasowanie definicji klawiszy w kasie...");
+    case OperacjaKasy::OdczytTowarow:
+        return QStringLiteral("Odczyt bazy towarowej z kasy...");
+    case OperacjaKasy::OdczytPlatnosci:
+        return QStringLiteral("Odczyt płatności z kasy...");
+    case OperacjaKasy::TestLacza:
+        break;
+    }
     return QStringLiteral("Test połączenia z kasą...");
 }
 
@@ -52,14 +51,14 @@ uint64_t WymianaWTle::Odswiez(PostepWymiany& postep) const {
     return stan->second;
 }
 
-uint8_t WymianaWTle::operator()(const char* funkcja,
+uint8_t WymianaWTle::operator()(OperacjaKasy operacja,
                                 const std::function<uint8_t()>& wywolanie) const {
     // Input is dropped from before the box shows until the last event that
     // came in during the call has been seen.
     const BlokadaWejscia blokada;
-    PostepOperacji* operacja = operacja_ ? *operacja_ : nullptr;
+    PostepOperacji* biezaca = operacja_ ? *operacja_ : nullptr;
     const std::unique_ptr<PostepWymiany> postep =
-        operacja ? operacja->NastepneWywolanie() : dialogi_->Postep(Opis(funkcja));
+        biezaca ? biezaca->NastepneWywolanie() : dialogi_->Postep(Opis(operacja));
 
     std::atomic<bool> koniec{false};
     uint64_t oczekiwane = 0;

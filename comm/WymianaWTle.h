@@ -31,10 +31,10 @@ public:
     explicit WymianaWTle(Dialogi& dialogi, ZrodloPostepu postep = {},
                          PostepOperacji* const* operacja = nullptr);
 
-    uint8_t operator()(const char* funkcja, const std::function<uint8_t()>& wywolanie) const;
+    uint8_t operator()(OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie) const;
 
-    // What the progress box says for a library function.
-    static QString Opis(const char* funkcja);
+    // What the progress box says for an operation.
+    static QString Opis(OperacjaKasy operacja);
 
 private:
     // Shows the library's count; gives the bytes expected (0: unknown).

@@ -5,7 +5,7 @@
 #include "comm/PokazBlad.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "ui/Dialogi.h"
 
 namespace orbaklaw {
@@ -18,8 +18,7 @@ std::string NazwaWFolderze(const char* nazwa) {
     return ZnajdzPlik(nazwa).filename().string();
 }
 
-std::string NumerDoZapisu(const std::string& numerZPliku) {
-    const int nr = Stan().NrKasyZTestu;
+std::string NumerDoZapisu(int nr, const std::string& numerZPliku) {
     if (nr != 0)
         return std::to_string(nr).substr(0, 2);
     return numerZPliku.empty() ? "01" : numerZPliku;
@@ -30,8 +29,8 @@ bool ZapisKonfiguracji::Zapisz(const UstawieniaKomunikacji& u, const std::string
     auto in = Otworz(NazwaWFolderze(NazwaPlikuIn));
     if (!in)
         return false;
-    Stan().NumerKasy = NumerDoZapisu(numerZPliku);
-    const std::string numer = Stan().NumerKasy;
+    stan_.NumerKasy = NumerDoZapisu(stan_.NrKasyZTestu, numerZPliku);
+    const std::string numer = stan_.NumerKasy;
     if (!Dokoncz(*in, {"#" + numer, "#", "#"}))
         return false;
     auto konfiguracja = Otworz(NazwaWFolderze(NazwaPlikuKonfiguracji));
@@ -58,8 +57,8 @@ bool ZapisKonfiguracji::Dokoncz(int32_t uchwyt, const std::vector<std::string>& 
         return true;
     // The file helpers leave KodBledu alone; a code it still holds is shown
     // before the message.
-    if (!zapisane && Stan().KodBledu != KodZeStatusu(0))
-        PokazBlad(dialogi_, Stan().KodBledu);
+    if (!zapisane && stan_.KodBledu != KodZeStatusu(0))
+        PokazBlad(dialogi_, stan_.KodBledu);
     NieZapisano();
     return false;
 }

@@ -13,11 +13,12 @@ namespace orbaklaw {
 
 class BibliotekaKasdrv;
 class Dialogi;
+struct StanProgramu;
 
 class ZapisKonfiguracji {
 public:
-    ZapisKonfiguracji(BibliotekaKasdrv& kasdrv, Dialogi& dialogi)
-        : kasdrv_(kasdrv), dialogi_(dialogi) {}
+    ZapisKonfiguracji(BibliotekaKasdrv& kasdrv, Dialogi& dialogi, StanProgramu& stan)
+        : kasdrv_(kasdrv), dialogi_(dialogi), stan_(stan) {}
 
     // Sets NumerKasy from the last link test (without one `numerZPliku`, the
     // number KONFIG.TXT held, or "01" when it is empty) and writes both
@@ -36,6 +37,7 @@ private:
 
     BibliotekaKasdrv& kasdrv_;
     Dialogi& dialogi_;
+    StanProgramu& stan_;
 };
 
 } // namespace orbaklaw

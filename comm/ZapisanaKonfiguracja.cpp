@@ -4,6 +4,7 @@
 #include "files/GraniceOdczytu.h"
 #include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
+#include "files/StronyKodowe.h"
 
 #include <vector>
 
@@ -26,6 +27,16 @@ std::optional<ZapisanaKonfiguracja> CzytajZapisanaKonfiguracje() {
     if (wynik.kod != 0)
         return std::nullopt;
     return ZapisanaKonfiguracja{numer, wynik.wpis.ustawienia};
+}
+
+Wynik<std::optional<std::string>, BladWejsciaWyjscia> NumerZapisanejKasy() {
+    const auto plik = ZnajdzPlik(NazwaPlikuKonfiguracji);
+    std::error_code ec;
+    if (!std::filesystem::exists(plik, ec) || KonfiguracjaPusta(plik))
+        return std::optional<std::string>();
+    if (auto numer = CzytajNumerKasy(plik))
+        return numer;
+    return BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
 }
 
 } // namespace orbaklaw

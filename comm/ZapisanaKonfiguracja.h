@@ -4,6 +4,8 @@
 // communication dialog opens showing them, and a port that can't be opened
 // is looked up by them.
 
+#include "files/PlikTekstowy.h"
+#include "files/Wynik.h"
 #include "format/Konfiguracja.h"
 
 #include <optional>
@@ -20,5 +22,10 @@ struct ZapisanaKonfiguracja {
 // None when the file is missing, can't be read, or holds anything the
 // register library would refuse (nothing but blanks included).
 std::optional<ZapisanaKonfiguracja> CzytajZapisanaKonfiguracje();
+
+// The register number KONFIG.TXT of the working folder names, as every
+// register action takes it: none when the file is missing or holds nothing
+// but blanks; a failure when it exists but its number can't be read.
+Wynik<std::optional<std::string>, BladWejsciaWyjscia> NumerZapisanejKasy();
 
 } // namespace orbaklaw

@@ -3,6 +3,7 @@
 #include "files/BladSystemu.h"
 #include "files/CzytnikLinii.h"
 #include "files/ZapisAtomowy.h"
+#include "platform/DokladnaNazwa.h"
 #include "platform/KodowanieSciezek.h"
 
 #include <cctype>
@@ -87,12 +88,9 @@ WynikPliku<void> ZapiszAtomowo(const fs::path& plik, const std::string& tresc) {
 fs::path ZnajdzPlik(const fs::path& folder, const std::string& nazwa) {
     std::error_code ec;
     const fs::path wprost = folder / platform::SciezkaZBajtow(nazwa);
-#ifndef _WIN32
-    // Windows itself finds a name in any case: the name on the disk is
-    // looked for below all the same.
-    if (fs::exists(wprost, ec))
+    // The name as written, else the name on the disk whatever its case.
+    if (platform::IstniejePodDokladnaNazwa(wprost))
         return wprost;
-#endif
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
          !ec && it != end; it.increment(ec)) {
         if (RowneBezWielkosci(platform::BajtySciezki(it->path().filename()), nazwa))

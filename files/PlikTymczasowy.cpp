@@ -4,6 +4,7 @@
 #include "platform/KodowanieSciezek.h"
 #include "platform/OdczytPliku.h"
 #include "platform/PlikZapisu.h"
+#include "platform/Proces.h"
 #include "platform/TozsamoscPliku.h"
 
 #include <cerrno>
@@ -11,7 +12,6 @@
 #include <cstdio>
 #include <random>
 #include <string>
-#include <unistd.h>
 
 namespace orbaklaw {
 
@@ -34,7 +34,7 @@ uint32_t Skrot(const std::string& tekst) {
 
 std::string Znacznik() {
     char znacznik[MiejsceNaZnacznik + 1];
-    std::snprintf(znacznik, sizeof znacznik, ".%d-%08x", static_cast<int>(::getpid()),
+    std::snprintf(znacznik, sizeof znacznik, ".%d-%08x", platform::NumerProcesu(),
                   static_cast<unsigned>(std::random_device{}()));
     return znacznik;
 }

@@ -4,8 +4,7 @@
 
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"
-
-#include <cstdlib>
+#include "platform/FolderyUzytkownika.h"
 
 namespace orbaklaw {
 
@@ -20,13 +19,6 @@ constexpr const char* Naglowek = "# orbaklaw: urzadzenia portow COM, wiersze COM
 
 std::optional<int> NumerPortu(const std::string& tekst) {
     return CzytajCyfry(tekst, 3, 1, NajwyzszyPort);
-}
-
-std::optional<std::string> Zmienna(const char* nazwa) {
-    const char* w = std::getenv(nazwa);
-    if (w == nullptr || *w == '\0')
-        return std::nullopt;
-    return std::string(w);
 }
 
 // What is wrong with a line (Windows-1250); none for a good one, a
@@ -50,10 +42,9 @@ const char* BladLinii(const std::string& linia) {
 } // namespace
 
 fs::path PrzypisaniePortow::Plik() {
-    if (auto xdg = Zmienna("XDG_CONFIG_HOME"); xdg && fs::path(*xdg).is_absolute())
-        return fs::path(*xdg) / "orbaklaw" / "porty.txt";
-    if (auto home = Zmienna("HOME"))
-        return fs::path(*home) / ".config" / "orbaklaw" / "porty.txt";
+    // By the XDG rule on every system, Windows too.
+    if (const auto ustawienia = platform::FolderUstawienXdg())
+        return *ustawienia / "orbaklaw" / "porty.txt";
     return {};
 }
 

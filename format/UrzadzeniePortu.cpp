@@ -2,9 +2,9 @@
 
 #include "files/StronyKodowe.h"
 #include "format/PrzypisaniePortow.h"
+#include "platform/Srodowisko.h"
 #include "platform/UrzadzeniaSzeregowe.h"
 
-#include <cstdlib>
 #include <utility>
 
 namespace orbaklaw {
@@ -13,8 +13,8 @@ UrzadzenieComN UrzadzenieCom(int com, const std::filesystem::path& plikPrzypisan
     // A USB adapter or the emulator's link takes the place of a COM port
     // through the environment, whatever the assignment says.
     const std::string zmienna = "ORBAKLAW_COM" + std::to_string(com);
-    if (const char* urzadzenie = std::getenv(zmienna.c_str()); urzadzenie && *urzadzenie)
-        return {urzadzenie, ZrodloUrzadzenia::Zmienna, std::nullopt};
+    if (auto urzadzenie = platform::NiepustaZmienna(zmienna))
+        return {std::move(*urzadzenie), ZrodloUrzadzenia::Zmienna, std::nullopt};
     auto odczyt = PrzypisaniePortow::CzytajDoPolaczenia(plikPrzypisania);
     if (odczyt.blad)
         return {{}, ZrodloUrzadzenia::Przypisanie, std::move(odczyt.blad)};

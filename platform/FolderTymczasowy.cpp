@@ -1,9 +1,16 @@
 #include "platform/FolderTymczasowy.h"
 
+#include "platform/Srodowisko.h"
+
 #include <cerrno>
 #include <stdlib.h>
 
 namespace orbaklaw::platform {
+
+std::filesystem::path FolderPlikowTymczasowych() {
+    const auto tmp = NiepustaZmienna("TMPDIR");
+    return tmp ? std::filesystem::path(*tmp) : std::filesystem::path("/tmp");
+}
 
 std::filesystem::path UtworzFolderTymczasowy(const std::filesystem::path& w,
                                              const std::string& przedrostek,

@@ -3,8 +3,14 @@
 #include <windows.h>
 
 #include <random>
+#include <system_error>
 
 namespace orbaklaw::platform {
+
+std::filesystem::path FolderPlikowTymczasowych() {
+    std::error_code ec;
+    return std::filesystem::temp_directory_path(ec);
+}
 
 std::filesystem::path UtworzFolderTymczasowy(const std::filesystem::path& w,
                                              const std::string& przedrostek,

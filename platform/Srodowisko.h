@@ -10,6 +10,15 @@ namespace orbaklaw::platform {
 // The value of the environment variable `nazwa`; none when it isn't set.
 std::optional<std::string> Zmienna(const std::string& nazwa);
 
+// The same, none also when the variable is set but empty: an empty value
+// counts as unset.
+inline std::optional<std::string> NiepustaZmienna(const std::string& nazwa) {
+    auto wartosc = Zmienna(nazwa);
+    if (wartosc && wartosc->empty())
+        return std::nullopt;
+    return wartosc;
+}
+
 // Sets the environment variable `nazwa` for this process and the programs
 // it starts; false when the system refuses.
 bool UstawZmienna(const std::string& nazwa, const std::string& wartosc);

@@ -8,7 +8,7 @@
 #include "format/KomunikatyBledow.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/PlikKasowania.h"
 #include "transfer/SesjaKasy.h"
@@ -18,6 +18,7 @@
 #include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
+#include "ui/TekstBledu.h"
 
 namespace orbaklaw {
 
@@ -28,14 +29,17 @@ void KasowanieDefinicji::Wykonaj() {
     WymianaZKasa wymiana(okno_);
     // The number is this deletion's own; NumerKasy stays as it is.
     const auto zKonfiguracji = wymiana.NumerZKonfiguracji();
-    if (!zKonfiguracji)
-        return okno_.akcje->Zglos(zKonfiguracji.Blad());
+    if (!zKonfiguracji) {
+        okno_.akcje->Zglos(TekstBledu(zKonfiguracji.Blad()));
+        return;
+    }
     const std::string numer = zKonfiguracji->value_or("");
     // What the register holds is read first, to show what the deletion
     // clears, and kept before it is deleted.
     SesjaKasy& sesja = wymiana.Sesja(numer);
     // The read, the deletion and the check after it under one bar.
-    auto postep = okno_.biblioteki->Operacja(WymianaWTle::Opis(nazwy_kasdrv::KDefKlaw), 3);
+    auto postep =
+        okno_.biblioteki->Operacja(WymianaWTle::Opis(OperacjaKasy::KasowanieDefinicji), 3);
     const WynikKasy odczyt = sesja.CzytajPrzedZmiana();
     // A register that can't be read is said so first: the question is then
     // whether to go on without the list and the backup.
@@ -53,17 +57,19 @@ void KasowanieDefinicji::Wykonaj() {
     const WynikZmiany zmiana = sesja.Kasuj();
     if (!zmiana.wynik.Udany() || zmiana.stan)
         postep.reset(); // no check follows
-    if (zmiana.wynik.rodzaj != Niepowodzenie::Brak && zmiana.wynik.rodzaj != Niepowodzenie::Kasa)
-        DoObslugiWyjatku(zmiana.wynik);
+    if (zmiana.wynik.rodzaj != Niepowodzenie::Brak && zmiana.wynik.rodzaj != Niepowodzenie::Kasa) {
+        DoObslugiBledu(*okno_.akcje, zmiana.wynik);
+        return;
+    }
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = zmiana.wynik.kod;
-    Stan().KodBledu = kod; // the deletion's, not the read's after it
+    okno_.stan->KodBledu = kod; // the deletion's, not the read's after it
     if (kod != 0) {
         PokazOdmoweZmiany(dialogi_, zmiana, true);
         return;
     }
     // The register took it: it is read back and compared.
-    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana, *okno_.stan);
     postep.reset();
     if (sprawdzenie.rozne) {
         dialogi_.Blad(sprawdzenie.tekst);
@@ -73,13 +79,13 @@ void KasowanieDefinicji::Wykonaj() {
                sprawdzenie.tekst.isEmpty() ? QString() : QStringLiteral("\r") + sprawdzenie.tekst);
 }
 
-QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) {
+QString KasowanieDefinicji::DoSkasowania(const SesjaKasy& sesja) const {
     const auto roznice = sesja.ZmianyKasowania();
     if (!roznice)
         return {};
     if (roznice->empty())
         return QStringLiteral("W kasie nie ma zdefiniowanych klawiszy do skasowania.\r");
-    const NazwyKasy nazwy = NazwyZeStanu(Stan());
+    const NazwyKasy nazwy = NazwyZeStanu(*okno_.stan);
     QString tekst = QStringLiteral("Kasowanie wyczyści klawisze (%1):").arg(roznice->size());
     for (const auto& r : *roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);
@@ -103,8 +109,8 @@ bool KasowanieDefinicji::UsunStaryPlik() {
 
 void KasowanieDefinicji::PokazWynik(const QString& uwaga, const QString& dopisek) {
     // The register lost what the tables lose; other unsaved changes stay so.
-    Stan().tablice.WyczyscLiczone();
-    Stan().zachowane.WyczyscLiczone();
+    okno_.stan->tablice.WyczyscLiczone();
+    okno_.stan->zachowane.WyczyscLiczone();
     okno_.wybor->WybierzF1();
     okno_.opis->OpiszKlawisze(true);
     dialogi_.Komunikat((uwaga.isEmpty() ? QString() : uwaga + QStringLiteral("\r")) +

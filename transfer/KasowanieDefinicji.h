@@ -25,7 +25,7 @@ public:
 private:
     // The keys the deletion clears, from the register's definitions read
     // first, as lines before the question; nothing when they weren't read.
-    static QString DoSkasowania(const SesjaKasy& sesja);
+    QString DoSkasowania(const SesjaKasy& sesja) const;
     // Instead of them, when the register could not be read: that, and why.
     static QString BezOdczytu(const WynikKasy& odczyt);
     // False (after a message) when an old request file is in the way.

@@ -4,6 +4,7 @@
 #include "files/BladSystemu.h"
 #include "files/PlikTekstowy.h"
 #include "platform/BlokadaFolderu.h"
+#include "platform/FolderyUzytkownika.h"
 #include "platform/KodowanieSciezek.h"
 #include "platform/Srodowisko.h"
 #include "transfer/KolejnoscKopii.h"
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <system_error>
 #include <vector>
@@ -25,13 +25,6 @@ namespace {
 constexpr const char* Przedrostek = "kasa";
 constexpr const char* Rozszerzenie = ".txt";
 constexpr size_t DlugoscCzasu = 15; // YYYYMMDD-HHMMSS
-
-std::optional<std::string> Zmienna(const char* nazwa) {
-    const char* wartosc = std::getenv(nazwa);
-    if (!wartosc || !*wartosc)
-        return std::nullopt;
-    return std::string(wartosc);
-}
 
 bool Niepusta(const std::optional<std::string>& z) {
     return z && !z->empty();
@@ -215,26 +208,25 @@ WynikPliku<void> UtworzFolder(const fs::path& folder) {
 WynikPliku<fs::path> FolderKopii(const ZmienneFolderuKopii& zmienne) {
     if (Niepusta(zmienne.kopie))
         return platform::SciezkaZBajtow(*zmienne.kopie);
-#ifdef _WIN32
-    // The user's own data of this machine, as Windows programs keep it.
-    if (Niepusta(zmienne.lokalneDane) &&
-        platform::SciezkaZBajtow(*zmienne.lokalneDane).is_absolute())
-        return platform::SciezkaZBajtow(*zmienne.lokalneDane) / "orbaklaw" / "kopie";
-    // "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej LOCALAPPDATA)"
-    return BladWejsciaWyjscia(
-        "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej LOCALAPPDATA)"_w1250);
-#endif
-    if (Niepusta(zmienne.xdgDataHome) && fs::path(*zmienne.xdgDataHome).is_absolute())
-        return fs::path(*zmienne.xdgDataHome) / "orbaklaw" / "kopie";
-    if (Niepusta(zmienne.home))
-        return fs::path(*zmienne.home) / ".local" / "share" / "orbaklaw" / "kopie";
-    return BladWejsciaWyjscia(
-        "Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej HOME)"_w1250);
+    const auto zmienna = [&zmienne](const std::string& nazwa) -> std::optional<std::string> {
+        if (nazwa == "XDG_DATA_HOME")
+            return zmienne.xdgDataHome;
+        if (nazwa == "HOME")
+            return zmienne.home;
+        if (nazwa == "LOCALAPPDATA")
+            return zmienne.lokalneDane;
+        return std::nullopt;
+    };
+    if (const auto dane = platform::FolderDanychUzytkownika(zmienna))
+        return *dane / "orbaklaw" / "kopie";
+    return BladWejsciaWyjscia("Nie wiadomo, gdzie zachować kopię definicji (brak zmiennej "_w1250 +
+                              std::string(platform::ZmiennaFolderuDanych()) + ")");
 }
 
 WynikPliku<fs::path> FolderKopii() {
-    return FolderKopii({Zmienna("ORBAKLAW_KOPIE"), Zmienna("XDG_DATA_HOME"), Zmienna("HOME"),
-                        Zmienna("LOCALAPPDATA")});
+    return FolderKopii(
+        {platform::NiepustaZmienna("ORBAKLAW_KOPIE"), platform::NiepustaZmienna("XDG_DATA_HOME"),
+         platform::NiepustaZmienna("HOME"), platform::NiepustaZmienna("LOCALAPPDATA")});
 }
 
 WynikPliku<std::string> NumerKasyKopii(const std::string& numerKasy) {

@@ -5,10 +5,10 @@
 #include "format/KomunikatyBledow.h"
 #include "format/UrzadzeniePortu.h"
 #include "orbaklaw/kasdrv_kody.h"
+#include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
-
-#include <stdexcept>
+#include "ui/TekstBledu.h"
 
 namespace orbaklaw {
 
@@ -62,8 +62,8 @@ bool DalejBezKopii(Dialogi& dialogi, const WynikKasy& kopia, const QString& dale
                            QStringLiteral("Uwaga"), Odpowiedz::Nie);
 }
 
-void DoObslugiWyjatku(const WynikKasy& wynik) {
-    throw std::runtime_error(wynik.powod);
+void DoObslugiBledu(const Akcje& akcje, const WynikKasy& wynik) {
+    akcje.Zglos(wynik.plik ? TekstBledu(*wynik.plik) : Z1250(wynik.powod));
 }
 
 } // namespace orbaklaw

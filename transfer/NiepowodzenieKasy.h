@@ -9,6 +9,7 @@
 
 namespace orbaklaw {
 
+class Akcje;
 class Dialogi;
 
 // Why the action failed (Polish): the code's message and the library's
@@ -25,8 +26,8 @@ void PokazNiepowodzenie(Dialogi& dialogi, const WynikKasy& wynik);
 // told why not, chose to go on without it (`dalej` asks; Enter answers No).
 bool DalejBezKopii(Dialogi& dialogi, const WynikKasy& kopia, const QString& dalej);
 
-// Throws the failure of the library, the register number or a file to the
+// Hands the failure of the library, the register number or a file to the
 // action's error handler.
-[[noreturn]] void DoObslugiWyjatku(const WynikKasy& wynik);
+void DoObslugiBledu(const Akcje& akcje, const WynikKasy& wynik);
 
 } // namespace orbaklaw

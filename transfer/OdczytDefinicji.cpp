@@ -4,7 +4,7 @@
 #include "format/PlikDefinicji.h"
 #include "keys/OpisKlawiszy.h"
 #include "keys/WyborKlawisza.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
@@ -13,6 +13,7 @@
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
 #include "ui/Tekst1250.h"
+#include "ui/TekstBledu.h"
 #include "widgets/GrupaRadiowa.h"
 
 namespace orbaklaw {
@@ -22,7 +23,7 @@ OdczytDefinicji::OdczytDefinicji(const OknoTransferu& okno)
 
 void OdczytDefinicji::ZKasy() {
     if (PobierzZKasy())
-        Wczytaj(NazwaPlikuKlawiszy, "odczyt z kasy nr " + Stan().NumerKasy);
+        Wczytaj(NazwaPlikuKlawiszy, "odczyt z kasy nr " + okno_.stan->NumerKasy);
 }
 
 void OdczytDefinicji::ZPliku() {
@@ -37,11 +38,11 @@ void OdczytDefinicji::ZKopii(const std::filesystem::path& plik) {
 
 bool OdczytDefinicji::PobierzZKasy() {
     WymianaZKasa wymiana(okno_);
-    auto& stan = Stan();
+    auto& stan = *okno_.stan;
     const auto numer =
         wymiana.NumerZKonfiguracji(QStringLiteral("Należy ustawic parametry komunikacji"));
     if (!numer) {
-        okno_.akcje->Zglos(numer.Blad());
+        okno_.akcje->Zglos(TekstBledu(numer.Blad()));
         return false;
     }
     if (*numer)
@@ -59,7 +60,8 @@ bool OdczytDefinicji::PobierzZKasy() {
         return false;
     case Niepowodzenie::Biblioteka:
     case Niepowodzenie::NumerKasy:
-        DoObslugiWyjatku(wynik);
+        DoObslugiBledu(*okno_.akcje, wynik);
+        return false;
     case Niepowodzenie::Brak:
     case Niepowodzenie::Odpowiedz:
     case Niepowodzenie::Plik:
@@ -71,7 +73,7 @@ bool OdczytDefinicji::PobierzZKasy() {
 }
 
 bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik, std::string zrodlo) {
-    TabliceKlawiszy nowe = Stan().tablice;
+    TabliceKlawiszy nowe = okno_.stan->tablice;
     nowe.WyczyscDoOdczytu();
     const auto odczyt = CzytajPlikDefinicji(nowe, plik);
     if (!odczyt) {
@@ -83,8 +85,8 @@ bool OdczytDefinicji::Wczytaj(const std::filesystem::path& plik, std::string zro
         dialogi_.Komunikat(Z1250(KomunikatBlednegoFormatu(wynik.zlaLinia)));
         return false;
     }
-    Stan().tablice = nowe;
-    ZapamietajDefinicje(Stan(), std::move(zrodlo));
+    okno_.stan->tablice = nowe;
+    ZapamietajDefinicje(*okno_.stan, std::move(zrodlo));
     PokazWynik();
     return true;
 }

@@ -1,6 +1,6 @@
 #include "transfer/OknoKopii.h"
 
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/PorownanieDefinicji.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "ui/Dialogi.h"
@@ -16,9 +16,9 @@
 namespace orbaklaw {
 
 OknoKopii::OknoKopii(QWidget* rodzic, Dialogi& dialogi, std::filesystem::path folder,
-                     std::vector<KopiaKasy> kopie, const TabliceKlawiszy& tablice)
+                     std::vector<KopiaKasy> kopie, const StanProgramu& stan)
     : QDialog(rodzic), dialogi_(dialogi), folder_(std::move(folder)), kopie_(std::move(kopie)),
-      tablice_(tablice) {
+      stan_(stan) {
     setObjectName(QStringLiteral("OknoKopii"));
     setWindowTitle(QStringLiteral("Kopie zapasowe"));
     lista_ = new QTreeWidget(this);
@@ -67,12 +67,12 @@ void OknoKopii::Porownaj() {
     const KopiaKasy* k = Wybrana();
     if (k == nullptr || !k->poprawna)
         return;
-    const auto roznice = orbaklaw::Porownaj(k->definicje, tablice_);
+    const auto roznice = orbaklaw::Porownaj(k->definicje, stan_.tablice);
     if (roznice.empty()) {
         dialogi_.Komunikat(QStringLiteral("Kopia jest taka sama jak tablice."));
         return;
     }
-    const NazwyKasy nazwy = NazwyZeStanu(Stan());
+    const NazwyKasy nazwy = NazwyZeStanu(stan_);
     QString tekst = QStringLiteral("Kopia różni się od tablic (klawiszy: %1):").arg(roznice.size());
     for (const auto& r : roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" / w tablicach: "), nazwy);

@@ -19,13 +19,14 @@ class QTreeWidget;
 namespace orbaklaw {
 
 class Dialogi;
+struct StanProgramu;
 
 class OknoKopii : public QDialog {
     Q_OBJECT
 
 public:
     OknoKopii(QWidget* rodzic, Dialogi& dialogi, std::filesystem::path folder,
-              std::vector<KopiaKasy> kopie, const TabliceKlawiszy& tablice);
+              std::vector<KopiaKasy> kopie, const StanProgramu& stan);
 
     QTreeWidget* Lista() const { return lista_; }
     // The backup "Wczytaj" chose; none when the window was closed.
@@ -40,7 +41,7 @@ private:
     Dialogi& dialogi_;
     std::filesystem::path folder_;
     std::vector<KopiaKasy> kopie_;
-    const TabliceKlawiszy& tablice_;
+    const StanProgramu& stan_;
     QTreeWidget* lista_ = nullptr;
     std::optional<std::filesystem::path> doWczytania_;
 };

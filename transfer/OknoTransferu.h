@@ -1,9 +1,9 @@
 #pragma once
-// What the buttons that move definitions use of the main window: the
-// panel's key choice and label names, the ALT variant group, the busy
-// cursor, the two file dialogs' settings, the register libraries, and the
-// communication dialog, which opens when no configuration is saved yet.
-// The window owns all of them.
+// What the buttons that move definitions and the start-up query use of the
+// main window: the program's state, the panel with its key choice and label
+// names, the ALT variant group, the busy cursor, the two file dialogs'
+// settings, the register libraries, and the communication dialog, which
+// opens when no configuration is saved yet. The window owns all of them.
 
 #include <functional>
 
@@ -17,14 +17,18 @@ class Dialogi;
 class GrupaRadiowa;
 class KursorKlepsydry;
 class OpisKlawiszy;
+class PanelDefinicji;
 class WyborKlawisza;
+struct StanProgramu;
 struct DialogPliku;
 
 struct OknoTransferu {
+    StanProgramu* stan = nullptr;
     QWidget* okno = nullptr; // repainted before the register blocks it
     Dialogi* dialogi = nullptr;
-    const Akcje* akcje = nullptr; // tells of a file that can't be read or saved
+    const Akcje* akcje = nullptr; // where a failure goes to the error handler
     KursorKlepsydry* klepsydra = nullptr;
+    PanelDefinicji* panel = nullptr;
     WyborKlawisza* wybor = nullptr;
     OpisKlawiszy* opis = nullptr;
     GrupaRadiowa* alty = nullptr;

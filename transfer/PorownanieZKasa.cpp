@@ -1,12 +1,13 @@
 #include "transfer/PorownanieZKasa.h"
 
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Akcje.h"
 #include "ui/Dialogi.h"
+#include "ui/TekstBledu.h"
 
 namespace orbaklaw {
 
@@ -14,8 +15,10 @@ void PorownanieZKasa::Wykonaj() {
     Dialogi& dialogi = *okno_.dialogi;
     WymianaZKasa wymiana(okno_);
     const auto numer = wymiana.NumerZKonfiguracji();
-    if (!numer)
-        return okno_.akcje->Zglos(numer.Blad());
+    if (!numer) {
+        okno_.akcje->Zglos(TekstBledu(numer.Blad()));
+        return;
+    }
     if (!*numer)
         return; // said, and the communication dialog was shown
     std::string tresc;
@@ -26,12 +29,12 @@ void PorownanieZKasa::Wykonaj() {
                      PowodNiepowodzenia(odczyt));
         return;
     }
-    const auto roznice = Porownaj(*wKasie, Stan().tablice);
+    const auto roznice = Porownaj(*wKasie, okno_.stan->tablice);
     if (roznice.empty()) {
         dialogi.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach."));
         return;
     }
-    const NazwyKasy nazwy = NazwyZeStanu(Stan());
+    const NazwyKasy nazwy = NazwyZeStanu(*okno_.stan);
     QString tekst = QStringLiteral("Definicje w kasie różnią się od tablic (klawiszy: %1):")
                         .arg(roznice.size());
     for (const auto& r : roznice)

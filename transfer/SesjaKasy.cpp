@@ -149,14 +149,27 @@ WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpow
 }
 
 WynikKasy SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
+    return OdczytajListe(
+        [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); },
+        NazwaPlikuTowarow, GranicePlikuTowarow, linie);
+}
+
+WynikKasy SesjaKasy::OdczytajPlatnosci(std::vector<std::string>& linie) {
+    return OdczytajListe(
+        [](BibliotekaKasdrv& k) { return k.OPlat(NazwaPlikuZapytania, NazwaPlikuPlatnosci); },
+        NazwaPlikuPlatnosci, GranicePlikuPlatnosci, linie);
+}
+
+WynikKasy SesjaKasy::OdczytajListe(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie,
+                                   const char* plik, const GraniceOdczytu& granice,
+                                   std::vector<std::string>& linie) {
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
         return w;
-    WynikKasy wynik = Wywolaj(
-        [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); });
+    WynikKasy wynik = Wywolaj(wywolanie);
     if (!wynik.Udany())
         return wynik;
-    auto odczytane = CzytajLinie(Sciezka(NazwaPlikuTowarow), GranicePlikuTowarow);
+    auto odczytane = CzytajLinie(Sciezka(plik), granice);
     if (!odczytane)
         return BladPliku(odczytane.Blad());
     linie = *std::move(odczytane);
@@ -219,6 +232,10 @@ WynikZmiany SesjaKasy::Zmien(const std::function<uint8_t(BibliotekaKasdrv&)>& wy
 
 WynikZmiany SesjaKasy::Zapisz(const TabliceKlawiszy& wyslane) {
     zmiana_ = ZmianaWKasie{false, wyslane, DefinicjeZTekstu(poprzednie_)};
+    if (auto zapis =
+            ZapiszAtomowo(Sciezka(NazwaPlikuKlawiszy), TekstPlikuDefinicji(wyslane, numer_));
+        !zapis)
+        return {BladPliku(zapis.Blad()), std::nullopt};
     return Zmien([](BibliotekaKasdrv& k) { return k.ZDefKlaw(NazwaPlikuKlawiszy); });
 }
 

@@ -12,6 +12,7 @@
 // carry its calls (the window's on a worker thread behind a progress box,
 // the CLI's with a line on the terminal). No Qt.
 
+#include "files/GraniceOdczytu.h"
 #include "format/TabliceKlawiszy.h"
 #include "transfer/PorownanieDefinicji.h"
 #include "transfer/SprawdzenieZmiany.h"
@@ -55,10 +56,10 @@ public:
     // `plikOdpowiedzi` of the folder when given (and stays there), else to a
     // name of the session's own that goes at once.
     WynikKasy OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi = nullptr);
-    // The lines of the goods reply (TowarMax); the reply file stays in the
-    // folder. (The window's start-up query reads goods and payments by its
-    // own rules for their reply files.)
+    // The lines of the goods reply (TowarMax) and of the payments reply
+    // (OPlat); the reply file stays in the folder for a later run.
     WynikKasy OdczytajTowary(std::vector<std::string>& linie);
+    WynikKasy OdczytajPlatnosci(std::vector<std::string>& linie);
 
     // Before a change: the register's definitions read once and kept for the
     // questions and the judgements that follow.
@@ -73,8 +74,8 @@ public:
     std::optional<std::vector<RoznicaKlawisza>> ZmianyZapisu(const TabliceKlawiszy& nowe) const;
     std::optional<std::vector<RoznicaKlawisza>> ZmianyKasowania() const;
 
-    // Sends "klawisz.txt" of the folder, which holds `wyslane` (the caller
-    // wrote it: the window keeps it for the user).
+    // Writes `wyslane` to "klawisz.txt" of the folder and sends it; the
+    // file stays (the window's working folder keeps what was last sent).
     WynikZmiany Zapisz(const TabliceKlawiszy& wyslane);
     // Writes the deletion request and sends it; it goes once the register
     // took it.
@@ -86,6 +87,9 @@ public:
 private:
     WynikKasy Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
     WynikKasy UtworzZapytanie();
+    WynikKasy OdczytajListe(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie,
+                            const char* plik, const GraniceOdczytu& granice,
+                            std::vector<std::string>& linie);
     WynikZmiany Zmien(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
     std::filesystem::path Sciezka(const char* plik) const { return folder_ / plik; }
 

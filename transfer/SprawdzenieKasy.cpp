@@ -2,7 +2,7 @@
 
 #include "format/KomunikatyBledow.h"
 #include "format/ListyWyboru.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/PorownanieDefinicji.h"
 #include "transfer/SesjaKasy.h"
@@ -27,12 +27,12 @@ QString OpisKopii(const std::optional<std::filesystem::path>& plik) {
            QDir::toNativeSeparators(QString::fromStdString(plik->string()));
 }
 
-OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana) {
+OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana, StanProgramu& stan) {
     if (zmiana.stan)
         return {};
-    const uint8_t kod = Stan().KodBledu;
+    const uint8_t kod = stan.KodBledu;
     const WynikSprawdzenia wynik = sesja.Sprawdz();
-    Stan().KodBledu = kod; // the change's, not the read's after it
+    stan.KodBledu = kod; // the change's, not the read's after it
     const QString kopiaZapasowa = OpisKopii(sesja.PlikKopii());
     if (!wynik.odczyt.Udany())
         return {false, QStringLiteral("Nie udało się sprawdzić definicji w kasie: ") +

@@ -3,16 +3,18 @@
 #include "transfer/KasowanieDefinicji.h"
 #include "transfer/KopiaZapasowa.h"
 #include "transfer/OdczytDefinicji.h"
+#include "transfer/OdczytStartowy.h"
 #include "transfer/OknoKopii.h"
 #include "transfer/PorownanieZKasa.h"
 #include "transfer/PytanieOZmianach.h"
 #include "transfer/ZapisDefinicji.h"
 
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/WymianaZKasa.h"
 #include "ui/Dialogi.h"
 #include "ui/MenuOkna.h"
 #include "ui/Tekst1250.h"
+#include "ui/TekstBledu.h"
 
 namespace orbaklaw {
 
@@ -26,7 +28,7 @@ void TransferDefinicji::bOdczytClick(QObject* nadawca) {
     OdczytDefinicji odczyt(okno_);
     const bool zPliku = Nadawca(nadawca, "bOdczytPlik");
     // A read replaces every definition: changes written nowhere are asked about first.
-    if (!MoznaUtracicZmiany(*okno_.dialogi, Stan(),
+    if (!MoznaUtracicZmiany(*okno_.dialogi, *okno_.stan,
                             zPliku ? UtrataZmian::OdczytZPliku : UtrataZmian::OdczytZKasy))
         return;
     if (zPliku)
@@ -44,7 +46,7 @@ void TransferDefinicji::bZapisClick(QObject* nadawca) {
 }
 
 void TransferDefinicji::OdczytStartowy() {
-    OdczytDefinicji(okno_).ZKasy();
+    orbaklaw::OdczytStartowy(okno_).Wykonaj();
 }
 
 void TransferDefinicji::bKasowanieClick() {
@@ -52,7 +54,7 @@ void TransferDefinicji::bKasowanieClick() {
 }
 
 bool TransferDefinicji::MoznaZamknac() {
-    return MoznaUtracicZmiany(*okno_.dialogi, Stan(), UtrataZmian::Zamkniecie);
+    return MoznaUtracicZmiany(*okno_.dialogi, *okno_.stan, UtrataZmian::Zamkniecie);
 }
 
 void TransferDefinicji::DodajDoMenu(MenuOkna& menu) {
@@ -67,25 +69,28 @@ void TransferDefinicji::KopieZapasowe() {
     WymianaZKasa wymiana(okno_);
     std::filesystem::path folder;
     std::vector<KopiaKasy> kopie;
+    const auto numer = wymiana.NumerZKonfiguracji();
+    if (!numer) {
+        dialogi.Blad(TekstBledu(numer.Blad()));
+        return;
+    }
+    if (!*numer)
+        return;
+    // The folder or the register number refused: said as the message has it.
     const auto blad = [&dialogi](const BladWejsciaWyjscia& b) {
         dialogi.Blad(Z1250(b.Komunikat()));
     };
-    const auto numer = wymiana.NumerZKonfiguracji();
-    if (!numer)
-        return blad(numer.Blad());
-    if (!*numer)
-        return;
     const auto folderKopii = FolderKopii();
     if (!folderKopii)
         return blad(folderKopii.Blad());
     folder = *folderKopii;
-    auto lista = KopieKasy(folder, **numer, Stan().tablice);
+    auto lista = KopieKasy(folder, **numer, okno_.stan->tablice);
     if (!lista)
         return blad(lista.Blad());
     kopie = *std::move(lista);
-    OknoKopii okno(okno_.okno, dialogi, folder, std::move(kopie), Stan().tablice);
+    OknoKopii okno(okno_.okno, dialogi, folder, std::move(kopie), *okno_.stan);
     dialogi.Modalnie(okno);
-    if (okno.DoWczytania() && MoznaUtracicZmiany(dialogi, Stan(), UtrataZmian::OdczytZPliku))
+    if (okno.DoWczytania() && MoznaUtracicZmiany(dialogi, *okno_.stan, UtrataZmian::OdczytZPliku))
         OdczytDefinicji(okno_).ZKopii(*okno.DoWczytania());
 }
 

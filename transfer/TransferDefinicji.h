@@ -23,8 +23,8 @@ public:
     void bOdczytClick(QObject* nadawca);
     void bZapisClick(QObject* nadawca);
     void bKasowanieClick();
-    // The start-up query's read: "Odczyt z kasy" before the user could
-    // change anything, so it asks nothing.
+    // The start-up query: goods, payments and, when asked to, "Odczyt z kasy"
+    // before the user could change anything, so it asks nothing.
     void OdczytStartowy();
     // Asks before the window closes over definitions written nowhere;
     // true when it may close.

@@ -1,10 +1,7 @@
 #include "transfer/WymianaZKasa.h"
-#include "files/NazwyStale.h"
-#include "files/StronyKodowe.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "files/PlikTekstowy.h"
-#include "format/Konfiguracja.h"
+#include "comm/ZapisanaKonfiguracja.h"
 #include "ui/Dialogi.h"
 #include "widgets/PokazanaKlepsydra.h"
 
@@ -12,17 +9,14 @@
 
 namespace orbaklaw {
 
-WynikPliku<std::optional<std::string>> WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
-    const auto plik = ZnajdzPlik(NazwaPlikuKonfiguracji);
-    std::error_code ec;
-    if (std::filesystem::exists(plik, ec) && !KonfiguracjaPusta(plik)) {
-        if (auto numer = CzytajNumerKasy(plik))
-            return numer;
-        return BladWejsciaWyjscia("Nie można odczytać pliku "_w1250 + plik.string());
+Wynik<std::optional<std::string>, BladWejsciaWyjscia>
+WymianaZKasa::NumerZKonfiguracji(const QString& komunikat) {
+    auto numer = NumerZapisanejKasy();
+    if (numer && !*numer) {
+        okno_.dialogi->Komunikat(komunikat);
+        okno_.pokazOknoKomunik();
     }
-    okno_.dialogi->Komunikat(komunikat);
-    okno_.pokazOknoKomunik();
-    return std::optional<std::string>();
+    return numer;
 }
 
 WymianaZKasa::~WymianaZKasa() = default;
@@ -38,10 +32,10 @@ SesjaKasy& WymianaZKasa::Sesja(const std::string& numerKasy) {
     // user sees the window as it stands before the register blocks it.
     kasdrv_ = okno_.biblioteki->NowaKasdrv();
     kasdrv_->UstawWykonawce([this, wykonawca = kasdrv_->Wykonawca()](
-                                const char* funkcja, const std::function<uint8_t()>& wywolanie) {
+                                OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie) {
         okno_.okno->repaint();
         PokazanaKlepsydra klepsydra(*okno_.klepsydra);
-        return Wykonaj(wykonawca, funkcja, wywolanie);
+        return Wykonaj(wykonawca, operacja, wywolanie);
     });
     sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, ".", numerKasy);
     return *sesja_;

@@ -5,7 +5,8 @@
 // library calls run with the window repainted and the busy cursor shown.
 
 #include "comm/BibliotekaKasdrv.h"
-#include "files/BladWejsciaWyjscia.h"
+#include "files/PlikTekstowy.h"
+#include "files/Wynik.h"
 #include "transfer/OknoTransferu.h"
 #include "transfer/SesjaKasy.h"
 
@@ -26,8 +27,8 @@ public:
 
     // The register number of konfig.txt when the file exists. Otherwise shows
     // `komunikat` and then the communication dialog, and gives none. A file
-    // that exists but can't be read gives the reason.
-    WynikPliku<std::optional<std::string>>
+    // that exists but can't be read is a failure.
+    Wynik<std::optional<std::string>, BladWejsciaWyjscia>
     NumerZKonfiguracji(const QString& komunikat = BrakKonfiguracji());
 
     // "Należy ustawić parametry komunikacji"

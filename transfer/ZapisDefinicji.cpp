@@ -12,7 +12,7 @@
 #include "format/PlikDefinicji.h"
 #include "keys/WyborKlawisza.h"
 #include "orbaklaw/kasdrv_kody.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
@@ -39,11 +39,11 @@ bool ZapisDefinicji::CzytajNumerKasy() {
     WymianaZKasa wymiana(okno_);
     const auto numer = wymiana.NumerZKonfiguracji();
     if (!numer) {
-        okno_.akcje->Zglos(numer.Blad());
+        okno_.akcje->Zglos(TekstBledu(numer.Blad()));
         return false;
     }
     if (*numer)
-        Stan().NumerKasy = **numer;
+        okno_.stan->NumerKasy = **numer;
     return true;
 }
 
@@ -52,9 +52,9 @@ void ZapisDefinicji::DoKasy() {
         return;
     if (Zapisz(NazwaPlikuKlawiszy, QString::fromLatin1(NazwaPlikuKlawiszy))) {
         WymianaZKasa wymiana(okno_);
-        SesjaKasy& sesja = wymiana.Sesja(Stan().NumerKasy);
+        SesjaKasy& sesja = wymiana.Sesja(okno_.stan->NumerKasy);
         // The backup read, the write and the check after it under one bar.
-        postep_ = okno_.biblioteki->Operacja(WymianaWTle::Opis(nazwy_kasdrv::ZDefKlaw), 3);
+        postep_ = okno_.biblioteki->Operacja(WymianaWTle::Opis(OperacjaKasy::ZapisDefinicji), 3);
         if (!ZachowajKopie(sesja) || !PotwierdzZmiany(sesja) || !WyslijDoKasy(sesja))
             return;
     }
@@ -70,18 +70,18 @@ bool ZapisDefinicji::ZachowajKopie(SesjaKasy& sesja) {
 // The keys the write will change, from what the register holds as read for
 // the backup; without that read there is nothing to compare with.
 bool ZapisDefinicji::PotwierdzZmiany(const SesjaKasy& sesja) {
-    const auto zmiany = sesja.ZmianyZapisu(Stan().tablice);
+    const auto zmiany = sesja.ZmianyZapisu(okno_.stan->tablice);
     if (!zmiany)
         return true;
     const auto& roznice = *zmiany;
     if (roznice.empty()) {
         postep_.reset();
-        ZapamietajDefinicje(Stan(), "odczyt z kasy nr " + sesja.NumerKasy());
+        ZapamietajDefinicje(*okno_.stan, "odczyt z kasy nr " + sesja.NumerKasy());
         dialogi_.Komunikat(QStringLiteral("Definicje w kasie są takie same jak w tablicach: "
                                           "nic nie wysłano do kasy."));
         return false;
     }
-    const NazwyKasy nazwy = NazwyZeStanu(Stan());
+    const NazwyKasy nazwy = NazwyZeStanu(*okno_.stan);
     QString tekst = QStringLiteral("Zapis zmieni definicje klawiszy (%1):").arg(roznice.size());
     for (const auto& r : roznice)
         tekst += QStringLiteral("\r") + WierszRoznicy(r, QStringLiteral(" → "), nazwy);
@@ -106,14 +106,14 @@ void ZapisDefinicji::DoPliku() {
     }
     const QString pelna = QDir::toNativeSeparators(*plik);
     if (Zapisz(SciezkaSystemu(*plik), pelna)) {
-        ZapamietajDefinicje(Stan(), "zapis do pliku " + pelna.toStdString());
+        ZapamietajDefinicje(*okno_.stan, "zapis do pliku " + pelna.toStdString());
         dialogi_.Komunikat(QStringLiteral("Definicje klawiszy zapisano do pliku ") + pelna);
     }
     okno_.wybor->WybierzF1();
 }
 
 bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& nazwa) {
-    const auto zapis = ZapiszPlikDefinicji(Stan().tablice, plik, Stan().NumerKasy);
+    const auto zapis = ZapiszPlikDefinicji(okno_.stan->tablice, plik, okno_.stan->NumerKasy);
     if (!zapis)
         dialogi_.Blad(QStringLiteral("Nie zapisano definicji klawiszy do pliku ") + nazwa +
                       QStringLiteral("\r") + TekstBledu(zapis.Blad()));
@@ -121,7 +121,7 @@ bool ZapisDefinicji::Zapisz(const std::filesystem::path& plik, const QString& na
 }
 
 bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
-    const WynikZmiany zmiana = sesja.Zapisz(Stan().tablice);
+    const WynikZmiany zmiana = sesja.Zapisz(okno_.stan->tablice);
     const WynikKasy& wynik = zmiana.wynik;
     if (!wynik.Udany() || zmiana.stan)
         postep_.reset(); // no check follows
@@ -131,7 +131,7 @@ bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
     }
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = wynik.kod;
-    Stan().KodBledu = kod; // the write's, not the read's after it
+    okno_.stan->KodBledu = kod; // the write's, not the read's after it
     if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
         dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
                                        "klawisze i ponowić zapis."),
@@ -151,7 +151,7 @@ void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     QString tekst =
         zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) + QStringLiteral("\r") : QString();
     tekst += Z1250(ZapisanoDoKasyIDoPliku());
-    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana, *okno_.stan);
     postep_.reset();
     if (sprawdzenie.rozne) {
         dialogi_.Blad(sprawdzenie.tekst);
@@ -159,7 +159,7 @@ void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     }
     if (!sprawdzenie.tekst.isEmpty())
         tekst += QStringLiteral("\r") + sprawdzenie.tekst;
-    ZapamietajDefinicje(Stan(), "zapis do kasy nr " + sesja.NumerKasy());
+    ZapamietajDefinicje(*okno_.stan, "zapis do kasy nr " + sesja.NumerKasy());
     dialogi_.Komunikat(tekst);
 }
 

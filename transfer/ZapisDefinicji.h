@@ -31,7 +31,8 @@ public:
     void DoPliku();
 
 private:
-    // False when konfig.txt can't be read (the user was told why).
+    // False when the action ends (a konfig.txt that can't be read went to the
+    // error handler).
     bool CzytajNumerKasy();
     // False when the backup failed and the user chose not to go on.
     bool ZachowajKopie(SesjaKasy& sesja);

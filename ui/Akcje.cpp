@@ -18,7 +18,7 @@ void Akcje::Wykonaj(const std::function<void()>& akcja) const noexcept {
     } catch (...) {
         komunikat = QStringLiteral("Nieznany błąd");
     }
-    Pokaz(komunikat);
+    Zglos(komunikat);
 }
 
 void Akcje::Zglos(const BladWejsciaWyjscia& blad) const noexcept {
@@ -28,10 +28,10 @@ void Akcje::Zglos(const BladWejsciaWyjscia& blad) const noexcept {
     } catch (...) {
         komunikat = QStringLiteral("Nieznany błąd");
     }
-    Pokaz(komunikat);
+    Zglos(komunikat);
 }
 
-void Akcje::Pokaz(const QString& komunikat) const noexcept {
+void Akcje::Zglos(const QString& komunikat) const noexcept {
     try {
         obsluga_(komunikat);
     } catch (...) {

@@ -1,9 +1,10 @@
 #pragma once
-// Every user action runs through here: a failure it meets goes to
-// ObslugaWyjatku, handed over with Zglos; whatever it still throws goes
-// there too instead of unwinding into Qt's event loop.
+// Every user action runs through here: a failure the action reports, and
+// whatever it throws, go to ObslugaWyjatku instead of unwinding into Qt's
+// event loop.
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -18,7 +19,10 @@ public:
 
     void Wykonaj(const std::function<void()>& akcja) const noexcept;
 
-    // Tells the user of a failure an action met (the action then stops).
+    // Hands an action's failure (`komunikat`, the reason) to the error
+    // handler; the action then ends.
+    void Zglos(const QString& komunikat) const noexcept;
+    // The same for a file that can't be read or saved (TekstBledu's text).
     void Zglos(const BladWejsciaWyjscia& blad) const noexcept;
 
     // Connects a signal to an action run through Wykonaj; the signal's
@@ -31,8 +35,6 @@ public:
     }
 
 private:
-    void Pokaz(const QString& komunikat) const noexcept;
-
     const ObslugaWyjatku& obsluga_;
 };
 

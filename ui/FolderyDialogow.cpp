@@ -2,7 +2,7 @@
 
 #include "files/GraniceOdczytu.h"
 #include "files/PlikTekstowy.h"
-#include "platform/FolderUstawien.h"
+#include "platform/FolderyUzytkownika.h"
 
 #include <QFileInfo>
 

@@ -7,7 +7,6 @@
 #include "platform/OdczytPliku.h"
 #include "platform/Srodowisko.h"
 
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 
@@ -19,9 +18,9 @@ Raport::~Raport() {
 }
 
 Raport::Otwarcie Raport::Otworz() {
-    const char* inny = std::getenv(KASDRV_ZMIENNA_RAPORTU);
+    const auto inny = platform::NiepustaZmienna(KASDRV_ZMIENNA_RAPORTU);
     const std::filesystem::path sciezka =
-        inny && *inny ? std::filesystem::path(inny) : ZnajdzPlik(NazwaPlikuRaportu);
+        inny ? std::filesystem::path(*inny) : ZnajdzPlik(NazwaPlikuRaportu);
     // A pipe under the name must not hold the call until someone reads it.
     const int fd = platform::OtworzDoDopisywania(sciezka);
     if (fd < 0) {

@@ -1,7 +1,6 @@
 #include "drivers/kasdrv/Sterownik.h"
 #include "files/StronyKodowe.h"
 
-#include "drivers/kasdrv/KonfiguracjaKasy.h"
 #include "drivers/kasdrv/NazwyPlikowBiblioteki.h"
 #include "drivers/kasdrv/PlikiOdpowiedzi.h"
 #include "drivers/kasdrv/PlikiWejsciowe.h"
@@ -11,14 +10,15 @@
 #include "files/PlikTekstowy.h"
 #include "files/PlikZastrzezony.h"
 #include "format/KomunikatyBledow.h"
+#include "format/Konfiguracja.h"
 #include "format/UrzadzeniePortu.h"
 #include "orbaklaw/kasdrv_kody.h"
 #include "platform/KodowanieSciezek.h"
+#include "platform/Proces.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace orbaklaw::kasdrv {
 
@@ -28,12 +28,20 @@ namespace {
 
 constexpr int MsNaSekunde = 1000;
 
+// Reads KONFIG.TXT (found whatever its case) in the current directory. Every
+// non-empty line must be sound; the result is that of the line whose number
+// is `numer` (14 when there is none).
+WynikKonfiguracji KonfiguracjaKasy(int numer) {
+    return OcenPlikKonfiguracji(ZnajdzPlik(NazwaPlikuKonfiguracji), numer);
+}
+
 // Whether a file can be created beside the output before the register is asked.
 bool MoznaUtworzyc(const std::string& wyjscie) {
     const fs::path cel = platform::SciezkaZBajtow(PlikNaDysku(wyjscie));
     const fs::path proba =
-        cel.parent_path() / platform::SciezkaZBajtow("." + platform::BajtySciezki(cel.filename()) +
-                                                     "." + std::to_string(getpid()) + ".probe");
+        cel.parent_path() /
+        platform::SciezkaZBajtow("." + platform::BajtySciezki(cel.filename()) + "." +
+                                 std::to_string(platform::NumerProcesu()) + ".probe");
     if (!std::ofstream(proba, std::ios::binary))
         return false;
     std::error_code ec;

@@ -1,8 +1,9 @@
 #include "drivers/protocol/NumeryWymian.h"
 
+#include "platform/Proces.h"
+
 #include <chrono>
 #include <random>
-#include <unistd.h>
 
 namespace orbaklaw::protocol {
 
@@ -12,8 +13,8 @@ NumeryWymian::NumeryWymian() {
     std::random_device los;
     const auto czas =
         static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    const uint64_t ziarno =
-        uint64_t{los()} ^ (czas * uint64_t{0x9E3779B97F4A7C15}) ^ static_cast<uint64_t>(getpid());
+    const uint64_t ziarno = uint64_t{los()} ^ (czas * uint64_t{0x9E3779B97F4A7C15}) ^
+                            static_cast<uint64_t>(platform::NumerProcesu());
     ostatni_ = static_cast<uint16_t>(ziarno ^ (ziarno >> 16) ^ (ziarno >> 32) ^ (ziarno >> 48));
 }
 

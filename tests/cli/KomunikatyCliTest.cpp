@@ -2,7 +2,6 @@
 // and the progress line.
 #include "cli/Komunikaty.h"
 #include "cli/PostepWTerminalu.h"
-#include "cli/Utf8.h"
 #include "tests/support/Cp1250.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 // orbaklaw-cli insert: the insert picture and its PDF page from a label file.
-#include "appearance/CzcionkaEtykiet.h"
 #include "appearance/KompozycjaWkladki.h"
 #include "appearance/ObrazKlawiatury.h"
 #include "appearance/PlikEtykiet.h"

@@ -66,7 +66,7 @@ const std::string StarePlatnosci =
 class OdczytStartowy : public KasaTestowa {
 protected:
     void Odczytaj() {
-        okno->AkcjeOkna().Wykonaj([this] { okno->Komunikacja().OdczytStartowy(); });
+        okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().OdczytStartowy(); });
     }
     QComboBox* Towary() const { return Wybor("cbTowary"); }
     QStringList PlatnosciOkna() const { return Pozycje(Wybor("cbPlatnosc")); }

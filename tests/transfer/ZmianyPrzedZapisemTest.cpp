@@ -6,6 +6,7 @@
 #include "comm/PolaczenieZKasa.h"
 #include "format/KodyKlawiszy.h"
 #include "format/PlikDefinicji.h"
+#include "transfer/TransferDefinicji.h"
 
 #include <QTest>
 
@@ -94,7 +95,7 @@ TEST_F(ZmianyPrzedZapisem, PaymentsAreNamedAsTheRegisterNamesThem) {
         plat << "#01\r\n#\r\n#\r\n$1\tKARTA\r\n$2\tCZEK\r\n$3\tBON\r\n";
     }
     dialogi.odpowiedzi.push_back(Odpowiedz::Nie); // to the start-up question
-    okno->AkcjeOkna().Wykonaj([this] { okno->Komunikacja().OdczytStartowy(); });
+    okno->AkcjeOkna().Wykonaj([this] { okno->Transfer().OdczytStartowy(); });
     TabliceKlawiszy nowe = Przyklad();
     nowe.KlawiszeLewyAlt[12] = {};
     Stan().tablice = nowe;

@@ -1,20 +1,23 @@
-#include "comm/OdczytStartowy.h"
-#include "files/NazwyStale.h"
-#include "files/StronyKodowe.h"
+#include "transfer/OdczytStartowy.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "comm/NumerKasy.h"
-#include "comm/PlikZapytania.h"
 #include "comm/PokazBlad.h"
+#include "comm/ZapisanaKonfiguracja.h"
+#include "files/GraniceOdczytu.h"
+#include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
 #include "format/Konfiguracja.h"
 #include "format/OdpowiedziKasy.h"
 #include "keys/PanelDefinicji.h"
 #include "keys/WyborKlawisza.h"
-#include "state/Stan.h"
+#include "state/StanProgramu.h"
+#include "transfer/NiepowodzenieKasy.h"
+#include "transfer/OdczytDefinicji.h"
+#include "transfer/SesjaKasy.h"
 #include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/Tekst1250.h"
+#include "ui/TekstBledu.h"
 #include "widgets/PokazanaKlepsydra.h"
 
 #include <QComboBox>
@@ -23,7 +26,6 @@
 #include <QWidget>
 
 #include <filesystem>
-#include <optional>
 
 namespace orbaklaw {
 
@@ -41,19 +43,12 @@ void Usun(const fs::path& plik) {
     fs::remove(plik, ec);
 }
 
-// The request file goes once the exchanges are over, whatever their end.
-class PlikZadania {
-public:
-    PlikZadania() = default;
-    ~PlikZadania() { Usun(NazwaPlikuZapytania); }
-    PlikZadania(const PlikZadania&) = delete;
-    PlikZadania& operator=(const PlikZadania&) = delete;
-};
 } // namespace
 
 void OdczytStartowy::Wykonaj() {
-    Stan().towary.Wyczysc();
-    okno_.panel->WypelnijTowary(Stan().towary);
+    StanProgramu& stan = *okno_.stan;
+    stan.towary.Wyczysc();
+    okno_.panel->WypelnijTowary(stan.towary);
     const bool zKasy = Zapytaj();
     if (zKasy && !PobierzZKasy())
         return;
@@ -65,8 +60,8 @@ void OdczytStartowy::Wykonaj() {
     // The definitions are read once the payment chooser holds the
     // register's payment names, so that the payment keys are named by them.
     if (zKasy && *saTowary)
-        okno_.odczytajDefinicje();
-    okno_.panel->WypelnijTowary(Stan().towary);
+        OdczytDefinicji(okno_).ZKasy();
+    okno_.panel->WypelnijTowary(stan.towary);
     PokazWybranyKlawisz();
 }
 
@@ -91,77 +86,84 @@ bool OdczytStartowy::PobierzZKasy() {
         return false;
     std::optional<PokazanaKlepsydra> klepsydra(std::in_place, *okno_.klepsydra);
     okno_.okno->repaint();
-    if (!UtworzPlikWejsciowy(NazwaPlikuZapytania, NumerKasyJakoLiczba(Stan().NumerKasy))) {
+    SesjaKasy sesja(okno_.biblioteki->Kasdrv(), ".", okno_.stan->NumerKasy);
+    std::vector<std::string> towary;
+    std::vector<std::string> platnosci;
+    for (auto [odczyt, plik, linie] :
+         {std::tuple{&SesjaKasy::OdczytajTowary, NazwaPlikuTowarow, &towary},
+          std::tuple{&SesjaKasy::OdczytajPlatnosci, NazwaPlikuPlatnosci, &platnosci}}) {
+        const WynikKasy wynik = (sesja.*odczyt)(*linie);
+        if (wynik.Udany())
+            continue;
         klepsydra.reset();
-        okno_.dialogi->Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
-        return false;
-    }
-    const PlikZadania zadanie;
-    for (auto [wymiana, plik] : {std::pair{&OdczytStartowy::TowarMax, NazwaPlikuTowarow},
-                                 std::pair{&OdczytStartowy::OPlat, NazwaPlikuPlatnosci}}) {
-        const uint8_t kod = (this->*wymiana)();
-        if (kod != 0) {
+        switch (wynik.rodzaj) {
+        case Niepowodzenie::Kasa:
             // A failed exchange leaves no reply file to be read, old or new.
             Usun(ZnajdzPlik(plik));
-            klepsydra.reset();
-            PokazBlad(*okno_.dialogi, kod);
-            return false;
+            PokazBlad(*okno_.dialogi, wynik.kod);
+            break;
+        case Niepowodzenie::Zapytanie:
+            okno_.dialogi->Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));
+            break;
+        default:
+            DoObslugiBledu(*okno_.akcje, wynik);
+            break;
         }
+        return false;
     }
+    towary_ = std::move(towary);
+    platnosci_ = std::move(platnosci);
     return true;
 }
 
 // NumerKasy from the configuration file; without one the communication
 // dialog comes first, and a save there sets NumerKasy.
 bool OdczytStartowy::UstalNumerKasy() {
-    const fs::path konfiguracja = ZnajdzPlik(NazwaPlikuKonfiguracji);
-    if (Istnieje(konfiguracja) && !KonfiguracjaPusta(konfiguracja)) {
-        const auto numer = CzytajNumerKasy(konfiguracja);
-        if (!numer) {
-            okno_.akcje->Zglos(BladWejsciaWyjscia("Nie można odczytać pliku KONFIG.TXT"_w1250));
-            return false;
-        }
-        Stan().NumerKasy = *numer;
+    const auto numer = NumerZapisanejKasy();
+    if (!numer) {
+        okno_.akcje->Zglos(TekstBledu(numer.Blad()));
+        return false;
+    }
+    if (*numer) {
+        okno_.stan->NumerKasy = **numer;
         return true;
     }
-    pokazOknoKomunik_();
+    okno_.pokazOknoKomunik();
     const fs::path zapisana = ZnajdzPlik(NazwaPlikuKonfiguracji);
     return Istnieje(zapisana) && !KonfiguracjaPusta(zapisana);
 }
 
-uint8_t OdczytStartowy::TowarMax() {
-    return biblioteki_.Kasdrv().TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow);
-}
-
-uint8_t OdczytStartowy::OPlat() {
-    return biblioteki_.Kasdrv().OPlat(NazwaPlikuZapytania, NazwaPlikuPlatnosci);
-}
-
 WynikPliku<bool> OdczytStartowy::WczytajTowary() {
-    const fs::path plik = ZnajdzPlik(NazwaPlikuTowarow);
-    if (!Istnieje(plik))
-        return false;
-    const auto linie = CzytajLinie(plik, GranicePlikuTowarow);
-    if (!linie)
-        return linie.Blad();
-    CzytajTowary(*linie, Stan().towary);
+    if (!towary_) {
+        const fs::path plik = ZnajdzPlik(NazwaPlikuTowarow);
+        if (!Istnieje(plik))
+            return false;
+        auto linie = CzytajLinie(plik, GranicePlikuTowarow);
+        if (!linie)
+            return linie.Blad();
+        towary_ = *std::move(linie);
+    }
+    CzytajTowary(*towary_, okno_.stan->towary);
     return true;
 }
 
 // The payment names stand as the register wrote them; items 0 "GOTÓWKA"
 // and 4 "EURO" stay.
 WynikPliku<void> OdczytStartowy::WczytajPlatnosci() {
-    const fs::path plik = ZnajdzPlik(NazwaPlikuPlatnosci);
-    if (!Istnieje(plik))
-        return {};
-    const auto linie = CzytajLinie(plik, GranicePlikuPlatnosci);
-    if (!linie)
-        return linie.Blad();
-    const auto nazwy = CzytajPlatnosci(*linie);
+    if (!platnosci_) {
+        const fs::path plik = ZnajdzPlik(NazwaPlikuPlatnosci);
+        if (!Istnieje(plik))
+            return {};
+        auto linie = CzytajLinie(plik, GranicePlikuPlatnosci);
+        if (!linie)
+            return linie.Blad();
+        platnosci_ = *std::move(linie);
+    }
+    const auto nazwy = CzytajPlatnosci(*platnosci_);
     for (size_t k = 0; k < nazwy.size(); ++k)
         if (nazwy[k]) {
             okno_.panel->cbPlatnosc->setItemText(static_cast<int>(k) + 1, Z1250(*nazwy[k]));
-            Stan().platnosci[k] = *nazwy[k];
+            okno_.stan->platnosci[k] = *nazwy[k];
         }
     return {};
 }

@@ -1,0 +1,11 @@
+#include "platform/Proces.h"
+
+#include <process.h>
+
+namespace orbaklaw::platform {
+
+int NumerProcesu() {
+    return ::_getpid();
+}
+
+} // namespace orbaklaw::platform
