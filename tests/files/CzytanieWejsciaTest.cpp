@@ -196,7 +196,7 @@ TEST(CzytanieWejscia, HugeFilesAreRefusedBeforeReading) {
 
 // How a read ended: "odrzucony" for a file refused for its size or line
 // count, "blad" for any other failure, "" when it was read.
-std::string Wynik(const Czytanie& czytanie) {
+template <typename Odczyt> std::string Wynik(const Odczyt& czytanie) {
     const auto wynik = czytanie();
     if (wynik)
         return "";
