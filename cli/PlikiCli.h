@@ -16,7 +16,7 @@ namespace orbaklaw::cli {
 
 // Why `sciezka` can't be written as an output of a command reading `wejscia`
 // (naming the path when the reason is about the file), or none when it can.
-std::optional<BladWejsciaWyjscia> ProblemWyjscia(const std::string& sciezka,
-                                                 const std::vector<std::string>& wejscia = {});
+[[nodiscard]] std::optional<BladWejsciaWyjscia>
+ProblemWyjscia(const std::string& sciezka, const std::vector<std::string>& wejscia = {});
 
 } // namespace orbaklaw::cli

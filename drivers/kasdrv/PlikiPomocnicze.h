@@ -21,12 +21,12 @@ public:
     PlikiPomocnicze& operator=(const PlikiPomocnicze&) = delete;
 
     // A handle above 0, or 0 when the file can't be opened or the mode isn't 1.
-    int32_t Otworz(const std::string& nazwa, int32_t tryb);
+    [[nodiscard]] int32_t Otworz(const std::string& nazwa, int32_t tryb);
     // A null line (one that could not be taken from its buffer) fails and
     // spoils the file like a failed write.
-    bool ZapiszLinie(int32_t uchwyt, const std::string* linia);
+    [[nodiscard]] bool ZapiszLinie(int32_t uchwyt, const std::string* linia);
     // True when the file is in place; a file with a failed line is dropped.
-    bool Zamknij(int32_t uchwyt);
+    [[nodiscard]] bool Zamknij(int32_t uchwyt);
 
 private:
     struct Otwarty {
