@@ -215,7 +215,7 @@ void WygladIWydruk::Drukuj(QPrinter& drukarka, KorektaDruku korekta) {
     }
     const WynikWydruku wynik = DrukujWkladke(drukarka, *okno_.obraz, korekta);
     if (!wynik.udany)
-        okno_.akcje->Zglos(BladWejsciaWyjscia(Do1250(wynik.blad)));
+        okno_.akcje->Zglos(Z1250(Do1250(wynik.blad)));
 }
 
 void WygladIWydruk::bCzcionkaClick() {
