@@ -110,17 +110,14 @@ int SesjaCli::Przygotuj() {
 int SesjaCli::Konfiguruj(const std::string& tresc, bool jest) {
     const auto linie = PodzielNaLinie(tresc);
     numer_ = opcje_.numer ? *opcje_.numer : NumerKasyZKonfiguracji(linie);
-    unsigned liczba = 0;
-    try {
-        liczba = NumerKasyJakoLiczba(numer_);
-    } catch (const BladNumeruKasy& e) {
-        return Blad(e.what(), KodBladPliku);
-    }
+    const auto liczba = NumerKasyJakoLiczba(numer_);
+    if (!liczba)
+        return Blad(liczba.Blad().opis, KodBladPliku);
     // The configuration is judged as the library judges it; without a line
     // of its own the register takes the settings of the first line.
     std::optional<WpisKonfiguracji> wpis;
     if (jest) {
-        auto wynik = KonfiguracjaKasy(linie, static_cast<int>(liczba));
+        auto wynik = KonfiguracjaKasy(linie, static_cast<int>(*liczba));
         if (wynik.kod == KASDRV_BRAK_SKOJARZENIA)
             wynik = KonfiguracjaKasy(linie,
                                      ParsujLinieKonfiguracji(PierwszaLinia(linie)).wpis.numerKasy);

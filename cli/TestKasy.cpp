@@ -54,14 +54,15 @@ int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& ni
     case BladProbyLacza::Identyfikacja:
     case BladProbyLacza::Numer:
         return BladKodu(err, w.kod);
+    case BladProbyLacza::Biblioteka:
+        return Blad(err, w.powod, KodOdmowaKasy);
     }
-    if (w.numer.empty()) // the library failed before the test was over
-        return KodOdmowaKasy;
     Wypisz(w, json, out);
     if (KodModelu(w.model) != KodOrba)
         return Blad(err, InnaKasaNizOrba(), KodOdmowaKasy);
     // The commands would be refused by this register: say so now.
-    if (w.nrKasy != static_cast<int>(NumerKasyJakoLiczba(sesja.NumerKasy())))
+    if (const auto numer = NumerKasyJakoLiczba(sesja.NumerKasy());
+        !numer || w.nrKasy != static_cast<int>(*numer))
         return BladKodu(err, KASDRV_INNA_KASA);
     return KodSukces;
 }
@@ -87,12 +88,7 @@ int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, st
         return p.empty() ? p : "\r" + p;
     };
     WynikProbyLacza wynik;
-    try {
-        ProbujLacze(port, sesja.Ustawienia(), wynik);
-    } catch (...) {
-        Pokaz(wynik, sesja, niemozliwe, json, out, err); // what came before the library failed
-        throw;
-    }
+    ProbujLacze(port, sesja.Ustawienia(), wynik);
     if (wynik.blad == BladProbyLacza::Port)
         niemozliwe += powod();
     if (wynik.blad == BladProbyLacza::Kanal && KasaZamiastMultipleksera(port, sesja))
@@ -114,12 +110,8 @@ int Test(const std::vector<std::string>& a, std::ostream& out, std::ostream& err
     SesjaCli sesja(opcje, err);
     if (int kod = sesja.Przygotuj(); kod != KodSukces)
         return kod;
-    try {
-        WinSer port;
-        return Polacz(port, sesja, opcje.json, out, err);
-    } catch (const BladBiblioteki& e) {
-        return Blad(err, e.what(), KodOdmowaKasy);
-    }
+    WinSer port;
+    return Polacz(port, sesja, opcje.json, out, err);
 }
 
 } // namespace orbaklaw::cli

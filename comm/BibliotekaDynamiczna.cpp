@@ -6,25 +6,27 @@
 namespace orbaklaw {
 
 BladBiblioteki BrakFunkcji(const std::string& funkcja, const std::string& biblioteka) {
-    return BladBiblioteki("Brak funkcji " + funkcja + " w bibliotece " + biblioteka);
+    return {"Brak funkcji " + funkcja + " w bibliotece " + biblioteka};
 }
 
-BibliotekaDynamiczna::BibliotekaDynamiczna(const std::filesystem::path& plik) : plik_(plik) {
+ZBiblioteki<std::shared_ptr<BibliotekaDynamiczna>>
+BibliotekaDynamiczna::Zaladuj(const std::filesystem::path& plik) {
     std::string powod;
-    uchwyt_ = platform::ZaladujBiblioteke(plik, &powod);
-    if (!uchwyt_)
-        throw BladBiblioteki("Nie można załadować biblioteki "_w1250 + plik.string() +
-                             (powod.empty() ? std::string() : ": " + powod));
+    void* uchwyt = platform::ZaladujBiblioteke(plik, &powod);
+    if (!uchwyt)
+        return BladBiblioteki{"Nie można załadować biblioteki "_w1250 + plik.string() +
+                              (powod.empty() ? std::string() : ": " + powod)};
+    return std::shared_ptr<BibliotekaDynamiczna>(new BibliotekaDynamiczna(plik, uchwyt));
 }
 
 BibliotekaDynamiczna::~BibliotekaDynamiczna() {
     platform::ZwolnijBiblioteke(uchwyt_);
 }
 
-void* BibliotekaDynamiczna::Symbol(const char* nazwa) const {
+ZBiblioteki<void*> BibliotekaDynamiczna::Symbol(const char* nazwa) const {
     void* adres = platform::AdresFunkcji(uchwyt_, nazwa);
     if (!adres)
-        throw BrakFunkcji(nazwa, plik_.string());
+        return BrakFunkcji(nazwa, plik_.string());
     return adres;
 }
 

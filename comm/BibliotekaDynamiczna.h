@@ -1,43 +1,59 @@
 #pragma once
-// A shared library loaded at run time (found by SciezkaBiblioteki), and the
-// error that a missing library or function becomes.
+// A shared library loaded at run time (found by SciezkaBiblioteki), and why
+// a library or one of its functions can't be used.
 
 #include "comm/FolderyProgramu.h"
+#include "files/Wynik.h"
 
 #include <filesystem>
-#include <stdexcept>
+#include <memory>
 #include <string>
 
 namespace orbaklaw {
 
-// A register library or one of its functions can't be used; the message is
+// A register library or one of its functions can't be used; `opis` is
 // Polish (Windows-1250) and names the file and the function.
-class BladBiblioteki : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+struct BladBiblioteki {
+    std::string opis;
 };
 
-// The error of the function `funkcja` missing from the library `biblioteka`.
+template <typename T> using ZBiblioteki = Wynik<T, BladBiblioteki>;
+
+// The failure of the function `funkcja` missing from the library `biblioteka`.
 BladBiblioteki BrakFunkcji(const std::string& funkcja, const std::string& biblioteka);
 
 class BibliotekaDynamiczna {
 public:
-    // Loads the library; throws BladBiblioteki when it can't be loaded.
-    explicit BibliotekaDynamiczna(const std::filesystem::path& plik);
+    // Loads the library; a failure names the file and the system's reason.
+    static ZBiblioteki<std::shared_ptr<BibliotekaDynamiczna>>
+    Zaladuj(const std::filesystem::path& plik);
     ~BibliotekaDynamiczna();
     BibliotekaDynamiczna(const BibliotekaDynamiczna&) = delete;
     BibliotekaDynamiczna& operator=(const BibliotekaDynamiczna&) = delete;
 
-    // The address of an exported function; throws BladBiblioteki when missing.
-    void* Symbol(const char* nazwa) const;
+    // The address of an exported function; a failure when it is missing.
+    ZBiblioteki<void*> Symbol(const char* nazwa) const;
     // The address of a function the library may lack; null when it does.
     void* Opcjonalny(const char* nazwa) const;
 
-    template <typename Funkcja> Funkcja Funkcja_(const char* nazwa) const {
-        return reinterpret_cast<Funkcja>(Symbol(nazwa));
+    // Fills `funkcja` with the exported function `nazwa`; false (and
+    // `funkcja` untouched) when it is missing, `brak` then naming it.
+    template <typename Funkcja>
+    bool Funkcja_(Funkcja& funkcja, const char* nazwa, std::optional<BladBiblioteki>& brak) const {
+        auto adres = Symbol(nazwa);
+        if (!adres) {
+            if (!brak)
+                brak = adres.Blad();
+            return false;
+        }
+        funkcja = reinterpret_cast<Funkcja>(*adres);
+        return true;
     }
 
 private:
+    BibliotekaDynamiczna(std::filesystem::path plik, void* uchwyt)
+        : plik_(std::move(plik)), uchwyt_(uchwyt) {}
+
     std::filesystem::path plik_;
     void* uchwyt_ = nullptr;
 };

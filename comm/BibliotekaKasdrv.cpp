@@ -7,11 +7,11 @@ namespace orbaklaw {
 
 namespace {
 
-BuforTekstu Bufor(const std::string& tekst) {
+ZBiblioteki<BuforTekstu> Bufor(const std::string& tekst) {
     auto bufor = KonwNaBufor(tekst);
     if (!bufor)
-        throw BladBiblioteki("Za długa nazwa pliku (ponad 255 znaków): "_w1250 +
-                             tekst.substr(0, 64) + "...");
+        return BladBiblioteki{"Za długa nazwa pliku (ponad 255 znaków): "_w1250 +
+                              tekst.substr(0, 64) + "..."};
     return *bufor;
 }
 
@@ -22,77 +22,99 @@ BibliotekaKasdrv::BibliotekaKasdrv(uint8_t& kodBledu) : kodBledu_(kodBledu) {}
 BibliotekaKasdrv::BibliotekaKasdrv(const FunkcjeKasdrv& funkcje, uint8_t& kodBledu)
     : kodBledu_(kodBledu), funkcje_(funkcje) {}
 
-const FunkcjeKasdrv& BibliotekaKasdrv::Funkcje() {
+ZBiblioteki<const FunkcjeKasdrv*> BibliotekaKasdrv::Funkcje() {
     if (funkcje_)
-        return *funkcje_;
-    auto biblioteka =
-        std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
+        return &*funkcje_;
+    auto biblioteka = BibliotekaDynamiczna::Zaladuj(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
+    if (!biblioteka)
+        return biblioteka.Blad();
+    const BibliotekaDynamiczna& b = **biblioteka;
     // Every function is looked up now so that a missing one is named at once.
     FunkcjeKasdrv f;
-    f.ODefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::ODefKlaw);
-    f.ZDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy_kasdrv::ZDefKlaw);
-    f.KDefKlaw = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana1>(nazwy_kasdrv::KDefKlaw);
-    f.TowarMax = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::TowarMax);
-    f.OPlat = biblioteka->Funkcja_<FunkcjeKasdrv::Wymiana2>(nazwy_kasdrv::OPlat);
-    f.OtwartoPlik = biblioteka->Funkcja_<decltype(f.OtwartoPlik)>(nazwy_kasdrv::OtwartoPlik);
-    f.ZapisanoDoPlikuLinie =
-        biblioteka->Funkcja_<decltype(f.ZapisanoDoPlikuLinie)>(nazwy_kasdrv::ZapisanoDoPlikuLinie);
-    f.ZamknieciePliku =
-        biblioteka->Funkcja_<decltype(f.ZamknieciePliku)>(nazwy_kasdrv::ZamknieciePliku);
+    std::optional<BladBiblioteki> brak;
+    b.Funkcja_(f.ODefKlaw, nazwy_kasdrv::ODefKlaw, brak);
+    b.Funkcja_(f.ZDefKlaw, nazwy_kasdrv::ZDefKlaw, brak);
+    b.Funkcja_(f.KDefKlaw, nazwy_kasdrv::KDefKlaw, brak);
+    b.Funkcja_(f.TowarMax, nazwy_kasdrv::TowarMax, brak);
+    b.Funkcja_(f.OPlat, nazwy_kasdrv::OPlat, brak);
+    b.Funkcja_(f.OtwartoPlik, nazwy_kasdrv::OtwartoPlik, brak);
+    b.Funkcja_(f.ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie, brak);
+    b.Funkcja_(f.ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku, brak);
+    if (brak)
+        return *brak;
     f.PostepWymiany =
-        reinterpret_cast<decltype(f.PostepWymiany)>(biblioteka->Opcjonalny(NazwaFunkcjiPostepu));
-    f.OpisBledu =
-        reinterpret_cast<decltype(f.OpisBledu)>(biblioteka->Opcjonalny(NazwaFunkcjiOpisuBledu));
-    biblioteka_ = std::move(biblioteka);
+        reinterpret_cast<decltype(f.PostepWymiany)>(b.Opcjonalny(NazwaFunkcjiPostepu));
+    f.OpisBledu = reinterpret_cast<decltype(f.OpisBledu)>(b.Opcjonalny(NazwaFunkcjiOpisuBledu));
+    biblioteka_ = std::move(*biblioteka);
     funkcje_ = f;
-    return *funkcje_;
+    return &*funkcje_;
 }
 
-template <typename F> F BibliotekaKasdrv::Wymagana(F f, const char* nazwa) {
+template <typename F>
+ZBiblioteki<F> BibliotekaKasdrv::Wymagana(F FunkcjeKasdrv::*pole, const char* nazwa) {
+    auto funkcje = Funkcje();
+    if (!funkcje)
+        return funkcje.Blad();
+    F f = (*funkcje)->*pole;
     if (!f)
-        throw BrakFunkcji(nazwa, NazwaBibliotekiKasdrv);
+        return BrakFunkcji(nazwa, NazwaBibliotekiKasdrv);
     return f;
 }
 
-uint8_t BibliotekaKasdrv::ODefKlaw(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().ODefKlaw, nazwy_kasdrv::ODefKlaw);
+ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
+                                               FunkcjeKasdrv::Wymiana2 FunkcjeKasdrv::*pole,
+                                               const char* nazwa, const std::string& wejscie,
+                                               const std::string& wyjscie) {
+    auto f = Wymagana(pole, nazwa);
+    if (!f)
+        return f.Blad();
     const auto we = Bufor(wejscie);
+    if (!we)
+        return we.Blad();
     const auto wy = Bufor(wyjscie);
-    return kodBledu_ =
-               Wymiana(OperacjaKasy::OdczytDefinicji, [&] { return f(we.data(), wy.data()); });
+    if (!wy)
+        return wy.Blad();
+    return kodBledu_ = Wykonaj(wykonawca_, operacja, [&] { return (*f)(we->data(), wy->data()); });
 }
 
-uint8_t BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().ZDefKlaw, nazwy_kasdrv::ZDefKlaw);
+ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
+                                               FunkcjeKasdrv::Wymiana1 FunkcjeKasdrv::*pole,
+                                               const char* nazwa, const std::string& plik) {
+    auto f = Wymagana(pole, nazwa);
+    if (!f)
+        return f.Blad();
     const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana(OperacjaKasy::ZapisDefinicji, [&] { return f(b.data()); });
+    if (!b)
+        return b.Blad();
+    return kodBledu_ = Wykonaj(wykonawca_, operacja, [&] { return (*f)(b->data()); });
 }
 
-uint8_t BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
-    auto f = Wymagana(Funkcje().KDefKlaw, nazwy_kasdrv::KDefKlaw);
-    const auto b = Bufor(plik);
-    return kodBledu_ = Wymiana(OperacjaKasy::KasowanieDefinicji, [&] { return f(b.data()); });
+ZBiblioteki<uint8_t> BibliotekaKasdrv::ODefKlaw(const std::string& wejscie,
+                                                const std::string& wyjscie) {
+    return Wymiana(OperacjaKasy::OdczytDefinicji, &FunkcjeKasdrv::ODefKlaw, nazwy_kasdrv::ODefKlaw,
+                   wejscie, wyjscie);
 }
 
-uint8_t BibliotekaKasdrv::TowarMax(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().TowarMax, nazwy_kasdrv::TowarMax);
-    const auto we = Bufor(wejscie);
-    const auto wy = Bufor(wyjscie);
-    return kodBledu_ =
-               Wymiana(OperacjaKasy::OdczytTowarow, [&] { return f(we.data(), wy.data()); });
+ZBiblioteki<uint8_t> BibliotekaKasdrv::ZDefKlaw(const std::string& plik) {
+    return Wymiana(OperacjaKasy::ZapisDefinicji, &FunkcjeKasdrv::ZDefKlaw, nazwy_kasdrv::ZDefKlaw,
+                   plik);
 }
 
-uint8_t BibliotekaKasdrv::OPlat(const std::string& wejscie, const std::string& wyjscie) {
-    auto f = Wymagana(Funkcje().OPlat, nazwy_kasdrv::OPlat);
-    const auto we = Bufor(wejscie);
-    const auto wy = Bufor(wyjscie);
-    return kodBledu_ =
-               Wymiana(OperacjaKasy::OdczytPlatnosci, [&] { return f(we.data(), wy.data()); });
+ZBiblioteki<uint8_t> BibliotekaKasdrv::KDefKlaw(const std::string& plik) {
+    return Wymiana(OperacjaKasy::KasowanieDefinicji, &FunkcjeKasdrv::KDefKlaw,
+                   nazwy_kasdrv::KDefKlaw, plik);
 }
 
-uint8_t BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
-                                  const std::function<uint8_t()>& wywolanie) {
-    return Wykonaj(wykonawca_, operacja, wywolanie);
+ZBiblioteki<uint8_t> BibliotekaKasdrv::TowarMax(const std::string& wejscie,
+                                                const std::string& wyjscie) {
+    return Wymiana(OperacjaKasy::OdczytTowarow, &FunkcjeKasdrv::TowarMax, nazwy_kasdrv::TowarMax,
+                   wejscie, wyjscie);
+}
+
+ZBiblioteki<uint8_t> BibliotekaKasdrv::OPlat(const std::string& wejscie,
+                                             const std::string& wyjscie) {
+    return Wymiana(OperacjaKasy::OdczytPlatnosci, &FunkcjeKasdrv::OPlat, nazwy_kasdrv::OPlat,
+                   wejscie, wyjscie);
 }
 
 std::optional<std::pair<uint64_t, uint64_t>> BibliotekaKasdrv::Postep() const {
@@ -113,24 +135,34 @@ std::string BibliotekaKasdrv::OpisBledu() const {
     return opis;
 }
 
-std::optional<int32_t> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
-    auto f = Wymagana(Funkcje().OtwartoPlik, nazwy_kasdrv::OtwartoPlik);
+ZBiblioteki<std::optional<int32_t>> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
+    auto f = Wymagana(&FunkcjeKasdrv::OtwartoPlik, nazwy_kasdrv::OtwartoPlik);
+    if (!f)
+        return f.Blad();
     const auto b = Bufor(nazwa);
+    if (!b)
+        return b.Blad();
     int32_t uchwyt = 0;
-    if (f(&uchwyt, b.data(), 1) == 0)
-        return std::nullopt;
-    return uchwyt;
+    if ((*f)(&uchwyt, b->data(), 1) == 0)
+        return std::optional<int32_t>();
+    return std::optional(uchwyt);
 }
 
-bool BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
-    auto f = Wymagana(Funkcje().ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie);
+ZBiblioteki<bool> BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
+    auto f = Wymagana(&FunkcjeKasdrv::ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie);
+    if (!f)
+        return f.Blad();
     const auto b = Bufor(linia);
-    return f(uchwyt, b.data()) != 0;
+    if (!b)
+        return b.Blad();
+    return (*f)(uchwyt, b->data()) != 0;
 }
 
-bool BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
-    auto f = Wymagana(Funkcje().ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku);
-    return f(&uchwyt) != 0;
+ZBiblioteki<bool> BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
+    auto f = Wymagana(&FunkcjeKasdrv::ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku);
+    if (!f)
+        return f.Blad();
+    return (*f)(&uchwyt) != 0;
 }
 
 } // namespace orbaklaw

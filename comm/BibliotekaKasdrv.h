@@ -5,7 +5,7 @@
 //
 // The functions are found when first needed: in libkasdrv.so in the
 // program's folder, or in a table a test hands in. A library or function
-// that is missing, or a name longer than 255 bytes, throws BladBiblioteki
+// that is missing, or a name longer than 255 bytes, is a BladBiblioteki
 // (KodBledu then stays as it was); nothing is called with a bad buffer.
 
 #include "comm/BibliotekaDynamiczna.h"
@@ -65,11 +65,11 @@ public:
     // Uses the given table (tests); a null entry is a missing function.
     BibliotekaKasdrv(const FunkcjeKasdrv& funkcje, uint8_t& kodBledu);
 
-    uint8_t ODefKlaw(const std::string& wejscie, const std::string& wyjscie);
-    uint8_t ZDefKlaw(const std::string& plik);
-    uint8_t KDefKlaw(const std::string& plik);
-    uint8_t TowarMax(const std::string& wejscie, const std::string& wyjscie);
-    uint8_t OPlat(const std::string& wejscie, const std::string& wyjscie);
+    ZBiblioteki<uint8_t> ODefKlaw(const std::string& wejscie, const std::string& wyjscie);
+    ZBiblioteki<uint8_t> ZDefKlaw(const std::string& plik);
+    ZBiblioteki<uint8_t> KDefKlaw(const std::string& plik);
+    ZBiblioteki<uint8_t> TowarMax(const std::string& wejscie, const std::string& wyjscie);
+    ZBiblioteki<uint8_t> OPlat(const std::string& wejscie, const std::string& wyjscie);
 
     // The exchanges above go through `wykonawca` (the file helpers do not).
     // KodBledu is stored where the exchange was asked for, once it ended.
@@ -84,16 +84,22 @@ public:
     std::string OpisBledu() const;
 
     // File helpers (mode 1: write, replacing). KodBledu is not touched.
-    std::optional<int32_t> OtworzPlik(const std::string& nazwa);
-    bool ZapiszLinie(int32_t uchwyt, const std::string& linia);
+    // None when the library can't open the file.
+    ZBiblioteki<std::optional<int32_t>> OtworzPlik(const std::string& nazwa);
+    ZBiblioteki<bool> ZapiszLinie(int32_t uchwyt, const std::string& linia);
     // True when the file is in place (every line written and the file completed).
-    bool ZamknijPlik(int32_t& uchwyt);
+    ZBiblioteki<bool> ZamknijPlik(int32_t& uchwyt);
 
 private:
-    const FunkcjeKasdrv& Funkcje();
-    template <typename F> F Wymagana(F f, const char* nazwa);
+    ZBiblioteki<const FunkcjeKasdrv*> Funkcje();
+    template <typename F> ZBiblioteki<F> Wymagana(F FunkcjeKasdrv::*pole, const char* nazwa);
 
-    uint8_t Wymiana(OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie);
+    ZBiblioteki<uint8_t> Wymiana(OperacjaKasy operacja,
+                                 FunkcjeKasdrv::Wymiana2 FunkcjeKasdrv::*pole, const char* nazwa,
+                                 const std::string& wejscie, const std::string& wyjscie);
+    ZBiblioteki<uint8_t> Wymiana(OperacjaKasy operacja,
+                                 FunkcjeKasdrv::Wymiana1 FunkcjeKasdrv::*pole, const char* nazwa,
+                                 const std::string& plik);
 
     uint8_t& kodBledu_;
     WykonawcaWywolan wykonawca_;

@@ -22,6 +22,8 @@ enum class BladProbyLacza {
     Identyfikacja, // the identification exchange failed (kod)
     Numer,         // the number exchange failed (kod), or its reply is not two
                    // decimal digits (kod KASDRV_ZLA_ODPOWIEDZ)
+    Biblioteka,    // the library or one of its functions is missing (powod);
+                   // the port is left as it was
 };
 
 struct WynikProbyLacza {
@@ -33,9 +35,10 @@ struct WynikProbyLacza {
     uint8_t wersja = 0;           // the version of the register's program
     std::string numer;            // the number's two digits, once they came
     int nrKasy = 0;               // the same as a number
+    std::string powod;            // why the library can't be used (Windows-1250)
 };
 
-// Fills `wynik` step by step: when the library binding throws (a missing
+// Fills `wynik` step by step: when the library can't be used (a missing
 // library or function), it still tells how far the test came.
 void ProbujLacze(WinSer& port, const UstawieniaKomunikacji& u, WynikProbyLacza& wynik);
 

@@ -74,8 +74,8 @@ QPushButton* Przycisk(QWidget* okno, const char* nazwa, const QString& tekst) {
 TOknoKomunik::TOknoKomunik(QWidget* rodzic, Dialogi& dialogi, const Akcje& akcje,
                            KursorKlepsydry& klepsydra, BibliotekiKasy& biblioteki,
                            StanProgramu& stan)
-    : QDialog(rodzic), dialogi_(dialogi), klepsydra_(klepsydra), biblioteki_(biblioteki),
-      stan_(stan) {
+    : QDialog(rodzic), dialogi_(dialogi), akcje_(akcje), klepsydra_(klepsydra),
+      biblioteki_(biblioteki), stan_(stan) {
     setObjectName(QStringLiteral("OknoKomunik"));
     setWindowTitle(QStringLiteral("Parametry komunikacji"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -212,12 +212,15 @@ void TOknoKomunik::GrupaMuxClick() {
 }
 
 void TOknoKomunik::KlawPolaczClick() {
-    std::string wynik;
-    {
+    const auto wynik = [this] {
         PokazanaKlepsydra klepsydra(klepsydra_);
-        wynik = TestLacza(biblioteki_.KomPort(), dialogi_, stan_).Wykonaj(Ustawienia());
+        return TestLacza(biblioteki_.KomPort(), dialogi_, stan_).Wykonaj(Ustawienia());
+    }();
+    if (!wynik) {
+        akcje_.Zglos(Z1250(wynik.Blad().opis));
+        return;
     }
-    if (wynik.empty()) {
+    if (wynik->empty()) {
         KlawZapis->setEnabled(false); // the messages have been shown
         return;
     }
@@ -231,8 +234,13 @@ void TOknoKomunik::KlawPolaczClick() {
 }
 
 void TOknoKomunik::KlawZapisClick() {
-    if (!ZapisKonfiguracji(biblioteki_.Kasdrv(), dialogi_, stan_)
-             .Zapisz(Ustawienia(), numerZPliku_))
+    const auto zapisane =
+        ZapisKonfiguracji(biblioteki_.Kasdrv(), dialogi_, stan_).Zapisz(Ustawienia(), numerZPliku_);
+    if (!zapisane) {
+        akcje_.Zglos(Z1250(zapisane.Blad().opis));
+        return;
+    }
+    if (!*zapisane)
         return;
     zapisana_ = CzytajZapisanaKonfiguracje();
     accept();

@@ -81,6 +81,7 @@ private:
     void PokazZapisana();
 
     Dialogi& dialogi_;
+    const Akcje& akcje_;
     KursorKlepsydry& klepsydra_;
     BibliotekiKasy& biblioteki_;
     StanProgramu& stan_;

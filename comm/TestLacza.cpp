@@ -19,18 +19,17 @@ std::string KodDwucyfrowy(int kod) {
 
 } // namespace
 
-std::string TestLacza::Wykonaj(const UstawieniaKomunikacji& u) {
+ZBiblioteki<std::string> TestLacza::Wykonaj(const UstawieniaKomunikacji& u) {
     com_ = u.port;
     stan_.TypKasy = 0;
     stan_.NrKasyZTestu = 0;
     WynikProbyLacza wynik;
-    try {
-        ProbujLacze(port_, u, wynik);
-    } catch (...) {
-        Pokaz(wynik); // what the test found before the library failed stays
-        throw;
-    }
-    return Pokaz(wynik);
+    ProbujLacze(port_, u, wynik);
+    // What the test found before the library failed stays.
+    std::string pokazany = Pokaz(wynik);
+    if (wynik.blad == BladProbyLacza::Biblioteka)
+        return BladBiblioteki{wynik.powod};
+    return pokazany;
 }
 
 // The identification's model and version are kept even when the number
@@ -48,6 +47,7 @@ std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
     }
     switch (wynik.blad) {
     case BladProbyLacza::Brak:
+    case BladProbyLacza::Biblioteka:
         break;
     case BladProbyLacza::Port:
     case BladProbyLacza::Kanal:

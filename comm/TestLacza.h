@@ -3,6 +3,7 @@
 // the dialog's settings, keeps what it found in the program state and shows
 // the message of a failure.
 
+#include "comm/BibliotekaDynamiczna.h"
 #include "format/Konfiguracja.h"
 
 #include <string>
@@ -20,9 +21,10 @@ public:
         : port_(port), dialogi_(dialogi), stan_(stan) {}
 
     // The two-digit model code followed by the register's two-character
-    // number ("0601"), or empty after a failure whose message was shown.
+    // number ("0601"), or empty after a failure whose message was shown; a
+    // failure when the library can't be used (nothing shown yet).
     // Sets TypKasy, NrKasyZTestu, WersjaKasy, NumerKasy and KodBledu.
-    std::string Wykonaj(const UstawieniaKomunikacji& u);
+    ZBiblioteki<std::string> Wykonaj(const UstawieniaKomunikacji& u);
 
 private:
     std::string Pokaz(const WynikProbyLacza& wynik);

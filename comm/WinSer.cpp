@@ -12,52 +12,69 @@ constexpr const char* UstawKanal = "UstawKanal";
 constexpr const char* RSSequence = "RSSequence";
 } // namespace nazwy
 
-template <typename F> F Wymagana(F f, const char* nazwa) {
-    if (!f)
-        throw BrakFunkcji(nazwa, NazwaBibliotekiKomPort);
-    return f;
-}
-
 } // namespace
 
 WinSer::WinSer(const FunkcjeKomPort& funkcje) : funkcje_(funkcje) {}
 
-const FunkcjeKomPort& WinSer::Funkcje() {
+ZBiblioteki<const FunkcjeKomPort*> WinSer::Funkcje() {
     if (funkcje_)
-        return *funkcje_;
-    auto biblioteka =
-        std::make_shared<BibliotekaDynamiczna>(SciezkaBiblioteki(NazwaBibliotekiKomPort));
+        return &*funkcje_;
+    auto biblioteka = BibliotekaDynamiczna::Zaladuj(SciezkaBiblioteki(NazwaBibliotekiKomPort));
+    if (!biblioteka)
+        return biblioteka.Blad();
+    const BibliotekaDynamiczna& b = **biblioteka;
     FunkcjeKomPort f;
-    f.InitializePort = biblioteka->Funkcja_<decltype(f.InitializePort)>(nazwy::InitializePort);
-    f.UnInitializePort =
-        biblioteka->Funkcja_<decltype(f.UnInitializePort)>(nazwy::UnInitializePort);
-    f.UstawKanal = biblioteka->Funkcja_<decltype(f.UstawKanal)>(nazwy::UstawKanal);
-    f.RSSequence = biblioteka->Funkcja_<decltype(f.RSSequence)>(nazwy::RSSequence);
-    biblioteka_ = std::move(biblioteka);
+    std::optional<BladBiblioteki> brak;
+    b.Funkcja_(f.InitializePort, nazwy::InitializePort, brak);
+    b.Funkcja_(f.UnInitializePort, nazwy::UnInitializePort, brak);
+    b.Funkcja_(f.UstawKanal, nazwy::UstawKanal, brak);
+    b.Funkcja_(f.RSSequence, nazwy::RSSequence, brak);
+    if (brak)
+        return *brak;
+    biblioteka_ = std::move(*biblioteka);
     funkcje_ = f;
-    return *funkcje_;
+    return &*funkcje_;
 }
 
-uint8_t WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout) {
-    auto f = Wymagana(Funkcje().InitializePort, nazwy::InitializePort);
+template <typename F> ZBiblioteki<F> WinSer::Wymagana(F FunkcjeKomPort::*pole, const char* nazwa) {
+    auto funkcje = Funkcje();
+    if (!funkcje)
+        return funkcje.Blad();
+    F f = (*funkcje)->*pole;
+    if (!f)
+        return BrakFunkcji(nazwa, NazwaBibliotekiKomPort);
+    return f;
+}
+
+ZBiblioteki<uint8_t> WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout) {
+    auto f = Wymagana(&FunkcjeKomPort::InitializePort, nazwy::InitializePort);
+    if (!f)
+        return f.Blad();
     return Wykonaj(wykonawca_, OperacjaKasy::TestLacza,
-                   [&] { return f(port, szybkosc, timeout, timeout); });
+                   [&] { return (*f)(port, szybkosc, timeout, timeout); });
 }
 
-void WinSer::UnInitializePort() {
-    auto f = Wymagana(Funkcje().UnInitializePort, nazwy::UnInitializePort);
-    Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return f(); });
+ZBiblioteki<void> WinSer::UnInitializePort() {
+    auto f = Wymagana(&FunkcjeKomPort::UnInitializePort, nazwy::UnInitializePort);
+    if (!f)
+        return f.Blad();
+    Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return (*f)(); });
+    return {};
 }
 
-bool WinSer::UstawKanal(uint8_t kanal) {
-    auto f = Wymagana(Funkcje().UstawKanal, nazwy::UstawKanal);
-    return Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return f(kanal); }) != 0;
+ZBiblioteki<bool> WinSer::UstawKanal(uint8_t kanal) {
+    auto f = Wymagana(&FunkcjeKomPort::UstawKanal, nazwy::UstawKanal);
+    if (!f)
+        return f.Blad();
+    return Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return (*f)(kanal); }) != 0;
 }
 
-uint8_t WinSer::RSSequence(uint8_t rozkaz, uint8_t ile) {
-    auto f = Wymagana(Funkcje().RSSequence, nazwy::RSSequence);
+ZBiblioteki<uint8_t> WinSer::RSSequence(uint8_t rozkaz, uint8_t ile) {
+    auto f = Wymagana(&FunkcjeKomPort::RSSequence, nazwy::RSSequence);
+    if (!f)
+        return f.Blad();
     return Wykonaj(wykonawca_, OperacjaKasy::TestLacza,
-                   [&] { return f(rozkaz, ile, 0, odpowiedz_.data(), bufor_.data()); });
+                   [&] { return (*f)(rozkaz, ile, 0, odpowiedz_.data(), bufor_.data()); });
 }
 
 } // namespace orbaklaw

@@ -1,8 +1,8 @@
 #pragma once
 // WinSer: the serial-port library (libkomport.so in the program's folder)
 // as the link test calls it. The two 256-byte areas of RSSequence are held
-// here for the whole run. A missing library or function throws
-// BladBiblioteki when first needed.
+// here for the whole run. A missing library or function is a BladBiblioteki
+// of the call that first needs it.
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
@@ -39,13 +39,13 @@ public:
     explicit WinSer(const FunkcjeKomPort& funkcje);
 
     // 0: the port is open. The timeout (1..1000 s) goes as both timeouts.
-    uint8_t InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout);
-    void UnInitializePort();
+    ZBiblioteki<uint8_t> InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout);
+    ZBiblioteki<void> UnInitializePort();
     // True when the channel is selected.
-    bool UstawKanal(uint8_t kanal);
+    ZBiblioteki<bool> UstawKanal(uint8_t kanal);
     // Identification (0xFE, 4 bytes) or number query (0xC0, 3 bytes); 0
     // leaves the reply in Odpowiedz().
-    uint8_t RSSequence(uint8_t rozkaz, uint8_t ile);
+    ZBiblioteki<uint8_t> RSSequence(uint8_t rozkaz, uint8_t ile);
     const std::array<uint8_t, 256>& Odpowiedz() const { return odpowiedz_; }
 
     // Every call goes through `wykonawca`; the reply areas are read once
@@ -53,7 +53,8 @@ public:
     void UstawWykonawce(WykonawcaWywolan wykonawca) { wykonawca_ = std::move(wykonawca); }
 
 private:
-    const FunkcjeKomPort& Funkcje();
+    ZBiblioteki<const FunkcjeKomPort*> Funkcje();
+    template <typename F> ZBiblioteki<F> Wymagana(F FunkcjeKomPort::*pole, const char* nazwa);
 
     std::optional<FunkcjeKomPort> funkcje_;
     std::shared_ptr<BibliotekaDynamiczna> biblioteka_;

@@ -25,35 +25,44 @@ std::string NumerDoZapisu(int nr, const std::string& numerZPliku) {
 }
 } // namespace
 
-bool ZapisKonfiguracji::Zapisz(const UstawieniaKomunikacji& u, const std::string& numerZPliku) {
+ZBiblioteki<bool> ZapisKonfiguracji::Zapisz(const UstawieniaKomunikacji& u,
+                                            const std::string& numerZPliku) {
     auto in = Otworz(NazwaWFolderze(NazwaPlikuIn));
-    if (!in)
-        return false;
+    if (!in || !*in)
+        return in ? ZBiblioteki<bool>(false) : in.Blad();
     stan_.NumerKasy = NumerDoZapisu(stan_.NrKasyZTestu, numerZPliku);
     const std::string numer = stan_.NumerKasy;
-    if (!Dokoncz(*in, {"#" + numer, "#", "#"}))
-        return false;
+    if (auto dopisane = Dokoncz(**in, {"#" + numer, "#", "#"}); !dopisane || !*dopisane)
+        return dopisane;
     auto konfiguracja = Otworz(NazwaWFolderze(NazwaPlikuKonfiguracji));
-    return konfiguracja && Dokoncz(*konfiguracja, {LiniaKonfiguracji(numer, u)});
+    if (!konfiguracja || !*konfiguracja)
+        return konfiguracja ? ZBiblioteki<bool>(false) : konfiguracja.Blad();
+    return Dokoncz(**konfiguracja, {LiniaKonfiguracji(numer, u)});
 }
 
-std::optional<int32_t> ZapisKonfiguracji::Otworz(const std::string& nazwa) {
+ZBiblioteki<std::optional<int32_t>> ZapisKonfiguracji::Otworz(const std::string& nazwa) {
     auto uchwyt = kasdrv_.OtworzPlik(nazwa);
-    if (!uchwyt)
+    if (uchwyt && !*uchwyt)
         NieZapisano();
     return uchwyt;
 }
 
-bool ZapisKonfiguracji::Dokoncz(int32_t uchwyt, const std::vector<std::string>& linie) {
+ZBiblioteki<bool> ZapisKonfiguracji::Dokoncz(int32_t uchwyt,
+                                             const std::vector<std::string>& linie) {
     bool zapisane = true;
     for (const auto& linia : linie) {
-        if (!kasdrv_.ZapiszLinie(uchwyt, linia)) {
+        const auto wiersz = kasdrv_.ZapiszLinie(uchwyt, linia);
+        if (!wiersz)
+            return wiersz.Blad();
+        if (!*wiersz) {
             zapisane = false;
             break;
         }
     }
-    const bool naMiejscu = kasdrv_.ZamknijPlik(uchwyt);
-    if (zapisane && naMiejscu)
+    const auto naMiejscu = kasdrv_.ZamknijPlik(uchwyt);
+    if (!naMiejscu)
+        return naMiejscu.Blad();
+    if (zapisane && *naMiejscu)
         return true;
     // The file helpers leave KodBledu alone; a code it still holds is shown
     // before the message.

@@ -17,13 +17,10 @@ std::optional<ZapisanaKonfiguracja> CzytajZapisanaKonfiguracje() {
         return std::nullopt;
     const std::vector<std::string>& linie = *odczytane;
     const std::string numer = NumerKasyZKonfiguracji(linie);
-    int liczba = 0;
-    try {
-        liczba = static_cast<int>(NumerKasyJakoLiczba(numer));
-    } catch (const BladNumeruKasy&) {
+    const auto liczba = NumerKasyJakoLiczba(numer);
+    if (!liczba)
         return std::nullopt;
-    }
-    const auto wynik = KonfiguracjaKasy(linie, liczba);
+    const auto wynik = KonfiguracjaKasy(linie, static_cast<int>(*liczba));
     if (wynik.kod != 0)
         return std::nullopt;
     return ZapisanaKonfiguracja{numer, wynik.wpis.ustawienia};

@@ -28,6 +28,9 @@ public:
     // Only on failure.
     const TBlad& Blad() const { return std::get<1>(v_); }
 
+    // A success that gave `wartosc`.
+    friend bool operator==(const Wynik& w, const T& wartosc) { return w.Udany() && *w == wartosc; }
+
 private:
     std::variant<T, TBlad> v_;
 };

@@ -41,14 +41,18 @@ private:
 };
 
 // The library works in the session's folder; the current folder comes back
-// whatever happens.
+// whatever happens. `Blad()` tells why the folder could not be entered.
 class WFolderze {
 public:
     explicit WFolderze(const fs::path& folder) {
         if (folder.empty() || folder == ".")
             return;
-        poprzedni_ = fs::current_path();
-        fs::current_path(folder);
+        fs::path poprzedni = fs::current_path(blad_);
+        if (!blad_)
+            fs::current_path(folder, blad_);
+        if (blad_)
+            return;
+        poprzedni_ = std::move(poprzedni);
     }
     ~WFolderze() {
         std::error_code ec;
@@ -58,8 +62,11 @@ public:
     WFolderze(const WFolderze&) = delete;
     WFolderze& operator=(const WFolderze&) = delete;
 
+    const std::error_code& Blad() const { return blad_; }
+
 private:
     fs::path poprzedni_;
+    std::error_code blad_;
 };
 
 WynikKasy Niepowodzenie_(Niepowodzenie rodzaj, std::string powod = {}) {
@@ -94,29 +101,26 @@ SesjaKasy::SesjaKasy(BibliotekaKasdrv& kasdrv, fs::path folder, std::string nume
 
 SesjaKasy::~SesjaKasy() = default;
 
-WynikKasy SesjaKasy::Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
-    try {
-        const WFolderze w(folder_);
-        const uint8_t kod = wywolanie(kasdrv_);
-        WynikKasy wynik;
-        wynik.kod = kod;
-        wynik.rodzaj = kod == 0 ? Niepowodzenie::Brak : Niepowodzenie::Kasa;
-        wynik.powod = kasdrv_.OpisBledu();
-        return wynik;
-    } catch (const BladBiblioteki& e) {
-        return Niepowodzenie_(Niepowodzenie::Biblioteka, e.what());
-    } catch (const fs::filesystem_error& e) {
-        return BladPliku(BladWejsciaWyjscia(e.path1(), e.code().message()));
-    }
+WynikKasy SesjaKasy::Wywolaj(const WywolanieKasy& wywolanie) {
+    const WFolderze w(folder_);
+    if (w.Blad())
+        return BladPliku(BladWejsciaWyjscia(folder_, w.Blad().message()));
+    const auto kod = wywolanie(kasdrv_);
+    if (!kod)
+        return Niepowodzenie_(Niepowodzenie::Biblioteka, kod.Blad().opis);
+    WynikKasy wynik;
+    wynik.kod = *kod;
+    wynik.rodzaj = *kod == 0 ? Niepowodzenie::Brak : Niepowodzenie::Kasa;
+    wynik.powod = kasdrv_.OpisBledu();
+    return wynik;
 }
 
 WynikKasy SesjaKasy::UtworzZapytanie() {
-    try {
-        if (UtworzPlikWejsciowy(Sciezka(NazwaPlikuZapytania), NumerKasyJakoLiczba(numer_)))
-            return {};
-    } catch (const BladNumeruKasy& e) {
-        return Niepowodzenie_(Niepowodzenie::NumerKasy, e.what());
-    }
+    const auto numer = NumerKasyJakoLiczba(numer_);
+    if (!numer)
+        return Niepowodzenie_(Niepowodzenie::NumerKasy, numer.Blad().opis);
+    if (UtworzPlikWejsciowy(Sciezka(NazwaPlikuZapytania), *numer))
+        return {};
     return Niepowodzenie_(Niepowodzenie::Zapytanie);
 }
 
@@ -160,9 +164,8 @@ WynikKasy SesjaKasy::OdczytajPlatnosci(std::vector<std::string>& linie) {
         NazwaPlikuPlatnosci, GranicePlikuPlatnosci, linie);
 }
 
-WynikKasy SesjaKasy::OdczytajListe(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie,
-                                   const char* plik, const GraniceOdczytu& granice,
-                                   std::vector<std::string>& linie) {
+WynikKasy SesjaKasy::OdczytajListe(const WywolanieKasy& wywolanie, const char* plik,
+                                   const GraniceOdczytu& granice, std::vector<std::string>& linie) {
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
         return w;
@@ -212,7 +215,7 @@ std::optional<std::vector<RoznicaKlawisza>> SesjaKasy::ZmianyKasowania() const {
     return Porownaj(*wKasie, Oczekiwane({true, {}, wKasie}, *wKasie));
 }
 
-WynikZmiany SesjaKasy::Zmien(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie) {
+WynikZmiany SesjaKasy::Zmien(const WywolanieKasy& wywolanie) {
     WynikZmiany zmiana;
     zmiana.wynik = Wywolaj(wywolanie);
     if (zmiana.wynik.rodzaj != Niepowodzenie::Kasa)

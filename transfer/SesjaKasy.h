@@ -12,6 +12,7 @@
 // carry its calls (the window's on a worker thread behind a progress box,
 // the CLI's with a line on the terminal). No Qt.
 
+#include "comm/BibliotekaDynamiczna.h"
 #include "files/GraniceOdczytu.h"
 #include "format/TabliceKlawiszy.h"
 #include "transfer/PorownanieDefinicji.h"
@@ -45,6 +46,9 @@ struct WynikSprawdzenia {
 
 class SesjaKasy {
 public:
+    // One call of the library; a failure when the library can't be used.
+    using WywolanieKasy = std::function<ZBiblioteki<uint8_t>(BibliotekaKasdrv&)>;
+
     SesjaKasy(BibliotekaKasdrv& kasdrv, std::filesystem::path folder, std::string numerKasy);
     ~SesjaKasy();
     SesjaKasy(const SesjaKasy&) = delete;
@@ -85,12 +89,11 @@ public:
     WynikSprawdzenia Sprawdz();
 
 private:
-    WynikKasy Wywolaj(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
+    WynikKasy Wywolaj(const WywolanieKasy& wywolanie);
     WynikKasy UtworzZapytanie();
-    WynikKasy OdczytajListe(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie,
-                            const char* plik, const GraniceOdczytu& granice,
-                            std::vector<std::string>& linie);
-    WynikZmiany Zmien(const std::function<uint8_t(BibliotekaKasdrv&)>& wywolanie);
+    WynikKasy OdczytajListe(const WywolanieKasy& wywolanie, const char* plik,
+                            const GraniceOdczytu& granice, std::vector<std::string>& linie);
+    WynikZmiany Zmien(const WywolanieKasy& wywolanie);
     std::filesystem::path Sciezka(const char* plik) const { return folder_ / plik; }
 
     BibliotekaKasdrv& kasdrv_;
