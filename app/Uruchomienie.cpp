@@ -2,8 +2,8 @@
 
 #include "app/Unit3.h"
 #include "comm/PolaczenieZKasa.h"
-#include "transfer/TransferDefinicji.h"
 #include "state/Stan.h"
+#include "transfer/TransferDefinicji.h"
 
 namespace orbaklaw {
 

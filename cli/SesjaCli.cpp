@@ -20,7 +20,6 @@
 #include "platform/OdczytPliku.h"
 #include "platform/Srodowisko.h"
 #include "platform/UrzadzeniaSzeregowe.h"
-#include "transfer/TekstyZapisu.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,6 @@
 #include "transfer/KasowanieDefinicji.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "comm/PokazBlad.h"
 #include "comm/PostepOperacji.h"
 #include "comm/WymianaWTle.h"
 #include "files/PlikTekstowy.h"

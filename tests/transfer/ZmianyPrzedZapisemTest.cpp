@@ -4,9 +4,9 @@
 #include "OknoZKasa.h"
 
 #include "comm/PolaczenieZKasa.h"
-#include "transfer/TransferDefinicji.h"
 #include "format/KodyKlawiszy.h"
 #include "format/PlikDefinicji.h"
+#include "transfer/TransferDefinicji.h"
 
 #include <QTest>
 
