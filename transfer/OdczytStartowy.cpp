@@ -83,7 +83,7 @@ bool OdczytStartowy::PobierzZKasy() {
         return false;
     std::optional<PokazanaKlepsydra> klepsydra(std::in_place, *okno_.klepsydra);
     okno_.okno->repaint();
-    SesjaKasy sesja(okno_.biblioteki->Kasdrv(), ".", okno_.stan->NumerKasy);
+    SesjaKasy sesja(okno_.biblioteki->Kasdrv(), ".", okno_.stan->NumerKasy, okno_.stan->KodBledu);
     std::vector<std::string> towary;
     std::vector<std::string> platnosci;
     for (auto [odczyt, plik, linie] :

@@ -132,7 +132,6 @@ bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
     }
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = wynik.kod;
-    okno_.stan->KodBledu = kod; // the write's, not the read's after it
     if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
         dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
                                        "klawisze i ponowić zapis."),
@@ -152,7 +151,7 @@ void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     QString tekst =
         zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) + QStringLiteral("\r") : QString();
     tekst += Z1250(ZapisanoDoKasyIDoPliku());
-    const auto sprawdzenie = SprawdzKase(sesja, zmiana, *okno_.stan);
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
     postep_.reset();
     if (sprawdzenie.rozne) {
         dialogi_.Blad(sprawdzenie.tekst);
