@@ -7,7 +7,6 @@
 #include "format/KomunikatyBledow.h"
 #include "platform/KodowanieSciezek.h"
 #include "platform/TozsamoscPliku.h"
-#include "transfer/TekstyZapisu.h"
 
 #include <cerrno>
 

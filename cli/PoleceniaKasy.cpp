@@ -9,11 +9,11 @@
 #include "cli/SesjaCli.h"
 #include "cli/WczytanieDefinicji.h"
 #include "files/PlikTekstowy.h"
+#include "format/KomunikatyBledow.h"
 #include "format/OdpowiedziKasy.h"
 #include "format/PlikDefinicji.h"
 #include "format/TabliceKlawiszy.h"
 #include "format/Towary.h"
-#include "transfer/TekstyZapisu.h"
 
 #include <functional>
 #include <optional>

@@ -20,7 +20,6 @@
 #include "platform/OdczytPliku.h"
 #include "platform/Srodowisko.h"
 #include "platform/UrzadzeniaSzeregowe.h"
-#include "transfer/TekstyZapisu.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -173,12 +172,12 @@ int SesjaCli::Otworz() {
     const std::string& urzadzenie = urzadzenie_;
     if (const int blad = platform::BladDostepuDoUrzadzenia(urzadzenie); blad != 0)
         return BladPortu(PowodNiedostepnosciPortu(urzadzenie, blad));
-    kasdrv_ = std::make_unique<BibliotekaKasdrv>(kodBledu_);
+    kasdrv_ = std::make_unique<BibliotekaKasdrv>();
     kasdrv_->UstawWykonawce(
         [this](OperacjaKasy operacja, const std::function<uint8_t()>& wywolanie) {
             return Wykonaj(operacja, wywolanie);
         });
-    sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, folder_, numer_);
+    sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, folder_, numer_, kodBledu_);
     return KodSukces;
 }
 

@@ -17,11 +17,6 @@ ZBiblioteki<BuforTekstu> Bufor(const std::string& tekst) {
 
 } // namespace
 
-BibliotekaKasdrv::BibliotekaKasdrv(uint8_t& kodBledu) : kodBledu_(kodBledu) {}
-
-BibliotekaKasdrv::BibliotekaKasdrv(const FunkcjeKasdrv& funkcje, uint8_t& kodBledu)
-    : kodBledu_(kodBledu), funkcje_(funkcje) {}
-
 ZBiblioteki<const FunkcjeKasdrv*> BibliotekaKasdrv::Funkcje() {
     if (funkcje_)
         return &*funkcje_;
@@ -74,7 +69,7 @@ ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
     const auto wy = Bufor(wyjscie);
     if (!wy)
         return wy.Blad();
-    return kodBledu_ = Wykonaj(wykonawca_, operacja, [&] { return (*f)(we->data(), wy->data()); });
+    return Wykonaj(wykonawca_, operacja, [&] { return (*f)(we->data(), wy->data()); });
 }
 
 ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
@@ -86,7 +81,7 @@ ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
     const auto b = Bufor(plik);
     if (!b)
         return b.Blad();
-    return kodBledu_ = Wykonaj(wykonawca_, operacja, [&] { return (*f)(b->data()); });
+    return Wykonaj(wykonawca_, operacja, [&] { return (*f)(b->data()); });
 }
 
 ZBiblioteki<uint8_t> BibliotekaKasdrv::ODefKlaw(const std::string& wejscie,

@@ -1,12 +1,12 @@
 #pragma once
 // The register-protocol library as the program calls it: one call per
 // exchange, file names turned into fixed string buffers, the one-byte
-// result stored in KodBledu and returned.
+// result returned (the register session keeps it as KodBledu).
 //
 // The functions are found when first needed: in libkasdrv.so in the
 // program's folder, or in a table a test hands in. A library or function
 // that is missing, or a name longer than 255 bytes, is a BladBiblioteki
-// (KodBledu then stays as it was); nothing is called with a bad buffer.
+// ; nothing is called with a bad buffer.
 
 #include "comm/BibliotekaDynamiczna.h"
 #include "comm/WykonawcaWywolan.h"
@@ -61,9 +61,9 @@ constexpr const char* NazwaFunkcjiOpisuBledu = "kasdrv_opis_bledu";
 class BibliotekaKasdrv {
 public:
     // Loads libkasdrv.so from the program's folder when first used.
-    explicit BibliotekaKasdrv(uint8_t& kodBledu);
+    BibliotekaKasdrv() = default;
     // Uses the given table (tests); a null entry is a missing function.
-    BibliotekaKasdrv(const FunkcjeKasdrv& funkcje, uint8_t& kodBledu);
+    explicit BibliotekaKasdrv(const FunkcjeKasdrv& funkcje) : funkcje_(funkcje) {}
 
     ZBiblioteki<uint8_t> ODefKlaw(const std::string& wejscie, const std::string& wyjscie);
     ZBiblioteki<uint8_t> ZDefKlaw(const std::string& plik);
@@ -72,7 +72,6 @@ public:
     ZBiblioteki<uint8_t> OPlat(const std::string& wejscie, const std::string& wyjscie);
 
     // The exchanges above go through `wykonawca` (the file helpers do not).
-    // KodBledu is stored where the exchange was asked for, once it ended.
     void UstawWykonawce(WykonawcaWywolan wykonawca) { wykonawca_ = std::move(wykonawca); }
     const WykonawcaWywolan& Wykonawca() const { return wykonawca_; }
     // Bytes done and expected of the exchange in progress, from any thread;
@@ -83,7 +82,7 @@ public:
     // when nothing or when the library can't tell.
     std::string OpisBledu() const;
 
-    // File helpers (mode 1: write, replacing). KodBledu is not touched.
+    // File helpers (mode 1: write, replacing).
     // None when the library can't open the file.
     ZBiblioteki<std::optional<int32_t>> OtworzPlik(const std::string& nazwa);
     ZBiblioteki<bool> ZapiszLinie(int32_t uchwyt, const std::string& linia);
@@ -101,7 +100,6 @@ private:
                                  FunkcjeKasdrv::Wymiana1 FunkcjeKasdrv::*pole, const char* nazwa,
                                  const std::string& plik);
 
-    uint8_t& kodBledu_;
     WykonawcaWywolan wykonawca_;
     std::optional<FunkcjeKasdrv> funkcje_;
     std::shared_ptr<BibliotekaDynamiczna> biblioteka_;

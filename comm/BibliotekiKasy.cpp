@@ -2,7 +2,6 @@
 
 #include "comm/PostepOperacji.h"
 #include "comm/WymianaWTle.h"
-#include "state/StanProgramu.h"
 
 namespace orbaklaw {
 
@@ -26,8 +25,7 @@ void BibliotekiKasy::Przygotuj(WinSer& komPort) const {
 }
 
 BibliotekaKasdrv BibliotekiKasy::Utworz() const {
-    return funkcje_ ? BibliotekaKasdrv(*funkcje_, stan_->KodBledu)
-                    : BibliotekaKasdrv(stan_->KodBledu);
+    return funkcje_ ? BibliotekaKasdrv(*funkcje_) : BibliotekaKasdrv();
 }
 
 void BibliotekiKasy::UzyjKasdrv(const FunkcjeKasdrv& funkcje) {

@@ -1,8 +1,7 @@
 #pragma once
 // The two register libraries as the program uses them: the one place where
 // the communication dialog, the start-up query and the definition buttons
-// get them, and the one place where a test replaces them. Results of the
-// register-protocol library go to KodBledu of the program state.
+// get them, and the one place where a test replaces them.
 
 #include "comm/BibliotekaKasdrv.h"
 #include "comm/WinSer.h"
@@ -16,12 +15,9 @@ namespace orbaklaw {
 
 class Dialogi;
 class PostepOperacji;
-struct StanProgramu;
 
 class BibliotekiKasy {
 public:
-    explicit BibliotekiKasy(StanProgramu& stan) : stan_(&stan) {}
-
     // From now on every call into either library runs on a worker thread
     // behind a progress box.
     void UzyjWatku(Dialogi& dialogi);
@@ -49,7 +45,6 @@ private:
     void Przygotuj(BibliotekaKasdrv& kasdrv) const;
     void Przygotuj(WinSer& komPort) const;
 
-    StanProgramu* stan_;
     Dialogi* dialogi_ = nullptr;
     std::optional<FunkcjeKasdrv> funkcje_;
     std::unique_ptr<BibliotekaKasdrv> kasdrv_;

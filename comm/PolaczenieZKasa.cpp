@@ -10,7 +10,7 @@
 namespace orbaklaw {
 
 PolaczenieZKasa::PolaczenieZKasa(OknoPolaczenia okno, StanProgramu& stan)
-    : okno_(std::move(okno)), dialogi_(*okno_.dialogi), biblioteki_(stan), stan_(stan) {
+    : okno_(std::move(okno)), dialogi_(*okno_.dialogi), stan_(stan) {
     biblioteki_.UzyjWatku(dialogi_);
 }
 

@@ -10,6 +10,7 @@
 namespace orbaklaw {
 
 class MenuOkna;
+struct StanProgramu;
 class TOknoKomunik;
 
 class PolaczenieZKasa : public QObject {

@@ -1,9 +1,9 @@
 #include "comm/TestLacza.h"
 
 #include "comm/ModeleKas.h"
-#include "comm/PokazBlad.h"
 #include "comm/PowodNiedostepnosciPortu.h"
 #include "comm/ProbaLacza.h"
+#include "format/KomunikatyBledow.h"
 #include "format/UrzadzeniePortu.h"
 #include "state/StanProgramu.h"
 #include "ui/Dialogi.h"
@@ -56,7 +56,7 @@ std::string TestLacza::Pokaz(const WynikProbyLacza& wynik) {
     case BladProbyLacza::Identyfikacja:
     case BladProbyLacza::Numer:
         stan_.KodBledu = wynik.kod;
-        PokazBlad(dialogi_, wynik.kod);
+        dialogi_.Blad(Z1250(KomunikatBledu(wynik.kod)));
         return {};
     }
     return wynik.numer.empty() ? std::string() : KodDwucyfrowy(stan_.TypKasy) + wynik.numer;

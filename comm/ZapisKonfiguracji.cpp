@@ -2,11 +2,11 @@
 #include "files/NazwyStale.h"
 
 #include "comm/BibliotekaKasdrv.h"
-#include "comm/PokazBlad.h"
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
 #include "state/StanProgramu.h"
 #include "ui/Dialogi.h"
+#include "ui/Tekst1250.h"
 
 namespace orbaklaw {
 
@@ -67,7 +67,7 @@ ZBiblioteki<bool> ZapisKonfiguracji::Dokoncz(int32_t uchwyt,
     // The file helpers leave KodBledu alone; a code it still holds is shown
     // before the message.
     if (!zapisane && stan_.KodBledu != KodZeStatusu(0))
-        PokazBlad(dialogi_, stan_.KodBledu);
+        dialogi_.Blad(Z1250(KomunikatBledu(stan_.KodBledu)));
     NieZapisano();
     return false;
 }

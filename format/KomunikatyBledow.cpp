@@ -1,4 +1,5 @@
 #include "format/KomunikatyBledow.h"
+#include "files/NazwyStale.h"
 #include "files/StronyKodowe.h"
 
 #include <algorithm>
@@ -124,6 +125,18 @@ uint8_t KodZeStatusu(uint8_t status) {
     if (s == 63)
         return 211;
     return 255;
+}
+
+std::string BladZastrzezonejNazwy(const std::string& nazwa) {
+    return "BŁĄD ZAPISU: ZASTRZEŻONA NAZWA PLIKU ("_w1250 + nazwa + ")";
+}
+
+std::string ZapisanoDoKasyIDoPliku() {
+    return std::string("Definicje klawiszy zapisano do kasy i do pliku ") + NazwaPlikuKlawiszy;
+}
+
+std::string NieUtworzonoZapytania() {
+    return "Nie udało się stworzyc pliku wejsciowego"_w1250;
 }
 
 } // namespace orbaklaw

@@ -4,6 +4,7 @@
 
 #include "orbaklaw/kasdrv_kody.h"
 #include <cstdint>
+#include <string>
 
 namespace orbaklaw {
 
@@ -15,5 +16,17 @@ bool MaKomunikat(uint8_t kod);
 // stay, 26..30 -> 101..105, 31..39 -> 107..115, 40..50 -> 200..210,
 // 63 -> 211, anything else -> 255.
 uint8_t KodZeStatusu(uint8_t status);
+
+// What the window and orbaklaw-cli both say about writing the key definitions.
+
+// The refusal of a reserved output file name; `nazwa` (the name without its
+// folder) is put in as it is.
+std::string BladZastrzezonejNazwy(const std::string& nazwa);
+
+// The request file of a read could not be made.
+std::string NieUtworzonoZapytania();
+
+// The register took the definitions, and the working copy of them was saved.
+std::string ZapisanoDoKasyIDoPliku();
 
 } // namespace orbaklaw

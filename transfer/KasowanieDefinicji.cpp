@@ -1,7 +1,6 @@
 #include "transfer/KasowanieDefinicji.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "comm/PokazBlad.h"
 #include "comm/PostepOperacji.h"
 #include "comm/WymianaWTle.h"
 #include "files/PlikTekstowy.h"
@@ -63,13 +62,12 @@ void KasowanieDefinicji::Wykonaj() {
     }
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = zmiana.wynik.kod;
-    okno_.stan->KodBledu = kod; // the deletion's, not the read's after it
     if (kod != 0) {
         PokazOdmoweZmiany(dialogi_, zmiana, true);
         return;
     }
     // The register took it: it is read back and compared.
-    const auto sprawdzenie = SprawdzKase(sesja, zmiana, *okno_.stan);
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
     postep.reset();
     if (sprawdzenie.rozne) {
         dialogi_.Blad(sprawdzenie.tekst);

@@ -1,11 +1,11 @@
 #include "transfer/OdczytStartowy.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "comm/PokazBlad.h"
 #include "comm/ZapisanaKonfiguracja.h"
 #include "files/GraniceOdczytu.h"
 #include "files/NazwyStale.h"
 #include "files/PlikTekstowy.h"
+#include "format/KomunikatyBledow.h"
 #include "format/Konfiguracja.h"
 #include "format/OdpowiedziKasy.h"
 #include "keys/PanelDefinicji.h"
@@ -86,7 +86,7 @@ bool OdczytStartowy::PobierzZKasy() {
         return false;
     std::optional<PokazanaKlepsydra> klepsydra(std::in_place, *okno_.klepsydra);
     okno_.okno->repaint();
-    SesjaKasy sesja(okno_.biblioteki->Kasdrv(), ".", okno_.stan->NumerKasy);
+    SesjaKasy sesja(okno_.biblioteki->Kasdrv(), ".", okno_.stan->NumerKasy, okno_.stan->KodBledu);
     std::vector<std::string> towary;
     std::vector<std::string> platnosci;
     for (auto [odczyt, plik, linie] :
@@ -100,7 +100,7 @@ bool OdczytStartowy::PobierzZKasy() {
         case Niepowodzenie::Kasa:
             // A failed exchange leaves no reply file to be read, old or new.
             Usun(ZnajdzPlik(plik));
-            PokazBlad(*okno_.dialogi, wynik.kod);
+            okno_.dialogi->Blad(Z1250(KomunikatBledu(wynik.kod)));
             break;
         case Niepowodzenie::Zapytanie:
             okno_.dialogi->Komunikat(QStringLiteral("Nie udało się stworzyć pliku wejsciowego"));

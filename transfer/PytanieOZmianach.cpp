@@ -1,6 +1,6 @@
 #include "transfer/PytanieOZmianach.h"
 
-#include "transfer/ZmianyDefinicji.h"
+#include "keys/StanKlawiszy.h"
 #include "ui/Dialogi.h"
 
 namespace orbaklaw {

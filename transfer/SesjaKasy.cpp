@@ -96,18 +96,22 @@ WynikKasy SprawdzOdpowiedz(const std::string& tresc) {
 
 } // namespace
 
-SesjaKasy::SesjaKasy(BibliotekaKasdrv& kasdrv, fs::path folder, std::string numerKasy)
-    : kasdrv_(kasdrv), folder_(std::move(folder)), numer_(std::move(numerKasy)) {}
+SesjaKasy::SesjaKasy(BibliotekaKasdrv& kasdrv, fs::path folder, std::string numerKasy,
+                     uint8_t& kodBledu)
+    : kasdrv_(kasdrv), folder_(std::move(folder)), numer_(std::move(numerKasy)),
+      kodBledu_(kodBledu) {}
 
 SesjaKasy::~SesjaKasy() = default;
 
-WynikKasy SesjaKasy::Wywolaj(const WywolanieKasy& wywolanie) {
+WynikKasy SesjaKasy::Wywolaj(const WywolanieKasy& wywolanie, bool zapamietaj) {
     const WFolderze w(folder_);
     if (w.Blad())
         return BladPliku(BladWejsciaWyjscia(folder_, w.Blad().message()));
     const auto kod = wywolanie(kasdrv_);
     if (!kod)
         return Niepowodzenie_(Niepowodzenie::Biblioteka, kod.Blad().opis);
+    if (zapamietaj)
+        kodBledu_ = *kod;
     WynikKasy wynik;
     wynik.kod = *kod;
     wynik.rodzaj = *kod == 0 ? Niepowodzenie::Brak : Niepowodzenie::Kasa;
@@ -125,6 +129,10 @@ WynikKasy SesjaKasy::UtworzZapytanie() {
 }
 
 WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi) {
+    return Odczytaj(tresc, plikOdpowiedzi, true);
+}
+
+WynikKasy SesjaKasy::Odczytaj(std::string& tresc, const char* plikOdpowiedzi, bool zapamietaj) {
     const char* plik = plikOdpowiedzi ? plikOdpowiedzi : PlikOdczytuSesji;
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
     // A reply of the session's own goes before and after: an earlier one must
@@ -139,8 +147,8 @@ WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpow
     }
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
         return w;
-    WynikKasy wynik =
-        Wywolaj([plik](BibliotekaKasdrv& k) { return k.ODefKlaw(NazwaPlikuZapytania, plik); });
+    WynikKasy wynik = Wywolaj(
+        [plik](BibliotekaKasdrv& k) { return k.ODefKlaw(NazwaPlikuZapytania, plik); }, zapamietaj);
     if (!wynik.Udany())
         return wynik;
     auto odczytana = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
@@ -169,7 +177,7 @@ WynikKasy SesjaKasy::OdczytajListe(const WywolanieKasy& wywolanie, const char* p
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
         return w;
-    WynikKasy wynik = Wywolaj(wywolanie);
+    WynikKasy wynik = Wywolaj(wywolanie, true);
     if (!wynik.Udany())
         return wynik;
     auto odczytane = CzytajLinie(Sciezka(plik), granice);
@@ -217,19 +225,21 @@ std::optional<std::vector<RoznicaKlawisza>> SesjaKasy::ZmianyKasowania() const {
 
 WynikZmiany SesjaKasy::Zmien(const WywolanieKasy& wywolanie) {
     WynikZmiany zmiana;
-    zmiana.wynik = Wywolaj(wywolanie);
-    if (zmiana.wynik.rodzaj != Niepowodzenie::Kasa)
-        return zmiana;
-    // A reply lost after the request: what the register holds decides.
-    zmiana.stan = SprawdzPoZmianie(zmiana.wynik.kod, *zmiana_, [this] {
-        std::string tresc;
-        return OdczytajDefinicje(tresc).Udany() ? std::optional(tresc) : std::nullopt;
-    });
-    if (zmiana.stan == StanPoZmianie::Nowe) {
-        zmiana.wynik.rodzaj = Niepowodzenie::Brak;
-        zmiana.wynik.kod = 0;
-        zmiana.wynik.powod.clear();
+    zmiana.wynik = Wywolaj(wywolanie, false);
+    if (zmiana.wynik.rodzaj == Niepowodzenie::Kasa) {
+        // A reply lost after the request: what the register holds decides.
+        zmiana.stan = SprawdzPoZmianie(zmiana.wynik.kod, *zmiana_, [this] {
+            std::string tresc;
+            return Odczytaj(tresc, nullptr, false).Udany() ? std::optional(tresc) : std::nullopt;
+        });
+        if (zmiana.stan == StanPoZmianie::Nowe) {
+            zmiana.wynik.rodzaj = Niepowodzenie::Brak;
+            zmiana.wynik.kod = 0;
+            zmiana.wynik.powod.clear();
+        }
     }
+    if (zmiana.wynik.rodzaj == Niepowodzenie::Brak || zmiana.wynik.rodzaj == Niepowodzenie::Kasa)
+        kodBledu_ = zmiana.wynik.kod; // as the change was judged
     return zmiana;
 }
 
@@ -259,7 +269,7 @@ WynikZmiany SesjaKasy::Kasuj() {
 WynikSprawdzenia SesjaKasy::Sprawdz() {
     WynikSprawdzenia sprawdzenie;
     std::string tresc;
-    sprawdzenie.odczyt = OdczytajDefinicje(tresc);
+    sprawdzenie.odczyt = Odczytaj(tresc, nullptr, false);
     if (!sprawdzenie.odczyt.Udany() || !zmiana_)
         return sprawdzenie;
     const auto wKasie = DefinicjeZTekstu(tresc);

@@ -49,7 +49,11 @@ public:
     // One call of the library; a failure when the library can't be used.
     using WywolanieKasy = std::function<ZBiblioteki<uint8_t>(BibliotekaKasdrv&)>;
 
-    SesjaKasy(BibliotekaKasdrv& kasdrv, std::filesystem::path folder, std::string numerKasy);
+    // `kodBledu` gets the result of each exchange the caller asked for: a
+    // read, the read before a change, and a change as it was judged (the
+    // session's own reads after a change leave it alone).
+    SesjaKasy(BibliotekaKasdrv& kasdrv, std::filesystem::path folder, std::string numerKasy,
+              uint8_t& kodBledu);
     ~SesjaKasy();
     SesjaKasy(const SesjaKasy&) = delete;
     SesjaKasy& operator=(const SesjaKasy&) = delete;
@@ -89,7 +93,9 @@ public:
     WynikSprawdzenia Sprawdz();
 
 private:
-    WynikKasy Wywolaj(const WywolanieKasy& wywolanie);
+    // `zapamietaj`: the exchange's result goes to KodBledu.
+    WynikKasy Wywolaj(const WywolanieKasy& wywolanie, bool zapamietaj);
+    WynikKasy Odczytaj(std::string& tresc, const char* plikOdpowiedzi, bool zapamietaj);
     WynikKasy UtworzZapytanie();
     WynikKasy OdczytajListe(const WywolanieKasy& wywolanie, const char* plik,
                             const GraniceOdczytu& granice, std::vector<std::string>& linie);
@@ -99,6 +105,7 @@ private:
     BibliotekaKasdrv& kasdrv_;
     std::filesystem::path folder_;
     std::string numer_;
+    uint8_t& kodBledu_;
     std::optional<std::string> poprzednie_; // the register's definitions before a change
     WynikKasy odczytPoprzednich_;           // how reading them ended
     bool przeczytane_ = false;

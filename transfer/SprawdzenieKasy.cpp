@@ -2,7 +2,6 @@
 
 #include "format/KomunikatyBledow.h"
 #include "format/ListyWyboru.h"
-#include "state/StanProgramu.h"
 #include "transfer/NiepowodzenieKasy.h"
 #include "transfer/PorownanieDefinicji.h"
 #include "transfer/SesjaKasy.h"
@@ -27,12 +26,10 @@ QString OpisKopii(const std::optional<std::filesystem::path>& plik) {
            QDir::toNativeSeparators(QString::fromStdString(plik->string()));
 }
 
-OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana, StanProgramu& stan) {
+OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     if (zmiana.stan)
         return {};
-    const uint8_t kod = stan.KodBledu;
     const WynikSprawdzenia wynik = sesja.Sprawdz();
-    stan.KodBledu = kod; // the change's, not the read's after it
     const QString kopiaZapasowa = OpisKopii(sesja.PlikKopii());
     if (!wynik.odczyt.Udany())
         return {false, QStringLiteral("Nie udało się sprawdzić definicji w kasie: ") +

@@ -15,7 +15,6 @@ namespace orbaklaw {
 
 class Dialogi;
 class SesjaKasy;
-struct StanProgramu;
 struct WynikZmiany;
 
 struct OpisSprawdzenia {
@@ -28,7 +27,7 @@ struct OpisSprawdzenia {
 // Nothing is read (an empty text) when a lost reply already made the
 // session read them. The register's result code is left as the change gave
 // it.
-OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana, StanProgramu& stan);
+OpisSprawdzenia SprawdzKase(SesjaKasy& sesja, const WynikZmiany& zmiana);
 
 // A change the register did not take: why (PowodNiepowodzenia), or the
 // code's message with what the register was found to hold when a lost

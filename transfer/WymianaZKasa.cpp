@@ -2,6 +2,7 @@
 
 #include "comm/BibliotekiKasy.h"
 #include "comm/ZapisanaKonfiguracja.h"
+#include "state/StanProgramu.h"
 #include "ui/Dialogi.h"
 #include "widgets/PokazanaKlepsydra.h"
 
@@ -37,7 +38,7 @@ SesjaKasy& WymianaZKasa::Sesja(const std::string& numerKasy) {
         PokazanaKlepsydra klepsydra(*okno_.klepsydra);
         return Wykonaj(wykonawca, operacja, wywolanie);
     });
-    sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, ".", numerKasy);
+    sesja_ = std::make_unique<SesjaKasy>(*kasdrv_, ".", numerKasy, okno_.stan->KodBledu);
     return *sesja_;
 }
 

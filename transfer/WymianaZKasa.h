@@ -36,7 +36,7 @@ public:
 
     // The session of this action with register `numerKasy`, made at the
     // first call: a library of its own, let go with this object. Its
-    // results go to KodBledu too.
+    // exchanges set KodBledu of the program state.
     SesjaKasy& Sesja(const std::string& numerKasy);
 
 private:

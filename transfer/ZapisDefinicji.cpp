@@ -2,7 +2,6 @@
 #include "files/NazwyStale.h"
 
 #include "comm/BibliotekiKasy.h"
-#include "comm/PokazBlad.h"
 #include "comm/PostepOperacji.h"
 #include "comm/WymianaWTle.h"
 #include "files/NazwyPlikow.h"
@@ -10,6 +9,7 @@
 #include "files/PlikZastrzezony.h"
 #include "format/KomunikatyBledow.h"
 #include "format/PlikDefinicji.h"
+#include "keys/StanKlawiszy.h"
 #include "keys/WyborKlawisza.h"
 #include "orbaklaw/kasdrv_kody.h"
 #include "state/StanProgramu.h"
@@ -17,9 +17,7 @@
 #include "transfer/SesjaKasy.h"
 #include "transfer/SprawdzenieKasy.h"
 #include "transfer/SprawdzenieZmiany.h"
-#include "transfer/TekstyZapisu.h"
 #include "transfer/WymianaZKasa.h"
-#include "transfer/ZmianyDefinicji.h"
 #include "ui/Akcje.h"
 #include "ui/Dialogi.h"
 #include "ui/SciezkaSystemu.h"
@@ -131,7 +129,6 @@ bool ZapisDefinicji::WyslijDoKasy(SesjaKasy& sesja) {
     }
     // A reply lost after the request: what the register holds decided.
     const uint8_t kod = wynik.kod;
-    okno_.stan->KodBledu = kod; // the write's, not the read's after it
     if (kod == KASDRV_BRAK_MIEJSCA_NA_PLATNOSCI) {
         dialogi_.Pokaz({QStringLiteral("Zbyt dużo płatności.Należy skasować wszystkie "
                                        "klawisze i ponowić zapis."),
@@ -151,7 +148,7 @@ void ZapisDefinicji::Zapisano(SesjaKasy& sesja, const WynikZmiany& zmiana) {
     QString tekst =
         zmiana.stan ? Z1250(OpisStanu(*zmiana.stan, false)) + QStringLiteral("\r") : QString();
     tekst += Z1250(ZapisanoDoKasyIDoPliku());
-    const auto sprawdzenie = SprawdzKase(sesja, zmiana, *okno_.stan);
+    const auto sprawdzenie = SprawdzKase(sesja, zmiana);
     postep_.reset();
     if (sprawdzenie.rozne) {
         dialogi_.Blad(sprawdzenie.tekst);

@@ -7,7 +7,7 @@
 #include "files/PlikTekstowy.h"
 #include "format/KomunikatyBledow.h"
 #include "format/PlikDefinicji.h"
-#include "transfer/ZmianyDefinicji.h"
+#include "keys/StanKlawiszy.h"
 #include "widgets/GrupaRadiowa.h"
 #include "widgets/KursorKlepsydry.h"
 

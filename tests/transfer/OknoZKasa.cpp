@@ -30,16 +30,14 @@ void OknoZKasa::SetUp() {
 
 void OknoZKasa::ZapiszWKasie(const TabliceKlawiszy& t) {
     EXPECT_TRUE(ZapiszPlikDefinicji(t, "wzor.txt", "01"));
-    uint8_t kod = 0;
-    ASSERT_EQ(BibliotekaKasdrv(kod).ZDefKlaw("wzor.txt"), 0);
+    ASSERT_EQ(BibliotekaKasdrv().ZDefKlaw("wzor.txt"), 0);
     fs::remove("wzor.txt");
 }
 
 TabliceKlawiszy OknoZKasa::CzytajZKasy() {
     TabliceKlawiszy t;
-    uint8_t kod = 0;
     EXPECT_TRUE(UtworzPlikWejsciowy("kontrola.@#$", 1));
-    EXPECT_EQ(BibliotekaKasdrv(kod).ODefKlaw("kontrola.@#$", "kontrola.txt"), 0);
+    EXPECT_EQ(BibliotekaKasdrv().ODefKlaw("kontrola.@#$", "kontrola.txt"), 0);
     EXPECT_TRUE(CzytajPlikDefinicji(t, "kontrola.txt")->poprawny);
     fs::remove("kontrola.@#$");
     fs::remove("kontrola.txt");

@@ -32,7 +32,7 @@ protected:
     // The fields that the kind of each record uses (what a definition means).
     static TabliceKlawiszy Znaczenie(const TabliceKlawiszy& t);
 
-    // The message of a result code as PokazBlad shows it.
+    // The message of a result code as the error box shows it.
     static QString KomunikatKodu(uint8_t kod);
     // The question after a backup that failed for `powod`, before a write
     // (or a deletion).

@@ -64,13 +64,14 @@ TEST(SesjaKasy, EveryEndOfAReadIsAResultAndLeavesNoExchangeFile) {
         FunkcjeKasdrv funkcje;
         if (!p.brakFunkcji)
             funkcje.ODefKlaw = Odczyt;
-        uint8_t kodBledu = 0;
-        BibliotekaKasdrv kasdrv(funkcje, kodBledu);
-        SesjaKasy sesja(kasdrv, folder, "01");
+        uint8_t kodBledu = 99;
+        BibliotekaKasdrv kasdrv(funkcje);
+        SesjaKasy sesja(kasdrv, folder, "01", kodBledu);
         std::string tresc;
         const WynikKasy wynik = sesja.OdczytajDefinicje(tresc);
         EXPECT_EQ(wynik.rodzaj, p.rodzaj);
         EXPECT_EQ(wynik.kod, p.kod);
+        EXPECT_EQ(kodBledu, p.brakFunkcji ? 99 : p.kod) << "KodBledu is the exchange's, if made";
         EXPECT_EQ(fs::current_path(), przed);
         EXPECT_EQ(kasa.zapytanieWFolderze, !p.brakFunkcji) << "the call runs in the folder";
         EXPECT_TRUE(fs::is_empty(folder)) << "exchange files left";

@@ -4,7 +4,7 @@
 
 #include "OknoZKasa.h"
 
-#include "transfer/ZmianyDefinicji.h"
+#include "keys/StanKlawiszy.h"
 
 #include "comm/PolaczenieZKasa.h"
 #include "files/PlikTekstowy.h"

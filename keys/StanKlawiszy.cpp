@@ -1,4 +1,4 @@
-#include "transfer/ZmianyDefinicji.h"
+#include "keys/StanKlawiszy.h"
 
 #include "format/PlikDefinicji.h"
 
