@@ -11,6 +11,7 @@
 #include "cli/Polecenia.h"
 #include "files/PlikTekstowy.h"
 #include "files/ZapisAtomowy.h"
+#include "platform/Srodowisko.h"
 #include "ui/Czcionki.h"
 
 #include <QGuiApplication>
@@ -105,9 +106,10 @@ std::unique_ptr<QGuiApplication> AplikacjaCli() {
     if (QGuiApplication::instance())
         return nullptr;
     constexpr const char* platforma = "QT_QPA_PLATFORM";
-    if (qEnvironmentVariableIsEmpty(platforma) && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv(platforma, "offscreen");
+    // Where the system refuses it, Qt itself says it found no display.
+    if (!platform::NiepustaZmienna(platforma) && !platform::NiepustaZmienna("DISPLAY") &&
+        !platform::NiepustaZmienna("WAYLAND_DISPLAY"))
+        platform::UstawZmienna(platforma, "offscreen");
     static int argc = 1;
     static char nazwa[] = "orbaklaw-cli";
     static char* argv[] = {nazwa, nullptr};

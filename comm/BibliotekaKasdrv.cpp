@@ -15,18 +15,10 @@ ZBiblioteki<BuforTekstu> Bufor(const std::string& tekst) {
     return *bufor;
 }
 
-} // namespace
-
-ZBiblioteki<const FunkcjeKasdrv*> BibliotekaKasdrv::Funkcje() {
-    if (funkcje_)
-        return &*funkcje_;
-    auto biblioteka = BibliotekaDynamiczna::Zaladuj(SciezkaBiblioteki(NazwaBibliotekiKasdrv));
-    if (!biblioteka)
-        return biblioteka.Blad();
-    const BibliotekaDynamiczna& b = **biblioteka;
-    // Every function is looked up now so that a missing one is named at once.
-    FunkcjeKasdrv f;
-    std::optional<BladBiblioteki> brak;
+// Every function is looked up at once, so that a missing one is named before
+// anything is called.
+void Wypelnij(const BibliotekaDynamiczna& b, FunkcjeKasdrv& f,
+              std::optional<BladBiblioteki>& brak) {
     b.Funkcja_(f.ODefKlaw, nazwy_kasdrv::ODefKlaw, brak);
     b.Funkcja_(f.ZDefKlaw, nazwy_kasdrv::ZDefKlaw, brak);
     b.Funkcja_(f.KDefKlaw, nazwy_kasdrv::KDefKlaw, brak);
@@ -35,32 +27,23 @@ ZBiblioteki<const FunkcjeKasdrv*> BibliotekaKasdrv::Funkcje() {
     b.Funkcja_(f.OtwartoPlik, nazwy_kasdrv::OtwartoPlik, brak);
     b.Funkcja_(f.ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie, brak);
     b.Funkcja_(f.ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku, brak);
-    if (brak)
-        return *brak;
     f.PostepWymiany =
         reinterpret_cast<decltype(f.PostepWymiany)>(b.Opcjonalny(NazwaFunkcjiPostepu));
     f.OpisBledu = reinterpret_cast<decltype(f.OpisBledu)>(b.Opcjonalny(NazwaFunkcjiOpisuBledu));
-    biblioteka_ = std::move(*biblioteka);
-    funkcje_ = f;
-    return &*funkcje_;
 }
 
-template <typename F>
-ZBiblioteki<F> BibliotekaKasdrv::Wymagana(F FunkcjeKasdrv::*pole, const char* nazwa) {
-    auto funkcje = Funkcje();
-    if (!funkcje)
-        return funkcje.Blad();
-    F f = (*funkcje)->*pole;
-    if (!f)
-        return BrakFunkcji(nazwa, NazwaBibliotekiKasdrv);
-    return f;
-}
+} // namespace
+
+BibliotekaKasdrv::BibliotekaKasdrv() : funkcje_(NazwaBibliotekiKasdrv, Wypelnij) {}
+
+BibliotekaKasdrv::BibliotekaKasdrv(const FunkcjeKasdrv& funkcje)
+    : funkcje_(NazwaBibliotekiKasdrv, funkcje) {}
 
 ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
                                                FunkcjeKasdrv::Wymiana2 FunkcjeKasdrv::*pole,
                                                const char* nazwa, const std::string& wejscie,
                                                const std::string& wyjscie) {
-    auto f = Wymagana(pole, nazwa);
+    auto f = funkcje_.Wymagana(pole, nazwa);
     if (!f)
         return f.Blad();
     const auto we = Bufor(wejscie);
@@ -75,7 +58,7 @@ ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
 ZBiblioteki<uint8_t> BibliotekaKasdrv::Wymiana(OperacjaKasy operacja,
                                                FunkcjeKasdrv::Wymiana1 FunkcjeKasdrv::*pole,
                                                const char* nazwa, const std::string& plik) {
-    auto f = Wymagana(pole, nazwa);
+    auto f = funkcje_.Wymagana(pole, nazwa);
     if (!f)
         return f.Blad();
     const auto b = Bufor(plik);
@@ -113,25 +96,27 @@ ZBiblioteki<uint8_t> BibliotekaKasdrv::OPlat(const std::string& wejscie,
 }
 
 std::optional<std::pair<uint64_t, uint64_t>> BibliotekaKasdrv::Postep() const {
-    if (!funkcje_ || funkcje_->PostepWymiany == nullptr)
+    const auto& funkcje = funkcje_.Zaladowana();
+    if (!funkcje || funkcje->PostepWymiany == nullptr)
         return std::nullopt;
     uint32_t zrobione = 0;
     uint32_t oczekiwane = 0;
-    if (funkcje_->PostepWymiany(&zrobione, &oczekiwane) == 0)
+    if (funkcje->PostepWymiany(&zrobione, &oczekiwane) == 0)
         return std::nullopt;
     return std::pair<uint64_t, uint64_t>{zrobione, oczekiwane};
 }
 
 std::string BibliotekaKasdrv::OpisBledu() const {
-    if (!funkcje_ || funkcje_->OpisBledu == nullptr)
+    const auto& funkcje = funkcje_.Zaladowana();
+    if (!funkcje || funkcje->OpisBledu == nullptr)
         return {};
     char opis[512] = "";
-    funkcje_->OpisBledu(opis, sizeof opis);
+    funkcje->OpisBledu(opis, sizeof opis);
     return opis;
 }
 
 ZBiblioteki<std::optional<int32_t>> BibliotekaKasdrv::OtworzPlik(const std::string& nazwa) {
-    auto f = Wymagana(&FunkcjeKasdrv::OtwartoPlik, nazwy_kasdrv::OtwartoPlik);
+    auto f = funkcje_.Wymagana(&FunkcjeKasdrv::OtwartoPlik, nazwy_kasdrv::OtwartoPlik);
     if (!f)
         return f.Blad();
     const auto b = Bufor(nazwa);
@@ -144,7 +129,8 @@ ZBiblioteki<std::optional<int32_t>> BibliotekaKasdrv::OtworzPlik(const std::stri
 }
 
 ZBiblioteki<bool> BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::string& linia) {
-    auto f = Wymagana(&FunkcjeKasdrv::ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie);
+    auto f =
+        funkcje_.Wymagana(&FunkcjeKasdrv::ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie);
     if (!f)
         return f.Blad();
     const auto b = Bufor(linia);
@@ -154,7 +140,7 @@ ZBiblioteki<bool> BibliotekaKasdrv::ZapiszLinie(int32_t uchwyt, const std::strin
 }
 
 ZBiblioteki<bool> BibliotekaKasdrv::ZamknijPlik(int32_t& uchwyt) {
-    auto f = Wymagana(&FunkcjeKasdrv::ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku);
+    auto f = funkcje_.Wymagana(&FunkcjeKasdrv::ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku);
     if (!f)
         return f.Blad();
     return (*f)(&uchwyt) != 0;

@@ -8,7 +8,7 @@
 // that is missing, or a name longer than 255 bytes, is a BladBiblioteki
 // ; nothing is called with a bad buffer.
 
-#include "comm/BibliotekaDynamiczna.h"
+#include "comm/TabelaFunkcji.h"
 #include "comm/WykonawcaWywolan.h"
 #include "orbaklaw/kasdrv.h"
 #include "platform/NazwyBibliotek.h"
@@ -61,9 +61,9 @@ constexpr const char* NazwaFunkcjiOpisuBledu = "kasdrv_opis_bledu";
 class BibliotekaKasdrv {
 public:
     // Loads libkasdrv.so from the program's folder when first used.
-    BibliotekaKasdrv() = default;
+    BibliotekaKasdrv();
     // Uses the given table (tests); a null entry is a missing function.
-    explicit BibliotekaKasdrv(const FunkcjeKasdrv& funkcje) : funkcje_(funkcje) {}
+    explicit BibliotekaKasdrv(const FunkcjeKasdrv& funkcje);
 
     ZBiblioteki<uint8_t> ODefKlaw(const std::string& wejscie, const std::string& wyjscie);
     ZBiblioteki<uint8_t> ZDefKlaw(const std::string& plik);
@@ -90,9 +90,6 @@ public:
     ZBiblioteki<bool> ZamknijPlik(int32_t& uchwyt);
 
 private:
-    ZBiblioteki<const FunkcjeKasdrv*> Funkcje();
-    template <typename F> ZBiblioteki<F> Wymagana(F FunkcjeKasdrv::*pole, const char* nazwa);
-
     ZBiblioteki<uint8_t> Wymiana(OperacjaKasy operacja,
                                  FunkcjeKasdrv::Wymiana2 FunkcjeKasdrv::*pole, const char* nazwa,
                                  const std::string& wejscie, const std::string& wyjscie);
@@ -101,8 +98,7 @@ private:
                                  const std::string& plik);
 
     WykonawcaWywolan wykonawca_;
-    std::optional<FunkcjeKasdrv> funkcje_;
-    std::shared_ptr<BibliotekaDynamiczna> biblioteka_;
+    TabelaFunkcji<FunkcjeKasdrv> funkcje_;
 };
 
 } // namespace orbaklaw

@@ -12,42 +12,22 @@ constexpr const char* UstawKanal = "UstawKanal";
 constexpr const char* RSSequence = "RSSequence";
 } // namespace nazwy
 
-} // namespace
-
-WinSer::WinSer(const FunkcjeKomPort& funkcje) : funkcje_(funkcje) {}
-
-ZBiblioteki<const FunkcjeKomPort*> WinSer::Funkcje() {
-    if (funkcje_)
-        return &*funkcje_;
-    auto biblioteka = BibliotekaDynamiczna::Zaladuj(SciezkaBiblioteki(NazwaBibliotekiKomPort));
-    if (!biblioteka)
-        return biblioteka.Blad();
-    const BibliotekaDynamiczna& b = **biblioteka;
-    FunkcjeKomPort f;
-    std::optional<BladBiblioteki> brak;
+void Wypelnij(const BibliotekaDynamiczna& b, FunkcjeKomPort& f,
+              std::optional<BladBiblioteki>& brak) {
     b.Funkcja_(f.InitializePort, nazwy::InitializePort, brak);
     b.Funkcja_(f.UnInitializePort, nazwy::UnInitializePort, brak);
     b.Funkcja_(f.UstawKanal, nazwy::UstawKanal, brak);
     b.Funkcja_(f.RSSequence, nazwy::RSSequence, brak);
-    if (brak)
-        return *brak;
-    biblioteka_ = std::move(*biblioteka);
-    funkcje_ = f;
-    return &*funkcje_;
 }
 
-template <typename F> ZBiblioteki<F> WinSer::Wymagana(F FunkcjeKomPort::*pole, const char* nazwa) {
-    auto funkcje = Funkcje();
-    if (!funkcje)
-        return funkcje.Blad();
-    F f = (*funkcje)->*pole;
-    if (!f)
-        return BrakFunkcji(nazwa, NazwaBibliotekiKomPort);
-    return f;
-}
+} // namespace
+
+WinSer::WinSer() : funkcje_(NazwaBibliotekiKomPort, Wypelnij) {}
+
+WinSer::WinSer(const FunkcjeKomPort& funkcje) : funkcje_(NazwaBibliotekiKomPort, funkcje) {}
 
 ZBiblioteki<uint8_t> WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uint16_t timeout) {
-    auto f = Wymagana(&FunkcjeKomPort::InitializePort, nazwy::InitializePort);
+    auto f = funkcje_.Wymagana(&FunkcjeKomPort::InitializePort, nazwy::InitializePort);
     if (!f)
         return f.Blad();
     return Wykonaj(wykonawca_, OperacjaKasy::TestLacza,
@@ -55,7 +35,7 @@ ZBiblioteki<uint8_t> WinSer::InitializePort(uint8_t port, uint16_t szybkosc, uin
 }
 
 ZBiblioteki<void> WinSer::UnInitializePort() {
-    auto f = Wymagana(&FunkcjeKomPort::UnInitializePort, nazwy::UnInitializePort);
+    auto f = funkcje_.Wymagana(&FunkcjeKomPort::UnInitializePort, nazwy::UnInitializePort);
     if (!f)
         return f.Blad();
     Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return (*f)(); });
@@ -63,14 +43,14 @@ ZBiblioteki<void> WinSer::UnInitializePort() {
 }
 
 ZBiblioteki<bool> WinSer::UstawKanal(uint8_t kanal) {
-    auto f = Wymagana(&FunkcjeKomPort::UstawKanal, nazwy::UstawKanal);
+    auto f = funkcje_.Wymagana(&FunkcjeKomPort::UstawKanal, nazwy::UstawKanal);
     if (!f)
         return f.Blad();
     return Wykonaj(wykonawca_, OperacjaKasy::TestLacza, [&] { return (*f)(kanal); }) != 0;
 }
 
 ZBiblioteki<uint8_t> WinSer::RSSequence(uint8_t rozkaz, uint8_t ile) {
-    auto f = Wymagana(&FunkcjeKomPort::RSSequence, nazwy::RSSequence);
+    auto f = funkcje_.Wymagana(&FunkcjeKomPort::RSSequence, nazwy::RSSequence);
     if (!f)
         return f.Blad();
     return Wykonaj(wykonawca_, OperacjaKasy::TestLacza,

@@ -4,7 +4,7 @@
 // here for the whole run. A missing library or function is a BladBiblioteki
 // of the call that first needs it.
 
-#include "comm/BibliotekaDynamiczna.h"
+#include "comm/TabelaFunkcji.h"
 #include "comm/WykonawcaWywolan.h"
 #include "orbaklaw/komport.h"
 #include "platform/NazwyBibliotek.h"
@@ -34,7 +34,7 @@ constexpr uint8_t RozkazNumeru = 0xC0;
 class WinSer {
 public:
     // Loads libkomport.so from the program's folder when first used.
-    WinSer() = default;
+    WinSer();
     // Uses the given table (tests); a null entry is a missing function.
     explicit WinSer(const FunkcjeKomPort& funkcje);
 
@@ -53,11 +53,7 @@ public:
     void UstawWykonawce(WykonawcaWywolan wykonawca) { wykonawca_ = std::move(wykonawca); }
 
 private:
-    ZBiblioteki<const FunkcjeKomPort*> Funkcje();
-    template <typename F> ZBiblioteki<F> Wymagana(F FunkcjeKomPort::*pole, const char* nazwa);
-
-    std::optional<FunkcjeKomPort> funkcje_;
-    std::shared_ptr<BibliotekaDynamiczna> biblioteka_;
+    TabelaFunkcji<FunkcjeKomPort> funkcje_;
     WykonawcaWywolan wykonawca_;
     std::array<uint8_t, 256> odpowiedz_{};
     std::array<uint8_t, 256> bufor_{};
