@@ -254,11 +254,11 @@ int Goods(const std::vector<std::string>& a, std::ostream& out, std::ostream& er
     SesjaCli sesja(opcje, err);
     if (int kod = Otworz(sesja); kod != KodSukces)
         return kod;
-    std::vector<std::string> linie;
-    if (int kod = sesja.Wynik(sesja.Sesja().OdczytajTowary(linie)); kod != KodSukces)
+    const auto odczyt = sesja.Sesja().OdczytajTowary();
+    if (int kod = sesja.Wynik(odczyt.wynik); kod != KodSukces)
         return kod;
     Towary towary;
-    CzytajTowary(linie, towary);
+    CzytajTowary(odczyt.tresc, towary);
     if (!pliki.empty())
         if (int kod = Zapisz(pliki[0], ListaTowarow(towary), err); kod != KodSukces)
             return kod;

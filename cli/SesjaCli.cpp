@@ -272,7 +272,9 @@ int SesjaCli::Wynik(const WynikZmiany& zmiana, bool kasowanie) {
 }
 
 int SesjaCli::OdczytajDefinicje(std::string& tresc) {
-    return Wynik(sesja_->OdczytajDefinicje(tresc));
+    auto odczyt = sesja_->OdczytajDefinicje();
+    tresc = std::move(odczyt.tresc);
+    return Wynik(odczyt.wynik);
 }
 
 int SesjaCli::ZachowajKopieKasy() {

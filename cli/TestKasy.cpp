@@ -74,8 +74,7 @@ int Pokaz(const WynikProbyLacza& w, const SesjaCli& sesja, const std::string& ni
 bool KasaZamiastMultipleksera(WinSer& port, const SesjaCli& sesja) {
     UstawieniaKomunikacji bezMultipleksera = sesja.Ustawienia();
     bezMultipleksera.multiplekser = 0;
-    WynikProbyLacza proba;
-    ProbujLacze(port, bezMultipleksera, proba);
+    const WynikProbyLacza proba = ProbujLacze(port, bezMultipleksera);
     return proba.zidentyfikowana;
 }
 
@@ -87,8 +86,7 @@ int Polacz(WinSer& port, const SesjaCli& sesja, bool json, std::ostream& out, st
         const std::string p = PowodNiedostepnosciPortu(sesja.Urzadzenie());
         return p.empty() ? p : "\r" + p;
     };
-    WynikProbyLacza wynik;
-    ProbujLacze(port, sesja.Ustawienia(), wynik);
+    const WynikProbyLacza wynik = ProbujLacze(port, sesja.Ustawienia());
     if (wynik.blad == BladProbyLacza::Port)
         niemozliwe += powod();
     if (wynik.blad == BladProbyLacza::Kanal && KasaZamiastMultipleksera(port, sesja))

@@ -66,10 +66,7 @@ bool Otwarty(WinSer& port, const UstawieniaKomunikacji& u, WynikProbyLacza& wyni
     return wynik.blad != BladProbyLacza::Biblioteka;
 }
 
-} // namespace
-
-void ProbujLacze(WinSer& port, const UstawieniaKomunikacji& u, WynikProbyLacza& wynik) {
-    wynik = {};
+void Probuj(WinSer& port, const UstawieniaKomunikacji& u, WynikProbyLacza& wynik) {
     if (const auto zamkniety = port.UnInitializePort(); !zamkniety) {
         BezBiblioteki(zamkniety.Blad(), wynik);
         return;
@@ -91,6 +88,14 @@ void ProbujLacze(WinSer& port, const UstawieniaKomunikacji& u, WynikProbyLacza& 
         return;
     if (const auto zamkniety = port.UnInitializePort(); !zamkniety)
         BezBiblioteki(zamkniety.Blad(), wynik);
+}
+
+} // namespace
+
+WynikProbyLacza ProbujLacze(WinSer& port, const UstawieniaKomunikacji& u) {
+    WynikProbyLacza wynik;
+    Probuj(port, u, wynik);
+    return wynik;
 }
 
 } // namespace orbaklaw

@@ -26,7 +26,7 @@ enum class BladProbyLacza {
                    // the port is left as it was
 };
 
-struct WynikProbyLacza {
+struct [[nodiscard]] WynikProbyLacza {
     BladProbyLacza blad = BladProbyLacza::Brak;
     uint8_t kod = 0;
     bool zainicjowany = false;    // InitializePort has answered, whatever it said
@@ -38,8 +38,8 @@ struct WynikProbyLacza {
     std::string powod;            // why the library can't be used (Windows-1250)
 };
 
-// Fills `wynik` step by step: when the library can't be used (a missing
-// library or function), it still tells how far the test came.
-void ProbujLacze(WinSer& port, const UstawieniaKomunikacji& u, WynikProbyLacza& wynik);
+// The test step by step: when the library can't be used (a missing library
+// or function), the result still tells how far the test came.
+WynikProbyLacza ProbujLacze(WinSer& port, const UstawieniaKomunikacji& u);
 
 } // namespace orbaklaw

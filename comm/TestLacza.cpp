@@ -23,8 +23,7 @@ ZBiblioteki<std::string> TestLacza::Wykonaj(const UstawieniaKomunikacji& u) {
     com_ = u.port;
     stan_.TypKasy = 0;
     stan_.NrKasyZTestu = 0;
-    WynikProbyLacza wynik;
-    ProbujLacze(port_, u, wynik);
+    const WynikProbyLacza wynik = ProbujLacze(port_, u);
     // What the test found before the library failed stays.
     std::string pokazany = Pokaz(wynik);
     if (wynik.blad == BladProbyLacza::Biblioteka)

@@ -47,9 +47,8 @@ bool OdczytDefinicji::PobierzZKasy() {
     }
     if (*numer)
         stan.NumerKasy = **numer;
-    std::string tresc;
     const WynikKasy wynik =
-        wymiana.Sesja(stan.NumerKasy).OdczytajDefinicje(tresc, NazwaPlikuKlawiszy);
+        wymiana.Sesja(stan.NumerKasy).OdczytajDefinicje(NazwaPlikuKlawiszy).wynik;
     switch (wynik.rodzaj) {
     case Niepowodzenie::Zapytanie:
         dialogi_.Komunikat(Z1250(NieUtworzonoZapytania()));

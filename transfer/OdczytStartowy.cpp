@@ -89,12 +89,15 @@ bool OdczytStartowy::PobierzZKasy() {
     SesjaKasy sesja(okno_.biblioteki->Kasdrv(), ".", okno_.stan->NumerKasy, okno_.stan->KodBledu);
     std::vector<std::string> towary;
     std::vector<std::string> platnosci;
-    for (auto [odczyt, plik, linie] :
+    for (auto [czytaj, plik, linie] :
          {std::tuple{&SesjaKasy::OdczytajTowary, NazwaPlikuTowarow, &towary},
           std::tuple{&SesjaKasy::OdczytajPlatnosci, NazwaPlikuPlatnosci, &platnosci}}) {
-        const WynikKasy wynik = (sesja.*odczyt)(*linie);
-        if (wynik.Udany())
+        auto odczyt = (sesja.*czytaj)();
+        const WynikKasy& wynik = odczyt.wynik;
+        if (wynik.Udany()) {
+            *linie = std::move(odczyt.tresc);
             continue;
+        }
         klepsydra.reset();
         switch (wynik.rodzaj) {
         case Niepowodzenie::Kasa:

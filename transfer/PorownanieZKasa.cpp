@@ -21,12 +21,11 @@ void PorownanieZKasa::Wykonaj() {
     }
     if (!*numer)
         return; // said, and the communication dialog was shown
-    std::string tresc;
-    const WynikKasy odczyt = wymiana.Sesja(**numer).OdczytajDefinicje(tresc);
-    const auto wKasie = DefinicjeZTekstu(tresc);
-    if (!odczyt.Udany() || !wKasie) {
+    const auto odczyt = wymiana.Sesja(**numer).OdczytajDefinicje();
+    const auto wKasie = DefinicjeZTekstu(odczyt.tresc);
+    if (!odczyt.wynik.Udany() || !wKasie) {
         dialogi.Blad(QStringLiteral("Nie udało się odczytać definicji z kasy:\r") +
-                     PowodNiepowodzenia(odczyt));
+                     PowodNiepowodzenia(odczyt.wynik));
         return;
     }
     const auto roznice = Porownaj(*wKasie, okno_.stan->tablice);

@@ -128,11 +128,11 @@ WynikKasy SesjaKasy::UtworzZapytanie() {
     return Niepowodzenie_(Niepowodzenie::Zapytanie);
 }
 
-WynikKasy SesjaKasy::OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi) {
-    return Odczytaj(tresc, plikOdpowiedzi, true);
+OdczytKasy<std::string> SesjaKasy::OdczytajDefinicje(const char* plikOdpowiedzi) {
+    return Odczytaj(plikOdpowiedzi, true);
 }
 
-WynikKasy SesjaKasy::Odczytaj(std::string& tresc, const char* plikOdpowiedzi, bool zapamietaj) {
+OdczytKasy<std::string> SesjaKasy::Odczytaj(const char* plikOdpowiedzi, bool zapamietaj) {
     const char* plik = plikOdpowiedzi ? plikOdpowiedzi : PlikOdczytuSesji;
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
     // A reply of the session's own goes before and after: an earlier one must
@@ -146,53 +146,52 @@ WynikKasy SesjaKasy::Odczytaj(std::string& tresc, const char* plikOdpowiedzi, bo
         odpowiedz.emplace(Sciezka(plik));
     }
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
-        return w;
+        return {w, {}};
     WynikKasy wynik = Wywolaj(
         [plik](BibliotekaKasdrv& k) { return k.ODefKlaw(NazwaPlikuZapytania, plik); }, zapamietaj);
     if (!wynik.Udany())
-        return wynik;
+        return {wynik, {}};
     auto odczytana = CzytajCalyPlik(Sciezka(plik), GranicePlikuDefinicji.bajtow);
     if (!odczytana)
-        return BladPliku(odczytana.Blad());
+        return {BladPliku(odczytana.Blad()), {}};
     if (WynikKasy w = SprawdzOdpowiedz(*odczytana); !w.Udany())
-        return w;
-    tresc = *std::move(odczytana);
-    return wynik;
+        return {w, {}};
+    return {wynik, *std::move(odczytana)};
 }
 
-WynikKasy SesjaKasy::OdczytajTowary(std::vector<std::string>& linie) {
+OdczytKasy<std::vector<std::string>> SesjaKasy::OdczytajTowary() {
     return OdczytajListe(
         [](BibliotekaKasdrv& k) { return k.TowarMax(NazwaPlikuZapytania, NazwaPlikuTowarow); },
-        NazwaPlikuTowarow, GranicePlikuTowarow, linie);
+        NazwaPlikuTowarow, GranicePlikuTowarow);
 }
 
-WynikKasy SesjaKasy::OdczytajPlatnosci(std::vector<std::string>& linie) {
+OdczytKasy<std::vector<std::string>> SesjaKasy::OdczytajPlatnosci() {
     return OdczytajListe(
         [](BibliotekaKasdrv& k) { return k.OPlat(NazwaPlikuZapytania, NazwaPlikuPlatnosci); },
-        NazwaPlikuPlatnosci, GranicePlikuPlatnosci, linie);
+        NazwaPlikuPlatnosci, GranicePlikuPlatnosci);
 }
 
-WynikKasy SesjaKasy::OdczytajListe(const WywolanieKasy& wywolanie, const char* plik,
-                                   const GraniceOdczytu& granice, std::vector<std::string>& linie) {
+OdczytKasy<std::vector<std::string>> SesjaKasy::OdczytajListe(const WywolanieKasy& wywolanie,
+                                                              const char* plik,
+                                                              const GraniceOdczytu& granice) {
     const UsunNaKoniec zapytanie(Sciezka(NazwaPlikuZapytania));
     if (WynikKasy w = UtworzZapytanie(); !w.Udany())
-        return w;
+        return {w, {}};
     WynikKasy wynik = Wywolaj(wywolanie, true);
     if (!wynik.Udany())
-        return wynik;
+        return {wynik, {}};
     auto odczytane = CzytajLinie(Sciezka(plik), granice);
     if (!odczytane)
-        return BladPliku(odczytane.Blad());
-    linie = *std::move(odczytane);
-    return wynik;
+        return {BladPliku(odczytane.Blad()), {}};
+    return {wynik, *std::move(odczytane)};
 }
 
 WynikKasy SesjaKasy::CzytajPrzedZmiana() {
     if (!przeczytane_) {
-        std::string tresc;
-        odczytPoprzednich_ = OdczytajDefinicje(tresc);
+        auto odczyt = OdczytajDefinicje();
+        odczytPoprzednich_ = odczyt.wynik;
         if (odczytPoprzednich_.Udany())
-            poprzednie_ = ZlaczLinie(PodzielNaLinie(tresc));
+            poprzednie_ = ZlaczLinie(PodzielNaLinie(odczyt.tresc));
         przeczytane_ = true;
     }
     return odczytPoprzednich_;
@@ -229,8 +228,8 @@ WynikZmiany SesjaKasy::Zmien(const WywolanieKasy& wywolanie) {
     if (zmiana.wynik.rodzaj == Niepowodzenie::Kasa) {
         // A reply lost after the request: what the register holds decides.
         zmiana.stan = SprawdzPoZmianie(zmiana.wynik.kod, *zmiana_, [this] {
-            std::string tresc;
-            return Odczytaj(tresc, nullptr, false).Udany() ? std::optional(tresc) : std::nullopt;
+            auto odczyt = Odczytaj(nullptr, false);
+            return odczyt.wynik.Udany() ? std::optional(std::move(odczyt.tresc)) : std::nullopt;
         });
         if (zmiana.stan == StanPoZmianie::Nowe) {
             zmiana.wynik.rodzaj = Niepowodzenie::Brak;
@@ -268,11 +267,11 @@ WynikZmiany SesjaKasy::Kasuj() {
 
 WynikSprawdzenia SesjaKasy::Sprawdz() {
     WynikSprawdzenia sprawdzenie;
-    std::string tresc;
-    sprawdzenie.odczyt = Odczytaj(tresc, nullptr, false);
+    auto odczyt = Odczytaj(nullptr, false);
+    sprawdzenie.odczyt = odczyt.wynik;
     if (!sprawdzenie.odczyt.Udany() || !zmiana_)
         return sprawdzenie;
-    const auto wKasie = DefinicjeZTekstu(tresc);
+    const auto wKasie = DefinicjeZTekstu(odczyt.tresc);
     sprawdzenie.roznice = Porownaj(*wKasie, Oczekiwane(*zmiana_, *wKasie));
     return sprawdzenie;
 }

@@ -30,8 +30,15 @@ namespace orbaklaw {
 
 class BibliotekaKasdrv;
 
+// A read as the register left it: how it ended and, when it was done, what
+// was read.
+template <typename T> struct [[nodiscard]] OdczytKasy {
+    WynikKasy wynik;
+    T tresc;
+};
+
 // A write or a deletion as the register left it.
-struct WynikZmiany {
+struct [[nodiscard]] WynikZmiany {
     // A reply lost after the whole request is judged by what the register
     // then holds (`stan`): the new definitions make it a success.
     WynikKasy wynik;
@@ -39,7 +46,7 @@ struct WynikZmiany {
 };
 
 // The register read back after it took a change.
-struct WynikSprawdzenia {
+struct [[nodiscard]] WynikSprawdzenia {
     WynikKasy odczyt;                     // the read's own result
     std::vector<RoznicaKlawisza> roznice; // held against what it should hold
 };
@@ -60,14 +67,14 @@ public:
 
     const std::string& NumerKasy() const { return numer_; }
 
-    // The register's definition file into `tresc` (only when it is one). The reply goes to
-    // `plikOdpowiedzi` of the folder when given (and stays there), else to a
-    // name of the session's own that goes at once.
-    WynikKasy OdczytajDefinicje(std::string& tresc, const char* plikOdpowiedzi = nullptr);
+    // The register's definition file (only when it is one). The reply goes
+    // to `plikOdpowiedzi` of the folder when given (and stays there), else
+    // to a name of the session's own that goes at once.
+    OdczytKasy<std::string> OdczytajDefinicje(const char* plikOdpowiedzi = nullptr);
     // The lines of the goods reply (TowarMax) and of the payments reply
     // (OPlat); the reply file stays in the folder for a later run.
-    WynikKasy OdczytajTowary(std::vector<std::string>& linie);
-    WynikKasy OdczytajPlatnosci(std::vector<std::string>& linie);
+    OdczytKasy<std::vector<std::string>> OdczytajTowary();
+    OdczytKasy<std::vector<std::string>> OdczytajPlatnosci();
 
     // Before a change: the register's definitions read once and kept for the
     // questions and the judgements that follow.
@@ -95,10 +102,10 @@ public:
 private:
     // `zapamietaj`: the exchange's result goes to KodBledu.
     WynikKasy Wywolaj(const WywolanieKasy& wywolanie, bool zapamietaj);
-    WynikKasy Odczytaj(std::string& tresc, const char* plikOdpowiedzi, bool zapamietaj);
+    OdczytKasy<std::string> Odczytaj(const char* plikOdpowiedzi, bool zapamietaj);
     WynikKasy UtworzZapytanie();
-    WynikKasy OdczytajListe(const WywolanieKasy& wywolanie, const char* plik,
-                            const GraniceOdczytu& granice, std::vector<std::string>& linie);
+    OdczytKasy<std::vector<std::string>>
+    OdczytajListe(const WywolanieKasy& wywolanie, const char* plik, const GraniceOdczytu& granice);
     WynikZmiany Zmien(const WywolanieKasy& wywolanie);
     std::filesystem::path Sciezka(const char* plik) const { return folder_ / plik; }
 

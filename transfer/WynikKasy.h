@@ -22,7 +22,7 @@ enum class Niepowodzenie {
     NumerKasy   // the register number can't be sent (`powod`)
 };
 
-struct WynikKasy {
+struct [[nodiscard]] WynikKasy {
     Niepowodzenie rodzaj = Niepowodzenie::Brak;
     uint8_t kod = 0;
     // What the library knows beyond its code (a port held by another

@@ -105,8 +105,7 @@ TEST(ProbaLacza, StepsAndWhereTheTestStops) {
         skrypt = e.skrypt;
         skrypt.odpIdentyfikacji = {0x85, 3, 0, 0};
         WinSer port(Pelne());
-        WynikProbyLacza w;
-        ProbujLacze(port, e.u, w);
+        const WynikProbyLacza w = ProbujLacze(port, e.u);
         EXPECT_EQ(skrypt.wywolania, e.wywolania);
         EXPECT_EQ(w.blad, e.blad);
         EXPECT_EQ(w.kod, e.kod);
@@ -134,8 +133,7 @@ TEST(ProbaLacza, TheNumberIsTwoDecimalDigitsOrAMalformedReply) {
         SCOPED_TRACE(testing::PrintToString(odpowiedz));
         skrypt = Gdy(&Skrypt::odpNumeru, odpowiedz);
         WinSer port(Pelne());
-        WynikProbyLacza w;
-        ProbujLacze(port, BezMux, w);
+        const WynikProbyLacza w = ProbujLacze(port, BezMux);
         EXPECT_EQ(skrypt.wywolania, Wszystkie) << "the port is closed either way";
         EXPECT_TRUE(w.zidentyfikowana);
         EXPECT_EQ(w.numer, numer);
@@ -151,10 +149,10 @@ TEST(ProbaLacza, EveryTestStartsFromNothing) {
     WinSer port(Pelne());
     WynikProbyLacza w;
     skrypt = {};
-    ProbujLacze(port, BezMux, w);
+    w = ProbujLacze(port, BezMux);
     ASSERT_EQ(w.numer, "07");
     skrypt = Gdy(&Skrypt::identyfikacja, uint8_t{21});
-    ProbujLacze(port, BezMux, w);
+    w = ProbujLacze(port, BezMux);
     EXPECT_EQ(w.blad, BladProbyLacza::Identyfikacja);
     EXPECT_FALSE(w.zidentyfikowana);
     EXPECT_EQ(w.model, 0);
@@ -177,8 +175,8 @@ TEST(ProbaLacza, AMissingFunctionLeavesWhatWasFoundSoFar) {
         FunkcjeKomPort f = Pelne();
         usun(f);
         WinSer port(f);
-        WynikProbyLacza w;
-        ProbujLacze(port, std::string(nazwa) == "UstawKanal" ? ZMux : BezMux, w);
+        const WynikProbyLacza w =
+            ProbujLacze(port, std::string(nazwa) == "UstawKanal" ? ZMux : BezMux);
         EXPECT_EQ(skrypt.wywolania, wywolania);
         EXPECT_EQ(w.zainicjowany, zainicjowany);
         EXPECT_EQ(w.blad, BladProbyLacza::Biblioteka);

@@ -67,8 +67,9 @@ TEST(SesjaKasy, EveryEndOfAReadIsAResultAndLeavesNoExchangeFile) {
         uint8_t kodBledu = 99;
         BibliotekaKasdrv kasdrv(funkcje);
         SesjaKasy sesja(kasdrv, folder, "01", kodBledu);
-        std::string tresc;
-        const WynikKasy wynik = sesja.OdczytajDefinicje(tresc);
+        const auto odczyt = sesja.OdczytajDefinicje();
+        const WynikKasy& wynik = odczyt.wynik;
+        const std::string& tresc = odczyt.tresc;
         EXPECT_EQ(wynik.rodzaj, p.rodzaj);
         EXPECT_EQ(wynik.kod, p.kod);
         EXPECT_EQ(kodBledu, p.brakFunkcji ? 99 : p.kod) << "KodBledu is the exchange's, if made";
