@@ -109,7 +109,7 @@ std::unique_ptr<QGuiApplication> AplikacjaCli() {
     // Where the system refuses it, Qt itself says it found no display.
     if (!platform::NiepustaZmienna(platforma) && !platform::NiepustaZmienna("DISPLAY") &&
         !platform::NiepustaZmienna("WAYLAND_DISPLAY"))
-        platform::UstawZmienna(platforma, "offscreen");
+        static_cast<void>(platform::UstawZmienna(platforma, "offscreen"));
     static int argc = 1;
     static char nazwa[] = "orbaklaw-cli";
     static char* argv[] = {nazwa, nullptr};

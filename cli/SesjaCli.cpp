@@ -148,14 +148,16 @@ int SesjaCli::Konfiguruj(const std::string& tresc, bool jest) {
                       KodBladPliku);
     urzadzenie_ = port.urzadzenie;
     // The library finds the device by COM number; a relative path would be
-    // looked for in the private folder.
-    platform::UstawZmienna("ORBAKLAW_COM" + std::to_string(ustawienia_.port),
-                           platform::BajtySciezki(fs::absolute(urzadzenie_)));
+    // looked for in the private folder. (The system refuses a variable only
+    // when out of memory; the library then names the port it can't open.)
+    static_cast<void>(platform::UstawZmienna("ORBAKLAW_COM" + std::to_string(ustawienia_.port),
+                                             platform::BajtySciezki(fs::absolute(urzadzenie_))));
     // Our library appends its report lines to the user's RAPORT.TXT itself,
     // so a line of a call that reached the register is there even if this
     // run is killed before it could copy them.
-    platform::UstawZmienna(KASDRV_ZMIENNA_RAPORTU,
-                           platform::BajtySciezki(fs::absolute(ZnajdzPlik(NazwaPlikuRaportu))));
+    static_cast<void>(platform::UstawZmienna(
+        KASDRV_ZMIENNA_RAPORTU,
+        platform::BajtySciezki(fs::absolute(ZnajdzPlik(NazwaPlikuRaportu)))));
 
     std::string sciezka;
     int blad = 0;

@@ -13,6 +13,6 @@ using BuforTekstu = std::array<char, RozmiarBufora>;
 
 // Copies the bytes unchanged and zero-fills the rest of the block. A text
 // longer than 255 bytes does not fit and gives none.
-std::optional<BuforTekstu> KonwNaBufor(std::string_view tekst);
+[[nodiscard]] std::optional<BuforTekstu> KonwNaBufor(std::string_view tekst);
 
 } // namespace orbaklaw

@@ -21,7 +21,7 @@ struct ZapisanaKonfiguracja {
 
 // None when the file is missing, can't be read, or holds anything the
 // register library would refuse (nothing but blanks included).
-std::optional<ZapisanaKonfiguracja> CzytajZapisanaKonfiguracje();
+[[nodiscard]] std::optional<ZapisanaKonfiguracja> CzytajZapisanaKonfiguracje();
 
 // The register number KONFIG.TXT of the working folder names, as every
 // register action takes it: none when the file is missing or holds nothing

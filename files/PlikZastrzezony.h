@@ -16,6 +16,6 @@ namespace orbaklaw {
 // or, for the same file under another name, the reserved name in the folder
 // of the file, of the path given or the current folder. None when writing
 // `sciezka` touches neither.
-std::optional<std::string> PlikZastrzezony(const std::filesystem::path& sciezka);
+[[nodiscard]] std::optional<std::string> PlikZastrzezony(const std::filesystem::path& sciezka);
 
 } // namespace orbaklaw

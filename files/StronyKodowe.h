@@ -120,6 +120,7 @@ std::string Utf8ZeStrony(const TablicaStrony& strona, std::string_view bajty);
 
 // UTF-8 in the code page's bytes; false (and `wynik` untouched) when a
 // character has no byte there or the UTF-8 is broken.
-bool StronaZUtf8(const TablicaStrony& strona, std::string_view utf8, std::string& wynik);
+[[nodiscard]] bool StronaZUtf8(const TablicaStrony& strona, std::string_view utf8,
+                               std::string& wynik);
 
 } // namespace orbaklaw

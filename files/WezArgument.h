@@ -12,7 +12,7 @@ std::string WezArgument(int n, std::string_view linia);
 
 // The n-th field of a text split at `separator`. True only when that field
 // exists and is not empty; `pole` is then the field, otherwise empty.
-bool WezPole(std::string_view tekst, int n, char separator, std::string& pole);
-bool WezPoleTab(std::string_view tekst, int n, std::string& pole);
+[[nodiscard]] bool WezPole(std::string_view tekst, int n, char separator, std::string& pole);
+[[nodiscard]] bool WezPoleTab(std::string_view tekst, int n, std::string& pole);
 
 } // namespace orbaklaw

@@ -46,7 +46,7 @@ public:
     WynikPliku<void> Zapisz(const std::filesystem::path& plik) const;
     std::string Tekst() const;
 
-    std::optional<std::string> Urzadzenie(int com) const;
+    [[nodiscard]] std::optional<std::string> Urzadzenie(int com) const;
     // An empty device gives the port back to its default.
     void Ustaw(int com, const std::string& urzadzenie);
 

@@ -10,10 +10,10 @@ int OtworzPlikBlokady(const char* sciezka);
 
 // Takes the open file for this client alone, without waiting; false when
 // another client holds it.
-bool ZablokujWylacznie(int plik);
+[[nodiscard]] bool ZablokujWylacznie(int plik);
 
 // The same, waiting while another client holds it; false on an error.
-bool ZablokujCzekajac(int plik);
+[[nodiscard]] bool ZablokujCzekajac(int plik);
 
 // Closes a file opened by OtworzPlikBlokady; its lock goes with it.
 void ZamknijPlikBlokady(int plik);

@@ -16,7 +16,7 @@ using ZrodloZmiennych = std::function<std::optional<std::string>(const std::stri
 
 // $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config; on
 // Windows %APPDATA%. None when the system names none.
-std::optional<std::filesystem::path> FolderUstawienUzytkownika();
+[[nodiscard]] std::optional<std::filesystem::path> FolderUstawienUzytkownika();
 
 // The folder of the user's data on this machine: $XDG_DATA_HOME when it is
 // an absolute path, else $HOME/.local/share; on Windows %LOCALAPPDATA% (an
@@ -31,10 +31,10 @@ const char* ZmiennaFolderuDanych();
 
 // The settings folder by the XDG rule on every system, Windows too:
 // $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config.
-std::optional<std::filesystem::path> FolderUstawienXdg();
+[[nodiscard]] std::optional<std::filesystem::path> FolderUstawienXdg();
 
 // The data folder by the XDG rule: $XDG_DATA_HOME when it is an absolute
 // path, else $HOME/.local/share.
-std::optional<std::filesystem::path> FolderDanychXdg(const ZrodloZmiennych& zmienna);
+[[nodiscard]] std::optional<std::filesystem::path> FolderDanychXdg(const ZrodloZmiennych& zmienna);
 
 } // namespace orbaklaw::platform

@@ -18,10 +18,10 @@ int OtworzDoCzytania(const std::filesystem::path& plik);
 
 // The open file's kind and size; false with errno set when the system
 // won't tell.
-bool RodzajIRozmiar(int plik, RodzajPliku& rodzaj, uintmax_t& rozmiar);
+[[nodiscard]] bool RodzajIRozmiar(int plik, RodzajPliku& rodzaj, uintmax_t& rozmiar);
 
 // From here on a read waits for its data, as a regular file is read.
-bool CzytajZCzekaniem(int plik);
+[[nodiscard]] bool CzytajZCzekaniem(int plik);
 
 // One read of at most `ile` bytes, repeated when a signal interrupts it:
 // the bytes read, 0 at the end, -1 with errno set.

@@ -8,7 +8,7 @@
 namespace orbaklaw::platform {
 
 // The value of the environment variable `nazwa`; none when it isn't set.
-std::optional<std::string> Zmienna(const std::string& nazwa);
+[[nodiscard]] std::optional<std::string> Zmienna(const std::string& nazwa);
 
 // The same, none also when the variable is set but empty: an empty value
 // counts as unset.
@@ -21,12 +21,12 @@ inline std::optional<std::string> NiepustaZmienna(const std::string& nazwa) {
 
 // Sets the environment variable `nazwa` for this process and the programs
 // it starts; false when the system refuses.
-bool UstawZmienna(const std::string& nazwa, const std::string& wartosc);
+[[nodiscard]] bool UstawZmienna(const std::string& nazwa, const std::string& wartosc);
 
 // Removes the environment variable `nazwa`; false when the system refuses.
-bool UsunZmienna(const std::string& nazwa);
+[[nodiscard]] bool UsunZmienna(const std::string& nazwa);
 
 // `czas` as the local calendar time; false when it can't be shown so.
-bool CzasLokalny(std::time_t czas, std::tm& lokalny);
+[[nodiscard]] bool CzasLokalny(std::time_t czas, std::tm& lokalny);
 
 } // namespace orbaklaw::platform

@@ -9,7 +9,8 @@ namespace orbaklaw::platform {
 
 // True when both paths name one existing file, false when they name two;
 // none when either can't be looked at (not there, say).
-std::optional<bool> TenSamPlik(const std::filesystem::path& a, const std::filesystem::path& b);
+[[nodiscard]] std::optional<bool> TenSamPlik(const std::filesystem::path& a,
+                                             const std::filesystem::path& b);
 // True when the open file `plik` is the one named `sciezka` itself (a
 // symbolic link under the name is not followed); false when it isn't or
 // either can't be looked at.

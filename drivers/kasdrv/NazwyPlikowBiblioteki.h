@@ -8,7 +8,7 @@ namespace orbaklaw::kasdrv {
 
 // The name in a 256-byte buffer; none for a null pointer or a block without
 // a terminator.
-std::optional<std::string> NazwaZBufora(const char* bufor);
+[[nodiscard]] std::optional<std::string> NazwaZBufora(const char* bufor);
 
 // True when the name part (folder dropped) equals `zastrzezona` whatever its case.
 bool NazwaZastrzezona(const std::string& nazwa, const char* zastrzezona);

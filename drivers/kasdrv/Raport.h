@@ -35,14 +35,14 @@ public:
     Otwarcie Otworz();
     // Appends the line of an exchange that begins; false when it can't be
     // written.
-    bool Poczatek(const std::string& funkcja, int numer, const std::string& lacze);
+    [[nodiscard]] bool Poczatek(const std::string& funkcja, int numer, const std::string& lacze);
     // Appends the line of one exchange's end; false when it can't be written.
-    bool Dopisz(const std::string& funkcja, int numer, const std::string& lacze, uint8_t kod,
-                const std::string& opis = {});
+    [[nodiscard]] bool Dopisz(const std::string& funkcja, int numer, const std::string& lacze,
+                              uint8_t kod, const std::string& opis = {});
 
 private:
-    bool Linia(const std::string& funkcja, int numer, const std::string& lacze,
-               const std::string& stan);
+    [[nodiscard]] bool Linia(const std::string& funkcja, int numer, const std::string& lacze,
+                             const std::string& stan);
 
     std::FILE* plik_ = nullptr;
 };

@@ -34,7 +34,7 @@ public:
 
     // Bytes done and expected of the call in progress; false when none runs.
     // Safe from any thread while a call runs.
-    bool Postep(uint32_t& zrobione, uint32_t& oczekiwane) const;
+    [[nodiscard]] bool Postep(uint32_t& zrobione, uint32_t& oczekiwane) const;
     // What the last call knew beyond its code (Windows-1250); empty when nothing.
     std::string OpisBledu() const;
 

@@ -23,7 +23,7 @@ public:
     uint8_t Inicjuj(uint8_t port, uint16_t szybkosc, uint16_t timeoutOdbioru,
                     uint16_t timeoutNadawania);
     void Zamknij();
-    bool UstawKanal(uint8_t kanal);
+    [[nodiscard]] bool UstawKanal(uint8_t kanal);
     uint8_t Sekwencja(uint8_t rozkaz, uint8_t ile, uint8_t wysylane, uint8_t* odpowiedz,
                       const uint8_t* bufor);
 

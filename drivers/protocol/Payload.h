@@ -37,6 +37,6 @@ std::optional<std::vector<uint16_t>> DecodeCodes(const std::vector<uint8_t>& dat
 // a zero byte. Encode takes the number's last two digits; Decode gives none
 // unless the data starts with two decimal digits.
 std::vector<uint8_t> EncodeNumber(int number);
-std::optional<int> DecodeNumber(const std::vector<uint8_t>& data);
+[[nodiscard]] std::optional<int> DecodeNumber(const std::vector<uint8_t>& data);
 
 } // namespace orbaklaw::protocol

@@ -20,7 +20,7 @@ public:
     void Oczekuj(int64_t bajty);
     void Zrobiono(int64_t bajty);
     // False when no call runs (both counts then 0); otherwise done <= expected.
-    bool Odczytaj(uint32_t& zrobione, uint32_t& oczekiwane) const;
+    [[nodiscard]] bool Odczytaj(uint32_t& zrobione, uint32_t& oczekiwane) const;
 
 private:
     std::atomic<bool> trwa_{false};

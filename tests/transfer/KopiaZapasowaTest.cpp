@@ -96,14 +96,12 @@ TEST(KopiaZapasowa, FolderFromTheEnvironment) {
     KatalogTymczasowy tmp;
     const char* stara = std::getenv("ORBAKLAW_KOPIE");
     const std::string zachowana = stara ? stara : "";
-    platform::UstawZmienna("ORBAKLAW_KOPIE", (tmp / "kopie").string());
+    ASSERT_TRUE(platform::UstawZmienna("ORBAKLAW_KOPIE", (tmp / "kopie").string()));
     EXPECT_EQ(*FolderKopii(), tmp / "kopie");
     const fs::path kopia = *ZachowajKopie("7", "#07\r\n");
     EXPECT_EQ(kopia.parent_path(), tmp / "kopie") << "the folder is made when missing";
-    if (stara)
-        platform::UstawZmienna("ORBAKLAW_KOPIE", zachowana);
-    else
-        platform::UsunZmienna("ORBAKLAW_KOPIE");
+    EXPECT_TRUE(stara ? platform::UstawZmienna("ORBAKLAW_KOPIE", zachowana)
+                      : platform::UsunZmienna("ORBAKLAW_KOPIE"));
 }
 
 TEST(KopiaZapasowa, NameHasTheRegisterInTwoDigitsAndTheLocalTime) {
