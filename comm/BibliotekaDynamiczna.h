@@ -7,7 +7,9 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace orbaklaw {
 
@@ -48,6 +50,12 @@ public:
         }
         funkcja = reinterpret_cast<Funkcja>(*adres);
         return true;
+    }
+
+    // Funkcja_ for each pair of a table entry and its exported name.
+    template <typename... Pary>
+    void Funkcje_(std::optional<BladBiblioteki>& brak, const Pary&... pary) const {
+        (Funkcja_(*pary.first, pary.second, brak), ...);
     }
 
 private:

@@ -19,14 +19,12 @@ ZBiblioteki<BuforTekstu> Bufor(const std::string& tekst) {
 // anything is called.
 void Wypelnij(const BibliotekaDynamiczna& b, FunkcjeKasdrv& f,
               std::optional<BladBiblioteki>& brak) {
-    b.Funkcja_(f.ODefKlaw, nazwy_kasdrv::ODefKlaw, brak);
-    b.Funkcja_(f.ZDefKlaw, nazwy_kasdrv::ZDefKlaw, brak);
-    b.Funkcja_(f.KDefKlaw, nazwy_kasdrv::KDefKlaw, brak);
-    b.Funkcja_(f.TowarMax, nazwy_kasdrv::TowarMax, brak);
-    b.Funkcja_(f.OPlat, nazwy_kasdrv::OPlat, brak);
-    b.Funkcja_(f.OtwartoPlik, nazwy_kasdrv::OtwartoPlik, brak);
-    b.Funkcja_(f.ZapisanoDoPlikuLinie, nazwy_kasdrv::ZapisanoDoPlikuLinie, brak);
-    b.Funkcja_(f.ZamknieciePliku, nazwy_kasdrv::ZamknieciePliku, brak);
+    namespace n = nazwy_kasdrv;
+    b.Funkcje_(brak, std::pair{&f.ODefKlaw, n::ODefKlaw}, std::pair{&f.ZDefKlaw, n::ZDefKlaw},
+               std::pair{&f.KDefKlaw, n::KDefKlaw}, std::pair{&f.TowarMax, n::TowarMax},
+               std::pair{&f.OPlat, n::OPlat}, std::pair{&f.OtwartoPlik, n::OtwartoPlik},
+               std::pair{&f.ZapisanoDoPlikuLinie, n::ZapisanoDoPlikuLinie},
+               std::pair{&f.ZamknieciePliku, n::ZamknieciePliku});
     f.PostepWymiany =
         reinterpret_cast<decltype(f.PostepWymiany)>(b.Opcjonalny(NazwaFunkcjiPostepu));
     f.OpisBledu = reinterpret_cast<decltype(f.OpisBledu)>(b.Opcjonalny(NazwaFunkcjiOpisuBledu));

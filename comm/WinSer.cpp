@@ -14,10 +14,10 @@ constexpr const char* RSSequence = "RSSequence";
 
 void Wypelnij(const BibliotekaDynamiczna& b, FunkcjeKomPort& f,
               std::optional<BladBiblioteki>& brak) {
-    b.Funkcja_(f.InitializePort, nazwy::InitializePort, brak);
-    b.Funkcja_(f.UnInitializePort, nazwy::UnInitializePort, brak);
-    b.Funkcja_(f.UstawKanal, nazwy::UstawKanal, brak);
-    b.Funkcja_(f.RSSequence, nazwy::RSSequence, brak);
+    b.Funkcje_(brak, std::pair{&f.InitializePort, nazwy::InitializePort},
+               std::pair{&f.UnInitializePort, nazwy::UnInitializePort},
+               std::pair{&f.UstawKanal, nazwy::UstawKanal},
+               std::pair{&f.RSSequence, nazwy::RSSequence});
 }
 
 } // namespace
